@@ -1,0 +1,7 @@
+#pragma once
+
+class Brenak;
+
+// Reports every input the current case needs and lacks, one "Atención" box
+// each, in a fixed order. True when nothing is missing.
+bool CheckInputsComplete(Brenak& app);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// Every message box of the program goes through a MessageSink: the window shows
+// a modal box, the command-line tool and the tests record it.
+enum class MessageButtons { Ok, OkCancel, Yes };
+
+struct Message {
+  QString caption;
+  QString text;
+  MessageButtons buttons = MessageButtons::Ok;
+};
+
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  // Returns when the box is closed; the answer is never used.
+  virtual void Show(const Message& message) = 0;
+};
+
+class RecordingMessageSink : public MessageSink {
+ public:
+  void Show(const Message& message) override { shown.push_back(message); }
+  std::vector<Message> shown;
+};
+
+// The caption of the completeness check and of every calculation warning.
+inline const QString kAtencion = QStringLiteral("Atención");
