@@ -1,0 +1,52 @@
+#include "layout/ClearResults.h"
+
+#include "shell/Brenak.h"
+
+namespace {
+
+void EmptyIfComputed(Form& form, const QString& name) {
+  if (form.IsComputed(name)) form.SetText(name, QString());
+}
+
+}  // namespace
+
+void ClearResults(Brenak& app) {
+  if (app.projectLoading) return;
+  Form& form = app.form;
+
+  form.SetText("Edit0RT", QString());
+  form.SetText("Edit10RT", QString());
+
+  // Layer rows: computed values go; a row that is not in use loses its
+  // thickness, conductivity and resistance whatever their state.
+  for (int n = 1; n <= 6; ++n) {
+    const QString row = QString::number(n);
+    const bool rowShown = n == 1 || form.Visible("ENombre" + row);
+    for (const QString& name : {"Edit" + row + "e", "Edit" + row + "k", "Edit" + row + "RT"}) {
+      if (rowShown) EmptyIfComputed(form, name);
+      else form.SetText(name, QString());
+    }
+  }
+  // The box keeps its entered dimension and conductivity, shown or not.
+  for (const char* name : {"EditeCaja", "EditkCaja", "EditRTCaja"}) EmptyIfComputed(form, name);
+
+  for (int i = 0; i <= 6; ++i) {
+    form.SetText("LT" + QString::number(i), QString());
+    form.SetText("LTR" + QString::number(i), QString());
+  }
+  form.SetText("LTCaja", QString());
+
+  form.SetEnabled("SpeedButton7", false);
+  form.SetEnabled("SBImpresor", false);
+  form.Hide({"Label10", "LabelTlateral"});
+
+  for (int s = 0; s < ChartModel::kSeriesCount; ++s) app.chart.ClearSeries(s);
+  app.chart.visible = false;
+  form.Hide("Chart1");
+
+  for (const char* name : {"EditCoefInt", "EditCoefext"})
+    if (form.IsComputed(name) || !form.Visible(name)) form.SetText(name, QString());
+  for (const char* name : {"Edithci", "Edithri", "Edithce", "Edithre"}) form.SetText(name, QString());
+
+  for (const char* name : {"LabelEsp", "LabelRT", "LabelQ"}) form.SetText(name, QString());
+}
