@@ -3,9 +3,11 @@
 #include "results/ChartModel.h"
 #include "shell/Form.h"
 #include "shell/GeometryKind.h"
+#include "shell/LoadingFlag.h"
 #include "shell/MessageSink.h"
 
 #include <QString>
+#include <functional>
 
 class FileDialogs;
 class ReportService;
@@ -27,11 +29,13 @@ class Brenak {
 
   GeometryKind kind = GeometryKind::Plate;
   bool absurdData = false;      // a "Datos absurdos" warning was raised in this run
-  bool projectLoading = false;  // a project file is being applied
+  LoadingFlag projectLoading;   // a project file is being applied
   bool interiorLaminar = false; // regime of the last calculated interior convection
   bool exteriorLaminar = false; // regime of the last calculated exterior convection
   int chooserTarget = 0;        // layer (1..6) or surface (1, 2) the open chooser writes to
   QString programFolder;
+  // Closes the window, which ends the program ("Cerrar"); set by the window.
+  std::function<void()> onClose;
 
   // Shows a calculation or completeness message: caption "Atención", OK and Cancel.
   void Warn(const QString& text);
