@@ -1,0 +1,319 @@
+#include "engine/Calculation.h"
+
+#include "engine/CalcContext.h"
+#include "engine/DesignConditions.h"
+#include "engine/EconomicThickness.h"
+#include "engine/Moisture.h"
+#include "engine/Results.h"
+#include "engine/TemperatureProfile.h"
+#include "engine/ThicknessSolver.h"
+#include "layout/ClearResults.h"
+#include "results/ShowResults.h"
+#include "results/TemperatureChart.h"
+#include "shell/Brenak.h"
+#include "shell/NumberFormat.h"
+
+#include <cmath>
+
+namespace {
+
+// The coefficient loops converge in a few passes; a surface temperature that
+// sits at the switch between the laminar and the turbulent correlation can make
+// them alternate for ever. Past this many passes the calculation gives up.
+constexpr int kMaxCoefficientPasses = 500;
+
+const QString kNoConvergence = QStringLiteral(
+    "No es posible calcular: los coeficientes superficiales no convergen (se han alcanzado 500 iteraciones). "
+    "Revise los datos o imponga los coeficientes.");
+const QString kNotANumber = QStringLiteral(
+    "No es posible calcular: con estos datos el resultado no es un número finito. Revise los datos.");
+
+bool Converged(float hi, float hiNew, float he, float heNew) {
+  return std::abs(double(hi) - hiNew) <= 0.001 && std::abs(double(he) - heNew) <= 0.001;
+}
+
+class Calculation {
+ public:
+  explicit Calculation(Brenak& app) : app_(app), c_(app, ReadCalcInputs(app)) {}
+
+  void Run() {
+    Prepare();
+    bool proceed = true;
+    if (c_.in.thicknessTarget) proceed = ThicknessPasses();
+    else proceed = HeatFlowLoop();
+    if (proceed) FinalSteps();
+    WriteEngineFields();
+    if (app_.absurdData) ClearResults(app_);
+  }
+
+ private:
+  const CalcInputs& in() const { return c_.in; }
+
+  // Stage A: temperatures, layers, radii and first coefficients.
+  void Prepare() {
+    app_.absurdData = false;
+    app_.form.Show("Label10");
+    app_.form.Hide("LabelTlateral");
+    Ti_ = in().Ti;
+    if (in().thicknessTarget && in().IsPipeInAir() && in().condition == 7) Ti_ = 0;  // water at its freezing point
+    Te_ = in().IsBuried() ? in().soilTemperature : in().Te;
+    insulation_ = ReadLayers(in(), c_.s);
+    if (in().HasRadii()) UpdateRadii(in(), c_.s);
+    if (in().IsTank()) app_.form.Show("LabelTlateral");
+    hi_ = c_.Interior(static_cast<float>(Ti_ + 0.05 * (double(Te_) - Ti_)), Ti_, Te_);
+    he_ = c_.Exterior(static_cast<float>(Te_ - 0.05 * (double(Te_) - Ti_)), Ti_, Te_);
+    cond_ = 0;
+    q_ = 0;
+  }
+
+  void NewCoefficients(float& hiNew, float& heNew) {
+    hiNew = c_.Interior(c_.T[0], Ti_, Te_);
+    heNew = c_.Exterior(c_.T[c_.s.n], Ti_, Te_);
+  }
+
+  void GiveUp(const QString& text) { c_.Absurd(text); }
+
+  // Stage C of the heat-flow target.
+  bool HeatFlowLoop() {
+    float hiNew = hi_, heNew = he_;
+    for (int pass = 0;; ++pass) {
+      if (pass == kMaxCoefficientPasses) {
+        GiveUp(kNoConvergence);
+        return false;
+      }
+      hi_ = hiNew;
+      he_ = heNew;
+      Rtot_ = c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he_);
+      ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
+      NewCoefficients(hiNew, heNew);
+      if (Converged(hi_, hiNew, he_, heNew) || app_.absurdData) break;
+    }
+    return true;
+  }
+
+  // Stages B, C and D of the thickness target. False when the run ends without results.
+  bool ThicknessPasses() {
+    // B: the bare element.
+    float hiNew = hi_, heNew = he_;
+    float Rsa = 0;
+    for (int pass = 0;; ++pass) {
+      if (pass == kMaxCoefficientPasses) {
+        GiveUp(kNoConvergence);
+        return false;
+      }
+      hi_ = hiNew;
+      he_ = heNew;
+      Rsa = c_.Resistance(ResistanceMode::WithoutInsulation, insulation_, hi_, he_);
+      ComputeInterfaceTemperatures(c_.s, Rsa, Ti_, Te_, c_.T);
+      NewCoefficients(hiNew, heNew);
+      if (Converged(hi_, hiNew, he_, heNew)) break;
+    }
+    q0_ = static_cast<float>(std::abs(double(Te_) - Ti_) / Rsa);
+    cond_ = in().condition;
+    q_ = EvaluateCondition(c_, cond_, Rsa, heNew, hiNew, Te_, Ti_, q0_);
+    if (q_ == -1) return false;
+
+    if (cond_ == 3) return EconomicSearch(Rsa);
+
+    // C: the coefficient loop with the thickness solved on every pass.
+    hiNew = hi_;
+    heNew = he_;
+    float prev1 = 0, prev2 = 0;
+    for (int pass = 0;; ++pass) {
+      if (pass == kMaxCoefficientPasses) {
+        GiveUp(kNoConvergence);
+        return false;
+      }
+      hi_ = hiNew;
+      he_ = heNew;
+      if (in().HasRadii()) UpdateRadii(in(), c_.s);
+      Rsa = c_.Resistance(ResistanceMode::WithoutInsulation, insulation_, hi_, he_);
+      q_ = EvaluateCondition(c_, cond_, Rsa, he_, hi_, Te_, Ti_, q0_);
+      // A condition refused on a later pass ends the run as a refusal does.
+      if (q_ == -1) return false;
+      Rtot_ = SolveThickness(c_, insulation_, Rsa, q_, he_, hi_, Te_, Ti_);
+      ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
+      NewCoefficients(hiNew, heNew);
+      // A thickness that comes back after two passes ends the loop.
+      if (c_.s.e[insulation_] == prev2) {
+        hi_ = hiNew;
+        he_ = heNew;
+      }
+      prev2 = prev1;
+      prev1 = c_.s.e[insulation_];
+      if (Converged(hi_, hiNew, he_, heNew) || app_.absurdData) break;
+    }
+    return true;
+  }
+
+  // Stage D: the economic thickness, 0.1 mm at a time until the total cost stops falling.
+  bool EconomicSearch(float Rsa) {
+    if (in().thickness1 == in().thickness2) {
+      c_.Warn(QStringLiteral("No es posible calcular el espesor económico: los espesores 1 y 2 del coste deben ser "
+                             "distintos"));
+      return false;
+    }
+    (void)Rsa;
+    economic_ = PrepareEconomicFigures(in());
+    const double rIn = insulation_ > 0 ? double(c_.s.r[insulation_ - 1]) : 0.0;
+    const double cost0 = TotalCost(in(), economic_, rIn, 0, q0_);
+    double cost = cost0, prev = cost0;
+    float t = 0;
+    do {
+      prev = cost;
+      t += 0.1f;
+      c_.s.e[insulation_] = t;
+      if (in().HasRadii()) UpdateRadii(in(), c_.s);
+      Rtot_ = c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he_);
+      q_ = static_cast<float>(std::abs((double(Te_) - Ti_) / Rtot_));
+      cost = TotalCost(in(), economic_, rIn, t, q_);
+      ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
+      NewCoefficients(hi_, he_);
+      if (cost > cost0) c_.Absurd(QStringLiteral("Datos absurdos, sin aislamiento es la mejor solución"));
+      if (t >= kMaxInsulationThickness)
+        c_.Absurd(QStringLiteral("Datos absurdos, pues el espesor de aislamiento sería mayor de 5 m."));
+    } while (cost < prev && t < kMaxInsulationThickness);
+    economicOutcome_.resistance = Rtot_;
+    economicOutcome_.heatFlow = q_;
+    economicOutcome_.thickness = t;
+    economicOutcome_.cost = static_cast<float>(cost);
+    economicOutcome_.investment = static_cast<float>(Investment(in(), economic_, rIn, t));
+    return true;
+  }
+
+  // Stage E.
+  void FinalSteps() {
+    Form& form = app_.form;
+    ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
+    // The box resistance as its field holds it: three decimals, or as entered.
+    float boxResistance = in().boxResistance;
+    if (c_.buried.boxCalculated) boxResistance = ParseNumber(FormatFixed(c_.buried.boxResistance, 6, 3));
+    const ProfileLine line = BuildProfileLine(in(), c_.s, c_.T, Rtot_, Ti_, Te_, boxResistance);
+
+    Results r;
+    r.layerCount = c_.s.n;
+    r.temperatures = c_.T;
+    r.profile = line.points;
+    r.boxTemperature = line.boxTemperature;
+
+    DewPointProfile dew;
+    r.hasDewPoints = in().IsPlate() && !in().thicknessTarget && in().condensationStudy;
+    if (r.hasDewPoints) {
+      dew = ComputeDewPointProfile(c_.s, Ti_, Te_, in().interiorHumidity, in().exteriorHumidity);
+      r.dewPoints = dew.Tdew;
+    }
+
+    if (!in().thicknessTarget || (in().IsPipeInAir() && (cond_ == 6 || cond_ == 7)))
+      q_ = static_cast<float>(std::abs((double(Te_) - Ti_) / Rtot_));
+
+    for (int i = 1; i <= c_.s.n; ++i) r.thicknesses[i] = c_.s.e[i];
+    r.conditionIndex = cond_;
+    r.resistanceTotal = Rtot_;
+    r.resistances = c_.s.R;
+    r.insulationLayer = insulation_;
+    r.insulationResistance = insulation_ > 0 ? c_.s.R[insulation_] : c_.s.R[0];
+    r.insulationThickness = insulation_ > 0 ? c_.s.e[insulation_] : 0;
+    r.heatFlow = q_;
+    r.interiorCoef = hi_;
+    r.exteriorCoef = he_;
+    r.interiorConvection = c_.interior.convection;
+    r.interiorRadiation = c_.interior.radiation;
+    r.exteriorConvection = c_.exterior.convection;
+    r.exteriorRadiation = c_.exterior.radiation;
+    r.interiorLaminar = c_.interior.laminar;
+    r.exteriorLaminar = c_.exterior.laminar;
+    r.soilConductivity = c_.buried.soilConductivity;
+    r.boxResistanceValue = c_.buried.boxCalculated ? c_.buried.boxResistance : in().boxResistance;
+
+    // Extreme but accepted inputs can lead to values that are not finite
+    // numbers; such a run is refused rather than shown.
+    if (!app_.absurdData && !AllFinite(r, dew)) {
+      c_.Absurd(kNotANumber);
+      return;
+    }
+
+    FillTemperatureChart(app_.chart, in(), line.points);
+    if (line.hasBox) form.SetText("LTCaja", FormatFixed(line.boxTemperature, 5, 2));
+    if (r.hasDewPoints) FillDewPointSeries(app_.chart, dew.points);
+
+    ShowResults(app_, in(), r);
+    if (cond_ == 3 && in().thicknessTarget) EconomicResults(app_, in(), economicOutcome_);
+    BuriedPipeChecks();
+  }
+
+  bool AllFinite(const Results& r, const DewPointProfile& dew) const {
+    auto finite = [](double v) { return std::isfinite(v); };
+    if (!finite(r.resistanceTotal) || !finite(r.heatFlow) || !finite(r.interiorCoef) || !finite(r.exteriorCoef))
+      return false;
+    for (int i = 0; i <= r.layerCount; ++i) {
+      if (!finite(r.temperatures[i]) || !finite(r.resistances[i]) || !finite(r.thicknesses[i])) return false;
+      if (r.hasDewPoints && !finite(dew.Tdew[i])) return false;
+    }
+    if (!finite(r.resistances[10]) || !finite(r.insulationThickness) || !finite(r.insulationResistance)) return false;
+    for (const QPointF& p : r.profile)
+      if (!finite(p.x()) || !finite(p.y())) return false;
+    if (cond_ == 3 && in().thicknessTarget) {
+      const EconomicOutcome& o = economicOutcome_;
+      if (!finite(o.cost) || !finite(o.investment) || !finite(o.heatFlow) || !finite(o.resistance)) return false;
+    }
+    if (in().IsDuct()) {
+      const double perimeter = 4 * double(TotalThickness(c_.s)) + 2 * double(in().ductWidth) + 2 * double(in().interiorHeight);
+      if (!(perimeter > 0)) return false;
+    }
+    return true;
+  }
+
+  void BuriedPipeChecks() {
+    if (!in().IsBuried()) return;
+    const float rn = c_.s.r[c_.s.n];
+    if (rn > in().depth)
+      c_.Absurd(QStringLiteral("Datos absurdos, pues la profundidad a la que está enterrada la tubería es menor que el "
+                               "radio exterior de la tubería (contando el aislante)"));
+    if (in().IsInBox()) {
+      const double half = double(in().boxSize) * 0.001 * 0.5;
+      if (rn > half)
+        c_.Absurd(QStringLiteral("Datos absurdos, pues la semialtura de la canalización es menor que el radio exterior "
+                                 "de las diferentes capas (contando el aislante)"));
+      if (in().depth < half)
+        c_.Absurd(QStringLiteral("Datos absurdos, pues la semialtura de la canalización es mayor que la profundidad a "
+                                 "a que está enterrada la tubería"));
+    }
+  }
+
+  // The values the engine's operations write into the window as they work: the
+  // coefficient parts, the calculated soil conductivity and box resistance, and
+  // the process-wide regime flags.
+  void WriteEngineFields() {
+    Form& form = app_.form;
+    if (c_.interior.calculated) {
+      form.SetText("Edithci", FormatFixed(c_.interior.convection, 6, 2));
+      form.SetText("Edithri", FormatFixed(c_.interior.radiation, 6, 2));
+    }
+    if (c_.exterior.calculated) {
+      form.SetText("Edithce", FormatFixed(c_.exterior.convection, 6, 2));
+      form.SetText("Edithre", FormatFixed(c_.exterior.radiation, 6, 2));
+    }
+    if (c_.buried.soilCalculated) form.SetText("EditkTerreno", FormatFixed(c_.buried.soilConductivity, 6, 3));
+    if (c_.buried.boxCalculated) form.SetText("EditRTCaja", FormatFixed(c_.buried.boxResistance, 6, 3));
+    app_.interiorLaminar = c_.interior.laminar;
+    app_.exteriorLaminar = c_.exterior.laminar;
+  }
+
+  Brenak& app_;
+  CalcContext c_;
+  float Ti_ = 0, Te_ = 0;
+  float hi_ = 0, he_ = 0;
+  float Rtot_ = 0.00001f;
+  float q0_ = 0, q_ = 0;
+  int cond_ = 0;
+  int insulation_ = 0;
+  EconomicFigures economic_;
+  EconomicOutcome economicOutcome_;
+};
+
+}  // namespace
+
+void RunCalculation(Brenak& app) {
+  Calculation calculation(app);
+  calculation.Run();
+}

@@ -1,0 +1,217 @@
+#include "engine/DesignConditions.h"
+
+#include "engine/CalcContext.h"
+#include "engine/Moisture.h"
+#include "shell/Brenak.h"
+#include "shell/NumberFormat.h"
+
+#include <cmath>
+
+double DuctPerimeter(const CalcContext& c, bool onlyShownSides) {
+  const double w = onlyShownSides && !c.in.ductWidthShown ? 0.0 : double(c.in.ductWidth);
+  const double h = onlyShownSides && !c.in.interiorHeightShown ? 0.0 : double(c.in.interiorHeight);
+  return 4 * double(TotalThickness(c.s)) + 2 * w + 2 * h;
+}
+
+namespace {
+
+// Exterior surface per unit of the element: m2 of plate, per m of pipe, the sphere.
+double ExteriorArea(const CalcContext& c) {
+  const double rn = c.s.r[c.s.n];
+  if (c.in.IsPipe()) return 6.2832 * rn;
+  if (c.in.IsSphere()) return 3.1416 * rn * rn;
+  return 1;
+}
+
+const QString kNotForElement =
+    QStringLiteral("No es posible calcular un espesor de aislante para este elemento con la condición seleccionada");
+
+}  // namespace
+
+float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, float hi, float Te, float Ti, float q0) {
+  const CalcInputs& in = c.in;
+  Form& form = c.app.form;
+
+  // Ducts have no surface-temperature, condensation or temperature-change
+  // condition and tanks none at all; they are refused before any calculation.
+  if (in.IsTank() || (in.IsDuct() && condition >= 3)) {
+    c.Warn(kNotForElement);
+    return -1;
+  }
+
+  if (condition != 2) {
+    const float other = in.IsBuried() ? in.soilTemperature : in.Te;
+    if (other == in.Ti) {
+      c.Warn(in.IsBuried()
+                 ? QStringLiteral("No es posible calcular las temperaturas interior y del suelo son iguales")
+                 : QStringLiteral("No es posible calcular las temperaturas interior y exterior son iguales"));
+      return -1;
+    }
+  }
+
+  switch (condition) {
+    case 0: {
+      double target = in.wantedHeatFlow;
+      if (in.IsDuct()) target = in.wantedHeatFlow / DuctPerimeter(c, true);
+      if (target > q0) {
+        QString value, unit;
+        if (in.IsPlate()) { value = FormatFixed(q0, 6, 2); unit = "W/m2"; }
+        else if (in.IsPipe()) { value = FormatFixed(q0, 6, 2); unit = "W/m"; }
+        else if (in.IsSphere()) { value = FormatFixed(q0, 6, 2); unit = "W"; }
+        else {
+          const double w = in.ductWidthShown ? double(in.ductWidth) : 0.0;
+          const double h = in.interiorHeightShown ? double(in.interiorHeight) : 0.0;
+          value = FormatFixed(static_cast<float>(q0 * (2 * w + 2 * h)), 6, 2);
+          unit = "W/m";
+        }
+        form.SetText("LabelQ", QStringLiteral("Flujo de calor máximo: ") + value + unit);
+        c.Warn(QStringLiteral(
+            "No es posible calcular un espesor de aislante, ya que sin aislamiento el flujo de calor ya es menor"));
+        return -1;
+      }
+      return static_cast<float>(target);
+    }
+    case 1:
+      return static_cast<float>(double(q0) * in.wantedPercentage * 0.01);
+    case 2: {
+      if (in.IsPlate()) {
+        const float U0 = static_cast<float>(1 / double(Rsa));
+        if (in.wantedResistance > U0) {
+          form.SetText("LabelRT", QStringLiteral("Coeficiente global sin aislamiento: ") + FormatFixed(U0, 6, 3) +
+                                      QStringLiteral("W/m2ºC"));
+          c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que el coeficiente global de "
+                                "transferencia de calor sin aislamiento ya es menor"));
+          return -1;
+        }
+        return 0;
+      }
+      if (in.IsSphere()) {
+        if (Rsa > in.wantedResistance) {
+          form.SetText("LabelRT", QStringLiteral("Resistencia térmica total sin aislamiento: ") + FormatFixed(Rsa, 6, 3) +
+                                      QStringLiteral("ºC/W"));
+          c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica total "
+                                "sin aislamiento ya es mayor"));
+          return -1;
+        }
+        return 0;
+      }
+      const float linear = in.IsDuct() ? static_cast<float>(Rsa / DuctPerimeter(c, true)) : Rsa;
+      if (linear > in.wantedResistance) {
+        form.SetText("LabelRT", QStringLiteral("Resistencia térmica lineal sin aislamiento: ") + FormatFixed(linear, 6, 3) +
+                                    QStringLiteral("mºC/W"));
+        c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica lineal "
+                              "sin aislamiento ya es mayor"));
+        return -1;
+      }
+      return 0;
+    }
+    case 3:
+      return 0;
+    case 4: {
+      if (!(in.IsPlate() || in.IsPipe() || in.IsSphere())) break;
+      const double Tse = in.wantedExteriorSurface;
+      const double x = (double(Ti) - Tse) / (double(Ti) - Te);
+      if (x < 0 || x > 1) {
+        c.Warn(QStringLiteral("La temperatura de la superficie exterior debe encontrarse entre los valores de la "
+                              "temperatura interior y exterior"));
+        return -1;
+      }
+      const double target = std::abs(double(he) * ExteriorArea(c) * (Tse - Te));
+      if (target > q0) {
+        c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie exterior se aproxima mas a la exterior "
+                              "que la que se solicita, por tanto no es posible esta condición"));
+        return -1;
+      }
+      return static_cast<float>(target);
+    }
+    case 5: {
+      if (!(in.IsPlate() || in.IsPipe() || in.IsSphere())) break;
+      const float pv = static_cast<float>(double(SaturationPressure(Te)) * in.exteriorHumidity * 0.01);
+      const double Tdew = DewPointTemperature(pv);
+      if (Te < Ti) {
+        c.Warn(QStringLiteral("La temperatura exterior es inferior a la interior, nunca condensa en el exterior, por "
+                              "tanto no es posible esta condición"));
+        return -1;
+      }
+      if ((Tdew - Ti) / (double(Te) - Ti) < 0) {
+        c.Warn(QStringLiteral("La temperatura de rocio exterior es menor que la temperatura interior, por lo tanto "
+                              "nunca condensa y no es posible esta condición"));
+        return -1;
+      }
+      const double target = std::abs(double(he) * ExteriorArea(c) * (Tdew - Te));
+      if (target > q0) {
+        c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie es superior a la de rocío, por lo tanto "
+                              "nunca condensa y no es posible esta condición"));
+        return -1;
+      }
+      return static_cast<float>(target);
+    }
+    case 6: {
+      if (in.IsPlate()) {
+        const double Tsi = in.wantedInteriorSurface;
+        const double x = (double(Ti) - Tsi) / (double(Ti) - Te);
+        if (x < 0 || x > 1) {
+          c.Warn(QStringLiteral("La temperatura de la superficie interior debe encontrarse entre los valores de la "
+                                "temperatura interior y exterior"));
+          return -1;
+        }
+        const double target = std::abs(double(hi) * (Tsi - Ti));
+        if (target > q0) {
+          c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie interior se aproxima mas a la "
+                                "interior que la que se solicita, por tanto no es posible esta condición"));
+          return -1;
+        }
+        return static_cast<float>(target);
+      }
+      if (in.IsPipeInAir()) {
+        const double x = (double(in.wantedFinalTemperature) - Ti) / (double(Te) - Ti);
+        if (!(x > 0 && x < 1)) {
+          c.Warn(QStringLiteral("Datos absurdos, la temperatura final debe estar entre la exterior e interior"));
+          return -1;
+        }
+        return 0;
+      }
+      break;
+    }
+    case 7: {
+      if (in.IsPlate()) {
+        const float pv = static_cast<float>(double(SaturationPressure(Ti)) * in.interiorHumidity * 0.01);
+        const double Tdew = DewPointTemperature(pv);
+        if (Ti < Te) {
+          c.Warn(QStringLiteral("La temperatura interior es inferior a la exterior, nunca condensa en el interior, "
+                                "por tanto no es posible esta condición"));
+          return -1;
+        }
+        if ((double(Ti) - Tdew) / (double(Ti) - Te) > 1) {
+          c.Warn(QStringLiteral("La temperatura de rocio interior es menor que la temperatura exterior, por lo tanto "
+                                "nunca condensa y no es posible esta condición"));
+          return -1;
+        }
+        const double target = std::abs(double(hi) * (Tdew - Ti));
+        if (target > q0) {
+          c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie es superior a la de rocío, por lo "
+                                "tanto nunca condensa y no es posible esta condición"));
+          return -1;
+        }
+        return static_cast<float>(target);
+      }
+      if (in.IsPipeInAir()) {
+        bool refused = false;
+        if (Te >= 0) {
+          c.Warn(QStringLiteral("Datos absurdos, no congela, ya que la temperatura exterior es igual o superior a 0ºC"));
+          refused = true;
+        }
+        if (!(in.Ti > Te)) {
+          c.Warn(QStringLiteral("Datos absurdos, no congela, ya que la temperatura interior ya es inferior a la exterior"));
+          refused = true;
+        }
+        return refused ? -1 : 0;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  c.Warn(kNotForElement);
+  return -1;
+}

@@ -1,0 +1,42 @@
+#include "engine/EconomicThickness.h"
+
+#include <cmath>
+
+double PresentWorthFactor(const CalcInputs& in) {
+  const float r = static_cast<float>(double(in.inflation) * 0.01);
+  const float i = static_cast<float>(double(in.opportunity) * 0.01);
+  const double N = in.lifeYears;
+  if (r == i) return N;
+  const double x = (1 + double(r)) / (1 + double(i));
+  return (1 - std::pow(x, N)) / (1 - x);
+}
+
+double CostSlope(const CalcInputs& in) {
+  return (double(in.cost1) - in.cost2) / (double(in.thickness1) - in.thickness2);
+}
+
+double CostIntercept(const CalcInputs& in, double slope) { return double(in.cost1) - slope * in.thickness1; }
+
+double Investment(const CalcInputs& in, const EconomicFigures& f, double rIn, double t) {
+  const double K = f.slope * t + f.intercept;
+  if (in.IsPipe()) return K * 6.2832 * (rIn + t * 0.001);
+  if (in.IsSphere()) {
+    const double r = rIn + t * 0.001;
+    return K * 3.1416 * r * r;
+  }
+  return K;
+}
+
+double TotalCost(const CalcInputs& in, const EconomicFigures& f, double rIn, double t, double q) {
+  return Investment(in, f, rIn, t) + f.hours * q * f.price * f.F * 0.001;
+}
+
+EconomicFigures PrepareEconomicFigures(const CalcInputs& in) {
+  EconomicFigures f;
+  f.F = PresentWorthFactor(in);
+  f.slope = CostSlope(in);
+  f.intercept = CostIntercept(in, f.slope);
+  f.hours = in.hoursPerYear;
+  f.price = in.energyCost;
+  return f;
+}

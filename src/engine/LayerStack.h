@@ -1,0 +1,25 @@
+#pragma once
+
+#include "engine/CalcInputs.h"
+
+#include <array>
+
+// The working arrays of one calculation, indexed by layer 1..n from the inside
+// out. R[0] is the interior surface, R[10] the exterior surface or the soil.
+struct LayerStack {
+  int n = 1;
+  std::array<float, 7> e{};   // thickness, mm; e[0] = 0
+  std::array<float, 7> k{};   // conductivity, W/mºC
+  std::array<float, 11> R{};  // resistances
+  std::array<float, 7> rv{};  // vapour resistivity, MN s/g m
+  std::array<float, 7> r{};   // radii, m: r[0] interior, r[i] outer radius of layer i
+  std::array<bool, 7> resistanceComputed{};  // per layer: computed from e and k, or given
+};
+
+// Fills e, k, R and rv for the layers in use; returns the insulation layer for
+// the thickness target, else 0.
+int ReadLayers(const CalcInputs& in, LayerStack& s);
+// r[0] from the interior diameter, r[i] = r[i-1] + e[i] (mm to m).
+void UpdateRadii(const CalcInputs& in, LayerStack& s);
+// Sum of the thicknesses in m, accumulated in single precision.
+float TotalThickness(const LayerStack& s);

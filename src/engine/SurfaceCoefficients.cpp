@@ -1,0 +1,124 @@
+#include "engine/SurfaceCoefficients.h"
+
+#include <cmath>
+
+double RadiationCoefficient(double emission, double Tf, double Ts) {
+  // Linearised black-body exchange, temperatures in hundreds of kelvin.
+  const double a = (Tf + 273.15) * 0.01;
+  const double b = (Ts + 273.15) * 0.01;
+  return emission * 5.67 * (a + b) * (a * a + b * b) * 0.01;
+}
+
+double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double L, bool& laminar) {
+  const double dT = std::abs(Tf - Ts);
+  if (dT == 0) return 0;
+  const bool turbulent = dT * L * L * L > 10;
+  laminar = !turbulent;
+  const double third = 0.3333;
+  const double turbulentStable = 0.59 * std::pow(dT, 0.25);
+  const double turbulentRising = 1.52 * std::pow(dT, third);
+  const double laminarStable = 0.59 * std::pow(dT / L, 0.25);
+  const double laminarRising = 1.32 * std::pow(dT / L, 0.25);
+  // The warmer side above the colder one keeps the air still (0.59); below it,
+  // the heat rises (1.52, 1.32).
+  switch (in.plateOrientation) {
+    case 1: {  // horizontal, interior above
+      const bool stable = in.Ti >= in.Te;
+      return turbulent ? (stable ? turbulentStable : turbulentRising) : (stable ? laminarStable : laminarRising);
+    }
+    case 2: {  // horizontal, interior below
+      const bool rising = in.Ti > in.Te;
+      return turbulent ? (rising ? turbulentRising : turbulentStable) : (rising ? laminarRising : laminarStable);
+    }
+    default:  // vertical
+      return turbulent ? 1.74 * std::pow(dT, third) : 1.32 * std::pow(dT / L, 0.25);
+  }
+}
+
+namespace {
+
+// Natural convection of air around a cylinder of outer diameter D.
+double CylinderNaturalConvection(const CalcInputs& in, double dT, double D, bool& laminar) {
+  if (dT == 0) return 0;
+  const bool turbulent = dT * D * D * D > 10;
+  laminar = !turbulent;
+  if (in.IsHorizontalCylinder()) return turbulent ? 1.21 * std::pow(dT, 0.3333) : 1.25 * std::pow(dT / D, 0.25);
+  return turbulent ? 1.74 * std::pow(dT, 0.3333) : 1.32 * std::pow(dT / D, 0.25);
+}
+
+}  // namespace
+
+float InteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, float Ti, float Te) {
+  (void)Te;
+  if (in.interiorMode == 1) return -1;
+  const bool calculable = in.IsPlate() || in.IsPipe() || in.IsDuct();
+  if (in.interiorMode != 2 || !calculable) return in.interiorCoef;
+
+  double hc = 0, hr = 0;
+  if (in.IsPlate()) {
+    hc = PlateNaturalConvection(in, Ti, Ts, in.interiorHeight, parts.laminar);
+    hr = RadiationCoefficient(in.interiorEmission, Ti, Ts);
+  } else if (in.IsPipe()) {
+    // Water flowing inside the pipe.
+    const double v = in.interiorVelocity;
+    const double d = double(in.interiorDiameter) * 0.001;
+    hc = 1057 * (1.352 + 0.019 * double(Ti)) * std::pow(v, 0.8) / std::pow(d, 0.2);
+    parts.laminar = false;
+  } else {
+    // Air flowing inside a duct, with its hydraulic diameter.
+    const double W = in.ductWidth, H = in.interiorHeight;
+    const double Dh = 4 * W * H / (2 * (W + H));
+    hc = 0.49 * std::pow(double(in.interiorVelocity), 0.8) / std::pow(Dh, 0.2);
+    parts.laminar = false;
+  }
+  parts.convection = static_cast<float>(hc);
+  parts.radiation = static_cast<float>(hr);
+  parts.calculated = true;
+  return static_cast<float>(hc + hr);
+}
+
+float ExteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, float Ti, float Te, float D) {
+  (void)Ti;
+  if (in.exteriorMode == 1) return -1;
+  if (in.exteriorMode != 2) return in.exteriorCoef;
+
+  const double dT = std::abs(double(Te) - double(Ts));
+  double hc = 0;
+  if (in.IsPlate()) {
+    if (in.surroundings == 1) {
+      const double v = in.exteriorVelocity, L = in.exteriorLength;
+      if (v * L > 8) {
+        hc = 5.76 * std::pow(v * v * v * v / L, 0.2);
+        parts.laminar = false;
+      } else {
+        hc = 3.96 * std::pow(v / L, 0.5);
+        parts.laminar = true;
+      }
+    } else {
+      hc = PlateNaturalConvection(in, Te, Ts, in.exteriorLength, parts.laminar);
+    }
+  } else if (in.IsDuct()) {
+    hc = 1.17 * std::pow(dT / double(in.ductWidth), 0.25);
+    parts.laminar = true;
+  } else {
+    // Pipes and tanks (and a sphere, should its list offer the calculation).
+    const double d = D;
+    if (in.surroundings == 1) {
+      const double v = in.exteriorVelocity;
+      if (v * d > 0.00855) {
+        hc = 8.9 * std::pow(v, 0.9) / std::pow(d, 0.1);
+        parts.laminar = false;
+      } else {
+        hc = 3.14 * std::pow(v / d, 0.5) + 0.0081 / d;
+        parts.laminar = true;
+      }
+    } else {
+      hc = CylinderNaturalConvection(in, dT, d, parts.laminar);
+    }
+  }
+  const double hr = RadiationCoefficient(in.exteriorEmission, Te, Ts);
+  parts.convection = static_cast<float>(hc);
+  parts.radiation = static_cast<float>(hr);
+  parts.calculated = true;
+  return static_cast<float>(hc + hr);
+}

@@ -1,0 +1,58 @@
+#include "engine/ThicknessSolver.h"
+
+#include "engine/CalcContext.h"
+#include "engine/DesignConditions.h"
+#include "engine/FluidTemperature.h"
+#include "shell/Brenak.h"
+
+#include <cmath>
+
+namespace {
+const QString kOverFiveMetres = QStringLiteral("Datos absurdos, pues el espesor de aislamiento sería mayor de 5 m.");
+}
+
+float SolveThickness(CalcContext& c, int insulation, float Rsa, float target, float he, float hi, float Te, float Ti) {
+  (void)he;
+  (void)hi;
+  const CalcInputs& in = c.in;
+  LayerStack& s = c.s;
+  c.app.absurdData = false;
+
+  double required = 0;
+  if (in.condition == 2) {
+    if (in.IsPlate()) required = 1 / double(in.wantedResistance);
+    else if (in.IsDuct()) required = double(in.wantedResistance) * DuctPerimeter(c, false);
+    else required = in.wantedResistance;
+  } else if (in.IsPipeInAir() && in.condition == 6) {
+    required = FinalTemperatureResistance(in, Ti, Te);
+  } else if (in.IsPipeInAir() && in.condition == 7) {
+    required = FreezingTimeResistance(in);
+  } else {
+    required = std::abs(double(Ti) - Te) / target;
+  }
+  const float Rreq = static_cast<float>(required);
+
+  if (in.IsPlate() || in.IsDuct()) {
+    const float Ri = Rreq - Rsa;
+    s.R[insulation] = Ri;
+    s.e[insulation] = static_cast<float>(double(Ri) * s.k[insulation] * 1000);
+    if (!(s.e[insulation] < kMaxInsulationThickness)) c.Absurd(kOverFiveMetres);
+    if (Rsa > Rreq) c.Absurd(QStringLiteral("Datos absurdos, pues sin aislamiento la resistencia ya es mayor."));
+  } else if (in.IsPipe() || in.IsSphere()) {
+    // Steps of 0.1 mm kept in single precision, so their rounding accumulates.
+    float t = 0;
+    int steps = 0;
+    float R = 0;
+    do {
+      t += 0.1f;
+      s.e[insulation] = t;
+      UpdateRadii(in, s);
+      R = c.Resistance(ResistanceMode::WithInsulation, insulation, hi, he);
+      ++steps;
+    } while (R < Rreq && t < kMaxInsulationThickness);
+    if (t >= kMaxInsulationThickness) c.Absurd(kOverFiveMetres);
+    if (R > Rreq && steps == 1)
+      c.Absurd(QStringLiteral("Datos absurdos, pues sin aislamiento la resistencia de la tubería ya es mayor."));
+  }
+  return Rreq;
+}

@@ -1,0 +1,134 @@
+#include "results/ShowResults.h"
+
+#include "engine/FluidTemperature.h"
+#include "engine/Moisture.h"
+#include "shell/Brenak.h"
+#include "shell/NumberFormat.h"
+
+namespace {
+
+QString FF(double value, int precision, int digits) { return FormatFixed(value, precision, digits); }
+
+}  // namespace
+
+void ShowResults(Brenak& app, const CalcInputs& in, const Results& r) {
+  Form& form = app.form;
+  const int n = r.layerCount;
+
+  form.Hide("PanelEconomico");
+
+  for (int i = 0; i <= n; ++i) form.SetText("LT" + QString::number(i), FF(r.temperatures[i], 5, 2));
+
+  for (int i = 1; i <= n; ++i) {
+    const QString field = "Edit" + QString::number(i) + "RT";
+    if (form.IsComputed(field)) form.SetText(field, FF(r.resistances[i], 5, 3));
+  }
+  form.SetText("Edit0RT", FF(r.resistances[0], 5, 3));
+  form.SetText("Edit10RT", FF(r.resistances[10], 5, 3));
+
+  const float R = r.resistanceTotal;
+  const float q = r.heatFlow;
+  // Perimeter of a duct's wall at mid-thickness.
+  double perimeter = 0;
+  if (in.IsDuct()) {
+    float total = 0;
+    for (int i = 1; i <= n; ++i) total += static_cast<float>(double(r.thicknesses[i]) * 0.001);
+    perimeter = 4 * double(total) + 2 * double(in.ductWidth) + 2 * double(in.interiorHeight);
+  }
+
+  if (in.IsPlate()) {
+    form.SetText("LabelRT", "Coef. global de transferencia de calor " + FF(1 / double(R), 6, 3) + " W/m2ºC");
+    form.SetText("LabelQ", "Densidad sup. flujo de calor " + FF(q, 5, 2) + " W/m2");
+  } else if (in.IsPipe()) {
+    form.SetText("LabelRT", "Resistencia térmica lineal " + FF(R, 6, 3) + " mºC/W");
+    form.SetText("LabelQ", "Densidad lineal flujo de calor " + FF(q, 5, 2) + " W/m");
+  } else if (in.IsSphere()) {
+    form.SetText("LabelRT", "Resitencia térmica total " + FF(R, 6, 3) + " ºC/W");
+    form.SetText("LabelQ", "Flujo de calor " + FF(q, 5, 2) + " W");
+  } else if (in.IsDuct()) {
+    form.SetText("LabelRT", "Resistencia térmica lineal " + FF(R / perimeter, 6, 3) + " mºC/W");
+    form.SetText("LabelQ", "Flujo de calor " + FF(q * perimeter, 5, 2) + " W/m  ó   " + FF(q, 5, 2) + " W/m2");
+  } else {
+    // A tank: the heat flow per metre of cylinder spread evenly over the lateral
+    // wall and both ends.
+    const double Dm = double(in.interiorDiameter) * 0.001;
+    const double circumference = 0.0031416 * double(in.interiorDiameter);
+    const double Qtank = (q / circumference) * (circumference * Dm * 0.25 * 2 + circumference * in.length);
+    form.SetText("LabelRT", QStringLiteral("Mismo flujo de calor por m2 en todo el depósito"));
+    form.SetText("LabelQ", "Flujo de calor " + FF(Qtank, 5, 2) + " W");
+    form.SetText("LabelEsp", QStringLiteral("Atención.   Se ha considerado:"));
+  }
+
+  if (r.conditionIndex == 2 && !in.IsTank()) form.SetText("LabelQ", QString());
+  if (in.IsPipe() && r.conditionIndex == 7) form.SetText("LabelQ", QString());
+
+  if (in.thicknessTarget) {
+    form.SetText("LabelEsp", "Esp. aislamiento " + FF(r.insulationThickness, 6, 2) + " mmm");
+    for (int i = 1; i <= 6; ++i) {
+      const QString row = QString::number(i);
+      if (form.Checked("RBAislante" + row)) {
+        form.SetText("Edit" + row + "e", FF(r.insulationThickness, 6, 2));
+        form.SetText("Edit" + row + "RT", FF(r.insulationResistance, 5, 3));
+      }
+    }
+  }
+
+  const bool dewStudy = in.IsPlate() && !in.thicknessTarget && in.condensationStudy;
+  if (dewStudy) {
+    int count = 0;
+    for (int k = 0; k <= n; ++k) {
+      const bool inUse = k <= 1 ? form.Visible("ENombre1") : form.Visible("ENombre" + QString::number(k));
+      if (inUse && r.temperatures[k] < r.dewPoints[k]) ++count;
+    }
+    form.SetText("LabelEsp", count >= 1 ? QStringLiteral("Atención: Condensa en el interior de las placas planas")
+                                        : QStringLiteral("No condensa en el interior de las placas planas"));
+  }
+
+  if (in.IsPipe() && !in.thicknessTarget && in.waterEstimate) {
+    const FluidEnd end = FinalWaterTemperature(in, R, in.IsBuried() ? in.soilTemperature : in.Te);
+    form.SetText("LabelEsp", "La temperatura al final de la tubería es " + FF(end.finalTemperature, 5, 3) + " ºC");
+    form.SetText("LabelQ", "Densidad lineal " + FF(q, 5, 2) + " W/m    Flujo calor total " +
+                               FF(end.totalHeatFlow, 5, 0) + " W");
+  }
+
+  form.SetText("EditCoefInt", FF(r.interiorCoef, 5, 2));
+  form.SetText("EditCoefext", FF(r.exteriorCoef, 5, 2));
+
+  if (dewStudy)
+    for (int i = 0; i <= n; ++i) form.SetText("LTR" + QString::number(i), FF(r.dewPoints[i], 5, 2));
+
+  if (in.IsDuct() && !in.thicknessTarget) {
+    const double w = in.ductWidth, h = in.interiorHeight;
+    form.SetText("LabelRT", "Resistencia térmica lineal " + FF(R / perimeter, 6, 3) + " mºC/W");
+    form.SetText("LabelQ", "Flujo de calor " + FF(q * perimeter, 5, 2) + " W/m lineal ó  " +
+                               FF(q * perimeter / (2 * w + 2 * h), 5, 2) + " W/m2 super.int.");
+    if (in.airEstimate) {
+      const FluidEnd end = FinalAirTemperature(in, static_cast<float>(R / perimeter));
+      form.SetText("LabelEsp", "La temperatura al final del conducto es " + FF(end.finalTemperature, 5, 3) + " ºC");
+      form.SetText("LabelQ", "Densidad lineal " + FF(q * perimeter, 5, 2) + " W/m    Flujo calor total " +
+                                 FF(end.totalHeatFlow, 5, 0) + " W");
+    }
+  }
+}
+
+void EconomicResults(Brenak& app, const CalcInputs& in, const EconomicOutcome& o) {
+  Form& form = app.form;
+  form.Show("PanelEconomico");
+  QString unit;
+  form.SetText("LabelEspEco", "Esp. aislamiento " + FF(o.thickness, 6, 2) + " mmm");
+  if (in.IsPlate()) {
+    form.SetText("LabelRTEco", "Coef. global de transferencia de calor " + FF(1 / double(o.resistance), 6, 3) + " W/m2ºC");
+    form.SetText("LabelQEco", "Densidad sup. flujo de calor " + FF(o.heatFlow, 5, 2) + " W/m2");
+    unit = " euros/m2";
+  } else if (in.IsPipe()) {
+    form.SetText("LabelRTEco", "Resistencia térmica lineal " + FF(o.resistance, 6, 3) + " mºC/W");
+    form.SetText("LabelQEco", "Densidad lineal flujo de calor " + FF(o.heatFlow, 5, 2) + " W/m");
+    unit = " euros/m";
+  } else {
+    form.SetText("LabelRTEco", "Resitencia térmica total " + FF(o.resistance, 6, 3) + " ºC/W");
+    form.SetText("LabelQEco", "Flujo de calor " + FF(o.heatFlow, 5, 2) + " W");
+    unit = " euros";
+  }
+  form.SetText("LabelCT", "Coste Total (Inver+Explotación) " + FF(o.cost, 5, 2) + unit);
+  form.SetText("LabelCI", "Coste Inversion " + FF(o.investment, 5, 2) + unit);
+}

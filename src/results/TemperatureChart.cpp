@@ -1,0 +1,37 @@
+#include "results/TemperatureChart.h"
+
+void FillTemperatureChart(ChartModel& chart, const CalcInputs& in, const QVector<QPointF>& profile) {
+  chart.ClearSeries(0);
+  chart.ClearSeries(1);
+  chart.title.clear();
+  chart.legendVisible = false;
+  QString title;
+  if (in.IsPlate()) {
+    chart.bottomAxis = QStringLiteral("Distancia x (mm)");
+    chart.leftAxis = QStringLiteral("Temperatura Tx (ºC)");
+    title = QStringLiteral("Temperatura en la pared compuesta");
+  } else if (in.IsPipe()) {
+    chart.bottomAxis = QStringLiteral("Radio r (mm)");
+    chart.leftAxis = QStringLiteral("Temperatura Tr (ºC)");
+    title = QStringLiteral("Temperatura en la tubería compuesta");
+  } else if (in.IsSphere()) {
+    chart.bottomAxis = QStringLiteral("Radio r (mm)");
+    chart.leftAxis = QStringLiteral("Temperatura Tr (ºC)");
+    title = QStringLiteral("Temperatura en la esfera compuesta");
+  } else if (in.IsDuct()) {
+    chart.bottomAxis = QStringLiteral("Distancia x (mm)");
+    chart.leftAxis = QStringLiteral("Temperatura Tx (ºC)");
+    title = QStringLiteral("Temperatura en la pared del conducto");
+  } else {
+    chart.bottomAxis = QStringLiteral("Radio r (mm)");
+    chart.leftAxis = QStringLiteral("Temperatura Tr (ºC)");
+    title = QStringLiteral("Temperatura en la pared lateral del depósito");
+  }
+  chart.title.append(title);
+  for (const QPointF& p : profile) chart.AddPoint(0, p.x(), p.y());
+}
+
+void FillDewPointSeries(ChartModel& chart, const QVector<QPointF>& points) {
+  chart.ClearSeries(1);
+  for (const QPointF& p : points) chart.AddPoint(1, p.x(), p.y());
+}
