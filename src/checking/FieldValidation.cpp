@@ -1,0 +1,166 @@
+#include "checking/FieldValidation.h"
+
+#include "shell/Brenak.h"
+#include "shell/MessageSink.h"
+#include "shell/NumberFormat.h"
+
+#include <QHash>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+// What a value kind allows: number type, inclusive limits and the text of its boxes.
+struct KindRule {
+  bool integer;
+  float lower;
+  float upper;
+  const char* message;
+};
+
+const QHash<QString, KindRule>& KindRules() {
+  static const QHash<QString, KindRule> rules = {
+      {"CoeficienteConv", {false, 1.0f, 100000.0f, "El valor debe estar entre 1 y 100000"}},
+      {"Espesor", {false, 0.01f, 1000.0f, "El valor debe estar entre 0.01 y 1000"}},
+      {"Conductividad", {false, 0.0001f, 200.0f, "El valor debe ser >0 y < 200"}},
+      {"ResistenciaT", {false, 0.0001f, 10.0f, "El valor debe ser >0 y < 10"}},
+      {"ResistividadV", {true, 0.0f, 100000.0f, "El valor debe estar entre 0 y 100000"}},
+      {"Porcentaje", {true, 1.0f, 100.0f, "El valor debe estar entre 1 y 100"}},
+      {"Temperatura", {false, -100.0f, 200.0f, "El valor debe estar entre -100 y 200"}},
+      {"Calor", {false, 0.001f, 100.0f, "El valor debe estar entre 0.001 y 100"}},
+      {"Anos", {true, 1.0f, 50.0f, "El valor debe estar entre 1 y 50"}},
+      {"Horas", {true, 1.0f, 8760.0f, "El valor debe estar entre 1 y 8760"}},
+      {"CosteEnerg", {false, 0.0001f, 20.0f, "El valor debe estar entre >0 y 20"}},
+      {"Coste", {false, 0.0001f, 1000.0f, "El valor debe estar entre >0 y 1000"}},
+      {"Emision", {false, 0.0f, 1.0f, "El valor debe estar entre 0 y 1"}},
+      {"Altura", {false, 0.01f, 100.0f, "El valor debe estar entre >0.01 y 100"}},
+      {"Velocidad", {false, 0.1f, 100.0f, "El valor debe estar entre >0.1 y 100"}},
+      {"Longitud", {true, 1.0f, 10000.0f, "El valor debe estar entre 1 y 10000"}},
+      {"Densidad", {true, 1200.0f, 1800.0f, "El valor debe estar entre 1200 y 1800"}},
+      {"Radio", {true, 1.0f, 10000.0f, "El valor debe estar entre 1 y 10000"}},
+  };
+  return rules;
+}
+
+const QHash<QString, QString>& FieldKinds() {
+  static const QHash<QString, QString> kinds = [] {
+    QHash<QString, QString> k;
+    auto put = [&k](std::initializer_list<const char*> names, const char* kind) {
+      for (const char* name : names) k.insert(QString::fromLatin1(name), QString::fromLatin1(kind));
+    };
+    put({"EditTi", "EditTe", "EditTsuelo", "EditCondicionTe", "EditTf"}, "Temperatura");
+    put({"EditFiI", "EditFiE", "EditHumedad", "EditCondicionPor", "EditCondicionPorCong", "EditInf", "EditOpor"},
+        "Porcentaje");
+    put({"EditCoefInt", "EditCoefext"}, "CoeficienteConv");
+    put({"EditAlthi", "EditAnchura", "EditAlthe", "EditProfundidad"}, "Altura");
+    put({"Editvelhi", "Editvelhe"}, "Velocidad");
+    put({"Editemisionhi", "Editemisionhe"}, "Emision");
+    put({"Editr0"}, "Radio");
+    put({"EditeCaja", "EditEsp1", "EditEsp2"}, "Espesor");
+    put({"EditkCaja", "EditkTerreno"}, "Conductividad");
+    put({"EditRTCaja", "EditCondicionRT"}, "ResistenciaT");
+    for (int n = 1; n <= 6; ++n) {
+      const QString row = QString::number(n);
+      k.insert("Edit" + row + "e", "Espesor");
+      k.insert("Edit" + row + "k", "Conductividad");
+      k.insert("Edit" + row + "RT", "ResistenciaT");
+      k.insert("Editrv" + row, "ResistividadV");
+    }
+    put({"EditDensidad"}, "Densidad");
+    put({"EditCondicionQ"}, "Calor");
+    put({"EditCondicionTCong", "EditNh"}, "Horas");
+    put({"EditNa"}, "Anos");
+    put({"EditLong"}, "Longitud");
+    put({"EditCET"}, "CosteEnerg");
+    put({"EditCI1", "EditCI2"}, "Coste");
+    return k;
+  }();
+  return kinds;
+}
+
+bool IsBlank(QChar c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// An integer as a field may hold it: optional sign and decimal digits, blanks
+// around ignored (as the real reading ignores them).
+bool IsIntegerText(const QString& text) {
+  int begin = 0;
+  int end = text.size();
+  while (begin < end && IsBlank(text.at(begin))) ++begin;
+  while (end > begin && IsBlank(text.at(end - 1))) --end;
+  if (begin < end && (text.at(begin) == '+' || text.at(begin) == '-')) ++begin;
+  if (begin == end) return false;
+  for (int i = begin; i < end; ++i) {
+    const QChar c = text.at(i);
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+void Box(MessageSink& messages, const char* caption, const KindRule& rule) {
+  messages.Show({QString::fromUtf8(caption), QString::fromUtf8(rule.message), MessageButtons::Ok});
+}
+
+}  // namespace
+
+QString ValidateField(MessageSink& messages, const QString& text, const QString& kind) {
+  const auto found = KindRules().constFind(kind);
+  // A word that names no kind checks nothing: the text goes back as it is.
+  if (found == KindRules().constEnd()) return text;
+  const KindRule& rule = *found;
+
+  enum class Outcome { None, Real, Integer };
+  Outcome outcome = Outcome::None;
+  bool rejected = false;
+
+  // Read as a real in the locale; failing that, with the separators exchanged
+  // in the text itself, which is then the text handed back.
+  QString result = text;
+  std::optional<double> read = ReadDecimal(result, DecimalSeparator());
+  if (!read) {
+    result = ExchangeSeparators(text);
+    read = ReadDecimal(result, DecimalSeparator());
+  }
+  float value = 0.0f;
+  if (read) {
+    value = static_cast<float>(*read);  // beyond the single range it becomes infinite: out of limits
+    outcome = Outcome::Real;
+  }
+
+  if (!rule.integer && outcome == Outcome::None) {
+    Box(messages, "Se espera un nº real y no letras", rule);
+    rejected = true;
+  }
+
+  if (rule.integer) {
+    if (IsIntegerText(result)) {
+      if (outcome == Outcome::None) {
+        // Digits too many for any reading of a real: a number far beyond every limit.
+        value = result.trimmed().startsWith('-') ? -std::numeric_limits<float>::infinity()
+                                                 : std::numeric_limits<float>::infinity();
+      }
+      outcome = Outcome::Integer;
+    } else if (outcome == Outcome::Real) {
+      Box(messages, "Se espera un nº entero y no un nº real", rule);
+      rejected = true;
+    } else {
+      Box(messages, "Se espera un nº entero y no letras", rule);
+      rejected = true;
+    }
+  }
+
+  if (outcome != Outcome::None && (value < rule.lower || value > rule.upper)) {
+    Box(messages, "Valor fuera de límites", rule);
+    rejected = true;
+  }
+
+  return rejected ? QString() : result;
+}
+
+QString FieldKind(const QString& controlName) { return FieldKinds().value(controlName); }
+
+void LeaveField(Brenak& app, const QString& controlName) {
+  const QString kind = FieldKind(controlName);
+  if (kind.isEmpty() || !app.form.Has(controlName)) return;
+  app.form.SetText(controlName, ValidateField(app.messages, app.form.Text(controlName), kind));
+}

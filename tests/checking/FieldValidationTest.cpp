@@ -1,0 +1,167 @@
+#include "checking/FieldValidation.h"
+
+#include "shell/Brenak.h"
+#include "shell/NumberFormat.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const kRealLetters = "Se espera un nº real y no letras";
+const char* const kIntegerGotReal = "Se espera un nº entero y no un nº real";
+const char* const kIntegerLetters = "Se espera un nº entero y no letras";
+const char* const kOutOfLimits = "Valor fuera de límites";
+
+struct ValidationCase {
+  const char* kind;
+  const char* text;
+  char separator;
+  const char* returned;
+  std::vector<const char*> captions;  // boxes in the order shown
+  const char* message;                // text of every box
+};
+
+void PrintTo(const ValidationCase& c, std::ostream* os) {
+  *os << c.kind << " \"" << c.text << "\" sep '" << c.separator << "'";
+}
+
+class ValidateFieldCases : public ::testing::TestWithParam<ValidationCase> {
+ protected:
+  void TearDown() override { ResetDecimalSeparator(); }
+};
+
+TEST_P(ValidateFieldCases, ReturnsTextAndShowsBoxes) {
+  const ValidationCase& c = GetParam();
+  SetDecimalSeparator(QChar(c.separator));
+  RecordingMessageSink sink;
+  EXPECT_EQ(ValidateField(sink, QString::fromUtf8(c.text), QString::fromLatin1(c.kind)), QString::fromUtf8(c.returned));
+  ASSERT_EQ(sink.shown.size(), c.captions.size());
+  for (std::size_t i = 0; i < c.captions.size(); ++i) {
+    EXPECT_EQ(sink.shown[i].caption, QString::fromUtf8(c.captions[i]));
+    EXPECT_EQ(sink.shown[i].text, QString::fromUtf8(c.message));
+    EXPECT_EQ(sink.shown[i].buttons, MessageButtons::Ok);
+  }
+}
+
+const char* const kConductivity = "El valor debe ser >0 y < 200";
+const char* const kPercentage = "El valor debe estar entre 1 y 100";
+const char* const kTemperature = "El valor debe estar entre -100 y 200";
+const char* const kDensity = "El valor debe estar entre 1200 y 1800";
+const char* const kYears = "El valor debe estar entre 1 y 50";
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, ValidateFieldCases,
+    ::testing::Values(
+        // The limits are inclusive and in single precision, whatever the message says.
+        ValidationCase{"Conductividad", "0.0001", '.', "0.0001", {}, ""},
+        ValidationCase{"Conductividad", "200", '.', "200", {}, ""},
+        ValidationCase{"Conductividad", "0", '.', "", {kOutOfLimits}, kConductivity},
+        ValidationCase{"Conductividad", "200.01", '.', "", {kOutOfLimits}, kConductivity},
+        ValidationCase{"Temperatura", "200", '.', "200", {}, ""},
+        ValidationCase{"Temperatura", "-100", '.', "-100", {}, ""},
+        ValidationCase{"Temperatura", "200.5", '.', "", {kOutOfLimits}, kTemperature},
+        ValidationCase{"Temperatura", "1e50", '.', "", {kOutOfLimits}, kTemperature},
+        ValidationCase{"Densidad", "1199", '.', "", {kOutOfLimits}, kDensity},
+        ValidationCase{"Densidad", "1200", '.', "1200", {}, ""},
+        ValidationCase{"Densidad", "1800", '.', "1800", {}, ""},
+        ValidationCase{"Emision", "0", '.', "0", {}, ""},
+        ValidationCase{"Emision", "1", '.', "1", {}, ""},
+        ValidationCase{"Altura", "0.01", '.', "0.01", {}, ""},
+        ValidationCase{"Altura", "0.0099", '.', "", {kOutOfLimits}, "El valor debe estar entre >0.01 y 100"},
+        ValidationCase{"ResistividadV", "0", '.', "0", {}, ""},
+        ValidationCase{"ResistividadV", "-1", '.', "", {kOutOfLimits}, "El valor debe estar entre 0 y 100000"},
+        ValidationCase{"Radio", "99999999999999999999", '.', "", {kOutOfLimits},
+                       "El valor debe estar entre 1 y 10000"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    NumberTypes, ValidateFieldCases,
+    ::testing::Values(
+        // An integer kind refuses a real even when its value is whole and in range.
+        ValidationCase{"Anos", "1e1", '.', "", {kIntegerGotReal}, kYears},
+        ValidationCase{"Anos", "10", '.', "10", {}, ""},
+        ValidationCase{"Porcentaje", "55.5", '.', "", {kIntegerGotReal}, kPercentage},
+        ValidationCase{"Porcentaje", "120.5", '.', "", {kIntegerGotReal, kOutOfLimits}, kPercentage},
+        ValidationCase{"Porcentaje", "120,5", ',', "", {kIntegerGotReal, kOutOfLimits}, kPercentage},
+        ValidationCase{"Porcentaje", " 50 ", '.', " 50 ", {}, ""},
+        ValidationCase{"Porcentaje", "+50", '.', "+50", {}, ""},
+        ValidationCase{"Porcentaje", "abc", '.', "", {kIntegerLetters}, kPercentage},
+        ValidationCase{"Porcentaje", "", '.', "", {kIntegerLetters}, kPercentage},
+        ValidationCase{"Temperatura", "abc", '.', "", {kRealLetters}, kTemperature},
+        ValidationCase{"Temperatura", "", '.', "", {kRealLetters}, kTemperature},
+        ValidationCase{"Temperatura", "1.2.3", '.', "", {kRealLetters}, kTemperature},
+        ValidationCase{"Temperatura", "25 ºC", '.', "", {kRealLetters}, kTemperature}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Separators, ValidateFieldCases,
+    ::testing::Values(
+        // The text goes back with its separator exchanged only when that was needed to read it.
+        ValidationCase{"Conductividad", "0.5", ',', "0,5", {}, ""},
+        ValidationCase{"Conductividad", "0,5", '.', "0.5", {}, ""},
+        ValidationCase{"Conductividad", "0,5", ',', "0,5", {}, ""},
+        ValidationCase{"Conductividad", "0.5", '.', "0.5", {}, ""},
+        ValidationCase{"Conductividad", "0,0001", '.', "0.0001", {}, ""},
+        ValidationCase{"Conductividad", "1,000.5", '.', "", {kRealLetters}, kConductivity}));
+
+TEST(ValidateField, KindWordIsMatchedExactly) {
+  RecordingMessageSink sink;
+  // No such kind: nothing is checked and the text stays.
+  EXPECT_EQ(ValidateField(sink, "letras", "temperatura"), QStringLiteral("letras"));
+  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_EQ(ValidateField(sink, "letras", "Temperatura"), QString());
+  EXPECT_EQ(sink.shown.size(), 1u);
+}
+
+TEST(FieldKindTable, ValidatesSixtyThreeFieldsWithKnownKinds) {
+  RecordingMessageSink sink;
+  Brenak app(sink);
+  int validated = 0;
+  for (const Control& c : app.form.Controls()) {
+    const QString kind = FieldKind(c.name);
+    if (kind.isEmpty()) continue;
+    ++validated;
+    EXPECT_EQ(c.type, ControlType::Edit) << c.name.toStdString();
+    // A known kind refuses letters with exactly one box.
+    RecordingMessageSink letters;
+    EXPECT_EQ(ValidateField(letters, "x", kind), QString()) << c.name.toStdString();
+    EXPECT_EQ(letters.shown.size(), 1u) << c.name.toStdString() << " " << kind.toStdString();
+  }
+  EXPECT_EQ(validated, 63);
+  for (const char* name : {"EditCondicionTi", "EditLongitud", "ENombre1", "ENombre6", "EditReferencia", "Edit0RT"})
+    EXPECT_TRUE(FieldKind(QString::fromLatin1(name)).isEmpty()) << name;
+  EXPECT_EQ(FieldKind("Editrv6"), QStringLiteral("ResistividadV"));
+  EXPECT_EQ(FieldKind("EditRTCaja"), QStringLiteral("ResistenciaT"));
+  EXPECT_EQ(FieldKind("EditNa"), QStringLiteral("Anos"));
+}
+
+class LeaveFieldTest : public ::testing::Test {
+ protected:
+  void TearDown() override { ResetDecimalSeparator(); }
+  RecordingMessageSink sink;
+  Brenak app{sink};
+};
+
+TEST_F(LeaveFieldTest, WritesTheCheckedTextBack) {
+  SetDecimalSeparator(',');
+  app.form.SetText("Edit1k", "0.5");
+  LeaveField(app, "Edit1k");
+  EXPECT_EQ(app.form.Text("Edit1k"), QStringLiteral("0,5"));
+  EXPECT_TRUE(sink.shown.empty());
+
+  app.form.SetText("EditFiI", "120.5");
+  LeaveField(app, "EditFiI");
+  EXPECT_EQ(app.form.Text("EditFiI"), QString());
+  ASSERT_EQ(sink.shown.size(), 2u);
+  EXPECT_EQ(sink.shown[1].caption, QString::fromUtf8(kOutOfLimits));
+}
+
+TEST_F(LeaveFieldTest, FieldsWithoutKindKeepTheirText) {
+  for (const char* name : {"EditCondicionTi", "EditLongitud", "ENombre2"}) {
+    app.form.SetText(name, "letras");
+    LeaveField(app, name);
+    EXPECT_EQ(app.form.Text(name), QStringLiteral("letras")) << name;
+  }
+  LeaveField(app, "NoSuchControl");
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+}  // namespace

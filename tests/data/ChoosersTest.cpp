@@ -1,0 +1,137 @@
+#include "data/Choosers.h"
+
+#include "shell/Brenak.h"
+#include "shell/NumberFormat.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ChooserTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetDecimalSeparator(','); }
+  void TearDown() override { ResetDecimalSeparator(); }
+  RecordingMessageSink sink;
+  Brenak app{sink};
+};
+
+// Which lists the material chooser offers, by element kind and insulation mark.
+struct OfferCase {
+  GeometryKind kind;
+  bool markShown;
+  bool markSet;
+  bool insulation, pipe, plate, insulationApply;
+};
+
+class MaterialOffer : public ::testing::TestWithParam<OfferCase> {};
+
+TEST_P(MaterialOffer, ShowsTheListsOfTheCase) {
+  const OfferCase& c = GetParam();
+  RecordingMessageSink sink;
+  Brenak app(sink);
+  app.SetKind(c.kind);
+  // A previous opening must not leave its lists behind.
+  OpenMaterialChooser(app, 6, !c.markShown, true);
+  OpenMaterialChooser(app, 3, c.markShown, c.markSet);
+  EXPECT_TRUE(app.form.Visible("PMateriales"));
+  EXPECT_EQ(app.form.Visible("RGAislantes"), c.insulation);
+  EXPECT_EQ(app.form.Visible("RGMatTuberias"), c.pipe);
+  EXPECT_EQ(app.form.Visible("RGMatPlacas"), c.plate);
+  EXPECT_EQ(app.form.Visible("SpeedButton17"), c.insulationApply);
+  EXPECT_EQ(app.chooserTarget, 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MaterialOffer,
+    ::testing::Values(OfferCase{GeometryKind::Plate, true, true, true, false, false, false},
+                      OfferCase{GeometryKind::Pipe, true, true, true, false, false, false},
+                      OfferCase{GeometryKind::Pipe, true, false, false, true, false, false},
+                      OfferCase{GeometryKind::Plate, true, false, false, false, true, false},
+                      OfferCase{GeometryKind::Sphere, true, false, false, false, true, false},
+                      OfferCase{GeometryKind::Special, true, false, false, false, true, false},
+                      OfferCase{GeometryKind::Plate, false, false, true, false, true, true},
+                      OfferCase{GeometryKind::Pipe, false, false, true, true, false, true},
+                      OfferCase{GeometryKind::Sphere, false, false, true, false, true, true}));
+
+TEST_F(ChooserTest, InsulationAppliedToTheMarkedLayer) {
+  app.form.SetText("Edit2e", "30");
+  app.form.SetText("Edit2RT", "0,5");
+  OpenMaterialChooser(app, 2, true, true);
+  app.form.UserSelect("RGAislantes", 2);
+  ApplyMaterialChooser(app, false);
+  EXPECT_EQ(app.form.Text("ENombre2"), QStringLiteral("Lana de vidrio"));
+  EXPECT_EQ(app.form.Text("Edit2k"), QStringLiteral("0,040"));
+  EXPECT_EQ(app.form.Text("Editrv2"), QStringLiteral("9,00"));
+  EXPECT_EQ(app.form.Text("Edit2e"), QStringLiteral("30"));
+  EXPECT_EQ(app.form.Text("Edit2RT"), QStringLiteral("0,5"));
+  EXPECT_FALSE(app.form.Visible("PMateriales"));
+  EXPECT_EQ(app.form.Text("ENombre1"), QStringLiteral("Aislante 1"));
+}
+
+TEST_F(ChooserTest, PipeMaterialForALayerThatIsNotTheInsulation) {
+  app.SetKind(GeometryKind::Pipe);
+  OpenMaterialChooser(app, 1, true, false);
+  app.form.UserSelect("RGMatTuberias", 1);
+  ApplyMaterialChooser(app, false);
+  EXPECT_EQ(app.form.Text("ENombre1"), QStringLiteral("Cobre"));
+  EXPECT_EQ(app.form.Text("Edit1k"), QStringLiteral("100,000"));
+  EXPECT_EQ(app.form.Text("Editrv1"), QStringLiteral("48000,00"));
+}
+
+TEST_F(ChooserTest, HeatFlowTargetHasOneApplyPerList) {
+  OpenMaterialChooser(app, 4, false, false);
+  ApplyMaterialChooser(app, true);  // beside "Aislantes"
+  EXPECT_EQ(app.form.Text("ENombre4"), QStringLiteral("Poliuretano II"));
+  EXPECT_EQ(app.form.Text("Edit4k"), QStringLiteral("0,024"));
+  EXPECT_EQ(app.form.Text("Editrv4"), QStringLiteral("27,00"));
+
+  OpenMaterialChooser(app, 4, false, false);
+  ApplyMaterialChooser(app, false);  // the plate list, whatever the insulation list holds
+  EXPECT_EQ(app.form.Text("ENombre4"), QStringLiteral("Ladrillo Perforado"));
+  EXPECT_EQ(app.form.Text("Edit4k"), QStringLiteral("0,760"));
+  EXPECT_EQ(app.form.Text("Editrv4"), QStringLiteral("40,00"));
+}
+
+TEST_F(ChooserTest, MaterialTargetOutsideTheRowsWritesNothing) {
+  const std::vector<Control> before = app.form.Controls();
+  OpenMaterialChooser(app, 0, true, true);
+  ApplyMaterialChooser(app, false);
+  OpenMaterialChooser(app, 7, false, false);
+  ApplyMaterialChooser(app, true);
+  for (std::size_t i = 0; i < before.size(); ++i)
+    EXPECT_EQ(before[i].text, app.form.Controls()[i].text) << before[i].name.toStdString();
+}
+
+TEST_F(ChooserTest, EmissionGoesToTheSurfaceOfTheOpener) {
+  OpenEmissionChooser(app, 1);
+  EXPECT_TRUE(app.form.Visible("PCoefEmision"));
+  ApplyEmission(app);
+  EXPECT_EQ(app.form.Text("Editemisionhi"), QStringLiteral("0,90"));
+  EXPECT_FALSE(app.form.Visible("PCoefEmision"));
+
+  OpenEmissionChooser(app, 2);
+  app.form.UserSelect("RGCoefEmision", 0);
+  ApplyEmission(app);
+  EXPECT_EQ(app.form.Text("Editemisionhe"), QStringLiteral("0,05"));
+  EXPECT_EQ(app.form.Text("Editemisionhi"), QStringLiteral("0,90"));
+
+  // A target left by the material chooser for a layer beyond 2 writes nowhere.
+  OpenMaterialChooser(app, 4, true, true);
+  app.form.UserSelect("RGCoefEmision", 3);
+  ApplyEmission(app);
+  EXPECT_EQ(app.form.Text("Editemisionhi"), QStringLiteral("0,90"));
+  EXPECT_EQ(app.form.Text("Editemisionhe"), QStringLiteral("0,05"));
+}
+
+TEST_F(ChooserTest, OnlyTheSelectedFamilyListIsShown) {
+  OpenPipeSizeChooser(app);
+  EXPECT_TRUE(app.form.Visible("PEleccionTub"));
+  const char* lists[] = {"RGTubAcero", "RGTubCobreBpulg", "RGTubCobreRpulg", "RGTubCobreCalef"};
+  for (int family : {0, 3, 1, 2}) {
+    app.form.UserSelect("RGTuberias", family);
+    ShowPipeSizeList(app);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(app.form.Visible(lists[i]), i == family) << family << " " << lists[i];
+  }
+}
+
+}  // namespace
