@@ -1,0 +1,335 @@
+#include "layout/GeometryLayout.h"
+
+#include "layout/LayerFields.h"
+#include "shell/Brenak.h"
+#include "shell/NumberFormat.h"
+
+namespace {
+
+// Captions of the resistance column, per unit of the element.
+const QString kResistancePerArea = QStringLiteral("Resistencia     térmica       (m2ºC/W)");
+const QString kResistancePerLength = QStringLiteral("Resistencia     térmica       (mºC/W)");
+const QString kResistanceSphere = QStringLiteral("Resistencia     térmica        (ºC/W)");
+
+// Captions of the size fields of the coefficient panels.
+const QString kHeight = QStringLiteral("  Altura                m");
+const QString kWidth = QStringLiteral("Anchura              m");
+const QString kLength = QStringLiteral("Longitud              m");
+const QString kDuctWidth = QStringLiteral("  Anchura                m");
+const QString kInteriorWidthReset = QStringLiteral(" Anchura                m");
+
+const QStringList kCoefAir = {QStringLiteral("Imponer"), QStringLiteral("Despreciar"), QStringLiteral("Calcular (aire)")};
+const QStringList kCoefWater = {QStringLiteral("Imponer"), QStringLiteral("Despreciar"), QStringLiteral("Calcular (agua)")};
+const QStringList kCoefNoCalc = {QStringLiteral("Imponer"), QStringLiteral("Despreciar")};
+
+// Clears and refills a coefficient list, keeping its row; a row the new list
+// lacks becomes `fallback`.
+void RebuildCoefList(Form& form, const QString& name, const QStringList& items, int fallback = -1) {
+  int row = form.Index(name);
+  if (fallback >= 0 && row >= items.size()) row = fallback;
+  form.RebuildItems(name, items, row);
+}
+
+void ShowInteriorVelocity(Form& form) { form.Show({"Editvelhi", "Labelvelhi"}); }
+void ShowExteriorVelocity(Form& form) { form.Show({"Editvelhe", "Labelvelhe"}); }
+
+void ResetLayout(Brenak& app) {
+  Form& form = app.form;
+  form.Show({"Label19", "EditTi", "Label11", "EditTe", "Label12", "EditTsuelo", "Label30", "PanelExterior"});
+  form.SetText("LabelTituloExt", QStringLiteral("Exterior"));
+
+  form.Hide({"RadioGroupCondensacion", "LabelDistTr", "Label9"});
+  for (int i = 0; i <= 6; ++i) form.Hide("LTR" + QString::number(i));
+  for (int i = 1; i <= 6; ++i) form.Hide("Editrv" + QString::number(i));
+  form.Hide({"RadioGroupTempAgua", "RadioGroupTempAire", "EditLongitud", "LabelLongitud", "SBRadio", "Editr0",
+             "LabelDiaInt", "EditFiI", "LabelHrI", "EditFiE", "LabelHrE", "SpeedButton26"});
+  form.Hide({"ImagePared", "ImageSuelo", "ImageTecho", "ImageTuberia", "ImageTuberiaEnterrada",
+             "ImageTuberiaEnterradaCaja", "ImageEsfera", "ImageConducto", "ImageDepositoV", "ImageDepositoH"});
+  // The special kind's strip goes with its list; only a special element shows it.
+  form.Hide({"RGTipoPared", "RGTipoTuberias", "RGTipoOtros", "PanelEspecial"});
+  form.Hide({"RadioGroupCondicionP", "RadioGroupCondicionT", "RadioGroupCondicionTE", "RadioGroupCondicionE",
+             "RadioGroupConductos", "RadioGroupDepositos", "PanelCondicion"});
+  form.Hide({"EditCondicionQ", "EditCondicionPor", "EditCondicionRT", "EditCondicionTe", "EditCondicionTi",
+             "EditCondicionTCong", "EditCondicionPorCong", "EditTf", "EditLong", "GroupBoxEco"});
+  form.Hide({"ComboBoxCaja", "LabelCaja", "EditeCaja", "EditkCaja", "EditRTCaja", "LTCaja", "PanelTerreno"});
+}
+
+// The final water temperature proposed for condition 6 of a pipe in air: just
+// below the interior temperature. A project being opened keeps its own value,
+// and no proposal is made from an interior temperature that is no number.
+void ProposeFinalTemperature(Brenak& app) {
+  if (app.projectLoading || app.projectLoading.JustOpened()) return;
+  const std::optional<float> ti = TryParseNumber(app.form.Text("EditTi"));
+  if (!ti) return;
+  app.form.SetText("EditTf", FormatFixed(static_cast<double>(*ti) - 0.01, 6, 2));
+}
+
+enum class ConditionCase { Plate, PipeInAir, BuriedPipe, Sphere };
+
+// The fields of the design condition in force (thickness target only).
+void ShowConditionFields(Brenak& app, ConditionCase which, int condition) {
+  Form& form = app.form;
+  const bool interiorCalculated = form.Index("RGhi") >= 2;
+  const bool exteriorCalculated = form.Index("RGhe") >= 2;
+  switch (condition) {
+    case 0: form.Show("EditCondicionQ"); break;
+    case 1: form.Show("EditCondicionPor"); break;
+    case 2:
+      // A resistance or overall coefficient with no calculated surface
+      // coefficient needs no temperatures.
+      form.Show("EditCondicionRT");
+      switch (which) {
+        case ConditionCase::Plate:
+        case ConditionCase::PipeInAir:
+          if (!interiorCalculated && !exteriorCalculated) form.Hide({"EditTi", "Label11", "EditTe", "Label12"});
+          break;
+        case ConditionCase::BuriedPipe:
+          if (!interiorCalculated) form.Hide({"EditTi", "Label11", "EditTsuelo", "Label30", "SpeedButton26"});
+          break;
+        case ConditionCase::Sphere: form.Hide({"EditTi", "Label11", "EditTe", "Label12"}); break;
+      }
+      break;
+    case 3:
+      form.Show("GroupBoxEco");
+      form.SetText("Label29", which == ConditionCase::Plate    ? QStringLiteral("euros/m2")
+                              : which == ConditionCase::Sphere ? QStringLiteral("euros")
+                                                               : QStringLiteral("euros/m"));
+      break;
+    case 4:
+      if (which != ConditionCase::BuriedPipe) form.Show("EditCondicionTe");
+      break;
+    case 5:
+      if (which != ConditionCase::BuriedPipe) form.Show({"EditFiE", "LabelHrE"});
+      break;
+    case 6:
+      if (which == ConditionCase::Plate) {
+        form.Show("EditCondicionTi");
+      } else if (which == ConditionCase::PipeInAir) {
+        ProposeFinalTemperature(app);
+        form.Show({"EditTf", "EditLong"});
+      }
+      break;
+    case 7:
+      if (which == ConditionCase::Plate) form.Show({"EditFiI", "LabelHrI"});
+      else if (which == ConditionCase::PipeInAir) form.Show({"EditCondicionTCong", "EditCondicionPorCong"});
+      break;
+    default: break;
+  }
+}
+
+void LayoutPlate(Brenak& app) {
+  Form& form = app.form;
+  RebuildCoefList(form, "RGhi", kCoefAir);
+  RebuildCoefList(form, "RGhe", kCoefAir);
+  form.SetText("LabelResisT", kResistancePerArea);
+
+  form.Show("RGTipoPared");
+  switch (form.Index("RGTipoPared")) {
+    case 1: form.Show("ImageSuelo"); break;
+    case 2: form.Show("ImageTecho"); break;
+    default: form.Show("ImagePared"); break;
+  }
+
+  if (app.ThicknessTarget()) {
+    form.Show({"RadioGroupCondicionP", "PanelCondicion"});
+    ShowConditionFields(app, ConditionCase::Plate, form.Index("RadioGroupCondicionP"));
+    return;
+  }
+  form.Show("RadioGroupCondensacion");
+  if (form.Index("RadioGroupCondensacion") != 0) return;
+  // The interstitial condensation study: humidities, dew points and the
+  // vapour resistivities of the rows in use.
+  form.Show({"LabelDistTr", "EditFiI", "LabelHrI", "EditFiE", "LabelHrE", "Label9", "LTR0", "LTR1", "Editrv1"});
+  for (int i = 2; i <= app.LayerCount(); ++i) {
+    form.Show("LTR" + QString::number(i));
+    form.Show("Editrv" + QString::number(i));
+  }
+}
+
+void LayoutPipe(Brenak& app) {
+  Form& form = app.form;
+  const bool buried = app.IsBuriedPipe();
+  RebuildCoefList(form, "RGhi", kCoefWater);
+  if (!buried) RebuildCoefList(form, "RGhe", kCoefAir);
+  form.SetText("LabelResisT", kResistancePerLength);
+
+  form.Show("RGTipoTuberias");
+  if (!buried) form.Show("ImageTuberia");
+  else if (app.IsPipeInBox()) form.Show("ImageTuberiaEnterradaCaja");
+  else form.Show("ImageTuberiaEnterrada");
+  form.Show({"SBRadio", "Editr0", "LabelDiaInt"});
+
+  if (buried) {
+    form.SetText("LabelTituloExt", QStringLiteral("Terreno"));
+    form.Hide("PanelExterior");
+    form.Show("PanelTerreno");
+    if (app.IsPipeInBox()) {
+      form.Show({"ComboBoxCaja", "LabelCaja", "EditeCaja", "EditkCaja", "EditRTCaja", "LTCaja"});
+      form.SetState("EditkCaja", form.Index("ComboBoxCaja") == 1 ? FieldState::Computed : FieldState::Entered);
+    }
+  } else {
+    form.Show("PanelExterior");
+    form.Hide("PanelTerreno");
+  }
+
+  if (app.ThicknessTarget()) {
+    const QString list = buried ? QStringLiteral("RadioGroupCondicionTE") : QStringLiteral("RadioGroupCondicionT");
+    form.Show(list);
+    form.Show("PanelCondicion");
+    if (buried) form.Show("SpeedButton26");
+    ShowConditionFields(app, buried ? ConditionCase::BuriedPipe : ConditionCase::PipeInAir, form.Index(list));
+    return;
+  }
+  form.Show("RadioGroupTempAgua");
+  if (form.Index("RadioGroupTempAgua") == 0) form.Show({"EditLongitud", "LabelLongitud"});
+}
+
+void LayoutSphere(Brenak& app) {
+  Form& form = app.form;
+  // A sphere's coefficients cannot be calculated.
+  RebuildCoefList(form, "RGhi", kCoefNoCalc, 1);
+  RebuildCoefList(form, "RGhe", kCoefNoCalc, 0);
+  form.SetText("LabelResisT", kResistanceSphere);
+
+  form.Show({"ImageEsfera", "Editr0", "LabelDiaInt"});
+  if (app.ThicknessTarget()) {
+    form.Show({"RadioGroupCondicionE", "PanelCondicion"});
+    ShowConditionFields(app, ConditionCase::Sphere, form.Index("RadioGroupCondicionE"));
+  }
+}
+
+void LayoutSpecial(Brenak& app) {
+  Form& form = app.form;
+  const bool tank = app.IsTank();
+  // A tank's interior coefficient cannot be calculated.
+  if (tank) RebuildCoefList(form, "RGhi", kCoefNoCalc, 1);
+  else RebuildCoefList(form, "RGhi", kCoefAir);
+  RebuildCoefList(form, "RGhe", kCoefAir);
+  form.SetText("LabelResisT", kResistancePerArea);
+
+  form.Show({"PanelEspecial", "RGTipoOtros"});
+  if (tank) {
+    form.Show(form.Index("RGTipoOtros") == 2 ? "ImageDepositoH" : "ImageDepositoV");
+    form.Show({"Editr0", "LabelDiaInt", "EditLongitud", "LabelLongitud"});
+    return;
+  }
+  form.Show({"ImageConducto", "RadioGroupTempAire"});
+  if (form.Index("RadioGroupTempAire") == 0) form.Show({"EditLongitud", "LabelLongitud"});
+}
+
+}  // namespace
+
+void ApplyGeometryLayout(Brenak& app) {
+  if (app.projectLoading) return;
+  UpdateLayerFields(app);
+  ResetLayout(app);
+  switch (app.kind) {
+    case GeometryKind::Plate: LayoutPlate(app); break;
+    case GeometryKind::Pipe: LayoutPipe(app); break;
+    case GeometryKind::Sphere: LayoutSphere(app); break;
+    case GeometryKind::Special: LayoutSpecial(app); break;
+  }
+  LayoutExteriorPanel(app);
+  LayoutInteriorPanel(app);
+}
+
+void LayoutInteriorPanel(Brenak& app) {
+  Form& form = app.form;
+  form.Hide({"EditAnchura", "LabelAnchura", "EditAlthi", "LabelAlthi", "Editemisionhi", "Labelemisionhi",
+             "SpeedButton21", "Editvelhi", "Labelvelhi", "EditCoefInt", "Labelhi", "Edithci", "Labelhci", "Edithri",
+             "Labelhrri"});
+  form.SetText("LabelAnchura", kInteriorWidthReset);
+
+  switch (form.Index("RGhi")) {
+    case 0:
+      form.Show({"PCoefInt", "Labelhi", "EditCoefInt"});
+      form.SetState("EditCoefInt", FieldState::Entered);
+      break;
+    case 1: form.Hide("PCoefInt"); break;
+    case 2:
+      form.Show({"EditCoefInt", "Labelhi", "Edithci", "Labelhci", "Edithri", "Labelhrri"});
+      if (app.IsSphere()) break;
+      form.Show("PCoefInt");
+      form.SetState("EditCoefInt", FieldState::Computed);
+      if (app.IsPlate()) {
+        form.Show({"Editemisionhi", "Labelemisionhi", "SpeedButton21", "EditAlthi", "LabelAlthi"});
+        form.SetText("LabelAlthi", form.Index("RGTipoPared") != 0 ? kWidth : kHeight);
+      } else if (app.IsPipe()) {
+        ShowInteriorVelocity(form);
+      } else {
+        ShowInteriorVelocity(form);
+        form.SetText("LabelAlthi", kHeight);
+      }
+      break;
+    default: break;
+  }
+
+  if (app.IsPipe()) {
+    // The water velocity also serves the final water temperature.
+    form.Show("PCoefInt");
+    if (form.Index("RadioGroupTempAgua") == 0) ShowInteriorVelocity(form);
+  } else if (app.IsSpecial()) {
+    form.Show("PCoefInt");
+    if (app.IsDuct()) {
+      form.Show({"EditAlthi", "LabelAlthi", "EditAnchura", "LabelAnchura"});
+      form.SetText("LabelAlthi", kHeight);
+      form.SetText("LabelAnchura", kDuctWidth);
+      if (form.Index("RadioGroupTempAire") == 0) ShowInteriorVelocity(form);
+    }
+  }
+}
+
+void LayoutExteriorPanel(Brenak& app) {
+  Form& form = app.form;
+  form.Hide({"EditDensidad", "LabelDensidad", "EditHumedad", "LabelHumedad", "EditkTerreno", "LabelkTerreno",
+             "EditProfundidad", "LabelProfundidad", "RGAmbientehe", "EditAlthe", "LabelAlthe", "Editemisionhe",
+             "Labelemisionhe", "SpeedButton22", "Editvelhe", "Labelvelhe", "EditCoefext", "Labelhe", "Edithce",
+             "Labelhce", "Edithre", "Labelhrre"});
+
+  if (app.IsBuriedPipe()) {
+    form.Hide("PanelExterior");
+    form.Show({"PanelTerreno", "EditkTerreno", "LabelkTerreno", "EditProfundidad", "LabelProfundidad"});
+    if (form.Index("RadioGroupTerreno") == 1) {
+      // The soil conductivity is worked out from its density and humidity.
+      form.Show({"EditDensidad", "LabelDensidad", "EditHumedad", "LabelHumedad"});
+      form.SetState("EditkTerreno", FieldState::Computed);
+    } else {
+      form.SetState("EditkTerreno", FieldState::Entered);
+    }
+    return;
+  }
+
+  form.Show("PanelExterior");
+  form.Hide("PanelTerreno");
+  switch (form.Index("RGhe")) {
+    case 0:
+      form.Show({"PCoefExt", "Labelhe", "EditCoefext"});
+      form.SetState("EditCoefext", FieldState::Entered);
+      break;
+    case 1: form.Hide("PCoefExt"); break;
+    case 2: {
+      form.Show({"EditCoefext", "Labelhe", "Edithce", "Labelhce", "Edithre", "Labelhrre", "PCoefExt",
+                 "Editemisionhe", "Labelemisionhe", "SpeedButton22"});
+      form.SetState("EditCoefext", FieldState::Computed);
+      const bool outdoors = form.Index("RGAmbientehe") == 1;
+      if (app.IsPlate()) {
+        form.Show({"RGAmbientehe", "EditAlthe", "LabelAlthe"});
+        if (outdoors) {
+          form.SetText("LabelAlthe", kLength);
+          ShowExteriorVelocity(form);
+        } else {
+          form.SetText("LabelAlthe", form.Index("RGTipoPared") != 0 ? kWidth : kHeight);
+        }
+      } else if (app.IsPipe()) {
+        form.Show("RGAmbientehe");
+        if (outdoors) ShowExteriorVelocity(form);
+      } else if (app.IsSpecial()) {
+        // A duct keeps its surroundings list hidden but still reads it.
+        if (app.IsTank()) form.Show("RGAmbientehe");
+        if (outdoors) ShowExteriorVelocity(form);
+      }
+      break;
+    }
+    default: break;
+  }
+}

@@ -1,0 +1,120 @@
+#include "layout/LayerFields.h"
+
+#include "layout/ClearResults.h"
+#include "shell/Brenak.h"
+
+namespace {
+
+constexpr int kRows = 6;
+
+QString Row(const char* prefix, int n, const char* suffix = "") {
+  return QString::fromLatin1(prefix) + QString::number(n) + QString::fromLatin1(suffix);
+}
+QString Thickness(int n) { return Row("Edit", n, "e"); }
+QString Conductivity(int n) { return Row("Edit", n, "k"); }
+QString Resistance(int n) { return Row("Edit", n, "RT"); }
+QString Mark(int n) { return Row("RBAislante", n); }
+
+bool ValidRow(int n) { return n >= 1 && n <= kRows; }
+
+}  // namespace
+
+void UpdateLayerFields(Brenak& app) {
+  Form& form = app.form;
+  const int layers = app.LayerCount();
+
+  // Row 1 is always in use; the others follow the number of layers.
+  for (int n = 1; n <= kRows; ++n) {
+    const bool shown = n == 1 || n <= layers;
+    for (const QString& name : {Row("SpeedButton", 10 + n), Row("ENombre", n), Thickness(n), Conductivity(n),
+                                Resistance(n), Row("LT", n)})
+      form.SetVisible(name, shown);
+  }
+
+  if (app.ThicknessTarget()) {
+    for (int n = 1; n <= kRows; ++n) {
+      form.SetReadOnly(Resistance(n), false);
+      form.SetVisible(Mark(n), n == 1 || n <= layers);
+    }
+    // The resistance of the insulation layer is what the solver works out.
+    for (int n = 1; n <= kRows; ++n) {
+      if (form.Checked(Mark(n)) && form.Visible(Mark(n))) {
+        form.SetState(Resistance(n), FieldState::Computed);
+        form.SetReadOnly(Resistance(n), true);
+      }
+    }
+    return;
+  }
+
+  // The heat flow needs every thickness given: the insulation mark goes and
+  // must be set again when the thickness is asked for once more.
+  for (int n = 1; n <= kRows; ++n)
+    if (form.Checked(Mark(n))) form.SetState(Thickness(n), FieldState::Entered);
+  for (int n = 1; n <= kRows; ++n) {
+    form.SetVisible(Mark(n), false);
+    form.SetChecked(Mark(n), false);
+    form.SetReadOnly(Resistance(n), false);
+  }
+}
+
+void MarkInsulationLayer(Brenak& app, int layer) {
+  if (!ValidRow(layer) || app.projectLoading) return;
+  Form& form = app.form;
+  if (!form.Checked(Mark(layer)) || !app.ThicknessTarget()) return;
+
+  // The previous insulation layer (the one with the read-only resistance)
+  // gets its thickness back as an input.
+  for (int n = 1; n <= kRows; ++n)
+    if (n != layer && form.ReadOnly(Resistance(n))) form.SetState(Thickness(n), FieldState::Entered);
+
+  // The solver fills in the thickness from the conductivity.
+  form.SetState(Thickness(layer), FieldState::Computed);
+  form.SetState(Conductivity(layer), FieldState::Entered);
+  form.SetState(Resistance(layer), FieldState::Computed);
+  form.SetReadOnly(Resistance(layer), true);
+
+  for (int n = 1; n <= kRows; ++n)
+    if (n != layer) form.SetReadOnly(Resistance(n), false);
+
+  ClearResults(app);
+}
+
+void EnterLayerConductivity(Brenak& app, int layer) {
+  if (!ValidRow(layer) || app.projectLoading) return;
+  app.form.SetState(Conductivity(layer), FieldState::Entered);
+  app.form.SetState(Resistance(layer), FieldState::Computed);
+  ClearResults(app);
+}
+
+void EnterLayerResistance(Brenak& app, int layer) {
+  if (!ValidRow(layer) || app.projectLoading) return;
+  // The insulation layer's resistance is the solver's result, never an input.
+  if (app.form.Checked(Mark(layer))) return;
+  app.form.SetState(Resistance(layer), FieldState::Entered);
+  app.form.SetState(Conductivity(layer), FieldState::Computed);
+  ClearResults(app);
+}
+
+void EnterBoxConductivity(Brenak& app) {
+  app.form.SetState("EditkCaja", FieldState::Entered);
+  app.form.SetState("EditRTCaja", FieldState::Computed);
+  ClearResults(app);
+}
+
+void EnterBoxResistance(Brenak& app) {
+  app.form.SetState("EditkCaja", FieldState::Computed);
+  app.form.SetState("EditRTCaja", FieldState::Entered);
+  ClearResults(app);
+}
+
+void ApplyBoxMaterial(Brenak& app) {
+  Form& form = app.form;
+  const bool air = form.Index("ComboBoxCaja") == 1;
+  form.SetState("EditeCaja", FieldState::Entered);
+  // An air-filled box has neither a conductivity nor a given resistance.
+  form.SetState("EditkCaja", air ? FieldState::Computed : FieldState::Entered);
+  form.SetState("EditRTCaja", FieldState::Computed);
+  if (app.projectLoading) return;
+  if (air) form.SetText("EditkCaja", QString());
+  form.SetText("EditRTCaja", QString());
+}

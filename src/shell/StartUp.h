@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Brenak;
+class MessageSink;
+
+// The folder of the program file: the text before the last path separator
+// (a backslash, or a forward slash), without it; empty when there is none.
+QString ProgramFolderFromPath(const QString& programPath);
+
+// The command line, program path first. None or one argument after it starts
+// the program (the argument has no effect); more show "Mal uso" / "AVISO" and
+// give false: the program then ends with exit code 1 and opens no window.
+bool CommandLineAccepted(const QStringList& arguments, MessageSink& messages);
+
+// Creates the main window on `app`: installs its event handlers, gives the
+// project its start values and lays the window out. Opens no project and
+// calculates nothing.
+void CreateMainWindow(Brenak& app, const QString& programFolder);
+
+// The caption of the main window.
+inline const QString kMainWindowCaption = QStringLiteral("Programa de cálculo de aislamientos (v1.0) 9/8/2013");
