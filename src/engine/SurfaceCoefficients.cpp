@@ -9,7 +9,7 @@ double RadiationCoefficient(double emission, double Tf, double Ts) {
   return emission * 5.67 * (a + b) * (a * a + b * b) * 0.01;
 }
 
-double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double L, bool& laminar) {
+double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double Ti, double Te, double L, bool& laminar) {
   const double dT = std::abs(Tf - Ts);
   if (dT == 0) return 0;
   const bool turbulent = dT * L * L * L > 10;
@@ -23,11 +23,11 @@ double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double
   // the heat rises (1.52, 1.32).
   switch (in.plateOrientation) {
     case 1: {  // horizontal, interior above
-      const bool stable = in.Ti >= in.Te;
+      const bool stable = Ti >= Te;
       return turbulent ? (stable ? turbulentStable : turbulentRising) : (stable ? laminarStable : laminarRising);
     }
     case 2: {  // horizontal, interior below
-      const bool rising = in.Ti > in.Te;
+      const bool rising = Ti > Te;
       return turbulent ? (rising ? turbulentRising : turbulentStable) : (rising ? laminarRising : laminarStable);
     }
     default:  // vertical
@@ -49,14 +49,13 @@ double CylinderNaturalConvection(const CalcInputs& in, double dT, double D, bool
 }  // namespace
 
 float InteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, float Ti, float Te) {
-  (void)Te;
   if (in.interiorMode == 1) return -1;
   const bool calculable = in.IsPlate() || in.IsPipe() || in.IsDuct();
   if (in.interiorMode != 2 || !calculable) return in.interiorCoef;
 
   double hc = 0, hr = 0;
   if (in.IsPlate()) {
-    hc = PlateNaturalConvection(in, Ti, Ts, in.interiorHeight, parts.laminar);
+    hc = PlateNaturalConvection(in, Ti, Ts, Ti, Te, in.interiorHeight, parts.laminar);
     hr = RadiationCoefficient(in.interiorEmission, Ti, Ts);
   } else if (in.IsPipe()) {
     // Water flowing inside the pipe.
@@ -78,7 +77,6 @@ float InteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, f
 }
 
 float ExteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, float Ti, float Te, float D) {
-  (void)Ti;
   if (in.exteriorMode == 1) return -1;
   if (in.exteriorMode != 2) return in.exteriorCoef;
 
@@ -95,7 +93,7 @@ float ExteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, f
         parts.laminar = true;
       }
     } else {
-      hc = PlateNaturalConvection(in, Te, Ts, in.exteriorLength, parts.laminar);
+      hc = PlateNaturalConvection(in, Te, Ts, Ti, Te, in.exteriorLength, parts.laminar);
     }
   } else if (in.IsDuct()) {
     hc = 1.17 * std::pow(dT / double(in.ductWidth), 0.25);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -88,56 +89,90 @@ std::optional<float> TryParseNumber(const QString& text) {
 
 float ParseNumber(const QString& text) { return TryParseNumber(text).value_or(0.0f); }
 
+namespace {
+
+// Rounds the digit string to `keep` digits, halves away from zero; a carry out
+// of the first digit adds a leading 1 and raises `point` (the number of digits
+// before the decimal point).
+void RoundDigits(std::string& digits, int& point, int keep) {
+  if (keep >= static_cast<int>(digits.size())) return;
+  const bool up = digits[keep] >= '5';
+  digits.resize(keep);
+  if (!up) return;
+  int i = keep - 1;
+  while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+  if (i >= 0) {
+    ++digits[i];
+  } else {
+    digits.insert(digits.begin(), '1');
+    ++point;
+  }
+}
+
+QString Scientific(bool negative, std::string digits, int point, int precision, QChar separator) {
+  RoundDigits(digits, point, precision);
+  digits.resize(precision, '0');
+  QString out = negative ? QStringLiteral("-") : QString();
+  out += QChar(digits[0]);
+  if (precision > 1) out += separator + QString::fromLatin1(digits.c_str() + 1);
+  const int exponent = point - 1;
+  out += QStringLiteral("E%1%2").arg(exponent < 0 ? '-' : '+').arg(std::abs(exponent), 2, 10, QChar('0'));
+  return out;
+}
+
+}  // namespace
+
 QString FormatFixed(double value, int precision, int digits) {
   const QChar separator = DecimalSeparator();
   if (std::isnan(value)) return QStringLiteral("NAN");
   if (std::isinf(value)) return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
-  if (precision < 1) precision = 1;
-  if (precision > 18) precision = 18;
-  if (digits < 0) digits = 0;
-  if (digits > 18) digits = 18;
+  precision = std::clamp(precision, 1, 18);
+  digits = std::clamp(digits, 0, 18);
 
-  char buffer[128];
-  std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, value);
-  // buffer: [-]d.ddddde[+-]xx
-  std::string sci(buffer);
-  const std::size_t ePos = sci.find('e');
-  const int exponent = std::stoi(sci.substr(ePos + 1));
-  const bool negative = sci[0] == '-';
+  const bool negative = value < 0;
+  // |value| = 0.D x 10^point, from the exact decimal expansion of the binary
+  // value (long enough for any rounding used here).
+  std::string D;
+  int point = 0;
+  if (value != 0) {
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer, "%.99e", std::abs(value));
+    const std::string sci(buffer);
+    const std::size_t ePos = sci.find('e');
+    point = std::stoi(sci.substr(ePos + 1)) + 1;
+    for (std::size_t k = 0; k < ePos; ++k)
+      if (sci[k] != '.') D += sci[k];
+    if (point > precision) return Scientific(negative, D, point, precision, separator);
 
-  if (exponent + 1 > precision) {
-    // More integer digits than significant digits: scientific notation.
-    std::string mantissa = sci.substr(negative ? 1 : 0, ePos - (negative ? 1 : 0));
-    QString out = negative ? QStringLiteral("-") : QString();
-    out += QString::fromLatin1(mantissa.c_str()).replace('.', separator);
-    out += QStringLiteral("E%1%2").arg(exponent < 0 ? '-' : '+').arg(std::abs(exponent), 2, 10, QChar('0'));
-    return out;
-  }
-
-  std::string fixed;
-  if (exponent + 1 + digits <= precision) {
-    // The decimals are the binding limit: one rounding at `digits` decimals.
-    std::snprintf(buffer, sizeof buffer, "%.*f", digits, value);
-    fixed = buffer;
-  } else {
-    // The significant digits are the binding limit: round to them, pad with zeros.
-    std::string mantissa;
-    for (std::size_t k = negative ? 1 : 0; k < ePos; ++k)
-      if (sci[k] != '.') mantissa += sci[k];
-    std::string integerPart, fractionPart;
-    if (exponent >= 0) {
-      integerPart = mantissa.substr(0, exponent + 1);
-      fractionPart = mantissa.substr(exponent + 1);
+    // One rounding, at whichever limit binds first: significant digits or decimals.
+    const int keep = std::min(precision, point + digits);
+    if (keep < 0) {
+      D.clear();
+    } else if (keep == 0) {
+      if (D[0] >= '5') {
+        D = "1";
+        ++point;
+      } else {
+        D.clear();
+      }
     } else {
-      integerPart = "0";
-      fractionPart = std::string(-exponent - 1, '0') + mantissa;
+      RoundDigits(D, point, keep);
     }
-    if (static_cast<int>(fractionPart.size()) > digits) fractionPart.resize(digits);
-    while (static_cast<int>(fractionPart.size()) < digits) fractionPart += '0';
-    fixed = (negative ? "-" : "") + integerPart + (digits > 0 ? "." + fractionPart : "");
+    if (point > precision && !D.empty()) return Scientific(negative, D, point, precision, separator);
   }
-  // A value that rounds to zero is written without its minus sign.
-  if (!fixed.empty() && fixed[0] == '-' && fixed.find_first_not_of("-0.") == std::string::npos)
-    fixed.erase(0, 1);
-  return QString::fromLatin1(fixed.c_str()).replace('.', separator);
+
+  std::string integerPart, fractionPart;
+  if (point > 0) {
+    integerPart = D.substr(0, std::min<std::size_t>(D.size(), point));
+    integerPart.resize(point, '0');
+  } else {
+    integerPart = "0";
+  }
+  for (int place = point; static_cast<int>(fractionPart.size()) < digits; ++place)
+    fractionPart += (place >= 0 && place < static_cast<int>(D.size())) ? D[place] : '0';
+  const bool allZero = D.find_first_not_of('0') == std::string::npos;
+  QString out = (negative && !allZero) ? QStringLiteral("-") : QString();
+  out += QString::fromLatin1(integerPart.c_str());
+  if (digits > 0) out += separator + QString::fromLatin1(fractionPart.c_str());
+  return out;
 }

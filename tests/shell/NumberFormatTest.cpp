@@ -39,7 +39,12 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{-12.345, 5, 2, "-12.35"}, FormatCase{0.0004, 5, 2, "0.00"},
                       FormatCase{-0.0004, 5, 2, "0.00"}, FormatCase{12.6, 6, 2, "12.60"},
                       FormatCase{10.338, 4, 2, "10.34"}, FormatCase{0.81904, 6, 3, "0.819"},
-                      FormatCase{2927.1, 5, 0, "2927"}, FormatCase{123456, 5, 2, "1.2346E+05"}));
+                      FormatCase{2927.1, 5, 0, "2927"}, FormatCase{123456, 5, 2, "1.2346E+05"},
+                      // exact halves round away from zero
+                      FormatCase{0.0625, 5, 3, "0.063"}, FormatCase{-0.0625, 5, 3, "-0.063"},
+                      FormatCase{2.5, 5, 0, "3"}, FormatCase{0.5, 5, 0, "1"}, FormatCase{0.004, 5, 2, "0.00"},
+                      FormatCase{0.006, 5, 2, "0.01"}, FormatCase{99.999, 5, 2, "100.00"},
+                      FormatCase{99999.7, 5, 0, "1.0000E+05"}, FormatCase{0, 6, 3, "0.000"}));
 
 TEST_F(NumberFormatTest, ParseAcceptsEitherSeparator) {
   for (QChar sep : {QChar('.'), QChar(',')}) {
