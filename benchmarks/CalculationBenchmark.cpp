@@ -57,7 +57,11 @@ void BuriedPipeInBoxHeatFlow(benchmark::State& state) {
 }
 
 void SphereThickness(benchmark::State& state) {
-  RunCase(state, [](Brenak& app) { KindButton(app, "SpeedButton5"); });
+  RunCase(state, [](Brenak& app) {
+    KindButton(app, "SpeedButton5");
+    app.form.SetText("Editr0", "1000");
+    app.form.SetText("EditCondicionQ", "50");
+  });
 }
 
 void DuctHeatFlow(benchmark::State& state) {
@@ -82,7 +86,7 @@ void PipeThicknessToFiveMetres(benchmark::State& state) {
   RunCase(state, [](Brenak& app) {
     KindButton(app, "SpeedButton4");
     app.form.UserSelect("RadioGroupCondicionT", 2);
-    app.form.SetText("EditCondicionRT", "10");
+    app.form.SetText("EditCondicionRT", "100");
     app.form.UserSelect("RGhe", 2);
   });
 }
@@ -91,6 +95,7 @@ void SphereThicknessToFiveMetres(benchmark::State& state) {
   RunCase(state, [](Brenak& app) {
     KindButton(app, "SpeedButton5");
     app.form.UserSelect("RadioGroupCondicionE", 2);
+    app.form.SetText("Editr0", "1000");
     app.form.SetText("EditCondicionRT", "9.9");
   });
 }
