@@ -216,3 +216,25 @@ TEST_F(CalculationTest, PipeFinalTemperatureConditionShowsTheHeatFlowOfTheThickn
 }
 
 }  // namespace
+
+namespace {
+
+// A wanted surface temperature met by the bare pipe, but no longer once the
+// insulation found on the first pass has widened the pipe: the later pass
+// refuses the condition, and the run ends exactly as a first refusal does.
+TEST_F(CalculationTest, ConditionRefusedOnALaterPassEndsAsARefusal) {
+  app.form.UserClick("SpeedButton4");
+  Select("RadioGroupCondicionT", 4);
+  Select("RGhe", 2);
+  Select("RGAmbientehe", 1);
+  Set("Edit1k", "1");
+  Set("EditCondicionTe", "12");
+  Calculate();
+  EXPECT_EQ(Messages(), QStringList{"Sin aislamiento la temperatura de la superficie exterior se aproxima mas a la "
+                                    "exterior que la que se solicita, por tanto no es posible esta condición"});
+  EXPECT_EQ(Text("LabelEsp"), "");
+  EXPECT_EQ(Text("Edit1e"), "");
+  EXPECT_TRUE(app.chart.series[0].isEmpty());
+}
+
+}  // namespace
