@@ -124,6 +124,9 @@ bool OpenProjectFile(Brenak& app, const QString& path) {
   form.SelectRow("RGhi", interiorMode);
   form.SelectRow("RGhe", exteriorMode);
   ApplyGeometryLayout(app);
+  // The layout puts a material box back to its conductivity; a box read with
+  // only its resistance must keep that resistance through ClearResults.
+  DeriveBoxStates(form);
   ClearResults(app);
 
   if (CheckInputsComplete(app)) {
@@ -136,9 +139,12 @@ bool OpenProjectFile(Brenak& app, const QString& path) {
 
 bool SaveProjectFile(Brenak& app, const QString& path) {
   const QByteArray bytes = WriteProjectRecords(CollectProjectRecords(app));
+  // The new file goes to a temporary beside the target and replaces it only
+  // when all of it is on disk. Unbuffered, a short write (a full disk, a size
+  // limit) shows in the count written; a buffered flush can lose it.
   QSaveFile file(path);
-  bool written = file.open(QIODevice::WriteOnly);
-  if (written) written = file.write(bytes) == bytes.size();
+  bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  if (written) written = file.write(bytes) == bytes.size() && file.size() == bytes.size();
   if (written) {
     written = file.commit();
   } else {
