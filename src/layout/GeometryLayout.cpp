@@ -165,7 +165,10 @@ void LayoutPipe(Brenak& app) {
     form.Show("PanelTerreno");
     if (app.IsPipeInBox()) {
       form.Show({"ComboBoxCaja", "LabelCaja", "EditeCaja", "EditkCaja", "EditRTCaja", "LTCaja"});
-      form.SetState("EditkCaja", form.Index("ComboBoxCaja") == 1 ? FieldState::Computed : FieldState::Entered);
+      // An air box has no conductivity, nor has a box given by its resistance.
+      const bool byResistance = form.IsEntered("EditRTCaja");
+      form.SetState("EditkCaja", form.Index("ComboBoxCaja") == 1 || byResistance ? FieldState::Computed
+                                                                                  : FieldState::Entered);
     }
   } else {
     form.Show("PanelExterior");
