@@ -30,14 +30,6 @@ TEST(ReferenceTables, ListsOfTheWindowMatchTheTables) {
   EXPECT_TRUE(PipeSizeList(-1).isEmpty());
 }
 
-TEST(ReferenceTables, InsulationNamesDropTheWordTipo) {
-  EXPECT_EQ(InsulatingMaterials()[0].layerName, QStringLiteral("Poliuretano II"));
-  EXPECT_EQ(InsulatingMaterials()[1].layerName, QStringLiteral("Poliestireno V"));
-  EXPECT_EQ(PipeSizes(1)[7].layerName, QStringLiteral("Cobre blando 1''"));
-  EXPECT_EQ(PipeSizes(2)[4].layerName, QString::fromUtf8("Cobre rígido 1 1/8''"));
-  EXPECT_EQ(PipeSizes(2)[4].item, QStringLiteral("1 1/8\""));
-}
-
 // The soil table as it is printed for the user: mean, yearly swing, January..December.
 struct SoilRow {
   const char* zone;
@@ -81,13 +73,5 @@ TEST_P(SoilTable, LabelsReproduceThePrintedTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Zones, SoilTable, ::testing::Range(0, kSoilZones));
-
-TEST(SoilTemperatures, ZoneOrMonthOutOfRangeGivesNothing) {
-  EXPECT_EQ(SoilTemperature(5, 1), 0.0f);
-  EXPECT_EQ(SoilTemperature(-1, 1), 0.0f);
-  EXPECT_EQ(SoilTemperature(0, 0), 0.0f);
-  EXPECT_EQ(SoilTemperature(0, 13), 0.0f);
-  EXPECT_TRUE(SoilZoneName(5).isEmpty());
-}
 
 }  // namespace
