@@ -6,15 +6,13 @@
 #include "layout/ClearResults.h"
 #include "layout/GeometryLayout.h"
 #include "layout/LayerFields.h"
+#include "report/ReportCommand.h"
 #include "shell/Brenak.h"
 #include "shell/Commands.h"
 #include "shell/NewProject.h"
 
 #include <QHash>
 #include <functional>
-
-// "Imprimir": the report of the case on the window.
-void PrintReport(Brenak& app) __attribute__((weak));
 
 namespace {
 
@@ -56,9 +54,7 @@ Routes BuildRoutes() {
     app.projectLoading.EndOpening();
   };
   click["SBGuardar"] = SaveProject;
-  click["SBImpresor"] = [](Brenak& app) {
-    if (PrintReport) PrintReport(app);
-  };
+  click["SBImpresor"] = PrintReport;
   click["SBImpresor2"] = [](Brenak& app) { app.form.Show("Panel6"); };
   click["Image1"] = HidePanel("Panel6");
   click["SpeedButton1"] = CommandCalculate;
