@@ -1,9 +1,12 @@
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 
-// The core runs its tests under a QCoreApplication, without a display.
+// The core runs its tests without a display. A QGuiApplication on the
+// offscreen platform gives the font database that drawing pictures and laying
+// out report pages need.
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

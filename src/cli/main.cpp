@@ -1,15 +1,18 @@
 // brenak-cli: the program without its window, for scripts and tests.
 //
 //   brenak-cli calc FILE [--decimal-separator , | .]
+//   brenak-cli report FILE OUT.odt|OUT.pdf
 //
 // Each subcommand is one entry of kCommands; it gets the arguments after its
 // name and returns the exit status.
 
+#include "ReportSubcommand.h"
 #include "files/CalcCommand.h"
 #include "shell/NumberFormat.h"
 #include "shell/StartUp.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QStringList>
 #include <cstdio>
@@ -26,6 +29,7 @@ int Calc(const QStringList& args, const QString& programPath);
 
 constexpr Command kCommands[] = {
     {"calc", "FILE [--decimal-separator , | .]", Calc},
+    {"report", "FILE OUT.odt|OUT.pdf", RunReportSubcommand},
 };
 
 void PrintUsage() {
@@ -86,7 +90,10 @@ int Calc(const QStringList& argsIn, const QString& programPath) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication application(argc, argv);
+  // Reports draw pictures and lay out pages, which needs the font database of a
+  // QGuiApplication; the offscreen platform needs no display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
   QStringList args = QCoreApplication::arguments();
   const QString programPath = args.isEmpty() ? QString() : args.takeFirst();
   if (args.isEmpty()) return UsageError(QStringLiteral("falta la orden"));

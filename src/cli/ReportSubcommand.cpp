@@ -1,0 +1,51 @@
+#include "ReportSubcommand.h"
+
+#include "files/ProjectCommands.h"
+#include "report/ReportContent.h"
+#include "report/ReportFiles.h"
+#include "report/ReportPictures.h"
+#include "report/ReportWriter.h"
+#include "shell/Brenak.h"
+#include "shell/MessageSink.h"
+#include "shell/StartUp.h"
+
+#include <cstdio>
+
+namespace {
+
+void PrintMessages(const RecordingMessageSink& sink) {
+  for (const Message& message : sink.shown)
+    std::fprintf(stderr, "%s: %s\n", message.caption.toLocal8Bit().constData(),
+                 message.text.toLocal8Bit().constData());
+}
+
+int Fail(const QString& text, int status) {
+  std::fprintf(stderr, "brenak-cli: %s\n", text.toLocal8Bit().constData());
+  return status;
+}
+
+}  // namespace
+
+int RunReportSubcommand(const QStringList& args, const QString& programPath) {
+  if (args.size() != 2 || args[0].startsWith(QLatin1String("--")) || args[1].startsWith(QLatin1String("--"))) {
+    std::fputs("Uso:\n  brenak-cli report FILE OUT.odt|OUT.pdf\n", stderr);
+    return 1;
+  }
+  RecordingMessageSink sink;
+  Brenak app(sink);
+  CreateMainWindow(app, ProgramFolderFromPath(programPath));
+  const bool read = OpenProjectFile(app, args[0]);
+  PrintMessages(sink);
+  if (!read) return Fail(QStringLiteral("el archivo no es un proyecto: ") + args[0], 2);
+  // "Imprimir" is offered only once a calculation has run.
+  if (!app.form.Enabled(QStringLiteral("SBImpresor")))
+    return Fail(QStringLiteral("el proyecto no se ha calculado; no hay informe"), 3);
+
+  FileReportDocument document;
+  ArtworkPictures pictures;
+  if (!WriteReport(app, document, pictures)) return Fail(QStringLiteral("no se ha podido componer el informe"), 4);
+  QString error;
+  if (!SaveReport(document.Content(), args[1], &error))
+    return Fail(QStringLiteral("no se ha podido escribir %1: %2").arg(args[1], error), 4);
+  return 0;
+}

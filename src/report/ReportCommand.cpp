@@ -1,0 +1,82 @@
+#include "report/ReportCommand.h"
+
+#include "files/ProjectCommands.h"
+#include "report/ReportFiles.h"
+#include "report/ReportWriter.h"
+#include "shell/Brenak.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+
+bool UsableFolder(const QString& path) {
+  if (path.isEmpty() || !QDir().mkpath(path)) return false;
+  const QFileInfo info(path);
+  return info.isDir() && info.isWritable();
+}
+
+}  // namespace
+
+QString ReportsFolder(const Brenak& app) {
+  const QString projects = ProjectsFolder(app);
+  if (!projects.isEmpty()) {
+    const QString beside = QDir::cleanPath(QFileInfo(projects).absoluteDir().filePath(QStringLiteral("informes")));
+    if (UsableFolder(beside)) return beside;
+  } else if (!app.programFolder.isEmpty()) {
+    const QString beside = QDir::cleanPath(QDir(app.programFolder).filePath(QStringLiteral("informes")));
+    if (UsableFolder(beside)) return beside;
+  }
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty()) {
+    const QString inDocuments = QDir(documents).filePath(QStringLiteral("informes"));
+    if (UsableFolder(inDocuments)) return inDocuments;
+  }
+  return {};
+}
+
+QString NewReportName(const QString& folder, const QDateTime& when, const QString& suffix) {
+  const QString stem = QStringLiteral("Informe ") + when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+  const QDir dir(folder);
+  QString name = dir.filePath(stem + QLatin1Char('.') + suffix);
+  for (int copy = 2; QFileInfo::exists(name); ++copy)
+    name = dir.filePath(QStringLiteral("%1 (%2).%3").arg(stem).arg(copy).arg(suffix));
+  return name;
+}
+
+QString DesktopReportService::NewReportPath(const Brenak& app) {
+  const QString folder = ReportsFolder(app);
+  return folder.isEmpty() ? QString() : NewReportName(folder, QDateTime::currentDateTime());
+}
+
+bool DesktopReportService::OpenReport(const QString& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void PrintReport(Brenak& app) {
+  DesktopReportService standIn;
+  ReportService& service = app.report ? *app.report : standIn;
+  service.Disconnect();
+  FileReportDocument& document = service.Document();
+  if (!WriteReport(app, document, service.Pictures())) return;
+
+  const QString path = service.NewReportPath(app);
+  if (path.isEmpty()) {
+    app.Warn(QStringLiteral("No se ha podido crear la carpeta de los informes. El informe no se ha guardado."));
+    return;
+  }
+  QString error;
+  if (!SaveReport(document.Content(), path, &error)) {
+    app.Warn(QStringLiteral("No se ha podido escribir el informe en %1 (%2). El informe no se ha guardado.")
+                 .arg(QDir::toNativeSeparators(path), error));
+    return;
+  }
+  if (!service.OpenReport(path))
+    app.messages.Show({kAtencion,
+                       QStringLiteral("No hay ninguna aplicación que abra el informe. Está guardado en %1")
+                           .arg(QDir::toNativeSeparators(path)),
+                       MessageButtons::Ok});
+}

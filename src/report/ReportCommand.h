@@ -1,0 +1,41 @@
+#pragma once
+
+#include "report/ReportContent.h"
+#include "report/ReportPictures.h"
+#include "report/ReportService.h"
+
+#include <QDateTime>
+#include <QString>
+
+class Brenak;
+
+// The folder reports are written to: "informes" beside the projects folder,
+// created when missing; when it cannot be written, "informes" in the user's
+// documents. Empty when neither can be made.
+QString ReportsFolder(const Brenak& app);
+
+// A file name in `folder` that no file has yet, from the time of the report:
+// "Informe 2024-05-01 10.32.05.odt", then "... (2).odt" and so on.
+QString NewReportName(const QString& folder, const QDateTime& when, const QString& suffix = QStringLiteral("odt"));
+
+// The report service of the desktop: reports go to ReportsFolder as
+// OpenDocument texts and are opened with the desktop's default application.
+class DesktopReportService : public ReportService {
+ public:
+  void Disconnect() override { document_.Disconnect(); }
+  FileReportDocument& Document() override { return document_; }
+  ReportPictures& Pictures() override { return pictures_; }
+  QString NewReportPath(const Brenak& app) override;
+  bool OpenReport(const QString& path) override;
+
+ private:
+  FileReportDocument document_;
+  ArtworkPictures pictures_;
+};
+
+// "Imprimir": drops the connection of the last report, writes the report of
+// the window into a new file and opens it. When the file cannot be written an
+// "Atención" box says so and nothing else happens; when no application opens
+// it, a box says where it is. Uses app.report, or the desktop service when the
+// window has none.
+void PrintReport(Brenak& app);

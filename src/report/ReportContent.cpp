@@ -1,0 +1,96 @@
+#include "report/ReportContent.h"
+
+void ReportFont::Apply(const ReportFontChange& change) {
+  if (change.bold) bold = *change.bold;
+  if (change.italic) italic = *change.italic;
+  if (change.emboss) emboss = *change.emboss;
+  if (change.engrave) engrave = *change.engrave;
+  if (change.shadow) shadow = *change.shadow;
+  if (change.doubleStrikeThrough) doubleStrikeThrough = *change.doubleStrikeThrough;
+  if (change.strikeThrough) strikeThrough = *change.strikeThrough;
+  size = change.size;
+}
+
+QString ReportContent::PlainText() const {
+  QString text;
+  for (size_t p = 0; p < paragraphs.size(); ++p) {
+    if (p > 0) text += QLatin1Char('\n');
+    for (const ReportPiece& piece : paragraphs[p].pieces)
+      text += piece.IsPicture() ? QString(QChar(0xFFFC)) : piece.text;
+  }
+  return text;
+}
+
+bool ReportContent::IsEmpty() const {
+  return paragraphs.size() == 1 && paragraphs.front().pieces.empty() && pictures.empty();
+}
+
+bool FileReportDocument::Connect() {
+  connected_ = true;
+  return true;
+}
+
+void FileReportDocument::ShowWindow(const QString& caption) {
+  if (connected_) content_.title = caption;
+}
+
+void FileReportDocument::NewDocument() {
+  if (!connected_) return;
+  const QString title = content_.title;
+  content_ = ReportContent{};
+  content_.title = title;
+  content_.paragraphs.back().mark = content_.font;
+}
+
+void FileReportDocument::DisableProofing() {
+  if (connected_) content_.proofing = false;
+}
+
+void FileReportDocument::AppendText(const QString& text) {
+  if (!connected_) return;
+  const auto append = [this](const QString& piece) {
+    if (piece.isEmpty()) return;
+    ReportParagraph& last = content_.paragraphs.back();
+    if (!last.pieces.empty() && !last.pieces.back().IsPicture() && last.pieces.back().font == content_.font)
+      last.pieces.back().text += piece;
+    else
+      last.pieces.push_back(ReportPiece{piece, -1, content_.font});
+    last.mark = content_.font;
+  };
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] != QLatin1Char('\n')) continue;
+    append(text.mid(start, i - start));
+    content_.paragraphs.back().mark = content_.font;
+    content_.paragraphs.push_back(ReportParagraph{{}, content_.font});
+    start = i + 1;
+  }
+  append(text.mid(start));
+}
+
+void FileReportDocument::SetLastSentenceFont(const ReportFontChange& change) {
+  if (!connected_) return;
+  content_.font.Apply(change);
+  ReportParagraph& last = content_.paragraphs.back();
+  for (ReportPiece& piece : last.pieces) piece.font.Apply(change);
+  last.mark = content_.font;
+  // Neighbouring pieces that now share a format become one.
+  std::vector<ReportPiece> merged;
+  for (ReportPiece& piece : last.pieces) {
+    if (!merged.empty() && !piece.IsPicture() && !merged.back().IsPicture() && merged.back().font == piece.font)
+      merged.back().text += piece.text;
+    else
+      merged.push_back(piece);
+  }
+  last.pieces = std::move(merged);
+}
+
+void FileReportDocument::PastePictureOverLastSentence(const QImage& picture) {
+  if (!connected_) return;
+  ReportParagraph& last = content_.paragraphs.back();
+  last.pieces.clear();
+  content_.pictures.push_back(picture);
+  last.pieces.push_back(ReportPiece{QString(), static_cast<int>(content_.pictures.size()) - 1, content_.font});
+}
+
+void FileReportDocument::Disconnect() { connected_ = false; }

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "report/ReportDocument.h"
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+// The character format of a piece of a report.
+struct ReportFont {
+  bool bold = false;
+  bool italic = false;
+  bool emboss = false;
+  bool engrave = false;
+  bool shadow = false;
+  bool doubleStrikeThrough = false;
+  bool strikeThrough = false;
+  float size = 12.0f;
+
+  void Apply(const ReportFontChange& change);
+  bool operator==(const ReportFont&) const = default;
+};
+
+// A run of text of one format (tabs included, no line feeds) or a picture.
+struct ReportPiece {
+  QString text;
+  int picture = -1;  // index into ReportContent::pictures, or -1 for text
+  ReportFont font;
+  bool IsPicture() const { return picture >= 0; }
+};
+
+struct ReportParagraph {
+  std::vector<ReportPiece> pieces;
+  ReportFont mark;  // format of the paragraph's end, which sets the height of an empty paragraph
+};
+
+// A report as paragraphs of formatted pieces. The last paragraph is the
+// unfinished one that appended text goes to.
+struct ReportContent {
+  QString title;
+  bool proofing = true;  // check spelling and grammar as you type
+  std::vector<ReportParagraph> paragraphs{ReportParagraph{}};
+  std::vector<QImage> pictures;
+  ReportFont font;  // format of text appended next
+
+  // The text with a line feed after every paragraph but the last, and U+FFFC
+  // for each picture.
+  QString PlainText() const;
+  // True when the last paragraph is empty and is the only one, with no pictures.
+  bool IsEmpty() const;
+};
+
+// The document back end of the report: keeps the content in memory, to be
+// written as an OpenDocument text or a PDF (ReportFiles.h). While it is not
+// connected, the operations change nothing.
+class FileReportDocument : public ReportDocument {
+ public:
+  bool Connect() override;
+  void ShowWindow(const QString& caption) override;
+  void NewDocument() override;
+  void DisableProofing() override;
+  void AppendText(const QString& text) override;
+  void SetLastSentenceFont(const ReportFontChange& change) override;
+  void PastePictureOverLastSentence(const QImage& picture) override;
+  void Disconnect() override;
+
+  bool IsConnected() const { return connected_; }
+  const ReportContent& Content() const { return content_; }
+
+ private:
+  bool connected_ = false;
+  ReportContent content_;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "report/ReportDocument.h"
+#include "report/ReportPictures.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// A document that writes down each operation it receives.
+class RecordingReportDocument : public ReportDocument {
+ public:
+  bool Connect() override;
+  void ShowWindow(const QString& caption) override { log << QStringLiteral("window:") + caption; }
+  void NewDocument() override { log << QStringLiteral("new"); }
+  void DisableProofing() override { log << QStringLiteral("proofing-off"); }
+  void AppendText(const QString& text) override { log << QStringLiteral("text:") + text; }
+  void SetLastSentenceFont(const ReportFontChange& change) override;
+  void PastePictureOverLastSentence(const QImage& picture) override;
+  void Disconnect() override { log << QStringLiteral("disconnect"); }
+
+  // The document as text: "{Bold 14}" for a font change, "[Name]" for a
+  // picture, split into lines at the line feeds.
+  QStringList Lines() const;
+
+  bool connects = true;
+  QStringList log;
+};
+
+// Small pictures that carry their name, so a log can tell them apart.
+class NamedPictures : public ReportPictures {
+ public:
+  QImage Banner() override { return Named(QStringLiteral("Image4")); }
+  QImage ElementDrawing(const QString& imageName) override { return Named(imageName); }
+  QImage TemperatureChart(const ChartModel&) override { return Named(QStringLiteral("Chart1")); }
+  static QImage Named(const QString& name);
+};
+
+// The entries of a zip archive whose entries are stored, by name, in order;
+// empty when the bytes are no such archive or a checksum is wrong.
+struct ZipEntry {
+  QString name;
+  QByteArray data;
+};
+std::vector<ZipEntry> ReadStoredZip(const QByteArray& bytes);
+
+// A paragraph of an OpenDocument text read back: its text with tabs, blanks
+// and "[Pictures/...]" for each picture, and its runs with their properties.
+struct OdtRun {
+  QString text;
+  QMap<QString, QString> properties;  // "fo:font-weight" -> "bold", ...
+};
+struct OdtParagraph {
+  QString text;
+  QMap<QString, QString> properties;  // of the paragraph style
+  std::vector<OdtRun> runs;
+};
+std::vector<OdtParagraph> ReadOdtParagraphs(const QByteArray& contentXml);
