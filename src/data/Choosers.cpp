@@ -48,6 +48,7 @@ void OpenMaterialChooser(Brenak& app, int layer, bool markShown, bool markSet) {
     form.Show(kindList);
   }
   app.chooserTarget = layer;
+  app.materialTarget = layer;
 }
 
 void ApplyMaterialChooser(Brenak& app, bool insulationButton) {
@@ -62,7 +63,7 @@ void ApplyMaterialChooser(Brenak& app, bool insulationButton) {
   } else if (form.Visible(kPlateMaterialList)) {
     chosen = Selected(form, kPlateMaterialList, PlateMaterials());
   }
-  if (chosen) WriteMaterial(app, app.chooserTarget, *chosen);
+  if (chosen) WriteMaterial(app, app.materialTarget, *chosen);
   form.Hide(kMaterialPanel);
 }
 
@@ -98,14 +99,15 @@ void ApplyPipeSize(Brenak& app) {
 void OpenEmissionChooser(Brenak& app, int target) {
   app.form.Show(QStringLiteral("PCoefEmision"));
   app.chooserTarget = target;
+  app.emissionTarget = target;
 }
 
 void ApplyEmission(Brenak& app) {
   Form& form = app.form;
   if (const EmissionEntry* surface = Selected(form, QStringLiteral("RGCoefEmision"), EmissionCoefficients())) {
     const QString value = FormatFixed(surface->coefficient, 6, 2);
-    if (app.chooserTarget == 1) form.SetText(QStringLiteral("Editemisionhi"), value);
-    else if (app.chooserTarget == 2) form.SetText(QStringLiteral("Editemisionhe"), value);
+    if (app.emissionTarget == 1) form.SetText(QStringLiteral("Editemisionhi"), value);
+    else if (app.emissionTarget == 2) form.SetText(QStringLiteral("Editemisionhe"), value);
   }
   form.Hide(QStringLiteral("PCoefEmision"));
 }

@@ -32,7 +32,11 @@ class Brenak {
   LoadingFlag projectLoading;   // a project file is being applied
   bool interiorLaminar = false; // regime of the last calculated interior convection
   bool exteriorLaminar = false; // regime of the last calculated exterior convection
-  int chooserTarget = 0;        // layer (1..6) or surface (1, 2) the open chooser writes to
+  int chooserTarget = 0;        // layer (1..6) or surface (1, 2) the chooser opened last writes to
+  // Both choosers can be open at once; each applies to the target it was opened
+  // for, so that "Aplicar" of one never writes into what the other was opened for.
+  int materialTarget = 0;
+  int emissionTarget = 0;
   QString programFolder;
   // Closes the window, which ends the program ("Cerrar"); set by the window.
   std::function<void()> onClose;

@@ -119,3 +119,24 @@ TEST_F(ChooserTest, OnlyTheSelectedFamilyListIsShown) {
 }
 
 }  // namespace
+
+namespace {
+
+// Both choosers open at once: each "Aplicar" writes where its own chooser was
+// opened, never into the layer or surface the other one was opened for.
+TEST_F(ChooserTest, OpenChoosersKeepTheirOwnTargets) {
+  OpenMaterialChooser(app, 5, false, false);
+  OpenEmissionChooser(app, 2);
+  const QString layer2 = app.form.Text("ENombre2");
+  ApplyMaterialChooser(app, true);
+  EXPECT_EQ(app.form.Text("ENombre2"), layer2);
+  EXPECT_EQ(app.form.Text("ENombre5"), QStringLiteral("Poliuretano II"));
+
+  OpenEmissionChooser(app, 1);
+  OpenMaterialChooser(app, 2, false, false);
+  app.form.UserSelect("RGCoefEmision", 0);
+  ApplyEmission(app);
+  EXPECT_EQ(app.form.Text("Editemisionhi"), QStringLiteral("0,05"));
+}
+
+}  // namespace
