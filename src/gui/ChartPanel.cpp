@@ -1,0 +1,196 @@
+#include "gui/ChartPanel.h"
+
+#include "shell/NumberFormat.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QGraphicsSimpleTextItem>
+#include <QHBoxLayout>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+// Series 1 is the temperature, series 2 the dew point; the others are never filled.
+const QColor kSeriesColours[ChartModel::kSeriesCount] = {
+    QColor(192, 57, 43), QColor(31, 95, 139), QColor(39, 174, 96), QColor(142, 68, 173), QColor(211, 84, 0),
+    QColor(22, 160, 133), QColor(127, 140, 141), QColor(241, 196, 15), QColor(44, 62, 80)};
+
+bool SameModel(const ChartModel& a, const ChartModel& b) {
+  return a.title == b.title && a.bottomAxis == b.bottomAxis && a.leftAxis == b.leftAxis &&
+         a.legendVisible == b.legendVisible && a.series == b.series;
+}
+
+// An axis range around [low, high] with a little air, never empty.
+void SetRange(QValueAxis* axis, double low, double high, double air) {
+  if (!(high > low)) {
+    const double pad = std::fabs(low) > 1 ? std::fabs(low) * 0.1 : 1.0;
+    low -= pad;
+    high += pad;
+  } else {
+    const double pad = (high - low) * air;
+    low -= pad;
+    high += pad;
+  }
+  axis->setRange(low, high);
+  axis->applyNiceNumbers();
+}
+
+}  // namespace
+
+ChartPanel::ChartPanel(QWidget* parent) : QFrame(parent), chart_(new QChart), view_(nullptr) {
+  setFrameShape(QFrame::StyledPanel);
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, Qt::white);
+  setPalette(p);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setSpacing(4);
+  buttons_ = new QHBoxLayout;
+  buttons_->addStretch(1);
+  auto* copy = new QPushButton(QStringLiteral("Copiar"), this);
+  copy->setObjectName(QStringLiteral("ChartCopy"));
+  copy->setToolTip(QStringLiteral("Copiar la gráfica al portapapeles"));
+  copy->setFocusPolicy(Qt::TabFocus);
+  connect(copy, &QPushButton::clicked, this, &ChartPanel::CopyToClipboard);
+  buttons_->addWidget(copy);
+  layout->addLayout(buttons_);
+
+  chart_->legend()->hide();
+  chart_->setBackgroundRoundness(0);
+  chart_->setMargins(QMargins(8, 8, 16, 8));
+  QFont titleFont = chart_->titleFont();
+  titleFont.setBold(true);
+  titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
+  chart_->setTitleFont(titleFont);
+
+  axisX_ = new QValueAxis;
+  axisY_ = new QValueAxis;
+  axisX_->setRange(0, 1);
+  axisY_->setRange(0, 1);
+  chart_->addAxis(axisX_, Qt::AlignBottom);
+  chart_->addAxis(axisY_, Qt::AlignLeft);
+  for (int i = 0; i < ChartModel::kSeriesCount; ++i) {
+    auto* s = new QLineSeries;
+    s->setName(QStringLiteral("Series%1").arg(i + 1));
+    s->setPointsVisible(false);
+    QPen pen(kSeriesColours[i]);
+    pen.setWidthF(2.2);
+    s->setPen(pen);
+    chart_->addSeries(s);
+    s->attachAxis(axisX_);
+    s->attachAxis(axisY_);
+    series_.append(s);
+  }
+
+  view_ = new QChartView(chart_, this);
+  view_->setRenderHint(QPainter::Antialiasing);
+  view_->setFrameShape(QFrame::NoFrame);
+  layout->addWidget(view_, 1);
+
+  connect(chart_, &QChart::plotAreaChanged, this, [this] { PlaceValueLabels(); });
+}
+
+void ChartPanel::ShowModel(const ChartModel& model) {
+  if (drawn_ && shownSeparator_ == DecimalSeparator() && SameModel(model, shown_)) return;
+  shown_ = model;
+  Redraw();
+}
+
+void ChartPanel::Redraw() {
+  const ChartModel& model = shown_;
+  drawn_ = true;
+  shownSeparator_ = DecimalSeparator();
+
+  QLocale numbers = shownSeparator_ == QLatin1Char(',') ? QLocale(QLocale::Spanish, QLocale::Spain) : QLocale::c();
+  numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+  chart_->setLocale(numbers);
+  chart_->setLocalizeNumbers(true);
+
+  chart_->setTitle(model.title.join(QLatin1String("<br>")));
+  axisX_->setTitleText(model.bottomAxis);
+  axisY_->setTitleText(model.leftAxis);
+  chart_->legend()->setVisible(model.legendVisible);
+
+  double minX = 0, maxX = 0, minY = 0, maxY = 0;
+  bool any = false;
+  for (int i = 0; i < ChartModel::kSeriesCount; ++i) {
+    const QVector<QPointF>& points = model.series[i];
+    series_[i]->replace(QList<QPointF>(points.begin(), points.end()));
+    for (const QPointF& pt : points) {
+      if (!any) {
+        minX = maxX = pt.x();
+        minY = maxY = pt.y();
+        any = true;
+      }
+      minX = qMin(minX, pt.x());
+      maxX = qMax(maxX, pt.x());
+      minY = qMin(minY, pt.y());
+      maxY = qMax(maxY, pt.y());
+    }
+  }
+  if (any) {
+    SetRange(axisX_, minX, maxX, 0.0);
+    SetRange(axisY_, minY, maxY, 0.12);
+  } else {
+    axisX_->setRange(0, 1);
+    axisY_->setRange(0, 1);
+  }
+
+  qDeleteAll(valueLabels_);
+  valueLabels_.clear();
+  for (int i = 0; i < ChartModel::kSeriesCount; ++i) {
+    for (const QPointF& pt : model.series[i]) {
+      auto* label = new QGraphicsSimpleTextItem(FormatFixed(pt.y(), 5, 2), chart_);
+      label->setBrush(kSeriesColours[i].darker(125));
+      QFont f = label->font();
+      f.setPointSizeF(f.pointSizeF() * 0.95);
+      label->setFont(f);
+      label->setZValue(20);
+      valueLabels_.append(label);
+    }
+  }
+  PlaceValueLabels();
+}
+
+void ChartPanel::PlaceValueLabels() {
+  // Where the line turns sharply (two points on the same x, a surface between a
+  // fluid and a wall), the first value goes to the left and the second to the
+  // right; the others sit above their point.
+  const QRectF area = chart_->plotArea();
+  int k = 0;
+  for (int i = 0; i < ChartModel::kSeriesCount; ++i) {
+    const QVector<QPointF>& points = shown_.series[i];
+    for (int j = 0; j < points.size() && k < valueLabels_.size(); ++j, ++k) {
+      QGraphicsSimpleTextItem* label = valueLabels_[k];
+      const QPointF at = chart_->mapToPosition(points[j], series_[i]);
+      const QRectF box = label->boundingRect();
+      const bool sameAsNext = j + 1 < points.size() && qFuzzyCompare(points[j + 1].x() + 1, points[j].x() + 1);
+      const bool sameAsPrevious = j > 0 && qFuzzyCompare(points[j - 1].x() + 1, points[j].x() + 1);
+      QPointF topLeft;
+      if (sameAsNext && !sameAsPrevious)
+        topLeft = QPointF(at.x() - box.width() - 6, at.y() - box.height() / 2);
+      else if (sameAsPrevious)
+        topLeft = QPointF(at.x() + 6, at.y() - box.height() / 2);
+      else
+        topLeft = QPointF(at.x() - box.width() / 2, at.y() - box.height() - 4);
+      topLeft.setX(qBound(area.left() + 2, topLeft.x(), area.right() - box.width() - 2));
+      topLeft.setY(qBound(area.top() + 2, topLeft.y(), area.bottom() - box.height() - 2));
+      label->setPos(topLeft);
+      label->setVisible(series_[i]->isVisible());
+    }
+  }
+}
+
+QImage ChartPanel::Picture() const { return view_->grab().toImage(); }
+
+void ChartPanel::CopyToClipboard() const {
+  if (QClipboard* clipboard = QApplication::clipboard()) clipboard->setImage(Picture());
+}

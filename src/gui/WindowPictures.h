@@ -1,0 +1,20 @@
+#pragma once
+
+// The picture commands of brenak-cli, which need the real window:
+//
+//   brenak-cli screenshot FILE OUT.png [--size WxH] [--scale F] [--show-chart]
+//                                      [--decimal-separator , | .]
+//   brenak-cli chart FILE OUT.png [--size WxH] [--scale F] [--decimal-separator , | .]
+//
+// "screenshot" builds the main window offscreen, opens FILE as "Abrir" does,
+// closes the welcome panel and saves a picture of the whole window;
+// "chart" saves the temperature chart alone. The boxes the program would show
+// are written to the standard error instead. Exit status: 0 done, 1 wrong
+// use or picture not written, 2 the file is no project.
+
+// Whether `name` is one of the picture commands.
+bool IsPictureCommand(const char* name);
+
+// Runs the picture command named by argv[1]; creates its own QApplication,
+// so it must run before any other application object exists.
+int RunPictureCommand(int argc, char** argv);

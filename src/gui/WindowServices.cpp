@@ -1,0 +1,92 @@
+#include "gui/WindowServices.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <exception>
+
+void WidgetMessageSink::Show(const Message& message) {
+  if (beforeShow) beforeShow();
+  QMessageBox::Icon icon = QMessageBox::Warning;
+  QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+  switch (message.buttons) {
+    case MessageButtons::Ok: buttons = QMessageBox::Ok; break;
+    case MessageButtons::OkCancel: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
+    case MessageButtons::Yes:
+      buttons = QMessageBox::Yes;
+      icon = QMessageBox::Critical;
+      break;
+  }
+  QMessageBox box(icon, message.caption, message.text, buttons, window_);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+namespace {
+
+QString AskFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& initialFolder, const QString& filter,
+                const QString& defaultExtension) {
+  QFileDialog dialog(parent, mode == QFileDialog::AcceptOpen ? QStringLiteral("Abrir proyecto")
+                                                             : QStringLiteral("Guardar proyecto"),
+                     initialFolder, QtFileFilter(filter));
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(defaultExtension);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+QString WidgetFileDialogs::AskOpenFile(const QString& initialFolder, const QString& filter,
+                                       const QString& defaultExtension) {
+  return AskFile(window_, QFileDialog::AcceptOpen, initialFolder, filter, defaultExtension);
+}
+
+QString WidgetFileDialogs::AskSaveFile(const QString& initialFolder, const QString& filter,
+                                       const QString& defaultExtension) {
+  return AskFile(window_, QFileDialog::AcceptSave, initialFolder, filter, defaultExtension);
+}
+
+QString QtFileFilter(const QString& filter) {
+  static const QRegularExpression inParentheses(QStringLiteral("\\(([^()]*)\\)\\s*$"));
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList entries;
+  for (int i = 0; i < parts.size(); i += 2) {
+    QString description = parts[i].trimmed();
+    QStringList patterns;
+    const QRegularExpressionMatch named = inParentheses.match(description);
+    if (named.hasMatch()) {
+      patterns += named.captured(1).split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts);
+      description = description.left(named.capturedStart()).trimmed();
+    }
+    if (i + 1 < parts.size())
+      patterns += parts[i + 1].split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts);
+    patterns.removeDuplicates();
+    if (description.isEmpty() && patterns.isEmpty()) continue;
+    if (patterns.isEmpty()) patterns << QStringLiteral("*");
+    entries << (description.isEmpty() ? patterns.join(QLatin1Char(' '))
+                                      : description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                                            QLatin1Char(')'));
+  }
+  return entries.join(QStringLiteral(";;"));
+}
+
+void ShowErrorBox(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Brenak"), text, QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+BrenakApplication::BrenakApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool BrenakApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    ShowErrorBox(activeWindow(), QString::fromLocal8Bit(error.what()));
+  } catch (...) {
+    ShowErrorBox(activeWindow(), QStringLiteral("Error inesperado"));
+  }
+  return false;
+}

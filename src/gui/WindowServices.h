@@ -1,0 +1,52 @@
+#pragma once
+
+#include "shell/FileDialogs.h"
+#include "shell/MessageSink.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <functional>
+
+class QWidget;
+
+// The program's message boxes as Qt modal boxes over the main window. Before a
+// box opens, `beforeShow` brings the window up to date with the model, so the
+// box appears over what the program has done so far.
+class WidgetMessageSink : public MessageSink {
+ public:
+  void SetWindow(QWidget* window) { window_ = window; }
+  std::function<void()> beforeShow;
+
+  void Show(const Message& message) override;
+
+ private:
+  QPointer<QWidget> window_;
+};
+
+// The project dialogs as Qt file dialogs.
+class WidgetFileDialogs : public FileDialogs {
+ public:
+  explicit WidgetFileDialogs(QWidget* window) : window_(window) {}
+  QString AskOpenFile(const QString& initialFolder, const QString& filter, const QString& defaultExtension) override;
+  QString AskSaveFile(const QString& initialFolder, const QString& filter, const QString& defaultExtension) override;
+
+ private:
+  QPointer<QWidget> window_;
+};
+
+// A file filter written as "description|patterns|description|patterns" (patterns
+// separated by ";") in Qt's form "description (patterns)" joined by ";;". The
+// patterns named in the description and after it are merged: "Text files
+// (*.txt)|*.TXT" becomes "Text files (*.txt *.TXT)".
+QString QtFileFilter(const QString& filter);
+
+// The box for an error that escaped a command; the program then goes on.
+void ShowErrorBox(QWidget* parent, const QString& text);
+
+// The application object of the window: an error that escapes the handling of
+// an event is shown in an error box and the event loop goes on.
+class BrenakApplication : public QApplication {
+ public:
+  BrenakApplication(int& argc, char** argv);
+  bool notify(QObject* receiver, QEvent* event) override;
+};
