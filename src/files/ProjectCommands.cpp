@@ -33,7 +33,9 @@ class LoadingGuard {
 QString ReadProject(const Brenak& app, const QString& path, QStringList* values) {
   const QFileInfo info(path);
   QFile file(path);
-  if (info.isDir() || !file.open(QIODevice::ReadOnly)) return QStringLiteral("no se puede leer el archivo");
+  // Only a regular file: a folder cannot be read and a pipe or device could
+  // keep the window waiting for ever.
+  if (!info.isFile() || !file.open(QIODevice::ReadOnly)) return QStringLiteral("no se puede leer el archivo");
   if (info.size() > kProjectFileMaxBytes) return QStringLiteral("el archivo es demasiado grande para ser un proyecto");
   // A device that says nothing of its size still stops one byte past the limit.
   const QByteArray bytes = file.read(kProjectFileMaxBytes + 1);

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -358,8 +359,10 @@ TEST_P(Refusal, LeavesTheWindowAsItWasWithOneMessage) {
   const QJsonObject before = Snapshot(app);
 
   QString path = Path("bad.txt");
-  if (QString(GetParam().name) == "Folder") path = dir.path();
-  else if (QString(GetParam().name) != "Missing") WriteFile("bad.txt", GetParam().bytes(good));
+  const QString name = GetParam().name;
+  if (name == "Folder") path = dir.path();
+  else if (name == "Pipe") ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);  // no writer: reading would wait
+  else if (name != "Missing") WriteFile("bad.txt", GetParam().bytes(good));
 
   EXPECT_FALSE(OpenProjectFile(app, path));
   EXPECT_EQ(FirstDifference(Snapshot(app), before), "");
@@ -382,7 +385,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedFile{"LastRecordOutOfRange", [](const QByteArray& g) { return ReplaceRecord(g, 98, "3"); }},
         RefusedFile{"KindSeven", [](const QByteArray& g) { return ReplaceRecord(g, 66, "7"); }},
         RefusedFile{"Missing", [](const QByteArray&) { return QByteArray(); }},
-        RefusedFile{"Folder", [](const QByteArray&) { return QByteArray(); }}),
+        RefusedFile{"Folder", [](const QByteArray&) { return QByteArray(); }},
+        RefusedFile{"Pipe", [](const QByteArray&) { return QByteArray(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
