@@ -7,6 +7,7 @@
 #include "report/ReportWriter.h"
 #include "shell/Brenak.h"
 #include "shell/MessageSink.h"
+#include "shell/NumberFormat.h"
 #include "shell/StartUp.h"
 
 #include <cstdio>
@@ -26,9 +27,21 @@ int Fail(const QString& text, int status) {
 
 }  // namespace
 
-int RunReportSubcommand(const QStringList& args, const QString& programPath) {
-  if (args.size() != 2 || args[0].startsWith(QLatin1String("--")) || args[1].startsWith(QLatin1String("--"))) {
-    std::fputs("Uso:\n  brenak-cli report FILE OUT.odt|OUT.pdf\n", stderr);
+int RunReportSubcommand(const QStringList& argsIn, const QString& programPath) {
+  QStringList args = argsIn;
+  // "--decimal-separator X": the separator the numbers of the report are written with.
+  bool wrongOption = false;
+  const qsizetype option = args.indexOf(QStringLiteral("--decimal-separator"));
+  if (option >= 0) {
+    const QString value = option + 1 < args.size() ? args[option + 1] : QString();
+    wrongOption = value != QLatin1String(",") && value != QLatin1String(".");
+    if (!wrongOption) {
+      SetDecimalSeparator(value.at(0));
+      args.remove(option, 2);
+    }
+  }
+  if (wrongOption || args.size() != 2 || args[0].startsWith(QLatin1String("--")) || args[1].startsWith(QLatin1String("--"))) {
+    std::fputs("Uso:\n  brenak-cli report FILE OUT.odt|OUT.pdf [--decimal-separator , | .]\n", stderr);
     return 1;
   }
   RecordingMessageSink sink;

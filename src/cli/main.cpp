@@ -1,7 +1,7 @@
 // brenak-cli: the program without its window, for scripts and tests.
 //
 //   brenak-cli calc FILE [--decimal-separator , | .]
-//   brenak-cli report FILE OUT.odt|OUT.pdf
+//   brenak-cli report FILE OUT.odt|OUT.pdf [--decimal-separator , | .]
 //
 // Each subcommand is one entry of kCommands; it gets the arguments after its
 // name and returns the exit status.
@@ -29,7 +29,7 @@ int Calc(const QStringList& args, const QString& programPath);
 
 constexpr Command kCommands[] = {
     {"calc", "FILE [--decimal-separator , | .]", Calc},
-    {"report", "FILE OUT.odt|OUT.pdf", RunReportSubcommand},
+    {"report", "FILE OUT.odt|OUT.pdf [--decimal-separator , | .]", RunReportSubcommand},
 };
 
 void PrintUsage() {
