@@ -18,11 +18,25 @@ struct Axis {
   double high = 1;
   double step = 0.2;
   int decimals = 1;
+
+  // The values of the ticks: at most a few dozen, also when the numbers are
+  // so large that adding a step no longer changes them.
+  std::vector<double> Ticks() const {
+    std::vector<double> ticks;
+    const double count = std::round((high - low) / step);
+    if (!std::isfinite(count) || count < 0) return ticks;
+    for (int i = 0; i <= std::min(count, 40.0); ++i) ticks.push_back(low + i * step);
+    return ticks;
+  }
 };
 
 // A step of 1, 2 or 5 times a power of ten that cuts the range into about
 // `wanted` parts; the axis ends on whole steps.
 Axis NiceAxis(double low, double high, int wanted) {
+  if (!std::isfinite(low) || !std::isfinite(high)) {
+    low = 0;
+    high = 1;
+  }
   if (!(high > low)) {
     const double pad = std::max(1.0, std::abs(low) * 0.1);
     low -= pad;
@@ -94,8 +108,10 @@ QImage DrawTemperatureChart(const ChartModel& chart, QSize size, qreal scale) {
   // Ranges of all points.
   double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
   bool any = false;
+  const auto usable = [](const QPointF& point) { return std::isfinite(point.x()) && std::isfinite(point.y()); };
   for (const auto& series : chart.series)
     for (const QPointF& point : series) {
+      if (!usable(point)) continue;
       if (!any) {
         xMin = xMax = point.x();
         yMin = yMax = point.y();
@@ -119,7 +135,7 @@ QImage DrawTemperatureChart(const ChartModel& chart, QSize size, qreal scale) {
   const QFont tickFont = PixelFont(11);
   const QFontMetricsF tickMetrics(tickFont);
   double tickWidth = 0;
-  for (double y = yAxis.low; y <= yAxis.high + yAxis.step * 0.5; y += yAxis.step)
+  for (double y : yAxis.Ticks())
     tickWidth = std::max(tickWidth, tickMetrics.horizontalAdvance(AxisNumber(y, yAxis.decimals)));
   const QFont captionFont = PixelFont(12, true);
   const QFontMetricsF captionMetrics(captionFont);
@@ -135,7 +151,7 @@ QImage DrawTemperatureChart(const ChartModel& chart, QSize size, qreal scale) {
   // Grid, ticks and their numbers.
   painter.setFont(tickFont);
   const QPen gridPen(QColor(225, 225, 225), 1);
-  for (double x = xAxis.low; x <= xAxis.high + xAxis.step * 0.5; x += xAxis.step) {
+  for (double x : xAxis.Ticks()) {
     const double sx = toScreen({x, yAxis.low}).x();
     painter.setPen(gridPen);
     painter.drawLine(QPointF(sx, plot.top()), QPointF(sx, plot.bottom()));
@@ -144,7 +160,7 @@ QImage DrawTemperatureChart(const ChartModel& chart, QSize size, qreal scale) {
     painter.drawText(QRectF(sx - 40, plot.bottom() + 5, 80, tickMetrics.height()), Qt::AlignHCenter | Qt::AlignTop,
                      AxisNumber(x, xAxis.decimals));
   }
-  for (double y = yAxis.low; y <= yAxis.high + yAxis.step * 0.5; y += yAxis.step) {
+  for (double y : yAxis.Ticks()) {
     const double sy = toScreen({xAxis.low, y}).y();
     painter.setPen(gridPen);
     painter.drawLine(QPointF(plot.left(), sy), QPointF(plot.right(), sy));
@@ -171,10 +187,15 @@ QImage DrawTemperatureChart(const ChartModel& chart, QSize size, qreal scale) {
   // The lines.
   painter.setClipRect(plot.adjusted(-2, -2, 2, 2));
   for (size_t s = 0; s < chart.series.size(); ++s) {
-    const auto& points = chart.series[s];
-    if (points.isEmpty()) continue;
-    QPainterPath path(toScreen(points.front()));
-    for (qsizetype i = 1; i < points.size(); ++i) path.lineTo(toScreen(points[i]));
+    QPainterPath path;
+    for (const QPointF& point : chart.series[s]) {
+      if (!usable(point)) continue;
+      if (path.elementCount() == 0)
+        path.moveTo(toScreen(point));
+      else
+        path.lineTo(toScreen(point));
+    }
+    if (path.elementCount() == 0) continue;
     painter.setPen(QPen(kSeriesColours[s], 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
@@ -189,6 +210,7 @@ QImage DrawTemperatureChart(const ChartModel& chart, QSize size, qreal scale) {
   std::vector<QRectF> placed;
   for (size_t s = 0; s < chart.series.size(); ++s) {
     for (const QPointF& point : chart.series[s]) {
+      if (!usable(point)) continue;
       const QString text = FormatFixed(point.y(), 5, 2);
       const QPointF at = toScreen(point);
       const QSizeF box(markMetrics.horizontalAdvance(text) + 8, markMetrics.height() + 2);

@@ -3,6 +3,7 @@
 #include "report/ReportFiles.h"
 #include "report/ReportTestSupport.h"
 #include "report/ReportWriter.h"
+#include "results/ChartModel.h"
 #include "shell/WindowFixture.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -14,6 +15,9 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -124,6 +128,27 @@ TEST(ReportPictureSize, WidePicturesShrinkToTheTextColumn) {
   EXPECT_NEAR(banner.height(), 17.0 * 117 / 663, 1e-3);
   const QSizeF drawing = PictureSizeCm(Picture({400, 300}, 2));
   EXPECT_NEAR(drawing.width(), 200 / 96.0 * 2.54, 1e-2);
+}
+
+TEST(ReportPictures, ArtworkIsLoadedAndMissingArtworkIsDrawn) {
+  ArtworkPictures pictures;
+  const QImage banner = pictures.Banner();
+  EXPECT_EQ(banner.size(), QSize(1326, 234));
+  EXPECT_FALSE(LoadArtwork(QStringLiteral("ImagePared"), QSize(200, 150)).isNull()) << "SVG artwork is readable";
+  EXPECT_TRUE(LoadArtwork(QStringLiteral("NoSuchPicture"), QSize(200, 150)).isNull());
+  EXPECT_EQ(pictures.ElementDrawing(QStringLiteral("NoSuchPicture")).size(), QSize(400, 300));
+}
+
+TEST(ReportPictures, ChartOfExtremeValuesIsStillDrawn) {
+  ChartModel chart;
+  chart.title << QStringLiteral("Temperatura en la pared compuesta");
+  chart.AddPoint(0, 1e25, 1);
+  chart.AddPoint(0, 1e25 + 1e5, 2);
+  chart.AddPoint(0, std::nan(""), 3);
+  chart.AddPoint(1, 0, std::numeric_limits<double>::infinity());
+  const QImage image = DrawTemperatureChart(chart);
+  EXPECT_EQ(image.size(), QSize(1240, 680));
+  EXPECT_TRUE(DrawTemperatureChart(ChartModel{}).size().isValid()) << "an empty chart";
 }
 
 // The report of a window, written through the back end.
