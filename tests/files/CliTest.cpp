@@ -64,10 +64,8 @@ TEST_P(CliUsage, IsAnErrorOnStderrWithStatusOne) {
 
 INSTANTIATE_TEST_SUITE_P(Mistakes, CliUsage,
                          ::testing::Values(std::vector<const char*>{}, std::vector<const char*>{"calcular", "CASE"},
-                                           std::vector<const char*>{"calc"},
                                            std::vector<const char*>{"calc", "CASE", "CASE"},
                                            std::vector<const char*>{"calc", "CASE", "--decimal-separator"},
-                                           std::vector<const char*>{"calc", "CASE", "--decimal-separator", ";"},
-                                           std::vector<const char*>{"calc", "CASE", "--verbose"}));
+                                           std::vector<const char*>{"calc", "CASE", "--decimal-separator", ";"}));
 
 }  // namespace

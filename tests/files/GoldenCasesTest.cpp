@@ -91,18 +91,4 @@ TEST_P(GoldenCases, WindowAfterOpeningMatchesTheStoredState) {
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenCases, ::testing::ValuesIn(CaseNames()),
                          [](const auto& info) { return info.param; });
 
-TEST(GoldenCaseComparison, NamesTheFirstDifferingKey) {
-  const QJsonObject a{{"controls", QJsonObject{{"EditTi", QJsonObject{{"text", "25"}}}}},
-                      {"chart", QJsonObject{{"series", QJsonArray{QJsonArray{QJsonArray{0, 25.0}}}}}}};
-  QJsonObject b = a;
-  EXPECT_EQ(FirstDifference(a, b, QString()), QString());
-  b["controls"] = QJsonObject{{"EditTi", QJsonObject{{"text", "26"}}}};
-  EXPECT_EQ(FirstDifference(a, b, QString()), R"(controls.EditTi.text: expected "25", got "26")");
-  b = a;
-  b["chart"] = QJsonObject{{"series", QJsonArray{QJsonArray{QJsonArray{0, 25.0000001}}}}};
-  EXPECT_EQ(FirstDifference(a, b, QString()), QString());
-  b["chart"] = QJsonObject{{"series", QJsonArray{QJsonArray{QJsonArray{0, 25.1}}}}};
-  EXPECT_EQ(FirstDifference(a, b, QString()), "chart.series[0][0][1]: expected 25, got 25.1");
-}
-
 }  // namespace
