@@ -54,12 +54,6 @@ class DocumentBackEndTest : public ::testing::Test {
   FileReportDocument doc;
 };
 
-TEST_F(DocumentBackEndTest, BlanksAndTabsSurvive) {
-  doc.AppendText(QStringLiteral("  two  blanks\t after a tab\t\t\n             Capa 2\t\t      \n"));
-  const QStringList texts = Texts(ReadBack(doc.Content()));
-  EXPECT_EQ(texts, QStringList({"  two  blanks\t after a tab\t\t", "             Capa 2\t\t      "}));
-}
-
 TEST_F(DocumentBackEndTest, PictureTakesThePlaceOfThePendingTabs) {
   doc.PastePictureOverLastSentence(Picture({20, 10}, 1));
   doc.AppendText(QStringLiteral("\nTitle\n\t\t"));

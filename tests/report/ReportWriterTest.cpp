@@ -67,15 +67,6 @@ TEST_F(ReportWriterTest, StartWindowWithResults) {
   for (qsizetype i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << "line " << i;
 }
 
-TEST_F(ReportWriterTest, OpensTheDocumentBeforeWriting) {
-  RecordingReportDocument doc;
-  NamedPictures pictures;
-  ASSERT_TRUE(WriteReport(app, doc, pictures));
-  EXPECT_EQ(doc.log.mid(0, 5), QStringList({"connect", "window:Doroduzu vi vadarudaravu", "new", "proofing-off",
-                                            "picture:Image4"}));
-  EXPECT_FALSE(doc.log.contains("disconnect"));
-}
-
 TEST_F(ReportWriterTest, UnreachableDocumentIsReportedAndNothingIsWritten) {
   RecordingReportDocument doc;
   doc.connects = false;
