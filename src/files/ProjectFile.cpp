@@ -129,7 +129,7 @@ QString DecodeFileText(const QByteArray& bytes) {
   QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
   QString text = utf8.decode(body);
   if (!utf8.hasError()) return text;
-  return DecodeWindows1252(bom ? bytes : body);
+  return DecodeWindows1252(bytes);
 }
 
 // One line of the file as a value: a value enclosed in double quotes loses

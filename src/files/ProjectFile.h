@@ -70,5 +70,6 @@ QString CutToFieldWidth(const QString& text);
 // Windows-1252 conversion. Bytes 0x80-0x9F that the code page leaves
 // unassigned map to the C1 control characters of the same number.
 QString DecodeWindows1252(const QByteArray& bytes);
-// Empty optional-like result: `ok` false when a character has no byte.
+// `ok` is false when some character has no byte in the code page (it is
+// written as "?").
 QByteArray EncodeWindows1252(const QString& text, bool* ok);
