@@ -876,14 +876,18 @@ void MainWindow::Forward(const std::function<void()>& action) {
   try {
     action();
   } catch (const std::exception& error) {
-    Sync();
-    ShowErrorBox(this, QString::fromLocal8Bit(error.what()));
+    ReportError(QString::fromLocal8Bit(error.what()));
   } catch (...) {
-    Sync();
-    ShowErrorBox(this, QStringLiteral("Error inesperado"));
+    ReportError(QStringLiteral("Error inesperado"));
   }
   --forwarding_;
   Sync();
+}
+
+void MainWindow::ReportError(const QString& text) {
+  Sync();
+  if (showError) showError(text);
+  else ShowErrorBox(this, text);
 }
 
 void MainWindow::ClickButton(const QString& name) {

@@ -35,6 +35,9 @@ class MainWindow : public QMainWindow {
   // field states, rows, marks, caption colours, the chart.
   void Sync();
 
+  // Shows an error that escaped a command; an error box unless replaced.
+  std::function<void(const QString& text)> showError;
+
   // The size that shows everything without scrolling, bounded by `available`.
   QSize PreferredSize(const QSize& available) const;
 
@@ -58,6 +61,7 @@ class MainWindow : public QMainWindow {
   // Runs a user action on the model; an error it raises is shown in an error
   // box and the program goes on. The window is brought up to date afterwards.
   void Forward(const std::function<void()>& action);
+  void ReportError(const QString& text);
   void ClickButton(const QString& name);
   void CloseTopOverlay();
 

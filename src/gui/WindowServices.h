@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <functional>
 
-class QWidget;
+#include <QWidget>
 
 // The program's message boxes as Qt modal boxes over the main window. Before a
 // box opens, `beforeShow` brings the window up to date with the model, so the

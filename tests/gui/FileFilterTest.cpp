@@ -1,0 +1,31 @@
+// The project dialogs' filter turned into Qt's form.
+
+#include "gui/WindowServices.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FilterCase {
+  const char* name;
+  const char* filter;
+  const char* qt;
+};
+
+class QtFileFilterTest : public ::testing::TestWithParam<FilterCase> {};
+
+}  // namespace
+
+TEST_P(QtFileFilterTest, Converts) {
+  EXPECT_EQ(QtFileFilter(QString::fromUtf8(GetParam().filter)), QString::fromUtf8(GetParam().qt));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Filters, QtFileFilterTest,
+    ::testing::Values(FilterCase{"ProjectFiles", "Text files (*.txt)|*.TXT", "Text files (*.txt *.TXT)"},
+                      FilterCase{"SamePatternTwice", "Text files (*.txt)|*.txt", "Text files (*.txt)"},
+                      FilterCase{"PatternsOnlyAfterTheBar", "Proyectos|*.txt;*.TXT", "Proyectos (*.txt *.TXT)"},
+                      FilterCase{"TwoEntries", "Text files (*.txt)|*.TXT|Todos (*.*)|*.*",
+                                 "Text files (*.txt *.TXT);;Todos (*.*)"},
+                      FilterCase{"NoPatterns", "Todos", "Todos (*)"}),
+    [](const ::testing::TestParamInfo<FilterCase>& info) { return std::string(info.param.name); });

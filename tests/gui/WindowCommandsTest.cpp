@@ -1,0 +1,203 @@
+// The commands and field events of the window, done through its widgets.
+
+#include "WindowFixture.h"
+
+#include <QChart>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <stdexcept>
+
+namespace {
+
+class CalculateTest : public WindowTest, public ::testing::WithParamInterface<char> {
+ protected:
+  QChar Separator() const override { return QLatin1Char(GetParam()); }
+};
+
+// A line with its number written with the separator.
+QString Line(const char* pattern, QString number, char separator) {
+  return QString::fromUtf8(pattern).arg(number.replace(QLatin1Char('.'), QLatin1Char(separator)));
+}
+
+}  // namespace
+
+TEST_P(CalculateTest, StartProjectShowsThicknessAndResultLines) {
+  const char sep = GetParam();
+  EXPECT_FALSE(W("SpeedButton7")->isEnabled());
+  EXPECT_FALSE(W("SBImpresor")->isEnabled());
+
+  Click("SpeedButton1");
+
+  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_EQ(Shown("Edit1e"), Line("%1", "33.06", sep));
+  EXPECT_EQ(Shown("LabelEsp"), Line("Esp. aislamiento %1 mmm", "33.06", sep));
+  EXPECT_EQ(Shown("LabelRT"), Line("Coef. global de transferencia de calor %1 W/m2ºC", "1.000", sep));
+  EXPECT_EQ(Shown("LabelQ"), Line("Densidad sup. flujo de calor %1 W/m2", "15.00", sep));
+  EXPECT_TRUE(W("Panel5")->isVisible());
+  EXPECT_TRUE(W("SpeedButton7")->isEnabled());
+  EXPECT_TRUE(W("SBImpresor")->isEnabled());
+  // The insulation thickness is a computed field: aqua.
+  EXPECT_EQ(W("Edit1e")->palette().color(QPalette::Base), QColor(0, 255, 255));
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, CalculateTest, ::testing::Values('.', ','),
+                         [](const ::testing::TestParamInfo<char>& info) {
+                           return std::string(info.param == '.' ? "Point" : "Comma");
+                         });
+
+TEST_F(WindowTest, LettersInATemperatureAreRefusedWhenTheFieldIsLeft) {
+  TypeInto("EditTi", "abc");
+
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].caption, QStringLiteral("Se espera un nº real y no letras"));
+  EXPECT_EQ(sink.shown[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(app.form.Text("EditTi"), QString());
+  EXPECT_EQ(Shown("EditTi"), QString());
+  // The focus went on to the next field all the same.
+  EXPECT_NE(QApplication::focusWidget(), W("EditTi"));
+}
+
+TEST_F(WindowTest, ClickingIntoAnInputClearsTheResults) {
+  Click("SpeedButton1");
+  Click("SpeedButton7");
+  ASSERT_TRUE(window->Chart()->isVisible());
+  ASSERT_FALSE(Shown("LabelEsp").isEmpty());
+
+  // The chart covers the data; closed, the inputs can be reached again.
+  Click("SpeedButton6");
+  EXPECT_FALSE(window->Chart()->isVisible());
+  Click("EditTe");
+  EXPECT_EQ(Shown("LabelEsp"), QString());
+  EXPECT_EQ(Shown("Edit1e"), QString());
+  EXPECT_FALSE(W("SpeedButton7")->isEnabled());
+}
+
+TEST_F(WindowTest, BuriedPipeInABoxShowsTheSoilAndTheBox) {
+  ASSERT_TRUE(W("PanelExterior")->isVisible());
+  ASSERT_FALSE(W("PanelTerreno")->isVisible());
+
+  Click("SpeedButton4");
+  EXPECT_EQ(W("SpeedButton4")->palette().color(QPalette::ButtonText), QColor(Qt::red));
+  EXPECT_NE(W("SpeedButton2")->palette().color(QPalette::ButtonText), QColor(Qt::red));
+  EXPECT_TRUE(W("ImageTuberia")->isVisible());
+  ChooseRow("RGTipoTuberias", 3);
+
+  EXPECT_TRUE(W("PanelTerreno")->isVisible());
+  EXPECT_FALSE(W("PanelExterior")->isVisible());
+  for (const char* name : {"EditTsuelo", "EditProfundidad", "EditkTerreno", "LabelCaja", "ComboBoxCaja", "EditeCaja",
+                           "EditkCaja", "EditRTCaja"})
+    EXPECT_TRUE(W(name)->isVisible()) << name;
+  EXPECT_EQ(Shown("LabelTituloExt"), QStringLiteral("Terreno"));
+  EXPECT_TRUE(W("ImageTuberiaEnterradaCaja")->isVisible());
+  EXPECT_FALSE(W("ImageTuberia")->isVisible());
+  EXPECT_FALSE(W("ImageTuberiaEnterrada")->isVisible());
+
+  // Without the box the box row goes, the soil stays.
+  ChooseRow("RGTipoTuberias", 2);
+  EXPECT_TRUE(W("PanelTerreno")->isVisible());
+  EXPECT_FALSE(W("EditeCaja")->isVisible());
+  EXPECT_TRUE(W("ImageTuberiaEnterrada")->isVisible());
+}
+
+TEST_F(WindowTest, ChartHoldsThePointsOfTheLastCalculation) {
+  Click("SpeedButton1");
+  TypeInto("EditTi", "40");
+  Click("SpeedButton1");
+  Click("SpeedButton7");
+
+  ChartPanel* chart = window->Chart();
+  ASSERT_TRUE(chart->isVisible());
+  ASSERT_FALSE(app.chart.series[0].isEmpty());
+  for (int s = 0; s < ChartModel::kSeriesCount; ++s) {
+    const QList<QPointF> drawn = chart->Series(s)->points();
+    EXPECT_EQ(drawn, QList<QPointF>(app.chart.series[s].begin(), app.chart.series[s].end())) << "series " << s;
+    EXPECT_FALSE(chart->Series(s)->pointsVisible());
+  }
+  EXPECT_DOUBLE_EQ(chart->Series(0)->points().first().y(), 40.0);
+  EXPECT_EQ(chart->Chart()->title(), app.chart.title.join(QStringLiteral("<br>")));
+  EXPECT_FALSE(chart->Chart()->legend()->isVisible());
+  const auto axes = chart->Chart()->axes(Qt::Horizontal);
+  ASSERT_FALSE(axes.isEmpty());
+  EXPECT_EQ(axes.first()->titleText(), app.chart.bottomAxis);
+  EXPECT_EQ(chart->Chart()->axes(Qt::Vertical).first()->titleText(), app.chart.leftAxis);
+  // Every point lies within the axes.
+  auto* x = qobject_cast<QValueAxis*>(axes.first());
+  auto* y = qobject_cast<QValueAxis*>(chart->Chart()->axes(Qt::Vertical).first());
+  for (const QPointF& p : chart->Series(0)->points()) {
+    EXPECT_GE(p.x(), x->min());
+    EXPECT_LE(p.x(), x->max());
+    EXPECT_GE(p.y(), y->min());
+    EXPECT_LE(p.y(), y->max());
+  }
+  EXPECT_FALSE(chart->Picture().isNull());
+
+  // A new input empties the chart at once.
+  Click("SpeedButton6");
+  Click("EditTi");
+  EXPECT_TRUE(chart->Series(0)->points().isEmpty());
+}
+
+TEST_F(WindowTest, ChooserPanelsFloatOverTheWindowWithoutBlockingIt) {
+  Click("SpeedButton12");  // hidden with one layer: nothing opens
+  EXPECT_FALSE(W("PMateriales")->isVisible());
+
+  Click("SpeedButton11");
+  QWidget* chooser = W("PMateriales");
+  ASSERT_TRUE(chooser->isVisible());
+  EXPECT_TRUE(chooser->parentWidget()->rect().contains(chooser->geometry()));
+  EXPECT_TRUE(W("RGAislantes")->isVisible());
+
+  // The rest of the window goes on working meanwhile.
+  TypeInto("EditTe", "5");
+  EXPECT_EQ(app.form.Text("EditTe"), QStringLiteral("5"));
+  EXPECT_TRUE(chooser->isVisible());
+
+  ChooseRow("RGAislantes", 2);
+  Click("SpeedButton10");
+  EXPECT_FALSE(chooser->isVisible());
+  EXPECT_EQ(Shown("ENombre1"), QStringLiteral("Lana de vidrio"));
+
+  // Escape closes a chooser as its "Cerrar" does.
+  Click("SpeedButton21");
+  ChooseRow("RGhi", 2);
+  Click("SpeedButton21");
+  ASSERT_TRUE(W("PCoefEmision")->isVisible());
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  EXPECT_FALSE(W("PCoefEmision")->isVisible());
+}
+
+TEST_F(WindowTest, AnErrorInACommandIsShownAndTheProgramGoesOn) {
+  auto handlers = app.form.reaction;
+  app.form.reaction = [&](const QString& name, FormEvent event) {
+    if (name == QLatin1String("SpeedButton1")) throw std::runtime_error("fallo de prueba");
+    handlers(name, event);
+  };
+  Click("SpeedButton1");
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_EQ(errors[0], QStringLiteral("fallo de prueba"));
+
+  Click("SpeedButton4");
+  EXPECT_TRUE(app.IsPipe());
+  EXPECT_EQ(W("SpeedButton4")->palette().color(QPalette::ButtonText), QColor(Qt::red));
+  app.form.reaction = handlers;
+}
+
+class WelcomeTest : public WindowTest {
+ protected:
+  bool CloseWelcome() const override { return false; }
+};
+
+TEST_F(WelcomeTest, CoversTheWindowAtStartAndClosesByItsPicture) {
+  QWidget* welcome = W("Panel6");
+  ASSERT_TRUE(welcome->isVisible());
+  EXPECT_EQ(welcome->geometry(), window->rect());
+  EXPECT_TRUE(W("Image4")->isVisible());
+
+  Click("Image1");
+  EXPECT_FALSE(welcome->isVisible());
+
+  Click("SBImpresor2");
+  EXPECT_TRUE(welcome->isVisible());
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  EXPECT_FALSE(welcome->isVisible());
+}
