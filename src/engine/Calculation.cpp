@@ -227,7 +227,7 @@ class Calculation {
 
     // Extreme but accepted inputs can lead to values that are not finite
     // numbers; such a run is refused rather than shown.
-    if (!app_.absurdData && !AllFinite(r, dew)) {
+    if (!app_.absurdData && !AllFinite(r)) {
       c_.Absurd(kNotANumber);
       return;
     }
@@ -241,24 +241,13 @@ class Calculation {
     BuriedPipeChecks();
   }
 
-  bool AllFinite(const Results& r, const DewPointProfile& dew) const {
-    auto finite = [](double v) { return std::isfinite(v); };
-    if (!finite(r.resistanceTotal) || !finite(r.heatFlow) || !finite(r.interiorCoef) || !finite(r.exteriorCoef))
-      return false;
-    for (int i = 0; i <= r.layerCount; ++i) {
-      if (!finite(r.temperatures[i]) || !finite(r.resistances[i]) || !finite(r.thicknesses[i])) return false;
-      if (r.hasDewPoints && !finite(dew.Tdew[i])) return false;
-    }
-    if (!finite(r.resistances[10]) || !finite(r.insulationThickness) || !finite(r.insulationResistance)) return false;
-    for (const QPointF& p : r.profile)
-      if (!finite(p.x()) || !finite(p.y())) return false;
+  bool AllFinite(const Results& r) const {
+    for (double figure : ResultFigures(in(), r))
+      if (!std::isfinite(figure)) return false;
     if (cond_ == 3 && in().thicknessTarget) {
       const EconomicOutcome& o = economicOutcome_;
-      if (!finite(o.cost) || !finite(o.investment) || !finite(o.heatFlow) || !finite(o.resistance)) return false;
-    }
-    if (in().IsDuct()) {
-      const double perimeter = 4 * double(TotalThickness(c_.s)) + 2 * double(in().ductWidth) + 2 * double(in().interiorHeight);
-      if (!(perimeter > 0)) return false;
+      for (double figure : {o.cost, o.investment, o.heatFlow, o.resistance, 1 / o.resistance})
+        if (!std::isfinite(figure)) return false;
     }
     return true;
   }

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 namespace {
 
 class CalculationTest : public ::testing::Test {
@@ -236,5 +239,63 @@ TEST_F(CalculationTest, ConditionRefusedOnALaterPassEndsAsARefusal) {
   EXPECT_EQ(Text("Edit1e"), "");
   EXPECT_TRUE(app.chart.series[0].isEmpty());
 }
+
+}  // namespace
+
+namespace {
+
+// Inputs that pass no field check (they come from a file, or from fields the
+// checks do not cover) can make the figures infinite or undefined; the run is
+// then refused and nothing but finite numbers reaches the window.
+struct NonFiniteCase {
+  const char* name;
+  std::function<void(Brenak&)> setup;
+};
+
+class NonFiniteResults : public CalculationTest, public ::testing::WithParamInterface<NonFiniteCase> {};
+
+TEST_P(NonFiniteResults, AreRefusedWithAMessage) {
+  GetParam().setup(app);
+  Calculate();
+  ASSERT_EQ(sink.shown.size(), 1u) << Messages().join("\n").toStdString();
+  EXPECT_TRUE(Messages().first().contains("no es un número finito"));
+  EXPECT_EQ(Text("LabelQ"), "");
+  for (const Control& c : app.form.Controls())
+    EXPECT_FALSE(c.text.contains("NAN") || c.text.contains("INF")) << c.name.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Engine, NonFiniteResults,
+    ::testing::Values(NonFiniteCase{"PipeOfZeroDiameter",
+                                    [](Brenak& app) {
+                                      app.form.UserClick("SpeedButton4");
+                                      app.form.UserSelect("RadioGroupCalcular", 0);
+                                      app.form.SetText("Edit1e", "30");
+                                      app.form.SetText("Editr0", "0");
+                                    }},
+                      NonFiniteCase{"DuctWithoutSection",
+                                    [](Brenak& app) {
+                                      app.form.UserClick("SpeedButton23");
+                                      app.form.SetText("Edit1e", "0");
+                                      app.form.SetText("EditAnchura", "0");
+                                      app.form.SetText("EditAlthi", "0");
+                                    }},
+                      NonFiniteCase{"StillWaterAlongNoLength",
+                                    [](Brenak& app) {
+                                      app.form.UserClick("SpeedButton4");
+                                      app.form.UserSelect("RadioGroupCalcular", 0);
+                                      app.form.UserSelect("RadioGroupTempAgua", 0);
+                                      app.form.SetText("Edit1e", "30");
+                                      app.form.SetText("Editvelhi", "0");
+                                      app.form.SetText("EditLongitud", "0");
+                                    }},
+                      NonFiniteCase{"TankOfZeroDiameter",
+                                    [](Brenak& app) {
+                                      app.form.UserClick("SpeedButton23");
+                                      app.form.UserSelect("RGTipoOtros", 1);
+                                      app.form.SetText("Edit1e", "30");
+                                      app.form.SetText("Editr0", "0");
+                                    }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
