@@ -264,8 +264,7 @@ QWidget* MainWindow::CreateWidget(const Control& c) {
     case ControlType::Edit: {
       auto* edit = new FieldEdit(this);
       if (name.startsWith(QLatin1String("ENombre"))) {
-        edit->setMinimumWidth(FieldWidth(edit, 15));
-        edit->setMaximumWidth(FieldWidth(edit, 34));
+        edit->setMinimumWidth(FieldWidth(edit, 22));
       } else if (name != QLatin1String("EditReferencia")) {
         const int width = FieldWidth(edit, name.startsWith(QLatin1String("Editrv")) ? 8 : 7);
         edit->setFixedWidth(width);
@@ -618,14 +617,7 @@ LayerTable* MainWindow::BuildLayerTable() {
   grid->addWidget(HeadingLabel(Caption(QStringLiteral("Conductividad  (W/mºC)"))), 0, 4);
   grid->addWidget(HeadingLabel(Take<QLabel>("LabelResisT")), 0, 5);
   grid->addWidget(HeadingLabel(Take<QLabel>("Label9")), 0, 6);
-  auto* temperatureHeading = new QVBoxLayout;
-  temperatureHeading->setSpacing(0);
-  temperatureHeading->addWidget(HeadingLabel(Take<QLabel>("Label10")));
-  auto* lateral = Take<QLabel>("LabelTlateral");
-  lateral->setWordWrap(true);
-  lateral->setAlignment(Qt::AlignHCenter);
-  temperatureHeading->addWidget(lateral);
-  grid->addLayout(temperatureHeading, 0, 7, Qt::AlignBottom);
+  grid->addWidget(HeadingLabel(Take<QLabel>("Label10")), 0, 7);
   grid->addWidget(HeadingLabel(Take<QLabel>("LabelDistTr")), 0, 8);
   for (int column = 3; column <= 8; ++column) grid->setColumnMinimumWidth(column, numberWidth + 12);
 
@@ -661,7 +653,14 @@ LayerTable* MainWindow::BuildLayerTable() {
   grid->addWidget(Take("EditRTCaja"), 8, 5, Qt::AlignHCenter);
   grid->addWidget(lastSurfaceCaption_, 9, 1);
   grid->addWidget(Take("Edit10RT"), 9, 5, Qt::AlignHCenter);
-  grid->setColumnStretch(1, 1);
+  // The note of a tank: its temperatures are those of the lateral wall.
+  auto* lateral = Take<QLabel>("LabelTlateral");
+  QFont note = lateral->font();
+  note.setItalic(true);
+  lateral->setFont(note);
+  lateral->setAlignment(Qt::AlignCenter);
+  grid->addWidget(lateral, 10, 6, 1, 3);
+  grid->setColumnStretch(9, 1);
 
   // Interface temperatures and dew points sit on the lines between the rows.
   layerTable_->AddBoundaryLabel(Take<QLabel>("LT0"), widgets_.value("Edit0RT"), 7);

@@ -22,12 +22,15 @@ struct PictureOptions {
   QByteArray scale;
   QChar separator;
   bool showChart = false;
+  bool keepWelcome = false;
+  QStringList clicks;
 };
 
 int Usage(const char* problem) {
   std::fprintf(stderr, "brenak-cli: %s\n", problem);
   std::fputs("Uso:\n"
-             "  brenak-cli screenshot FILE OUT.png [--size WxH] [--scale F] [--show-chart] [--decimal-separator , | .]\n"
+             "  brenak-cli screenshot FILE OUT.png [--size WxH] [--scale F] [--show-chart] [--welcome]\n"
+             "                                     [--click CONTROL]... [--decimal-separator , | .]\n"
              "  brenak-cli chart FILE OUT.png [--size WxH] [--scale F] [--decimal-separator , | .]\n",
              stderr);
   return 1;
@@ -64,6 +67,11 @@ bool ReadOptions(int argc, char** argv, PictureOptions* o, const char** problem)
       o->separator = QLatin1Char(v.at(0));
     } else if (arg == "--show-chart" && o->command == QLatin1String("screenshot")) {
       o->showChart = true;
+    } else if (arg == "--welcome" && o->command == QLatin1String("screenshot")) {
+      o->keepWelcome = true;
+    } else if (arg == "--click") {
+      if (!value(&v)) return *problem = "falta el nombre del control tras --click", false;
+      o->clicks << QString::fromLatin1(v);
     } else if (arg.startsWith("--")) {
       return *problem = "opción desconocida", false;
     } else {
@@ -104,17 +112,28 @@ int RunPictureCommand(int argc, char** argv) {
   Brenak app(sink);
   MainWindow window(app);
   CreateMainWindow(app, ProgramFolderFromPath(QString::fromLocal8Bit(argv[0])));
+  // The window is on the screen before the user acts, as in the program.
+  window.Sync();
+  window.resize(options.size.isValid() ? options.size : window.PreferredSize(QSize(1920, 1080)));
+  window.show();
+  QApplication::processEvents();
+
   const bool read = OpenProjectFile(app, options.project);
-  if (app.form.Visible("Panel6")) app.form.UserClick("Image1");
+  if (!options.keepWelcome && app.form.Visible("Panel6")) app.form.UserClick("Image1");
+  window.Sync();
+  for (const QString& name : options.clicks) {
+    if (!app.form.Has(name)) {
+      std::fprintf(stderr, "brenak-cli: no hay ningún control %s\n", name.toLocal8Bit().constData());
+      return 1;
+    }
+    app.form.UserClick(name);
+    window.Sync();
+  }
   if (options.showChart && app.form.Enabled("SpeedButton7")) app.form.UserClick("SpeedButton7");
   PrintMessages(sink);
 
   QImage picture;
   if (options.command == QLatin1String("screenshot")) {
-    window.Sync();
-    window.resize(options.size.isValid() ? options.size : window.PreferredSize(QSize(1920, 1080)));
-    window.show();
-    QApplication::processEvents();
     window.Sync();
     QApplication::processEvents();
     picture = window.grab().toImage();

@@ -2,12 +2,13 @@
 
 // The picture commands of brenak-cli, which need the real window:
 //
-//   brenak-cli screenshot FILE OUT.png [--size WxH] [--scale F] [--show-chart]
-//                                      [--decimal-separator , | .]
+//   brenak-cli screenshot FILE OUT.png [--size WxH] [--scale F] [--show-chart] [--welcome]
+//                                      [--click CONTROL]... [--decimal-separator , | .]
 //   brenak-cli chart FILE OUT.png [--size WxH] [--scale F] [--decimal-separator , | .]
 //
 // "screenshot" builds the main window offscreen, opens FILE as "Abrir" does,
-// closes the welcome panel and saves a picture of the whole window;
+// closes the welcome panel (unless --welcome), clicks the named controls in
+// turn as a user would, and saves a picture of the whole window;
 // "chart" saves the temperature chart alone. The boxes the program would show
 // are written to the standard error instead. Exit status: 0 done, 1 wrong
 // use or picture not written, 2 the file is no project.

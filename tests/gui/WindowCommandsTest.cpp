@@ -201,3 +201,9 @@ TEST_F(WelcomeTest, CoversTheWindowAtStartAndClosesByItsPicture) {
   QTest::keyClick(window.get(), Qt::Key_Escape);
   EXPECT_FALSE(welcome->isVisible());
 }
+
+TEST_F(WindowTest, CerrarClosesTheWindow) {
+  app.onClose = [this] { window->close(); };
+  Click("SpeedButton3");
+  EXPECT_FALSE(window->isVisible());
+}
