@@ -11,6 +11,10 @@
 #include "shell/NumberFormat.h"
 #include "shell/StartUp.h"
 
+#ifdef BRENAK_HAVE_GUI
+#include "gui/WindowPictures.h"
+#endif
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QJsonDocument>
@@ -35,6 +39,10 @@ constexpr Command kCommands[] = {
 void PrintUsage() {
   std::fputs("Uso:\n", stderr);
   for (const Command& c : kCommands) std::fprintf(stderr, "  brenak-cli %s %s\n", c.name, c.usage);
+#ifdef BRENAK_HAVE_GUI
+  std::fputs("  brenak-cli screenshot FILE OUT.png [--size WxH] [--scale F] [--show-chart] [--welcome] [--click CONTROL]...\n"
+             "  brenak-cli chart FILE OUT.png [--size WxH] [--scale F]\n", stderr);
+#endif
 }
 
 int UsageError(const QString& text) {
@@ -90,6 +98,10 @@ int Calc(const QStringList& argsIn, const QString& programPath) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef BRENAK_HAVE_GUI
+  // The picture commands draw the real window and make their own application object.
+  if (argc > 1 && IsPictureCommand(argv[1])) return RunPictureCommand(argc, argv);
+#endif
   // Reports draw pictures and lay out pages, which needs the font database of a
   // QGuiApplication; the offscreen platform needs no display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
