@@ -6,6 +6,7 @@ packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
           libgl1-mesa-dev libglx-dev libxkbcommon-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
+          clang libclang-rt-14-dev
           xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,36 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test: once in a
+# release build, once more under AddressSanitizer and UndefinedBehaviorSanitizer
+# (with clang, which also builds the fuzz targets), then each fuzz target for a
+# bounded time on the project files of tests/cases.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+echo "== Release build and tests"
 cmake -S . -B out/test -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build out/test
-cd out/test
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j2
+cmake --build out/test -j "$jobs"
+(cd out/test && ctest --output-on-failure --timeout 300 -j "$jobs")
+
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset fuzz -DBRENAK_BUILD_TESTS=ON -DBRENAK_BUILD_GUI=ON
+cmake --build out/fuzz -j "$jobs"
+# Qt and the fonts keep allocations for the life of the process: leaks are not checked.
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd out/fuzz && ctest --output-on-failure --timeout 600 -j "$jobs")
+
+echo "== Fuzzing"
+seconds=${BRENAK_FUZZ_SECONDS:-45}
+for target in fuzz_project_reader fuzz_number_entry fuzz_open_and_calculate; do
+  corpus=out/fuzz/corpus/$target
+  mkdir -p "$corpus"
+  cp tests/cases/*.txt "$corpus"/
+  printf '0,5' > "$corpus/number"
+  echo "-- $target, $seconds s"
+  (cd out/fuzz && "fuzz/$target" "corpus/$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
+      -print_final_stats=1 2>&1 | grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|Done|==.*ERROR|SUMMARY)' )
+done
+echo "== All tests and fuzz targets passed"
