@@ -73,22 +73,35 @@ class Calculation {
 
   void GiveUp(const QString& text) { c_.Absurd(text); }
 
+  // How a pass of a coefficient loop ends.
+  enum class Pass { Again, Done, Refused };
+
+  // Repeats `pass` with the coefficients it leaves in hiNew, heNew until it is
+  // done, refused, or the pass bound is reached (then with a warning). True when done.
+  template <typename PassBody>
+  bool CoefficientLoop(float& hiNew, float& heNew, PassBody pass) {
+    for (int n = 0; n < kMaxCoefficientPasses; ++n) {
+      hi_ = hiNew;
+      he_ = heNew;
+      switch (pass()) {
+        case Pass::Again: break;
+        case Pass::Done: return true;
+        case Pass::Refused: return false;
+      }
+    }
+    GiveUp(kNoConvergence);
+    return false;
+  }
+
   // Stage C of the heat-flow target.
   bool HeatFlowLoop() {
     float hiNew = hi_, heNew = he_;
-    for (int pass = 0;; ++pass) {
-      if (pass == kMaxCoefficientPasses) {
-        GiveUp(kNoConvergence);
-        return false;
-      }
-      hi_ = hiNew;
-      he_ = heNew;
+    return CoefficientLoop(hiNew, heNew, [&] {
       Rtot_ = c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he_);
       ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
       NewCoefficients(hiNew, heNew);
-      if (Converged(hi_, hiNew, he_, heNew) || app_.absurdData) break;
-    }
-    return true;
+      return Converged(hi_, hiNew, he_, heNew) || app_.absurdData ? Pass::Done : Pass::Again;
+    });
   }
 
   // Stages B, C and D of the thickness target. False when the run ends without results.
@@ -96,41 +109,30 @@ class Calculation {
     // B: the bare element.
     float hiNew = hi_, heNew = he_;
     float Rsa = 0;
-    for (int pass = 0;; ++pass) {
-      if (pass == kMaxCoefficientPasses) {
-        GiveUp(kNoConvergence);
-        return false;
-      }
-      hi_ = hiNew;
-      he_ = heNew;
+    const bool settled = CoefficientLoop(hiNew, heNew, [&] {
       Rsa = c_.Resistance(ResistanceMode::WithoutInsulation, insulation_, hi_, he_);
       ComputeInterfaceTemperatures(c_.s, Rsa, Ti_, Te_, c_.T);
       NewCoefficients(hiNew, heNew);
-      if (Converged(hi_, hiNew, he_, heNew)) break;
-    }
+      return Converged(hi_, hiNew, he_, heNew) ? Pass::Done : Pass::Again;
+    });
+    if (!settled) return false;
     q0_ = static_cast<float>(std::abs(double(Te_) - Ti_) / Rsa);
     cond_ = in().condition;
     q_ = EvaluateCondition(c_, cond_, Rsa, heNew, hiNew, Te_, Ti_, q0_);
     if (q_ == -1) return false;
 
-    if (cond_ == 3) return EconomicSearch(Rsa);
+    if (cond_ == 3) return EconomicSearch();
 
     // C: the coefficient loop with the thickness solved on every pass.
     hiNew = hi_;
     heNew = he_;
     float prev1 = 0, prev2 = 0;
-    for (int pass = 0;; ++pass) {
-      if (pass == kMaxCoefficientPasses) {
-        GiveUp(kNoConvergence);
-        return false;
-      }
-      hi_ = hiNew;
-      he_ = heNew;
+    return CoefficientLoop(hiNew, heNew, [&] {
       if (in().HasRadii()) UpdateRadii(in(), c_.s);
       Rsa = c_.Resistance(ResistanceMode::WithoutInsulation, insulation_, hi_, he_);
       q_ = EvaluateCondition(c_, cond_, Rsa, he_, hi_, Te_, Ti_, q0_);
       // A condition refused on a later pass ends the run as a refusal does.
-      if (q_ == -1) return false;
+      if (q_ == -1) return Pass::Refused;
       Rtot_ = SolveThickness(c_, insulation_, Rsa, q_, he_, hi_, Te_, Ti_);
       ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
       NewCoefficients(hiNew, heNew);
@@ -141,19 +143,17 @@ class Calculation {
       }
       prev2 = prev1;
       prev1 = c_.s.e[insulation_];
-      if (Converged(hi_, hiNew, he_, heNew) || app_.absurdData) break;
-    }
-    return true;
+      return Converged(hi_, hiNew, he_, heNew) || app_.absurdData ? Pass::Done : Pass::Again;
+    });
   }
 
   // Stage D: the economic thickness, 0.1 mm at a time until the total cost stops falling.
-  bool EconomicSearch(float Rsa) {
+  bool EconomicSearch() {
     if (in().thickness1 == in().thickness2) {
       c_.Warn(QStringLiteral("No es posible calcular el espesor económico: los espesores 1 y 2 del coste deben ser "
                              "distintos"));
       return false;
     }
-    (void)Rsa;
     economic_ = PrepareEconomicFigures(in());
     const double rIn = insulation_ > 0 ? double(c_.s.r[insulation_ - 1]) : 0.0;
     const double cost0 = TotalCost(in(), economic_, rIn, 0, q0_);
