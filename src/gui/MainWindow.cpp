@@ -159,6 +159,9 @@ int FieldWidth(const QWidget* w, int chars) {
   return w->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('0'))) + 14;
 }
 
+// Width of a number column of the layer table.
+int ColumnWidth(const QWidget* w) { return FieldWidth(w, 8) + 4; }
+
 QFrame* PlainFrame(QWidget* parent = nullptr) {
   auto* frame = new QFrame(parent);
   frame->setFrameShape(QFrame::NoFrame);
@@ -264,7 +267,7 @@ QWidget* MainWindow::CreateWidget(const Control& c) {
     case ControlType::Edit: {
       auto* edit = new FieldEdit(this);
       if (name.startsWith(QLatin1String("ENombre"))) {
-        edit->setMinimumWidth(FieldWidth(edit, 22));
+        edit->setMinimumWidth(FieldWidth(edit, 17));
       } else if (name != QLatin1String("EditReferencia")) {
         const int width = FieldWidth(edit, name.startsWith(QLatin1String("Editrv")) ? 8 : 7);
         edit->setFixedWidth(width);
@@ -604,7 +607,8 @@ QWidget* MainWindow::BuildExteriorPanel() {
 LayerTable* MainWindow::BuildLayerTable() {
   layerTable_ = new LayerTable;
   QGridLayout* grid = layerTable_->Grid();
-  const int numberWidth = FieldWidth(layerTable_, 9);
+  // Wide enough for a field and a heading of two short words per line.
+  const int numberWidth = ColumnWidth(layerTable_);
 
   // Headings.
   auto* count = new QHBoxLayout;
@@ -619,7 +623,7 @@ LayerTable* MainWindow::BuildLayerTable() {
   grid->addWidget(HeadingLabel(Take<QLabel>("Label9")), 0, 6);
   grid->addWidget(HeadingLabel(Take<QLabel>("Label10")), 0, 7);
   grid->addWidget(HeadingLabel(Take<QLabel>("LabelDistTr")), 0, 8);
-  for (int column = 3; column <= 8; ++column) grid->setColumnMinimumWidth(column, numberWidth + 12);
+  for (int column = 3; column <= 8; ++column) grid->setColumnMinimumWidth(column, numberWidth);
 
   // The interior surface, the layers from the inside out, the box, the exterior surface.
   firstSurfaceCaption_ = Caption(QString());
@@ -924,7 +928,7 @@ void MainWindow::Sync() {
   interiorTitle_->setText(form.Text("Panel2"));
   firstSurfaceCaption_->setText(form.Text("Panel2"));
   lastSurfaceCaption_->setText(form.Text("LabelTituloExt"));
-  const int numberWidth = FieldWidth(layerTable_, 9) + 12;
+  const int numberWidth = ColumnWidth(layerTable_);
   // The vapour and dew-point columns take room only while they are shown.
   layerTable_->Grid()->setColumnMinimumWidth(6, form.Visible("Label9") ? numberWidth : 0);
   layerTable_->Grid()->setColumnMinimumWidth(8, form.Visible("LabelDistTr") ? numberWidth : 0);

@@ -39,6 +39,7 @@ class MainWindow : public QMainWindow {
   std::function<void(const QString& text)> showError;
 
   // The size that shows everything without scrolling, bounded by `available`.
+  // Meaningful once the window has been shown: only then do the layouts measure.
   QSize PreferredSize(const QSize& available) const;
 
  protected:

@@ -114,7 +114,7 @@ int RunPictureCommand(int argc, char** argv) {
   CreateMainWindow(app, ProgramFolderFromPath(QString::fromLocal8Bit(argv[0])));
   // The window is on the screen before the user acts, as in the program.
   window.Sync();
-  window.resize(options.size.isValid() ? options.size : window.PreferredSize(QSize(1920, 1080)));
+  window.resize(options.size.isValid() ? options.size : QSize(1366, 740));
   window.show();
   QApplication::processEvents();
 
@@ -136,6 +136,11 @@ int RunPictureCommand(int argc, char** argv) {
   if (options.command == QLatin1String("screenshot")) {
     window.Sync();
     QApplication::processEvents();
+    if (!options.size.isValid()) {
+      // The size the program would take on a large screen.
+      window.resize(window.PreferredSize(QSize(1920, 1080)).expandedTo(QSize(1280, 700)));
+      QApplication::processEvents();
+    }
     picture = window.grab().toImage();
   } else {
     ChartPanel panel;

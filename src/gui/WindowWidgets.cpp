@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <QVBoxLayout>
 
 QString ButtonCaption(const QString& text) {
@@ -349,6 +350,31 @@ LayerTable::LayerTable(QWidget* parent) : QWidget(parent), grid_(new QGridLayout
 void LayerTable::AddBoundaryLabel(QLabel* label, QWidget* rowAnchor, int column) {
   label->setParent(this);
   boundaries_.append({label, rowAnchor, column});
+  // The rows and columns move whenever a row or column is shown or hidden.
+  rowAnchor->installEventFilter(this);
+}
+
+void LayerTable::PlaceSoon() {
+  if (placePending_) return;
+  placePending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    placePending_ = false;
+    PlaceBoundaryLabels();
+  });
+}
+
+bool LayerTable::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+      PlaceSoon();
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void LayerTable::PlaceBoundaryLabels() {
@@ -374,11 +400,11 @@ void LayerTable::PlaceBoundaryLabels() {
 
 bool LayerTable::event(QEvent* event) {
   const bool done = QWidget::event(event);
-  if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) PlaceBoundaryLabels();
+  if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) PlaceSoon();
   return done;
 }
 
 void LayerTable::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  PlaceBoundaryLabels();
+  PlaceSoon();
 }

@@ -150,6 +150,7 @@ class LayerTable : public QWidget {
  protected:
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct Boundary {
@@ -157,8 +158,12 @@ class LayerTable : public QWidget {
     QWidget* anchor;
     int column;
   };
+  // Places the labels once the layout has settled.
+  void PlaceSoon();
+
   QGridLayout* grid_;
   QVector<Boundary> boundaries_;
+  bool placePending_ = false;
 };
 
 // "&" is a mnemonic mark for buttons; the window's captions show it as written.

@@ -35,14 +35,18 @@ int main(int argc, char** argv) {
     CreateMainWindow(app, ProgramFolderFromPath(arguments.value(0)));
     window.Sync();
 
-    // The whole window when the screen has room for it, else the whole screen.
-    const QSize available = window.screen()->availableGeometry().size();
-    const QSize wanted = window.PreferredSize(QSize(16777215, 16777215));
-    if (wanted.width() > available.width() || wanted.height() > available.height() - 40) {
+    // The layouts measure the window once it is shown; it then takes the room
+    // it needs when the screen has it, else the whole screen.
+    window.show();
+    const QRect available = window.screen()->availableGeometry();
+    const QSize wanted = window.PreferredSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)).expandedTo(QSize(1280, 700));
+    const QSize frame = window.frameGeometry().size() - window.size();
+    if (wanted.width() + frame.width() > available.width() || wanted.height() + frame.height() > available.height()) {
+      window.resize(available.size() - frame);
       window.showMaximized();
     } else {
       window.resize(wanted);
-      window.show();
+      window.move(available.center() - QPoint(wanted.width() + frame.width(), wanted.height() + frame.height()) / 2);
     }
     return application.exec();
   } catch (const std::exception& error) {

@@ -3,6 +3,7 @@
 #include "gui/WindowServices.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -11,6 +12,8 @@ struct FilterCase {
   const char* filter;
   const char* qt;
 };
+void PrintTo(const FilterCase& c, std::ostream* os) { *os << c.name; }
+
 
 class QtFileFilterTest : public ::testing::TestWithParam<FilterCase> {};
 

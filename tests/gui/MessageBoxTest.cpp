@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -14,6 +15,8 @@ struct BoxCase {
   Message message;
   QMessageBox::StandardButtons buttons;
 };
+void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.name; }
+
 
 class MessageBoxTest : public ::testing::TestWithParam<BoxCase> {};
 

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QToolButton>
 #include <functional>
+#include <ostream>
 
 namespace {
 
@@ -99,6 +100,8 @@ struct Scenario {
   const char* name;
   std::function<void(WindowTest&)> act;
 };
+void PrintTo(const Scenario& c, std::ostream* os) { *os << c.name; }
+
 
 class WindowMirrorsTest : public WindowTest, public ::testing::WithParamInterface<Scenario> {
  public:

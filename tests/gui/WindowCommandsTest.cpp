@@ -207,3 +207,37 @@ TEST_F(WindowTest, CerrarClosesTheWindow) {
   Click("SpeedButton3");
   EXPECT_FALSE(window->isVisible());
 }
+
+// Each interface temperature sits in its column, on the line between the two
+// rows it separates; the dew points likewise in theirs.
+TEST_F(WindowTest, InterfaceTemperaturesSitBetweenTheirRows) {
+  ChooseRow("RadioGroupCalcular", 0);
+  ChooseRow("RadioGroupCondensacion", 0);
+  PickComboRow("ComboBox1", 1);
+  // Each field is left by the click into the next, never through an empty one.
+  TypeInto("Edit1e", "20", false);
+  TypeInto("Editrv1", "5", false);
+  TypeInto("Edit2e", "50", false);
+  TypeInto("Edit2k", "0.5", false);
+  TypeInto("Editrv2", "8", false);
+  Click("SpeedButton1");
+  for (const Message& m : sink.shown) ADD_FAILURE() << m.caption.toStdString() << ": " << m.text.toStdString();
+  QApplication::processEvents();
+
+  auto centre = [&](const char* name) { return W(name)->geometry().center(); };
+  const QStringList rows = {"Edit0RT", "Edit1RT", "Edit2RT", "Edit10RT"};
+  for (int i = 0; i <= 2; ++i) {
+    for (const char* prefix : {"LT", "LTR"}) {
+      const QString label = QString::fromLatin1(prefix) + QString::number(i);
+      SCOPED_TRACE(label.toStdString());
+      ASSERT_TRUE(W(label)->isVisible());
+      EXPECT_FALSE(Shown(label).isEmpty());
+      const QPoint at = W(label)->geometry().center();
+      EXPECT_GT(at.y(), centre(rows[i].toLatin1().constData()).y());
+      EXPECT_LT(at.y(), centre(rows[i + 1].toLatin1().constData()).y());
+      const QRect heading = W(QLatin1String(prefix) == QLatin1String("LT") ? "Label10" : "LabelDistTr")->geometry();
+      EXPECT_GE(at.x(), heading.left());
+      EXPECT_LE(at.x(), heading.right());
+    }
+  }
+}

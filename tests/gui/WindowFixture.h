@@ -72,15 +72,16 @@ class WindowTest : public ::testing::Test {
     while (combo->currentIndex() < row) QTest::keyClick(combo, Qt::Key_Down);
     while (combo->currentIndex() > row) QTest::keyClick(combo, Qt::Key_Up);
   }
-  // Clicks into a field, replaces its text by typing and moves on with Tab.
-  void TypeInto(const QString& name, const QString& text) {
+  // Clicks into a field and replaces its text by typing; then moves on with
+  // Tab, or stays (the next click elsewhere leaves the field).
+  void TypeInto(const QString& name, const QString& text, bool tab = true) {
     auto* edit = As<QLineEdit>(name);
     ASSERT_NE(edit, nullptr);
     Click(name);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    if (tab) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
   QString Shown(const QString& name) const {
     if (auto* edit = As<QLineEdit>(name)) return edit->text();
