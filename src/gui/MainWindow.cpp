@@ -313,7 +313,10 @@ QWidget* MainWindow::CreateWidget(const Control& c) {
         button = tool;
       } else {
         button = new QPushButton(this);
+        button->setFocusPolicy(Qt::TabFocus);
       }
+      // A button pressed with the mouse leaves the focus where it is: pressing
+      // one is no leave of the field being edited.
       button->setText(ButtonCaption(c.text));
       connect(button, &QAbstractButton::clicked, this, [this, name] { ClickButton(name); });
       return button;

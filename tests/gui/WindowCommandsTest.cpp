@@ -3,6 +3,8 @@
 #include "WindowFixture.h"
 
 #include <QChart>
+#include <QClipboard>
+#include <QPushButton>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <stdexcept>
@@ -129,7 +131,12 @@ TEST_F(WindowTest, ChartHoldsThePointsOfTheLastCalculation) {
     EXPECT_GE(p.y(), y->min());
     EXPECT_LE(p.y(), y->max());
   }
-  EXPECT_FALSE(chart->Picture().isNull());
+  const QImage picture = chart->Picture();
+  EXPECT_FALSE(picture.isNull());
+  // "Copiar" hands the chart to the clipboard as a bitmap.
+  QApplication::clipboard()->clear();
+  QTest::mouseClick(chart->findChild<QPushButton*>("ChartCopy"), Qt::LeftButton);
+  EXPECT_EQ(QApplication::clipboard()->image().size(), picture.size());
 
   // A new input empties the chart at once.
   Click("SpeedButton6");
