@@ -247,6 +247,7 @@ MainWindow::MainWindow(Brenak& app, QWidget* parent) : QMainWindow(parent), app_
   chart_ = Take<ChartPanel>("Chart1");
   chart_->setParent(central_);
   chart_->ButtonBar()->addWidget(Take("SpeedButton6"));
+  chart_->setFocusPolicy(Qt::StrongFocus);
   chart_->hide();
   BuildChoosers(central_);
   BuildWelcome();
@@ -849,6 +850,7 @@ void MainWindow::BuildWelcome() {
     layout->addWidget(line);
   }
   layout->addStretch(3);
+  welcome->setFocusPolicy(Qt::StrongFocus);
   welcome->raise();
 }
 
@@ -1072,23 +1074,40 @@ void MainWindow::PlaceChooser(FloatingPanel* panel, const QString& opener) {
   panel->KeepInside();
 }
 
+void MainWindow::ShowCovering(QWidget* overlay, bool shown) {
+  if (shown == !overlay->isHidden()) {
+    if (shown) overlay->raise();
+    return;
+  }
+  // What covers the data takes the keyboard, so that nothing is typed into a
+  // field out of sight; the field gets it back afterwards. Neither move is a
+  // click on or a leave of the field.
+  if (shown) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && isAncestorOf(focus) && !overlay->isAncestorOf(focus)) focusBeforeCover_ = focus;
+    overlay->show();
+    overlay->raise();
+    if (isVisible()) overlay->setFocus(Qt::OtherFocusReason);
+  } else {
+    const bool hadFocus = overlay->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == overlay;
+    overlay->hide();
+    if (hadFocus && focusBeforeCover_ && focusBeforeCover_->isVisible()) focusBeforeCover_->setFocus(Qt::OtherFocusReason);
+  }
+}
+
 void MainWindow::PlaceOverlays() {
   const QRect area = central_->rect();
-  const bool chartShown = app_.form.Visible("Chart1") || app_.chart.visible;
   chart_->setGeometry(area.adjusted(6, 6, -6, -6));
-  if (chartShown != chart_->isVisible()) {
-    chart_->setVisible(chartShown);
-    if (chartShown) chart_->raise();
-  }
+  ShowCovering(chart_, app_.form.Visible("Chart1") || app_.chart.visible);
 
   for (FloatingPanel* panel : choosers_) {
     const QString name = panel->objectName();
     const bool shown = app_.form.Visible(name);
-    if (shown && !panel->isVisible()) {
+    if (shown && panel->isHidden()) {
       panel->show();
       PlaceChooser(panel, ChooserOpener(name));
       panel->raise();
-    } else if (!shown && panel->isVisible()) {
+    } else if (!shown && !panel->isHidden()) {
       panel->hide();
     } else if (shown) {
       panel->adjustSize();
@@ -1098,9 +1117,7 @@ void MainWindow::PlaceOverlays() {
 
   QWidget* welcome = widgets_.value("Panel6");
   welcome->setGeometry(rect());
-  const bool welcomeShown = app_.form.Visible("Panel6");
-  if (welcomeShown != welcome->isVisible()) welcome->setVisible(welcomeShown);
-  if (welcomeShown) welcome->raise();
+  ShowCovering(welcome, app_.form.Visible("Panel6"));
 }
 
 void MainWindow::ApplyTabOrder() {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <functional>
@@ -69,6 +70,7 @@ class MainWindow : public QMainWindow {
   void SyncControl(const Control& control);
   void PlaceConditionFields();
   void PlaceOverlays();
+  void ShowCovering(QWidget* overlay, bool shown);
   void PlaceChooser(FloatingPanel* panel, const QString& opener);
   QString ChooserOpener(const QString& panel) const;
   void ApplyTabOrder();
@@ -89,7 +91,7 @@ class MainWindow : public QMainWindow {
   QLabel* lastSurfaceCaption_ = nullptr;
   QLabel* interiorTitle_ = nullptr;
   QList<FloatingPanel*> choosers_;
-  QSet<QString> shownOverlays_;
+  QPointer<QWidget> focusBeforeCover_;
   bool syncing_ = false;
   bool tabOrderDirty_ = true;
   int forwarding_ = 0;

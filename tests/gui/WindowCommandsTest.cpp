@@ -248,3 +248,19 @@ TEST_F(WindowTest, InterfaceTemperaturesSitBetweenTheirRows) {
     }
   }
 }
+
+// While the chart covers the data the keys do not reach the field beneath it;
+// closed, the field has the keyboard again, and nothing counted as leaving it.
+TEST_F(WindowTest, WhatCoversTheDataTakesTheKeyboard) {
+  Click("EditTe");
+  Click("SpeedButton1");
+  Click("SpeedButton7");
+  ASSERT_TRUE(window->Chart()->isVisible());
+  QTest::keyClicks(QApplication::focusWidget(), "99");
+  EXPECT_EQ(app.form.Text("EditTe"), QStringLiteral("10"));
+
+  Click("SpeedButton6");
+  EXPECT_EQ(QApplication::focusWidget(), W("EditTe"));
+  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_FALSE(Shown("LabelEsp").isEmpty());
+}
