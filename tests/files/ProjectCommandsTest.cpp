@@ -250,6 +250,25 @@ TEST_F(ProjectFilesTest, FailedWriteKeepsThePreviousFileAndSaysSo) {
   EXPECT_TRUE(sink.shown[0].text.startsWith("No es posible guardar el proyecto"));
 }
 
+// Places a save cannot write to: a folder removed after it was chosen, a path
+// through a file, and a file system that takes no new files even from root.
+// Each gives one message and leaves the window as it was.
+TEST_F(ProjectFilesTest, SavesThatCannotBeWrittenSaySo) {
+  Write("blocker", "not a folder");
+  QDir(dir.path()).mkdir("gone");
+  const QString gone = Path("gone/p.txt");
+  QDir(Path("gone")).removeRecursively();
+  for (const QString& target : {gone, Path("blocker/p.txt"), QStringLiteral("/proc/brenak-project.txt")}) {
+    sink.shown.clear();
+    const QString before = app.form.Text("EditTi");
+    EXPECT_FALSE(SaveProjectFile(app, target)) << target.toStdString();
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_TRUE(sink.shown[0].text.startsWith("No es posible guardar el proyecto"));
+    EXPECT_EQ(app.form.Text("EditTi"), before);
+    EXPECT_FALSE(QFileInfo::exists(target));
+  }
+}
+
 class ScriptedDialogs : public FileDialogs {
  public:
   QString AskOpenFile(const QString& folder, const QString& filter, const QString& ext) override {
