@@ -187,7 +187,7 @@ QFrame* TitledFrame(QLabel* title, QLayout* body, QWidget* parent = nullptr) {
 template <typename T>
 T* MainWindow::Take(const QString& name) {
   QWidget* w = widgets_.value(name);
-  Q_ASSERT_X(w, "MainWindow::Take", qPrintable(name));
+  if (!w) qFatal("Brenak: the window places a control the form lacks: %s", qPrintable(name));
   placed_.insert(name);
   return static_cast<T*>(w);
 }

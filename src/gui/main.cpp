@@ -7,6 +7,7 @@
 
 #include "gui/MainWindow.h"
 #include "gui/WindowServices.h"
+#include "report/ReportCommand.h"
 #include "shell/Brenak.h"
 #include "shell/StartUp.h"
 
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
     MainWindow window(app);
     WidgetFileDialogs dialogs(&window);
     app.dialogs = &dialogs;
+    DesktopReportService reports;
+    app.report = &reports;
     app.onClose = [&window] { window.close(); };
     messages.SetWindow(&window);
     messages.beforeShow = [&window] { window.Sync(); };
