@@ -24,7 +24,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd out/fuzz && ctest --output-on-failure --timeout 600 -j "$jobs") | tee -a "$summary"
 
 echo "== Fuzzing"
-seconds=${BRENAK_FUZZ_SECONDS:-45}
+seconds=${BRENAK_FUZZ_SECONDS:-60}
 for target in fuzz_project_reader fuzz_number_entry fuzz_open_and_calculate; do
   corpus=out/fuzz/corpus/$target
   mkdir -p "$corpus"
