@@ -72,11 +72,11 @@ void ApplyRecords(Brenak& app, const QStringList& values, int* interiorMode, int
   Form& form = app.form;
   const auto& table = ProjectRecordTable();
   for (int i = 0; i < kProjectRecordCount; ++i) {
-    const RecordSpec& spec = table[i];
-    const QString control = QString::fromLatin1(spec.control);
+    const RecordSpec& entry = table[i];
+    const QString control = QString::fromLatin1(entry.control);
     const QString& value = values.at(i);
     int n = 0;
-    switch (spec.type) {
+    switch (entry.type) {
       case RecordType::Text: form.SetText(control, value); break;
       case RecordType::Mark: form.SetChecked(control, IsMarkedValue(value)); break;
       case RecordType::KindCode:

@@ -276,14 +276,14 @@ QByteArray WriteProjectRecords(const QStringList& values) {
 QString CheckProjectRecords(const Brenak& app, const QStringList& values) {
   const auto& table = ProjectRecordTable();
   for (int i = 0; i < kProjectRecordCount; ++i) {
-    const RecordSpec& spec = table[i];
-    if (spec.type != Index && spec.type != KindCode) continue;
+    const RecordSpec& entry = table[i];
+    if (entry.type != Index && entry.type != KindCode) continue;
     const QString value = i < values.size() ? values.at(i) : QString();
     int n = 0;
     if (!ReadRecordInteger(value, &n))
       return QStringLiteral("el dato nº %1 debería ser un número entero y es \"%2\"").arg(i + 1).arg(value);
-    const int lowest = spec.type == KindCode ? 1 : 0;
-    const int highest = spec.type == KindCode ? 4 : RowCount(app, QString::fromLatin1(spec.control)) - 1;
+    const int lowest = entry.type == KindCode ? 1 : 0;
+    const int highest = entry.type == KindCode ? 4 : RowCount(app, QString::fromLatin1(entry.control)) - 1;
     if (n < lowest || n > highest)
       return QStringLiteral("el dato nº %1 está fuera de límites (%2, se espera de %3 a %4)")
           .arg(i + 1)
@@ -297,9 +297,9 @@ QString CheckProjectRecords(const Brenak& app, const QStringList& values) {
 QStringList CollectProjectRecords(const Brenak& app) {
   QStringList values;
   values.reserve(kProjectRecordCount);
-  for (const RecordSpec& spec : ProjectRecordTable()) {
-    const QString control = QString::fromLatin1(spec.control);
-    switch (spec.type) {
+  for (const RecordSpec& entry : ProjectRecordTable()) {
+    const QString control = QString::fromLatin1(entry.control);
+    switch (entry.type) {
       case Text: values.append(CutToFieldWidth(app.form.Text(control))); break;
       case Index: values.append(QString::number(app.form.Index(control))); break;
       case Mark: values.append(app.form.Checked(control) ? QStringLiteral("T") : QStringLiteral("F")); break;

@@ -12,20 +12,20 @@ TEST(ProjectRecordTable, NamesControlsOfTheRightKindEachOnce) {
   Brenak app(sink);
   QSet<QString> seen;
   int kindCodes = 0;
-  for (const RecordSpec& spec : ProjectRecordTable()) {
-    const QString name = QString::fromLatin1(spec.control);
-    if (spec.type == RecordType::KindCode) {
+  for (const RecordSpec& entry : ProjectRecordTable()) {
+    const QString name = QString::fromLatin1(entry.control);
+    if (entry.type == RecordType::KindCode) {
       ++kindCodes;
       continue;
     }
-    ASSERT_TRUE(app.form.Has(name)) << spec.control;
-    EXPECT_FALSE(seen.contains(name)) << spec.control;
+    ASSERT_TRUE(app.form.Has(name)) << entry.control;
+    EXPECT_FALSE(seen.contains(name)) << entry.control;
     seen.insert(name);
     const ControlType type = app.form.At(name).type;
-    const bool fits = spec.type == RecordType::Text   ? type == ControlType::Edit
-                      : spec.type == RecordType::Mark ? type == ControlType::RadioButton
+    const bool fits = entry.type == RecordType::Text   ? type == ControlType::Edit
+                      : entry.type == RecordType::Mark ? type == ControlType::RadioButton
                                                       : type == ControlType::RadioGroup || type == ControlType::ComboBox;
-    EXPECT_TRUE(fits) << spec.control;
+    EXPECT_TRUE(fits) << entry.control;
   }
   EXPECT_EQ(kindCodes, 1);
 }
@@ -34,8 +34,8 @@ TEST(ProjectRecordTable, NamesControlsOfTheRightKindEachOnce) {
 // inside a value, an empty text.
 QStringList SampleValues() {
   QStringList values;
-  for (const RecordSpec& spec : ProjectRecordTable())
-    values << (spec.type == RecordType::Text ? QStringLiteral("%1,5").arg(values.size()) : QStringLiteral("1"));
+  for (const RecordSpec& entry : ProjectRecordTable())
+    values << (entry.type == RecordType::Text ? QStringLiteral("%1,5").arg(values.size()) : QStringLiteral("1"));
   values[0] = QString::fromUtf8("Nave nº 3: cámara €");
   values[13] = QString::fromUtf8("Tubo 1/2\" \"cobre\"");
   values[19] = QString();
