@@ -101,10 +101,13 @@ TEST_F(ChooserTest, EmissionGoesToTheSurfaceOfTheOpener) {
   EXPECT_EQ(app.form.Text("Editemisionhe"), QStringLiteral("0,05"));
   EXPECT_EQ(app.form.Text("Editemisionhi"), QStringLiteral("0,90"));
 
-  // A target left by the material chooser for a layer beyond 2 writes nowhere.
-  OpenMaterialChooser(app, 4, true, true);
+  // A surface other than interior (1) or exterior (2) writes nowhere.
+  OpenEmissionChooser(app, 3);
+  app.form.UserSelect("RGCoefEmision", 1);
   ApplyEmission(app);
+  EXPECT_EQ(app.form.Text("Editemisionhi"), QStringLiteral("0,90"));
   EXPECT_EQ(app.form.Text("Editemisionhe"), QStringLiteral("0,05"));
+  EXPECT_FALSE(app.form.Visible("PCoefEmision"));
 }
 
 TEST_F(ChooserTest, OnlyTheSelectedFamilyListIsShown) {
