@@ -62,10 +62,12 @@ void MarkInsulationLayer(Brenak& app, int layer) {
   Form& form = app.form;
   if (!form.Checked(Mark(layer)) || !app.ThicknessTarget()) return;
 
-  // The previous insulation layer (the one with the read-only resistance)
-  // gets its thickness back as an input.
+  // The previous insulation layer gets its thickness back as an input. Every
+  // other row is given back, not only the one with the read-only resistance:
+  // a mark left on a row taken out of use has lost its read-only resistance,
+  // and its computed thickness would come back empty and unasked with the row.
   for (int n = 1; n <= kRows; ++n)
-    if (n != layer && form.ReadOnly(Resistance(n))) form.SetState(Thickness(n), FieldState::Entered);
+    if (n != layer) form.SetState(Thickness(n), FieldState::Entered);
 
   // The solver fills in the thickness from the conductivity.
   form.SetState(Thickness(layer), FieldState::Computed);

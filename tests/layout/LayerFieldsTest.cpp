@@ -1,3 +1,4 @@
+#include "checking/CompletenessCheck.h"
 #include "layout/ClearResults.h"
 #include "shell/WindowFixture.h"
 
@@ -23,6 +24,18 @@ TEST_F(LayerFields, MovingTheInsulationMarkMovesTheComputedThickness) {
   EXPECT_EQ(Shown("RBAislante1 RBAislante3 RBAislante4"), "RBAislante1 RBAislante3");
   EXPECT_FALSE(form().Checked("RBAislante1") || form().Checked("RBAislante3"));
   EXPECT_TRUE(form().IsEntered("Edit3e"));
+}
+
+// A mark left on a row taken out of use (here by a kind button, which resets
+// the layer count) must not leave that row's thickness computed once the mark
+// moves: the row would come back with an empty thickness nobody asks for.
+TEST_F(LayerFields, RowBackInUseAfterTheMarkMovedNeedsItsThickness) {
+  Do({"ComboBox1=1", "RBAislante2", "SpeedButton2", "RBAislante1", "ComboBox1=1"});
+  EXPECT_TRUE(form().IsEntered("Edit2e"));
+  form().UserType("Edit2k", "0,5");
+  EXPECT_FALSE(CheckInputsComplete(app));
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].text, QStringLiteral("Falta especificar el espesor de la segunda capa"));
 }
 
 TEST_F(LayerFields, ConductivityAndResistanceExcludeEachOther) {
