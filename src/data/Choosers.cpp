@@ -3,6 +3,7 @@
 #include "data/ReferenceTables.h"
 #include "layout/ClearResults.h"
 #include "layout/GeometryLayout.h"
+#include "layout/LayerFields.h"
 #include "shell/Brenak.h"
 #include "shell/NumberFormat.h"
 
@@ -22,9 +23,17 @@ const Entry* Selected(const Form& form, const QString& list, const std::vector<E
   return &table[row];
 }
 
+// A layer that receives a conductivity is described by it from then on: had its
+// resistance stayed the entered value, the chosen material would be dropped
+// silently and the next calculation would use the old resistance.
+void DescribeByConductivity(Brenak& app, int layer) {
+  if (app.form.IsComputed("Edit" + QString::number(layer) + "k")) EnterLayerConductivity(app, layer);
+}
+
 void WriteMaterial(Brenak& app, int layer, const MaterialEntry& material) {
   if (layer < 1 || layer > 6) return;
   const QString row = QString::number(layer);
+  DescribeByConductivity(app, layer);
   app.form.SetText("ENombre" + row, material.layerName);
   app.form.SetText("Edit" + row + "k", FormatFixed(material.conductivity, 6, 3));
   app.form.SetText("Editrv" + row, FormatFixed(material.vapourResistivity, 6, 2));
@@ -85,6 +94,7 @@ void ApplyPipeSize(Brenak& app) {
 
   const int family = form.Index(QStringLiteral("RGTuberias"));
   if (const PipeSizeEntry* size = Selected(form, PipeSizeList(family), PipeSizes(family))) {
+    DescribeByConductivity(app, 1);
     form.SetText(QStringLiteral("Editr0"), FormatFixed(size->interiorDiameter, 6, 2));
     form.SetText(QStringLiteral("ENombre1"), size->layerName);
     form.SetText(QStringLiteral("Edit1e"), FormatFixed(size->wallThickness, 6, 2));

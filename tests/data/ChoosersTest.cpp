@@ -2,6 +2,7 @@
 
 #include "shell/Brenak.h"
 #include "shell/NumberFormat.h"
+#include "shell/StartUp.h"
 
 #include <gtest/gtest.h>
 
@@ -140,6 +141,34 @@ TEST_F(ChooserTest, OpenChoosersKeepTheirOwnTargets) {
   app.form.UserSelect("RGCoefEmision", 0);
   ApplyEmission(app);
   EXPECT_EQ(app.form.Text("Editemisionhi"), QStringLiteral("0,05"));
+}
+
+}  // namespace
+
+namespace {
+
+// A layer given by its resistance that receives a material or a pipe wall is
+// from then on given by the conductivity it received, so the choice is used.
+TEST_F(ChooserTest, ChosenConductivityDescribesTheLayer) {
+  CreateMainWindow(app, QString());
+  app.form.UserClick("SpeedButton4");
+  app.form.UserSelect("RadioGroupCalcular", 0);
+  app.form.UserClick("Edit1RT");
+  app.form.SetText("Edit1RT", "0,5");
+  ASSERT_TRUE(app.form.IsComputed("Edit1k"));
+  OpenPipeSizeChooser(app);
+  ApplyPipeSize(app);
+  EXPECT_EQ(app.form.Text("Edit1k"), QStringLiteral("40"));
+  EXPECT_TRUE(app.form.IsEntered("Edit1k"));
+  EXPECT_TRUE(app.form.IsComputed("Edit1RT"));
+
+  app.form.UserClick("Edit2RT");
+  app.form.SetText("Edit2RT", "1,5");
+  OpenMaterialChooser(app, 2, app.form.Visible("RBAislante2"), false);
+  ApplyMaterialChooser(app, true);
+  EXPECT_EQ(app.form.Text("Edit2k"), QStringLiteral("0,024"));
+  EXPECT_TRUE(app.form.IsEntered("Edit2k"));
+  EXPECT_TRUE(app.form.IsComputed("Edit2RT"));
 }
 
 }  // namespace
