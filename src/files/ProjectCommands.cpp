@@ -130,6 +130,8 @@ bool OpenProjectFile(Brenak& app, const QString& path) {
   // only its resistance must keep that resistance through ClearResults.
   DeriveBoxStates(form);
   ClearResults(app);
+  // Layouts from here on are the user's again.
+  app.projectLoading.EndOpening();
 
   if (CheckInputsComplete(app)) {
     RunCalculation(app);

@@ -12,9 +12,6 @@ void EmptyIfComputed(Form& form, const QString& name) {
 
 void ClearResults(Brenak& app) {
   if (app.projectLoading) return;
-  // The opening of a project ends with its ClearResults: layouts from here on
-  // are the user's again.
-  app.projectLoading.EndOpening();
   Form& form = app.form;
 
   form.SetText("Edit0RT", QString());

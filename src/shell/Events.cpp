@@ -94,6 +94,8 @@ Routes BuildRoutes() {
     // A buried pipe has no exterior surface coefficient.
     if (app.IsBuriedPipe()) app.form.SelectRow("RGhe", 1);
     ApplyGeometryLayout(app);
+    // Results of the previous placing no longer belong to the inputs shown.
+    ClearResults(app);
   };
   click["RadioGroupTempAire"] = LayoutAndClearUnlessLoading;
   click["RadioGroupCondensacion"] = LayoutAndClearUnlessLoading;
@@ -104,10 +106,27 @@ Routes BuildRoutes() {
   // A design condition shows the fields of its target value at once.
   for (const char* list : {"RadioGroupCondicionP", "RadioGroupCondicionT", "RadioGroupCondicionTE", "RadioGroupCondicionE"})
     click[list] = LayoutAndClear;
-  click["RGhi"] = LayoutInteriorPanel;
-  click["RGhe"] = LayoutExteriorPanel;
-  click["RGAmbientehe"] = LayoutExteriorPanel;
-  click["RadioGroupTerreno"] = LayoutExteriorPanel;
+  // A surface coefficient mode also decides whether the temperatures are shown
+  // for a resistance condition, so the whole window is laid out again; results
+  // of the previous mode no longer belong to the inputs shown.
+  click["RGhi"] = [](Brenak& app) {
+    LayoutInteriorPanel(app);
+    ApplyGeometryLayout(app);
+    ClearResults(app);
+  };
+  click["RGhe"] = [](Brenak& app) {
+    LayoutExteriorPanel(app);
+    ApplyGeometryLayout(app);
+    ClearResults(app);
+  };
+  click["RGAmbientehe"] = [](Brenak& app) {
+    LayoutExteriorPanel(app);
+    ClearResults(app);
+  };
+  click["RadioGroupTerreno"] = [](Brenak& app) {
+    LayoutExteriorPanel(app);
+    ClearResults(app);
+  };
 
   // Layer rows.
   for (int n = 1; n <= 6; ++n) {

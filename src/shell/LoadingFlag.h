@@ -4,7 +4,7 @@
 // It reads and is assigned as a bool. Lowering it leaves a note that the window
 // now holds a project just read from a file: the layout that follows the
 // reading keeps the values the file brought (it proposes no final water
-// temperature over the stored one) until ClearResults closes the opening.
+// temperature over the stored one) until the opening ends.
 class LoadingFlag {
  public:
   LoadingFlag& operator=(bool loading) {
@@ -14,7 +14,7 @@ class LoadingFlag {
   }
   operator bool() const { return loading_; }
 
-  // True from the end of the reading until the opening's ClearResults.
+  // True from the end of the reading until the opening ends.
   bool JustOpened() const { return justOpened_; }
   void EndOpening() { justOpened_ = false; }
 

@@ -184,6 +184,7 @@ TEST_F(GeometryLayout, FinalWaterTemperatureIsProposedButNotOverAnOpenedOne) {
   form().SelectRow("RGhi", 1);
   ApplyGeometryLayout(app);
   ClearResults(app);
+  app.projectLoading.EndOpening();
   EXPECT_EQ(form().Text("EditTf"), QStringLiteral("30"));
 
   Do({"ComboBox1=1"});  // the user's next layout proposes again

@@ -38,4 +38,29 @@ TEST_F(Events, LeavingAFieldChecksIt) {
   EXPECT_EQ(sink.shown[0].caption, QStringLiteral("Se espera un nº real y no letras"));
 }
 
+// Changing how a surface or the soil is treated, or where a pipe lies, leaves
+// no result of the previous case on the window.
+TEST_F(Events, ModeListsDropTheResultsOfThePreviousCase) {
+  for (const char* change : {"RGhi=1", "RGhe=2", "RGAmbientehe=1", "RGTipoTuberias=1", "RadioGroupTerreno=1"}) {
+    Do({"SpeedButton4", "RGTipoTuberias=0", "RGhi=0", "RGhe=0", "RGAmbientehe=0", "RadioGroupTerreno=0"});
+    if (QString(change).startsWith("RadioGroupTerreno")) Do({"RGTipoTuberias=2"});
+    form().UserType("EditCoefInt", "9");
+    form().UserType("EditCoefext", "16");
+    Do({"SpeedButton1"});
+    ASSERT_FALSE(form().Text("LabelQ").isEmpty()) << change;
+    Do({change});
+    EXPECT_TRUE(form().Text("LabelQ").isEmpty()) << change;
+    EXPECT_FALSE(form().Enabled("SBImpresor")) << change;
+  }
+}
+
+// With a resistance condition the temperatures matter only to calculated
+// coefficients: choosing to calculate one shows them at once.
+TEST_F(Events, CalculatedCoefficientShowsTheTemperaturesOfAResistanceCondition) {
+  Do({"RadioGroupCondicionP=2"});
+  EXPECT_EQ(Shown("EditTi EditTe"), "");
+  Do({"RGhi=2"});
+  EXPECT_EQ(Shown("EditTi EditTe"), "EditTi EditTe");
+}
+
 }  // namespace
