@@ -156,8 +156,8 @@ class Calculation {
     }
     economic_ = PrepareEconomicFigures(in());
     const double rIn = insulation_ > 0 ? double(c_.s.r[insulation_ - 1]) : 0.0;
-    const double cost0 = TotalCost(in(), economic_, rIn, 0, q0_);
-    double cost = cost0, prev = cost0;
+    const float cost0 = TotalCost(in(), economic_, rIn, 0, q0_);
+    float cost = cost0, prev = cost0;
     float t = 0;
     do {
       prev = cost;
@@ -176,7 +176,7 @@ class Calculation {
     economicOutcome_.resistance = Rtot_;
     economicOutcome_.heatFlow = q_;
     economicOutcome_.thickness = t;
-    economicOutcome_.cost = static_cast<float>(cost);
+    economicOutcome_.cost = cost;
     economicOutcome_.investment = static_cast<float>(Investment(in(), economic_, rIn, t));
     return true;
   }

@@ -2,23 +2,25 @@
 
 #include <cmath>
 
-double PresentWorthFactor(const CalcInputs& in) {
+float PresentWorthFactor(const CalcInputs& in) {
   const float r = static_cast<float>(double(in.inflation) * 0.01);
   const float i = static_cast<float>(double(in.opportunity) * 0.01);
   const double N = in.lifeYears;
-  if (r == i) return N;
+  if (r == i) return in.lifeYears;
   const double x = (1 + double(r)) / (1 + double(i));
-  return (1 - std::pow(x, N)) / (1 - x);
+  return static_cast<float>((1 - std::pow(x, N)) / (1 - x));
 }
 
-double CostSlope(const CalcInputs& in) {
-  return (double(in.cost1) - in.cost2) / (double(in.thickness1) - in.thickness2);
+float CostSlope(const CalcInputs& in) {
+  return static_cast<float>((double(in.cost1) - in.cost2) / (double(in.thickness1) - in.thickness2));
 }
 
-double CostIntercept(const CalcInputs& in, double slope) { return double(in.cost1) - slope * in.thickness1; }
+float CostIntercept(const CalcInputs& in, float slope) {
+  return static_cast<float>(double(in.cost1) - double(slope) * in.thickness1);
+}
 
 double Investment(const CalcInputs& in, const EconomicFigures& f, double rIn, double t) {
-  const double K = f.slope * t + f.intercept;
+  const double K = double(f.slope) * t + f.intercept;
   if (in.IsPipe()) return K * 6.2832 * (rIn + t * 0.001);
   if (in.IsSphere()) {
     const double r = rIn + t * 0.001;
@@ -27,8 +29,8 @@ double Investment(const CalcInputs& in, const EconomicFigures& f, double rIn, do
   return K;
 }
 
-double TotalCost(const CalcInputs& in, const EconomicFigures& f, double rIn, double t, double q) {
-  return Investment(in, f, rIn, t) + f.hours * q * f.price * f.F * 0.001;
+float TotalCost(const CalcInputs& in, const EconomicFigures& f, double rIn, double t, double q) {
+  return static_cast<float>(Investment(in, f, rIn, t) + double(f.hours) * q * f.price * f.F * 0.001);
 }
 
 EconomicFigures PrepareEconomicFigures(const CalcInputs& in) {

@@ -299,3 +299,32 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+// The economic search stops at the first step whose total cost, kept in single
+// precision like the program's other values, is not below the previous one.
+// Near the least cost two steps can round to the same cost; these hours per
+// year are cases where that decides the thickness shown.
+struct EconomicCase {
+  const char* hoursPerYear;
+  const char* thickness;
+};
+
+class EconomicThicknessOfAPlate : public CalculationTest, public ::testing::WithParamInterface<EconomicCase> {};
+
+TEST_P(EconomicThicknessOfAPlate, StopsWhereTheRoundedCostStopsFalling) {
+  Select("RadioGroupCondicionP", 3);
+  Set("EditNh", GetParam().hoursPerYear);
+  Calculate();
+  EXPECT_TRUE(sink.shown.empty()) << Messages().join("\n").toStdString();
+  EXPECT_EQ(Text("Edit1e"), QString(GetParam().thickness));
+  EXPECT_EQ(Text("LabelEspEco"), QString("Esp. aislamiento %1 mmm").arg(GetParam().thickness));
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, EconomicThicknessOfAPlate,
+                         ::testing::Values(EconomicCase{"1840", "44.20"}, EconomicCase{"5200", "79.00"},
+                                           EconomicCase{"7260", "94.60"}, EconomicCase{"7920", "99.20"}),
+                         [](const auto& info) { return std::string("Hours") + info.param.hoursPerYear; });
+
+}  // namespace

@@ -361,11 +361,11 @@ TEST(EconomicThickness, FactorsOfTheDefaults) {
   CalcInputs in;
   EXPECT_NEAR(PresentWorthFactor(in), 17.1976, 0.0005);
   in.opportunity = 6;
-  EXPECT_DOUBLE_EQ(PresentWorthFactor(in), 15);
+  EXPECT_FLOAT_EQ(PresentWorthFactor(in), 15);
   in.lifeYears = 7.5f;
-  EXPECT_DOUBLE_EQ(PresentWorthFactor(in), 7.5);
-  EXPECT_NEAR(CostSlope(in), 0.24, 1e-9);
-  EXPECT_NEAR(CostIntercept(in, CostSlope(in)), 17, 1e-9);
+  EXPECT_FLOAT_EQ(PresentWorthFactor(in), 7.5);
+  EXPECT_FLOAT_EQ(CostSlope(in), 0.24f);
+  EXPECT_FLOAT_EQ(CostIntercept(in, CostSlope(in)), 17);
 }
 
 }  // namespace
