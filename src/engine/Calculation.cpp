@@ -259,7 +259,10 @@ class Calculation {
       c_.Absurd(QStringLiteral("Datos absurdos, pues la profundidad a la que está enterrada la tubería es menor que el "
                                "radio exterior de la tubería (contando el aislante)"));
     if (in().IsInBox()) {
-      const double half = double(in().boxSize) * 0.001 * 0.5;
+      // Half the box height in single precision, like the radius and the depth
+      // it is compared with: a box the pipe fills exactly, or whose top lies at
+      // the ground surface, is not absurd.
+      const float half = static_cast<float>(double(in().boxSize) * 0.001 * 0.5);
       if (rn > half)
         c_.Absurd(QStringLiteral("Datos absurdos, pues la semialtura de la canalización es menor que el radio exterior "
                                  "de las diferentes capas (contando el aislante)"));

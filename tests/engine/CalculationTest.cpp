@@ -328,3 +328,45 @@ INSTANTIATE_TEST_SUITE_P(Engine, EconomicThicknessOfAPlate,
                          [](const auto& info) { return std::string("Hours") + info.param.hoursPerYear; });
 
 }  // namespace
+
+namespace {
+
+// The geometry checks of a pipe in a box compare the box's half height, the
+// outer radius and the depth as the program holds them: a box that the pipe
+// fills exactly, or whose top lies at the ground surface, is accepted.
+struct BoxGeometryCase {
+  const char* name;
+  const char* box;        // mm
+  const char* depth;      // m
+  const char* thickness;  // mm, the one layer around the 125 mm pipe
+  QStringList messages;
+};
+
+class BuriedPipeInABox : public CalculationTest, public ::testing::WithParamInterface<BoxGeometryCase> {};
+
+TEST_P(BuriedPipeInABox, WarnsOnlyAboutImpossibleGeometry) {
+  app.form.UserClick("SpeedButton4");
+  Select("RGTipoTuberias", 3);
+  Select("RadioGroupCalcular", 0);
+  Set("EditeCaja", GetParam().box);
+  Set("EditProfundidad", GetParam().depth);
+  Set("Edit1e", GetParam().thickness);
+  Calculate();
+  EXPECT_EQ(Messages(), GetParam().messages);
+  EXPECT_EQ(Text("LabelQ").isEmpty(), !GetParam().messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Engine, BuriedPipeInABox,
+    ::testing::Values(
+        BoxGeometryCase{"BoxExactlyFilledByThePipe", "200", "1", "37.5", {}},
+        BoxGeometryCase{"BoxTopAtTheGroundSurface", "350", "0.175", "30", {}},
+        BoxGeometryCase{"BoxSmallerThanThePipe", "150", "1", "30",
+                        {"Datos absurdos, pues la semialtura de la canalización es menor que el radio exterior de las "
+                         "diferentes capas (contando el aislante)"}},
+        BoxGeometryCase{"BoxReachingAboveTheGround", "350", "0.15", "30",
+                        {"Datos absurdos, pues la semialtura de la canalización es mayor que la profundidad a a que "
+                         "está enterrada la tubería"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
