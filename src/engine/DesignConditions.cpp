@@ -10,7 +10,7 @@
 double DuctPerimeter(const CalcContext& c, bool onlyShownSides) {
   const double w = onlyShownSides && !c.in.ductWidthShown ? 0.0 : double(c.in.ductWidth);
   const double h = onlyShownSides && !c.in.interiorHeightShown ? 0.0 : double(c.in.interiorHeight);
-  return 4 * double(TotalThickness(c.s)) + 2 * w + 2 * h;
+  return DuctWallPerimeter(TotalThickness(c.s), w, h);
 }
 
 namespace {

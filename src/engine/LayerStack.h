@@ -23,3 +23,8 @@ int ReadLayers(const CalcInputs& in, LayerStack& s);
 void UpdateRadii(const CalcInputs& in, LayerStack& s);
 // Sum of the thicknesses in m, accumulated in single precision.
 float TotalThickness(const LayerStack& s);
+// Perimeter of a duct's wall at mid-thickness, m, from the wall's total
+// thickness (m) and the interior width and height (m).
+inline double DuctWallPerimeter(float totalThickness, double width, double height) {
+  return 4 * double(totalThickness) + 2 * width + 2 * height;
+}

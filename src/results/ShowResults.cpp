@@ -1,6 +1,7 @@
 #include "results/ShowResults.h"
 
 #include "engine/FluidTemperature.h"
+#include "engine/LayerStack.h"
 #include "engine/Moisture.h"
 #include "shell/Brenak.h"
 #include "shell/NumberFormat.h"
@@ -17,7 +18,7 @@ namespace {
 double DuctPerimeter(const CalcInputs& in, const Results& r) {
   float total = 0;
   for (int i = 1; i <= r.layerCount; ++i) total += static_cast<float>(double(r.thicknesses[i]) * 0.001);
-  return 4 * double(total) + 2 * double(in.ductWidth) + 2 * double(in.interiorHeight);
+  return DuctWallPerimeter(total, in.ductWidth, in.interiorHeight);
 }
 
 // Heat flow of a tank: the flow per metre of cylinder spread evenly over the
