@@ -4,18 +4,13 @@
 #include "layout/GeometryLayout.h"
 #include "shell/Brenak.h"
 #include "shell/NumberFormat.h"
+#include "shell/StartUp.h"
 
 #include <utility>
 
 void NewProject(Brenak& app) {
   Form& form = app.form;
-  form.Hide("LNuncaCondensa");
-  // Each selection sets off its own reaction, as the user's would.
-  form.SelectRow("RadioGroupCalcular", 1);
-  form.SetChecked("RBAislante1", true);
-  form.SelectRow("RadioGroupCondicionP", 0);
-  form.SelectRow("ComboBox1", 0);
-  form.SelectRow("ComboBoxCaja", 0);
+  SelectStartRows(app);
 
   const std::pair<const char*, QString> values[] = {
       {"Editemisionhi", FormatFixed(0.9, 6, 1)},
@@ -51,8 +46,5 @@ void NewProject(Brenak& app) {
   // coefficient, say) is emptied again here.
   ApplyGeometryLayout(app);
   ClearResults(app);
-  form.SelectRow("RGhi", 0);
-  form.SelectRow("RGhe", 0);
-  LayoutInteriorPanel(app);
-  LayoutExteriorPanel(app);
+  ImposeCoefficientsAndLayOutPanels(app);
 }

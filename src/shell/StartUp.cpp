@@ -29,14 +29,7 @@ void CreateMainWindow(Brenak& app, const QString& programFolder) {
   app.projectLoading = false;
   app.projectLoading.EndOpening();
   // The project dialogs' filter is kProjectFilter, handed over at each use.
-  form.Hide("LNuncaCondensa");
-
-  // Each selection sets off its own reaction, as the user's would.
-  form.SelectRow("RadioGroupCalcular", 1);
-  form.SetChecked("RBAislante1", true);
-  form.SelectRow("RadioGroupCondicionP", 0);
-  form.SelectRow("ComboBox1", 0);
-  form.SelectRow("ComboBoxCaja", 0);
+  SelectStartRows(app);
 
   form.SetText("Editemisionhi", FormatFixed(0.9, 6, 1));
   form.SetText("Editemisionhe", FormatFixed(0.9, 6, 1));
@@ -50,8 +43,23 @@ void CreateMainWindow(Brenak& app, const QString& programFolder) {
   ApplyGeometryLayout(app);
   ClearResults(app);
 
-  form.SelectRow("RGhi", 0);
-  form.SelectRow("RGhe", 0);
+  ImposeCoefficientsAndLayOutPanels(app);
+}
+
+void SelectStartRows(Brenak& app) {
+  Form& form = app.form;
+  form.Hide("LNuncaCondensa");
+  // Each selection sets off its own reaction, as the user's would.
+  form.SelectRow("RadioGroupCalcular", 1);
+  form.SetChecked("RBAislante1", true);
+  form.SelectRow("RadioGroupCondicionP", 0);
+  form.SelectRow("ComboBox1", 0);
+  form.SelectRow("ComboBoxCaja", 0);
+}
+
+void ImposeCoefficientsAndLayOutPanels(Brenak& app) {
+  app.form.SelectRow("RGhi", 0);
+  app.form.SelectRow("RGhe", 0);
   LayoutInteriorPanel(app);
   LayoutExteriorPanel(app);
 }

@@ -20,5 +20,12 @@ bool CommandLineAccepted(const QStringList& arguments, MessageSink& messages);
 // calculates nothing.
 void CreateMainWindow(Brenak& app, const QString& programFolder);
 
+// The selections that both the new window and "Nuevo" begin with: condition
+// label hidden, insulation-thickness target, layer 1 as insulation, first
+// plate condition, one layer, a box of material. Each sets off its reaction.
+void SelectStartRows(Brenak& app);
+// The ending both share: imposed coefficients on both faces and their panels laid out.
+void ImposeCoefficientsAndLayOutPanels(Brenak& app);
+
 // The caption of the main window.
 inline const QString kMainWindowCaption = QStringLiteral("Programa de cálculo de aislamientos (v1.0) 9/8/2013");
