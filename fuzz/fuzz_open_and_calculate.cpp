@@ -9,13 +9,17 @@
 #include <QDir>
 #include <QFile>
 #include <cstdint>
+#include <cstdio>
 
 namespace {
 
 bool ShowsNonFinite(const Brenak& app) {
   for (const Control& c : app.form.Controls()) {
     if (c.type != ControlType::Label && c.type != ControlType::Edit) continue;
-    if (c.text.contains(QLatin1String("NAN")) || c.text.contains(QLatin1String("INF"))) return true;
+    if (c.text.contains(QLatin1String("NAN")) || c.text.contains(QLatin1String("INF"))) {
+      std::fprintf(stderr, "%s shows \"%s\"\n", qPrintable(c.name), qPrintable(c.text));
+      return true;
+    }
   }
   return false;
 }

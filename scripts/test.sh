@@ -27,12 +27,26 @@ echo "== Fuzzing"
 seconds=${BRENAK_FUZZ_SECONDS:-60}
 for target in fuzz_project_reader fuzz_number_entry fuzz_open_and_calculate; do
   corpus=out/fuzz/corpus/$target
-  mkdir -p "$corpus"
+  rm -rf out/fuzz/artifacts/"$target"-*
+  mkdir -p "$corpus" out/fuzz/artifacts
   cp tests/cases/*.txt "$corpus"/
   printf '0,5' > "$corpus/number"
   echo "-- $target, $seconds s"
+  log=out/fuzz/$target.log
+  status=0
   (cd out/fuzz && "fuzz/$target" "corpus/$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
-      -print_final_stats=1 2>&1 | grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|Done|==.*ERROR|SUMMARY)' )
+      -artifact_prefix="artifacts/$target-" -print_final_stats=1) > "$log" 2>&1 || status=$?
+  grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|Done)' "$log" || true
+  if [ "$status" -ne 0 ]; then
+    # The whole report, then the input that failed, so the case can be rebuilt.
+    grep -vE '^#[0-9]+[[:space:]]+(NEW|REDUCE|pulse)|^[[:space:]]+NEW_FUNC' "$log" | tail -n 80
+    for artifact in out/fuzz/artifacts/"$target"-*; do
+      [ -e "$artifact" ] || continue
+      echo "-- failing input $artifact (base64):"
+      base64 "$artifact"
+    done
+    exit "$status"
+  fi
 done
 echo "== All tests and fuzz targets passed"
 # Both test runs, counted together.

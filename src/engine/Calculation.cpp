@@ -276,19 +276,25 @@ class Calculation {
   // coefficient parts, the calculated soil conductivity and box resistance, and
   // the process-wide regime flags.
   void WriteEngineFields() {
-    Form& form = app_.form;
     if (c_.interior.calculated) {
-      form.SetText("Edithci", FormatFixed(c_.interior.convection, 6, 2));
-      form.SetText("Edithri", FormatFixed(c_.interior.radiation, 6, 2));
+      WriteFigure("Edithci", c_.interior.convection, 2);
+      WriteFigure("Edithri", c_.interior.radiation, 2);
     }
     if (c_.exterior.calculated) {
-      form.SetText("Edithce", FormatFixed(c_.exterior.convection, 6, 2));
-      form.SetText("Edithre", FormatFixed(c_.exterior.radiation, 6, 2));
+      WriteFigure("Edithce", c_.exterior.convection, 2);
+      WriteFigure("Edithre", c_.exterior.radiation, 2);
     }
-    if (c_.buried.soilCalculated) form.SetText("EditkTerreno", FormatFixed(c_.buried.soilConductivity, 6, 3));
-    if (c_.buried.boxCalculated) form.SetText("EditRTCaja", FormatFixed(c_.buried.boxResistance, 6, 3));
+    if (c_.buried.soilCalculated) WriteFigure("EditkTerreno", c_.buried.soilConductivity, 3);
+    if (c_.buried.boxCalculated) WriteFigure("EditRTCaja", c_.buried.boxResistance, 3);
     app_.interiorLaminar = c_.interior.laminar;
     app_.exteriorLaminar = c_.exterior.laminar;
+  }
+
+  // These fields are written even when the run is refused for a condition, so a
+  // figure that is not a finite number (a pipe of no diameter gives an infinite
+  // box resistance) leaves its field empty instead of showing "INF".
+  void WriteFigure(const char* name, float value, int decimals) {
+    app_.form.SetText(name, std::isfinite(value) ? FormatFixed(value, 6, decimals) : QString());
   }
 
   Brenak& app_;

@@ -370,3 +370,25 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+// A refused condition still leaves the engine's own figures in their fields;
+// one that is not a finite number (the box around a pipe of no diameter) leaves
+// the field empty.
+TEST_F(CalculationTest, RefusedConditionShowsNoInfiniteBoxResistance) {
+  app.form.UserClick("SpeedButton4");
+  Select("RGTipoTuberias", 3);
+  Select("RadioGroupCalcular", 1);
+  Select("RadioGroupCondicionT", 0);
+  Set("EditCondicionQ", "500");
+  Set("Editr0", "0");
+  Calculate();
+  ASSERT_EQ(sink.shown.size(), 1u) << Messages().join("\n").toStdString();
+  EXPECT_TRUE(Messages().first().startsWith("No es posible calcular un espesor de aislante"));
+  EXPECT_EQ(Text("EditRTCaja"), "");
+  for (const Control& c : app.form.Controls())
+    EXPECT_FALSE(c.text.contains("NAN") || c.text.contains("INF")) << c.name.toStdString();
+}
+
+}  // namespace
