@@ -25,6 +25,10 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 echo "== Fuzzing"
 seconds=${BRENAK_FUZZ_SECONDS:-60}
+# A fixed seed makes a run repeatable: the same inputs are tried in the same
+# order, so a finding can be reproduced from the log. BRENAK_FUZZ_SEED=0 lets
+# libFuzzer pick one, for longer exploring runs.
+seed=${BRENAK_FUZZ_SEED:-1}
 for target in fuzz_project_reader fuzz_number_entry fuzz_open_and_calculate; do
   corpus=out/fuzz/corpus/$target
   rm -rf out/fuzz/artifacts/"$target"-*
@@ -34,7 +38,7 @@ for target in fuzz_project_reader fuzz_number_entry fuzz_open_and_calculate; do
   echo "-- $target, $seconds s"
   log=out/fuzz/$target.log
   status=0
-  (cd out/fuzz && "fuzz/$target" "corpus/$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
+  (cd out/fuzz && "fuzz/$target" "corpus/$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -seed="$seed" \
       -artifact_prefix="artifacts/$target-" -print_final_stats=1) > "$log" 2>&1 || status=$?
   grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|Done)' "$log" || true
   if [ "$status" -ne 0 ]; then

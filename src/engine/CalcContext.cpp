@@ -15,3 +15,7 @@ void CalcContext::Absurd(const QString& text) {
 }
 
 bool CalcContext::AbsurdData() const { return app.absurdData; }
+
+void CalcContext::RefuseNotFinite() {
+  Absurd(QStringLiteral("No es posible calcular: con estos datos el resultado no es un número finito. Revise los datos."));
+}

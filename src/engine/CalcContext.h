@@ -27,6 +27,9 @@ struct CalcContext {
   // A "Datos absurdos" warning: also raises the absurd-data flag.
   void Absurd(const QString& text);
   bool AbsurdData() const;
+  // Extreme but accepted inputs can lead to figures that are not finite
+  // numbers; such a run is refused (as absurd data) rather than shown.
+  void RefuseNotFinite();
 
   float Resistance(ResistanceMode mode, int insulation, float hi, float he) {
     return TotalResistance(in, mode, s, insulation, hi, he, buried);

@@ -25,8 +25,6 @@ constexpr int kMaxCoefficientPasses = 500;
 const QString kNoConvergence = QStringLiteral(
     "No es posible calcular: los coeficientes superficiales no convergen (se han alcanzado 500 iteraciones). "
     "Revise los datos o imponga los coeficientes.");
-const QString kNotANumber = QStringLiteral(
-    "No es posible calcular: con estos datos el resultado no es un número finito. Revise los datos.");
 
 bool Converged(float hi, float hiNew, float he, float heNew) {
   return std::abs(double(hi) - hiNew) <= 0.001 && std::abs(double(he) - heNew) <= 0.001;
@@ -225,10 +223,8 @@ class Calculation {
     r.soilConductivity = c_.buried.soilConductivity;
     r.boxResistanceValue = c_.buried.boxCalculated ? c_.buried.boxResistance : in().boxResistance;
 
-    // Extreme but accepted inputs can lead to values that are not finite
-    // numbers; such a run is refused rather than shown.
     if (!app_.absurdData && !AllFinite(r)) {
-      c_.Absurd(kNotANumber);
+      c_.RefuseNotFinite();
       return;
     }
 

@@ -54,17 +54,22 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
       double target = in.wantedHeatFlow;
       if (in.IsDuct()) target = in.wantedHeatFlow / DuctPerimeter(c, true);
       if (target > q0) {
-        QString value, unit;
-        if (in.IsPlate()) { value = FormatFixed(q0, 6, 2); unit = "W/m2"; }
-        else if (in.IsPipe()) { value = FormatFixed(q0, 6, 2); unit = "W/m"; }
-        else if (in.IsSphere()) { value = FormatFixed(q0, 6, 2); unit = "W"; }
-        else {
+        // The greatest flow as the element's own figure: per m of a duct.
+        float shown = q0;
+        QString unit = "W";
+        if (in.IsPlate()) unit = "W/m2";
+        else if (in.IsPipe()) unit = "W/m";
+        else if (in.IsDuct()) {
           const double w = in.ductWidthShown ? double(in.ductWidth) : 0.0;
           const double h = in.interiorHeightShown ? double(in.interiorHeight) : 0.0;
-          value = FormatFixed(static_cast<float>(q0 * (2 * w + 2 * h)), 6, 2);
+          shown = static_cast<float>(q0 * (2 * w + 2 * h));
           unit = "W/m";
         }
-        form.SetText("LabelQ", QStringLiteral("Flujo de calor máximo: ") + value + unit);
+        if (!std::isfinite(shown)) {
+          c.RefuseNotFinite();
+          return -1;
+        }
+        form.SetText("LabelQ", QStringLiteral("Flujo de calor máximo: ") + FormatFixed(shown, 6, 2) + unit);
         c.Warn(QStringLiteral(
             "No es posible calcular un espesor de aislante, ya que sin aislamiento el flujo de calor ya es menor"));
         return -1;
@@ -77,6 +82,10 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
       if (in.IsPlate()) {
         const float U0 = static_cast<float>(1 / double(Rsa));
         if (in.wantedResistance > U0) {
+          if (!std::isfinite(U0)) {
+            c.RefuseNotFinite();
+            return -1;
+          }
           form.SetText("LabelRT", QStringLiteral("Coeficiente global sin aislamiento: ") + FormatFixed(U0, 6, 3) +
                                       QStringLiteral("W/m2ºC"));
           c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que el coeficiente global de "
@@ -87,6 +96,10 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
       }
       if (in.IsSphere()) {
         if (Rsa > in.wantedResistance) {
+          if (!std::isfinite(Rsa)) {
+            c.RefuseNotFinite();
+            return -1;
+          }
           form.SetText("LabelRT", QStringLiteral("Resistencia térmica total sin aislamiento: ") + FormatFixed(Rsa, 6, 3) +
                                       QStringLiteral("ºC/W"));
           c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica total "
@@ -97,6 +110,10 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
       }
       const float linear = in.IsDuct() ? static_cast<float>(Rsa / DuctPerimeter(c, true)) : Rsa;
       if (linear > in.wantedResistance) {
+        if (!std::isfinite(linear)) {
+          c.RefuseNotFinite();
+          return -1;
+        }
         form.SetText("LabelRT", QStringLiteral("Resistencia térmica lineal sin aislamiento: ") + FormatFixed(linear, 6, 3) +
                                     QStringLiteral("mºC/W"));
         c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica lineal "

@@ -289,6 +289,22 @@ INSTANTIATE_TEST_SUITE_P(
                                       app.form.SetText("Editvelhi", "0");
                                       app.form.SetText("EditLongitud", "0");
                                     }},
+                      NonFiniteCase{"SphereOfZeroDiameterForAResistance",
+                                    [](Brenak& app) {
+                                      app.form.UserClick("SpeedButton5");
+                                      app.form.UserSelect("RadioGroupCalcular", 1);
+                                      app.form.UserSelect("RadioGroupCondicionE", 2);
+                                      app.form.SetText("EditCondicionRT", "1");
+                                      app.form.SetText("Editr0", "0");
+                                    }},
+                      NonFiniteCase{"PipeOfZeroDiameterForALinearResistance",
+                                    [](Brenak& app) {
+                                      app.form.UserClick("SpeedButton4");
+                                      app.form.UserSelect("RadioGroupCalcular", 1);
+                                      app.form.UserSelect("RadioGroupCondicionT", 2);
+                                      app.form.SetText("EditCondicionRT", "1");
+                                      app.form.SetText("Editr0", "0");
+                                    }},
                       NonFiniteCase{"TankOfZeroDiameter",
                                     [](Brenak& app) {
                                       app.form.UserClick("SpeedButton23");
