@@ -12,9 +12,15 @@
 #include "shell/StartUp.h"
 
 #include <QScreen>
+#include <QStringList>
 #include <exception>
 
 int main(int argc, char** argv) {
+  // The arguments as given: QApplication takes the options it knows (-style,
+  // -platform, -reverse ...) out of its own list, and they count here too.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+
   BrenakApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("Brenak"));
   application.setDesktopFileName(QStringLiteral("org.brenak.Brenak"));
@@ -22,7 +28,6 @@ int main(int argc, char** argv) {
 
   try {
     WidgetMessageSink messages;
-    const QStringList arguments = QApplication::arguments();
     if (!CommandLineAccepted(arguments, messages)) return 1;
 
     Brenak app(messages);

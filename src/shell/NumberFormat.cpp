@@ -22,6 +22,32 @@ QChar& CurrentSeparator() {
 
 bool IsBlank(QChar c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// The decimal order of magnitude of a plain number text, floor(log10) + 1
+// ("123.4" is 3, "0.00123e-5" is -7): where its first significant digit
+// stands, plus its exponent, saturated.
+long long OrderOfMagnitude(const std::string& plain) {
+  long long order = 0;
+  bool seenPoint = false, seenDigit = false;
+  std::size_t i = 0;
+  if (i < plain.size() && (plain[i] == '+' || plain[i] == '-')) ++i;
+  for (; i < plain.size() && plain[i] != 'e'; ++i) {
+    if (plain[i] == '.') { seenPoint = true; continue; }
+    if (!seenDigit && plain[i] != '0') {
+      seenDigit = true;
+    }
+    if (seenDigit && !seenPoint) ++order;
+    if (!seenDigit && seenPoint) --order;
+  }
+  long long exponent = 0;
+  bool negativeExponent = false;
+  if (i < plain.size()) {
+    ++i;
+    if (i < plain.size() && (plain[i] == '+' || plain[i] == '-')) negativeExponent = plain[i++] == '-';
+    for (; i < plain.size(); ++i) exponent = std::min(exponent * 10 + (plain[i] - '0'), 1000000000LL);
+  }
+  return order + (negativeExponent ? -exponent : exponent);
+}
+
 }  // namespace
 
 QChar DecimalSeparator() { return CurrentSeparator(); }
@@ -64,7 +90,13 @@ std::optional<double> ReadDecimal(const QString& text, QChar separator) {
   const char* first = plain.data();
   if (*first == '+') ++first;  // from_chars takes no plus sign
   auto [ptr, ec] = std::from_chars(first, plain.data() + plain.size(), value);
-  if (ec == std::errc::result_out_of_range) return std::nullopt;
+  if (ec == std::errc::result_out_of_range) {
+    // Of the number form but beyond what a double holds: far too large is
+    // infinite (out of every limit), far too small is zero.
+    const bool negative = plain.front() == '-';
+    const double far = OrderOfMagnitude(plain) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -far : far;
+  }
   if (ec != std::errc() || ptr != plain.data() + plain.size()) return std::nullopt;
   return value;
 }

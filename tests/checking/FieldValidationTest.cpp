@@ -60,6 +60,11 @@ INSTANTIATE_TEST_SUITE_P(
         ValidationCase{"Temperatura", "200", '.', "200", {}, ""},
         ValidationCase{"Temperatura", "200.5", '.', "", {kOutOfLimits}, kTemperature},
         ValidationCase{"Temperatura", "1e50", '.', "", {kOutOfLimits}, kTemperature},
+        // Beyond what a double holds is still a number: out of limits, or zero.
+        ValidationCase{"Temperatura", "1e400", '.', "", {kOutOfLimits}, kTemperature},
+        ValidationCase{"Temperatura", "-1,5e400", ',', "", {kOutOfLimits}, kTemperature},
+        ValidationCase{"Emision", "1e-400", '.', "1e-400", {}, ""},
+        ValidationCase{"Anos", "1e400", '.', "", {kIntegerGotReal, kOutOfLimits}, kYears},
         ValidationCase{"Densidad", "1199", '.', "", {kOutOfLimits}, kDensity},
         ValidationCase{"Densidad", "1200", '.', "1200", {}, ""},
         ValidationCase{"Emision", "0", '.', "0", {}, ""},
