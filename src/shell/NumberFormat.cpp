@@ -24,27 +24,18 @@ bool IsBlank(QChar c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; 
 
 // The decimal order of magnitude of a plain number text, floor(log10) + 1
 // ("123.4" is 3, "0.00123e-5" is -7): where its first significant digit
-// stands, plus its exponent, saturated.
+// stands against the point, plus its exponent, saturated.
 long long OrderOfMagnitude(const std::string& plain) {
-  long long order = 0;
-  bool seenPoint = false, seenDigit = false;
-  std::size_t i = 0;
-  if (i < plain.size() && (plain[i] == '+' || plain[i] == '-')) ++i;
-  for (; i < plain.size() && plain[i] != 'e'; ++i) {
-    if (plain[i] == '.') { seenPoint = true; continue; }
-    if (!seenDigit && plain[i] != '0') {
-      seenDigit = true;
-    }
-    if (seenDigit && !seenPoint) ++order;
-    if (!seenDigit && seenPoint) --order;
-  }
+  const std::size_t e = std::min(plain.find('e'), plain.size());
+  const std::size_t point = std::min(plain.find('.'), e);
+  const std::size_t first = std::min(plain.find_first_of("123456789"), e);
+  const long long order = first < point ? static_cast<long long>(point - first)
+                                        : -static_cast<long long>(first - point - 1);
   long long exponent = 0;
-  bool negativeExponent = false;
-  if (i < plain.size()) {
-    ++i;
-    if (i < plain.size() && (plain[i] == '+' || plain[i] == '-')) negativeExponent = plain[i++] == '-';
-    for (; i < plain.size(); ++i) exponent = std::min(exponent * 10 + (plain[i] - '0'), 1000000000LL);
-  }
+  std::size_t i = e + 1;
+  const bool negativeExponent = i < plain.size() && plain[i] == '-';
+  if (i < plain.size() && (plain[i] == '+' || plain[i] == '-')) ++i;
+  for (; i < plain.size(); ++i) exponent = std::min(exponent * 10 + (plain[i] - '0'), 1000000000LL);
   return order + (negativeExponent ? -exponent : exponent);
 }
 
