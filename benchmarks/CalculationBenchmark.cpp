@@ -1,8 +1,8 @@
 // Time of whole calculations on the window model, typical and slowest cases.
-#include "engine/Calculation.h"
-#include "shell/Brenak.h"
-#include "shell/NumberFormat.h"
-#include "shell/StartUp.h"
+#include "app/CalculationRun.h"
+#include "app/Brenak.h"
+#include "form/NumberFormat.h"
+#include "app/StartUp.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>

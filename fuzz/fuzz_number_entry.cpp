@@ -1,8 +1,8 @@
 // Any text typed into a field: reading it as a number and checking it against
 // every value kind.
 #include "checking/FieldValidation.h"
-#include "shell/MessageSink.h"
-#include "shell/NumberFormat.h"
+#include "form/MessageSink.h"
+#include "form/NumberFormat.h"
 
 #include <QString>
 #include <cmath>

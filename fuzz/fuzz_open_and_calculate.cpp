@@ -1,9 +1,9 @@
 // Any 98-record file opened as "Abrir" does: applied, laid out, checked and
 // calculated. Nothing may crash, hang or show a number that is not finite.
-#include "files/ProjectCommands.h"
-#include "shell/Brenak.h"
-#include "shell/NumberFormat.h"
-#include "shell/StartUp.h"
+#include "app/ProjectCommands.h"
+#include "app/Brenak.h"
+#include "form/NumberFormat.h"
+#include "app/StartUp.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 // Any bytes as a project file: split, decode and check the records.
 #include "files/ProjectFile.h"
-#include "shell/Brenak.h"
+#include "app/Brenak.h"
 
 #include <QByteArray>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "checking/CompletenessCheck.h"
 
-#include "shell/Brenak.h"
+#include "form/WindowState.h"
 
 namespace {
 
@@ -109,7 +109,7 @@ bool InsulationLayerMarked(const Form& form) {
 
 }  // namespace
 
-bool CheckInputsComplete(Brenak& app) {
+bool CheckInputsComplete(WindowState& app) {
   bool complete = true;
   for (const Check& check : Checks()) {
     if (!app.form.Text(check.field).isEmpty() || !Needed(app.form, check)) continue;

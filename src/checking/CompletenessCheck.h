@@ -1,7 +1,7 @@
 #pragma once
 
-class Brenak;
+class WindowState;
 
 // Reports every input the current case needs and lacks, one "Atención" box
 // each, in a fixed order. True when nothing is missing.
-bool CheckInputsComplete(Brenak& app);
+bool CheckInputsComplete(WindowState& app);

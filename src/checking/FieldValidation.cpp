@@ -1,8 +1,8 @@
 #include "checking/FieldValidation.h"
 
-#include "shell/Brenak.h"
-#include "shell/MessageSink.h"
-#include "shell/NumberFormat.h"
+#include "form/WindowState.h"
+#include "form/MessageSink.h"
+#include "form/NumberFormat.h"
 
 #include <QHash>
 #include <cmath>
@@ -159,7 +159,7 @@ QString ValidateField(MessageSink& messages, const QString& text, const QString&
 
 QString FieldKind(const QString& controlName) { return FieldKinds().value(controlName); }
 
-void LeaveField(Brenak& app, const QString& controlName) {
+void LeaveField(WindowState& app, const QString& controlName) {
   const QString kind = FieldKind(controlName);
   if (kind.isEmpty() || !app.form.Has(controlName)) return;
   app.form.SetText(controlName, ValidateField(app.messages, app.form.Text(controlName), kind));

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class Brenak;
+class WindowState;
 class MessageSink;
 
 // Checks the text of a field being left against its value kind ("Temperatura",
@@ -12,4 +12,4 @@ QString ValidateField(MessageSink& messages, const QString& text, const QString&
 // The value kind a field passes when it is left; empty for a field not checked.
 QString FieldKind(const QString& controlName);
 // Leaving a field: validate its text and write the result back.
-void LeaveField(Brenak& app, const QString& controlName);
+void LeaveField(WindowState& app, const QString& controlName);

@@ -1,14 +1,14 @@
 #include "ReportSubcommand.h"
 
-#include "files/ProjectCommands.h"
+#include "app/ProjectCommands.h"
 #include "report/ReportContent.h"
 #include "report/ReportFiles.h"
 #include "report/ReportPictures.h"
 #include "report/ReportWriter.h"
-#include "shell/Brenak.h"
-#include "shell/MessageSink.h"
-#include "shell/NumberFormat.h"
-#include "shell/StartUp.h"
+#include "app/Brenak.h"
+#include "form/MessageSink.h"
+#include "form/NumberFormat.h"
+#include "app/StartUp.h"
 
 #include <cstdio>
 

@@ -7,9 +7,9 @@
 // name and returns the exit status.
 
 #include "ReportSubcommand.h"
-#include "files/CalcCommand.h"
-#include "shell/NumberFormat.h"
-#include "shell/StartUp.h"
+#include "app/ProjectCalculation.h"
+#include "form/NumberFormat.h"
+#include "app/StartUp.h"
 
 #ifdef BRENAK_HAVE_GUI
 #include "gui/WindowPictures.h"
@@ -88,7 +88,7 @@ int Calc(const QStringList& argsIn, const QString& programPath) {
     if (arg.startsWith(QLatin1String("--"))) return UsageError(QStringLiteral("opción desconocida: ") + arg);
   if (args.size() != 1) return UsageError(QStringLiteral("calc espera un archivo de proyecto"));
 
-  const CalcOutcome outcome = CalculateProjectFile(args.first(), ProgramFolderFromPath(programPath));
+  const CalculatedProject outcome = CalculateProjectFile(args.first(), ProgramFolderFromPath(programPath));
   const QByteArray json = QJsonDocument(outcome.json).toJson(QJsonDocument::Indented);
   std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
   std::fflush(stdout);

@@ -1,21 +1,31 @@
 #include "engine/CalcContext.h"
 
-#include "shell/Brenak.h"
-
-CalcContext::CalcContext(Brenak& application, const CalcInputs& inputs) : app(application), in(inputs) {
-  interior.laminar = app.interiorLaminar;
-  exterior.laminar = app.exteriorLaminar;
+CalcContext::CalcContext(const CalcInputs& inputs, CalcOutcome& outcome) : in(inputs), out(outcome) {
+  interior.laminar = in.interiorLaminar;
+  exterior.laminar = in.exteriorLaminar;
 }
 
-void CalcContext::Warn(const QString& text) { app.Warn(text); }
+void CalcContext::Warn(const QString& text) {
+  CalcEvent event;
+  event.kind = CalcEvent::Kind::Message;
+  event.message = {QStringLiteral("Atención"), text, false};
+  out.events.push_back(event);
+}
 
 void CalcContext::Absurd(const QString& text) {
-  app.Warn(text);
-  app.absurdData = true;
+  Warn(text);
+  out.events.back().message.absurd = true;
+  absurd = true;
 }
-
-bool CalcContext::AbsurdData() const { return app.absurdData; }
 
 void CalcContext::RefuseNotFinite() {
   Absurd(QStringLiteral("No es posible calcular: con estos datos el resultado no es un número finito. Revise los datos."));
+}
+
+void CalcContext::BareLine(BareElementLine::Slot slot, const QString& caption, float value, int decimals,
+                           const QString& unit) {
+  CalcEvent event;
+  event.kind = CalcEvent::Kind::BareElementLine;
+  event.line = {slot, caption, value, decimals, unit};
+  out.events.push_back(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CalcInputs.h"
+#include "engine/CalcOutcome.h"
 #include "engine/LayerStack.h"
 #include "engine/SurfaceCoefficients.h"
 #include "engine/ThermalResistance.h"
@@ -8,28 +9,31 @@
 #include <QString>
 #include <array>
 
-class Brenak;
-
-// The working state of one calculation: its inputs, arrays and the values the
-// engine's operations leave for the window.
+// The working state of one calculation: its inputs and arrays, and the outcome
+// its operations add their warnings to.
 struct CalcContext {
-  CalcContext(Brenak& app, const CalcInputs& inputs);
+  CalcContext(const CalcInputs& inputs, CalcOutcome& outcome);
 
-  Brenak& app;
   CalcInputs in;
+  CalcOutcome& out;
   LayerStack s;
   SurfaceParts interior, exterior;
   BuriedPipeTerms buried;
   std::array<float, 7> T{};
+  // A "Datos absurdos" warning was raised; the thickness solver lowers it again
+  // on each of its passes.
+  bool absurd = false;
 
   // A warning with the caption "Atención".
   void Warn(const QString& text);
   // A "Datos absurdos" warning: also raises the absurd-data flag.
   void Absurd(const QString& text);
-  bool AbsurdData() const;
+  bool AbsurdData() const { return absurd; }
   // Extreme but accepted inputs can lead to figures that are not finite
   // numbers; such a run is refused (as absurd data) rather than shown.
   void RefuseNotFinite();
+  // The bare element's line that goes before the warning refusing a condition.
+  void BareLine(BareElementLine::Slot slot, const QString& caption, float value, int decimals, const QString& unit);
 
   float Resistance(ResistanceMode mode, int insulation, float hi, float he) {
     return TotalResistance(in, mode, s, insulation, hi, he, buried);

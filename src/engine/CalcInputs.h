@@ -1,10 +1,8 @@
 #pragma once
 
-#include "shell/GeometryKind.h"
+#include "engine/GeometryKind.h"
 
 #include <array>
-
-class Brenak;
 
 // One layer row as the calculation reads it.
 struct LayerInput {
@@ -17,9 +15,9 @@ struct LayerInput {
   bool marked = false;     // insulation mark
 };
 
-// The inputs of one calculation, read once from the window when it starts so
-// that the searches, which evaluate resistances tens of thousands of times, work
-// on numbers rather than texts.
+// The inputs of one calculation, read once when it starts so that the searches,
+// which evaluate resistances tens of thousands of times, work on numbers rather
+// than texts.
 struct CalcInputs {
   GeometryKind kind = GeometryKind::Plate;
   int plateOrientation = 0;  // RGTipoPared
@@ -61,6 +59,10 @@ struct CalcInputs {
   float length = 3;  // EditLongitud
   bool waterEstimate = false, airEstimate = false, condensationStudy = false;
 
+  // The convection regimes the previous calculation left: a coefficient that is
+  // imposed or neglected keeps reporting them.
+  bool interiorLaminar = false, exteriorLaminar = false;
+
   bool IsPlate() const { return kind == GeometryKind::Plate; }
   bool IsPipe() const { return kind == GeometryKind::Pipe; }
   bool IsSphere() const { return kind == GeometryKind::Sphere; }
@@ -75,5 +77,3 @@ struct CalcInputs {
     return (IsPipe() && pipePlacing == 1) || (IsTank() && specialVariant == 2);
   }
 };
-
-CalcInputs ReadCalcInputs(const Brenak& app);

@@ -1,4 +1,4 @@
-#include "engine/Calculation.h"
+#include "engine/CalcOutcome.h"
 
 #include "engine/CalcContext.h"
 #include "engine/DesignConditions.h"
@@ -7,11 +7,8 @@
 #include "engine/Results.h"
 #include "engine/TemperatureProfile.h"
 #include "engine/ThicknessSolver.h"
-#include "layout/ClearResults.h"
-#include "results/ShowResults.h"
-#include "results/TemperatureChart.h"
-#include "shell/Brenak.h"
-#include "shell/NumberFormat.h"
+#include "engine/DecimalRounding.h"
+#include "engine/ResultFigures.h"
 
 #include <cmath>
 
@@ -32,7 +29,7 @@ bool Converged(float hi, float hiNew, float he, float heNew) {
 
 class Calculation {
  public:
-  explicit Calculation(Brenak& app) : app_(app), c_(app, ReadCalcInputs(app)) {}
+  Calculation(const CalcInputs& inputs, CalcOutcome& outcome) : out_(outcome), c_(inputs, outcome) {}
 
   void Run() {
     Prepare();
@@ -40,8 +37,8 @@ class Calculation {
     if (c_.in.thicknessTarget) proceed = ThicknessPasses();
     else proceed = HeatFlowLoop();
     if (proceed) FinalSteps();
-    WriteEngineFields();
-    if (app_.absurdData) ClearResults(app_);
+    KeepEngineFigures();
+    out_.absurdData = c_.absurd;
   }
 
  private:
@@ -49,15 +46,11 @@ class Calculation {
 
   // Stage A: temperatures, layers, radii and first coefficients.
   void Prepare() {
-    app_.absurdData = false;
-    app_.form.Show("Label10");
-    app_.form.Hide("LabelTlateral");
     Ti_ = in().Ti;
     if (in().thicknessTarget && in().IsPipeInAir() && in().condition == 7) Ti_ = 0;  // water at its freezing point
     Te_ = in().IsBuried() ? in().soilTemperature : in().Te;
     insulation_ = ReadLayers(in(), c_.s);
     if (in().HasRadii()) UpdateRadii(in(), c_.s);
-    if (in().IsTank()) app_.form.Show("LabelTlateral");
     hi_ = c_.Interior(static_cast<float>(Ti_ + 0.05 * (double(Te_) - Ti_)), Ti_, Te_);
     he_ = c_.Exterior(static_cast<float>(Te_ - 0.05 * (double(Te_) - Ti_)), Ti_, Te_);
     cond_ = 0;
@@ -98,7 +91,7 @@ class Calculation {
       Rtot_ = c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he_);
       ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
       NewCoefficients(hiNew, heNew);
-      return Converged(hi_, hiNew, he_, heNew) || app_.absurdData ? Pass::Done : Pass::Again;
+      return Converged(hi_, hiNew, he_, heNew) || c_.absurd ? Pass::Done : Pass::Again;
     });
   }
 
@@ -141,7 +134,7 @@ class Calculation {
       }
       prev2 = prev1;
       prev1 = c_.s.e[insulation_];
-      return Converged(hi_, hiNew, he_, heNew) || app_.absurdData ? Pass::Done : Pass::Again;
+      return Converged(hi_, hiNew, he_, heNew) || c_.absurd ? Pass::Done : Pass::Again;
     });
   }
 
@@ -181,17 +174,17 @@ class Calculation {
 
   // Stage E.
   void FinalSteps() {
-    Form& form = app_.form;
     ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
     // The box resistance as its field holds it: three decimals, or as entered.
     float boxResistance = in().boxResistance;
-    if (c_.buried.boxCalculated) boxResistance = ParseNumber(FormatFixed(c_.buried.boxResistance, 6, 3));
+    if (c_.buried.boxCalculated) boxResistance = RoundAsWritten(c_.buried.boxResistance, 6, 3);
     const ProfileLine line = BuildProfileLine(in(), c_.s, c_.T, Rtot_, Ti_, Te_, boxResistance);
 
     Results r;
     r.layerCount = c_.s.n;
     r.temperatures = c_.T;
     r.profile = line.points;
+    r.hasBox = line.hasBox;
     r.boxTemperature = line.boxTemperature;
 
     DewPointProfile dew;
@@ -199,6 +192,7 @@ class Calculation {
     if (r.hasDewPoints) {
       dew = ComputeDewPointProfile(c_.s, Ti_, Te_, in().interiorHumidity, in().exteriorHumidity);
       r.dewPoints = dew.Tdew;
+      r.dewPointProfile = dew.points;
     }
 
     if (!in().thicknessTarget || (in().IsPipeInAir() && (cond_ == 6 || cond_ == 7)))
@@ -223,17 +217,18 @@ class Calculation {
     r.soilConductivity = c_.buried.soilConductivity;
     r.boxResistanceValue = c_.buried.boxCalculated ? c_.buried.boxResistance : in().boxResistance;
 
-    if (!app_.absurdData && !AllFinite(r)) {
+    if (!c_.absurd && !AllFinite(r)) {
       c_.RefuseNotFinite();
       return;
     }
 
-    FillTemperatureChart(app_.chart, in(), line.points);
-    if (line.hasBox) form.SetText("LTCaja", FormatFixed(line.boxTemperature, 5, 2));
-    if (r.hasDewPoints) FillDewPointSeries(app_.chart, dew.points);
-
-    ShowResults(app_, in(), r);
-    if (cond_ == 3 && in().thicknessTarget) EconomicResults(app_, in(), economicOutcome_);
+    out_.results = r;
+    out_.hasResults = true;
+    out_.economic = cond_ == 3 && in().thicknessTarget;
+    if (out_.economic) out_.economicOutcome = economicOutcome_;
+    CalcEvent shown;
+    shown.kind = CalcEvent::Kind::Results;
+    out_.events.push_back(shown);
     BuriedPipeChecks();
   }
 
@@ -268,32 +263,26 @@ class Calculation {
     }
   }
 
-  // The values the engine's operations write into the window as they work: the
-  // coefficient parts, the calculated soil conductivity and box resistance, and
-  // the process-wide regime flags.
-  void WriteEngineFields() {
-    if (c_.interior.calculated) {
-      WriteFigure("Edithci", c_.interior.convection, 2);
-      WriteFigure("Edithri", c_.interior.radiation, 2);
-    }
-    if (c_.exterior.calculated) {
-      WriteFigure("Edithce", c_.exterior.convection, 2);
-      WriteFigure("Edithre", c_.exterior.radiation, 2);
-    }
-    if (c_.buried.soilCalculated) WriteFigure("EditkTerreno", c_.buried.soilConductivity, 3);
-    if (c_.buried.boxCalculated) WriteFigure("EditRTCaja", c_.buried.boxResistance, 3);
-    app_.interiorLaminar = c_.interior.laminar;
-    app_.exteriorLaminar = c_.exterior.laminar;
+  // The values the window shows even for a refused run: the coefficient
+  // parts, the calculated soil conductivity and box resistance, and the
+  // regime flags the next run starts from.
+  void KeepEngineFigures() {
+    EngineFigures& f = out_.figures;
+    f.interiorCalculated = c_.interior.calculated;
+    f.interiorConvection = c_.interior.convection;
+    f.interiorRadiation = c_.interior.radiation;
+    f.exteriorCalculated = c_.exterior.calculated;
+    f.exteriorConvection = c_.exterior.convection;
+    f.exteriorRadiation = c_.exterior.radiation;
+    f.soilCalculated = c_.buried.soilCalculated;
+    f.soilConductivity = c_.buried.soilConductivity;
+    f.boxCalculated = c_.buried.boxCalculated;
+    f.boxResistance = c_.buried.boxResistance;
+    out_.interiorLaminar = c_.interior.laminar;
+    out_.exteriorLaminar = c_.exterior.laminar;
   }
 
-  // These fields are written even when the run is refused for a condition, so a
-  // figure that is not a finite number (a pipe of no diameter gives an infinite
-  // box resistance) leaves its field empty instead of showing "INF".
-  void WriteFigure(const char* name, float value, int decimals) {
-    app_.form.SetText(name, std::isfinite(value) ? FormatFixed(value, 6, decimals) : QString());
-  }
-
-  Brenak& app_;
+  CalcOutcome& out_;
   CalcContext c_;
   float Ti_ = 0, Te_ = 0;
   float hi_ = 0, he_ = 0;
@@ -307,7 +296,16 @@ class Calculation {
 
 }  // namespace
 
-void RunCalculation(Brenak& app) {
-  Calculation calculation(app);
+std::vector<CalcMessage> CalcOutcome::Messages() const {
+  std::vector<CalcMessage> messages;
+  for (const CalcEvent& event : events)
+    if (event.kind == CalcEvent::Kind::Message) messages.push_back(event.message);
+  return messages;
+}
+
+CalcOutcome Calculate(const CalcInputs& inputs) {
+  CalcOutcome outcome;
+  Calculation calculation(inputs, outcome);
   calculation.Run();
+  return outcome;
 }

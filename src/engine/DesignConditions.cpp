@@ -2,8 +2,6 @@
 
 #include "engine/CalcContext.h"
 #include "engine/Moisture.h"
-#include "shell/Brenak.h"
-#include "shell/NumberFormat.h"
 
 #include <cmath>
 
@@ -30,7 +28,6 @@ const QString kNotForElement =
 
 float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, float hi, float Te, float Ti, float q0) {
   const CalcInputs& in = c.in;
-  Form& form = c.app.form;
 
   // Ducts have no surface-temperature, condensation or temperature-change
   // condition and tanks none at all; they are refused before any calculation.
@@ -69,7 +66,7 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
           c.RefuseNotFinite();
           return -1;
         }
-        form.SetText("LabelQ", QStringLiteral("Flujo de calor máximo: ") + FormatFixed(shown, 6, 2) + unit);
+        c.BareLine(BareElementLine::Slot::HeatFlow, QStringLiteral("Flujo de calor máximo: "), shown, 2, unit);
         c.Warn(QStringLiteral(
             "No es posible calcular un espesor de aislante, ya que sin aislamiento el flujo de calor ya es menor"));
         return -1;
@@ -86,8 +83,7 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
             c.RefuseNotFinite();
             return -1;
           }
-          form.SetText("LabelRT", QStringLiteral("Coeficiente global sin aislamiento: ") + FormatFixed(U0, 6, 3) +
-                                      QStringLiteral("W/m2ºC"));
+          c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Coeficiente global sin aislamiento: "), U0, 3, QStringLiteral("W/m2ºC"));
           c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que el coeficiente global de "
                                 "transferencia de calor sin aislamiento ya es menor"));
           return -1;
@@ -100,8 +96,7 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
             c.RefuseNotFinite();
             return -1;
           }
-          form.SetText("LabelRT", QStringLiteral("Resistencia térmica total sin aislamiento: ") + FormatFixed(Rsa, 6, 3) +
-                                      QStringLiteral("ºC/W"));
+          c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica total sin aislamiento: "), Rsa, 3, QStringLiteral("ºC/W"));
           c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica total "
                                 "sin aislamiento ya es mayor"));
           return -1;
@@ -114,8 +109,7 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
           c.RefuseNotFinite();
           return -1;
         }
-        form.SetText("LabelRT", QStringLiteral("Resistencia térmica lineal sin aislamiento: ") + FormatFixed(linear, 6, 3) +
-                                    QStringLiteral("mºC/W"));
+        c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica lineal sin aislamiento: "), linear, 3, QStringLiteral("mºC/W"));
         c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica lineal "
                               "sin aislamiento ya es mayor"));
         return -1;

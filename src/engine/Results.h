@@ -22,6 +22,8 @@ struct Results {
   float interiorConvection = 0, interiorRadiation = 0, exteriorConvection = 0, exteriorRadiation = 0;
   bool interiorLaminar = false, exteriorLaminar = false;
   float soilConductivity = 0, boxResistanceValue = 0;
+  bool hasBox = false;                   // a buried pipe in a box: boxTemperature is shown
   float boxTemperature = 0;
-  QVector<QPointF> profile;
+  QVector<QPointF> profile;              // the temperature line of the chart
+  QVector<QPointF> dewPointProfile;      // the dew-point line, when hasDewPoints
 };

@@ -3,7 +3,6 @@
 #include "engine/CalcContext.h"
 #include "engine/DesignConditions.h"
 #include "engine/FluidTemperature.h"
-#include "shell/Brenak.h"
 
 #include <cmath>
 
@@ -16,7 +15,7 @@ float SolveThickness(CalcContext& c, int insulation, float Rsa, float target, fl
   (void)hi;
   const CalcInputs& in = c.in;
   LayerStack& s = c.s;
-  c.app.absurdData = false;
+  c.absurd = false;
 
   double required = 0;
   if (in.condition == 2) {

@@ -1,6 +1,6 @@
 #include "files/ProjectFile.h"
 
-#include "shell/Brenak.h"
+#include "form/WindowState.h"
 
 #include <QStringDecoder>
 
@@ -142,7 +142,7 @@ QString Unquote(const QString& line) {
   return line;
 }
 
-int RowCount(const Brenak& app, const QString& control) {
+int RowCount(const WindowState& app, const QString& control) {
   // The coefficient lists are rebuilt per element kind; the stored row is
   // selected once the lists of the opened kind are in place.
   if (control == QLatin1String("RGhi") || control == QLatin1String("RGhe")) return 3;
@@ -273,7 +273,7 @@ QByteArray WriteProjectRecords(const QStringList& values) {
   return bytes;
 }
 
-QString CheckProjectRecords(const Brenak& app, const QStringList& values) {
+QString CheckProjectRecords(const WindowState& app, const QStringList& values) {
   const auto& table = ProjectRecordTable();
   for (int i = 0; i < kProjectRecordCount; ++i) {
     const RecordSpec& entry = table[i];
@@ -294,7 +294,7 @@ QString CheckProjectRecords(const Brenak& app, const QStringList& values) {
   return {};
 }
 
-QStringList CollectProjectRecords(const Brenak& app) {
+QStringList CollectProjectRecords(const WindowState& app) {
   QStringList values;
   values.reserve(kProjectRecordCount);
   for (const RecordSpec& entry : ProjectRecordTable()) {

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <array>
 
-class Brenak;
+class WindowState;
 
 // A project file holds 98 values, one a line, in a fixed order: the inputs of
 // the window, the insulation marks and the element kind code. This unit knows
@@ -55,10 +55,10 @@ QByteArray WriteProjectRecords(const QStringList& values);
 // Checks the integer records against their lists: an index must be an integer
 // within the rows of its list, the kind code within 1..4. Returns the reason
 // of a refusal, empty when every record can be applied.
-QString CheckProjectRecords(const Brenak& app, const QStringList& values);
+QString CheckProjectRecords(const WindowState& app, const QStringList& values);
 
 // The 98 values of the project on the window, texts cut to the field width.
-QStringList CollectProjectRecords(const Brenak& app);
+QStringList CollectProjectRecords(const WindowState& app);
 
 // A value of a mark record counts as marked when it starts with T, t, Y or y.
 bool IsMarkedValue(const QString& value);

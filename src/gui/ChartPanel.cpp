@@ -1,6 +1,6 @@
 #include "gui/ChartPanel.h"
 
-#include "shell/NumberFormat.h"
+#include "form/NumberFormat.h"
 
 #include <QApplication>
 #include <QChart>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/ChartModel.h"
+#include "form/ChartModel.h"
 
 #include <QFrame>
 #include <QImage>

@@ -3,8 +3,8 @@
 #include "gui/ChartPanel.h"
 #include "gui/WindowServices.h"
 #include "gui/WindowWidgets.h"
-#include "shell/Brenak.h"
-#include "shell/StartUp.h"
+#include "app/Brenak.h"
+#include "app/StartUp.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 #include "gui/WindowPictures.h"
 
-#include "files/ProjectCommands.h"
+#include "app/ProjectCommands.h"
 #include "gui/ChartPanel.h"
 #include "gui/MainWindow.h"
 #include "gui/WindowServices.h"
-#include "shell/Brenak.h"
-#include "shell/NumberFormat.h"
-#include "shell/StartUp.h"
+#include "app/Brenak.h"
+#include "form/NumberFormat.h"
+#include "app/StartUp.h"
 
 #include <QPixmap>
 #include <cstdio>

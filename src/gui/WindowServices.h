@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/FileDialogs.h"
-#include "shell/MessageSink.h"
+#include "form/FileDialogs.h"
+#include "form/MessageSink.h"
 
 #include <QApplication>
 #include <QPointer>

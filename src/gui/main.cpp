@@ -8,8 +8,8 @@
 #include "gui/MainWindow.h"
 #include "gui/WindowServices.h"
 #include "report/ReportCommand.h"
-#include "shell/Brenak.h"
-#include "shell/StartUp.h"
+#include "app/Brenak.h"
+#include "app/StartUp.h"
 
 #include <QScreen>
 #include <QStringList>

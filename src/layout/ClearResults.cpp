@@ -1,6 +1,6 @@
 #include "layout/ClearResults.h"
 
-#include "shell/Brenak.h"
+#include "form/WindowState.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ void EmptyIfComputed(Form& form, const QString& name) {
 
 }  // namespace
 
-void ClearResults(Brenak& app) {
+void ClearResults(WindowState& app) {
   if (app.projectLoading) return;
   Form& form = app.form;
 

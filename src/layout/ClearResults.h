@@ -1,7 +1,7 @@
 #pragma once
 
-class Brenak;
+class WindowState;
 
 // Empties every computed field and result text, clears and hides the chart and
 // disables "Gráfica" and "Imprimir". Nothing while a project is being opened.
-void ClearResults(Brenak& app);
+void ClearResults(WindowState& app);

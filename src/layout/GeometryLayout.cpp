@@ -1,8 +1,8 @@
 #include "layout/GeometryLayout.h"
 
 #include "layout/LayerFields.h"
-#include "shell/Brenak.h"
-#include "shell/NumberFormat.h"
+#include "form/WindowState.h"
+#include "form/NumberFormat.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ void RebuildCoefList(Form& form, const QString& name, const QStringList& items, 
 void ShowInteriorVelocity(Form& form) { form.Show({"Editvelhi", "Labelvelhi"}); }
 void ShowExteriorVelocity(Form& form) { form.Show({"Editvelhe", "Labelvelhe"}); }
 
-void ResetLayout(Brenak& app) {
+void ResetLayout(WindowState& app) {
   Form& form = app.form;
   form.Show({"Label19", "EditTi", "Label11", "EditTe", "Label12", "EditTsuelo", "Label30", "PanelExterior"});
   form.SetText("LabelTituloExt", QStringLiteral("Exterior"));
@@ -57,7 +57,7 @@ void ResetLayout(Brenak& app) {
 // The final water temperature proposed for condition 6 of a pipe in air: just
 // below the interior temperature. A project being opened keeps its own value,
 // and no proposal is made from an interior temperature that is no number.
-void ProposeFinalTemperature(Brenak& app) {
+void ProposeFinalTemperature(WindowState& app) {
   if (app.projectLoading || app.projectLoading.JustOpened()) return;
   const std::optional<float> ti = TryParseNumber(app.form.Text("EditTi"));
   if (!ti) return;
@@ -67,7 +67,7 @@ void ProposeFinalTemperature(Brenak& app) {
 enum class ConditionCase { Plate, PipeInAir, BuriedPipe, Sphere };
 
 // The fields of the design condition in force (thickness target only).
-void ShowConditionFields(Brenak& app, ConditionCase which, int condition) {
+void ShowConditionFields(WindowState& app, ConditionCase which, int condition) {
   Form& form = app.form;
   const bool interiorCalculated = form.Index("RGhi") >= 2;
   const bool exteriorCalculated = form.Index("RGhe") >= 2;
@@ -117,7 +117,7 @@ void ShowConditionFields(Brenak& app, ConditionCase which, int condition) {
   }
 }
 
-void LayoutPlate(Brenak& app) {
+void LayoutPlate(WindowState& app) {
   Form& form = app.form;
   RebuildCoefList(form, "RGhi", kCoefAir);
   RebuildCoefList(form, "RGhe", kCoefAir);
@@ -146,7 +146,7 @@ void LayoutPlate(Brenak& app) {
   }
 }
 
-void LayoutPipe(Brenak& app) {
+void LayoutPipe(WindowState& app) {
   Form& form = app.form;
   const bool buried = app.IsBuriedPipe();
   RebuildCoefList(form, "RGhi", kCoefWater);
@@ -187,7 +187,7 @@ void LayoutPipe(Brenak& app) {
   if (form.Index("RadioGroupTempAgua") == 0) form.Show({"EditLongitud", "LabelLongitud"});
 }
 
-void LayoutSphere(Brenak& app) {
+void LayoutSphere(WindowState& app) {
   Form& form = app.form;
   // A sphere's coefficients cannot be calculated.
   RebuildCoefList(form, "RGhi", kCoefNoCalc, 1);
@@ -201,7 +201,7 @@ void LayoutSphere(Brenak& app) {
   }
 }
 
-void LayoutSpecial(Brenak& app) {
+void LayoutSpecial(WindowState& app) {
   Form& form = app.form;
   const bool tank = app.IsTank();
   // A tank's interior coefficient cannot be calculated.
@@ -222,7 +222,7 @@ void LayoutSpecial(Brenak& app) {
 
 }  // namespace
 
-void ApplyGeometryLayout(Brenak& app) {
+void ApplyGeometryLayout(WindowState& app) {
   if (app.projectLoading) return;
   UpdateLayerFields(app);
   ResetLayout(app);
@@ -236,7 +236,7 @@ void ApplyGeometryLayout(Brenak& app) {
   LayoutInteriorPanel(app);
 }
 
-void LayoutInteriorPanel(Brenak& app) {
+void LayoutInteriorPanel(WindowState& app) {
   Form& form = app.form;
   form.Hide({"EditAnchura", "LabelAnchura", "EditAlthi", "LabelAlthi", "Editemisionhi", "Labelemisionhi",
              "SpeedButton21", "Editvelhi", "Labelvelhi", "EditCoefInt", "Labelhi", "Edithci", "Labelhci", "Edithri",
@@ -282,7 +282,7 @@ void LayoutInteriorPanel(Brenak& app) {
   }
 }
 
-void LayoutExteriorPanel(Brenak& app) {
+void LayoutExteriorPanel(WindowState& app) {
   Form& form = app.form;
   form.Hide({"EditDensidad", "LabelDensidad", "EditHumedad", "LabelHumedad", "EditkTerreno", "LabelkTerreno",
              "EditProfundidad", "LabelProfundidad", "RGAmbientehe", "EditAlthe", "LabelAlthe", "Editemisionhe",

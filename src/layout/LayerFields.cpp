@@ -1,7 +1,7 @@
 #include "layout/LayerFields.h"
 
 #include "layout/ClearResults.h"
-#include "shell/Brenak.h"
+#include "form/WindowState.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ bool ValidRow(int n) { return n >= 1 && n <= kRows; }
 
 }  // namespace
 
-void UpdateLayerFields(Brenak& app) {
+void UpdateLayerFields(WindowState& app) {
   Form& form = app.form;
   const int layers = app.LayerCount();
 
@@ -57,7 +57,7 @@ void UpdateLayerFields(Brenak& app) {
   }
 }
 
-void MarkInsulationLayer(Brenak& app, int layer) {
+void MarkInsulationLayer(WindowState& app, int layer) {
   if (!ValidRow(layer) || app.projectLoading) return;
   Form& form = app.form;
   if (!form.Checked(Mark(layer)) || !app.ThicknessTarget()) return;
@@ -81,14 +81,14 @@ void MarkInsulationLayer(Brenak& app, int layer) {
   ClearResults(app);
 }
 
-void EnterLayerConductivity(Brenak& app, int layer) {
+void EnterLayerConductivity(WindowState& app, int layer) {
   if (!ValidRow(layer) || app.projectLoading) return;
   app.form.SetState(Conductivity(layer), FieldState::Entered);
   app.form.SetState(Resistance(layer), FieldState::Computed);
   ClearResults(app);
 }
 
-void EnterLayerResistance(Brenak& app, int layer) {
+void EnterLayerResistance(WindowState& app, int layer) {
   if (!ValidRow(layer) || app.projectLoading) return;
   // The insulation layer's resistance is the solver's result, never an input.
   if (app.form.Checked(Mark(layer))) return;
@@ -97,19 +97,19 @@ void EnterLayerResistance(Brenak& app, int layer) {
   ClearResults(app);
 }
 
-void EnterBoxConductivity(Brenak& app) {
+void EnterBoxConductivity(WindowState& app) {
   app.form.SetState("EditkCaja", FieldState::Entered);
   app.form.SetState("EditRTCaja", FieldState::Computed);
   ClearResults(app);
 }
 
-void EnterBoxResistance(Brenak& app) {
+void EnterBoxResistance(WindowState& app) {
   app.form.SetState("EditkCaja", FieldState::Computed);
   app.form.SetState("EditRTCaja", FieldState::Entered);
   ClearResults(app);
 }
 
-void ApplyBoxMaterial(Brenak& app) {
+void ApplyBoxMaterial(WindowState& app) {
   Form& form = app.form;
   const bool air = form.Index("ComboBoxCaja") == 1;
   form.SetState("EditeCaja", FieldState::Entered);

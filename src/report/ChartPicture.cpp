@@ -1,6 +1,6 @@
 #include "report/ReportPictures.h"
-#include "results/ChartModel.h"
-#include "shell/NumberFormat.h"
+#include "form/ChartModel.h"
+#include "form/NumberFormat.h"
 
 #include <QFont>
 #include <QFontMetricsF>

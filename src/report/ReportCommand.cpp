@@ -1,42 +1,15 @@
 #include "report/ReportCommand.h"
 
-#include "files/ProjectCommands.h"
+#include "files/ProjectFolders.h"
 #include "report/ReportFiles.h"
 #include "report/ReportWriter.h"
-#include "shell/Brenak.h"
+#include "form/WindowState.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
-
-namespace {
-
-bool UsableFolder(const QString& path) {
-  if (path.isEmpty() || !QDir().mkpath(path)) return false;
-  const QFileInfo info(path);
-  return info.isDir() && info.isWritable();
-}
-
-}  // namespace
-
-QString ReportsFolder(const Brenak& app) {
-  const QString projects = ProjectsFolder(app);
-  if (!projects.isEmpty()) {
-    const QString beside = QDir::cleanPath(QFileInfo(projects).absoluteDir().filePath(QStringLiteral("informes")));
-    if (UsableFolder(beside)) return beside;
-  } else if (!app.programFolder.isEmpty()) {
-    const QString beside = QDir::cleanPath(QDir(app.programFolder).filePath(QStringLiteral("informes")));
-    if (UsableFolder(beside)) return beside;
-  }
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (!documents.isEmpty()) {
-    const QString inDocuments = QDir(documents).filePath(QStringLiteral("informes"));
-    if (UsableFolder(inDocuments)) return inDocuments;
-  }
-  return {};
-}
 
 QString NewReportName(const QString& folder, const QDateTime& when, const QString& suffix) {
   const QString stem = QStringLiteral("Informe ") + when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
@@ -47,7 +20,7 @@ QString NewReportName(const QString& folder, const QDateTime& when, const QStrin
   return name;
 }
 
-QString DesktopReportService::NewReportPath(const Brenak& app) {
+QString DesktopReportService::NewReportPath(const WindowState& app) {
   const QString folder = ReportsFolder(app);
   return folder.isEmpty() ? QString() : NewReportName(folder, QDateTime::currentDateTime());
 }
@@ -56,7 +29,7 @@ bool DesktopReportService::OpenReport(const QString& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void PrintReport(Brenak& app) {
+void PrintReport(WindowState& app) {
   DesktopReportService standIn;
   ReportService& service = app.report ? *app.report : standIn;
   service.Disconnect();

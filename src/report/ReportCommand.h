@@ -7,12 +7,7 @@
 #include <QDateTime>
 #include <QString>
 
-class Brenak;
-
-// The folder reports are written to: "informes" beside the projects folder,
-// created when missing; when it cannot be written, "informes" in the user's
-// documents. Empty when neither can be made.
-QString ReportsFolder(const Brenak& app);
+class WindowState;
 
 // A file name in `folder` that no file has yet, from the time of the report:
 // "Informe 2024-05-01 10.32.05.odt", then "... (2).odt" and so on.
@@ -25,7 +20,7 @@ class DesktopReportService : public ReportService {
   void Disconnect() override { document_.Disconnect(); }
   FileReportDocument& Document() override { return document_; }
   ReportPictures& Pictures() override { return pictures_; }
-  QString NewReportPath(const Brenak& app) override;
+  QString NewReportPath(const WindowState& app) override;
   bool OpenReport(const QString& path) override;
 
  private:
@@ -38,4 +33,4 @@ class DesktopReportService : public ReportService {
 // "Atención" box says so and nothing else happens; when no application opens
 // it, a box says where it is. Uses app.report, or the desktop service when the
 // window has none.
-void PrintReport(Brenak& app);
+void PrintReport(WindowState& app);

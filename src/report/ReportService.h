@@ -2,13 +2,13 @@
 
 #include <QString>
 
-class Brenak;
+class WindowState;
 class FileReportDocument;
 class ReportPictures;
 
 // The owner of the report document: the connection that the last "Imprimir"
 // left open, the pictures a report shows, where reports are written and how
-// they are opened. Brenak::report points to one; "Calcular" and "Imprimir"
+// they are opened. WindowState::report points to one; "Calcular" and "Imprimir"
 // drop the connection first.
 class ReportService {
  public:
@@ -22,7 +22,7 @@ class ReportService {
   virtual ReportPictures& Pictures() = 0;
   // A file name not used yet in the folder of reports; empty when no folder
   // for reports can be made.
-  virtual QString NewReportPath(const Brenak& app) = 0;
+  virtual QString NewReportPath(const WindowState& app) = 0;
   // Opens a written report with the desktop's default application. False when
   // no application took it.
   virtual bool OpenReport(const QString& path) = 0;

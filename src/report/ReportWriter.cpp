@@ -2,8 +2,8 @@
 
 #include "report/ReportDocument.h"
 #include "report/ReportPictures.h"
-#include "shell/Brenak.h"
-#include "shell/NumberFormat.h"
+#include "form/WindowState.h"
+#include "form/NumberFormat.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ void TabRun(ReportDocument& doc, const QString& text) { AppendRun(doc, text, Run
 
 // Writes the interior or exterior temperature line: the temperature, and the
 // relative humidity beside it when the window asks for it.
-void TemperatureLine(ReportDocument& doc, const Brenak& app, const char* temperatureField,
+void TemperatureLine(ReportDocument& doc, const WindowState& app, const char* temperatureField,
                      const char* humidityField, const QString& temperatureCaption, const QString& humidityCaption) {
   const bool temperatureShown = app.form.Visible(temperatureField);
   const bool humidityShown = app.form.Visible(humidityField);
@@ -29,12 +29,12 @@ void TemperatureLine(ReportDocument& doc, const Brenak& app, const char* tempera
 }
 
 // A line of a calculated coefficient's data ("Altura: = 3 m"), when the field is shown.
-void DataLine(ReportDocument& doc, const Brenak& app, const char* field, const QString& caption,
+void DataLine(ReportDocument& doc, const WindowState& app, const char* field, const QString& caption,
               const QString& unit) {
   if (app.form.Visible(field)) Line(doc, Blanks(20) + caption + app.form.Text(field) + unit);
 }
 
-void ConvectionLines(ReportDocument& doc, const Brenak& app, const char* convectionField, bool laminar,
+void ConvectionLines(ReportDocument& doc, const WindowState& app, const char* convectionField, bool laminar,
                      const char* radiationField) {
   DataLine(doc, app, convectionField,
            laminar ? QStringLiteral("Coef.convección laminar: = ") : QStringLiteral("Coef.convección turbulenta: = "),
@@ -42,7 +42,7 @@ void ConvectionLines(ReportDocument& doc, const Brenak& app, const char* convect
   DataLine(doc, app, radiationField, QStringLiteral("Coef.radiación: = "), QStringLiteral(" W/m2ºC"));
 }
 
-void InteriorCoefficientLines(ReportDocument& doc, const Brenak& app) {
+void InteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
   const bool plate = app.IsPlate();
   const QString hint = app.form.Text("EditCoefInt") + QStringLiteral(" W/m2ºC");
   switch (app.form.Index("RGhi")) {
@@ -74,7 +74,7 @@ void InteriorCoefficientLines(ReportDocument& doc, const Brenak& app) {
   }
 }
 
-void ExteriorCoefficientLines(ReportDocument& doc, const Brenak& app) {
+void ExteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
   const QString hext = app.form.Text("EditCoefext") + QStringLiteral(" W/m2ºC");
   switch (app.form.Index("RGhe")) {
     case 0:
@@ -98,7 +98,7 @@ void ExteriorCoefficientLines(ReportDocument& doc, const Brenak& app) {
   }
 }
 
-void SoilLines(ReportDocument& doc, const Brenak& app) {
+void SoilLines(ReportDocument& doc, const WindowState& app) {
   if (app.form.Visible("EditTsuelo"))
     Line(doc, Blanks(11) + QStringLiteral("Tsuelo = ") + app.form.Text("EditTsuelo") + QStringLiteral(" ºC"));
   else
@@ -115,7 +115,7 @@ void SoilLines(ReportDocument& doc, const Brenak& app) {
                 QStringLiteral(" m"));
 }
 
-void LayerTable(ReportDocument& doc, const Brenak& app) {
+void LayerTable(ReportDocument& doc, const WindowState& app) {
   const bool vapour = app.form.Visible("Editrv1");
   Line(doc, QStringLiteral("Datos diferentes capas material"));
   SetReportFont(doc, QStringLiteral("Normal"), 10);
@@ -165,29 +165,29 @@ QString Cell(const QString& text, bool shown, int decimals) {
 }
 
 // Condition lines shared by several element kinds.
-QString PercentageLine(const Brenak& app) {
+QString PercentageLine(const WindowState& app) {
   return QStringLiteral("Reducción al ") + app.form.Text("EditCondicionPor") +
          QStringLiteral(" % del flujo de calor de elemento sin aislamiento");
 }
-QString SurfaceTemperatureLine(const Brenak& app) {
+QString SurfaceTemperatureLine(const WindowState& app) {
   return QStringLiteral("Imposición de una temperatura superficial exterior de ") + app.form.Text("EditCondicionTe") +
          QStringLiteral(" ºC");
 }
-QString HeatFlowLine(const Brenak& app) {
+QString HeatFlowLine(const WindowState& app) {
   return QStringLiteral("Imposición de un flujo de calor de ") + app.form.Text("EditCondicionQ") + QStringLiteral("W");
 }
-QString LinearHeatFlowLine(const Brenak& app) {
+QString LinearHeatFlowLine(const WindowState& app) {
   return QStringLiteral("Imposición de una densidad lineal de flujo de calor de ") + app.form.Text("EditCondicionQ") +
          QStringLiteral("W/m");
 }
-QString LinearResistanceLine(const Brenak& app) {
+QString LinearResistanceLine(const WindowState& app) {
   return QStringLiteral("Conseguir una resistencia térmica lineal de ") + app.form.Text("EditCondicionRT") +
          QStringLiteral(" mºC/W");
 }
 const QString kEconomic = QStringLiteral("Espesor económico");
 const QString kNoExteriorCondensation = QStringLiteral("Evitar condensaciones exteriores");
 
-std::optional<QString> PlateCondition(const Brenak& app, int row) {
+std::optional<QString> PlateCondition(const WindowState& app, int row) {
   switch (row) {
     case 0:
       return QStringLiteral("Imposición de una densidad superficial de flujo de calor de ") +
@@ -207,7 +207,7 @@ std::optional<QString> PlateCondition(const Brenak& app, int row) {
   }
 }
 
-std::optional<QString> PipeInAirCondition(const Brenak& app, int row) {
+std::optional<QString> PipeInAirCondition(const WindowState& app, int row) {
   switch (row) {
     case 0: return LinearHeatFlowLine(app);
     case 1: return PercentageLine(app);
@@ -225,7 +225,7 @@ std::optional<QString> PipeInAirCondition(const Brenak& app, int row) {
   }
 }
 
-std::optional<QString> SphereCondition(const Brenak& app, int row) {
+std::optional<QString> SphereCondition(const WindowState& app, int row) {
   switch (row) {
     case 0: return HeatFlowLine(app);
     case 1: return PercentageLine(app);
@@ -239,7 +239,7 @@ std::optional<QString> SphereCondition(const Brenak& app, int row) {
   }
 }
 
-std::optional<QString> DuctCondition(const Brenak& app, int row) {
+std::optional<QString> DuctCondition(const WindowState& app, int row) {
   switch (row) {
     case 0: return HeatFlowLine(app);
     case 1: return PercentageLine(app);
@@ -252,7 +252,7 @@ std::optional<QString> DuctCondition(const Brenak& app, int row) {
   }
 }
 
-std::optional<QString> TankCondition(const Brenak& app, int row) {
+std::optional<QString> TankCondition(const WindowState& app, int row) {
   switch (row) {
     case 0: return HeatFlowLine(app);
     case 1: return PercentageLine(app);
@@ -305,7 +305,7 @@ void WriteLayerRow(ReportDocument& doc, const QString& name, const QString& thic
   Line(doc, row);
 }
 
-std::optional<QString> DesignConditionLine(const Brenak& app) {
+std::optional<QString> DesignConditionLine(const WindowState& app) {
   switch (app.kind) {
     case GeometryKind::Plate: return PlateCondition(app, app.form.Index("RadioGroupCondicionP"));
     case GeometryKind::Pipe:
@@ -323,7 +323,7 @@ std::optional<QString> DesignConditionLine(const Brenak& app) {
   return std::nullopt;
 }
 
-QString ElementDrawingName(const Brenak& app) {
+QString ElementDrawingName(const WindowState& app) {
   switch (app.kind) {
     case GeometryKind::Plate:
       switch (app.form.Index("RGTipoPared")) {
@@ -348,7 +348,7 @@ QString ElementDrawingName(const Brenak& app) {
   return QStringLiteral("ImagePared");
 }
 
-bool WriteReport(Brenak& app, ReportDocument& doc, ReportPictures& pictures) {
+bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures) {
   // Without the document application nothing can be written: say so and stop.
   if (!doc.Connect()) {
     app.messages.Show({QStringLiteral("Error"), QStringLiteral("Word may not be installed"), MessageButtons::Yes});

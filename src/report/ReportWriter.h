@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-class Brenak;
+class WindowState;
 class ReportDocument;
 class ReportPictures;
 
@@ -35,12 +35,12 @@ void WriteLayerRow(ReportDocument& doc, const QString& name, const QString& thic
 
 // The line that states the design condition of the case; nothing for a row the
 // condition list of the element does not have.
-std::optional<QString> DesignConditionLine(const Brenak& app);
+std::optional<QString> DesignConditionLine(const WindowState& app);
 
 // The name of the window's picture of the element on the window.
-QString ElementDrawingName(const Brenak& app);
+QString ElementDrawingName(const WindowState& app);
 
 // Writes the report of what the window shows into a new document. False when
 // the document application cannot be reached: a box says so and nothing is
 // written.
-bool WriteReport(Brenak& app, ReportDocument& doc, ReportPictures& pictures);
+bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures);

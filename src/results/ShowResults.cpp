@@ -1,10 +1,11 @@
 #include "results/ShowResults.h"
 
 #include "engine/FluidTemperature.h"
+#include "engine/ResultFigures.h"
 #include "engine/LayerStack.h"
 #include "engine/Moisture.h"
-#include "shell/Brenak.h"
-#include "shell/NumberFormat.h"
+#include "form/WindowState.h"
+#include "form/NumberFormat.h"
 
 namespace {
 
@@ -12,54 +13,7 @@ QString FF(double value, int precision, int digits) { return FormatFixed(value, 
 
 }  // namespace
 
-namespace {
-
-// Outer perimeter of a duct's wall at mid-thickness, m.
-double DuctPerimeter(const CalcInputs& in, const Results& r) {
-  float total = 0;
-  for (int i = 1; i <= r.layerCount; ++i) total += static_cast<float>(double(r.thicknesses[i]) * 0.001);
-  return DuctWallPerimeter(total, in.ductWidth, in.interiorHeight);
-}
-
-// Heat flow of a tank: the flow per metre of cylinder spread evenly over the
-// lateral wall and both ends.
-double TankHeatFlow(const CalcInputs& in, float q) {
-  const double Dm = double(in.interiorDiameter) * 0.001;
-  const double circumference = 0.0031416 * double(in.interiorDiameter);
-  return (q / circumference) * (circumference * Dm * 0.25 * 2 + circumference * in.length);
-}
-
-}  // namespace
-
-QVector<double> ResultFigures(const CalcInputs& in, const Results& r) {
-  QVector<double> figures;
-  const double R = r.resistanceTotal, q = r.heatFlow;
-  figures << R << q << r.interiorCoef << r.exteriorCoef << r.insulationThickness << r.insulationResistance;
-  for (int i = 0; i <= r.layerCount; ++i) {
-    figures << r.temperatures[i] << r.resistances[i];
-    if (r.hasDewPoints) figures << r.dewPoints[i];
-  }
-  figures << r.resistances[10];
-  if (in.IsPlate()) figures << 1 / R;
-  if (in.IsTank()) figures << TankHeatFlow(in, r.heatFlow);
-  if (in.IsDuct()) {
-    const double P = DuctPerimeter(in, r);
-    figures << R / P << q * P << q * P / (2 * double(in.ductWidth) + 2 * double(in.interiorHeight));
-    if (!in.thicknessTarget && in.airEstimate) {
-      const FluidEnd end = FinalAirTemperature(in, static_cast<float>(R / P));
-      figures << end.finalTemperature << end.totalHeatFlow;
-    }
-  }
-  if (in.IsPipe() && !in.thicknessTarget && in.waterEstimate) {
-    const FluidEnd end = FinalWaterTemperature(in, r.resistanceTotal, in.IsBuried() ? in.soilTemperature : in.Te);
-    figures << end.finalTemperature << end.totalHeatFlow;
-  }
-  for (const QPointF& p : r.profile) figures << p.x() << p.y();
-  figures << r.boxTemperature;
-  return figures;
-}
-
-void ShowResults(Brenak& app, const CalcInputs& in, const Results& r) {
+void ShowResults(WindowState& app, const CalcInputs& in, const Results& r) {
   Form& form = app.form;
   const int n = r.layerCount;
 
@@ -76,7 +30,7 @@ void ShowResults(Brenak& app, const CalcInputs& in, const Results& r) {
 
   const float R = r.resistanceTotal;
   const float q = r.heatFlow;
-  const double perimeter = in.IsDuct() ? DuctPerimeter(in, r) : 0;
+  const double perimeter = in.IsDuct() ? ResultsDuctPerimeter(in, r) : 0;
 
   if (in.IsPlate()) {
     form.SetText("LabelRT", "Coef. global de transferencia de calor " + FF(1 / double(R), 6, 3) + " W/m2ºC");
@@ -148,7 +102,7 @@ void ShowResults(Brenak& app, const CalcInputs& in, const Results& r) {
   }
 }
 
-void EconomicResults(Brenak& app, const CalcInputs& in, const EconomicOutcome& o) {
+void EconomicResults(WindowState& app, const CalcInputs& in, const EconomicOutcome& o) {
   Form& form = app.form;
   form.Show("PanelEconomico");
   QString unit;

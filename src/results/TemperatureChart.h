@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/CalcInputs.h"
-#include "results/ChartModel.h"
+#include "form/ChartModel.h"
 
 #include <QPointF>
 #include <QVector>

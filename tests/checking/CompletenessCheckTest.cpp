@@ -1,7 +1,7 @@
 #include "checking/CompletenessCheck.h"
 
-#include "shell/Brenak.h"
-#include "shell/StartUp.h"
+#include "app/Brenak.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "checking/FieldValidation.h"
 
-#include "shell/Brenak.h"
-#include "shell/NumberFormat.h"
+#include "app/Brenak.h"
+#include "form/NumberFormat.h"
 
 #include <gtest/gtest.h>
 

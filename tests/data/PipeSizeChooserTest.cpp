@@ -1,9 +1,9 @@
-#include "data/Choosers.h"
+#include "app/Choosers.h"
 #include "data/ReferenceTables.h"
 
-#include "shell/Brenak.h"
-#include "shell/NumberFormat.h"
-#include "shell/StartUp.h"
+#include "app/Brenak.h"
+#include "form/NumberFormat.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 

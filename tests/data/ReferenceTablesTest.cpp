@@ -1,8 +1,8 @@
-#include "data/Choosers.h"
+#include "app/Choosers.h"
 #include "data/ReferenceTables.h"
 
-#include "shell/Brenak.h"
-#include "shell/NumberFormat.h"
+#include "app/Brenak.h"
+#include "form/NumberFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Whole calculations on the window model: inputs set as a user would, results
 // read back as the window shows them.
-#include "engine/Calculation.h"
-#include "shell/Brenak.h"
-#include "shell/NumberFormat.h"
-#include "shell/StartUp.h"
+#include "app/CalculationRun.h"
+#include "app/Brenak.h"
+#include "form/NumberFormat.h"
+#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // "brenak-cli calc NAME.txt --decimal-separator ." prints). Run with
 // BRENAK_UPDATE_GOLDEN=1 to write the stored states anew, then read the diff.
 
-#include "files/CalcCommand.h"
-#include "shell/NumberFormat.h"
+#include "app/ProjectCalculation.h"
+#include "form/NumberFormat.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,7 +72,7 @@ class GoldenCases : public ::testing::TestWithParam<std::string> {
 
 TEST_P(GoldenCases, WindowAfterOpeningMatchesTheStoredState) {
   const QString name = QString::fromStdString(GetParam());
-  const CalcOutcome outcome = CalculateProjectFile(CasesDir() + '/' + name + ".txt", QStringLiteral("/opt/brenak"));
+  const CalculatedProject outcome = CalculateProjectFile(CasesDir() + '/' + name + ".txt", QStringLiteral("/opt/brenak"));
   const QJsonObject& actual = outcome.json;
 
   QFile stored(CasesDir() + '/' + name + ".json");

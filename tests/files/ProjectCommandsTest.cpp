@@ -1,12 +1,13 @@
-#include "files/ProjectCommands.h"
+#include "app/ProjectCommands.h"
+#include "files/ProjectFolders.h"
 
 #include "files/ProjectFile.h"
-#include "shell/Brenak.h"
-#include "shell/Commands.h"
-#include "shell/FileDialogs.h"
-#include "shell/FormJson.h"
-#include "shell/NumberFormat.h"
-#include "shell/StartUp.h"
+#include "app/Brenak.h"
+#include "app/Commands.h"
+#include "form/FileDialogs.h"
+#include "form/FormJson.h"
+#include "form/NumberFormat.h"
+#include "app/StartUp.h"
 
 #include <QDir>
 #include <QFile>

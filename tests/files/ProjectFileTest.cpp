@@ -1,6 +1,6 @@
 #include "files/ProjectFile.h"
 
-#include "shell/Brenak.h"
+#include "app/Brenak.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

@@ -6,11 +6,11 @@
 // process and from main) and, for every project in the test cases, how long a
 // click on "Calcular" takes until the window has been repainted.
 
-#include "files/ProjectCommands.h"
+#include "app/ProjectCommands.h"
 #include "gui/MainWindow.h"
 #include "gui/WindowServices.h"
-#include "shell/Brenak.h"
-#include "shell/StartUp.h"
+#include "app/Brenak.h"
+#include "app/StartUp.h"
 
 #include <QDir>
 #include <QElapsedTimer>

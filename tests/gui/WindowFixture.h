@@ -3,9 +3,9 @@
 #include "gui/ChartPanel.h"
 #include "gui/MainWindow.h"
 #include "gui/WindowWidgets.h"
-#include "shell/Brenak.h"
-#include "shell/NumberFormat.h"
-#include "shell/StartUp.h"
+#include "app/Brenak.h"
+#include "form/NumberFormat.h"
+#include "app/StartUp.h"
 
 #include <QAbstractButton>
 #include <QApplication>

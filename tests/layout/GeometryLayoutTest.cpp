@@ -1,6 +1,6 @@
 #include "layout/ClearResults.h"
 #include "layout/GeometryLayout.h"
-#include "shell/WindowFixture.h"
+#include "app/WindowFixture.h"
 
 namespace {
 

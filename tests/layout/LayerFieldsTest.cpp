@@ -1,6 +1,6 @@
 #include "checking/CompletenessCheck.h"
 #include "layout/ClearResults.h"
-#include "shell/WindowFixture.h"
+#include "app/WindowFixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "report/ReportCommand.h"
 #include "report/ReportTestSupport.h"
-#include "shell/WindowFixture.h"
+#include "app/WindowFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +18,7 @@ class RecordingService : public DesktopReportService {
     opened << path;
     return opens;
   }
-  QString NewReportPath(const Brenak& app) override {
+  QString NewReportPath(const WindowState& app) override {
     return fixedPath.isEmpty() ? DesktopReportService::NewReportPath(app) : fixedPath;
   }
   bool opens = true;

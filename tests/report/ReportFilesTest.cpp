@@ -1,10 +1,10 @@
-#include "files/ProjectCommands.h"
+#include "app/ProjectCommands.h"
 #include "report/ReportContent.h"
 #include "report/ReportFiles.h"
 #include "report/ReportTestSupport.h"
 #include "report/ReportWriter.h"
-#include "results/ChartModel.h"
-#include "shell/WindowFixture.h"
+#include "form/ChartModel.h"
+#include "app/WindowFixture.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

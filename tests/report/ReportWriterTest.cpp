@@ -1,7 +1,7 @@
 #include "report/ReportTestSupport.h"
 #include "report/ReportWriter.h"
-#include "shell/Commands.h"
-#include "shell/WindowFixture.h"
+#include "app/Commands.h"
+#include "app/WindowFixture.h"
 
 #include <gtest/gtest.h>
 

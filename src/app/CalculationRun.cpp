@@ -1,0 +1,76 @@
+#include "app/CalculationRun.h"
+
+#include "app/CalculationInputs.h"
+#include "engine/CalcOutcome.h"
+#include "form/NumberFormat.h"
+#include "form/WindowState.h"
+#include "layout/ClearResults.h"
+#include "results/ShowResults.h"
+#include "results/TemperatureChart.h"
+
+#include <cmath>
+
+namespace {
+
+void ShowOutcomeResults(WindowState& app, const CalcInputs& in, const CalcOutcome& outcome) {
+  const Results& r = outcome.results;
+  FillTemperatureChart(app.chart, in, r.profile);
+  if (r.hasBox) app.form.SetText("LTCaja", FormatFixed(r.boxTemperature, 5, 2));
+  if (r.hasDewPoints) FillDewPointSeries(app.chart, r.dewPointProfile);
+  ShowResults(app, in, r);
+  if (outcome.economic) EconomicResults(app, in, outcome.economicOutcome);
+}
+
+void ShowBareElementLine(WindowState& app, const BareElementLine& line) {
+  const char* label = line.slot == BareElementLine::Slot::HeatFlow ? "LabelQ" : "LabelRT";
+  app.form.SetText(label, line.caption + FormatFixed(line.value, 6, line.decimals) + line.unit);
+}
+
+// A figure that is not a finite number (a pipe of no diameter gives an infinite
+// box resistance) leaves its field empty instead of showing "INF".
+void WriteFigure(WindowState& app, const char* name, float value, int decimals) {
+  app.form.SetText(name, std::isfinite(value) ? FormatFixed(value, 6, decimals) : QString());
+}
+
+void WriteEngineFigures(WindowState& app, const EngineFigures& f) {
+  if (f.interiorCalculated) {
+    WriteFigure(app, "Edithci", f.interiorConvection, 2);
+    WriteFigure(app, "Edithri", f.interiorRadiation, 2);
+  }
+  if (f.exteriorCalculated) {
+    WriteFigure(app, "Edithce", f.exteriorConvection, 2);
+    WriteFigure(app, "Edithre", f.exteriorRadiation, 2);
+  }
+  if (f.soilCalculated) WriteFigure(app, "EditkTerreno", f.soilConductivity, 3);
+  if (f.boxCalculated) WriteFigure(app, "EditRTCaja", f.boxResistance, 3);
+}
+
+}  // namespace
+
+void RunCalculation(WindowState& app) {
+  const CalcInputs in = ReadCalcInputs(app);
+  app.absurdData = false;
+  app.form.Show("Label10");
+  app.form.Hide("LabelTlateral");
+  if (in.IsTank()) app.form.Show("LabelTlateral");
+
+  const CalcOutcome outcome = Calculate(in);
+  for (const CalcEvent& event : outcome.events) {
+    switch (event.kind) {
+      case CalcEvent::Kind::Message:
+        app.messages.Show({event.message.caption, event.message.text, MessageButtons::OkCancel});
+        break;
+      case CalcEvent::Kind::BareElementLine:
+        ShowBareElementLine(app, event.line);
+        break;
+      case CalcEvent::Kind::Results:
+        ShowOutcomeResults(app, in, outcome);
+        break;
+    }
+  }
+  WriteEngineFigures(app, outcome.figures);
+  app.interiorLaminar = outcome.interiorLaminar;
+  app.exteriorLaminar = outcome.exteriorLaminar;
+  app.absurdData = outcome.absurdData;
+  if (app.absurdData) ClearResults(app);
+}

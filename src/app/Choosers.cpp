@@ -1,0 +1,135 @@
+#include "app/Choosers.h"
+
+#include "data/ReferenceTables.h"
+#include "layout/ClearResults.h"
+#include "layout/GeometryLayout.h"
+#include "layout/LayerFields.h"
+#include "app/Brenak.h"
+#include "form/NumberFormat.h"
+
+namespace {
+
+const QString kMaterialPanel = QStringLiteral("PMateriales");
+const QString kInsulationList = QStringLiteral("RGAislantes");
+const QString kPipeMaterialList = QStringLiteral("RGMatTuberias");
+const QString kPlateMaterialList = QStringLiteral("RGMatPlacas");
+const QString kInsulationApply = QStringLiteral("SpeedButton17");
+
+// The selected row of a list, when it names an entry of the table.
+template <typename Entry>
+const Entry* Selected(const Form& form, const QString& list, const std::vector<Entry>& table) {
+  const int row = form.Index(list);
+  if (row < 0 || row >= static_cast<int>(table.size())) return nullptr;
+  return &table[row];
+}
+
+// A layer that receives a conductivity is described by it from then on: had its
+// resistance stayed the entered value, the chosen material would be dropped
+// silently and the next calculation would use the old resistance.
+void DescribeByConductivity(Brenak& app, int layer) {
+  if (app.form.IsComputed("Edit" + QString::number(layer) + "k")) EnterLayerConductivity(app, layer);
+}
+
+void WriteMaterial(Brenak& app, int layer, const MaterialEntry& material) {
+  if (layer < 1 || layer > 6) return;
+  const QString row = QString::number(layer);
+  DescribeByConductivity(app, layer);
+  app.form.SetText("ENombre" + row, material.layerName);
+  app.form.SetText("Edit" + row + "k", FormatFixed(material.conductivity, 6, 3));
+  app.form.SetText("Editrv" + row, FormatFixed(material.vapourResistivity, 6, 2));
+}
+
+}  // namespace
+
+void OpenMaterialChooser(Brenak& app, int layer, bool markShown, bool markSet) {
+  Form& form = app.form;
+  form.Show(kMaterialPanel);
+  form.Hide(kInsulationList);
+  form.Hide(kPipeMaterialList);
+  form.Hide(kPlateMaterialList);
+  const QString& kindList = app.IsPipe() ? kPipeMaterialList : kPlateMaterialList;
+  if (markShown) {
+    form.Hide(kInsulationApply);
+    form.Show(markSet ? kInsulationList : kindList);
+  } else {
+    form.Show(kInsulationApply);
+    form.Show(kInsulationList);
+    form.Show(kindList);
+  }
+  app.chooserTarget = layer;
+  app.materialTarget = layer;
+}
+
+void ApplyMaterialChooser(Brenak& app, bool insulationButton) {
+  Form& form = app.form;
+  const MaterialEntry* chosen = nullptr;
+  if (insulationButton) {
+    chosen = Selected(form, kInsulationList, InsulatingMaterials());
+  } else if (!form.Visible(kInsulationApply) && form.Visible(kInsulationList)) {
+    chosen = Selected(form, kInsulationList, InsulatingMaterials());
+  } else if (form.Visible(kPipeMaterialList)) {
+    chosen = Selected(form, kPipeMaterialList, PipeMaterials());
+  } else if (form.Visible(kPlateMaterialList)) {
+    chosen = Selected(form, kPlateMaterialList, PlateMaterials());
+  }
+  if (chosen) WriteMaterial(app, app.materialTarget, *chosen);
+  form.Hide(kMaterialPanel);
+}
+
+void OpenPipeSizeChooser(Brenak& app) {
+  app.form.Show(QStringLiteral("PEleccionTub"));
+  ShowPipeSizeList(app);
+}
+
+void ShowPipeSizeList(Brenak& app) {
+  const int family = app.form.Index(QStringLiteral("RGTuberias"));
+  for (int i = 0; i < kPipeFamilies; ++i) app.form.SetVisible(PipeSizeList(i), i == family);
+}
+
+void ApplyPipeSize(Brenak& app) {
+  Form& form = app.form;
+  form.Hide(QStringLiteral("PEleccionTub"));
+  // Two layers; the combo box reacts to the user only, the layout below refreshes the rows.
+  form.SelectRow(QStringLiteral("ComboBox1"), 1);
+
+  const int family = form.Index(QStringLiteral("RGTuberias"));
+  if (const PipeSizeEntry* size = Selected(form, PipeSizeList(family), PipeSizes(family))) {
+    DescribeByConductivity(app, 1);
+    form.SetText(QStringLiteral("Editr0"), FormatFixed(size->interiorDiameter, 6, 2));
+    form.SetText(QStringLiteral("ENombre1"), size->layerName);
+    form.SetText(QStringLiteral("Edit1e"), FormatFixed(size->wallThickness, 6, 2));
+    form.SetText(QStringLiteral("Edit1k"), size->conductivity);
+  }
+
+  form.SetChecked(QStringLiteral("RBAislante2"), true);
+  ApplyGeometryLayout(app);
+  ClearResults(app);
+}
+
+void OpenEmissionChooser(Brenak& app, int target) {
+  app.form.Show(QStringLiteral("PCoefEmision"));
+  app.chooserTarget = target;
+  app.emissionTarget = target;
+}
+
+void ApplyEmission(Brenak& app) {
+  Form& form = app.form;
+  if (const EmissionEntry* surface = Selected(form, QStringLiteral("RGCoefEmision"), EmissionCoefficients())) {
+    const QString value = FormatFixed(surface->coefficient, 6, 2);
+    if (app.emissionTarget == 1) form.SetText(QStringLiteral("Editemisionhi"), value);
+    else if (app.emissionTarget == 2) form.SetText(QStringLiteral("Editemisionhe"), value);
+  }
+  form.Hide(QStringLiteral("PCoefEmision"));
+}
+
+void ShowSoilTemperatures(Brenak& app) {
+  Form& form = app.form;
+  form.Show(QStringLiteral("PanelTTerreno"));
+  for (int z = 0; z < kSoilZones; ++z)
+    form.SetText("LabelM" + SoilZoneName(z), FormatFixed(SoilMean(z), 4, 2));
+  for (int z = 0; z < kSoilZones; ++z)
+    form.SetText("LabelO" + SoilZoneName(z), FormatFixed(SoilOscillation(z), 4, 2));
+  for (int z = 0; z < kSoilZones; ++z)
+    for (int m = 1; m <= 12; ++m)
+      form.SetText("Label" + SoilZoneName(z) + QString::number(m), FormatFixed(SoilTemperature(z, m), 4, 2));
+}

@@ -1,0 +1,44 @@
+#include "app/Commands.h"
+
+#include "checking/CompletenessCheck.h"
+#include "app/CalculationRun.h"
+#include "layout/ClearResults.h"
+#include "layout/GeometryLayout.h"
+#include "report/ReportService.h"
+#include "app/Brenak.h"
+
+void CommandCalculate(Brenak& app) {
+  if (app.report) app.report->Disconnect();
+  if (!CheckInputsComplete(app)) return;
+  RunCalculation(app);
+  app.form.SetEnabled("SpeedButton7", true);
+  app.form.SetEnabled("SBImpresor", true);
+}
+
+void CommandShowChart(Brenak& app) {
+  app.chart.visible = true;
+  app.form.Show("Chart1");
+}
+
+void CommandHideChart(Brenak& app) {
+  app.chart.visible = false;
+  app.form.Hide("Chart1");
+}
+
+void SelectElementKind(Brenak& app, GeometryKind kind) {
+  app.SetKind(kind);
+  const bool special = kind == GeometryKind::Special;
+  app.form.SetVisible("PanelEspecial", special);
+  // Ducts and tanks start from the heat flow; the list's own reaction lays
+  // the window out for it.
+  if (special) app.form.SelectRow("RadioGroupCalcular", 0);
+  app.form.SelectRow("ComboBox1", 0);
+  ApplyGeometryLayout(app);
+  ClearResults(app);
+  LayoutInteriorPanel(app);
+  LayoutExteriorPanel(app);
+}
+
+void CommandClose(Brenak& app) {
+  if (app.onClose) app.onClose();
+}

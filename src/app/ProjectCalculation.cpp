@@ -1,0 +1,17 @@
+#include "app/ProjectCalculation.h"
+
+#include "app/ProjectCommands.h"
+#include "app/Brenak.h"
+#include "form/FormJson.h"
+#include "form/MessageSink.h"
+#include "app/StartUp.h"
+
+CalculatedProject CalculateProjectFile(const QString& path, const QString& programFolder) {
+  RecordingMessageSink sink;
+  Brenak app(sink);
+  CreateMainWindow(app, programFolder);
+  CalculatedProject outcome;
+  outcome.read = OpenProjectFile(app, path);
+  outcome.json = FormStateJson(app, sink.shown);
+  return outcome;
+}

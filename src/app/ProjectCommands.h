@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class Brenak;
+
+// "Abrir" without its dialog: reads the project file at `path` and, when it
+// is a project, replaces the inputs on the window with its values, derives the
+// field states, lays the window out and recalculates when the inputs are
+// complete. A file that is no project is refused with one "Atención" box and
+// the window stays exactly as it was. False when refused.
+bool OpenProjectFile(Brenak& app, const QString& path);
+
+// "Guardar" without its dialog: writes the project on the window to `path`.
+// The file is replaced only once the new one is complete; on failure an
+// "Atención" box says so and the previous file is left as it was.
+bool SaveProjectFile(Brenak& app, const QString& path);
+
+// The toolbar commands "Abrir" and "Guardar": ask for a file through
+// app.dialogs, starting in ProjectsFolder (files/ProjectFolders.h); a cancelled dialog does nothing.
+void OpenProject(Brenak& app);
+void SaveProject(Brenak& app);

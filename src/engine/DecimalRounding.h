@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+// How the program writes a number: fixed-point with exactly `digits` decimals,
+// rounded once (halves away from zero) at whichever comes first of `precision`
+// significant digits and `digits` decimals; scientific notation ("1.2346E+05")
+// when the integer part has more digits than `precision`; "NAN", "INF", "-INF"
+// for values that are not finite; never "-0.00". The separator is a point.
+std::string RoundedDecimalText(double value, int precision, int digits);
+
+// The value a field holds once the number has been written into it and read
+// back: rounded as RoundedDecimalText, then single precision; 0 for a value
+// that is not finite.
+float RoundAsWritten(double value, int precision, int digits);

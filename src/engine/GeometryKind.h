@@ -1,0 +1,4 @@
+#pragma once
+
+// The element kind; the numbers are the codes of the project file.
+enum class GeometryKind { Plate = 1, Pipe = 2, Sphere = 3, Special = 4 };
