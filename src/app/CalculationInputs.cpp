@@ -12,7 +12,9 @@ CalcInputs ReadCalcInputs(const WindowState& app) {
   in.pipePlacing = f.Index("RGTipoTuberias");
   in.specialVariant = f.Index("RGTipoOtros");
   in.thicknessTarget = app.ThicknessTarget();
-  in.condition = in.thicknessTarget ? app.ConditionIndex() : 0;
+  in.condition = in.thicknessTarget && !app.IsTank()
+                     ? ConditionOfRow(in.kind, app.IsPipeInAir(), app.ConditionIndex())
+                     : DesignCondition::None;
 
   in.Ti = num("EditTi");
   in.Te = num("EditTe");
@@ -20,8 +22,8 @@ CalcInputs ReadCalcInputs(const WindowState& app) {
   in.interiorHumidity = num("EditFiI");
   in.exteriorHumidity = num("EditFiE");
 
-  in.interiorMode = f.Index("RGhi");
-  in.exteriorMode = f.Index("RGhe");
+  in.interiorMode = static_cast<SurfaceCoefMode>(f.Index("RGhi"));
+  in.exteriorMode = static_cast<SurfaceCoefMode>(f.Index("RGhe"));
   in.interiorCoef = num("EditCoefInt");
   in.exteriorCoef = num("EditCoefext");
   in.interiorEmission = num("Editemisionhi");

@@ -1,5 +1,7 @@
 #include "data/ReferenceTables.h"
 
+#include "engine/Constants.h"
+
 #include <cmath>
 
 const std::vector<MaterialEntry>& InsulatingMaterials() {
@@ -172,6 +174,6 @@ float SoilTemperature(int zone, int month) {
   if (!ValidZone(zone) || month < 1 || month > 12) return 0.0f;
   const SoilZone& z = kZones[zone];
   const double day = 15.0 + 30.0 * (month - 1);
-  const double angle = 2.0 * 3.1416 * (day - z.coldestDay) * (1.0 / 365.0);
+  const double angle = 2.0 * kPi * (day - z.coldestDay) * (1.0 / 365.0);
   return static_cast<float>(z.mean - z.halfSwing * std::cos(angle));
 }

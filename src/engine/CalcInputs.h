@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/DesignCondition.h"
 #include "engine/GeometryKind.h"
 
 #include <array>
@@ -24,12 +25,12 @@ struct CalcInputs {
   int pipePlacing = 0;       // RGTipoTuberias
   int specialVariant = 0;    // RGTipoOtros
   bool thicknessTarget = false;
-  int condition = 0;         // row of the condition list in force
+  DesignCondition condition = DesignCondition::None;
 
   float Ti = 25, Te = 10, soilTemperature = 10;
   float interiorHumidity = 50, exteriorHumidity = 60;
 
-  int interiorMode = 0, exteriorMode = 0;  // 0 impose, 1 neglect, 2 calculate
+  SurfaceCoefMode interiorMode = SurfaceCoefMode::Impose, exteriorMode = SurfaceCoefMode::Impose;
   float interiorCoef = 9, exteriorCoef = 16;
   float interiorEmission = 0.9f, exteriorEmission = 0.9f;
   float interiorVelocity = 1, exteriorVelocity = 3;

@@ -47,13 +47,13 @@ class Calculation {
   // Stage A: temperatures, layers, radii and first coefficients.
   void Prepare() {
     Ti_ = in().Ti;
-    if (in().thicknessTarget && in().IsPipeInAir() && in().condition == 7) Ti_ = 0;  // water at its freezing point
+    if (in().condition == DesignCondition::FreezingTime) Ti_ = 0;  // water at its freezing point
     Te_ = in().IsBuried() ? in().soilTemperature : in().Te;
     insulation_ = ReadLayers(in(), c_.s);
     if (in().HasRadii()) UpdateRadii(in(), c_.s);
     hi_ = c_.Interior(static_cast<float>(Ti_ + 0.05 * (double(Te_) - Ti_)), Ti_, Te_);
     he_ = c_.Exterior(static_cast<float>(Te_ - 0.05 * (double(Te_) - Ti_)), Ti_, Te_);
-    cond_ = 0;
+    cond_ = DesignCondition::None;
     q_ = 0;
   }
 
@@ -112,7 +112,7 @@ class Calculation {
     q_ = EvaluateCondition(c_, cond_, Rsa, heNew, hiNew, Te_, Ti_, q0_);
     if (q_ == -1) return false;
 
-    if (cond_ == 3) return EconomicSearch();
+    if (cond_ == DesignCondition::Economic) return EconomicSearch();
 
     // C: the coefficient loop with the thickness solved on every pass.
     hiNew = hi_;
@@ -195,11 +195,12 @@ class Calculation {
       r.dewPointProfile = dew.points;
     }
 
-    if (!in().thicknessTarget || (in().IsPipeInAir() && (cond_ == 6 || cond_ == 7)))
+    if (!in().thicknessTarget || cond_ == DesignCondition::FinalWaterTemperature ||
+        cond_ == DesignCondition::FreezingTime)
       q_ = static_cast<float>(std::abs((double(Te_) - Ti_) / Rtot_));
 
     for (int i = 1; i <= c_.s.n; ++i) r.thicknesses[i] = c_.s.e[i];
-    r.conditionIndex = cond_;
+    r.condition = cond_;
     r.resistanceTotal = Rtot_;
     r.resistances = c_.s.R;
     r.insulationLayer = insulation_;
@@ -224,7 +225,7 @@ class Calculation {
 
     out_.results = r;
     out_.hasResults = true;
-    out_.economic = cond_ == 3 && in().thicknessTarget;
+    out_.economic = cond_ == DesignCondition::Economic && in().thicknessTarget;
     if (out_.economic) out_.economicOutcome = economicOutcome_;
     CalcEvent shown;
     shown.kind = CalcEvent::Kind::Results;
@@ -235,7 +236,7 @@ class Calculation {
   bool AllFinite(const Results& r) const {
     for (double figure : ResultFigures(in(), r))
       if (!std::isfinite(figure)) return false;
-    if (cond_ == 3 && in().thicknessTarget) {
+    if (cond_ == DesignCondition::Economic && in().thicknessTarget) {
       const EconomicOutcome& o = economicOutcome_;
       for (double figure : {o.cost, o.investment, o.heatFlow, o.resistance, 1 / o.resistance})
         if (!std::isfinite(figure)) return false;
@@ -288,7 +289,7 @@ class Calculation {
   float hi_ = 0, he_ = 0;
   float Rtot_ = 0.00001f;
   float q0_ = 0, q_ = 0;
-  int cond_ = 0;
+  DesignCondition cond_ = DesignCondition::None;
   int insulation_ = 0;
   EconomicFigures economic_;
   EconomicOutcome economicOutcome_;

@@ -1,6 +1,7 @@
 #include "engine/DesignConditions.h"
 
 #include "engine/CalcContext.h"
+#include "engine/Constants.h"
 #include "engine/Moisture.h"
 
 #include <cmath>
@@ -16,8 +17,8 @@ namespace {
 // Exterior surface per unit of the element: m2 of plate, per m of pipe, the sphere.
 double ExteriorArea(const CalcContext& c) {
   const double rn = c.s.r[c.s.n];
-  if (c.in.IsPipe()) return 6.2832 * rn;
-  if (c.in.IsSphere()) return 3.1416 * rn * rn;
+  if (c.in.IsPipe()) return kTwoPi * rn;
+  if (c.in.IsSphere()) return kPi * rn * rn;
   return 1;
 }
 
@@ -26,17 +27,19 @@ const QString kNotForElement =
 
 }  // namespace
 
-float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, float hi, float Te, float Ti, float q0) {
+float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, float he, float hi, float Te, float Ti, float q0) {
   const CalcInputs& in = c.in;
 
   // Ducts have no surface-temperature, condensation or temperature-change
   // condition and tanks none at all; they are refused before any calculation.
-  if (in.IsTank() || (in.IsDuct() && condition >= 3)) {
+  const bool ductCondition = condition == DesignCondition::HeatFlow || condition == DesignCondition::Percentage ||
+                             condition == DesignCondition::Resistance;
+  if (in.IsTank() || (in.IsDuct() && !ductCondition)) {
     c.Warn(kNotForElement);
     return -1;
   }
 
-  if (condition != 2) {
+  if (condition != DesignCondition::Resistance) {
     const float other = in.IsBuried() ? in.soilTemperature : in.Te;
     if (other == in.Ti) {
       c.Warn(in.IsBuried()
@@ -47,7 +50,7 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
   }
 
   switch (condition) {
-    case 0: {
+    case DesignCondition::HeatFlow: {
       double target = in.wantedHeatFlow;
       if (in.IsDuct()) target = in.wantedHeatFlow / DuctPerimeter(c, true);
       if (target > q0) {
@@ -73,9 +76,9 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
       }
       return static_cast<float>(target);
     }
-    case 1:
+    case DesignCondition::Percentage:
       return static_cast<float>(double(q0) * in.wantedPercentage * 0.01);
-    case 2: {
+    case DesignCondition::Resistance: {
       if (in.IsPlate()) {
         const float U0 = static_cast<float>(1 / double(Rsa));
         if (in.wantedResistance > U0) {
@@ -116,9 +119,9 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
       }
       return 0;
     }
-    case 3:
+    case DesignCondition::Economic:
       return 0;
-    case 4: {
+    case DesignCondition::ExteriorSurfaceTemperature: {
       if (!(in.IsPlate() || in.IsPipe() || in.IsSphere())) break;
       const double Tse = in.wantedExteriorSurface;
       const double x = (double(Ti) - Tse) / (double(Ti) - Te);
@@ -135,7 +138,7 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
       }
       return static_cast<float>(target);
     }
-    case 5: {
+    case DesignCondition::NoExteriorCondensation: {
       if (!(in.IsPlate() || in.IsPipe() || in.IsSphere())) break;
       const float pv = static_cast<float>(double(SaturationPressure(Te)) * in.exteriorHumidity * 0.01);
       const double Tdew = DewPointTemperature(pv);
@@ -157,7 +160,7 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
       }
       return static_cast<float>(target);
     }
-    case 6: {
+    case DesignCondition::InteriorSurfaceTemperature: {
       if (in.IsPlate()) {
         const double Tsi = in.wantedInteriorSurface;
         const double x = (double(Ti) - Tsi) / (double(Ti) - Te);
@@ -174,6 +177,9 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
         }
         return static_cast<float>(target);
       }
+      break;
+    }
+    case DesignCondition::FinalWaterTemperature: {
       if (in.IsPipeInAir()) {
         const double x = (double(in.wantedFinalTemperature) - Ti) / (double(Te) - Ti);
         if (!(x > 0 && x < 1)) {
@@ -184,7 +190,7 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
       }
       break;
     }
-    case 7: {
+    case DesignCondition::NoInteriorCondensation: {
       if (in.IsPlate()) {
         const float pv = static_cast<float>(double(SaturationPressure(Ti)) * in.interiorHumidity * 0.01);
         const double Tdew = DewPointTemperature(pv);
@@ -206,6 +212,9 @@ float EvaluateCondition(CalcContext& c, int condition, float Rsa, float he, floa
         }
         return static_cast<float>(target);
       }
+      break;
+    }
+    case DesignCondition::FreezingTime: {
       if (in.IsPipeInAir()) {
         bool refused = false;
         if (Te >= 0) {

@@ -1,5 +1,7 @@
 #include "engine/EconomicThickness.h"
 
+#include "engine/Constants.h"
+
 #include <cmath>
 
 float PresentWorthFactor(const CalcInputs& in) {
@@ -21,10 +23,10 @@ float CostIntercept(const CalcInputs& in, float slope) {
 
 double Investment(const CalcInputs& in, const EconomicFigures& f, double rIn, double t) {
   const double K = double(f.slope) * t + f.intercept;
-  if (in.IsPipe()) return K * 6.2832 * (rIn + t * 0.001);
+  if (in.IsPipe()) return K * kTwoPi * (rIn + t * 0.001);
   if (in.IsSphere()) {
     const double r = rIn + t * 0.001;
-    return K * 3.1416 * r * r;
+    return K * kPi * r * r;
   }
   return K;
 }

@@ -1,5 +1,7 @@
 #include "engine/FluidTemperature.h"
 
+#include "engine/Constants.h"
+
 #include <cmath>
 
 namespace {
@@ -13,7 +15,7 @@ constexpr double kAirHeat = 1;            // kJ/kgºC
 
 double PipeCrossSection(const CalcInputs& in) {
   const double D = in.interiorDiameter;
-  return 0.0031416 * D * 0.001 * D * 0.25;
+  return kPiPerMillimetre * D * 0.001 * D * 0.25;
 }
 
 float FreezingTimeResistance(const CalcInputs& in) {
@@ -33,7 +35,7 @@ float FinalTemperatureResistance(const CalcInputs& in, float Ti, float Te) {
 }
 
 FluidEnd FinalWaterTemperature(const CalcInputs& in, float R, float Te) {
-  const double perimeterPart = double(in.interiorDiameter) * 0.0031416 * 0.001;
+  const double perimeterPart = double(in.interiorDiameter) * kPiPerMillimetre * 0.001;
   const double A = perimeterPart * double(in.interiorDiameter) * 0.25;
   const double C = double(in.interiorVelocity) * A * 1000 * 4.19 * 1000;  // W/ºC
   const double Ti = in.Ti;

@@ -1,5 +1,7 @@
 #include "engine/ResultFigures.h"
 
+#include "engine/Constants.h"
+
 #include "engine/FluidTemperature.h"
 #include "engine/LayerStack.h"
 
@@ -11,7 +13,7 @@ double ResultsDuctPerimeter(const CalcInputs& in, const Results& r) {
 
 double TankHeatFlow(const CalcInputs& in, float q) {
   const double Dm = double(in.interiorDiameter) * 0.001;
-  const double circumference = 0.0031416 * double(in.interiorDiameter);
+  const double circumference = kPiPerMillimetre * double(in.interiorDiameter);
   return (q / circumference) * (circumference * Dm * 0.25 * 2 + circumference * in.length);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/DesignCondition.h"
+
 #include <QPointF>
 #include <QVector>
 #include <array>
@@ -11,7 +13,7 @@ struct Results {
   bool hasDewPoints = false;
   std::array<float, 7> dewPoints{};
   std::array<float, 7> thicknesses{};   // mm, 1..n
-  int conditionIndex = 0;
+  DesignCondition condition = DesignCondition::None;
   float resistanceTotal = 0;
   std::array<float, 11> resistances{};  // 0 interior surface, 1..n layers, 10 exterior surface or soil
   int insulationLayer = 0;

@@ -1,5 +1,7 @@
 #include "engine/SurfaceCoefficients.h"
 
+#include "engine/Constants.h"
+
 #include <cmath>
 
 double RadiationCoefficient(double emission, double Tf, double Ts) {
@@ -14,7 +16,7 @@ double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double
   if (dT == 0) return 0;
   const bool turbulent = dT * L * L * L > 10;
   laminar = !turbulent;
-  const double third = 0.3333;
+  const double third = kOneThird;
   const double turbulentStable = 0.59 * std::pow(dT, 0.25);
   const double turbulentRising = 1.52 * std::pow(dT, third);
   const double laminarStable = 0.59 * std::pow(dT / L, 0.25);
@@ -42,16 +44,16 @@ double CylinderNaturalConvection(const CalcInputs& in, double dT, double D, bool
   if (dT == 0) return 0;
   const bool turbulent = dT * D * D * D > 10;
   laminar = !turbulent;
-  if (in.IsHorizontalCylinder()) return turbulent ? 1.21 * std::pow(dT, 0.3333) : 1.25 * std::pow(dT / D, 0.25);
-  return turbulent ? 1.74 * std::pow(dT, 0.3333) : 1.32 * std::pow(dT / D, 0.25);
+  if (in.IsHorizontalCylinder()) return turbulent ? 1.21 * std::pow(dT, kOneThird) : 1.25 * std::pow(dT / D, 0.25);
+  return turbulent ? 1.74 * std::pow(dT, kOneThird) : 1.32 * std::pow(dT / D, 0.25);
 }
 
 }  // namespace
 
 float InteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, float Ti, float Te) {
-  if (in.interiorMode == 1) return -1;
+  if (in.interiorMode == SurfaceCoefMode::Neglect) return -1;
   const bool calculable = in.IsPlate() || in.IsPipe() || in.IsDuct();
-  if (in.interiorMode != 2 || !calculable) return in.interiorCoef;
+  if (in.interiorMode != SurfaceCoefMode::Calculate || !calculable) return in.interiorCoef;
 
   double hc = 0, hr = 0;
   if (in.IsPlate()) {
@@ -77,8 +79,8 @@ float InteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, f
 }
 
 float ExteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, float Ti, float Te, float D) {
-  if (in.exteriorMode == 1) return -1;
-  if (in.exteriorMode != 2) return in.exteriorCoef;
+  if (in.exteriorMode == SurfaceCoefMode::Neglect) return -1;
+  if (in.exteriorMode != SurfaceCoefMode::Calculate) return in.exteriorCoef;
 
   const double dT = std::abs(double(Te) - double(Ts));
   double hc = 0;

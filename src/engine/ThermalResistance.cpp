@@ -1,5 +1,7 @@
 #include "engine/ThermalResistance.h"
 
+#include "engine/Constants.h"
+
 #include <cmath>
 
 float SoilResistance(const CalcInputs& in, float radius, BuriedPipeTerms& terms) {
@@ -13,7 +15,7 @@ float SoilResistance(const CalcInputs& in, float radius, BuriedPipeTerms& terms)
   const double x = double(in.depth) / double(radius);
   // A pipe nearer the ground surface than 1.01 radii is taken as at 1.01 radii.
   const double b = x >= 1.01 ? x + std::sqrt(x * x - 1) : 1.01 + std::sqrt(0.0201);
-  return static_cast<float>(std::log(b) / (lambda * 6.2832));
+  return static_cast<float>(std::log(b) / (lambda * kTwoPi));
 }
 
 float BoxResistance(const CalcInputs& in, int mode, float rn, BuriedPipeTerms& terms) {
@@ -22,7 +24,7 @@ float BoxResistance(const CalcInputs& in, int mode, float rn, BuriedPipeTerms& t
   if (mode == 0) {
     const double a = double(in.boxSize) * 0.001;
     const double b = 1.07 * a * 0.5;  // equivalent radius of the box
-    if (b - rn > 0.001) result = std::log(b / rn) / (double(in.boxConductivity) * 6.2832);
+    if (b - rn > 0.001) result = std::log(b / rn) / (double(in.boxConductivity) * kTwoPi);
   } else {
     // Air: a surface coefficient of 8.5 W/m2ºC on the outer face of the pipe.
     result = 1 / (double(rn) * 53.4072);
@@ -41,9 +43,9 @@ float TotalResistance(const CalcInputs& in, ResistanceMode mode, LayerStack& s, 
   if (flat) {
     s.R[0] = hi > 0 ? static_cast<float>(1 / double(hi)) : 0.0f;
   } else if (in.IsSphere()) {
-    s.R[0] = hi > 0 ? static_cast<float>(1 / (double(hi) * 3.1416 * r0 * r0)) : 0.0f;
+    s.R[0] = hi > 0 ? static_cast<float>(1 / (double(hi) * kPi * r0 * r0)) : 0.0f;
   } else {
-    s.R[0] = hi > 0 ? static_cast<float>(1 / (double(hi) * 2 * 3.1416 * r0)) : 0.0f;
+    s.R[0] = hi > 0 ? static_cast<float>(1 / (double(hi) * 2 * kPi * r0)) : 0.0f;
   }
 
   for (int i = 1; i <= n; ++i) {
@@ -53,8 +55,8 @@ float TotalResistance(const CalcInputs& in, ResistanceMode mode, LayerStack& s, 
       const double k = s.k[i];
       if (flat) s.R[i] = static_cast<float>(double(s.e[i]) * 0.001 / k);
       else if (in.IsSphere())
-        s.R[i] = static_cast<float>((1 / double(s.r[i - 1]) - 1 / double(s.r[i])) / (k * 12.5664));
-      else s.R[i] = static_cast<float>(std::log(double(s.r[i]) / double(s.r[i - 1])) / (k * 6.2832));
+        s.R[i] = static_cast<float>((1 / double(s.r[i - 1]) - 1 / double(s.r[i])) / (k * kFourPi));
+      else s.R[i] = static_cast<float>(std::log(double(s.r[i]) / double(s.r[i - 1])) / (k * kTwoPi));
     }
   }
 
@@ -69,9 +71,9 @@ float TotalResistance(const CalcInputs& in, ResistanceMode mode, LayerStack& s, 
   } else if (flat) {
     s.R[10] = he > 0 ? static_cast<float>(1 / double(he)) : 0.0f;
   } else if (in.IsSphere()) {
-    s.R[10] = he > 0 ? static_cast<float>(1 / (double(he) * 3.1416 * rn * rn)) : 0.0f;
+    s.R[10] = he > 0 ? static_cast<float>(1 / (double(he) * kPi * rn * rn)) : 0.0f;
   } else {
-    s.R[10] = he > 0 ? static_cast<float>(1 / (double(he) * 2 * 3.1416 * rn)) : 0.0f;
+    s.R[10] = he > 0 ? static_cast<float>(1 / (double(he) * 2 * kPi * rn)) : 0.0f;
   }
 
   float total = 0;

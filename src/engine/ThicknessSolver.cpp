@@ -18,13 +18,13 @@ float SolveThickness(CalcContext& c, int insulation, float Rsa, float target, fl
   c.absurd = false;
 
   double required = 0;
-  if (in.condition == 2) {
+  if (in.condition == DesignCondition::Resistance) {
     if (in.IsPlate()) required = 1 / double(in.wantedResistance);
     else if (in.IsDuct()) required = double(in.wantedResistance) * DuctPerimeter(c, false);
     else required = in.wantedResistance;
-  } else if (in.IsPipeInAir() && in.condition == 6) {
+  } else if (in.condition == DesignCondition::FinalWaterTemperature) {
     required = FinalTemperatureResistance(in, Ti, Te);
-  } else if (in.IsPipeInAir() && in.condition == 7) {
+  } else if (in.condition == DesignCondition::FreezingTime) {
     required = FreezingTimeResistance(in);
   } else {
     required = std::abs(double(Ti) - Te) / target;

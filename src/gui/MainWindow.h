@@ -1,20 +1,17 @@
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
-#include <QPointer>
-#include <QSet>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class Brenak;
 class ChartPanel;
-class FloatingPanel;
-class LayerTable;
-class QLabel;
+class DataPanels;
 class QScrollArea;
 class QToolBar;
-struct Control;
+class WindowBinding;
+class WindowOverlays;
 
 // The main window: a view of the form model. Every control of the model has a
 // widget of the same object name; Sync() mirrors the model into the widgets,
@@ -29,8 +26,8 @@ class MainWindow : public QMainWindow {
 
   Brenak& App() const { return app_; }
   // The widget of a control of the model; null for a name the model lacks.
-  QWidget* ControlWidget(const QString& name) const { return widgets_.value(name); }
-  ChartPanel* Chart() const { return chart_; }
+  QWidget* ControlWidget(const QString& name) const;
+  ChartPanel* Chart() const;
 
   // Mirrors the whole model: texts, visibility, enabled and read-only flags,
   // field states, rows, marks, caption colours, the chart.
@@ -48,51 +45,20 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* CreateWidget(const Control& control);
-  void BuildToolbar();
-  QWidget* BuildLeftColumn();
-  QWidget* BuildInteriorPanel();
-  QWidget* BuildExteriorPanel();
-  LayerTable* BuildLayerTable();
-  QWidget* BuildResults();
-  QWidget* BuildEconomicPanel();
-  void BuildChoosers(QWidget* area);
-  void BuildWelcome();
   void BuildShortcuts();
 
   // Runs a user action on the model; an error it raises is shown in an error
   // box and the program goes on. The window is brought up to date afterwards.
   void Forward(const std::function<void()>& action);
   void ReportError(const QString& text);
-  void ClickButton(const QString& name);
-  void CloseTopOverlay();
-
-  void SyncControl(const Control& control);
-  void PlaceConditionFields();
-  void PlaceOverlays();
-  void ShowCovering(QWidget* overlay, bool shown);
-  void PlaceChooser(FloatingPanel* panel, const QString& opener);
-  QString ChooserOpener(const QString& panel) const;
-  void ApplyTabOrder();
-
-  // Looks a control's widget up and notes that the window's layout placed it.
-  template <typename T = QWidget>
-  T* Take(const QString& name);
 
   Brenak& app_;
-  QHash<QString, QWidget*> widgets_;
-  QSet<QString> placed_;
+  std::unique_ptr<WindowBinding> binding_;
+  std::unique_ptr<DataPanels> panels_;
+  std::unique_ptr<WindowOverlays> overlays_;
   QToolBar* toolbar_ = nullptr;
   QWidget* central_ = nullptr;
   QScrollArea* scroll_ = nullptr;
-  ChartPanel* chart_ = nullptr;
-  LayerTable* layerTable_ = nullptr;
-  QLabel* firstSurfaceCaption_ = nullptr;
-  QLabel* lastSurfaceCaption_ = nullptr;
-  QLabel* interiorTitle_ = nullptr;
-  QList<FloatingPanel*> choosers_;
-  QPointer<QWidget> focusBeforeCover_;
   bool syncing_ = false;
   bool tabOrderDirty_ = true;
-  int forwarding_ = 0;
 };

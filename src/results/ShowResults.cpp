@@ -50,8 +50,8 @@ void ShowResults(WindowState& app, const CalcInputs& in, const Results& r) {
     form.SetText("LabelEsp", QStringLiteral("Atención.   Se ha considerado:"));
   }
 
-  if (r.conditionIndex == 2 && !in.IsTank()) form.SetText("LabelQ", QString());
-  if (in.IsPipe() && r.conditionIndex == 7) form.SetText("LabelQ", QString());
+  if (r.condition == DesignCondition::Resistance && !in.IsTank()) form.SetText("LabelQ", QString());
+  if (r.condition == DesignCondition::FreezingTime) form.SetText("LabelQ", QString());
 
   if (in.thicknessTarget) {
     form.SetText("LabelEsp", "Esp. aislamiento " + FF(r.insulationThickness, 6, 2) + " mmm");

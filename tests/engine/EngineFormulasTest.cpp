@@ -48,14 +48,14 @@ INSTANTIATE_TEST_SUITE_P(
         CoefficientCase{"VerticalPlateTurbulent",
                         [](SurfaceParts& p) {
                           CalcInputs in = Plate();
-                          in.interiorMode = 2;
+                          in.interiorMode = SurfaceCoefMode::Calculate;
                           return InteriorCoefficient(in, p, 24, 25, 10);
                         },
                         1.74, 7.123, false},
         CoefficientCase{"VerticalPlateLaminar",
                         [](SurfaceParts& p) {
                           CalcInputs in = Plate();
-                          in.interiorMode = 2;
+                          in.interiorMode = SurfaceCoefMode::Calculate;
                           in.interiorHeight = 1;
                           return InteriorCoefficient(in, p, 24, 25, 10);
                         },
@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         CoefficientCase{"CeilingHeatRisingUses152",
                         [](SurfaceParts& p) {
                           CalcInputs in = Plate();
-                          in.interiorMode = 2;
+                          in.interiorMode = SurfaceCoefMode::Calculate;
                           in.plateOrientation = 2;
                           return InteriorCoefficient(in, p, 24, 25, 10);
                         },
@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         CoefficientCase{"CeilingColdInsideUses059",
                         [](SurfaceParts& p) {
                           CalcInputs in = Plate();
-                          in.interiorMode = 2;
+                          in.interiorMode = SurfaceCoefMode::Calculate;
                           in.plateOrientation = 2;
                           return InteriorCoefficient(in, p, 4, 5, 10);
                         },
@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         CoefficientCase{"FloorWarmInsideUses059",
                         [](SurfaceParts& p) {
                           CalcInputs in = Plate();
-                          in.interiorMode = 2;
+                          in.interiorMode = SurfaceCoefMode::Calculate;
                           in.plateOrientation = 1;
                           return InteriorCoefficient(in, p, 24, 25, 10);
                         },
@@ -87,14 +87,14 @@ INSTANTIATE_TEST_SUITE_P(
         CoefficientCase{"PipeWaterInside",
                         [](SurfaceParts& p) {
                           CalcInputs in = Pipe(0);
-                          in.interiorMode = 2;
+                          in.interiorMode = SurfaceCoefMode::Calculate;
                           return InteriorCoefficient(in, p, 24, 25, 10);
                         },
                         2927.1, 2927.1, false},
         CoefficientCase{"PipeInWind",
                         [](SurfaceParts& p) {
                           CalcInputs in = Pipe(0);
-                          in.exteriorMode = 2;
+                          in.exteriorMode = SurfaceCoefMode::Calculate;
                           in.surroundings = 1;
                           return ExteriorCoefficient(in, p, 10, 25, 10, 0.185f);
                         },
@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         CoefficientCase{"PipeInLightWind",
                         [](SurfaceParts& p) {
                           CalcInputs in = Pipe(0);
-                          in.exteriorMode = 2;
+                          in.exteriorMode = SurfaceCoefMode::Calculate;
                           in.surroundings = 1;
                           in.exteriorVelocity = 0.01f;
                           return ExteriorCoefficient(in, p, 10, 25, 10, 0.185f);
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
         CoefficientCase{"HorizontalPipeStillAir",
                         [](SurfaceParts& p) {
                           CalcInputs in = Pipe(1);
-                          in.exteriorMode = 2;
+                          in.exteriorMode = SurfaceCoefMode::Calculate;
                           return ExteriorCoefficient(in, p, 20, 25, 10, 0.185f);
                         },
                         3.389, -1, true},
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                         [](SurfaceParts& p) {
                           CalcInputs in;
                           in.kind = GeometryKind::Special;
-                          in.interiorMode = 2;
+                          in.interiorMode = SurfaceCoefMode::Calculate;
                           return InteriorCoefficient(in, p, 24, 25, 10);
                         },
                         0.3933, 0.3933, false},
@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                         [](SurfaceParts& p) {
                           CalcInputs in;
                           in.kind = GeometryKind::Special;
-                          in.exteriorMode = 2;
+                          in.exteriorMode = SurfaceCoefMode::Calculate;
                           return ExteriorCoefficient(in, p, 15, 25, 10, 0);
                         },
                         1.329, -1, true}),
@@ -135,8 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SurfaceCoefficients, NeglectedGivesMinusOneAndKeepsTheFlag) {
   CalcInputs in;
-  in.interiorMode = 1;
-  in.exteriorMode = 1;
+  in.interiorMode = SurfaceCoefMode::Neglect;
+  in.exteriorMode = SurfaceCoefMode::Neglect;
   SurfaceParts parts;
   parts.laminar = true;
   EXPECT_EQ(InteriorCoefficient(in, parts, 20, 25, 10), -1);

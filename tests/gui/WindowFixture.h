@@ -2,7 +2,8 @@
 
 #include "gui/ChartPanel.h"
 #include "gui/MainWindow.h"
-#include "gui/WindowWidgets.h"
+#include "gui/PictureWidget.h"
+#include "gui/RadioGroupBox.h"
 #include "app/Brenak.h"
 #include "form/NumberFormat.h"
 #include "app/StartUp.h"

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "gui/SurfacePanels.h"
+
+class Form;
+class LayerTable;
+class QLabel;
+class QWidget;
+class WindowBinding;
+
+// The data the window shows under its toolbar: on the left the reference, the
+// element, what to calculate and the design condition; on the right the two
+// sides, the layer table, the results and the economic data.
+class DataPanels {
+ public:
+  explicit DataPanels(WindowBinding& binding);
+
+  // Lays the controls out and returns the widget that holds them.
+  QWidget* Build();
+
+  // Brings up to date what the window made of its own: the captions that
+  // repeat a control's text and the table columns that take room only while
+  // shown.
+  void Sync(const Form& form);
+  // Puts the interface temperatures back on the lines between the layer rows.
+  void PlaceBoundaryLabels();
+
+ private:
+  QWidget* BuildLeftColumn();
+  LayerTable* BuildLayerTable();
+  QWidget* BuildResults();
+  QWidget* BuildEconomicPanel();
+
+  WindowBinding& binding_;
+  SurfacePanel interior_;
+  SurfacePanel exterior_;
+  LayerTable* layerTable_ = nullptr;
+  QLabel* firstSurfaceCaption_ = nullptr;
+  QLabel* lastSurfaceCaption_ = nullptr;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A text field of the window. It tells apart what the program does to it from
+// what the user does: a mouse click, the first keystroke after the keyboard
+// brought the focus in, and the focus leaving for another control.
+class FieldEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  explicit FieldEdit(QWidget* parent = nullptr);
+
+  // Window colour for an entered value, aqua for a computed one.
+  void SetComputed(bool computed);
+  bool Computed() const { return computed_; }
+
+ signals:
+  void clicked();
+  void left();
+  void typed(const QString& text);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  bool computed_ = false;
+  bool clickPending_ = false;  // keyboard focus: the first keystroke counts as the click
+};

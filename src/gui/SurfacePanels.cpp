@@ -1,0 +1,152 @@
+#include "gui/SurfacePanels.h"
+
+#include "gui/WindowBinding.h"
+#include "gui/WindowStyle.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+// The soil of a buried pipe: its temperature with the chooser of soil
+// temperatures, its kind, and the depth, conductivity, moisture and density.
+QWidget* BuildSoilPanel(WindowBinding& binding) {
+  auto* soil = binding.Take<QFrame>("PanelTerreno");
+  auto* layout = new QGridLayout(soil);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setVerticalSpacing(4);
+  auto* temperature = new QHBoxLayout;
+  temperature->setSpacing(8);
+  temperature->addWidget(binding.Take("Label30"));
+  temperature->addWidget(binding.Take("EditTsuelo"));
+  temperature->addWidget(binding.Take("SpeedButton26"));
+  temperature->addStretch(1);
+  layout->addLayout(temperature, 0, 0, 1, 5);
+  layout->addWidget(binding.Take("RadioGroupTerreno"), 1, 0, 1, 5);
+  layout->addWidget(binding.Take("LabelProfundidad"), 2, 0);
+  layout->addWidget(binding.Take("EditProfundidad"), 2, 1);
+  layout->addWidget(binding.Take("LabelkTerreno"), 3, 0);
+  layout->addWidget(binding.Take("EditkTerreno"), 3, 1);
+  layout->setColumnMinimumWidth(2, 10);
+  layout->addWidget(binding.Take("LabelHumedad"), 2, 3);
+  layout->addWidget(binding.Take("EditHumedad"), 2, 4);
+  layout->addWidget(binding.Take("LabelDensidad"), 3, 3);
+  layout->addWidget(binding.Take("EditDensidad"), 3, 4);
+  layout->setColumnStretch(5, 1);
+  return soil;
+}
+
+// The coefficient's fields: the coefficients on the left, a gap, and on the
+// right what the calculated ones depend on.
+void BuildCoefficientFields(WindowBinding& binding, const SurfaceSide& side, QFrame* panel) {
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setVerticalSpacing(4);
+  grid->setHorizontalSpacing(6);
+  auto add = [&](const LabelledField& f, int row, int column) {
+    grid->addWidget(binding.Take(f.label), row, column);
+    grid->addWidget(binding.Take(f.field), row, column + 1);
+  };
+  add(side.overall, 0, 0);
+  add(side.convective, 1, 0);
+  add(side.radiative, 2, 0);
+  grid->setColumnMinimumWidth(2, 10);
+  int row = 0;
+  if (side.surroundings) grid->addWidget(binding.Take(side.surroundings), row++, 3, 1, 3);
+  add(side.height, row++, 3);
+  if (side.width.field) add(side.width, row++, 3);
+  add(side.emission, row, 3);
+  grid->addWidget(binding.Take(side.emissionChooser), row++, 5);
+  add(side.velocity, row, 3);
+  grid->setColumnStretch(6, 1);
+}
+
+}  // namespace
+
+const SurfaceSide& InteriorSide() {
+  static const SurfaceSide side{
+      .frame = "Panel2",
+      .fields = nullptr,
+      .title = nullptr,
+      .temperature = {"Label11", "EditTi"},
+      .humidity = {"LabelHrI", "EditFiI"},
+      .coefficientModes = "RGhi",
+      .coefficientPanel = "PCoefInt",
+      .overall = {"Labelhi", "EditCoefInt"},
+      .convective = {"Labelhci", "Edithci"},
+      .radiative = {"Labelhrri", "Edithri"},
+      .surroundings = nullptr,
+      .height = {"LabelAlthi", "EditAlthi"},
+      .width = {"LabelAnchura", "EditAnchura"},
+      .emission = {"Labelemisionhi", "Editemisionhi"},
+      .emissionChooser = "SpeedButton21",
+      .velocity = {"Labelvelhi", "Editvelhi"},
+      .below = nullptr,
+  };
+  return side;
+}
+
+const SurfaceSide& ExteriorSide() {
+  static const SurfaceSide side{
+      .frame = nullptr,
+      .fields = "PanelExterior",
+      .title = "LabelTituloExt",
+      .temperature = {"Label12", "EditTe"},
+      .humidity = {"LabelHrE", "EditFiE"},
+      .coefficientModes = "RGhe",
+      .coefficientPanel = "PCoefExt",
+      .overall = {"Labelhe", "EditCoefext"},
+      .convective = {"Labelhce", "Edithce"},
+      .radiative = {"Labelhrre", "Edithre"},
+      .surroundings = "RGAmbientehe",
+      .height = {"LabelAlthe", "EditAlthe"},
+      .width = {},
+      .emission = {"Labelemisionhe", "Editemisionhe"},
+      .emissionChooser = "SpeedButton22",
+      .velocity = {"Labelvelhe", "Editvelhe"},
+      .below = &BuildSoilPanel,
+  };
+  return side;
+}
+
+SurfacePanel BuildSurfacePanel(WindowBinding& binding, const SurfaceSide& side) {
+  QFrame* frame = side.frame ? binding.Take<QFrame>(side.frame) : nullptr;
+
+  QFrame* fields = side.fields ? binding.Take<QFrame>(side.fields) : PlainFrame(frame);
+  auto* layout = new QGridLayout(fields);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setVerticalSpacing(4);
+  layout->addWidget(binding.Take(side.temperature.label), 0, 0);
+  layout->addWidget(binding.Take(side.temperature.field), 0, 1, Qt::AlignLeft);
+  layout->addWidget(binding.Take(side.humidity.label), 1, 0);
+  layout->addWidget(binding.Take(side.humidity.field), 1, 1, Qt::AlignLeft);
+  layout->addWidget(binding.Take(side.coefficientModes), 2, 0, 1, 2);
+  auto* coefficients = binding.Take<QFrame>(side.coefficientPanel);
+  BuildCoefficientFields(binding, side, coefficients);
+  layout->addWidget(coefficients, 3, 0, 1, 2);
+  layout->setColumnStretch(1, 1);
+
+  auto* body = new QVBoxLayout;
+  body->setSpacing(4);
+  body->addWidget(fields);
+  if (side.below) body->addWidget(side.below(binding));
+  body->addStretch(1);
+
+  SurfacePanel built;
+  built.title = side.title ? binding.Take<QLabel>(side.title) : Caption(QString());
+  if (!side.title) built.titleSource = QString::fromLatin1(side.frame);
+  if (!frame) frame = new QFrame;
+  frame->setFrameShape(QFrame::StyledPanel);
+  auto* outer = new QVBoxLayout(frame);
+  outer->setContentsMargins(8, 6, 8, 8);
+  outer->setSpacing(4);
+  SetBold(built.title, 1.05);
+  Paint(built.title, QPalette::WindowText, QColor(13, 59, 102));
+  outer->addWidget(built.title);
+  outer->addLayout(body);
+  built.panel = frame;
+  return built;
+}

@@ -1,0 +1,56 @@
+#include "gui/WindowStyle.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QRegularExpression>
+
+QString ButtonCaption(const QString& text) {
+  QString caption = text;
+  caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+  return caption;
+}
+
+QLabel* Caption(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QString HeadingText(const QString& text) {
+  static const QRegularExpression blanks(QStringLiteral(" {2,}"));
+  QString shown = text.trimmed();
+  shown.replace(blanks, QStringLiteral("\n"));
+  int depth = 0;
+  QString kept;
+  for (const QChar c : shown) {
+    if (c == QLatin1Char('(')) ++depth;
+    if (c == QLatin1Char(')')) depth = qMax(0, depth - 1);
+    if (depth > 0 && c == QLatin1Char(' ')) kept += QChar(0x00A0);
+    else if (depth > 0 && c == QLatin1Char('/')) kept += QStringLiteral("/\u2060");
+    else kept += c;
+  }
+  return kept;
+}
+
+void SetBold(QWidget* w, double scale) {
+  QFont f = w->font();
+  f.setBold(true);
+  if (scale != 1.0) f.setPointSizeF(f.pointSizeF() * scale);
+  w->setFont(f);
+}
+
+void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+  QPalette p = w->palette();
+  p.setColor(role, colour);
+  w->setPalette(p);
+}
+
+int FieldWidth(const QWidget* w, int chars) {
+  return w->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('0'))) + 14;
+}
+
+QFrame* PlainFrame(QWidget* parent) {
+  auto* frame = new QFrame(parent);
+  frame->setFrameShape(QFrame::NoFrame);
+  return frame;
+}
