@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B out/run -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENAK_BUILD_TESTS=OFF -DBRENAK_BUILD_BENCHMARKS=OFF
-cmake --build out/run --target brenak
+cmake --preset run
+cmake --build --preset run
 exec out/run/bin/brenak "$@"

@@ -10,18 +10,19 @@ export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
 echo "== Release build and tests"
-cmake -S . -B out/test -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build out/test -j "$jobs"
+cmake --preset release
+cmake --build --preset release -j "$jobs"
 summary=$(mktemp)
-(cd out/test && ctest --output-on-failure --timeout 300 -j "$jobs") | tee -a "$summary"
+ctest --preset release -j "$jobs" | tee -a "$summary"
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake --preset fuzz -DBRENAK_BUILD_TESTS=ON -DBRENAK_BUILD_GUI=ON
-cmake --build out/fuzz -j "$jobs"
-# Qt and the fonts keep allocations for the life of the process: leaks are not checked.
+cmake --preset fuzz
+cmake --build --preset fuzz -j "$jobs"
+# Qt and the fonts keep allocations for the life of the process: leaks are not
+# checked (the test preset sets the sanitizers' options; the fuzzers below use them too).
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-(cd out/fuzz && ctest --output-on-failure --timeout 600 -j "$jobs") | tee -a "$summary"
+ctest --preset fuzz -j "$jobs" | tee -a "$summary"
 
 echo "== Fuzzing"
 seconds=${BRENAK_FUZZ_SECONDS:-60}

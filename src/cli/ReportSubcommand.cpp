@@ -1,5 +1,7 @@
 #include "ReportSubcommand.h"
 
+#include "CommandLine.h"
+
 #include "app/ProjectCommands.h"
 #include "report/ReportContent.h"
 #include "report/ReportFiles.h"
@@ -10,6 +12,7 @@
 #include "form/NumberFormat.h"
 #include "app/StartUp.h"
 
+#include <QCommandLineParser>
 #include <cstdio>
 
 namespace {
@@ -27,29 +30,31 @@ int Fail(const QString& text, int status) {
 
 }  // namespace
 
-int RunReportSubcommand(const QStringList& argsIn, const QString& programPath) {
-  QStringList args = argsIn;
+int RunReportSubcommand(const QStringList& args, const QString& programPath) {
+  const QCommandLineOption separatorOption = DecimalSeparatorOption();
+  const QCommandLineOption helpOption = HelpOption();
+  QCommandLineParser parser;
+  parser.addOptions({separatorOption, helpOption});
+  const bool parsed = ParseArguments(parser, args);
   // "--decimal-separator X": the separator the numbers of the report are written with.
-  bool wrongOption = false;
-  const qsizetype option = args.indexOf(QStringLiteral("--decimal-separator"));
-  if (option >= 0) {
-    const QString value = option + 1 < args.size() ? args[option + 1] : QString();
-    wrongOption = value != QLatin1String(",") && value != QLatin1String(".");
-    if (!wrongOption) {
-      SetDecimalSeparator(value.at(0));
-      args.remove(option, 2);
-    }
-  }
-  if (wrongOption || args.size() != 2 || args[0].startsWith(QLatin1String("--")) || args[1].startsWith(QLatin1String("--"))) {
-    std::fputs("Uso:\n  brenak-cli report FILE OUT.odt|OUT.pdf [--decimal-separator , | .]\n", stderr);
-    return 1;
-  }
+  QChar separator;
+  const SeparatorChoice choice = ReadDecimalSeparator(parser, separatorOption, &separator);
+  const auto wrongUse = [] {
+    PrintUsage(QStringLiteral("report"));
+    return kWrongUse;
+  };
+  if (!parsed || choice == SeparatorChoice::MissingValue || choice == SeparatorChoice::WrongValue) return wrongUse();
+  if (parser.isSet(helpOption)) return PrintHelp(QStringLiteral("report"), {separatorOption, helpOption});
+  const QStringList files = parser.positionalArguments();
+  if (files.size() != 2) return wrongUse();
+  if (!separator.isNull()) SetDecimalSeparator(separator);
+
   RecordingMessageSink sink;
   Brenak app(sink);
   CreateMainWindow(app, ProgramFolderFromPath(programPath));
-  const bool read = OpenProjectFile(app, args[0]);
+  const bool read = OpenProjectFile(app, files[0]);
   PrintMessages(sink);
-  if (!read) return Fail(QStringLiteral("el archivo no es un proyecto: ") + args[0], 2);
+  if (!read) return Fail(QStringLiteral("el archivo no es un proyecto: ") + files[0], 2);
   // "Imprimir" is offered only once a calculation has run.
   if (!app.form.Enabled(QStringLiteral("SBImpresor")))
     return Fail(QStringLiteral("el proyecto no se ha calculado; no hay informe"), 3);
@@ -58,7 +63,7 @@ int RunReportSubcommand(const QStringList& argsIn, const QString& programPath) {
   ArtworkPictures pictures;
   if (!WriteReport(app, document, pictures)) return Fail(QStringLiteral("no se ha podido componer el informe"), 4);
   QString error;
-  if (!SaveReport(document.Content(), args[1], &error))
-    return Fail(QStringLiteral("no se ha podido escribir %1: %2").arg(args[1], error), 4);
+  if (!SaveReport(document.Content(), files[1], &error))
+    return Fail(QStringLiteral("no se ha podido escribir %1: %2").arg(files[1], error), 4);
   return 0;
 }

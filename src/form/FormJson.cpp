@@ -3,6 +3,7 @@
 #include "form/WindowState.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 
 namespace {
 
@@ -55,4 +56,50 @@ QJsonObject FormStateJson(const WindowState& app, const std::vector<Message>& me
   for (const Control& c : app.form.Controls()) controls.insert(c.name, ControlJson(c));
 
   return QJsonObject{{"messages", shown}, {"controls", controls}, {"chart", ChartJson(app.chart)}};
+}
+
+namespace {
+
+QByteArray Compact(const QJsonValue& value) {
+  if (value.isObject()) return QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact);
+  if (value.isArray()) return QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact);
+  // A scalar: written inside an array, then taken out of it.
+  return QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
+}
+
+QByteArray Key(const QString& key) { return Compact(QJsonValue(key)) + ": "; }
+
+// "key": followed by the members of an object (or the items of an array) one a line.
+QByteArray OneALine(const QString& key, const QJsonValue& value, const QByteArray& indent) {
+  QByteArray out = indent + Key(key);
+  const QByteArray inner = indent + "  ";
+  QByteArrayList lines;
+  if (value.isObject()) {
+    const QJsonObject object = value.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it) lines << inner + Key(it.key()) + Compact(it.value());
+    return out + (lines.isEmpty() ? "{}" : "{\n" + lines.join(",\n") + "\n" + indent + "}");
+  }
+  if (value.isArray()) {
+    for (const QJsonValue& item : value.toArray()) lines << inner + Compact(item);
+    return out + (lines.isEmpty() ? "[]" : "[\n" + lines.join(",\n") + "\n" + indent + "]");
+  }
+  return out + Compact(value);
+}
+
+}  // namespace
+
+QByteArray FormStateJsonLines(const QJsonObject& state) {
+  QByteArrayList members;
+  for (auto it = state.begin(); it != state.end(); ++it) {
+    if (it.key() == QLatin1String("chart") && it.value().isObject()) {
+      // The chart's own members one a line, each series on a line of its own.
+      const QJsonObject chart = it.value().toObject();
+      QByteArrayList lines;
+      for (auto c = chart.begin(); c != chart.end(); ++c) lines << OneALine(c.key(), c.value(), "    ");
+      members << "  " + Key(it.key()) + "{\n" + lines.join(",\n") + "\n  }";
+    } else {
+      members << OneALine(it.key(), it.value(), "  ");
+    }
+  }
+  return "{\n" + members.join(",\n") + "\n}\n";
 }

@@ -16,3 +16,8 @@ class WindowState;
 //  "chart": "visible", "title" (lines), "bottom_axis", "left_axis" and
 //     "series", the [x, y] points of each of the nine series.
 QJsonObject FormStateJson(const WindowState& app, const std::vector<Message>& messages);
+
+// The same object as text for files kept under version control: every control,
+// every message and every chart series on a line of its own, so that a change
+// of one control shows as a change of one line.
+QByteArray FormStateJsonLines(const QJsonObject& state);

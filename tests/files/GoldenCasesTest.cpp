@@ -4,6 +4,7 @@
 // BRENAK_UPDATE_GOLDEN=1 to write the stored states anew, then read the diff.
 
 #include "app/ProjectCalculation.h"
+#include "form/FormJson.h"
 #include "form/NumberFormat.h"
 
 #include <QDir>
@@ -78,7 +79,7 @@ TEST_P(GoldenCases, WindowAfterOpeningMatchesTheStoredState) {
   QFile stored(CasesDir() + '/' + name + ".json");
   if (qEnvironmentVariableIntValue("BRENAK_UPDATE_GOLDEN") == 1) {
     ASSERT_TRUE(stored.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    stored.write(QJsonDocument(actual).toJson(QJsonDocument::Indented));
+    stored.write(FormStateJsonLines(actual));
     return;
   }
   ASSERT_TRUE(stored.open(QIODevice::ReadOnly)) << "no " << name.toStdString() << ".json; run with BRENAK_UPDATE_GOLDEN=1";

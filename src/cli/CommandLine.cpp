@@ -1,0 +1,153 @@
+#include "CommandLine.h"
+
+#include "CalcSubcommand.h"
+#include "ReportSubcommand.h"
+
+#include <QCommandLineParser>
+#include <algorithm>
+#include <cstdio>
+
+#ifndef BRENAK_VERSION
+#error "BRENAK_VERSION comes from the project's version (src/cli/CMakeLists.txt)"
+#endif
+
+namespace {
+
+constexpr Subcommand kSubcommands[] = {
+    {"calc", "FILE [--decimal-separator , | .]",
+     "Abre FILE como \"Abrir\" (que lo calcula) y escribe en JSON el estado de la ventana: los avisos, cada "
+     "control y la gráfica.",
+     "0 archivo leído, 1 uso incorrecto, 2 archivo rechazado.", RunCalcSubcommand},
+    {"report", "FILE OUT.odt|OUT.pdf [--decimal-separator , | .]",
+     "Abre FILE como \"Abrir\" y escribe el informe del proyecto calculado: un PDF si OUT termina en .pdf, un "
+     "texto OpenDocument si no.",
+     "0 informe escrito, 1 uso incorrecto, 2 el archivo no es un proyecto, 3 el proyecto no se ha calculado, "
+     "4 el informe no se ha podido escribir.",
+     RunReportSubcommand},
+#ifdef BRENAK_HAVE_GUI
+    {"screenshot", "FILE OUT.png [--size WxH] [--scale F] [--show-chart] [--welcome] [--click CONTROL]...",
+     "Abre FILE en la ventana, sin pantalla, pulsa los controles pedidos y guarda una imagen de toda la ventana.",
+     "0 imagen guardada, 1 uso incorrecto o imagen no escrita, 2 el archivo no es un proyecto.", nullptr},
+    {"chart", "FILE OUT.png [--size WxH] [--scale F]",
+     "Abre FILE en la ventana, sin pantalla, y guarda una imagen de la gráfica de temperaturas.",
+     "0 imagen guardada, 1 uso incorrecto o imagen no escrita, 2 el archivo no es un proyecto.", nullptr},
+#endif
+};
+
+void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+
+QString UsageLine(const Subcommand& command) {
+  return QStringLiteral("  brenak-cli %1 %2\n").arg(QLatin1String(command.name), QString::fromUtf8(command.usage));
+}
+
+// Two columns: each entry's name, padded to the widest, then its text.
+QString Columns(const QList<std::pair<QString, QString>>& rows) {
+  qsizetype width = 0;
+  for (const auto& [name, text] : rows) width = std::max(width, name.size());
+  QString out;
+  for (const auto& [name, text] : rows) out += QStringLiteral("  ") + name.leftJustified(width) + QStringLiteral("  ") + text + QLatin1Char('\n');
+  return out;
+}
+
+// "Opciones:" and a line for each option: its names, its value, what it does.
+QString OptionsHelp(const QList<QCommandLineOption>& options) {
+  QList<std::pair<QString, QString>> rows;
+  for (const QCommandLineOption& option : options) {
+    QStringList names;
+    for (const QString& name : option.names()) names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QString left = names.join(QStringLiteral(", "));
+    if (!option.valueName().isEmpty()) left += QLatin1Char(' ') + option.valueName();
+    rows.append({left, option.description()});
+  }
+  return QStringLiteral("Opciones:\n") + Columns(rows);
+}
+
+}  // namespace
+
+const Subcommand* FindSubcommand(const QString& name) {
+  for (const Subcommand& command : kSubcommands)
+    if (name == QLatin1String(command.name)) return &command;
+  return nullptr;
+}
+
+void PrintUsage() {
+  QString text = QStringLiteral("Uso:\n");
+  for (const Subcommand& command : kSubcommands) text += UsageLine(command);
+  Print(stderr, text);
+}
+
+void PrintUsage(const QString& name) { Print(stderr, QStringLiteral("Uso:\n") + UsageLine(*FindSubcommand(name))); }
+
+int UsageError(const QString& text) {
+  Print(stderr, QStringLiteral("brenak-cli: ") + text + QLatin1Char('\n'));
+  PrintUsage();
+  return kWrongUse;
+}
+
+QCommandLineOption HelpOption() {
+  return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("muestra esta ayuda"));
+}
+
+QCommandLineOption VersionOption() {
+  return QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                            QStringLiteral("muestra la versión del programa"));
+}
+
+QCommandLineOption DecimalSeparatorOption() {
+  return QCommandLineOption(QStringLiteral("decimal-separator"),
+                            QStringLiteral("separador decimal de los números: coma o punto"), QStringLiteral(", | ."));
+}
+
+int PrintProgramHelp() {
+  QString text = QStringLiteral("Uso:\n");
+  QList<std::pair<QString, QString>> commands;
+  for (const Subcommand& command : kSubcommands) {
+    text += UsageLine(command);
+    commands.append({QLatin1String(command.name), QString::fromUtf8(command.summary)});
+  }
+  text += QStringLiteral("  brenak-cli --help | --version\n\nÓrdenes:\n") + Columns(commands) + QLatin1Char('\n') +
+          OptionsHelp({HelpOption(), VersionOption()}) +
+          QStringLiteral("\nCada orden describe sus opciones: brenak-cli ORDEN --help.\n");
+  Print(stdout, text);
+  return 0;
+}
+
+int PrintHelp(const QString& name, const QList<QCommandLineOption>& options) {
+  const Subcommand& command = *FindSubcommand(name);
+  Print(stdout, QStringLiteral("Uso:\n") + UsageLine(command) + QLatin1Char('\n') + QString::fromUtf8(command.summary) +
+                    QStringLiteral("\n\n") + OptionsHelp(options) + QStringLiteral("\nEstado de salida: ") +
+                    QString::fromUtf8(command.exitStatuses) + QLatin1Char('\n'));
+  return 0;
+}
+
+int PrintVersion() {
+  std::fputs("brenak-cli " BRENAK_VERSION "\n", stdout);
+  return 0;
+}
+
+bool ParseArguments(QCommandLineParser& parser, const QStringList& args) {
+  // The parser takes the first argument for the program's name.
+  return parser.parse(QStringList{QStringLiteral("brenak-cli")} + args);
+}
+
+QString RefusedArgument(QCommandLineParser& parser, const QStringList& args) {
+  for (qsizetype n = 1; n <= args.size(); ++n) {
+    const QStringList run = args.first(n);
+    if (!ParseArguments(parser, run) && !ParseArguments(parser, run + QStringList{QStringLiteral("x")}))
+      return args[n - 1];
+  }
+  return QString();
+}
+
+SeparatorChoice ReadDecimalSeparator(const QCommandLineParser& parser, const QCommandLineOption& option,
+                                     QChar* separator) {
+  const QStringList values = parser.values(option);
+  for (const QString& value : values)
+    if (value != QLatin1String(",") && value != QLatin1String(".")) return SeparatorChoice::WrongValue;
+  // The parser counts every time the option was named, but keeps only the
+  // values it found: an option that ends the arguments has none.
+  if (parser.optionNames().count(option.names().constFirst()) > values.size()) return SeparatorChoice::MissingValue;
+  if (values.isEmpty()) return SeparatorChoice::NotGiven;
+  *separator = values.constLast().at(0);
+  return SeparatorChoice::Given;
+}
