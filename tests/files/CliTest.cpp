@@ -81,6 +81,10 @@ struct UsageCase {
   const char* message;
 };
 
+void PrintTo(const UsageCase& c, std::ostream* out) {
+  for (const char* a : c.args) *out << a << ' ';
+}
+
 class CliUsageMessage : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(CliUsageMessage, NamesTheProblem) {
