@@ -114,27 +114,36 @@ class Calculation {
 
     if (cond_ == DesignCondition::Economic) return EconomicSearch();
 
-    // C: the coefficient loop with the thickness solved on every pass.
+    // C: the coefficient loop with the thickness solved on every pass. The
+    // targets of some conditions depend on the outer radius or perimeter, which
+    // grow with the insulation, so a pass ends the loop only when the
+    // coefficients have converged and the thickness has settled too.
     hiNew = hi_;
     heNew = he_;
     float prev1 = 0, prev2 = 0;
+    bool firstPass = true;
     return CoefficientLoop(hiNew, heNew, [&] {
       if (in().HasRadii()) UpdateRadii(in(), c_.s);
       Rsa = c_.Resistance(ResistanceMode::WithoutInsulation, insulation_, hi_, he_);
       q_ = EvaluateCondition(c_, cond_, Rsa, he_, hi_, Te_, Ti_, q0_);
       // A condition refused on a later pass ends the run as a refusal does.
       if (q_ == -1) return Pass::Refused;
-      Rtot_ = SolveThickness(c_, insulation_, Rsa, q_, he_, hi_, Te_, Ti_);
+      Rtot_ = SolveThickness(c_, insulation_, Rsa, q_, he_, hi_, Te_, Ti_, &searchedTotal_);
       ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
       NewCoefficients(hiNew, heNew);
+      const float thickness = c_.s.e[insulation_];
+      const bool settled = !firstPass && std::abs(double(thickness) - prev1) < 0.05;
+      firstPass = false;
       // A thickness that comes back after two passes ends the loop.
-      if (c_.s.e[insulation_] == prev2) {
+      const bool repeated = thickness == prev2;
+      if (repeated) {
         hi_ = hiNew;
         he_ = heNew;
       }
       prev2 = prev1;
-      prev1 = c_.s.e[insulation_];
-      return Converged(hi_, hiNew, he_, heNew) || c_.absurd ? Pass::Done : Pass::Again;
+      prev1 = thickness;
+      if (repeated || c_.absurd) return Pass::Done;
+      return Converged(hi_, hiNew, he_, heNew) && settled ? Pass::Done : Pass::Again;
     });
   }
 
@@ -174,11 +183,14 @@ class Calculation {
 
   // Stage E.
   void FinalSteps() {
-    ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
+    // After a pipe or sphere search the temperatures belong to the thickness
+    // found: the total it reached, not the required one it stopped at.
+    const float profileR = searchedTotal_ > 0 ? searchedTotal_ : Rtot_;
+    ComputeInterfaceTemperatures(c_.s, profileR, Ti_, Te_, c_.T);
     // The box resistance as its field holds it: three decimals, or as entered.
     float boxResistance = in().boxResistance;
     if (c_.buried.boxCalculated) boxResistance = RoundAsWritten(c_.buried.boxResistance, 6, 3);
-    const ProfileLine line = BuildProfileLine(in(), c_.s, c_.T, Rtot_, Ti_, Te_, boxResistance);
+    const ProfileLine line = BuildProfileLine(in(), c_.s, c_.T, profileR, Ti_, Te_, boxResistance);
 
     Results r;
     r.layerCount = c_.s.n;
@@ -288,6 +300,7 @@ class Calculation {
   float Ti_ = 0, Te_ = 0;
   float hi_ = 0, he_ = 0;
   float Rtot_ = 0.00001f;
+  float searchedTotal_ = 0;  // the total a pipe or sphere search reached, 0 without one
   float q0_ = 0, q_ = 0;
   DesignCondition cond_ = DesignCondition::None;
   int insulation_ = 0;

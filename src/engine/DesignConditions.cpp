@@ -18,7 +18,7 @@ namespace {
 double ExteriorArea(const CalcContext& c) {
   const double rn = c.s.r[c.s.n];
   if (c.in.IsPipe()) return kTwoPi * rn;
-  if (c.in.IsSphere()) return kPi * rn * rn;
+  if (c.in.IsSphere()) return kFourPi * rn * rn;
   return 1;
 }
 

@@ -26,7 +26,7 @@ double Investment(const CalcInputs& in, const EconomicFigures& f, double rIn, do
   if (in.IsPipe()) return K * kTwoPi * (rIn + t * 0.001);
   if (in.IsSphere()) {
     const double r = rIn + t * 0.001;
-    return K * kPi * r * r;
+    return K * kFourPi * r * r;
   }
   return K;
 }

@@ -31,7 +31,8 @@ float FreezingTimeResistance(const CalcInputs& in) {
 float FinalTemperatureResistance(const CalcInputs& in, float Ti, float Te) {
   const double A = PipeCrossSection(in);
   const double L2 = std::log((double(Ti) - Te) / (double(in.wantedFinalTemperature) - Te));
-  return static_cast<float>(0.001 * double(in.finalTemperatureLength) / (L2 * kWaterDensity * kWaterHeat * A));
+  const double v = in.interiorVelocity;
+  return static_cast<float>(0.001 * double(in.finalTemperatureLength) / (L2 * kWaterDensity * kWaterHeat * A * v));
 }
 
 FluidEnd FinalWaterTemperature(const CalcInputs& in, float R, float Te) {

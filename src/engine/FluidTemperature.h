@@ -11,7 +11,7 @@ double PipeCrossSection(const CalcInputs& in);
 // to the wanted fraction in the wanted time towards an exterior at Te (< 0).
 float FreezingTimeResistance(const CalcInputs& in);
 // Resistance per metre that cools (or warms) water from Ti to the wanted final
-// temperature along the wanted length, at 1 m/s.
+// temperature along the wanted length, flowing at the interior velocity.
 float FinalTemperatureResistance(const CalcInputs& in, float Ti, float Te);
 
 struct FluidEnd {

@@ -39,6 +39,31 @@ double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double
 
 namespace {
 
+// Dry air at 1 atm: temperature (ºC), conductivity (W/m·K), kinematic
+// viscosity (m2/s) and Prandtl number at 200, 250, 300, 350 and 400 K, as the
+// standard heat-transfer textbooks tabulate them (Incropera and DeWitt,
+// Fundamentals of Heat and Mass Transfer, table A.4).
+struct AirProperties {
+  double T, k, nu, Pr;
+};
+constexpr AirProperties kDryAir[] = {
+    {-73.15, 0.0181, 7.59e-6, 0.737}, {-23.15, 0.0223, 11.44e-6, 0.720}, {26.85, 0.0263, 15.89e-6, 0.707},
+    {76.85, 0.0300, 20.92e-6, 0.700}, {126.85, 0.0338, 26.41e-6, 0.690},
+};
+
+// The properties at T, interpolated linearly, and those of the nearest end outside the table.
+AirProperties DryAirAt(double T) {
+  constexpr int last = sizeof kDryAir / sizeof kDryAir[0] - 1;
+  if (!(T > kDryAir[0].T)) return kDryAir[0];
+  if (T >= kDryAir[last].T) return kDryAir[last];
+  int i = 0;
+  while (T > kDryAir[i + 1].T) ++i;
+  const AirProperties& a = kDryAir[i];
+  const AirProperties& b = kDryAir[i + 1];
+  const double f = (T - a.T) / (b.T - a.T);
+  return {T, a.k + f * (b.k - a.k), a.nu + f * (b.nu - a.nu), a.Pr + f * (b.Pr - a.Pr)};
+}
+
 // Natural convection of air around a cylinder of outer diameter D.
 double CylinderNaturalConvection(const CalcInputs& in, double dT, double D, bool& laminar) {
   if (dT == 0) return 0;
@@ -66,10 +91,16 @@ float InteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, f
     hc = 1057 * (1.352 + 0.019 * double(Ti)) * std::pow(v, 0.8) / std::pow(d, 0.2);
     parts.laminar = false;
   } else {
-    // Air flowing inside a duct, with its hydraulic diameter.
+    // Air flowing inside a duct, with its hydraulic diameter: forced turbulent
+    // convection by the Dittus-Boelter correlation, Nu = 0.023 Re^0.8 Pr^n,
+    // n = 0.4 when the duct heats the air (exterior warmer) and 0.3 when it
+    // cools it. No radiation inside a duct.
     const double W = in.ductWidth, H = in.interiorHeight;
     const double Dh = 4 * W * H / (2 * (W + H));
-    hc = 0.49 * std::pow(double(in.interiorVelocity), 0.8) / std::pow(Dh, 0.2);
+    const AirProperties air = DryAirAt(Ti);
+    const double n = Te > Ti ? 0.4 : 0.3;
+    const double Re = double(in.interiorVelocity) * Dh / air.nu;
+    hc = 0.023 * (air.k / Dh) * std::pow(Re, 0.8) * std::pow(air.Pr, n);
     parts.laminar = false;
   }
   parts.convection = static_cast<float>(hc);

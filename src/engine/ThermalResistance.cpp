@@ -43,7 +43,7 @@ float TotalResistance(const CalcInputs& in, ResistanceMode mode, LayerStack& s, 
   if (flat) {
     s.R[0] = hi > 0 ? static_cast<float>(1 / double(hi)) : 0.0f;
   } else if (in.IsSphere()) {
-    s.R[0] = hi > 0 ? static_cast<float>(1 / (double(hi) * kPi * r0 * r0)) : 0.0f;
+    s.R[0] = hi > 0 ? static_cast<float>(1 / (double(hi) * kFourPi * r0 * r0)) : 0.0f;
   } else {
     s.R[0] = hi > 0 ? static_cast<float>(1 / (double(hi) * 2 * kPi * r0)) : 0.0f;
   }
@@ -71,7 +71,7 @@ float TotalResistance(const CalcInputs& in, ResistanceMode mode, LayerStack& s, 
   } else if (flat) {
     s.R[10] = he > 0 ? static_cast<float>(1 / double(he)) : 0.0f;
   } else if (in.IsSphere()) {
-    s.R[10] = he > 0 ? static_cast<float>(1 / (double(he) * kPi * rn * rn)) : 0.0f;
+    s.R[10] = he > 0 ? static_cast<float>(1 / (double(he) * kFourPi * rn * rn)) : 0.0f;
   } else {
     s.R[10] = he > 0 ? static_cast<float>(1 / (double(he) * 2 * kPi * rn)) : 0.0f;
   }

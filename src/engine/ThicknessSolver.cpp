@@ -10,7 +10,8 @@ namespace {
 const QString kOverFiveMetres = QStringLiteral("Datos absurdos, pues el espesor de aislamiento sería mayor de 5 m.");
 }
 
-float SolveThickness(CalcContext& c, int insulation, float Rsa, float target, float he, float hi, float Te, float Ti) {
+float SolveThickness(CalcContext& c, int insulation, float Rsa, float target, float he, float hi, float Te, float Ti,
+                     float* reached) {
   (void)he;
   (void)hi;
   const CalcInputs& in = c.in;
@@ -49,6 +50,7 @@ float SolveThickness(CalcContext& c, int insulation, float Rsa, float target, fl
       R = c.Resistance(ResistanceMode::WithInsulation, insulation, hi, he);
       ++steps;
     } while (R < Rreq && t < kMaxInsulationThickness);
+    if (reached) *reached = R;
     if (t >= kMaxInsulationThickness) c.Absurd(kOverFiveMetres);
     if (R > Rreq && steps == 1)
       c.Absurd(QStringLiteral("Datos absurdos, pues sin aislamiento la resistencia de la tubería ya es mayor."));

@@ -268,9 +268,11 @@ void LayoutInteriorPanel(WindowState& app) {
   }
 
   if (app.IsPipe()) {
-    // The water velocity also serves the final water temperature.
+    // The water velocity also serves the final water temperature, estimated
+    // after a heat-flow calculation or asked for as a design condition.
     form.Show("PCoefInt");
     if (form.Index("RadioGroupTempAgua") == 0) ShowInteriorVelocity(form);
+    if (app.IsPipeInAir() && app.ThicknessTarget() && app.ConditionIndex() == 6) ShowInteriorVelocity(form);
   } else if (app.IsSpecial()) {
     form.Show("PCoefInt");
     if (app.IsDuct()) {

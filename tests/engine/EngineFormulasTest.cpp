@@ -115,14 +115,43 @@ INSTANTIATE_TEST_SUITE_P(
                           return ExteriorCoefficient(in, p, 20, 25, 10, 0.185f);
                         },
                         3.389, -1, true},
-        CoefficientCase{"DuctInside",
+        // Dittus-Boelter in a 0.5 m square duct at 5 m/s, by hand from the air table:
+        // at a row of the table, the air cooled (Pr^0.3);
+        CoefficientCase{"DuctInsideCooledAirAtATableRow",
                         [](SurfaceParts& p) {
                           CalcInputs in;
                           in.kind = GeometryKind::Special;
                           in.interiorMode = SurfaceCoefMode::Calculate;
-                          return InteriorCoefficient(in, p, 24, 25, 10);
+                          in.interiorVelocity = 5;
+                          in.ductWidth = 0.5f;
+                          in.interiorHeight = 0.5f;
+                          return InteriorCoefficient(in, p, 0, 26.85f, 10);
                         },
-                        0.3933, 0.3933, false},
+                        15.6672, 15.6672, false},
+        // half-way between two rows, the air heated (Pr^0.4);
+        CoefficientCase{"DuctInsideHeatedAirBetweenRows",
+                        [](SurfaceParts& p) {
+                          CalcInputs in;
+                          in.kind = GeometryKind::Special;
+                          in.interiorMode = SurfaceCoefMode::Calculate;
+                          in.interiorVelocity = 5;
+                          in.ductWidth = 0.5f;
+                          in.interiorHeight = 0.5f;
+                          return InteriorCoefficient(in, p, 0, 51.85f, 80);
+                        },
+                        14.3729, 14.3729, false},
+        // below the table, its first row.
+        CoefficientCase{"DuctInsideAirColderThanTheTable",
+                        [](SurfaceParts& p) {
+                          CalcInputs in;
+                          in.kind = GeometryKind::Special;
+                          in.interiorMode = SurfaceCoefMode::Calculate;
+                          in.interiorVelocity = 5;
+                          in.ductWidth = 0.5f;
+                          in.interiorHeight = 0.5f;
+                          return InteriorCoefficient(in, p, 0, -100, -120);
+                        },
+                        19.7167, 19.7167, false},
         CoefficientCase{"DuctOutside",
                         [](SurfaceParts& p) {
                           CalcInputs in;

@@ -194,6 +194,18 @@ TEST_F(GeometryLayout, FinalWaterTemperatureIsProposedButNotOverAnOpenedOne) {
   EXPECT_EQ(form().Text("EditTf"), QStringLiteral("39,99"));
 }
 
+TEST_F(GeometryLayout, TheFinalWaterTemperatureConditionShowsTheWaterVelocity) {
+  Do({"SpeedButton4", "RadioGroupCondicionT=5"});
+  EXPECT_EQ(Shown("Editvelhi Labelvelhi"), "");
+  Do({"RadioGroupCondicionT=6"});
+  EXPECT_EQ(Shown("Editvelhi Labelvelhi"), "Editvelhi Labelvelhi");
+  Do({"RadioGroupCondicionT=7"});
+  EXPECT_EQ(Shown("Editvelhi Labelvelhi"), "");
+  // Buried, the pipe has no such condition.
+  Do({"RadioGroupCondicionT=6", "RGTipoTuberias=2"});
+  EXPECT_EQ(Shown("Editvelhi Labelvelhi"), "");
+}
+
 TEST_F(GeometryLayout, CalculatedCoefficientsShowTheirData) {
   Do({"RGhi=2", "RGhe=2"});
   EXPECT_TRUE(form().IsComputed("EditCoefInt") && form().IsComputed("EditCoefext"));

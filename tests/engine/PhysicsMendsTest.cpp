@@ -1,0 +1,111 @@
+// Figures that a check by hand, or a textbook, pins down.
+#include "engine/CalcOutcome.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+LayerInput Layer(float thicknessMm, float conductivity, bool marked = false) {
+  LayerInput layer;
+  layer.thickness = thicknessMm;
+  layer.conductivity = conductivity;
+  layer.marked = marked;
+  return layer;
+}
+
+// A horizontal pipe, 102 mm inside, 6 mm of steel (50 W/mºC) and insulation
+// of 0.04 W/mºC; 150 ºC inside (hi neglected), 20 ºC outside with he = 10.
+CalcInputs HotPipe() {
+  CalcInputs in;
+  in.kind = GeometryKind::Pipe;
+  in.pipePlacing = 1;
+  in.interiorDiameter = 102;
+  in.layerCount = 2;
+  in.layers[1] = Layer(6, 50);
+  in.layers[2] = Layer(0, 0.04f, true);
+  in.Ti = 150;
+  in.Te = 20;
+  in.interiorMode = SurfaceCoefMode::Neglect;
+  in.exteriorCoef = 10;
+  return in;
+}
+
+// The same project calculated for its heat flow with the insulation at `thickness`.
+CalcOutcome WithThickness(CalcInputs in, float thickness) {
+  in.thicknessTarget = false;
+  in.condition = DesignCondition::None;
+  for (LayerInput& layer : in.layers)
+    if (layer.marked) layer.thickness = thickness;
+  return Calculate(in);
+}
+
+TEST(PhysicsMends, AnExteriorSurfaceTemperatureIsMetOnThePipeThatWasFound) {
+  CalcInputs in = HotPipe();
+  in.thicknessTarget = true;
+  in.condition = DesignCondition::ExteriorSurfaceTemperature;
+  in.wantedExteriorSurface = 30;
+  const CalcOutcome outcome = Calculate(in);
+  ASSERT_TRUE(outcome.hasResults) << (outcome.events.empty() ? "" : outcome.events[0].message.text.toStdString());
+  const Results& r = outcome.results;
+  EXPECT_NEAR(r.insulationThickness, 37.7, 0.3);
+  // The shown surface temperature belongs to the thickness found ...
+  EXPECT_NEAR(r.temperatures[2], 30, 0.1);
+  // ... and a heat-flow run of that thickness agrees with it.
+  const CalcOutcome check = WithThickness(in, r.insulationThickness);
+  EXPECT_NEAR(check.results.temperatures[2], r.temperatures[2], 0.01);
+}
+
+}  // namespace
+
+namespace {
+
+// A sphere of 1 m inside diameter, 100 mm of insulation (0.04 W/mºC), 60 ºC
+// inside with hi = 10, 20 ºC outside with he = 5, by hand from 4·π·r².
+TEST(PhysicsMends, ASphereLosesHeatThroughItsWholeSurface) {
+  CalcInputs in;
+  in.kind = GeometryKind::Sphere;
+  in.interiorDiameter = 1000;
+  in.layers[1] = Layer(100, 0.04f, true);
+  in.Ti = 60;
+  in.Te = 20;
+  in.interiorCoef = 10;
+  in.exteriorCoef = 5;
+  const double pi4 = 12.5664, r0 = 0.5, r1 = 0.6;
+  const double Rsi = 1 / (10 * pi4 * r0 * r0);
+  const double Rins = (1 / r0 - 1 / r1) / (0.04 * pi4);
+  const double Rse = 1 / (5 * pi4 * r1 * r1);
+  const CalcOutcome outcome = Calculate(in);
+  ASSERT_TRUE(outcome.hasResults);
+  const Results& r = outcome.results;
+  EXPECT_NEAR(r.resistances[0], Rsi, 1e-6);
+  EXPECT_NEAR(r.resistances[1], Rins, 1e-5);
+  EXPECT_NEAR(r.resistances[10], Rse, 1e-6);
+  EXPECT_NEAR(r.heatFlow, 40 / (Rsi + Rins + Rse), 1e-3);  // 79.4 W
+  EXPECT_NEAR(r.temperatures[1], 20 + 40 * Rse / (Rsi + Rins + Rse), 1e-3);
+}
+
+// Asked for a final water temperature, the resistance the pipe needs follows
+// the water velocity on the window: twice as fast, half the resistance.
+TEST(PhysicsMends, TheFinalWaterTemperatureConditionReadsTheVelocity) {
+  CalcInputs in = HotPipe();
+  in.interiorMode = SurfaceCoefMode::Impose;
+  in.interiorCoef = 1000;
+  in.thicknessTarget = true;
+  in.condition = DesignCondition::FinalWaterTemperature;
+  in.wantedFinalTemperature = 149;
+  in.finalTemperatureLength = 100;
+  in.interiorVelocity = 0.5f;
+  const Results slow = Calculate(in).results;
+  in.interiorVelocity = 1;
+  const Results usual = Calculate(in).results;
+  // R = L / (ln((Ti - Te)/(Tf - Te)) · v · A · 4.19e6), A the water's section.
+  const double A = 0.0031416 * 102 * 0.001 * 102 * 0.25;
+  const double R = 100 / (std::log(130.0 / 129.0) * 1 * A * 4.19e6);
+  EXPECT_NEAR(usual.resistanceTotal, R, 1e-3 * R);
+  EXPECT_NEAR(slow.resistanceTotal, 2 * R, 2e-3 * R);
+  EXPECT_GT(slow.insulationThickness, usual.insulationThickness);
+}
+
+}  // namespace
