@@ -237,7 +237,9 @@ class Calculation {
 
     out_.results = r;
     out_.hasResults = true;
-    out_.economic = cond_ == DesignCondition::Economic && in().thicknessTarget;
+    // After a "Datos absurdos" warning the economic panel still shows the last
+    // step of the search, unless its figures are not finite numbers.
+    out_.economic = cond_ == DesignCondition::Economic && in().thicknessTarget && EconomicFinite();
     if (out_.economic) out_.economicOutcome = economicOutcome_;
     CalcEvent shown;
     shown.kind = CalcEvent::Kind::Results;
@@ -248,11 +250,13 @@ class Calculation {
   bool AllFinite(const Results& r) const {
     for (double figure : ResultFigures(in(), r))
       if (!std::isfinite(figure)) return false;
-    if (cond_ == DesignCondition::Economic && in().thicknessTarget) {
-      const EconomicOutcome& o = economicOutcome_;
-      for (double figure : {o.cost, o.investment, o.heatFlow, o.resistance, 1 / o.resistance})
-        if (!std::isfinite(figure)) return false;
-    }
+    return !(cond_ == DesignCondition::Economic && in().thicknessTarget) || EconomicFinite();
+  }
+
+  bool EconomicFinite() const {
+    const EconomicOutcome& o = economicOutcome_;
+    for (double figure : {o.cost, o.investment, o.heatFlow, o.resistance, 1 / o.resistance})
+      if (!std::isfinite(figure)) return false;
     return true;
   }
 

@@ -118,3 +118,29 @@ TEST(Calculate, TheEconomicThicknessFillsTheEconomicOutcome) {
 }
 
 }  // namespace
+
+namespace {
+
+// A wall layer of no conductivity has an infinite resistance: no insulation
+// is the best solution ("Datos absurdos, ..."), and the economic panel of the
+// search's last step must not show the infinite figures.
+TEST(Calculate, AnAbsurdEconomicRunShowsNoFigureThatIsNotFinite) {
+  CalcInputs in;
+  in.kind = GeometryKind::Sphere;
+  in.interiorDiameter = 1000;
+  in.layerCount = 2;
+  in.layers[1] = Layer(10, 0);
+  in.layers[2] = Layer(0, 0.04f, true);
+  in.Ti = 150;
+  in.thicknessTarget = true;
+  in.condition = DesignCondition::Economic;
+  const CalcOutcome outcome = Calculate(in);
+  EXPECT_TRUE(outcome.absurdData);
+  if (outcome.economic) {
+    const EconomicOutcome& o = outcome.economicOutcome;
+    for (double figure : {double(o.cost), double(o.investment), double(o.heatFlow), double(o.resistance)})
+      EXPECT_TRUE(std::isfinite(figure));
+  }
+}
+
+}  // namespace
