@@ -82,7 +82,7 @@ TEST(PhysicsMends, ASphereLosesHeatThroughItsWholeSurface) {
   EXPECT_NEAR(r.resistances[0], Rsi, 1e-6);
   EXPECT_NEAR(r.resistances[1], Rins, 1e-5);
   EXPECT_NEAR(r.resistances[10], Rse, 1e-6);
-  EXPECT_NEAR(r.heatFlow, 40 / (Rsi + Rins + Rse), 1e-3);  // 79.4 W
+  EXPECT_NEAR(r.heatFlow, 40 / (Rsi + Rins + Rse), 1e-3);  // 54.1 W
   EXPECT_NEAR(r.temperatures[1], 20 + 40 * Rse / (Rsi + Rins + Rse), 1e-3);
 }
 
