@@ -11,6 +11,9 @@
 
 namespace {
 
+// Between the frame of a side's panel and what it holds.
+const QMargins kFrameMargins(8, 6, 8, 8);
+
 // The soil of a buried pipe: its temperature with the chooser of soil
 // temperatures, its kind, and the depth, conductivity, moisture and density.
 QWidget* BuildSoilPanel(WindowBinding& binding) {
@@ -113,40 +116,55 @@ const SurfaceSide& ExteriorSide() {
 }
 
 SurfacePanel BuildSurfacePanel(WindowBinding& binding, const SurfaceSide& side) {
+  SurfacePanel built;
+  // Without a holder of their own, the fields fill the framed panel's grid
+  // under the title; with one, the holder's grid, which stands under the title
+  // with what comes below it.
+  const bool ownHolder = side.fields != nullptr;
   QFrame* frame = side.frame ? binding.Take<QFrame>(side.frame) : nullptr;
+  auto framed = [&frame] {
+    if (!frame) frame = new QFrame;
+    frame->setFrameShape(QFrame::StyledPanel);
+    return frame;
+  };
+  built.title = side.title ? binding.Take<QLabel>(side.title) : Caption(QString());
+  if (!side.title) built.titleSource = QString::fromLatin1(side.frame);
+  SetBold(built.title, 1.05);
+  Paint(built.title, QPalette::WindowText, QColor(13, 59, 102));
 
-  QFrame* fields = side.fields ? binding.Take<QFrame>(side.fields) : PlainFrame(frame);
-  auto* layout = new QGridLayout(fields);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setVerticalSpacing(4);
-  layout->addWidget(binding.Take(side.temperature.label), 0, 0);
-  layout->addWidget(binding.Take(side.temperature.field), 0, 1, Qt::AlignLeft);
-  layout->addWidget(binding.Take(side.humidity.label), 1, 0);
-  layout->addWidget(binding.Take(side.humidity.field), 1, 1, Qt::AlignLeft);
-  layout->addWidget(binding.Take(side.coefficientModes), 2, 0, 1, 2);
+  QFrame* holder = ownHolder ? binding.Take<QFrame>(side.fields) : framed();
+  auto* grid = new QGridLayout(holder);
+  if (ownHolder) grid->setContentsMargins(0, 0, 0, 0);
+  else grid->setContentsMargins(kFrameMargins);
+  grid->setVerticalSpacing(4);
+  int row = 0;
+  if (!ownHolder) grid->addWidget(built.title, row++, 0, 1, 2);
+  grid->addWidget(binding.Take(side.temperature.label), row, 0);
+  grid->addWidget(binding.Take(side.temperature.field), row++, 1, Qt::AlignLeft);
+  grid->addWidget(binding.Take(side.humidity.label), row, 0);
+  grid->addWidget(binding.Take(side.humidity.field), row++, 1, Qt::AlignLeft);
+  grid->addWidget(binding.Take(side.coefficientModes), row++, 0, 1, 2);
   auto* coefficients = binding.Take<QFrame>(side.coefficientPanel);
   BuildCoefficientFields(binding, side, coefficients);
-  layout->addWidget(coefficients, 3, 0, 1, 2);
-  layout->setColumnStretch(1, 1);
+  grid->addWidget(coefficients, row++, 0, 1, 2);
+  grid->setColumnStretch(1, 1);
+  if (!ownHolder) {
+    if (side.below) grid->addWidget(side.below(binding), row++, 0, 1, 2);
+    grid->setRowStretch(row, 1);
+    built.panel = frame;
+    return built;
+  }
 
   auto* body = new QVBoxLayout;
   body->setSpacing(4);
-  body->addWidget(fields);
+  body->addWidget(holder);
   if (side.below) body->addWidget(side.below(binding));
   body->addStretch(1);
-
-  SurfacePanel built;
-  built.title = side.title ? binding.Take<QLabel>(side.title) : Caption(QString());
-  if (!side.title) built.titleSource = QString::fromLatin1(side.frame);
-  if (!frame) frame = new QFrame;
-  frame->setFrameShape(QFrame::StyledPanel);
-  auto* outer = new QVBoxLayout(frame);
-  outer->setContentsMargins(8, 6, 8, 8);
-  outer->setSpacing(4);
-  SetBold(built.title, 1.05);
-  Paint(built.title, QPalette::WindowText, QColor(13, 59, 102));
-  outer->addWidget(built.title);
-  outer->addLayout(body);
+  auto* layout = new QVBoxLayout(framed());
+  layout->setContentsMargins(kFrameMargins);
+  layout->setSpacing(4);
+  layout->addWidget(built.title);
+  layout->addLayout(body);
   built.panel = frame;
   return built;
 }

@@ -22,8 +22,9 @@ struct SurfaceSide {
   // The framed panel: a control of the form, or null for a frame of the
   // window's own.
   const char* frame = nullptr;
-  // What holds the side's fields: a control of the form, which the form shows
-  // and hides as one, or null for a holder of the window's own.
+  // What holds the side's fields when the form shows and hides them as one
+  // while the title and what stands below stay: a control of the form. Null
+  // when the fields sit in the frame's own grid, under the title.
   const char* fields = nullptr;
   // The title: a label of the form, or null for a caption that the window
   // keeps equal to the text of `frame`.
