@@ -7,7 +7,7 @@ packages=(cmake ninja-build g++ pkg-config
           libgl1-mesa-dev libglx-dev libxkbcommon-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-14-dev
-          xvfb xauth)
+          xvfb xauth unzip)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -25,6 +25,22 @@ bool ReportContent::IsEmpty() const {
   return paragraphs.size() == 1 && paragraphs.front().pieces.empty() && pictures.empty();
 }
 
+std::map<int, int> ReportContent::PictureNumbers() const {
+  std::map<int, int> numbers;
+  for (const ReportParagraph& paragraph : paragraphs)
+    for (const ReportPiece& piece : paragraph.pieces)
+      if (piece.IsPicture() && !numbers.count(piece.picture))
+        numbers.emplace(piece.picture, static_cast<int>(numbers.size()) + 1);
+  return numbers;
+}
+
+bool ReportContent::KeepsWithNext(size_t p) const {
+  if (p + 1 >= paragraphs.size()) return false;
+  const auto& pieces = paragraphs[p].pieces;
+  const auto& next = paragraphs[p + 1].pieces;
+  return !pieces.empty() && !pieces.front().IsPicture() && !next.empty() && next.front().IsPicture();
+}
+
 bool FileReportDocument::Connect() {
   connected_ = true;
   return true;

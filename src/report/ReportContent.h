@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+#include <map>
 #include <vector>
 
 // The character format of a piece of a report.
@@ -48,6 +49,13 @@ struct ReportContent {
   QString PlainText() const;
   // True when the last paragraph is empty and is the only one, with no pictures.
   bool IsEmpty() const;
+  // The pictures the paragraphs use, by index into `pictures`, numbered from 1
+  // in order of first use.
+  std::map<int, int> PictureNumbers() const;
+  // Whether paragraph `p` stays on the page of the next one: a paragraph of
+  // text followed by one that opens with a picture (a heading and its chart,
+  // the title and the drawing).
+  bool KeepsWithNext(size_t p) const;
 };
 
 // The document back end of the report: keeps the content in memory, to be

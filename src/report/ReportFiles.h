@@ -1,5 +1,11 @@
 #pragma once
 
+// The files a report is saved as: an OpenDocument text (OpenDocumentText.h,
+// whose functions are reached from here too) or a PDF laid out on the page of
+// the report.
+
+#include "report/OpenDocumentText.h"
+
 #include <QByteArray>
 #include <QSizeF>
 #include <QString>
@@ -21,11 +27,6 @@ inline const QString kReportFontFamily = QStringLiteral("Times New Roman");
 // The size a picture takes on the page, in cm: its print size (from its
 // dots-per-metre), made smaller when it is wider than the text column.
 QSizeF PictureSizeCm(const QImage& picture);
-
-// The report as an OpenDocument text (.odt): the bytes of the zip archive, and
-// its main part content.xml on its own.
-QByteArray OdtBytes(const ReportContent& content);
-QByteArray OdtContentXml(const ReportContent& content);
 
 // The report as a Qt text document in pages of the report's text area, laid
 // out for `device` (the screen when none). Sizes of pictures and tab stops

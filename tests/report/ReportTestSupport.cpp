@@ -1,6 +1,6 @@
 #include "report/ReportTestSupport.h"
 
-#include "report/ZipArchive.h"
+#include "report/OpenDocumentPackage.h"
 
 #include <QXmlStreamReader>
 

@@ -1,5 +1,8 @@
-#include "report/ZipArchive.h"
+#include "report/OpenDocumentPackage.h"
 
+#include <QBuffer>
+#include <QImage>
+#include <QXmlStreamWriter>
 #include <array>
 
 namespace {
@@ -25,6 +28,34 @@ void Put16(QByteArray& out, quint32 value) {
 void Put32(QByteArray& out, quint32 value) {
   Put16(out, value & 0xFFFF);
   Put16(out, value >> 16);
+}
+
+QByteArray Png(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+QByteArray ManifestXml(const QString& mediaType, const std::vector<std::pair<QString, QString>>& parts) {
+  QByteArray bytes;
+  QXmlStreamWriter xml(&bytes);
+  xml.writeStartDocument();
+  xml.writeStartElement(QStringLiteral("manifest:manifest"));
+  xml.writeAttribute(QStringLiteral("xmlns:manifest"), QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:manifest:1.0"));
+  xml.writeAttribute(QStringLiteral("manifest:version"), QStringLiteral("1.2"));
+  const auto entry = [&xml](const QString& path, const QString& type) {
+    xml.writeEmptyElement(QStringLiteral("manifest:file-entry"));
+    xml.writeAttribute(QStringLiteral("manifest:full-path"), path);
+    if (path == QLatin1String("/")) xml.writeAttribute(QStringLiteral("manifest:version"), QStringLiteral("1.2"));
+    xml.writeAttribute(QStringLiteral("manifest:media-type"), type);
+  };
+  entry(QStringLiteral("/"), mediaType);
+  for (const auto& [path, type] : parts) entry(path, type);
+  xml.writeEndElement();
+  xml.writeEndDocument();
+  return bytes;
 }
 
 }  // namespace
@@ -100,3 +131,27 @@ QByteArray StoredZipWriter::Finish() const {
   Put16(out, 0);
   return out;
 }
+
+OpenDocumentPackage::OpenDocumentPackage(const QString& mediaType, const QDateTime& stamp)
+    : mediaType_(mediaType), zip_(stamp) {
+  zip_.Add(QStringLiteral("mimetype"), mediaType.toUtf8());
+}
+
+void OpenDocumentPackage::AddXml(const QString& path, const QByteArray& xml) {
+  zip_.Add(path, xml);
+  parts_.emplace_back(path, QStringLiteral("text/xml"));
+}
+
+void OpenDocumentPackage::AddPicture(int number, const QImage& picture) {
+  const QString path = PicturePath(number);
+  zip_.Add(path, Png(picture));
+  parts_.emplace_back(path, QStringLiteral("image/png"));
+}
+
+QByteArray OpenDocumentPackage::Bytes() const {
+  StoredZipWriter zip = zip_;
+  zip.Add(QStringLiteral("META-INF/manifest.xml"), ManifestXml(mediaType_, parts_));
+  return zip.Finish();
+}
+
+QString OpenDocumentPackage::PicturePath(int number) { return QStringLiteral("Pictures/imagen%1.png").arg(number); }

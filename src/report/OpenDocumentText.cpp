@@ -1,0 +1,311 @@
+#include "report/OpenDocumentText.h"
+
+#include "report/OpenDocumentPackage.h"
+#include "report/ReportContent.h"
+#include "report/ReportFiles.h"
+
+#include <QDateTime>
+#include <QXmlStreamWriter>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+const QString kTextMediaType = QStringLiteral("application/vnd.oasis.opendocument.text");
+
+QString Cm(double value) { return QString::number(value, 'f', 3) + QStringLiteral("cm"); }
+QString Points(float value) { return QString::number(static_cast<double>(value), 'g', 6) + QStringLiteral("pt"); }
+
+const char* const kNamespaces[][2] = {
+    {"xmlns:office", "urn:oasis:names:tc:opendocument:xmlns:office:1.0"},
+    {"xmlns:style", "urn:oasis:names:tc:opendocument:xmlns:style:1.0"},
+    {"xmlns:text", "urn:oasis:names:tc:opendocument:xmlns:text:1.0"},
+    {"xmlns:draw", "urn:oasis:names:tc:opendocument:xmlns:drawing:1.0"},
+    {"xmlns:fo", "urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0"},
+    {"xmlns:xlink", "http://www.w3.org/1999/xlink"},
+    {"xmlns:svg", "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0"},
+    {"xmlns:meta", "urn:oasis:names:tc:opendocument:xmlns:meta:1.0"},
+    {"xmlns:dc", "http://purl.org/dc/elements/1.1/"},
+};
+
+void StartDocument(QXmlStreamWriter& xml, const QString& root) {
+  xml.writeStartDocument();
+  xml.writeStartElement(root);
+  for (const auto& ns : kNamespaces) xml.writeAttribute(QLatin1String(ns[0]), QLatin1String(ns[1]));
+  xml.writeAttribute(QStringLiteral("office:version"), QStringLiteral("1.2"));
+}
+
+void FontFaces(QXmlStreamWriter& xml) {
+  xml.writeStartElement(QStringLiteral("office:font-face-decls"));
+  xml.writeEmptyElement(QStringLiteral("style:font-face"));
+  xml.writeAttribute(QStringLiteral("style:name"), kReportFontFamily);
+  xml.writeAttribute(QStringLiteral("svg:font-family"), QLatin1Char('\'') + kReportFontFamily + QLatin1Char('\''));
+  xml.writeAttribute(QStringLiteral("style:font-family-generic"), QStringLiteral("roman"));
+  xml.writeAttribute(QStringLiteral("style:font-pitch"), QStringLiteral("variable"));
+  xml.writeEndElement();
+}
+
+// Every effect is stated, on or off, so that a piece does not inherit one.
+void TextProperties(QXmlStreamWriter& xml, const ReportFont& font) {
+  xml.writeEmptyElement(QStringLiteral("style:text-properties"));
+  const QString size = Points(font.size);
+  xml.writeAttribute(QStringLiteral("fo:font-size"), size);
+  xml.writeAttribute(QStringLiteral("style:font-size-asian"), size);
+  xml.writeAttribute(QStringLiteral("style:font-size-complex"), size);
+  const QString weight = font.bold ? QStringLiteral("bold") : QStringLiteral("normal");
+  xml.writeAttribute(QStringLiteral("fo:font-weight"), weight);
+  xml.writeAttribute(QStringLiteral("style:font-weight-asian"), weight);
+  xml.writeAttribute(QStringLiteral("style:font-weight-complex"), weight);
+  const QString slant = font.italic ? QStringLiteral("italic") : QStringLiteral("normal");
+  xml.writeAttribute(QStringLiteral("fo:font-style"), slant);
+  xml.writeAttribute(QStringLiteral("style:font-style-asian"), slant);
+  xml.writeAttribute(QStringLiteral("style:font-style-complex"), slant);
+  // Embossed and engraved exclude each other; engraved wins when both are asked.
+  xml.writeAttribute(QStringLiteral("style:font-relief"), font.engrave  ? QStringLiteral("engraved")
+                                                          : font.emboss ? QStringLiteral("embossed")
+                                                                        : QStringLiteral("none"));
+  xml.writeAttribute(QStringLiteral("fo:text-shadow"), font.shadow ? QStringLiteral("1pt 1pt") : QStringLiteral("none"));
+  if (font.doubleStrikeThrough || font.strikeThrough) {
+    xml.writeAttribute(QStringLiteral("style:text-line-through-style"), QStringLiteral("solid"));
+    xml.writeAttribute(QStringLiteral("style:text-line-through-type"),
+                       font.doubleStrikeThrough ? QStringLiteral("double") : QStringLiteral("single"));
+  } else {
+    xml.writeAttribute(QStringLiteral("style:text-line-through-style"), QStringLiteral("none"));
+  }
+}
+
+template <typename Key>
+int StyleNumber(std::vector<Key>& keys, const Key& key) {
+  for (size_t i = 0; i < keys.size(); ++i)
+    if (keys[i] == key) return static_cast<int>(i) + 1;
+  keys.push_back(key);
+  return static_cast<int>(keys.size());
+}
+
+struct ParagraphStyle {
+  ReportFont font;
+  bool keepWithNext = false;
+  bool operator==(const ParagraphStyle&) const = default;
+};
+
+// Writes text with its tabs and blanks kept: a blank that the reader would
+// fold away (at the start, after a tab or after another blank) is written as
+// a counted space element.
+void WriteText(QXmlStreamWriter& xml, const QString& text, bool& afterCharacter) {
+  QString plain;
+  const auto flush = [&] {
+    if (!plain.isEmpty()) xml.writeCharacters(plain);
+    plain.clear();
+  };
+  for (qsizetype i = 0; i < text.size();) {
+    const QChar c = text[i];
+    if (c == QLatin1Char('\t')) {
+      flush();
+      xml.writeEmptyElement(QStringLiteral("text:tab"));
+      afterCharacter = false;
+      ++i;
+    } else if (c == QLatin1Char(' ')) {
+      qsizetype end = i;
+      while (end < text.size() && text[end] == QLatin1Char(' ')) ++end;
+      qsizetype count = end - i;
+      if (afterCharacter) {
+        plain += QLatin1Char(' ');
+        --count;
+      }
+      if (count > 0) {
+        flush();
+        xml.writeEmptyElement(QStringLiteral("text:s"));
+        if (count > 1) xml.writeAttribute(QStringLiteral("text:c"), QString::number(count));
+      }
+      afterCharacter = false;
+      i = end;
+    } else {
+      plain += c;
+      afterCharacter = true;
+      ++i;
+    }
+  }
+  flush();
+}
+
+QByteArray StylesXml(const ReportContent& content) {
+  QByteArray bytes;
+  QXmlStreamWriter xml(&bytes);
+  StartDocument(xml, QStringLiteral("office:document-styles"));
+  FontFaces(xml);
+  xml.writeStartElement(QStringLiteral("office:styles"));
+
+  xml.writeStartElement(QStringLiteral("style:default-style"));
+  xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("paragraph"));
+  xml.writeEmptyElement(QStringLiteral("style:paragraph-properties"));
+  xml.writeAttribute(QStringLiteral("style:tab-stop-distance"), Cm(kReportTabStopCm));
+  xml.writeEmptyElement(QStringLiteral("style:text-properties"));
+  xml.writeAttribute(QStringLiteral("style:font-name"), kReportFontFamily);
+  xml.writeAttribute(QStringLiteral("fo:font-size"), Points(ReportFont{}.size));
+  // Text in no language is not checked for spelling or grammar.
+  const QString language = content.proofing ? QStringLiteral("es") : QStringLiteral("zxx");
+  const QString country = content.proofing ? QStringLiteral("ES") : QStringLiteral("none");
+  xml.writeAttribute(QStringLiteral("fo:language"), language);
+  xml.writeAttribute(QStringLiteral("fo:country"), country);
+  xml.writeAttribute(QStringLiteral("style:language-asian"), QStringLiteral("zxx"));
+  xml.writeAttribute(QStringLiteral("style:country-asian"), QStringLiteral("none"));
+  xml.writeAttribute(QStringLiteral("style:language-complex"), QStringLiteral("zxx"));
+  xml.writeAttribute(QStringLiteral("style:country-complex"), QStringLiteral("none"));
+  xml.writeEndElement();
+
+  xml.writeStartElement(QStringLiteral("style:style"));
+  xml.writeAttribute(QStringLiteral("style:name"), QStringLiteral("Standard"));
+  xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("paragraph"));
+  xml.writeAttribute(QStringLiteral("style:class"), QStringLiteral("text"));
+  xml.writeEmptyElement(QStringLiteral("style:paragraph-properties"));
+  xml.writeAttribute(QStringLiteral("fo:margin-top"), Cm(0));
+  xml.writeAttribute(QStringLiteral("fo:margin-bottom"), Cm(0));
+  xml.writeEndElement();
+
+  xml.writeEndElement();  // office:styles
+
+  xml.writeStartElement(QStringLiteral("office:automatic-styles"));
+  xml.writeStartElement(QStringLiteral("style:page-layout"));
+  xml.writeAttribute(QStringLiteral("style:name"), QStringLiteral("pm1"));
+  xml.writeEmptyElement(QStringLiteral("style:page-layout-properties"));
+  xml.writeAttribute(QStringLiteral("fo:page-width"), Cm(kReportPageWidthCm));
+  xml.writeAttribute(QStringLiteral("fo:page-height"), Cm(kReportPageHeightCm));
+  xml.writeAttribute(QStringLiteral("style:print-orientation"), QStringLiteral("portrait"));
+  for (const char* side : {"fo:margin-top", "fo:margin-bottom", "fo:margin-left", "fo:margin-right"})
+    xml.writeAttribute(QLatin1String(side), Cm(kReportMarginCm));
+  xml.writeEndElement();
+  xml.writeEndElement();
+
+  xml.writeStartElement(QStringLiteral("office:master-styles"));
+  xml.writeEmptyElement(QStringLiteral("style:master-page"));
+  xml.writeAttribute(QStringLiteral("style:name"), QStringLiteral("Standard"));
+  xml.writeAttribute(QStringLiteral("style:page-layout-name"), QStringLiteral("pm1"));
+  xml.writeEndElement();
+
+  xml.writeEndElement();
+  xml.writeEndDocument();
+  return bytes;
+}
+
+QByteArray MetaXml(const ReportContent& content) {
+  QByteArray bytes;
+  QXmlStreamWriter xml(&bytes);
+  StartDocument(xml, QStringLiteral("office:document-meta"));
+  xml.writeStartElement(QStringLiteral("office:meta"));
+  xml.writeTextElement(QStringLiteral("meta:generator"), QStringLiteral("Brenak"));
+  if (!content.title.isEmpty()) xml.writeTextElement(QStringLiteral("dc:title"), content.title);
+  const QString now = QDateTime::currentDateTime().toString(Qt::ISODate);
+  xml.writeTextElement(QStringLiteral("meta:creation-date"), now);
+  xml.writeTextElement(QStringLiteral("dc:date"), now);
+  xml.writeEndElement();
+  xml.writeEndElement();
+  xml.writeEndDocument();
+  return bytes;
+}
+
+}  // namespace
+
+QByteArray OdtContentXml(const ReportContent& content) {
+  const std::map<int, int> pictures = content.PictureNumbers();
+  std::vector<ParagraphStyle> paragraphStyles;
+  std::vector<ReportFont> textFonts;
+  for (size_t p = 0; p < content.paragraphs.size(); ++p) {
+    const ReportParagraph& paragraph = content.paragraphs[p];
+    StyleNumber(paragraphStyles, ParagraphStyle{paragraph.mark, content.KeepsWithNext(p)});
+    for (const ReportPiece& piece : paragraph.pieces)
+      if (!piece.IsPicture()) StyleNumber(textFonts, piece.font);
+  }
+
+  QByteArray bytes;
+  QXmlStreamWriter xml(&bytes);
+  StartDocument(xml, QStringLiteral("office:document-content"));
+  FontFaces(xml);
+
+  xml.writeStartElement(QStringLiteral("office:automatic-styles"));
+  for (size_t i = 0; i < paragraphStyles.size(); ++i) {
+    xml.writeStartElement(QStringLiteral("style:style"));
+    xml.writeAttribute(QStringLiteral("style:name"), QStringLiteral("P%1").arg(i + 1));
+    xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("paragraph"));
+    xml.writeAttribute(QStringLiteral("style:parent-style-name"), QStringLiteral("Standard"));
+    if (paragraphStyles[i].keepWithNext) {
+      xml.writeEmptyElement(QStringLiteral("style:paragraph-properties"));
+      xml.writeAttribute(QStringLiteral("fo:keep-with-next"), QStringLiteral("always"));
+    }
+    TextProperties(xml, paragraphStyles[i].font);
+    xml.writeEndElement();
+  }
+  for (size_t i = 0; i < textFonts.size(); ++i) {
+    xml.writeStartElement(QStringLiteral("style:style"));
+    xml.writeAttribute(QStringLiteral("style:name"), QStringLiteral("T%1").arg(i + 1));
+    xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("text"));
+    TextProperties(xml, textFonts[i]);
+    xml.writeEndElement();
+  }
+  xml.writeStartElement(QStringLiteral("style:style"));
+  xml.writeAttribute(QStringLiteral("style:name"), QStringLiteral("fr1"));
+  xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("graphic"));
+  xml.writeEmptyElement(QStringLiteral("style:graphic-properties"));
+  xml.writeAttribute(QStringLiteral("style:vertical-pos"), QStringLiteral("top"));
+  xml.writeAttribute(QStringLiteral("style:vertical-rel"), QStringLiteral("baseline"));
+  xml.writeAttribute(QStringLiteral("fo:margin-left"), Cm(0));
+  xml.writeAttribute(QStringLiteral("fo:margin-right"), Cm(0));
+  xml.writeAttribute(QStringLiteral("fo:margin-top"), Cm(0));
+  xml.writeAttribute(QStringLiteral("fo:margin-bottom"), Cm(0));
+  xml.writeAttribute(QStringLiteral("fo:border"), QStringLiteral("none"));
+  xml.writeEndElement();
+  xml.writeEndElement();  // office:automatic-styles
+
+  xml.writeStartElement(QStringLiteral("office:body"));
+  xml.writeStartElement(QStringLiteral("office:text"));
+  for (size_t p = 0; p < content.paragraphs.size(); ++p) {
+    const ReportParagraph& paragraph = content.paragraphs[p];
+    // The unfinished paragraph at the very end is written only when it holds something.
+    if (p + 1 == content.paragraphs.size() && p > 0 && paragraph.pieces.empty()) break;
+    xml.writeStartElement(QStringLiteral("text:p"));
+    xml.writeAttribute(QStringLiteral("text:style-name"),
+                       QStringLiteral("P%1").arg(StyleNumber(paragraphStyles,
+                                                             ParagraphStyle{paragraph.mark, content.KeepsWithNext(p)})));
+    bool afterCharacter = false;
+    for (const ReportPiece& piece : paragraph.pieces) {
+      if (piece.IsPicture()) {
+        const int number = pictures.at(piece.picture);
+        const QSizeF size = PictureSizeCm(content.pictures[piece.picture]);
+        xml.writeStartElement(QStringLiteral("draw:frame"));
+        xml.writeAttribute(QStringLiteral("draw:style-name"), QStringLiteral("fr1"));
+        xml.writeAttribute(QStringLiteral("draw:name"), QStringLiteral("Imagen%1").arg(number));
+        xml.writeAttribute(QStringLiteral("text:anchor-type"), QStringLiteral("as-char"));
+        xml.writeAttribute(QStringLiteral("svg:width"), Cm(size.width()));
+        xml.writeAttribute(QStringLiteral("svg:height"), Cm(size.height()));
+        xml.writeAttribute(QStringLiteral("draw:z-index"), QStringLiteral("0"));
+        xml.writeEmptyElement(QStringLiteral("draw:image"));
+        xml.writeAttribute(QStringLiteral("xlink:href"), OpenDocumentPackage::PicturePath(number));
+        xml.writeAttribute(QStringLiteral("xlink:type"), QStringLiteral("simple"));
+        xml.writeAttribute(QStringLiteral("xlink:show"), QStringLiteral("embed"));
+        xml.writeAttribute(QStringLiteral("xlink:actuate"), QStringLiteral("onLoad"));
+        xml.writeEndElement();
+        afterCharacter = false;
+        continue;
+      }
+      xml.writeStartElement(QStringLiteral("text:span"));
+      xml.writeAttribute(QStringLiteral("text:style-name"), QStringLiteral("T%1").arg(StyleNumber(textFonts, piece.font)));
+      WriteText(xml, piece.text, afterCharacter);
+      xml.writeEndElement();
+    }
+    xml.writeEndElement();
+  }
+  xml.writeEndElement();
+  xml.writeEndElement();
+  xml.writeEndElement();
+  xml.writeEndDocument();
+  return bytes;
+}
+
+QByteArray OdtBytes(const ReportContent& content) {
+  OpenDocumentPackage package(kTextMediaType);
+  package.AddXml(QStringLiteral("content.xml"), OdtContentXml(content));
+  package.AddXml(QStringLiteral("styles.xml"), StylesXml(content));
+  package.AddXml(QStringLiteral("meta.xml"), MetaXml(content));
+  for (const auto& [index, number] : content.PictureNumbers()) package.AddPicture(number, content.pictures[index]);
+  return package.Bytes();
+}
