@@ -30,13 +30,34 @@ void DescribeByConductivity(Brenak& app, int layer) {
   if (app.form.IsComputed("Edit" + QString::number(layer) + "k")) EnterLayerConductivity(app, layer);
 }
 
+// What "Aplicar" leaves: a chosen value that changes an input makes the results
+// stale, as typing it would, and the case changed; the keyboard goes to the
+// field the chooser wrote.
+void AfterApplying(Brenak& app, bool changed, const QString& written) {
+  if (changed) {
+    ClearResults(app);
+    app.SetModified(true);
+  }
+  if (!written.isEmpty() && app.form.Visible(written)) app.form.RequestFocus(written, true);
+}
+
+// Sets a field's text; true when it changed.
+bool Write(Form& form, const QString& name, const QString& text) {
+  if (form.Text(name) == text) return false;
+  form.SetText(name, text);
+  return true;
+}
+
 void WriteMaterial(Brenak& app, int layer, const MaterialEntry& material) {
   if (layer < 1 || layer > 6) return;
   const QString row = QString::number(layer);
+  const bool wasComputed = app.form.IsComputed("Edit" + row + "k");
   DescribeByConductivity(app, layer);
-  app.form.SetText("ENombre" + row, material.layerName);
-  app.form.SetText("Edit" + row + "k", FormatFixed(material.conductivity, 6, 3));
-  app.form.SetText("Editrv" + row, FormatFixed(material.vapourResistivity, 6, 2));
+  bool changed = wasComputed;
+  changed |= Write(app.form, "ENombre" + row, material.layerName);
+  changed |= Write(app.form, "Edit" + row + "k", FormatFixed(material.conductivity, 6, 3));
+  changed |= Write(app.form, "Editrv" + row, FormatFixed(material.vapourResistivity, 6, 2));
+  AfterApplying(app, changed, "Edit" + row + "k");
 }
 
 }  // namespace
@@ -72,8 +93,8 @@ void ApplyMaterialChooser(Brenak& app, bool insulationButton) {
   } else if (form.Visible(kPlateMaterialList)) {
     chosen = Selected(form, kPlateMaterialList, PlateMaterials());
   }
-  if (chosen) WriteMaterial(app, app.materialTarget, *chosen);
   form.Hide(kMaterialPanel);
+  if (chosen) WriteMaterial(app, app.materialTarget, *chosen);
 }
 
 void OpenPipeSizeChooser(Brenak& app) {
@@ -103,7 +124,7 @@ void ApplyPipeSize(Brenak& app) {
 
   form.SetChecked(QStringLiteral("RBAislante2"), true);
   ApplyGeometryLayout(app);
-  ClearResults(app);
+  AfterApplying(app, true, QStringLiteral("Editr0"));
 }
 
 void OpenEmissionChooser(Brenak& app, int target) {
@@ -116,8 +137,12 @@ void ApplyEmission(Brenak& app) {
   Form& form = app.form;
   if (const EmissionEntry* surface = Selected(form, QStringLiteral("RGCoefEmision"), EmissionCoefficients())) {
     const QString value = FormatFixed(surface->coefficient, 6, 2);
-    if (app.emissionTarget == 1) form.SetText(QStringLiteral("Editemisionhi"), value);
-    else if (app.emissionTarget == 2) form.SetText(QStringLiteral("Editemisionhe"), value);
+    const QString field = app.emissionTarget == 1   ? QStringLiteral("Editemisionhi")
+                          : app.emissionTarget == 2 ? QStringLiteral("Editemisionhe")
+                                                    : QString();
+    form.Hide(QStringLiteral("PCoefEmision"));
+    if (!field.isEmpty()) AfterApplying(app, Write(form, field, value), field);
+    return;
   }
   form.Hide(QStringLiteral("PCoefEmision"));
 }

@@ -1,6 +1,8 @@
 #include "app/Commands.h"
 
 #include "checking/CompletenessCheck.h"
+#include "checking/FieldValidation.h"
+#include "app/ProjectCommands.h"
 #include "app/CalculationRun.h"
 #include "layout/ClearResults.h"
 #include "layout/GeometryLayout.h"
@@ -10,6 +12,7 @@
 void CommandCalculate(Brenak& app) {
   if (app.report) app.report->Disconnect();
   if (!CheckInputsComplete(app)) return;
+  if (!CheckShownFields(app)) return;
   RunCalculation(app);
   app.form.SetEnabled("SpeedButton7", true);
   app.form.SetEnabled("SBImpresor", true);
@@ -40,5 +43,8 @@ void SelectElementKind(Brenak& app, GeometryKind kind) {
 }
 
 void CommandClose(Brenak& app) {
+  if (!ConfirmDiscardChanges(app)) return;
+  // Left as it is: closing the window asks no more.
+  app.SetModified(false);
   if (app.onClose) app.onClose();
 }

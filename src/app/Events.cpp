@@ -12,6 +12,7 @@
 #include "app/NewProject.h"
 
 #include <QHash>
+#include <utility>
 #include <functional>
 
 namespace {
@@ -39,6 +40,13 @@ void LayoutAndClearUnlessLoading(Brenak& app) {
   LayoutAndClear(app);
 }
 
+// The lists of the chooser panels pick a value; only its "Aplicar" changes the case.
+bool InChooserPanel(const Form& form, const QString& name) {
+  const QString& panel = form.At(name).parent;
+  return panel == QLatin1String("PMateriales") || panel == QLatin1String("PEleccionTub") ||
+         panel == QLatin1String("PCoefEmision") || panel == QLatin1String("PanelTTerreno");
+}
+
 Handler HidePanel(const char* panel) {
   return [name = QString::fromLatin1(panel)](Brenak& app) { app.form.Hide(name); };
 }
@@ -48,12 +56,16 @@ Routes BuildRoutes() {
   auto& click = r.clicks;
 
   // Toolbar.
-  click["SBNuevo"] = NewProject;
+  click["SBNuevo"] = [](Brenak& app) {
+    if (!ConfirmDiscardChanges(app)) return;
+    NewProject(app);
+    app.SetDocument(QString(), false);
+  };
   click["SBAbrir"] = [](Brenak& app) {
     OpenProject(app);
     app.projectLoading.EndOpening();
   };
-  click["SBGuardar"] = SaveProject;
+  click["SBGuardar"] = [](Brenak& app) { SaveProject(app); };
   click["SBImpresor"] = PrintReport;
   click["SBImpresor2"] = [](Brenak& app) { app.form.Show("Panel6"); };
   click["Image1"] = HidePanel("Panel6");
@@ -61,10 +73,15 @@ Routes BuildRoutes() {
   click["SpeedButton7"] = CommandShowChart;
   click["SpeedButton6"] = CommandHideChart;
   click["SpeedButton3"] = CommandClose;
-  click["SpeedButton2"] = [](Brenak& app) { SelectElementKind(app, GeometryKind::Plate); };
-  click["SpeedButton4"] = [](Brenak& app) { SelectElementKind(app, GeometryKind::Pipe); };
-  click["SpeedButton5"] = [](Brenak& app) { SelectElementKind(app, GeometryKind::Sphere); };
-  click["SpeedButton23"] = [](Brenak& app) { SelectElementKind(app, GeometryKind::Special); };
+  for (const auto& [button, kind] : {std::pair{"SpeedButton2", GeometryKind::Plate},
+                                     std::pair{"SpeedButton4", GeometryKind::Pipe},
+                                     std::pair{"SpeedButton5", GeometryKind::Sphere},
+                                     std::pair{"SpeedButton23", GeometryKind::Special}}) {
+    click[button] = [kind](Brenak& app) {
+      SelectElementKind(app, kind);
+      app.SetModified(true);
+    };
+  }
 
   // Chooser panels.
   for (int n = 1; n <= 6; ++n) {
@@ -89,7 +106,12 @@ Routes BuildRoutes() {
 
   // Option lists.
   click["RadioGroupCalcular"] = LayoutAndClear;
-  click["RGTipoOtros"] = LayoutAndClear;
+  click["RGTipoOtros"] = [](Brenak& app) {
+    // No thickness is calculated for a tank: it starts from the heat flow,
+    // whose own reaction lays the window out.
+    if (app.IsTank() && app.ThicknessTarget() && !app.projectLoading) app.form.SelectRow("RadioGroupCalcular", 0);
+    LayoutAndClear(app);
+  };
   click["RGTipoTuberias"] = [](Brenak& app) {
     // A buried pipe has no exterior surface coefficient.
     if (app.IsBuriedPipe()) app.form.SelectRow("RGhe", 1);
@@ -104,7 +126,8 @@ Routes BuildRoutes() {
   click["RGTipoPared"] = LayoutAndClearUnlessLoading;
   click["RadioGroupTempAgua"] = LayoutAndClearUnlessLoading;
   // A design condition shows the fields of its target value at once.
-  for (const char* list : {"RadioGroupCondicionP", "RadioGroupCondicionT", "RadioGroupCondicionTE", "RadioGroupCondicionE"})
+  for (const char* list : {"RadioGroupCondicionP", "RadioGroupCondicionT", "RadioGroupCondicionTE", "RadioGroupCondicionE",
+                           "RadioGroupConductos"})
     click[list] = LayoutAndClear;
   // A surface coefficient mode also decides whether the temperatures are shown
   // for a resistance condition, so the whole window is laid out again; results
@@ -184,4 +207,9 @@ void HandleFormEvent(Brenak& app, const QString& name, FormEvent event) {
 
 void InstallEventHandlers(Brenak& app) {
   app.form.reaction = [&app](const QString& name, FormEvent event) { HandleFormEvent(app, name, event); };
+  // The user's own changes of an input change the case; the program's
+  // selections (the lists of the choosers, say) do not.
+  app.form.userEdited = [&app](const QString& name) {
+    if (!InChooserPanel(app.form, name)) app.SetModified(true);
+  };
 }

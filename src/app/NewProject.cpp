@@ -46,5 +46,8 @@ void NewProject(Brenak& app) {
   // coefficient, say) is emptied again here.
   ApplyGeometryLayout(app);
   ClearResults(app);
+  // The economic figures of the last case go with it.
+  form.Hide("PanelEconomico");
+  for (const char* label : {"LabelEspEco", "LabelQEco", "LabelRTEco", "LabelCI", "LabelCT"}) form.SetText(label, QString());
   ImposeCoefficientsAndLayOutPanels(app);
 }

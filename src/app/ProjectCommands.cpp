@@ -4,6 +4,8 @@
 #include "app/CalculationRun.h"
 #include "files/ProjectFile.h"
 #include "files/ProjectFolders.h"
+#include "app/ProjectHistory.h"
+#include "checking/FieldValidation.h"
 #include "layout/ClearResults.h"
 #include "layout/GeometryLayout.h"
 #include "app/Brenak.h"
@@ -112,6 +114,7 @@ bool OpenProjectFile(Brenak& app, const QString& path) {
   if (!reason.isEmpty()) {
     app.projectLoading = false;
     app.Warn(QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reason));
+    if (!QFileInfo::exists(path)) ForgetProject(app, path);
     return false;
   }
 
@@ -134,7 +137,10 @@ bool OpenProjectFile(Brenak& app, const QString& path) {
   // Layouts from here on are the user's again.
   app.projectLoading.EndOpening();
 
-  if (CheckInputsComplete(app)) {
+  app.SetDocument(path, false);
+  RememberProject(app, path);
+
+  if (CheckInputsComplete(app) && CheckShownFields(app)) {
     RunCalculation(app);
     form.SetEnabled("SpeedButton7", true);
     form.SetEnabled("SBImpresor", true);
@@ -155,24 +161,48 @@ bool SaveProjectFile(Brenak& app, const QString& path) {
   } else {
     file.cancelWriting();
   }
-  if (!written)
+  if (written) {
+    app.SetDocument(path, false);
+    RememberProject(app, path);
+  } else {
     app.Warn(QStringLiteral("No es posible guardar el proyecto \"%1\": no se puede escribir el archivo. "
                             "El archivo que hubiera con ese nombre no ha cambiado.")
                  .arg(QDir::toNativeSeparators(path)));
+  }
   return written;
 }
 
 void OpenProject(Brenak& app) {
-  if (!app.dialogs) return;
-  const QString path = app.dialogs->AskOpenFile(ProjectsFolder(app), kProjectFilter, QStringLiteral("txt"));
+  if (!app.dialogs || !ConfirmDiscardChanges(app)) return;
+  const QString path = app.dialogs->AskOpenFile(DialogFolder(app), kProjectFilter, QStringLiteral("txt"));
   if (path.isEmpty()) return;
   OpenProjectFile(app, path);
 }
 
-void SaveProject(Brenak& app) {
-  if (!app.dialogs) return;
-  QString path = app.dialogs->AskSaveFile(ProjectsFolder(app), kProjectFilter, QStringLiteral("txt"));
-  if (path.isEmpty()) return;
+void OpenRecentProject(Brenak& app, const QString& path) {
+  if (!ConfirmDiscardChanges(app)) return;
+  OpenProjectFile(app, path);
+  app.projectLoading.EndOpening();
+}
+
+bool SaveProject(Brenak& app) {
+  if (!app.dialogs) return false;
+  QString path = app.dialogs->AskSaveFile(DialogFolder(app), kProjectFilter, QStringLiteral("txt"));
+  if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".txt");
-  SaveProjectFile(app, path);
+  return SaveProjectFile(app, path);
+}
+
+bool ConfirmDiscardChanges(Brenak& app) {
+  if (!app.modified || !app.dialogs) return true;
+  const QString name =
+      app.projectPath.isEmpty() ? QStringLiteral("Sin título") : QFileInfo(app.projectPath).fileName();
+  switch (app.dialogs->AskSaveChanges(name)) {
+    case SaveAnswer::Cancel: return false;
+    case SaveAnswer::Discard: return true;
+    case SaveAnswer::Save:
+      // A case saved before goes back to its file; a new one asks where.
+      return app.projectPath.isEmpty() ? SaveProject(app) : SaveProjectFile(app, app.projectPath);
+  }
+  return false;
 }

@@ -18,5 +18,16 @@ bool SaveProjectFile(Brenak& app, const QString& path);
 
 // The toolbar commands "Abrir" and "Guardar": ask for a file through
 // app.dialogs, starting in ProjectsFolder (files/ProjectFolders.h); a cancelled dialog does nothing.
+// Both begin in the folder used last. "Abrir" first asks whether to save a
+// changed case; SaveProject is true when the project was written.
 void OpenProject(Brenak& app);
-void SaveProject(Brenak& app);
+bool SaveProject(Brenak& app);
+
+// A project of the recent list: asks whether to save a changed case, then opens it.
+void OpenRecentProject(Brenak& app, const QString& path);
+
+// Before a changed case is left ("Nuevo", "Abrir", "Cerrar", closing the
+// window): asks whether to save it. True when the case may be left: nothing
+// changed, the user chose not to save, or the save succeeded; false when the
+// user cancelled or the save failed.
+bool ConfirmDiscardChanges(Brenak& app);

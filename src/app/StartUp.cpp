@@ -4,9 +4,11 @@
 #include "layout/GeometryLayout.h"
 #include "app/Brenak.h"
 #include "app/Events.h"
+#include "app/ProjectCommands.h"
 #include "form/MessageSink.h"
 #include "form/NumberFormat.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 QString ProgramFolderFromPath(const QString& programPath) {
@@ -62,4 +64,16 @@ void ImposeCoefficientsAndLayOutPanels(Brenak& app) {
   app.form.SelectRow("RGhe", 0);
   LayoutInteriorPanel(app);
   LayoutExteriorPanel(app);
+}
+
+QString MainWindowTitle(const WindowState& app) {
+  const QString name =
+      app.projectPath.isEmpty() ? QStringLiteral("Sin título") : QFileInfo(app.projectPath).fileName();
+  return name + QStringLiteral("[*] - ") + kMainWindowCaption;
+}
+
+void OpenStartFile(Brenak& app, const QStringList& arguments) {
+  if (arguments.size() != 2 || arguments.at(1).isEmpty()) return;
+  OpenProjectFile(app, arguments.at(1));
+  app.projectLoading.EndOpening();
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class Brenak;
+class WindowState;
 class MessageSink;
 
 // The folder of the program file: the text before the last path separator
@@ -11,7 +12,7 @@ class MessageSink;
 QString ProgramFolderFromPath(const QString& programPath);
 
 // The command line, program path first. None or one argument after it starts
-// the program (the argument has no effect); more show "Mal uso" / "AVISO" and
+// the program (the argument is a project to open, OpenStartFile); more show "Mal uso" / "AVISO" and
 // give false: the program then ends with exit code 1 and opens no window.
 bool CommandLineAccepted(const QStringList& arguments, MessageSink& messages);
 
@@ -29,3 +30,11 @@ void ImposeCoefficientsAndLayOutPanels(Brenak& app);
 
 // The caption of the main window.
 inline const QString kMainWindowCaption = QStringLiteral("Programa de cálculo de aislamientos (v1.0) 9/8/2013");
+
+// The title of the main window: the project's file name (or "Sin título"),
+// Qt's mark of a changed document "[*]", and the program's caption.
+QString MainWindowTitle(const WindowState& app);
+
+// `brenak FILE`: after the window is created, opens the file as "Abrir" does.
+// A file that cannot be read shows its message and leaves the start-up case.
+void OpenStartFile(Brenak& app, const QStringList& arguments);

@@ -159,8 +159,44 @@ QString ValidateField(MessageSink& messages, const QString& text, const QString&
 
 QString FieldKind(const QString& controlName) { return FieldKinds().value(controlName); }
 
+FieldVerdict CheckFieldText(const QString& text, const QString& kind) {
+  RecordingMessageSink boxes;
+  FieldVerdict verdict;
+  verdict.text = ValidateField(boxes, text, kind);
+  verdict.boxes = boxes.shown;
+  verdict.accepted = verdict.boxes.empty();
+  return verdict;
+}
+
 void LeaveField(WindowState& app, const QString& controlName) {
   const QString kind = FieldKind(controlName);
   if (kind.isEmpty() || !app.form.Has(controlName)) return;
-  app.form.SetText(controlName, ValidateField(app.messages, app.form.Text(controlName), kind));
+  const FieldVerdict verdict = CheckFieldText(app.form.Text(controlName), kind);
+  for (const Message& box : verdict.boxes) app.messages.Show(box);
+  if (verdict.accepted) {
+    app.form.SetText(controlName, verdict.text);
+  } else {
+    // The wrong value stays, selected, with the focus, for the user to correct.
+    app.form.RequestFocus(controlName, true);
+  }
+}
+
+bool CheckShownFields(WindowState& app) {
+  for (const Control& c : app.form.Controls()) {
+    if (c.type != ControlType::Edit || c.text.isEmpty() || !app.form.Visible(c.name)) continue;
+    if (c.hasState && c.state == FieldState::Computed) continue;
+    // A field inside a hidden panel is not shown either.
+    bool shown = true;
+    for (QString parent = c.parent; shown && !parent.isEmpty(); parent = app.form.At(parent).parent)
+      shown = app.form.Visible(parent);
+    if (!shown) continue;
+    const QString kind = FieldKind(c.name);
+    if (kind.isEmpty()) continue;
+    const FieldVerdict verdict = CheckFieldText(c.text, kind);
+    if (verdict.accepted) continue;
+    for (const Message& box : verdict.boxes) app.messages.Show(box);
+    app.form.RequestFocus(c.name, true);
+    return false;
+  }
+  return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 // The kinds of control of the main window, as the window toolkit offers them.
@@ -18,6 +19,8 @@ struct Control {
   QString text;          // text of a field, caption of a label, group, panel or button
   QString hint;          // tooltip of a button
   QStringList items;     // rows of a radio group or combo box
+  QList<bool> itemEnabled;  // per row of a radio group; a row not listed is enabled
+  QStringList itemHints;    // per row of a radio group: the tooltip of a row, empty for none
   int index = -1;        // selected row of a radio group or combo box
   bool checked = false;  // mark of a radio button
   bool visible = true;

@@ -135,15 +135,47 @@ void Form::UserLeave(const QString& name) {
   Fire(name, FormEvent::Leave);
 }
 
-void Form::UserType(const QString& name, const QString& text) { SetText(name, text); }
+void Form::UserType(const QString& name, const QString& text) {
+  const bool differs = Text(name) != text;
+  SetText(name, text);
+  if (differs && userEdited) userEdited(name);
+}
+
+bool Form::ItemEnabled(const QString& name, int row) const {
+  const Control& c = At(name);
+  return row < 0 || row >= c.itemEnabled.size() || c.itemEnabled[row];
+}
+
+void Form::SetItemEnabled(const QString& name, int row, bool enabled, const QString& hint) {
+  Control& c = At(name);
+  if (row < 0 || row >= c.items.size()) return;
+  while (c.itemEnabled.size() <= row) c.itemEnabled.append(true);
+  while (c.itemHints.size() <= row) c.itemHints.append(QString());
+  if (c.itemEnabled[row] == enabled && c.itemHints[row] == hint) return;
+  c.itemEnabled[row] = enabled;
+  c.itemHints[row] = hint;
+  Touch(name);
+}
+
+void Form::RequestFocus(const QString& name, bool selectAll) {
+  At(name);
+  focusRequest_ = name;
+  if (focusRequested) focusRequested(name, selectAll);
+}
 
 void Form::UserSelect(const QString& name, int row) {
   Control& c = At(name);
   if (row < 0 || row >= c.items.size()) return;
   if (c.index == row) return;
+  if (row < c.itemEnabled.size() && !c.itemEnabled[row]) return;  // a row the user cannot choose
   c.index = row;
   Touch(name);
+  if (userEdited) userEdited(name);
   Fire(name, c.type == ControlType::ComboBox ? FormEvent::Change : FormEvent::Click);
 }
 
-void Form::UserCheck(const QString& name) { SetChecked(name, true); }
+void Form::UserCheck(const QString& name) {
+  const bool was = Checked(name);
+  SetChecked(name, true);
+  if (!was && userEdited) userEdited(name);
+}

@@ -59,6 +59,9 @@ class Form {
   // Clears and refills a radio group's rows and puts `row` back, without a reaction.
   void RebuildItems(const QString& name, const QStringList& items, int row);
 
+  // A row of a radio group the user cannot choose, with a tooltip saying why.
+  bool ItemEnabled(const QString& name, int row) const;
+  void SetItemEnabled(const QString& name, int row, bool enabled, const QString& hint = QString());
   bool Checked(const QString& name) const { return At(name).checked; }
   // Program marking: marking an unmarked radio button clears the other marks of
   // its set and runs its click reaction; unmarking runs nothing.
@@ -71,6 +74,14 @@ class Form {
   void UserSelect(const QString& name, int row);            // radio group or combo box
   void UserCheck(const QString& name);                       // radio button
 
+  // Asks the view to give the keyboard focus to a control; `selectAll` selects
+  // a field's text, so that what the user types replaces it.
+  void RequestFocus(const QString& name, bool selectAll = false);
+  QString FocusRequest() const { return focusRequest_; }
+  std::function<void(const QString& name, bool selectAll)> focusRequested;
+  // Told when the user changes an input (typing, choosing a row, a mark).
+  std::function<void(const QString& name)> userEdited;
+
   // Where reactions go (the window's event handlers).
   std::function<void(const QString& name, FormEvent event)> reaction;
   // Told of every change of a control, for a view that mirrors the model.
@@ -81,5 +92,6 @@ class Form {
   void Touch(const QString& name);
 
   std::vector<Control> controls_;
+  QString focusRequest_;
   QHash<QString, int> index_;
 };

@@ -25,6 +25,13 @@ QJsonObject ControlJson(const Control& c) {
   if (c.hasState) o.insert("state", c.state == FieldState::Computed ? "computed" : "entered");
   if (c.type == ControlType::RadioGroup || c.type == ControlType::ComboBox) o.insert("index", c.index);
   if (c.type == ControlType::RadioGroup) o.insert("items", QJsonArray::fromStringList(c.items));
+  if (c.itemEnabled.contains(false)) {
+    // Only a group with a row the user cannot choose says so, with the row's tooltip.
+    QJsonArray disabled;
+    for (int row = 0; row < c.itemEnabled.size(); ++row)
+      if (!c.itemEnabled[row]) disabled.append(QJsonObject{{"row", row}, {"hint", c.itemHints.value(row)}});
+    o.insert("disabled_items", disabled);
+  }
   if (c.type == ControlType::RadioButton) o.insert("checked", c.checked);
   if (c.type == ControlType::Button) o.insert("enabled", c.enabled);
   return o;
@@ -55,7 +62,10 @@ QJsonObject FormStateJson(const WindowState& app, const std::vector<Message>& me
   QJsonObject controls;
   for (const Control& c : app.form.Controls()) controls.insert(c.name, ControlJson(c));
 
-  return QJsonObject{{"messages", shown}, {"controls", controls}, {"chart", ChartJson(app.chart)}};
+  QJsonObject state{{"messages", shown}, {"controls", controls}, {"chart", ChartJson(app.chart)}};
+  // Where the keyboard focus was sent last, when the program sent it anywhere.
+  if (!app.form.FocusRequest().isEmpty()) state.insert("focus", app.form.FocusRequest());
+  return state;
 }
 
 namespace {

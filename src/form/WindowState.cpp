@@ -2,6 +2,13 @@
 
 WindowState::WindowState(MessageSink& sink) : messages(sink) { SetKind(GeometryKind::Plate); }
 
+void WindowState::SetDocument(const QString& path, bool changed) {
+  if (projectPath == path && modified == changed) return;
+  projectPath = path;
+  modified = changed;
+  if (documentChanged) documentChanged();
+}
+
 void WindowState::Warn(const QString& text) { messages.Show({kAtencion, text, MessageButtons::OkCancel}); }
 
 QString KindButton(GeometryKind kind) {

@@ -7,8 +7,10 @@
 #include "form/MessageSink.h"
 
 #include <QString>
+#include <functional>
 
 class FileDialogs;
+class QSettings;
 class ReportService;
 
 // What the main window holds, without its widgets: the controls, the chart, the
@@ -42,6 +44,18 @@ class WindowState {
   int materialTarget = 0;
   int emissionTarget = 0;
   QString programFolder;
+  // Where the user's preferences are kept (recent projects, the last folder,
+  // the window's place); none for the command-line tool.
+  QSettings* settings = nullptr;
+
+  // The project file the case was opened from or saved to (empty for a case
+  // never saved) and whether the user changed the case since it was started,
+  // opened or saved. `documentChanged` is told when either changes.
+  QString projectPath;
+  bool modified = false;
+  std::function<void()> documentChanged;
+  void SetDocument(const QString& path, bool changed);
+  void SetModified(bool changed) { SetDocument(projectPath, changed); }
 
   // Shows a calculation or completeness message: caption "Atención", OK and Cancel.
   void Warn(const QString& text);

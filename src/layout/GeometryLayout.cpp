@@ -64,7 +64,14 @@ void ProposeFinalTemperature(WindowState& app) {
   app.form.SetText("EditTf", FormatFixed(static_cast<double>(*ti) - 0.01, 6, 2));
 }
 
-enum class ConditionCase { Plate, PipeInAir, BuriedPipe, Sphere };
+const QString kNoDuctCondition =
+    QStringLiteral("El espesor de aislamiento de un conducto se calcula para un flujo de calor, una reducción "
+                   "o una resistencia térmica");
+const QString kNoTankThickness =
+    QStringLiteral("El programa no calcula el espesor de aislamiento de un depósito: calcule el flujo de calor con "
+                   "el espesor que elija");
+
+enum class ConditionCase { Plate, PipeInAir, BuriedPipe, Sphere, Duct };
 
 // The fields of the design condition in force (thickness target only).
 void ShowConditionFields(WindowState& app, ConditionCase which, int condition) {
@@ -87,6 +94,7 @@ void ShowConditionFields(WindowState& app, ConditionCase which, int condition) {
           if (!interiorCalculated) form.Hide({"EditTi", "Label11", "EditTsuelo", "Label30", "SpeedButton26"});
           break;
         case ConditionCase::Sphere: form.Hide({"EditTi", "Label11", "EditTe", "Label12"}); break;
+        case ConditionCase::Duct: break;
       }
       break;
     case 3:
@@ -211,6 +219,15 @@ void LayoutSpecial(WindowState& app) {
   form.SetText("LabelResisT", kResistancePerArea);
 
   form.Show({"PanelEspecial", "RGTipoOtros"});
+  // The thickness of a duct is found for a heat flow, a percentage or a
+  // resistance; its other conditions, and every thickness of a tank, the
+  // program does not calculate, so they cannot be chosen.
+  for (int row = 3; row < form.At("RadioGroupConductos").items.size(); ++row)
+    form.SetItemEnabled("RadioGroupConductos", row, false, kNoDuctCondition);
+  if (app.ThicknessTarget() && !tank) {
+    form.Show({"RadioGroupConductos", "PanelCondicion"});
+    ShowConditionFields(app, ConditionCase::Duct, form.Index("RadioGroupConductos"));
+  }
   if (tank) {
     form.Show(form.Index("RGTipoOtros") == 2 ? "ImageDepositoH" : "ImageDepositoV");
     form.Show({"Editr0", "LabelDiaInt", "EditLongitud", "LabelLongitud"});
@@ -226,6 +243,7 @@ void ApplyGeometryLayout(WindowState& app) {
   if (app.projectLoading) return;
   UpdateLayerFields(app);
   ResetLayout(app);
+  app.form.SetItemEnabled("RadioGroupCalcular", 1, !app.IsTank(), app.IsTank() ? kNoTankThickness : QString());
   switch (app.kind) {
     case GeometryKind::Plate: LayoutPlate(app); break;
     case GeometryKind::Pipe: LayoutPipe(app); break;

@@ -33,7 +33,9 @@ TEST_F(Events, OptionListsLayTheWindowOut) {
 TEST_F(Events, LeavingAFieldChecksIt) {
   form().UserType("EditTi", "abc");
   form().UserLeave("EditTi");
-  EXPECT_EQ(form().Text("EditTi"), QString());
+  // The wrong value stays, selected, with the focus, for the user to correct.
+  EXPECT_EQ(form().Text("EditTi"), QStringLiteral("abc"));
+  EXPECT_EQ(form().FocusRequest(), QStringLiteral("EditTi"));
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].caption, QStringLiteral("Se espera un nº real y no letras"));
 }

@@ -141,7 +141,8 @@ TEST_F(LeaveFieldTest, WritesTheCheckedTextBack) {
 
   app.form.SetText("EditFiI", "120.5");
   LeaveField(app, "EditFiI");
-  EXPECT_EQ(app.form.Text("EditFiI"), QString());
+  EXPECT_EQ(app.form.Text("EditFiI"), QStringLiteral("120.5"));
+  EXPECT_EQ(app.form.FocusRequest(), QStringLiteral("EditFiI"));
   ASSERT_EQ(sink.shown.size(), 2u);
   EXPECT_EQ(sink.shown[1].caption, QString::fromUtf8(kOutOfLimits));
 

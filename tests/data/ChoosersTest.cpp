@@ -61,7 +61,11 @@ TEST_F(ChooserTest, InsulationAppliedToTheMarkedLayer) {
   EXPECT_EQ(app.form.Text("ENombre2"), QStringLiteral("Lana de vidrio"));
   EXPECT_EQ(app.form.Text("Edit2k"), QStringLiteral("0,040"));
   EXPECT_EQ(app.form.Text("Editrv2"), QStringLiteral("9,00"));
-  EXPECT_EQ(app.form.Text("Edit2RT"), QStringLiteral("0,5"));
+  // A new material makes the results stale: the computed resistance goes, the
+  // keyboard goes to the conductivity written, and the case has changed.
+  EXPECT_EQ(app.form.Text("Edit2RT"), QString());
+  EXPECT_EQ(app.form.FocusRequest(), QStringLiteral("Edit2k"));
+  EXPECT_TRUE(app.modified);
   EXPECT_FALSE(app.form.Visible("PMateriales"));
   EXPECT_EQ(app.form.Text("ENombre1"), QStringLiteral("Aislante 1"));
 

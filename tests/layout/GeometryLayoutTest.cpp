@@ -78,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "RGTipoOtros PanelEspecial PanelExterior RadioGroupTempAire", "ImageConducto", ""},
         SummaryCase{"DuctAirEstimateThickness",
                     {"SpeedButton23", "RGTipoOtros=0", "RadioGroupCalcular=1", "RadioGroupTempAire=0"},
-                    "RGTipoOtros PanelEspecial PanelExterior RadioGroupTempAire EditLongitud", "ImageConducto", ""},
+                    "RGTipoOtros PanelEspecial PanelExterior PanelCondicion RadioGroupTempAire EditLongitud",
+                    "ImageConducto", "RadioGroupConductos"},
         SummaryCase{"VerticalTank", {"SpeedButton23", "RGTipoOtros=1"},
                     "RGTipoOtros PanelEspecial Editr0 PanelExterior EditLongitud", "ImageDepositoV", ""},
         SummaryCase{"HorizontalTankThickness", {"SpeedButton23", "RGTipoOtros=2", "RadioGroupCalcular=1"},
@@ -226,6 +227,29 @@ TEST_F(GeometryLayout, CalculatedCoefficientsShowTheirData) {
   EXPECT_EQ(Shown("EditDensidad EditHumedad EditCoefext"), "EditDensidad EditHumedad");
 }
 
+TEST_F(GeometryLayout, ADuctOffersItsConditionsAndATankNoThickness) {
+  Do({"SpeedButton23", "RadioGroupCalcular=1"});
+  EXPECT_EQ(Shown("RadioGroupConductos EditCondicionQ EditCondicionPor EditCondicionRT"),
+            "RadioGroupConductos EditCondicionQ");
+  Do({"RadioGroupConductos=2"});
+  EXPECT_EQ(Shown("EditCondicionQ EditCondicionPor EditCondicionRT"), "EditCondicionRT");
+  // Rows the engine cannot meet for a duct cannot be chosen.
+  Do({"RadioGroupConductos=3"});
+  EXPECT_EQ(form().Index("RadioGroupConductos"), 2);
+  EXPECT_FALSE(form().ItemEnabled("RadioGroupConductos", 4));
+  EXPECT_FALSE(form().At("RadioGroupConductos").itemHints.value(4).isEmpty());
+
+  // A tank goes back to the heat flow, and its thickness cannot be chosen.
+  Do({"RGTipoOtros=1"});
+  EXPECT_EQ(form().Index("RadioGroupCalcular"), 0);
+  EXPECT_FALSE(form().ItemEnabled("RadioGroupCalcular", 1));
+  Do({"RadioGroupCalcular=1"});
+  EXPECT_EQ(form().Index("RadioGroupCalcular"), 0);
+  EXPECT_EQ(Shown(kConditionLists), "");
+  Do({"RGTipoOtros=0"});
+  EXPECT_TRUE(form().ItemEnabled("RadioGroupCalcular", 1));
+}
+
 TEST_F(GeometryLayout, KindButtonsResetLayersAndRenderTheKind) {
   Do({"ComboBox1=2", "SpeedButton2"});  // the same kind again
   EXPECT_EQ(app.LayerCount(), 1);
@@ -234,8 +258,8 @@ TEST_F(GeometryLayout, KindButtonsResetLayersAndRenderTheKind) {
   EXPECT_EQ(form().Index("RadioGroupCalcular"), 0);
   EXPECT_TRUE(form().At("SpeedButton23").captionRed);
   EXPECT_FALSE(form().At("SpeedButton2").captionRed);
-  Do({"RadioGroupCalcular=1"});  // no condition list for a special element
-  EXPECT_EQ(Shown(kConditionLists), "");
+  Do({"RadioGroupCalcular=1"});  // a duct shows the conditions it can meet
+  EXPECT_EQ(Shown(kConditionLists), "RadioGroupConductos");
   Do({"SpeedButton5"});
   EXPECT_FALSE(form().Visible("PanelEspecial"));
 }
