@@ -248,6 +248,7 @@ std::vector<Control> BuildControlCatalog() {
   k.Label("LabelEsp", "Panel5");
   k.Label("LabelRT", "Panel5");
   k.Label("LabelQ", "Panel5");
+  k.Label("LabelRITE", "Panel5");  // the regulation's minimum thickness
   k.Panel("PanelEconomico", window).visible = false;
   for (const char* name : {"LabelEspEco", "LabelQEco", "LabelRTEco", "LabelCI", "LabelCT"}) k.Label(name, "PanelEconomico");
 

@@ -48,5 +48,5 @@ void ClearResults(WindowState& app) {
     if (form.IsComputed(name) || !form.Visible(name)) form.SetText(name, QString());
   for (const char* name : {"Edithci", "Edithri", "Edithce", "Edithre"}) form.SetText(name, QString());
 
-  for (const char* name : {"LabelEsp", "LabelRT", "LabelQ"}) form.SetText(name, QString());
+  for (const char* name : {"LabelEsp", "LabelRT", "LabelQ", "LabelRITE"}) form.SetText(name, QString());
 }

@@ -2,6 +2,7 @@
 
 #include "engine/FluidTemperature.h"
 #include "engine/ResultFigures.h"
+#include "results/RiteLine.h"
 #include "engine/LayerStack.h"
 #include "engine/Moisture.h"
 #include "form/WindowState.h"
@@ -100,6 +101,8 @@ void ShowResults(WindowState& app, const CalcInputs& in, const Results& r) {
                                  FF(end.totalHeatFlow, 5, 0) + " W");
     }
   }
+
+  form.SetText("LabelRITE", RiteLine(CheckRite(in, r)));
 }
 
 void EconomicResults(WindowState& app, const CalcInputs& in, const EconomicOutcome& o) {
