@@ -1,0 +1,166 @@
+#include "app/ThicknessTable.h"
+
+#include "app/CalculationInputs.h"
+#include "engine/CalcOutcome.h"
+#include "form/NumberFormat.h"
+#include "form/WindowState.h"
+#include "results/RiteLine.h"
+#include "studies/ThicknessSweep.h"
+
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSettings>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+const QString kSeriesKey = QStringLiteral("tabla/espesores");
+
+// The unit of a figure per unit of the element: m2 of a plate or a duct's
+// wall, m of a pipe or tank, the whole sphere.
+QString PerUnit(const QString& flowUnit) {
+  if (flowUnit == QLatin1String("W/m2")) return QStringLiteral("/m2");
+  if (flowUnit == QLatin1String("W/m")) return QStringLiteral("/m");
+  return QString();
+}
+
+QString Verdict(const RiteVerdict& v) {
+  if (v.scope == RiteVerdict::Scope::NotApplicable) return QStringLiteral("no se aplica");
+  if (v.onlyOutside) return v.meetsOutside ? QStringLiteral("cumple") : QStringLiteral("no cumple");
+  if (v.meetsOutside) return QStringLiteral("cumple en interior y exterior");
+  if (v.meetsInside) return QStringLiteral("cumple en interior");
+  return QStringLiteral("no cumple");
+}
+
+// The thickness a thickness calculation of the case finds, when it finds one.
+std::optional<float> FoundThickness(const CalcInputs& in) {
+  if (!in.thicknessTarget) return std::nullopt;
+  const CalcOutcome outcome = Calculate(in);
+  if (!outcome.hasResults || outcome.absurdData) return std::nullopt;
+  return outcome.results.insulationThickness;
+}
+
+QString Quoted(QString cell, QChar separator) {
+  if (!cell.contains(separator) && !cell.contains('"') && !cell.contains('\n')) return cell;
+  return '"' + cell.replace('"', QStringLiteral("\"\"")) + '"';
+}
+
+}  // namespace
+
+ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<float>& thicknesses) {
+  ThicknessTable table;
+  const CalcInputs in = ReadCalcInputs(app);
+  const Sweep sweep = RunThicknessSweep(in, thicknesses);
+  if (!sweep.refusal.isEmpty()) {
+    table.refusal = sweep.refusal;
+    return table;
+  }
+  const QString per = PerUnit(sweep.unit);
+  table.header = QStringList{QStringLiteral("Espesor (mm)"),
+                             QStringLiteral("Flujo de calor (") + sweep.unit + ')',
+                             QStringLiteral("T. superficie exterior (ºC)"),
+                             QStringLiteral("Margen al rocío exterior (ºC)"),
+                             QStringLiteral("Condensa"),
+                             QStringLiteral("Energía perdida (kWh") + per + QStringLiteral(" y año)"),
+                             QStringLiteral("Coste energía (euros") + per + QStringLiteral(" y año)"),
+                             QStringLiteral("Inversión aislamiento (euros") + per + ')',
+                             QStringLiteral("Coste total en la vida útil (euros") + per + ')',
+                             QStringLiteral("RITE"),
+                             QStringLiteral("Nota")};
+  const std::optional<float> found = FoundThickness(in);
+  if (found) table.commercialRow = CommercialRow(thicknesses, *found);
+
+  const double none = std::numeric_limits<double>::quiet_NaN();
+  for (int i = 0; i < static_cast<int>(sweep.rows.size()); ++i) {
+    const SweepRow& row = sweep.rows[i];
+    QStringList cells{FormatFixed(row.thickness, 6, 1)};
+    table.thicknesses.push_back(row.thickness);
+    if (!row.calculated) {
+      cells << row.message;
+      while (cells.size() < table.header.size()) cells << QString();
+      table.heatFlows.push_back(none);
+      table.totalCosts.push_back(none);
+    } else {
+      const bool flat = !in.IsBuried();
+      cells << FormatFixed(row.heatFlow, 6, 2) << FormatFixed(row.surfaceTemperature, 5, 2)
+            << (flat ? FormatFixed(double(row.surfaceTemperature) - row.dewPoint, 5, 2) : QString())
+            << (row.condenses ? QStringLiteral("sí") : QString()) << FormatFixed(row.energyPerYear, 8, 1)
+            << FormatFixed(row.energyCostPerYear, 8, 2)
+            << (row.hasCosts ? FormatFixed(row.investment, 8, 2) : QString())
+            << (row.hasCosts ? FormatFixed(row.totalCost, 8, 2) : QString()) << Verdict(row.rite) << QString();
+      table.heatFlows.push_back(row.heatFlow);
+      table.totalCosts.push_back(row.hasCosts ? row.totalCost : none);
+    }
+    if (i == table.commercialRow) cells.last() = QStringLiteral("espesor comercial");
+    table.rows << cells;
+  }
+  return table;
+}
+
+QString TableAsTabSeparated(const ThicknessTable& table) {
+  QStringList lines{table.header.join('\t')};
+  for (const QStringList& row : table.rows) lines << row.join('\t');
+  return lines.join('\n') + '\n';
+}
+
+QString TableAsCsv(const ThicknessTable& table) {
+  const QChar separator = DecimalSeparator() == ',' ? QChar(';') : QChar(',');
+  auto line = [separator](const QStringList& cells) {
+    QStringList quoted;
+    for (const QString& cell : cells) quoted << Quoted(cell, separator);
+    return quoted.join(separator);
+  };
+  QStringList lines{line(table.header)};
+  for (const QStringList& row : table.rows) lines << line(row);
+  return lines.join('\n') + '\n';
+}
+
+QJsonArray TableAsJson(const ThicknessTable& table) {
+  QJsonArray rows;
+  for (const QStringList& row : table.rows) {
+    QJsonObject object;
+    for (int c = 0; c < table.header.size() && c < row.size(); ++c) object.insert(table.header[c], row[c]);
+    rows.append(object);
+  }
+  return rows;
+}
+
+std::vector<float> ParseThicknessList(const QString& text) {
+  // Entries split by ";" or blanks keep either decimal separator; split by
+  // commas, a comma cannot also be the decimal separator.
+  const bool commaList = !text.contains(';') && text.contains(',') && !text.contains(' ');
+  const QStringList parts =
+      commaList ? text.split(',', Qt::SkipEmptyParts)
+                : text.split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts);
+  std::vector<float> values;
+  for (const QString& part : parts) {
+    const std::optional<float> value = TryParseNumber(part);
+    if (!value || !(*value > 0) || *value > 5000) return {};
+    values.push_back(*value);
+  }
+  return values;
+}
+
+QString ThicknessListText(const std::vector<float>& thicknesses) {
+  QStringList parts;
+  for (float t : thicknesses) parts << FormatFixed(t, 6, std::fmod(t, 1.0f) == 0 ? 0 : 1);
+  return parts.join(QStringLiteral("; "));
+}
+
+std::vector<float> RememberedThicknesses(const WindowState& app) {
+  if (app.settings) {
+    const std::vector<float> kept = ParseThicknessList(app.settings->value(kSeriesKey).toString());
+    if (!kept.empty()) return kept;
+  }
+  return CommercialThicknesses();
+}
+
+void RememberThicknesses(WindowState& app, const std::vector<float>& thicknesses) {
+  if (!app.settings || thicknesses.empty()) return;
+  // Kept with a point, so that a change of locale reads it back the same.
+  QStringList parts;
+  for (float t : thicknesses) parts << QString::number(t);
+  app.settings->setValue(kSeriesKey, parts.join(QStringLiteral("; ")));
+}

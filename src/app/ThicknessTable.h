@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class WindowState;
+
+// "Tabla de espesores": the case on the window worked out for a list of
+// insulation thicknesses, as texts ready for the table, the clipboard and a
+// CSV file. Numbers are written with FormatFixed in the user's locale.
+struct ThicknessTable {
+  QString refusal;        // not empty when the case cannot be swept (then no rows)
+  QStringList header;
+  QList<QStringList> rows;
+  std::vector<float> thicknesses;
+  std::vector<double> heatFlows, totalCosts;  // for the chart; NaN where a row has no figure
+  int commercialRow = -1;  // after a thickness calculation: the next commercial thickness
+};
+
+ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<float>& thicknesses);
+
+// Tab-separated, a line per row with the header first: pastes into a spreadsheet.
+QString TableAsTabSeparated(const ThicknessTable& table);
+// CSV with a header row; the field separator is ";" where the decimal
+// separator is a comma, as spreadsheets in Spanish expect.
+QString TableAsCsv(const ThicknessTable& table);
+// One object a row, keyed by the header.
+QJsonArray TableAsJson(const ThicknessTable& table);
+
+// Reads a list of thicknesses typed as "10; 20; 30" or "10 20 30" (with
+// either decimal separator when the list is split by ";" or blanks); empty when
+// any entry is not a positive number.
+std::vector<float> ParseThicknessList(const QString& text);
+QString ThicknessListText(const std::vector<float>& thicknesses);
+
+// The list the table starts from: the one the user left last (app.settings),
+// else the commercial series.
+std::vector<float> RememberedThicknesses(const WindowState& app);
+void RememberThicknesses(WindowState& app, const std::vector<float>& thicknesses);

@@ -1,0 +1,97 @@
+#include "studies/ThicknessSweep.h"
+
+#include "engine/CalcOutcome.h"
+#include "engine/EconomicThickness.h"
+#include "engine/Moisture.h"
+
+#include <cmath>
+
+namespace {
+
+QString FlowUnit(const CalcInputs& in) {
+  if (in.IsPlate() || in.IsDuct()) return QStringLiteral("W/m2");
+  if (in.IsPipe() || in.IsTank()) return QStringLiteral("W/m");
+  return QStringLiteral("W");
+}
+
+// The layer whose thickness the table varies: the marked one.
+int InsulationLayer(const CalcInputs& in) {
+  for (int i = 1; i <= in.layerCount; ++i)
+    if (in.layers[i].marked) return i;
+  return 0;
+}
+
+}  // namespace
+
+const std::vector<float>& CommercialThicknesses() {
+  static const std::vector<float> series = {10, 13, 19, 25, 32, 40, 50, 60, 70, 80, 100, 120, 150};
+  return series;
+}
+
+Sweep RunThicknessSweep(const CalcInputs& inputs, const std::vector<float>& thicknesses) {
+  Sweep sweep;
+  sweep.unit = FlowUnit(inputs);
+  sweep.insulationLayer = InsulationLayer(inputs);
+  if (sweep.insulationLayer == 0) {
+    sweep.refusal = QStringLiteral("Marque la capa de aislamiento cuyo espesor se quiere variar");
+    return sweep;
+  }
+  const LayerInput& marked = inputs.layers[sweep.insulationLayer];
+  if (marked.resistanceEntered && !marked.conductivityEntered) {
+    sweep.refusal = QStringLiteral("La capa de aislamiento se ha dado por su resistencia: indique su conductividad");
+    return sweep;
+  }
+
+  CalcInputs in = inputs;
+  in.thicknessTarget = false;
+  in.condition = DesignCondition::None;
+  LayerInput& layer = in.layers[sweep.insulationLayer];
+  layer.resistanceEntered = false;
+  layer.conductivityEntered = true;
+
+  const bool costs = in.thickness1 != in.thickness2;
+  const EconomicFigures economic = costs ? PrepareEconomicFigures(in) : EconomicFigures{};
+  const float exterior = in.IsBuried() ? in.soilTemperature : in.Te;
+  const float dewPoint = static_cast<float>(
+      DewPointTemperature(static_cast<float>(double(SaturationPressure(exterior)) * in.exteriorHumidity * 0.01)));
+
+  for (float t : thicknesses) {
+    SweepRow row;
+    row.thickness = t;
+    layer.thickness = t;
+    const CalcOutcome outcome = Calculate(in);
+    if (!outcome.hasResults || outcome.absurdData) {
+      const std::vector<CalcMessage> messages = outcome.Messages();
+      row.message = messages.empty() ? QStringLiteral("Sin resultados") : messages.back().text;
+      sweep.rows.push_back(row);
+      continue;
+    }
+    const Results& r = outcome.results;
+    row.calculated = true;
+    row.heatFlow = r.heatFlow;
+    row.surfaceTemperature = r.temperatures[r.layerCount];
+    row.dewPoint = dewPoint;
+    row.condenses = !in.IsBuried() && row.surfaceTemperature < dewPoint;
+    row.energyPerYear = double(r.heatFlow) * in.hoursPerYear * 0.001;
+    row.energyCostPerYear = row.energyPerYear * in.energyCost;
+    if (costs) {
+      double rIn = double(in.interiorDiameter) * 0.0005;
+      for (int i = 1; i < sweep.insulationLayer; ++i) rIn += double(r.thicknesses[i]) * 0.001;
+      row.hasCosts = true;
+      row.investment = Investment(in, economic, rIn, t);
+      row.totalCost = TotalCost(in, economic, rIn, t, r.heatFlow);
+    }
+    Results withMark = r;
+    withMark.insulationLayer = sweep.insulationLayer;
+    row.rite = CheckRite(in, withMark);
+    sweep.rows.push_back(row);
+  }
+  return sweep;
+}
+
+int CommercialRow(const std::vector<float>& thicknesses, float found) {
+  int best = -1;
+  for (int i = 0; i < static_cast<int>(thicknesses.size()); ++i)
+    if (thicknesses[i] + 1e-4f >= found && (best < 0 || thicknesses[i] < thicknesses[best])) best = i;
+  return best;
+}

@@ -1,0 +1,68 @@
+#include "app/ThicknessTable.h"
+#include "app/WindowFixture.h"
+#include "studies/ThicknessSweep.h"
+
+namespace {
+
+class ThicknessTableTest : public WindowTest {};
+
+// The start case: a plate with one insulation layer, asked for its thickness.
+TEST_F(ThicknessTableTest, EachRowIsTheHeatFlowCalculationOfItsThickness) {
+  const std::vector<float> thicknesses{10, 25, 50};
+  const ThicknessTable table = BuildThicknessTable(app, thicknesses);
+  ASSERT_TRUE(table.refusal.isEmpty());
+  ASSERT_EQ(table.rows.size(), 3);
+  EXPECT_EQ(table.header[1], QStringLiteral("Flujo de calor (W/m2)"));
+
+  // The same case calculated on the window for its heat flow at 25 mm.
+  Do({"RadioGroupCalcular=0"});
+  form().UserType("Edit1e", "25");
+  Do({"SpeedButton1"});
+  const QString shown = form().Text("LabelQ");
+  EXPECT_TRUE(shown.contains(table.rows[1][1])) << shown.toStdString() << " / " << table.rows[1][1].toStdString();
+
+  // More insulation, less heat.
+  EXPECT_GT(table.heatFlows[0], table.heatFlows[1]);
+  EXPECT_GT(table.heatFlows[1], table.heatFlows[2]);
+}
+
+TEST_F(ThicknessTableTest, TheNextCommercialThicknessAfterAThicknessCalculationIsMarked) {
+  // The start case needs 33.06 mm for 15 W/m2: 40 mm is the next in the series.
+  const ThicknessTable table = BuildThicknessTable(app, CommercialThicknesses());
+  ASSERT_GE(table.commercialRow, 0);
+  EXPECT_EQ(table.thicknesses[table.commercialRow], 40.0f);
+  EXPECT_EQ(table.rows[table.commercialRow].last(), QStringLiteral("espesor comercial"));
+  EXPECT_EQ(CommercialRow({10, 20}, 25), -1);
+  EXPECT_EQ(CommercialRow({30, 20, 25}, 20), 1);
+}
+
+TEST_F(ThicknessTableTest, CopiedAndSavedTablesKeepTheirColumns) {
+  const ThicknessTable table = BuildThicknessTable(app, {10, 20});
+  const QStringList lines = TableAsTabSeparated(table).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_EQ(lines[1].split('\t').size(), table.header.size());
+  // With a decimal comma the CSV separates its fields with semicolons.
+  const QStringList csv = TableAsCsv(table).split('\n', Qt::SkipEmptyParts);
+  EXPECT_EQ(csv[1].split(';').size(), table.header.size());
+  EXPECT_TRUE(csv[1].startsWith(QStringLiteral("10,0;")));
+  EXPECT_EQ(TableAsJson(table).size(), 2);
+}
+
+TEST_F(ThicknessTableTest, AThicknessListIsReadAsTheUserTypesIt) {
+  EXPECT_EQ(ParseThicknessList("10; 12,5; 20"), (std::vector<float>{10, 12.5f, 20}));
+  EXPECT_EQ(ParseThicknessList("10 20.5 30"), (std::vector<float>{10, 20.5f, 30}));
+  EXPECT_EQ(ParseThicknessList("10,20,30"), (std::vector<float>{10, 20, 30}));
+  EXPECT_TRUE(ParseThicknessList("10; x").empty());
+  EXPECT_TRUE(ParseThicknessList("10; -5").empty());
+  EXPECT_EQ(ThicknessListText({10, 12.5f}), QStringLiteral("10; 12,5"));
+  EXPECT_EQ(RememberedThicknesses(app), CommercialThicknesses());  // no settings: the series
+}
+
+TEST_F(ThicknessTableTest, ACaseWithoutAMarkedLayerIsRefused) {
+  form().SetChecked("RBAislante1", false);
+  const ThicknessTable table = BuildThicknessTable(app, {10});
+  EXPECT_FALSE(table.refusal.isEmpty());
+  EXPECT_TRUE(table.rows.isEmpty());
+}
+
+}  // namespace
