@@ -282,6 +282,11 @@ QWidget* DataPanels::BuildResults() {
     line->setMinimumHeight(line->fontMetrics().height());
     lines->addWidget(line);
   }
+  // The regulation's minimum thickness: a long sentence, wrapped to the panel.
+  auto* rite = binding_.Take<QLabel>("LabelRITE");
+  rite->setWordWrap(true);
+  Paint(rite, QPalette::WindowText, Qt::white);
+  lines->addWidget(rite);
 
   // The economic figures take the same place, over the result lines.
   auto* economic = binding_.Take<QFrame>("PanelEconomico");

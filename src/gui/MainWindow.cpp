@@ -13,6 +13,7 @@
 
 #include <QEvent>
 #include <QIcon>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -45,6 +46,12 @@ MainWindow::MainWindow(Brenak& app, QWidget* parent) : QMainWindow(parent), app_
 
   overlays_ = std::make_unique<WindowOverlays>(this, central_, app_, *binding_);
   BuildShortcuts();
+  // The model asks for the focus in the middle of an action, before the window
+  // shows what the action changed: the request waits for the next Sync().
+  app_.form.focusRequested = [this](const QString& name, bool selectAll) {
+    pendingFocus_ = name;
+    pendingSelectAll_ = selectAll;
+  };
   central_->installEventFilter(this);
   binding_->WarnOfUnplaced();
 
@@ -117,6 +124,21 @@ void MainWindow::Sync() {
   }
   syncing_ = false;
   panels_->PlaceBoundaryLabels();
+  ApplyFocusRequest();
+}
+
+void MainWindow::ApplyFocusRequest() {
+  if (pendingFocus_.isEmpty()) return;
+  QWidget* w = binding_->Widget(pendingFocus_);
+  pendingFocus_.clear();
+  if (!w || !w->isVisibleTo(this) || !w->isEnabled()) return;
+  // A move of the program's: neither a click on the field nor a leave of the
+  // control that had the focus.
+  w->setFocus(Qt::OtherFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    if (pendingSelectAll_) edit->selectAll();
+    else edit->deselect();
+  }
 }
 
 // ------------------------------------------------------------------ events

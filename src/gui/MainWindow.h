@@ -46,6 +46,9 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildShortcuts();
+  // Gives the keyboard focus to the control the model last asked for, once
+  // the window shows it.
+  void ApplyFocusRequest();
 
   // Runs a user action on the model; an error it raises is shown in an error
   // box and the program goes on. The window is brought up to date afterwards.
@@ -61,4 +64,6 @@ class MainWindow : public QMainWindow {
   QScrollArea* scroll_ = nullptr;
   bool syncing_ = false;
   bool tabOrderDirty_ = true;
+  QString pendingFocus_;
+  bool pendingSelectAll_ = false;
 };

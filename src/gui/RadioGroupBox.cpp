@@ -71,10 +71,28 @@ void RadioGroupBox::Rebuild() {
     }
   }
   if (columns_ == 1) grid_->setColumnStretch(1, 1);
+  ApplyRowStates();
   const QVector<Rider> riders = riders_;
   riders_.clear();
   for (const Rider& r : riders)
     if (r.widget) AttachToRow(r.widget, r.row);
+}
+
+void RadioGroupBox::SetRowStates(const QList<bool>& enabled, const QStringList& hints) {
+  if (enabled == rowEnabled_ && hints == rowHints_) return;
+  rowEnabled_ = enabled;
+  rowHints_ = hints;
+  ApplyRowStates();
+}
+
+void RadioGroupBox::ApplyRowStates() {
+  for (int i = 0; i < buttons_.size(); ++i) {
+    const bool enabled = i >= rowEnabled_.size() || rowEnabled_[i];
+    const QString hint = rowHints_.value(i);
+    // Disabled on its own: the group's flag still covers every row.
+    if (buttons_[i]->isEnabledTo(this) != enabled) buttons_[i]->setEnabled(enabled);
+    if (buttons_[i]->toolTip() != hint) buttons_[i]->setToolTip(hint);
+  }
 }
 
 void RadioGroupBox::SetIndex(int row) {
@@ -121,7 +139,7 @@ void RadioGroupBox::AttachToRow(QWidget* widget, int row) {
     // In a gap the field takes the width of the gap.
     widget->setMinimumWidth(0);
     widget->setMaximumWidth(QWIDGETSIZE_MAX);
-    widget->setParent(buttons_[row]);
+    widget->setParent(this);
     buttons_[row]->setMinimumHeight(qMax(buttons_[row]->sizeHint().height(), widget->sizeHint().height()));
   } else {
     const QVariant width = widget->property("fieldWidth");
@@ -131,7 +149,7 @@ void RadioGroupBox::AttachToRow(QWidget* widget, int row) {
     holder->show();
   }
   widget->show();
-  riders_.append({widget, row});
+  riders_.append({widget, row, inRow < gaps.size()});
   PlaceRiders();
 }
 
@@ -140,7 +158,7 @@ void RadioGroupBox::PlaceRiders() {
   placing_ = true;
   QVector<int> used(buttons_.size(), 0);
   for (const Rider& r : riders_) {
-    if (!r.widget || r.widget->parentWidget() != buttons_[r.row]) continue;
+    if (!r.widget || !r.inGap) continue;
     QRadioButton* button = buttons_[r.row];
     const QVector<QPair<int, int>> gaps = BlankGaps(items_[r.row]);
     const int k = used[r.row]++;
@@ -153,13 +171,16 @@ void RadioGroupBox::PlaceRiders() {
     const int margin = fm.horizontalAdvance(QLatin1Char(' '));
     const int width = qMax(gapWidth - 2 * margin, fm.horizontalAdvance(QStringLiteral("000")) + 8);
     const int height = r.widget->sizeHint().height();
-    r.widget->setGeometry(gapStart + margin, (button->height() - height) / 2, width, height);
+    const QPoint at = button->geometry().topLeft();
+    r.widget->setGeometry(at.x() + gapStart + margin, at.y() + (button->height() - height) / 2, width, height);
+    r.widget->raise();
   }
   placing_ = false;
 }
 
 bool RadioGroupBox::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Resize || event->type() == QEvent::FontChange || event->type() == QEvent::Show)
+  if (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::FontChange ||
+      event->type() == QEvent::Show)
     if (qobject_cast<QRadioButton*>(watched)) PlaceRiders();
   return QGroupBox::eventFilter(watched, event);
 }

@@ -22,9 +22,14 @@ class RadioGroupBox : public QGroupBox {
   int Index() const;
   QRadioButton* Button(int row) const;
   int Count() const { return static_cast<int>(buttons_.size()); }
+  // Which rows the user may choose, and the tooltip of each row (why a row
+  // cannot be chosen). A row not listed is enabled and has no tooltip.
+  void SetRowStates(const QList<bool>& enabled, const QStringList& hints);
 
   // Puts `widget` on row `row`: into the next free blank gap of the row's text
-  // (a run of three or more blanks), else after the text.
+  // (a run of three or more blanks), else after the text. A widget in a gap
+  // lies over the row's button without being its child, so that a row the
+  // user cannot choose does not disable the field riding on it.
   void AttachToRow(QWidget* widget, int row);
   // Whether `widget` rides on this group.
   bool Holds(const QWidget* widget) const;
@@ -39,8 +44,10 @@ class RadioGroupBox : public QGroupBox {
   struct Rider {
     QPointer<QWidget> widget;
     int row = 0;
+    bool inGap = false;
   };
   void Rebuild();
+  void ApplyRowStates();
   void PlaceRiders();
 
   int columns_;
@@ -50,5 +57,7 @@ class RadioGroupBox : public QGroupBox {
   QVector<QRadioButton*> buttons_;
   QVector<QWidget*> trailing_;  // per row, the holder of the widgets after the text
   QVector<Rider> riders_;
+  QList<bool> rowEnabled_;
+  QStringList rowHints_;
   bool placing_ = false;
 };

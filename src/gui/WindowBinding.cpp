@@ -160,6 +160,7 @@ bool WindowBinding::Mirror(const Control& c) {
         rebuilt = true;
       }
       group->SetIndex(c.index);
+      group->SetRowStates(c.itemEnabled, c.itemHints);
       // A condition list sits untitled in the condition's box.
       const QString title = ConditionGroups().contains(c.name) ? QString() : c.text;
       if (group->title() != title) group->setTitle(title);
