@@ -1,6 +1,7 @@
 #include "gui/WindowServices.h"
 
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <exception>
@@ -17,8 +18,21 @@ void WidgetMessageSink::Show(const Message& message) {
       icon = QMessageBox::Critical;
       break;
   }
-  QMessageBox box(icon, message.caption, message.text, buttons, window_);
+  // The caption is the box's title, which a window manager may cut short or
+  // not show at all: it is also the main text, and the rest stands under it.
+  const bool titled = !message.caption.isEmpty();
+  QMessageBox box(icon, message.caption, titled ? message.caption : message.text, buttons, window_);
   box.setTextFormat(Qt::PlainText);
+  if (titled && !message.text.isEmpty()) {
+    if (auto* main = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+      QFont bold = main->font();
+      bold.setBold(true);
+      main->setFont(bold);
+    }
+    box.setInformativeText(message.text);
+    if (auto* rest = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+      rest->setTextFormat(Qt::PlainText);
+  }
   box.exec();
 }
 
