@@ -1,8 +1,10 @@
 #pragma once
 
+#include "data/UserMaterials.h"
 #include "form/WindowState.h"
 
 #include <functional>
+#include <vector>
 
 // The main window of the program without its widgets: the window's state, and
 // the ways out that only the application may take.
@@ -12,4 +14,11 @@ class Brenak : public WindowState {
 
   // Closes the window, which ends the program ("Cerrar"); set by the window.
   std::function<void()> onClose;
+  // Opens the table of thicknesses ("Tabla de espesores"); set by the window.
+  std::function<void()> onThicknessTable;
+
+  // The user's own materials (app/UserMaterialCommands.h), and their file.
+  std::vector<UserMaterial> userMaterials;
+  QString userMaterialsPath;
+  bool userMaterialsWritable = false;
 };

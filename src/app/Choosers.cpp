@@ -48,7 +48,9 @@ bool Write(Form& form, const QString& name, const QString& text) {
   return true;
 }
 
-void WriteMaterial(Brenak& app, int layer, const MaterialEntry& material) {
+}  // namespace
+
+void ApplyMaterialToLayer(Brenak& app, int layer, const MaterialEntry& material) {
   if (layer < 1 || layer > 6) return;
   const QString row = QString::number(layer);
   const bool wasComputed = app.form.IsComputed("Edit" + row + "k");
@@ -59,8 +61,6 @@ void WriteMaterial(Brenak& app, int layer, const MaterialEntry& material) {
   changed |= Write(app.form, "Editrv" + row, FormatFixed(material.vapourResistivity, 6, 2));
   AfterApplying(app, changed, "Edit" + row + "k");
 }
-
-}  // namespace
 
 void OpenMaterialChooser(Brenak& app, int layer, bool markShown, bool markSet) {
   Form& form = app.form;
@@ -94,7 +94,7 @@ void ApplyMaterialChooser(Brenak& app, bool insulationButton) {
     chosen = Selected(form, kPlateMaterialList, PlateMaterials());
   }
   form.Hide(kMaterialPanel);
-  if (chosen) WriteMaterial(app, app.materialTarget, *chosen);
+  if (chosen) ApplyMaterialToLayer(app, app.materialTarget, *chosen);
 }
 
 void OpenPipeSizeChooser(Brenak& app) {

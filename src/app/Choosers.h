@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/ReferenceTables.h"
+
 class Brenak;
 
 // The chooser panels of the main window. Each writes field texts only: it checks
@@ -15,6 +17,11 @@ void OpenMaterialChooser(Brenak& app, int layer, bool markShown, bool markSet);
 // "Aplicar" of the material chooser: SpeedButton17 (insulationButton) applies the
 // insulation list, SpeedButton10 the one list in force. Then hides the panel.
 void ApplyMaterialChooser(Brenak& app, bool insulationButton);
+
+// Writes a material into layer `layer` (1..6): its name, conductivity and
+// vapour resistivity; the layer is described by its conductivity from then on.
+// A change makes the results stale; the keyboard goes to the conductivity.
+void ApplyMaterialToLayer(Brenak& app, int layer, const MaterialEntry& material);
 
 // Pipe size chooser (PEleccionTub): show the panel and the size list of the family.
 void OpenPipeSizeChooser(Brenak& app);

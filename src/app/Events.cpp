@@ -2,6 +2,7 @@
 
 #include "checking/FieldValidation.h"
 #include "app/Choosers.h"
+#include "app/UserMaterialCommands.h"
 #include "app/ProjectCommands.h"
 #include "layout/ClearResults.h"
 #include "layout/GeometryLayout.h"
@@ -66,6 +67,9 @@ Routes BuildRoutes() {
     app.projectLoading.EndOpening();
   };
   click["SBGuardar"] = [](Brenak& app) { SaveProject(app); };
+  click["SBTablaEspesores"] = [](Brenak& app) {
+    if (app.onThicknessTable) app.onThicknessTable();
+  };
   click["SBImpresor"] = PrintReport;
   click["SBImpresor2"] = [](Brenak& app) { app.form.Show("Panel6"); };
   click["Image1"] = HidePanel("Panel6");
@@ -92,6 +96,7 @@ Routes BuildRoutes() {
   }
   click["SpeedButton10"] = [](Brenak& app) { ApplyMaterialChooser(app, false); };
   click["SpeedButton17"] = [](Brenak& app) { ApplyMaterialChooser(app, true); };
+  click["SBMisMateriales"] = ApplyUserMaterial;
   click["SpeedButton20"] = HidePanel("PMateriales");
   click["SBRadio"] = OpenPipeSizeChooser;
   click["RGTuberias"] = ShowPipeSizeList;

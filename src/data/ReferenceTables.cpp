@@ -9,6 +9,15 @@ const std::vector<MaterialEntry>& InsulatingMaterials() {
       {"Poliuretano tipo II", "Poliuretano II", 0.024f, 27.0f},
       {"Poliestireno tipo V", "Poliestireno V", 0.029f, 140.0f},
       {"Lana de vidrio", "Lana de vidrio", 0.040f, 9.0f},
+      // Typical design values at a mean temperature of 10 ºC, marked as such in
+      // the list: the declared value of the product chosen should replace them.
+      // The vapour resistivity is the factor μ times 5.26 MN s/g m, that of air.
+      {"Espuma elastomérica (valor típico)", "Espuma elastomérica", 0.036f, 36820.0f},  // μ 7000
+      {"Coquilla lana de roca (valor típico)", "Lana de roca", 0.037f, 5.3f},          // μ 1
+      {"Coquilla lana de vidrio (valor típico)", "Lana de vidrio", 0.033f, 5.3f},      // μ 1
+      {"Espuma de polietileno (valor típico)", "Espuma de polietileno", 0.040f, 10520.0f},  // μ 2000
+      {"PIR (valor típico)", "PIR", 0.025f, 315.6f},                                   // μ 60
+      {"XPS (valor típico)", "XPS", 0.034f, 526.0f},                                   // μ 100
   };
   return table;
 }

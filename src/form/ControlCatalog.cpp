@@ -67,6 +67,8 @@ std::vector<Control> BuildControlCatalog() {
   k.Button("SBAbrir", window, "Abrir", "Abrir");
   k.Button("SBGuardar", window, "Guardar", "Guardar");
   k.Button("SBImpresor", window, "Imprimir", "Imprimir");
+  k.Button("SBTablaEspesores", window, "Tabla de espesores",
+           "Calcula el caso para una lista de espesores de aislamiento comerciales");
   k.Button("SBImpresor2", window, "Acerca de", "Imprimir");
   k.Button("SpeedButton1", window, "Calcular", "Calcular");
   k.Button("SpeedButton7", window, "Gráfica", "Gráfica");
@@ -263,7 +265,14 @@ std::vector<Control> BuildControlCatalog() {
 
   // Material chooser.
   k.Panel("PMateriales", window, "Elección de materiales").visible = false;
-  k.Group("RGAislantes", "PMateriales", "Aislantes", {"Poliuretano tipo II", "Poliestireno tipo V", "Lana de vidrio"}, 0);
+  k.Group("RGAislantes", "PMateriales", "Aislantes",
+          {"Poliuretano tipo II", "Poliestireno tipo V", "Lana de vidrio", "Espuma elastomérica (valor típico)",
+           "Coquilla lana de roca (valor típico)", "Coquilla lana de vidrio (valor típico)",
+           "Espuma de polietileno (valor típico)", "PIR (valor típico)", "XPS (valor típico)"},
+          0);
+  // The user's own materials: the rows are their names, filled in at start.
+  k.Group("RGMisMateriales", "PMateriales", "Mis materiales", {}, -1);
+  k.Button("SBMisMateriales", "PMateriales", "Aplicar", "Aplicar el material propio elegido a la capa");
   k.Group("RGMatTuberias", "PMateriales", "Materiales Tuberias", {"Acero", "Cobre", "Aluminio"}, 0);
   k.Group("RGMatPlacas", "PMateriales", "Materiales Placas",
           {"Acero", "Cobre", "Aluminio", "Ladrillo Macizo", "Ladrillo Perforado", "Ladrillo Hueco", "Enlucido yeso",
