@@ -2,8 +2,10 @@
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QTranslator>
 #include <exception>
 
 void WidgetMessageSink::Show(const Message& message) {
@@ -92,7 +94,19 @@ void ShowErrorBox(QWidget* parent, const QString& text) {
   box.exec();
 }
 
-BrenakApplication::BrenakApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+QTranslator* InstallQtTranslations(QCoreApplication* application) {
+  auto* translator = new QTranslator(application);
+  if (!translator->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return nullptr;
+  }
+  QCoreApplication::installTranslator(translator);
+  return translator;
+}
+
+BrenakApplication::BrenakApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  InstallQtTranslations(this);
+}
 
 bool BrenakApplication::notify(QObject* receiver, QEvent* event) {
   try {

@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+class QTranslator;
+
 // The program's message boxes as Qt modal boxes over the main window. Before a
 // box opens, `beforeShow` brings the window up to date with the model, so the
 // box appears over what the program has done so far.
@@ -43,8 +45,15 @@ QString QtFileFilter(const QString& filter);
 // The box for an error that escaped a command; the program then goes on.
 void ShowErrorBox(QWidget* parent, const QString& text);
 
+// Loads Qt's own Spanish texts (standard buttons, file dialogs, context menus)
+// from Qt's translations folder and installs them on `application`, which owns
+// the translator. Null when the translations are not installed: Qt's texts
+// then stay in English.
+QTranslator* InstallQtTranslations(QCoreApplication* application);
+
 // The application object of the window: an error that escapes the handling of
-// an event is shown in an error box and the event loop goes on.
+// an event is shown in an error box and the event loop goes on. It speaks
+// Spanish from the start (InstallQtTranslations).
 class BrenakApplication : public QApplication {
  public:
   BrenakApplication(int& argc, char** argv);

@@ -3,9 +3,13 @@
 #include "gui/WindowServices.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -74,3 +78,25 @@ INSTANTIATE_TEST_SUITE_P(
         BoxCase{"CommandLine", {"AVISO", "Mal uso", MessageButtons::Ok}, QMessageBox::Ok},
         BoxCase{"ReportError", {"Error", "<b>no</b> es HTML", MessageButtons::Yes}, QMessageBox::Yes}),
     [](const ::testing::TestParamInfo<BoxCase>& info) { return std::string(info.param.name); });
+
+// Qt's own texts are Spanish once the program's translations are in: the
+// standard buttons of every box, and the strings of Qt's dialogs and menus.
+TEST(QtTranslationsTest, StandardButtonsSpeakSpanish) {
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (!QFile::exists(folder + QStringLiteral("/qtbase_es.qm")))
+    GTEST_SKIP() << "Qt's Spanish translations are not installed in " << folder.toStdString();
+  QTranslator* translator = InstallQtTranslations(QCoreApplication::instance());
+  ASSERT_NE(translator, nullptr);
+  EXPECT_EQ(translator->parent(), QCoreApplication::instance());
+  EXPECT_FALSE(translator->isEmpty());
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Brenak"), QStringLiteral("¿Seguir?"),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  auto shown = [&](QMessageBox::StandardButton b) { return box.button(b)->text().remove(QLatin1Char('&')); };
+  EXPECT_EQ(shown(QMessageBox::Cancel), QStringLiteral("Cancelar"));
+  EXPECT_EQ(shown(QMessageBox::Yes), QStringLiteral("Sí"));
+  EXPECT_EQ(shown(QMessageBox::No), QStringLiteral("No"));
+  QCoreApplication::removeTranslator(translator);
+  delete translator;
+}
