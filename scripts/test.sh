@@ -30,11 +30,14 @@ seconds=${BRENAK_FUZZ_SECONDS:-60}
 # order, so a finding can be reproduced from the log. BRENAK_FUZZ_SEED=0 lets
 # libFuzzer pick one, for longer exploring runs.
 seed=${BRENAK_FUZZ_SEED:-1}
-for target in fuzz_project_reader fuzz_number_entry fuzz_open_and_calculate; do
+for target in fuzz_project_reader fuzz_number_entry fuzz_open_and_calculate fuzz_physics_invariants; do
   corpus=out/fuzz/corpus/$target
   rm -rf out/fuzz/artifacts/"$target"-*
   mkdir -p "$corpus" out/fuzz/artifacts
   cp tests/cases/*.txt "$corpus"/
+  # Valid, complete projects of every kind and condition (always the same
+  # ones), from which the mutations reach past the checks of the fields.
+  out/fuzz/tests/invariants/brenak_generate_projects 300 "$corpus"
   printf '0,5' > "$corpus/number"
   echo "-- $target, $seconds s"
   log=out/fuzz/$target.log
