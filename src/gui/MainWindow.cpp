@@ -6,11 +6,14 @@
 #include "gui/Overlays.h"
 #include "gui/TabOrder.h"
 #include "gui/WindowBinding.h"
+#include "gui/WindowDocument.h"
 #include "gui/WindowServices.h"
 #include "gui/WindowToolbar.h"
 #include "app/Brenak.h"
+#include "app/ProjectCommands.h"
 #include "app/StartUp.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QIcon>
 #include <QLineEdit>
@@ -18,12 +21,13 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
 
 MainWindow::MainWindow(Brenak& app, QWidget* parent) : QMainWindow(parent), app_(app) {
   setObjectName(QStringLiteral("FBrenak"));
-  setWindowTitle(kMainWindowCaption);
+  ShowDocumentTitle(this, app_);
   setWindowIcon(QIcon(QStringLiteral(":/icons/brenak.svg")));
 
   central_ = new QWidget(this);
@@ -46,6 +50,13 @@ MainWindow::MainWindow(Brenak& app, QWidget* parent) : QMainWindow(parent), app_
 
   overlays_ = std::make_unique<WindowOverlays>(this, central_, app_, *binding_);
   BuildShortcuts();
+  AttachRecentProjects(qobject_cast<QToolButton*>(binding_->Widget(QStringLiteral("SBAbrir"))), app_,
+                       [this](const std::function<void()>& action) { Forward(action); });
+  // The title names the project and shows whether it has unsaved changes.
+  app_.documentChanged = [this, told = app_.documentChanged] {
+    if (told) told();
+    ShowDocumentTitle(this, app_);
+  };
   // The model asks for the focus in the middle of an action, before the window
   // shows what the action changed: the request waits for the next Sync().
   app_.form.focusRequested = [this](const QString& name, bool selectAll) {
@@ -142,6 +153,27 @@ void MainWindow::ApplyFocusRequest() {
 }
 
 // ------------------------------------------------------------------ events
+
+void MainWindow::ShowOnScreen() {
+  if (RestoreWindowPlace(this, app_.settings)) {
+    show();
+    return;
+  }
+  // The layouts measure the window once it is shown.
+  show();
+  FitToScreen(this, PreferredSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)).expandedTo(QSize(1280, 700)));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  bool leave = false;  // an error while saving keeps the window open
+  Forward([this, &leave] { leave = ConfirmDiscardChanges(app_); });
+  if (!leave) {
+    event->ignore();
+    return;
+  }
+  SaveWindowPlace(this, app_.settings);
+  QMainWindow::closeEvent(event);
+}
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);

@@ -40,8 +40,16 @@ class MainWindow : public QMainWindow {
   // Meaningful once the window has been shown: only then do the layouts measure.
   QSize PreferredSize(const QSize& available) const;
 
+  // Shows the window where the user left it last time (app.settings); the
+  // first time, at the size that shows everything when the screen has room,
+  // else maximized.
+  void ShowOnScreen();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // Closing the window leaves the case: a changed one asks to be saved first,
+  // and "Cancelar" keeps the window open. The window's place is kept.
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

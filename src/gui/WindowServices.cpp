@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <exception>
@@ -53,6 +54,23 @@ QString AskFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& in
 }
 
 }  // namespace
+
+SaveAnswer WidgetFileDialogs::AskSaveChanges(const QString& documentName) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Guardar cambios"),
+                  QStringLiteral("¿Desea guardar los cambios de «%1»?").arg(documentName), QMessageBox::NoButton,
+                  window_);
+  box.setTextFormat(Qt::PlainText);
+  box.setInformativeText(QStringLiteral("Si no los guarda, se perderán."));
+  QPushButton* save = box.addButton(QStringLiteral("Guardar"), QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton(QStringLiteral("No guardar"), QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+  box.setDefaultButton(save);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save) return SaveAnswer::Save;
+  if (box.clickedButton() == discard) return SaveAnswer::Discard;
+  return SaveAnswer::Cancel;
+}
 
 QString WidgetFileDialogs::AskOpenFile(const QString& initialFolder, const QString& filter,
                                        const QString& defaultExtension) {

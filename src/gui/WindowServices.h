@@ -29,6 +29,8 @@ class WidgetMessageSink : public MessageSink {
 class WidgetFileDialogs : public FileDialogs {
  public:
   explicit WidgetFileDialogs(QWidget* window) : window_(window) {}
+  // "¿Desea guardar los cambios de «name»?" with Guardar, No guardar and Cancelar.
+  SaveAnswer AskSaveChanges(const QString& documentName) override;
   QString AskOpenFile(const QString& initialFolder, const QString& filter, const QString& defaultExtension) override;
   QString AskSaveFile(const QString& initialFolder, const QString& filter, const QString& defaultExtension) override;
 

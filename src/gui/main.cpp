@@ -2,8 +2,9 @@
 //
 //   brenak [FILE]
 //
-// One argument is accepted and has no effect; two or more are refused with the
-// "Mal uso" box and exit code 1, before any window opens.
+// One argument is a project file, opened as "Abrir" does once the window is on
+// the screen; two or more are refused with the "Mal uso" box and exit code 1,
+// before any window opens.
 
 #include "gui/MainWindow.h"
 #include "gui/WindowServices.h"
@@ -11,7 +12,7 @@
 #include "app/Brenak.h"
 #include "app/StartUp.h"
 
-#include <QScreen>
+#include <QSettings>
 #include <QStringList>
 #include <exception>
 
@@ -31,6 +32,9 @@ int main(int argc, char** argv) {
     if (!CommandLineAccepted(arguments, messages)) return 1;
 
     Brenak app(messages);
+    // The recent projects, the last folder and the window's place.
+    QSettings settings(QStringLiteral("Brenak"), QStringLiteral("Brenak"));
+    app.settings = &settings;
     MainWindow window(app);
     WidgetFileDialogs dialogs(&window);
     app.dialogs = &dialogs;
@@ -43,19 +47,13 @@ int main(int argc, char** argv) {
     CreateMainWindow(app, ProgramFolderFromPath(arguments.value(0)));
     window.Sync();
 
-    // The layouts measure the window once it is shown; it then takes the room
-    // it needs when the screen has it, else the whole screen.
-    window.show();
-    const QRect available = window.screen()->availableGeometry();
-    const QSize wanted = window.PreferredSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)).expandedTo(QSize(1280, 700));
-    const QSize frame = window.frameGeometry().size() - window.size();
-    if (wanted.width() + frame.width() > available.width() || wanted.height() + frame.height() > available.height()) {
-      window.resize(available.size() - frame);
-      window.showMaximized();
-    } else {
-      window.resize(wanted);
-      window.move(available.center() - QPoint(wanted.width() + frame.width(), wanted.height() + frame.height()) / 2);
-    }
+    window.ShowOnScreen();
+
+    // A project named on the command line opens over the shown window, and
+    // the welcome panel makes way for it.
+    OpenStartFile(app, arguments);
+    if (!app.projectPath.isEmpty() && app.form.Visible("Panel6")) app.form.UserClick("Image1");
+    window.Sync();
     return application.exec();
   } catch (const std::exception& error) {
     ShowErrorBox(nullptr, QString::fromLocal8Bit(error.what()));

@@ -8,6 +8,7 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -99,4 +100,35 @@ TEST(QtTranslationsTest, StandardButtonsSpeakSpanish) {
   EXPECT_EQ(shown(QMessageBox::No), QStringLiteral("No"));
   QCoreApplication::removeTranslator(translator);
   delete translator;
+}
+
+// Before a changed case is left: the question names the project, and each of
+// its three buttons gives its answer (Escape cancels).
+TEST(SaveChangesBoxTest, AsksInSpanishAndGivesTheAnswerOfTheButton) {
+  QWidget window;
+  window.show();
+  WidgetFileDialogs dialogs(&window);
+  const QList<std::pair<QString, SaveAnswer>> answers = {{QStringLiteral("Guardar"), SaveAnswer::Save},
+                                                         {QStringLiteral("No guardar"), SaveAnswer::Discard},
+                                                         {QStringLiteral("Cancelar"), SaveAnswer::Cancel},
+                                                         {QString(), SaveAnswer::Cancel}};
+  for (const auto& [press, answer] : answers) {
+    SCOPED_TRACE(press.toStdString());
+    QString text;
+    QStringList buttons;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      text = box->text();
+      for (QAbstractButton* b : box->buttons()) {
+        buttons << b->text();
+        if (b->text() == press) b->click();
+      }
+      if (press.isEmpty()) QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialogs.AskSaveChanges(QStringLiteral("caso.txt")), answer);
+    EXPECT_EQ(text, QStringLiteral("¿Desea guardar los cambios de «caso.txt»?"));
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{"Cancelar", "Guardar", "No guardar"}));
+  }
 }

@@ -93,7 +93,8 @@ TEST_F(WindowTest, EveryControlHasAWidgetOfItsKindAndName) {
     // Inside the panel the model puts it in.
     if (!c.parent.isEmpty()) EXPECT_TRUE(W(c.parent)->isAncestorOf(found)) << c.parent.toStdString();
   }
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("Programa de cálculo de aislamientos (v1.0) 9/8/2013"));
+  EXPECT_EQ(window->windowTitle(),
+            QStringLiteral("Sin título[*] - Programa de cálculo de aislamientos (v1.0) 9/8/2013"));
 }
 
 struct Scenario {
