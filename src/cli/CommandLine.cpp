@@ -2,6 +2,8 @@
 
 #include "CalcSubcommand.h"
 #include "ReportSubcommand.h"
+#include "SummarySubcommand.h"
+#include "SweepSubcommand.h"
 
 #include <QCommandLineParser>
 #include <algorithm>
@@ -14,10 +16,22 @@
 namespace {
 
 constexpr Subcommand kSubcommands[] = {
-    {"calc", "FILE [--decimal-separator , | .]",
-     "Abre FILE como \"Abrir\" (que lo calcula) y escribe en JSON el estado de la ventana: los avisos, cada "
-     "control y la gráfica.",
-     "0 archivo leído, 1 uso incorrecto, 2 archivo rechazado.", RunCalcSubcommand},
+    {"calc", "FILE [--set CONTROL=TEXTO]... [--click CONTROL[=FILA]]... [--decimal-separator , | .]",
+     "Abre FILE como \"Abrir\" (que lo calcula), hace en orden lo que dicen --set y --click como el usuario en la "
+     "ventana y escribe en JSON el estado de la ventana: los avisos, cada control y la gráfica.",
+     "0 archivo leído, 1 uso incorrecto, 2 archivo rechazado o acción que la ventana no admite (control "
+     "desconocido, fila fuera de límites...; nada en la salida estándar).",
+     RunCalcSubcommand},
+    {"sweep", "FILE [--thickness E1,E2,...] [--format csv|json] [--decimal-separator , | .]",
+     "Abre FILE como \"Abrir\" y escribe la tabla de espesores de su caso: flujo de calor, temperatura de "
+     "superficie, energía, costes y RITE para cada espesor del aislante.",
+     "0 tabla escrita, 1 uso incorrecto, 2 archivo rechazado o caso sin tabla (el motivo en la salida de errores).",
+     RunSweepSubcommand},
+    {"summary", "FILE... [--format csv|json] [--decimal-separator , | .]",
+     "Abre cada FILE como \"Abrir\" y escribe una fila por archivo: referencia, elemento, condición, aislante, "
+     "resultados, RITE y avisos.",
+     "0 todos los archivos leídos, 1 uso incorrecto, 2 algún archivo rechazado (su fila lleva el aviso).",
+     RunSummarySubcommand},
     {"report", "FILE OUT.odt|OUT.pdf [--decimal-separator , | .]",
      "Abre FILE como \"Abrir\" y escribe el informe del proyecto calculado: un PDF si OUT termina en .pdf, un "
      "texto OpenDocument si no.",
@@ -45,7 +59,8 @@ QString Columns(const QList<std::pair<QString, QString>>& rows) {
   qsizetype width = 0;
   for (const auto& [name, text] : rows) width = std::max(width, name.size());
   QString out;
-  for (const auto& [name, text] : rows) out += QStringLiteral("  ") + name.leftJustified(width) + QStringLiteral("  ") + text + QLatin1Char('\n');
+  for (const auto& [name, text] : rows)
+    out += QStringLiteral("  ") + name.leftJustified(width) + QStringLiteral("  ") + text + QLatin1Char('\n');
   return out;
 }
 
@@ -54,7 +69,8 @@ QString OptionsHelp(const QList<QCommandLineOption>& options) {
   QList<std::pair<QString, QString>> rows;
   for (const QCommandLineOption& option : options) {
     QStringList names;
-    for (const QString& name : option.names()) names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    for (const QString& name : option.names())
+      names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
     QString left = names.join(QStringLiteral(", "));
     if (!option.valueName().isEmpty()) left += QLatin1Char(' ') + option.valueName();
     rows.append({left, option.description()});
@@ -91,6 +107,12 @@ QCommandLineOption HelpOption() {
 QCommandLineOption VersionOption() {
   return QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
                             QStringLiteral("muestra la versión del programa"));
+}
+
+QCommandLineOption FormatOption() {
+  return QCommandLineOption(QStringLiteral("format"),
+                            QStringLiteral("formato de la tabla: CSV con cabecera (por omisión) o JSON"),
+                            QStringLiteral("csv|json"));
 }
 
 QCommandLineOption DecimalSeparatorOption() {
@@ -144,10 +166,42 @@ SeparatorChoice ReadDecimalSeparator(const QCommandLineParser& parser, const QCo
   const QStringList values = parser.values(option);
   for (const QString& value : values)
     if (value != QLatin1String(",") && value != QLatin1String(".")) return SeparatorChoice::WrongValue;
-  // The parser counts every time the option was named, but keeps only the
-  // values it found: an option that ends the arguments has none.
-  if (parser.optionNames().count(option.names().constFirst()) > values.size()) return SeparatorChoice::MissingValue;
+  if (MissingValue(parser, option)) return SeparatorChoice::MissingValue;
   if (values.isEmpty()) return SeparatorChoice::NotGiven;
   *separator = values.constLast().at(0);
   return SeparatorChoice::Given;
 }
+
+int SeparatorUsageError(SeparatorChoice choice) {
+  switch (choice) {
+    case SeparatorChoice::MissingValue:
+      return UsageError(QStringLiteral("falta el separador decimal tras --decimal-separator"));
+    case SeparatorChoice::WrongValue: return UsageError(QStringLiteral("el separador decimal debe ser \",\" o \".\""));
+    case SeparatorChoice::Given:
+    case SeparatorChoice::NotGiven: break;
+  }
+  return 0;
+}
+
+bool MissingValue(const QCommandLineParser& parser, const QCommandLineOption& option) {
+  // An option that ends the arguments is named but has no value.
+  qsizetype named = 0;
+  for (const QString& name : parser.optionNames())
+    if (option.names().contains(name)) ++named;
+  return named > parser.values(option).size();
+}
+
+bool ReadTableFormat(const QCommandLineParser& parser, const QCommandLineOption& option, TableFormat* format) {
+  const QStringList values = parser.values(option);
+  for (const QString& value : values)
+    if (value != QLatin1String("csv") && value != QLatin1String("json")) return false;
+  *format = !values.isEmpty() && values.constLast() == QLatin1String("json") ? TableFormat::Json : TableFormat::Csv;
+  return true;
+}
+
+void WriteOut(const QByteArray& bytes) {
+  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+  std::fflush(stdout);
+}
+
+void PrintError(const QString& text) { Print(stderr, QStringLiteral("brenak-cli: ") + text + QLatin1Char('\n')); }

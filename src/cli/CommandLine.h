@@ -45,6 +45,8 @@ QCommandLineOption HelpOption();
 QCommandLineOption VersionOption();
 // --decimal-separator , | . : the separator numbers are read and written with.
 QCommandLineOption DecimalSeparatorOption();
+// --format csv|json : how a table is written.
+QCommandLineOption FormatOption();
 
 // The help of the tool, or of the subcommand called `name` with its options,
 // on the standard output. Return 0, the exit status of a help shown.
@@ -69,3 +71,19 @@ QString RefusedArgument(QCommandLineParser& parser, const QStringList& args);
 enum class SeparatorChoice { NotGiven, Given, MissingValue, WrongValue };
 SeparatorChoice ReadDecimalSeparator(const QCommandLineParser& parser, const QCommandLineOption& option,
                                      QChar* separator);
+// The wrong use a separator choice makes, told with UsageError; 0 when there is none.
+int SeparatorUsageError(SeparatorChoice choice);
+
+// Whether an option that takes a value was given last without one: the parser
+// counts every time the option was named, but keeps only the values it found.
+bool MissingValue(const QCommandLineParser& parser, const QCommandLineOption& option);
+
+// How a table is written: CSV with a header row (the default) or JSON.
+enum class TableFormat { Csv, Json };
+// Reads --format; false when its value is neither "csv" nor "json".
+bool ReadTableFormat(const QCommandLineParser& parser, const QCommandLineOption& option, TableFormat* format);
+
+// Writes the bytes to the standard output as they are.
+void WriteOut(const QByteArray& bytes);
+// "brenak-cli: <text>" on the standard error.
+void PrintError(const QString& text);

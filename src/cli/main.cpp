@@ -1,6 +1,8 @@
 // brenak-cli: the program without its window, for scripts and tests.
 //
-//   brenak-cli calc FILE [--decimal-separator , | .]
+//   brenak-cli calc FILE [--set CONTROL=TEXT]... [--click CONTROL[=ROW]]... [--decimal-separator , | .]
+//   brenak-cli sweep FILE [--thickness E1,E2,...] [--format csv|json] [--decimal-separator , | .]
+//   brenak-cli summary FILE... [--format csv|json] [--decimal-separator , | .]
 //   brenak-cli report FILE OUT.odt|OUT.pdf [--decimal-separator , | .]
 //   brenak-cli screenshot FILE OUT.png [...]     (with the window)
 //   brenak-cli chart FILE OUT.png [...]          (with the window)
@@ -13,6 +15,7 @@
 
 #ifdef BRENAK_HAVE_GUI
 #include "PictureSubcommands.h"
+#include "gui/WindowPictures.h"
 #endif
 
 #include <QCommandLineParser>
@@ -53,6 +56,7 @@ int main(int argc, char** argv) {
 #ifdef BRENAK_HAVE_GUI
   // The picture commands draw the real window and make their own application object.
   if (IsPictureSubcommand(argc, argv)) return RunPictureSubcommand(argc, argv);
+  if (argc > 1 && IsLayoutCheckCommand(argv[1])) return RunLayoutCheckCommand(argc, argv);
 #endif
   // Reports draw pictures and lay out pages, which needs the font database of a
   // QGuiApplication; the offscreen platform needs no display.

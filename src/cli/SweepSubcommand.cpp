@@ -1,0 +1,75 @@
+#include "SweepSubcommand.h"
+
+#include "CommandLine.h"
+#include "app/Brenak.h"
+#include "app/ProjectCommands.h"
+#include "app/StartUp.h"
+#include "app/ThicknessTable.h"
+#include "form/NumberFormat.h"
+#include "studies/ThicknessSweep.h"
+
+#include <QCommandLineParser>
+#include <QJsonDocument>
+
+std::vector<float> ParseThicknessOption(const QString& text) {
+  std::vector<float> thicknesses;
+  for (const QString& entry : text.split(QLatin1Char(','))) {
+    // Each entry is one number: the list reader takes blanks and ";" as separators.
+    const std::vector<float> one = ParseThicknessList(entry);
+    if (one.size() != 1) return {};
+    thicknesses.push_back(one.front());
+  }
+  return thicknesses;
+}
+
+int RunSweepSubcommand(const QStringList& args, const QString& programPath) {
+  const QCommandLineOption thicknessOption(
+      QStringLiteral("thickness"),
+      QStringLiteral("espesores del aislante en mm, separados por comas (12.5 con punto decimal); por omisión, "
+                     "la serie comercial"),
+      QStringLiteral("E1,E2,..."));
+  const QCommandLineOption formatOption = FormatOption();
+  const QCommandLineOption separatorOption = DecimalSeparatorOption();
+  const QCommandLineOption helpOption = HelpOption();
+  const QList<QCommandLineOption> options{thicknessOption, formatOption, separatorOption, helpOption};
+  QCommandLineParser parser;
+  parser.addOptions(options);
+  const bool parsed = ParseArguments(parser, args);
+
+  QChar separator;
+  if (const int status = SeparatorUsageError(ReadDecimalSeparator(parser, separatorOption, &separator))) return status;
+  for (const QCommandLineOption& option : {thicknessOption, formatOption})
+    if (MissingValue(parser, option))
+      return UsageError(QStringLiteral("falta el valor tras --") + option.names().constFirst());
+  if (!parsed) return UsageError(QStringLiteral("opción desconocida: ") + RefusedArgument(parser, args));
+  if (parser.isSet(helpOption)) return PrintHelp(QStringLiteral("sweep"), options);
+  TableFormat format = TableFormat::Csv;
+  if (!ReadTableFormat(parser, formatOption, &format))
+    return UsageError(QStringLiteral("el formato debe ser csv o json"));
+  const QStringList files = parser.positionalArguments();
+  if (files.size() != 1) return UsageError(QStringLiteral("sweep espera un archivo de proyecto"));
+  std::vector<float> thicknesses = CommercialThicknesses();
+  if (parser.isSet(thicknessOption)) {
+    thicknesses = ParseThicknessOption(parser.value(thicknessOption));
+    if (thicknesses.empty())
+      return UsageError(QStringLiteral("espesores no válidos: ") + parser.value(thicknessOption) +
+                        QStringLiteral(" (mm, separados por comas, mayores que 0 y hasta 5000)"));
+  }
+  if (!separator.isNull()) SetDecimalSeparator(separator);
+
+  RecordingMessageSink sink;
+  Brenak app(sink);
+  CreateMainWindow(app, ProgramFolderFromPath(programPath));
+  const bool read = OpenProjectFile(app, files.first());
+  // The boxes the opening showed (a refusal, data missing) come first.
+  for (const Message& message : sink.shown) PrintError(message.caption + QStringLiteral(": ") + message.text);
+  if (!read) return 2;
+  const ThicknessTable table = BuildThicknessTable(app, thicknesses);
+  if (!table.refusal.isEmpty()) {
+    PrintError(table.refusal);
+    return 2;
+  }
+  WriteOut(format == TableFormat::Json ? QJsonDocument(TableAsJson(table)).toJson(QJsonDocument::Indented)
+                                       : TableAsCsv(table).toUtf8());
+  return 0;
+}

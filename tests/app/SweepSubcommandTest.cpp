@@ -1,0 +1,102 @@
+// brenak-cli sweep: the table of thicknesses of a project file, row by row the
+// heat flow the window gives for the same case calculated at that thickness.
+
+#include "app/CliProcess.h"
+
+#include <gtest/gtest.h>
+#include <QJsonArray>
+
+namespace {
+
+// The layer whose thickness the table varies: the insulation mark of the case.
+int MarkedLayer(const CliRun& calc) {
+  for (int n = 1; n <= 6; ++n)
+    if (calc.Controls()[QStringLiteral("RBAislante%1").arg(n)].toObject()["checked"].toBool()) return n;
+  return 0;
+}
+
+// The heat flow of a JSON row of the table.
+QString HeatFlowCell(const QJsonObject& row) {
+  for (auto it = row.begin(); it != row.end(); ++it)
+    if (it.key().startsWith("Flujo de calor (")) return it.value().toString();
+  return QString();
+}
+
+class CliSweepAgainstCalc : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(CliSweepAgainstCalc, EveryRowIsTheHeatFlowOfASingleCalculation) {
+  const QString file = CasePath(GetParam());
+  const int layer = MarkedLayer(RunCli({"calc", file}));
+  ASSERT_GT(layer, 0);
+
+  const CliRun sweep =
+      RunCli({"sweep", file, "--thickness", "12.5,25", "--format", "json", "--decimal-separator", "."});
+  ASSERT_EQ(sweep.status, 0) << sweep.err.toStdString();
+  const QJsonArray rows = QJsonDocument::fromJson(sweep.out).array();
+  ASSERT_EQ(rows.size(), 2);
+  EXPECT_EQ(rows[0].toObject()["Espesor (mm)"].toString(), "12.5");
+  EXPECT_EQ(rows[1].toObject()["Espesor (mm)"].toString(), "25.0");
+
+  for (int i = 0; i < 2; ++i) {
+    const QString thickness = i == 0 ? "12.5" : "25";
+    const CliRun calc = RunCli({"calc", file, "--click", "RadioGroupCalcular=0", "--set",
+                                QStringLiteral("Edit%1e=%2").arg(layer).arg(thickness), "--click", "SpeedButton1",
+                                "--decimal-separator", "."});
+    ASSERT_EQ(calc.status, 0) << calc.err.toStdString();
+    const QString flow = HeatFlowCell(rows[i].toObject());
+    ASSERT_FALSE(flow.isEmpty());
+    // The window's line holds the figure followed by its unit.
+    EXPECT_TRUE(calc.Text("LabelQ").contains(" " + flow + " W"))
+        << thickness.toStdString() << " mm: " << calc.Text("LabelQ").toStdString() << " / " << flow.toStdString();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CliSweepAgainstCalc,
+                         ::testing::Values("start.txt", "pipe_air_final_temp.txt", "sphere.txt", "economic.txt"));
+
+TEST(CliSweep, WritesCsvWithAHeaderRowInTheChosenSeparator) {
+  const CliRun comma = RunCli({"sweep", CasePath("start.txt"), "--thickness", "10,12.5", "--decimal-separator", ","});
+  ASSERT_EQ(comma.status, 0) << comma.err.toStdString();
+  const QStringList lines = QString::fromUtf8(comma.out).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_TRUE(lines[0].startsWith("Espesor (mm);Flujo de calor (W/m2);")) << lines[0].toStdString();
+  EXPECT_TRUE(lines[1].startsWith("10,0;"));
+  EXPECT_TRUE(lines[2].startsWith("12,5;"));
+
+  // Without a list, the commercial series of 13 thicknesses.
+  const CliRun series = RunCli({"sweep", CasePath("start.txt"), "--decimal-separator", "."});
+  ASSERT_EQ(series.status, 0);
+  const QStringList rows = QString::fromUtf8(series.out).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(rows.size(), 14);
+  EXPECT_TRUE(rows[1].startsWith("10.0,"));
+  EXPECT_TRUE(rows[13].startsWith("150.0,"));
+  // The start case needs 33.06 mm: 40 mm is the next commercial thickness.
+  EXPECT_TRUE(rows[6].startsWith("40.0,") && rows[6].endsWith(",espesor comercial")) << rows[6].toStdString();
+}
+
+TEST(CliSweep, ARefusedFileOrCaseExitsWithTwoAndItsReason) {
+  const CliRun file = RunCli({"sweep", CasePath("refused_file.txt")});
+  EXPECT_EQ(file.status, 2);
+  EXPECT_TRUE(file.out.isEmpty());
+  EXPECT_TRUE(file.err.contains("No es posible abrir el proyecto")) << file.err.toStdString();
+
+  // A heat flow worked out without an insulation mark has no layer to vary.
+  const CliRun unmarked = RunCli({"sweep", CasePath("plate_condensation.txt")});
+  EXPECT_EQ(unmarked.status, 2);
+  EXPECT_TRUE(unmarked.out.isEmpty());
+  EXPECT_TRUE(unmarked.err.contains("Marque la capa de aislamiento")) << unmarked.err.toStdString();
+}
+
+TEST(CliSweep, AWrongListOrFormatIsAWrongUse) {
+  const QString start = CasePath("start.txt");
+  for (const QStringList& args :
+       {QStringList{"sweep", start, "--thickness", "10,,20"}, QStringList{"sweep", start, "--thickness", "10;20"},
+        QStringList{"sweep", start, "--thickness", "0,10"}, QStringList{"sweep", start, "--format", "xml"}}) {
+    const CliRun r = RunCli(args);
+    EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.contains("Uso:")) << r.err.toStdString();
+  }
+}
+
+}  // namespace
