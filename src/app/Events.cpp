@@ -81,7 +81,7 @@ Routes BuildRoutes() {
                                      std::pair{"SpeedButton4", GeometryKind::Pipe},
                                      std::pair{"SpeedButton5", GeometryKind::Sphere},
                                      std::pair{"SpeedButton23", GeometryKind::Special}}) {
-    click[button] = [kind](Brenak& app) {
+    click[button] = [kind = kind](Brenak& app) {
       SelectElementKind(app, kind);
       app.SetModified(true);
     };

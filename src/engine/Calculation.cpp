@@ -134,11 +134,23 @@ class Calculation {
       const float thickness = c_.s.e[insulation_];
       const bool settled = !firstPass && std::abs(double(thickness) - prev1) < 0.05;
       firstPass = false;
-      // A thickness that comes back after two passes ends the loop.
+      // A thickness that comes back after two passes ends the loop. When the
+      // passes alternate between two thicknesses (the target follows the outer
+      // radius), the answer lies between them: one last pass is solved on the
+      // element with the mean of the two.
       const bool repeated = thickness == prev2;
       if (repeated) {
         hi_ = hiNew;
         he_ = heNew;
+        if (std::abs(double(thickness) - prev1) >= 0.05 && !c_.absurd) {
+          c_.s.e[insulation_] = static_cast<float>(0.5 * (double(thickness) + prev1));
+          if (in().HasRadii()) UpdateRadii(in(), c_.s);
+          Rsa = c_.Resistance(ResistanceMode::WithoutInsulation, insulation_, hi_, he_);
+          q_ = EvaluateCondition(c_, cond_, Rsa, he_, hi_, Te_, Ti_, q0_);
+          if (q_ == -1) return Pass::Refused;
+          Rtot_ = SolveThickness(c_, insulation_, Rsa, q_, he_, hi_, Te_, Ti_, &searchedTotal_);
+          ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
+        }
       }
       prev2 = prev1;
       prev1 = thickness;
@@ -159,8 +171,13 @@ class Calculation {
     const float cost0 = TotalCost(in(), economic_, rIn, 0, q0_);
     float cost = cost0, prev = cost0;
     float t = 0;
+    // The step before the last: where the cost was still falling.
+    float prevT = 0, prevHi = hi_, prevHe = he_;
     do {
       prev = cost;
+      prevT = t;
+      prevHi = hi_;
+      prevHe = he_;
       t += 0.1f;
       c_.s.e[insulation_] = t;
       if (in().HasRadii()) UpdateRadii(in(), c_.s);
@@ -173,6 +190,20 @@ class Calculation {
       if (t >= kMaxInsulationThickness)
         c_.Absurd(QStringLiteral("Datos absurdos, pues el espesor de aislamiento sería mayor de 5 m."));
     } while (cost < prev && t < kMaxInsulationThickness);
+    // The search stops at the first step that costs no less than the one
+    // before; the least cost is that step before, found again with the
+    // coefficients it was worked out with.
+    if (!c_.absurd && prevT > 0 && !(cost < prev)) {
+      t = prevT;
+      hi_ = prevHi;
+      he_ = prevHe;
+      c_.s.e[insulation_] = t;
+      if (in().HasRadii()) UpdateRadii(in(), c_.s);
+      Rtot_ = c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he_);
+      q_ = static_cast<float>(std::abs((double(Te_) - Ti_) / Rtot_));
+      cost = TotalCost(in(), economic_, rIn, t, q_);
+      ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
+    }
     economicOutcome_.resistance = Rtot_;
     economicOutcome_.heatFlow = q_;
     economicOutcome_.thickness = t;

@@ -49,6 +49,22 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
     }
   }
 
+  // A surface temperature (or condensation on it) follows from the flow through
+  // that surface's coefficient; with the coefficient neglected the surface sits
+  // at the fluid's temperature whatever the insulation, and no thickness meets it.
+  const bool exteriorSurface = condition == DesignCondition::ExteriorSurfaceTemperature ||
+                               condition == DesignCondition::NoExteriorCondensation;
+  const bool interiorSurface = condition == DesignCondition::InteriorSurfaceTemperature ||
+                               condition == DesignCondition::NoInteriorCondensation;
+  if ((exteriorSurface && !(he > 0) && !in.IsBuried()) || (interiorSurface && !(hi > 0) && in.IsPlate())) {
+    c.Warn(exteriorSurface
+               ? QStringLiteral("No es posible calcular esta condición con el coeficiente superficial exterior "
+                                "despreciado: impóngalo o calcúlelo")
+               : QStringLiteral("No es posible calcular esta condición con el coeficiente superficial interior "
+                                "despreciado: impóngalo o calcúlelo"));
+    return -1;
+  }
+
   switch (condition) {
     case DesignCondition::HeatFlow: {
       double target = in.wantedHeatFlow;
@@ -77,6 +93,13 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       return static_cast<float>(target);
     }
     case DesignCondition::Percentage:
+      // Without any resistance the bare flow is only the floor of the total
+      // resistance: a fraction of it is no figure an element can be built for.
+      if (!(Rsa > 0.00001f)) {
+        c.Warn(QStringLiteral("No es posible calcular una reducción del flujo de calor: sin aislamiento el elemento "
+                              "no tiene resistencia térmica"));
+        return -1;
+      }
       return static_cast<float>(double(q0) * in.wantedPercentage * 0.01);
     case DesignCondition::Resistance: {
       if (in.IsPlate()) {

@@ -319,9 +319,10 @@ INSTANTIATE_TEST_SUITE_P(
 namespace {
 
 // The economic search stops at the first step whose total cost, kept in single
-// precision like the program's other values, is not below the previous one.
-// Near the least cost two steps can round to the same cost; these hours per
-// year are cases where that decides the thickness shown.
+// precision like the program's other values, is not below the previous one,
+// and shows that previous step: the least cost. Near it two steps can round to
+// the same cost; these hours per year are cases where that decides the
+// thickness shown.
 struct EconomicCase {
   const char* hoursPerYear;
   const char* thickness;
@@ -329,7 +330,7 @@ struct EconomicCase {
 
 class EconomicThicknessOfAPlate : public CalculationTest, public ::testing::WithParamInterface<EconomicCase> {};
 
-TEST_P(EconomicThicknessOfAPlate, StopsWhereTheRoundedCostStopsFalling) {
+TEST_P(EconomicThicknessOfAPlate, IsTheLastStepWhoseRoundedCostFell) {
   Select("RadioGroupCondicionP", 3);
   Set("EditNh", GetParam().hoursPerYear);
   Calculate();
@@ -339,8 +340,8 @@ TEST_P(EconomicThicknessOfAPlate, StopsWhereTheRoundedCostStopsFalling) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Engine, EconomicThicknessOfAPlate,
-                         ::testing::Values(EconomicCase{"1840", "44.20"}, EconomicCase{"5200", "79.00"},
-                                           EconomicCase{"7260", "94.60"}, EconomicCase{"7920", "99.20"}),
+                         ::testing::Values(EconomicCase{"1840", "44.10"}, EconomicCase{"5200", "78.90"},
+                                           EconomicCase{"7260", "94.50"}, EconomicCase{"7920", "99.10"}),
                          [](const auto& info) { return std::string("Hours") + info.param.hoursPerYear; });
 
 }  // namespace
