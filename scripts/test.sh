@@ -2,7 +2,7 @@
 # Installs what is missing, builds everything and runs every test: once in a
 # release build, once more under AddressSanitizer and UndefinedBehaviorSanitizer
 # (with clang, which also builds the fuzz targets), then each fuzz target for a
-# bounded time on the project files of tests/cases.
+# bounded time on the project files of tests/cases and generated projects.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
