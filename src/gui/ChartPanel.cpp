@@ -6,12 +6,14 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <cmath>
 
 namespace {
@@ -64,6 +66,7 @@ ChartPanel::ChartPanel(QWidget* parent) : QFrame(parent), chart_(new QChart), vi
   layout->addLayout(buttons_);
 
   chart_->legend()->hide();
+  chart_->legend()->setAlignment(Qt::AlignTop);
   chart_->setBackgroundRoundness(0);
   chart_->setMargins(QMargins(8, 8, 16, 8));
   QFont titleFont = chart_->titleFont();
@@ -79,7 +82,7 @@ ChartPanel::ChartPanel(QWidget* parent) : QFrame(parent), chart_(new QChart), vi
   chart_->addAxis(axisY_, Qt::AlignLeft);
   for (int i = 0; i < ChartModel::kSeriesCount; ++i) {
     auto* s = new QLineSeries;
-    s->setName(QStringLiteral("Series%1").arg(i + 1));
+    s->setName(ChartSeriesName(i).isEmpty() ? QStringLiteral("Series%1").arg(i + 1) : ChartSeriesName(i));
     s->setPointsVisible(false);
     QPen pen(kSeriesColours[i]);
     pen.setWidthF(2.2);
@@ -117,7 +120,8 @@ void ChartPanel::Redraw() {
   chart_->setTitle(model.title.join(QLatin1String("<br>")));
   axisX_->setTitleText(model.bottomAxis);
   axisY_->setTitleText(model.leftAxis);
-  chart_->legend()->setVisible(model.legendVisible);
+  // The legend names only the lines drawn.
+  chart_->legend()->setVisible(ChartShowsLegend(model));
 
   double minX = 0, maxX = 0, minY = 0, maxY = 0;
   bool any = false;
@@ -144,48 +148,55 @@ void ChartPanel::Redraw() {
     axisY_->setRange(0, 1);
   }
 
+  for (int i = 0; i < ChartModel::kSeriesCount; ++i)
+    for (QLegendMarker* marker : chart_->legend()->markers(series_[i]))
+      marker->setVisible(!model.series[i].isEmpty() && !ChartSeriesName(i).isEmpty());
+
   qDeleteAll(valueLabels_);
   valueLabels_.clear();
-  for (int i = 0; i < ChartModel::kSeriesCount; ++i) {
-    for (const QPointF& pt : model.series[i]) {
-      auto* label = new QGraphicsSimpleTextItem(FormatFixed(pt.y(), 5, 2), chart_);
-      label->setBrush(kSeriesColours[i].darker(125));
-      QFont f = label->font();
-      f.setPointSizeF(f.pointSizeF() * 0.95);
-      label->setFont(f);
-      label->setZValue(20);
-      valueLabels_.append(label);
-    }
+  labels_ = ChartValueLabels(model);
+  for (const ChartValueLabel& value : labels_) {
+    auto* label = new QGraphicsSimpleTextItem(value.text, chart_);
+    label->setBrush(kSeriesColours[value.series].darker(125));
+    QFont f = label->font();
+    f.setPointSizeF(f.pointSizeF() * 0.95);
+    label->setFont(f);
+    label->setZValue(20);
+    valueLabels_.append(label);
+  }
+  qDeleteAll(faceLines_);
+  faceLines_.clear();
+  faces_ = ChartFaces(model);
+  for (size_t i = 0; i < faces_.size(); ++i) {
+    auto* line = new QGraphicsLineItem(chart_);
+    line->setPen(QPen(QColor(120, 120, 120), 1));
+    line->setZValue(1);  // under the lines of the series
+    faceLines_.append(line);
   }
   PlaceValueLabels();
 }
 
 void ChartPanel::PlaceValueLabels() {
-  // Where the line turns sharply (two points on the same x, a surface between a
-  // fluid and a wall), the first value goes to the left and the second to the
-  // right; the others sit above their point.
   const QRectF area = chart_->plotArea();
-  int k = 0;
-  for (int i = 0; i < ChartModel::kSeriesCount; ++i) {
-    const QVector<QPointF>& points = shown_.series[i];
-    for (int j = 0; j < points.size() && k < valueLabels_.size(); ++j, ++k) {
-      QGraphicsSimpleTextItem* label = valueLabels_[k];
-      const QPointF at = chart_->mapToPosition(points[j], series_[i]);
-      const QRectF box = label->boundingRect();
-      const bool sameAsNext = j + 1 < points.size() && qFuzzyCompare(points[j + 1].x() + 1, points[j].x() + 1);
-      const bool sameAsPrevious = j > 0 && qFuzzyCompare(points[j - 1].x() + 1, points[j].x() + 1);
-      QPointF topLeft;
-      if (sameAsNext && !sameAsPrevious)
-        topLeft = QPointF(at.x() - box.width() - 6, at.y() - box.height() / 2);
-      else if (sameAsPrevious)
-        topLeft = QPointF(at.x() + 6, at.y() - box.height() / 2);
-      else
-        topLeft = QPointF(at.x() - box.width() / 2, at.y() - box.height() - 4);
-      topLeft.setX(qBound(area.left() + 2, topLeft.x(), area.right() - box.width() - 2));
-      topLeft.setY(qBound(area.top() + 2, topLeft.y(), area.bottom() - box.height() - 2));
-      label->setPos(topLeft);
-      label->setVisible(series_[i]->isVisible());
-    }
+  for (int f = 0; f < faceLines_.size(); ++f) {
+    const double x = chart_->mapToPosition(QPointF(faces_[f], 0), series_[0]).x();
+    faceLines_[f]->setLine(QLineF(x, area.top(), x, area.bottom()));
+  }
+  // Each value beside its point, none over another: placed as the report's
+  // chart places them, within the plot area.
+  std::vector<LabelRequest> requests;
+  for (int k = 0; k < valueLabels_.size(); ++k) {
+    const ChartValueLabel& value = labels_[k];
+    requests.push_back({chart_->mapToPosition(value.value, series_[value.series]),
+                        valueLabels_[k]->boundingRect().size() + QSizeF(4, 0), value.keep, value.below});
+  }
+  const std::vector<QLineF> lines =
+      ChartSegments(shown_, [this](int s, const QPointF& point) { return chart_->mapToPosition(point, series_[s]); });
+  const std::vector<QRectF> boxes = PlaceLabelBoxes(requests, area.adjusted(2, 2, -2, -2), {}, lines);
+  for (int k = 0; k < valueLabels_.size(); ++k) {
+    QGraphicsSimpleTextItem* label = valueLabels_[k];
+    label->setPos(boxes[k].topLeft() + QPointF(2, 0));
+    label->setVisible(!boxes[k].isNull() && series_[labels_[k].series]->isVisible());
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/ChartModel.h"
+#include "report/ChartLabels.h"
 
 #include <QFrame>
 #include <QImage>
@@ -8,14 +9,17 @@
 
 class QChart;
 class QChartView;
+class QGraphicsLineItem;
 class QGraphicsSimpleTextItem;
 class QHBoxLayout;
 class QLineSeries;
 class QValueAxis;
 
 // The temperature chart Chart1 on Qt Charts: title lines, the two axis
-// captions, nine line series drawn without point symbols and with the value of
-// every point written beside it.
+// captions, nine line series drawn without point symbols, a legend when both
+// the temperature and the dew point are drawn, the faces of the element as
+// thin vertical lines, and the values of the points beside them, those that
+// would cover another left out (the first and last of a line are kept).
 class ChartPanel : public QFrame {
   Q_OBJECT
  public:
@@ -44,6 +48,9 @@ class ChartPanel : public QFrame {
   QValueAxis* axisY_;
   QVector<QLineSeries*> series_;
   QVector<QGraphicsSimpleTextItem*> valueLabels_;
+  std::vector<ChartValueLabel> labels_;  // what each of valueLabels_ shows
+  QVector<QGraphicsLineItem*> faceLines_;
+  std::vector<double> faces_;
   QHBoxLayout* buttons_;
   ChartModel shown_;
   QChar shownSeparator_;

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -27,6 +28,7 @@ const char* const kNamespaces[][2] = {
     {"xmlns:svg", "urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0"},
     {"xmlns:meta", "urn:oasis:names:tc:opendocument:xmlns:meta:1.0"},
     {"xmlns:dc", "http://purl.org/dc/elements/1.1/"},
+    {"xmlns:table", "urn:oasis:names:tc:opendocument:xmlns:table:1.0"},
 };
 
 void StartDocument(QXmlStreamWriter& xml, const QString& root) {
@@ -86,8 +88,36 @@ int StyleNumber(std::vector<Key>& keys, const Key& key) {
 struct ParagraphStyle {
   ReportFont font;
   bool keepWithNext = false;
+  CellAlignment alignment = CellAlignment::Left;
   bool operator==(const ParagraphStyle&) const = default;
 };
+
+QString TextAlign(CellAlignment alignment) {
+  switch (alignment) {
+    case CellAlignment::Left: return QStringLiteral("start");
+    case CellAlignment::Centre: return QStringLiteral("center");
+    case CellAlignment::Right: return QStringLiteral("end");
+  }
+  return QStringLiteral("start");
+}
+
+// The paragraph style of a cell's text: headings are bold and centred, the
+// other rows take the alignment of their column.
+ParagraphStyle CellStyle(const ReportTable& table, size_t row, int column) {
+  ParagraphStyle style;
+  style.font.size = table.fontSize;
+  const bool heading = static_cast<int>(row) < table.headerRows;
+  style.font.bold = heading;
+  style.alignment =
+      heading ? CellAlignment::Centre
+              : (column < static_cast<int>(table.alignments.size()) ? table.alignments[column] : CellAlignment::Left);
+  return style;
+}
+
+// The lines of a cell, each a paragraph of its own.
+QStringList CellLines(const QStringList& row, int column) {
+  return (column < row.size() ? row[column] : QString()).split(QLatin1Char('\n'));
+}
 
 // Writes text with its tabs and blanks kept: a blank that the reader would
 // fold away (at the start, after a tab or after another blank) is written as
@@ -204,6 +234,99 @@ QByteArray MetaXml(const ReportContent& content) {
   return bytes;
 }
 
+// The styles of the tables: the table's width and indent, each column's width,
+// and the two kinds of cell, with and without lines around them.
+void TableStyles(QXmlStreamWriter& xml, const ReportContent& content) {
+  for (size_t t = 0; t < content.tables.size(); ++t) {
+    const ReportTable& table = content.tables[t];
+    const QString name = QStringLiteral("Tabla%1").arg(t + 1);
+    double width = 0;
+    for (double column : table.widthsCm) width += column;
+    xml.writeStartElement(QStringLiteral("style:style"));
+    xml.writeAttribute(QStringLiteral("style:name"), name);
+    xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("table"));
+    xml.writeEmptyElement(QStringLiteral("style:table-properties"));
+    xml.writeAttribute(QStringLiteral("style:width"), Cm(width));
+    xml.writeAttribute(QStringLiteral("table:align"), QStringLiteral("left"));
+    xml.writeAttribute(QStringLiteral("fo:margin-left"), Cm(table.indentCm));
+    xml.writeAttribute(QStringLiteral("fo:margin-top"), Cm(0.1));
+    xml.writeAttribute(QStringLiteral("fo:margin-bottom"), Cm(0.1));
+    xml.writeEndElement();
+    for (int c = 0; c < table.ColumnCount(); ++c) {
+      xml.writeStartElement(QStringLiteral("style:style"));
+      xml.writeAttribute(QStringLiteral("style:name"), QStringLiteral("%1.C%2").arg(name).arg(c + 1));
+      xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("table-column"));
+      xml.writeEmptyElement(QStringLiteral("style:table-column-properties"));
+      xml.writeAttribute(QStringLiteral("style:column-width"), Cm(table.widthsCm[c]));
+      xml.writeEndElement();
+    }
+    // A row is not split between pages.
+    xml.writeStartElement(QStringLiteral("style:style"));
+    xml.writeAttribute(QStringLiteral("style:name"), QStringLiteral("%1.R").arg(name));
+    xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("table-row"));
+    xml.writeEmptyElement(QStringLiteral("style:table-row-properties"));
+    xml.writeAttribute(QStringLiteral("fo:keep-together"), QStringLiteral("always"));
+    xml.writeEndElement();
+  }
+  for (const bool ruled : {true, false}) {
+    xml.writeStartElement(QStringLiteral("style:style"));
+    xml.writeAttribute(QStringLiteral("style:name"), ruled ? QStringLiteral("CeldaConLinea") : QStringLiteral("Celda"));
+    xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("table-cell"));
+    xml.writeEmptyElement(QStringLiteral("style:table-cell-properties"));
+    xml.writeAttribute(QStringLiteral("fo:padding-left"), Cm(ruled ? 0.1 : 0));
+    xml.writeAttribute(QStringLiteral("fo:padding-right"), Cm(ruled ? 0.1 : 0.2));
+    xml.writeAttribute(QStringLiteral("fo:padding-top"), Cm(ruled ? 0.05 : 0));
+    xml.writeAttribute(QStringLiteral("fo:padding-bottom"), Cm(ruled ? 0.05 : 0));
+    xml.writeAttribute(QStringLiteral("fo:border"),
+                       ruled ? QStringLiteral("0.5pt solid #000000") : QStringLiteral("none"));
+    xml.writeAttribute(QStringLiteral("style:vertical-align"), QStringLiteral("middle"));
+    xml.writeEndElement();
+  }
+}
+
+void WriteTableRow(QXmlStreamWriter& xml, const ReportTable& table, size_t row, const QString& rowStyle,
+                   std::vector<ParagraphStyle>& paragraphStyles) {
+  xml.writeStartElement(QStringLiteral("table:table-row"));
+  xml.writeAttribute(QStringLiteral("table:style-name"), rowStyle);
+  for (int column = 0; column < table.ColumnCount(); ++column) {
+    xml.writeStartElement(QStringLiteral("table:table-cell"));
+    xml.writeAttribute(QStringLiteral("table:style-name"),
+                       table.ruled ? QStringLiteral("CeldaConLinea") : QStringLiteral("Celda"));
+    xml.writeAttribute(QStringLiteral("office:value-type"), QStringLiteral("string"));
+    const int style = StyleNumber(paragraphStyles, CellStyle(table, row, column));
+    for (const QString& line : CellLines(table.rows[row], column)) {
+      xml.writeStartElement(QStringLiteral("text:p"));
+      xml.writeAttribute(QStringLiteral("text:style-name"), QStringLiteral("P%1").arg(style));
+      bool afterCharacter = false;
+      WriteText(xml, line, afterCharacter);
+      xml.writeEndElement();
+    }
+    xml.writeEndElement();
+  }
+  xml.writeEndElement();
+}
+
+void WriteTable(QXmlStreamWriter& xml, const ReportTable& table, int number,
+                std::vector<ParagraphStyle>& paragraphStyles) {
+  const QString name = QStringLiteral("Tabla%1").arg(number);
+  xml.writeStartElement(QStringLiteral("table:table"));
+  xml.writeAttribute(QStringLiteral("table:name"), name);
+  xml.writeAttribute(QStringLiteral("table:style-name"), name);
+  for (int c = 0; c < table.ColumnCount(); ++c) {
+    xml.writeEmptyElement(QStringLiteral("table:table-column"));
+    xml.writeAttribute(QStringLiteral("table:style-name"), QStringLiteral("%1.C%2").arg(name).arg(c + 1));
+  }
+  const QString rowStyle = name + QStringLiteral(".R");
+  const size_t headings = std::min(table.rows.size(), static_cast<size_t>(std::max(table.headerRows, 0)));
+  if (headings > 0) {
+    xml.writeStartElement(QStringLiteral("table:table-header-rows"));
+    for (size_t row = 0; row < headings; ++row) WriteTableRow(xml, table, row, rowStyle, paragraphStyles);
+    xml.writeEndElement();
+  }
+  for (size_t row = headings; row < table.rows.size(); ++row) WriteTableRow(xml, table, row, rowStyle, paragraphStyles);
+  xml.writeEndElement();
+}
+
 }  // namespace
 
 QByteArray OdtContentXml(const ReportContent& content) {
@@ -212,6 +335,13 @@ QByteArray OdtContentXml(const ReportContent& content) {
   std::vector<ReportFont> textFonts;
   for (size_t p = 0; p < content.paragraphs.size(); ++p) {
     const ReportParagraph& paragraph = content.paragraphs[p];
+    if (paragraph.IsTable()) {
+      const ReportTable& table = content.tables[paragraph.table];
+      for (size_t row = 0; row < table.rows.size(); ++row)
+        for (int column = 0; column < table.ColumnCount(); ++column)
+          StyleNumber(paragraphStyles, CellStyle(table, row, column));
+      continue;
+    }
     StyleNumber(paragraphStyles, ParagraphStyle{paragraph.mark, content.KeepsWithNext(p)});
     for (const ReportPiece& piece : paragraph.pieces)
       if (!piece.IsPicture()) StyleNumber(textFonts, piece.font);
@@ -228,9 +358,12 @@ QByteArray OdtContentXml(const ReportContent& content) {
     xml.writeAttribute(QStringLiteral("style:name"), QStringLiteral("P%1").arg(i + 1));
     xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("paragraph"));
     xml.writeAttribute(QStringLiteral("style:parent-style-name"), QStringLiteral("Standard"));
-    if (paragraphStyles[i].keepWithNext) {
+    if (paragraphStyles[i].keepWithNext || paragraphStyles[i].alignment != CellAlignment::Left) {
       xml.writeEmptyElement(QStringLiteral("style:paragraph-properties"));
-      xml.writeAttribute(QStringLiteral("fo:keep-with-next"), QStringLiteral("always"));
+      if (paragraphStyles[i].keepWithNext)
+        xml.writeAttribute(QStringLiteral("fo:keep-with-next"), QStringLiteral("always"));
+      if (paragraphStyles[i].alignment != CellAlignment::Left)
+        xml.writeAttribute(QStringLiteral("fo:text-align"), TextAlign(paragraphStyles[i].alignment));
     }
     TextProperties(xml, paragraphStyles[i].font);
     xml.writeEndElement();
@@ -254,6 +387,7 @@ QByteArray OdtContentXml(const ReportContent& content) {
   xml.writeAttribute(QStringLiteral("fo:margin-bottom"), Cm(0));
   xml.writeAttribute(QStringLiteral("fo:border"), QStringLiteral("none"));
   xml.writeEndElement();
+  TableStyles(xml, content);
   xml.writeEndElement();  // office:automatic-styles
 
   xml.writeStartElement(QStringLiteral("office:body"));
@@ -261,7 +395,11 @@ QByteArray OdtContentXml(const ReportContent& content) {
   for (size_t p = 0; p < content.paragraphs.size(); ++p) {
     const ReportParagraph& paragraph = content.paragraphs[p];
     // The unfinished paragraph at the very end is written only when it holds something.
-    if (p + 1 == content.paragraphs.size() && p > 0 && paragraph.pieces.empty()) break;
+    if (p + 1 == content.paragraphs.size() && p > 0 && paragraph.pieces.empty() && !paragraph.IsTable()) break;
+    if (paragraph.IsTable()) {
+      WriteTable(xml, content.tables[paragraph.table], paragraph.table + 1, paragraphStyles);
+      continue;
+    }
     xml.writeStartElement(QStringLiteral("text:p"));
     xml.writeAttribute(QStringLiteral("text:style-name"),
                        QStringLiteral("P%1").arg(StyleNumber(paragraphStyles,

@@ -15,6 +15,13 @@ QString ReportContent::PlainText() const {
   QString text;
   for (size_t p = 0; p < paragraphs.size(); ++p) {
     if (p > 0) text += QLatin1Char('\n');
+    if (paragraphs[p].IsTable()) {
+      QStringList lines;
+      for (const QStringList& row : tables[paragraphs[p].table].rows)
+        lines << QStringList(row).replaceInStrings(QStringLiteral("\n"), QStringLiteral(" ")).join(QLatin1Char('\t'));
+      text += lines.join(QLatin1Char('\n'));
+      continue;
+    }
     for (const ReportPiece& piece : paragraphs[p].pieces)
       text += piece.IsPicture() ? QString(QChar(0xFFFC)) : piece.text;
   }
@@ -22,7 +29,8 @@ QString ReportContent::PlainText() const {
 }
 
 bool ReportContent::IsEmpty() const {
-  return paragraphs.size() == 1 && paragraphs.front().pieces.empty() && pictures.empty();
+  return paragraphs.size() == 1 && paragraphs.front().pieces.empty() && !paragraphs.front().IsTable() &&
+         pictures.empty() && tables.empty();
 }
 
 std::map<int, int> ReportContent::PictureNumbers() const {
@@ -38,7 +46,8 @@ bool ReportContent::KeepsWithNext(size_t p) const {
   if (p + 1 >= paragraphs.size()) return false;
   const auto& pieces = paragraphs[p].pieces;
   const auto& next = paragraphs[p + 1].pieces;
-  return !pieces.empty() && !pieces.front().IsPicture() && !next.empty() && next.front().IsPicture();
+  if (paragraphs[p].IsTable() || pieces.empty() || pieces.front().IsPicture()) return false;
+  return paragraphs[p + 1].IsTable() || (!next.empty() && next.front().IsPicture());
 }
 
 bool FileReportDocument::Connect() {
@@ -107,6 +116,15 @@ void FileReportDocument::PastePictureOverLastSentence(const QImage& picture) {
   last.pieces.clear();
   content_.pictures.push_back(picture);
   last.pieces.push_back(ReportPiece{QString(), static_cast<int>(content_.pictures.size()) - 1, content_.font});
+}
+
+void FileReportDocument::AppendTable(const ReportTable& table) {
+  if (!connected_) return;
+  ReportParagraph& last = content_.paragraphs.back();
+  last.pieces.clear();
+  content_.tables.push_back(table);
+  last.table = static_cast<int>(content_.tables.size()) - 1;
+  content_.paragraphs.push_back(ReportParagraph{{}, content_.font});
 }
 
 void FileReportDocument::Disconnect() { connected_ = false; }

@@ -30,9 +30,12 @@ struct ReportPiece {
   bool IsPicture() const { return picture >= 0; }
 };
 
+// A paragraph of text and pictures, or a table in the flow of paragraphs.
 struct ReportParagraph {
   std::vector<ReportPiece> pieces;
   ReportFont mark;  // format of the paragraph's end, which sets the height of an empty paragraph
+  int table = -1;   // index into ReportContent::tables for a table, else -1
+  bool IsTable() const { return table >= 0; }
 };
 
 // A report as paragraphs of formatted pieces. The last paragraph is the
@@ -42,19 +45,22 @@ struct ReportContent {
   bool proofing = true;  // check spelling and grammar as you type
   std::vector<ReportParagraph> paragraphs{ReportParagraph{}};
   std::vector<QImage> pictures;
+  std::vector<ReportTable> tables;
   ReportFont font;  // format of text appended next
 
   // The text with a line feed after every paragraph but the last, and U+FFFC
-  // for each picture.
+  // for each picture; a table gives a line per row, its cells separated by
+  // tabs and the line feeds within a cell made blanks.
   QString PlainText() const;
-  // True when the last paragraph is empty and is the only one, with no pictures.
+  // True when the last paragraph is empty and is the only one, with no pictures
+  // and no tables.
   bool IsEmpty() const;
   // The pictures the paragraphs use, by index into `pictures`, numbered from 1
   // in order of first use.
   std::map<int, int> PictureNumbers() const;
   // Whether paragraph `p` stays on the page of the next one: a paragraph of
-  // text followed by one that opens with a picture (a heading and its chart,
-  // the title and the drawing).
+  // text followed by one that opens with a picture or by a table (a heading
+  // and its chart, the title and the drawing, a heading and its table).
   bool KeepsWithNext(size_t p) const;
 };
 
@@ -70,6 +76,7 @@ class FileReportDocument : public ReportDocument {
   void AppendText(const QString& text) override;
   void SetLastSentenceFont(const ReportFontChange& change) override;
   void PastePictureOverLastSentence(const QImage& picture) override;
+  void AppendTable(const ReportTable& table) override;
   void Disconnect() override;
 
   bool IsConnected() const { return connected_; }

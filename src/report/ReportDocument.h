@@ -2,7 +2,9 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <vector>
 
 // A change of the character format of the end of a report document: each effect
 // that holds a value is switched on or off, the others stay as they are; the
@@ -16,6 +18,26 @@ struct ReportFontChange {
   std::optional<bool> doubleStrikeThrough;
   std::optional<bool> strikeThrough;
   float size = 10.0f;
+};
+
+// How the text of a table column sits in its cells.
+enum class CellAlignment { Left, Centre, Right };
+
+// A table of the report: columns of fixed widths, rows of plain texts. The
+// first `headerRows` rows are headings, written bold and repeated at the top
+// of a page the table runs on to. A text longer than its column wraps inside
+// its cell; a line feed in a text starts a new line of the cell.
+struct ReportTable {
+  std::vector<double> widthsCm;           // one per column
+  std::vector<CellAlignment> alignments;  // one per column, for the rows below the headings
+  int headerRows = 0;
+  bool ruled = true;    // lines around every cell; a block of captions and values has none
+  double indentCm = 0;  // from the left margin
+  float fontSize = 10.0f;
+  std::vector<QStringList> rows;
+
+  int ColumnCount() const { return static_cast<int>(widthsCm.size()); }
+  bool operator==(const ReportTable&) const = default;
 };
 
 // The document the report is written into. The report is built only by
@@ -41,6 +63,9 @@ class ReportDocument {
   virtual void SetLastSentenceFont(const ReportFontChange& change) = 0;
   // Puts the picture in place of the last sentence.
   virtual void PastePictureOverLastSentence(const QImage& picture) = 0;
+  // Puts the table in place of the last paragraph (empty, or holding only
+  // tabs) and starts a new empty paragraph after it.
+  virtual void AppendTable(const ReportTable& table) = 0;
   // Drops the connection; harmless when there is none.
   virtual void Disconnect() = 0;
 };

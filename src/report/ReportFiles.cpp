@@ -9,15 +9,19 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
+#include <QPalette>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
+#include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -61,19 +65,114 @@ int PageOf(QTextDocument& document, const QTextBlock& block) {
 }
 
 // A text document has no "keep with next": a paragraph that the page end
-// separates from the picture after it starts a new page instead.
-void KeepHeadingsWithPictures(QTextDocument& document, const ReportContent& content) {
-  std::vector<int> kept;
-  for (size_t p = 0; p < content.paragraphs.size(); ++p)
-    if (content.KeepsWithNext(p)) kept.push_back(static_cast<int>(p));
-  for (int number : kept) {
-    const QTextBlock block = document.findBlockByNumber(number);
+// separates from the picture or table after it starts a new page instead.
+// `blocks` holds the position of each paragraph's block.
+void KeepHeadingsWithWhatFollows(QTextDocument& document, const ReportContent& content,
+                                 const std::vector<int>& blocks) {
+  for (size_t p = 0; p < content.paragraphs.size() && p < blocks.size(); ++p) {
+    if (!content.KeepsWithNext(p)) continue;
+    const QTextBlock block = document.findBlock(blocks[p]);
     const QTextBlock next = block.next();
     if (!block.isValid() || !next.isValid() || PageOf(document, block) == PageOf(document, next)) continue;
     QTextCursor cursor(block);
     QTextBlockFormat format = block.blockFormat();
     format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     cursor.setBlockFormat(format);
+  }
+}
+
+Qt::Alignment CellAlign(CellAlignment alignment) {
+  switch (alignment) {
+    case CellAlignment::Left: return Qt::AlignLeft;
+    case CellAlignment::Centre: return Qt::AlignHCenter;
+    case CellAlignment::Right: return Qt::AlignRight;
+  }
+  return Qt::AlignLeft;
+}
+
+// Inserts the table at the cursor, which then stands in the block after it.
+void InsertTable(QTextCursor& cursor, const ReportTable& table) {
+  const int columns = table.ColumnCount();
+  if (columns == 0 || table.rows.empty()) return;
+  QTextTableFormat format;
+  // A column's width is that of its text: the padding and the lines come off
+  // the width the column takes on the page.
+  const double padding = table.ruled ? CmToScreenPixels(0.08) : 0;
+  const double border = table.ruled ? 0.5 : 0;
+  QList<QTextLength> widths;
+  for (double width : table.widthsCm)
+    widths << QTextLength(QTextLength::FixedLength, std::max(1.0, CmToScreenPixels(width) - 2 * padding - 2 * border));
+  format.setColumnWidthConstraints(widths);
+  format.setHeaderRowCount(std::clamp(table.headerRows, 0, static_cast<int>(table.rows.size())));
+  format.setAlignment(Qt::AlignLeft);
+  format.setLeftMargin(CmToScreenPixels(table.indentCm));
+  format.setTopMargin(CmToScreenPixels(0.1));
+  format.setBottomMargin(CmToScreenPixels(0.1));
+  format.setCellSpacing(0);
+  // Without collapsing, the table's border is drawn around it and around
+  // every cell: with no spacing the lines meet as a single grid.
+  format.setBorderCollapse(false);
+  if (table.ruled) {
+    format.setBorder(border);
+    format.setBorderBrush(Qt::black);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setCellPadding(padding);
+  } else {
+    format.setBorder(0);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+    format.setCellPadding(0);
+  }
+  QTextTable* inserted = cursor.insertTable(static_cast<int>(table.rows.size()), columns, format);
+  for (int row = 0; row < static_cast<int>(table.rows.size()); ++row) {
+    const bool heading = row < table.headerRows;
+    ReportFont font;
+    font.size = table.fontSize;
+    font.bold = heading;
+    const QTextCharFormat text = CharFormat(font);
+    for (int column = 0; column < columns; ++column) {
+      QTextTableCell cell = inserted->cellAt(row, column);
+      QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
+      cellFormat.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+      if (!table.ruled) cellFormat.setRightPadding(CmToScreenPixels(0.2));
+      cell.setFormat(cellFormat);
+      QTextCursor at = cell.firstCursorPosition();
+      QTextBlockFormat block = at.blockFormat();
+      block.setAlignment(heading
+                             ? Qt::AlignHCenter
+                             : CellAlign(column < static_cast<int>(table.alignments.size()) ? table.alignments[column]
+                                                                                            : CellAlignment::Left));
+      at.setBlockFormat(block);
+      at.setBlockCharFormat(text);
+      const QStringList lines =
+          (column < table.rows[row].size() ? table.rows[row][column] : QString()).split(QLatin1Char('\n'));
+      for (qsizetype l = 0; l < lines.size(); ++l) {
+        if (l > 0) at.insertBlock(block, text);
+        at.insertText(lines[l], text);
+      }
+    }
+  }
+  cursor = inserted->lastCursorPosition();
+  cursor.movePosition(QTextCursor::NextBlock);
+}
+
+// Draws the document page by page, laid out as it is for the writer. Only the
+// lines of a page are drawn on it: a line of the next page clipped away would
+// still be in the file, and a reader of the text would find it twice.
+void PrintPages(QTextDocument& document, QPdfWriter& pdf) {
+  QPainter painter(&pdf);
+  const QSizeF page = document.pageSize();
+  QAbstractTextDocumentLayout::PaintContext context;
+  context.palette.setColor(QPalette::Text, Qt::black);
+  for (int number = 0; number < document.pageCount(); ++number) {
+    if (number > 0) pdf.newPage();
+    const QRectF view(0, number * page.height(), page.width(), page.height());
+    painter.save();
+    painter.translate(0, -view.top());
+    // Sideways nothing is cut: the frame of a table may reach into the margin.
+    painter.setClipRect(view.adjusted(-page.width(), 0, page.width(), 0));
+    context.clip = view.adjusted(-page.width(), 1, page.width(), -1);
+    document.documentLayout()->draw(&painter, context);
+    painter.restore();
   }
 }
 
@@ -112,10 +211,29 @@ std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPai
     document->addResource(QTextDocument::ImageResource, QUrl(OpenDocumentPackage::PicturePath(number)),
                           content.pictures[index]);
 
+  // The block each paragraph starts, by position: a table's blocks do not
+  // count as paragraphs.
+  std::vector<int> blocks;
+  // After a table the cursor already stands in a new, empty block.
+  bool blockReady = true;
   for (size_t p = 0; p < content.paragraphs.size(); ++p) {
     const ReportParagraph& paragraph = content.paragraphs[p];
-    if (p + 1 == content.paragraphs.size() && p > 0 && paragraph.pieces.empty()) break;
-    if (p > 0) cursor.insertBlock();
+    if (p + 1 == content.paragraphs.size() && p > 0 && paragraph.pieces.empty() && !paragraph.IsTable()) break;
+    if (paragraph.IsTable()) {
+      // A table follows the previous paragraph's block; the first paragraph
+      // of all is an empty block before it.
+      blocks.push_back(cursor.position());
+      InsertTable(cursor, content.tables[paragraph.table]);
+      blockReady = true;
+      continue;
+    }
+    // The layout gives no height to an empty block right after a table: an
+    // empty line there takes a block of its own.
+    if (!blockReady || (p > 0 && content.paragraphs[p - 1].IsTable() && paragraph.pieces.empty())) cursor.insertBlock();
+    blockReady = false;
+    blocks.push_back(cursor.position());
+    QTextBlockFormat plain;
+    cursor.setBlockFormat(plain);
     cursor.setBlockCharFormat(CharFormat(paragraph.mark));
     if (!paragraph.pieces.empty() && paragraph.pieces.front().IsPicture()) {
       // A pixel of air above a picture keeps its edge off the previous page.
@@ -136,7 +254,7 @@ std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPai
       }
     }
   }
-  KeepHeadingsWithPictures(*document, content);
+  KeepHeadingsWithWhatFollows(*document, content, blocks);
   return document;
 }
 
@@ -158,7 +276,7 @@ bool SaveReportPdf(const ReportContent& content, const QString& path, QString* e
                                             kReportMarginCm * 10),
                                   QPageLayout::Millimeter));
     std::unique_ptr<QTextDocument> document = ToTextDocument(content, &pdf);
-    document->print(&pdf);
+    PrintPages(*document, pdf);
   }
   if (bytes.isEmpty()) {
     if (error) *error = QStringLiteral("no se ha podido componer el PDF");

@@ -1,8 +1,16 @@
 #pragma once
 
+#include "report/ChartLabels.h"
+
 #include <QImage>
+#include <QPointF>
+#include <QRectF>
 #include <QSize>
 #include <QString>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 struct ChartModel;
 
@@ -43,9 +51,46 @@ QImage LoadArtwork(const QString& name, QSize box, qreal scale = 2.0);
 QImage DrawFallbackBanner(qreal scale = 2.0);
 QImage DrawFallbackElement(const QString& imageName, qreal scale = 2.0);
 
-// The temperature chart: title lines, axis captions, the temperature line and
-// the dew-point line with the value of every point written beside it.
-// `size` is in screen pixels.
+// An axis of the report's chart: its ends and step, the decimals of its numbers.
+struct Axis {
+  double low = 0;
+  double high = 1;
+  double step = 0.2;
+  int decimals = 1;
+
+  // The values of the ticks: at most a few dozen, also when the numbers are
+  // so large that adding a step no longer changes them.
+  std::vector<double> Ticks() const {
+    std::vector<double> ticks;
+    const double count = std::round((high - low) / step);
+    if (!std::isfinite(count) || count < 0) return ticks;
+    for (int i = 0; i <= std::min(count, 40.0); ++i) ticks.push_back(low + i * step);
+    return ticks;
+  }
+};
+
+// Where the parts of the report's temperature chart go, in screen pixels of
+// the picture: the plot area and its axes, the legend's box (null when there
+// is none), the faces of the element, and the value labels with the box each
+// was given (a null box for a label left out so as not to cover another).
+struct TemperatureChartLayout {
+  QRectF plot;
+  Axis xAxis;
+  Axis yAxis;
+  double tickWidth = 0;
+  QRectF legend;
+  std::vector<double> faces;
+  std::vector<ChartValueLabel> labels;
+  std::vector<QRectF> labelBoxes;
+
+  QPointF ToScreen(const QPointF& point) const;
+};
+TemperatureChartLayout LayOutTemperatureChart(const ChartModel& chart, QSize size = QSize(620, 340));
+
+// The temperature chart: title lines, a legend when both the temperature and
+// the dew point are drawn, axis captions, the faces of the element as thin
+// vertical lines, the lines with their points and the values of the points
+// laid out by LayOutTemperatureChart. `size` is in screen pixels.
 QImage DrawTemperatureChart(const ChartModel& chart, QSize size = QSize(620, 340), qreal scale = 2.0);
 
 // Gives the image the dots-per-metre that make `scale` device pixels one screen

@@ -5,33 +5,65 @@
 #include "form/WindowState.h"
 #include "form/NumberFormat.h"
 
+#include <QFileInfo>
+
 namespace {
 
-QString Blanks(int count) { return QString(count, QLatin1Char(' ')); }
+// The sizes of the report's text: the title, the section headings, the body.
+constexpr float kTitleSize = 14;
+constexpr float kHeadingSize = 12;
+constexpr float kBodySize = 10;
+
+// A tab stop is 1.25 cm: one tab indents a line of data, two the data a
+// calculated coefficient was worked out from.
+const QString kIndent = QStringLiteral("\t");
+const QString kDeepIndent = QStringLiteral("\t\t");
 
 void Line(ReportDocument& doc, const QString& text) { AppendRun(doc, text, RunEnd::LineFeed); }
-void TabRun(ReportDocument& doc, const QString& text) { AppendRun(doc, text, RunEnd::Tab); }
+
+void Heading(ReportDocument& doc, const QString& text) {
+  Line(doc, QString());
+  SetReportFont(doc, QStringLiteral("Bold"), kHeadingSize);
+  Line(doc, text);
+  SetReportFont(doc, QStringLiteral("Normal"), kBodySize);
+}
+
+// A block of texts side by side, without lines, indented as a line of data.
+ReportTable SideBySide(const QStringList& texts, double widthCm) {
+  ReportTable table;
+  table.ruled = false;
+  table.fontSize = kBodySize;
+  table.indentCm = 1.25;
+  for (qsizetype i = 0; i < texts.size(); ++i) {
+    table.widthsCm.push_back(widthCm);
+    table.alignments.push_back(CellAlignment::Left);
+  }
+  table.rows.push_back(texts);
+  return table;
+}
 
 // Writes the interior or exterior temperature line: the temperature, and the
-// relative humidity beside it when the window asks for it.
+// relative humidity beside it, in a column of its own, when the window asks
+// for it.
 void TemperatureLine(ReportDocument& doc, const WindowState& app, const char* temperatureField,
                      const char* humidityField, const QString& temperatureCaption, const QString& humidityCaption) {
-  const bool temperatureShown = app.form.Visible(temperatureField);
-  const bool humidityShown = app.form.Visible(humidityField);
-  if (!temperatureShown) {
+  if (!app.form.Visible(temperatureField)) {
     Line(doc, QString());
     return;
   }
-  QString text = Blanks(11) + temperatureCaption + app.form.Text(temperatureField) + QStringLiteral(" ºC");
-  if (humidityShown)
-    text += Blanks(12) + humidityCaption + app.form.Text(humidityField) + QStringLiteral(" %");
-  Line(doc, text);
+  const QString temperature = temperatureCaption + app.form.Text(temperatureField) + QStringLiteral(" ºC");
+  if (!app.form.Visible(humidityField)) {
+    Line(doc, kIndent + temperature);
+    return;
+  }
+  doc.AppendTable(
+      SideBySide({temperature, humidityCaption + app.form.Text(humidityField) + QStringLiteral(" %")}, 4.5));
 }
 
 // A line of a calculated coefficient's data ("Altura: = 3 m"), when the field is shown.
 void DataLine(ReportDocument& doc, const WindowState& app, const char* field, const QString& caption,
               const QString& unit) {
-  if (app.form.Visible(field)) Line(doc, Blanks(20) + caption + app.form.Text(field) + unit);
+  if (app.form.Visible(field)) Line(doc, kDeepIndent + caption + app.form.Text(field) + unit);
 }
 
 void ConvectionLines(ReportDocument& doc, const WindowState& app, const char* convectionField, bool laminar,
@@ -47,16 +79,18 @@ void InteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
   const QString hint = app.form.Text("EditCoefInt") + QStringLiteral(" W/m2ºC");
   switch (app.form.Index("RGhi")) {
     case 0:
-      Line(doc, Blanks(11) +
+      Line(doc, kIndent +
                     (plate ? QStringLiteral("Coeficiente convección_radición interno impuesto: hint = ")
                            : QStringLiteral("Coeficiente convección interno impuesto: hint = ")) +
                     hint);
       break;
     case 1:
       if (plate)
-        Line(doc, Blanks(16) + QStringLiteral("Coeficiente convección_radición muy alto (resistencia térmica despreciable)"));
+        Line(doc,
+             kIndent + QStringLiteral("Coeficiente convección_radición muy alto (resistencia térmica despreciable)"));
       else
-        Line(doc, Blanks(11) + QStringLiteral("Coeficiente convección interno muy alto (resistencia térmica despreciable)"));
+        Line(doc,
+             kIndent + QStringLiteral("Coeficiente convección interno muy alto (resistencia térmica despreciable)"));
       break;
     case 2:
       DataLine(doc, app, "EditAnchura", QStringLiteral("Longitud: = "), QStringLiteral(" m"));
@@ -64,7 +98,7 @@ void InteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
       DataLine(doc, app, "Editvelhi", QStringLiteral("Velocidad: = "), QStringLiteral(" m/s"));
       DataLine(doc, app, "Editemisionhi", QStringLiteral("Coef.emisión: = "), QString());
       ConvectionLines(doc, app, "Edithci", app.interiorLaminar, "Edithri");
-      Line(doc, Blanks(11) +
+      Line(doc, kIndent +
                     (plate ? QStringLiteral("Coeficiente convección_radición interior calculado: hint = ")
                            : QStringLiteral("Coeficiente convección interior calculado: hint = ")) +
                     hint);
@@ -78,10 +112,11 @@ void ExteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
   const QString hext = app.form.Text("EditCoefext") + QStringLiteral(" W/m2ºC");
   switch (app.form.Index("RGhe")) {
     case 0:
-      Line(doc, Blanks(11) + QStringLiteral("Coeficiente convección_radición externo impuesto: hext = ") + hext);
+      Line(doc, kIndent + QStringLiteral("Coeficiente convección_radición externo impuesto: hext = ") + hext);
       break;
     case 1:
-      Line(doc, Blanks(16) + QStringLiteral("Coeficiente convección_radición muy alto (resistencia térmica despreciable)"));
+      Line(doc,
+           kIndent + QStringLiteral("Coeficiente convección_radición muy alto (resistencia térmica despreciable)"));
       break;
     case 2:
       DataLine(doc, app, "EditAlthe", QStringLiteral("Altura: = "), QStringLiteral(" m"));
@@ -89,9 +124,13 @@ void ExteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
       DataLine(doc, app, "Editemisionhe", QStringLiteral("Coef.emisión: = "), QString());
       ConvectionLines(doc, app, "Edithce", app.exteriorLaminar, "Edithre");
       if (app.form.Index("RGAmbientehe") == 1)
-        Line(doc, Blanks(11) + QStringLiteral("Coeficiente convección exterior calculado (al ambiente exterior): hext = ") + hext);
+        Line(doc, kIndent +
+                      QStringLiteral("Coeficiente convección exterior calculado (al ambiente exterior): hext = ") +
+                      hext);
       else if (app.form.Index("RGAmbientehe") == 0)
-        Line(doc, Blanks(11) + QStringLiteral("Coeficiente convección_radición exterior calculado (recinto cerrado): hext = ") + hext);
+        Line(doc, kIndent +
+                      QStringLiteral("Coeficiente convección_radición exterior calculado (recinto cerrado): hext = ") +
+                      hext);
       break;
     default:
       break;
@@ -100,68 +139,79 @@ void ExteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
 
 void SoilLines(ReportDocument& doc, const WindowState& app) {
   if (app.form.Visible("EditTsuelo"))
-    Line(doc, Blanks(11) + QStringLiteral("Tsuelo = ") + app.form.Text("EditTsuelo") + QStringLiteral(" ºC"));
+    Line(doc, kIndent + QStringLiteral("Tsuelo = ") + app.form.Text("EditTsuelo") + QStringLiteral(" ºC"));
   else
     Line(doc, QString());
   const QString conductivity = app.form.Text("EditkTerreno") + QStringLiteral(" W/mºC");
   if (app.form.Index("RadioGroupTerreno") == 1) {
     DataLine(doc, app, "EditDensidad", QStringLiteral("Densidad terreno: = "), QStringLiteral(" kg/m3"));
     DataLine(doc, app, "EditHumedad", QStringLiteral("Humedad relativa terreno: = "), QStringLiteral(" %"));
-    Line(doc, Blanks(11) + QStringLiteral("Conductividad terreno calculada: kterreno = ") + conductivity);
+    Line(doc, kIndent + QStringLiteral("Conductividad terreno calculada: kterreno = ") + conductivity);
   } else if (app.form.Index("RadioGroupTerreno") == 0) {
-    Line(doc, Blanks(11) + QStringLiteral("Conductividad terreno impuesta: kterreno = ") + conductivity);
+    Line(doc, kIndent + QStringLiteral("Conductividad terreno impuesta: kterreno = ") + conductivity);
   }
-  Line(doc, Blanks(11) + QStringLiteral("Profundidad eje tubería : p = ") + app.form.Text("EditProfundidad") +
+  Line(doc, kIndent + QStringLiteral("Profundidad eje tubería : p = ") + app.form.Text("EditProfundidad") +
                 QStringLiteral(" m"));
 }
 
-void LayerTable(ReportDocument& doc, const WindowState& app) {
-  const bool vapour = app.form.Visible("Editrv1");
-  Line(doc, QStringLiteral("Datos diferentes capas material"));
-  SetReportFont(doc, QStringLiteral("Normal"), 10);
-  TabRun(doc, Blanks(15) + QStringLiteral("Nombre") + QLatin1Char('\t'));
-  QString headings = Blanks(9) + QStringLiteral("Espesor") + Blanks(9) + QStringLiteral("Conductividad") + Blanks(6) +
-                     QStringLiteral("Resist.térmica");
-  headings += vapour ? Blanks(5) + QStringLiteral("Resistiv.vapor") : Blanks(1);
-  Line(doc, headings);
-  TabRun(doc, QStringLiteral("\t"));
-  QString units = Blanks(29) + QStringLiteral("(mm)") + Blanks(14) + QStringLiteral("(W/mºC)") + Blanks(12) +
-                  QStringLiteral("(m2ºC/W)");
-  if (vapour) units += Blanks(9) + QStringLiteral("(MN s/gm)");
-  Line(doc, units);
+// The heading block: what the case is, which file holds it and when the
+// report was made.
+ReportTable CaseHeading(const WindowState& app, const QDateTime& when) {
+  ReportTable table;
+  table.ruled = false;
+  table.fontSize = 11;
+  table.widthsCm = {3.0, 14.0};
+  table.alignments = {CellAlignment::Left, CellAlignment::Left};
+  const QString file = app.projectPath.isEmpty() ? kUnsavedProject : QFileInfo(app.projectPath).fileName();
+  table.rows = {{QStringLiteral("Referencia:"), app.form.Text("EditReferencia")},
+                {QStringLiteral("Proyecto:"), file},
+                {QStringLiteral("Fecha:"), when.toString(QStringLiteral("dd/MM/yyyy HH:mm"))}};
+  return table;
+}
 
-  const QString surfaceBlanks = Blanks(22);
-  const auto& form = app.form;
-  WriteLayerRow(doc, QStringLiteral("Interior") + surfaceBlanks, {}, false, {}, false, form.Text("Edit0RT"), true, {},
-                false);
-  for (int n = 1; n <= 6; ++n) {
-    const QString number = QString::number(n);
-    if (!form.Visible(QStringLiteral("ENombre") + number)) continue;
-    const QString thickness = form.Text(QStringLiteral("Edit%1e").arg(n));
-    const QString conductivity = form.Text(QStringLiteral("Edit%1k").arg(n));
-    const QString resistance = form.Text(QStringLiteral("Edit%1RT").arg(n));
-    const QString vapourField = QStringLiteral("Editrv") + number;
-    WriteLayerRow(doc, form.Text(QStringLiteral("ENombre") + number), thickness, !thickness.isEmpty(), conductivity,
-                  !conductivity.isEmpty(), resistance, !resistance.isEmpty(), form.Text(vapourField),
-                  form.Visible(vapourField));
-  }
-  if (form.Visible("ComboBoxCaja")) {
-    const QString thickness = form.Text("EditeCaja");
-    const QString conductivity = form.Text("EditkCaja");
-    const QString resistance = form.Text("EditRTCaja");
-    WriteLayerRow(doc, QStringLiteral("Canalización: Lado"), thickness, !thickness.isEmpty(), conductivity,
-                  !conductivity.isEmpty(), resistance, !resistance.isEmpty(), {}, false);
-  }
-  if (form.Visible("PanelExterior"))
-    WriteLayerRow(doc, QStringLiteral("Exterior") + surfaceBlanks, {}, false, {}, false, form.Text("Edit10RT"), true,
-                  {}, false);
-  if (form.Visible("PanelTerreno"))
-    WriteLayerRow(doc, QStringLiteral("Terreno") + surfaceBlanks, {}, false, {}, false, form.Text("Edit10RT"), true,
-                  {}, false);
+// The data of the economic thickness: the money and time figures, then the
+// two points of the insulation's cost line.
+void EconomicInputs(ReportDocument& doc, const WindowState& app) {
+  Heading(doc, QStringLiteral("Datos económicos"));
+  ReportTable figures;
+  figures.ruled = false;
+  figures.fontSize = kBodySize;
+  figures.indentCm = 1.25;
+  figures.widthsCm = {6.0, 4.0};
+  figures.alignments = {CellAlignment::Left, CellAlignment::Left};
+  const auto row = [&](const char* caption, const char* field, const char* unit) {
+    figures.rows.push_back(
+        {QString::fromUtf8(caption), app.form.Text(field) + QLatin1Char(' ') + QString::fromUtf8(unit)});
+  };
+  row("Inflación del combustible", "EditInf", "%");
+  row("Coste de oportunidad del dinero", "EditOpor", "%");
+  row("Años de vida de la instalación", "EditNa", "años");
+  row("Horas de funcionamiento al año", "EditNh", "h");
+  row("Coste de la energía térmica", "EditCET", "euros/kWh");
+  doc.AppendTable(figures);
+
+  Line(doc, QString());
+  ReportTable costs;
+  costs.headerRows = 1;
+  costs.fontSize = kBodySize;
+  costs.indentCm = 1.25;
+  costs.widthsCm = {3.5, 5.0};
+  costs.alignments = {CellAlignment::Right, CellAlignment::Right};
+  costs.rows = {
+      {QStringLiteral("Espesor\n(mm)"), QStringLiteral("Coste aislamiento\n(%1)").arg(app.form.Text("Label29"))},
+      {app.form.Text("EditEsp1"), app.form.Text("EditCI1")},
+      {app.form.Text("EditEsp2"), app.form.Text("EditCI2")}};
+  doc.AppendTable(costs);
+}
+
+// A result line as the report shows it: the thickness is in millimetres.
+QString ResultLine(const QString& text) {
+  if (text.endsWith(QLatin1String(" mmm"))) return text.chopped(1);
+  return text;
 }
 
 QString Cell(const QString& text, bool shown, int decimals) {
-  return shown ? FormatFixed(ParseNumber(text), 6, decimals) : Blanks(6);
+  return shown ? FormatFixed(ParseNumber(text), 6, decimals) : QString();
 }
 
 // Condition lines shared by several element kinds.
@@ -293,16 +343,68 @@ void SetReportFont(ReportDocument& doc, const QString& style, float size) {
 
 void PlaceReportPicture(ReportDocument& doc, const QImage& picture) { doc.PastePictureOverLastSentence(picture); }
 
-void WriteLayerRow(ReportDocument& doc, const QString& name, const QString& thickness, bool thicknessShown,
-                   const QString& conductivity, bool conductivityShown, const QString& resistance,
-                   bool resistanceShown, const QString& vapour, bool vapourShown) {
-  const QString nameCell = Blanks(13) + name;
-  QString row = nameCell + (nameCell.size() > 28 ? QStringLiteral("\t") : QStringLiteral("\t\t"));
-  row += Cell(thickness, thicknessShown, 2) + QStringLiteral("\t\t");
-  row += Cell(conductivity, conductivityShown, 3) + QStringLiteral("\t\t");
-  row += Cell(resistance, resistanceShown, 3) + QStringLiteral("\t\t");
-  row += Cell(vapour, vapourShown, 3);
-  Line(doc, row);
+QString LayerResistanceUnit(const WindowState& app) {
+  switch (app.kind) {
+    case GeometryKind::Plate: return QStringLiteral("m2ºC/W");
+    case GeometryKind::Pipe: return QStringLiteral("mºC/W");
+    case GeometryKind::Sphere: return QStringLiteral("ºC/W");
+    case GeometryKind::Special: return app.IsTank() ? QStringLiteral("mºC/W") : QStringLiteral("m2ºC/W");
+  }
+  return QStringLiteral("m2ºC/W");
+}
+
+QStringList LayerRowCells(const QString& name, const QString& thickness, bool thicknessShown,
+                          const QString& conductivity, bool conductivityShown, const QString& resistance,
+                          bool resistanceShown, const QString& vapour, bool vapourShown, bool vapourColumn) {
+  QStringList cells = {name, Cell(thickness, thicknessShown, 2), Cell(conductivity, conductivityShown, 3),
+                       Cell(resistance, resistanceShown, 3)};
+  if (vapourColumn) cells << Cell(vapour, vapourShown, 3);
+  return cells;
+}
+
+ReportTable LayerTable(const WindowState& app) {
+  const auto& form = app.form;
+  const bool vapour = form.Visible("Editrv1");
+  ReportTable table;
+  table.headerRows = 1;
+  table.fontSize = kBodySize;
+  table.widthsCm = vapour ? std::vector<double>{5.0, 2.4, 3.0, 3.3, 3.3} : std::vector<double>{6.2, 2.8, 3.8, 4.2};
+  table.alignments.assign(table.widthsCm.size(), CellAlignment::Right);
+  table.alignments.front() = CellAlignment::Left;
+  QStringList headings = {QStringLiteral("Nombre"), QStringLiteral("Espesor\n(mm)"),
+                          QStringLiteral("Conductividad\n(W/mºC)"),
+                          QStringLiteral("Resist.térmica\n(%1)").arg(LayerResistanceUnit(app))};
+  if (vapour) headings << QStringLiteral("Resistiv.vapor\n(MN s/gm)");
+  table.rows.push_back(headings);
+
+  const auto surface = [&](const QString& name, const char* field) {
+    const QString resistance = form.Text(field);
+    table.rows.push_back(
+        LayerRowCells(name, {}, false, {}, false, resistance, !resistance.isEmpty(), {}, false, vapour));
+  };
+  surface(QStringLiteral("Interior"), "Edit0RT");
+  for (int n = 1; n <= 6; ++n) {
+    const QString number = QString::number(n);
+    if (!form.Visible(QStringLiteral("ENombre") + number)) continue;
+    const QString thickness = form.Text(QStringLiteral("Edit%1e").arg(n));
+    const QString conductivity = form.Text(QStringLiteral("Edit%1k").arg(n));
+    const QString resistance = form.Text(QStringLiteral("Edit%1RT").arg(n));
+    const QString vapourField = QStringLiteral("Editrv") + number;
+    table.rows.push_back(LayerRowCells(form.Text(QStringLiteral("ENombre") + number), thickness, !thickness.isEmpty(),
+                                       conductivity, !conductivity.isEmpty(), resistance, !resistance.isEmpty(),
+                                       form.Text(vapourField), form.Visible(vapourField), vapour));
+  }
+  if (form.Visible("ComboBoxCaja")) {
+    const QString thickness = form.Text("EditeCaja");
+    const QString conductivity = form.Text("EditkCaja");
+    const QString resistance = form.Text("EditRTCaja");
+    table.rows.push_back(LayerRowCells(QStringLiteral("Canalización: Lado"), thickness, !thickness.isEmpty(),
+                                       conductivity, !conductivity.isEmpty(), resistance, !resistance.isEmpty(), {},
+                                       false, vapour));
+  }
+  if (form.Visible("PanelExterior")) surface(QStringLiteral("Exterior"), "Edit10RT");
+  if (form.Visible("PanelTerreno")) surface(QStringLiteral("Terreno"), "Edit10RT");
+  return table;
 }
 
 std::optional<QString> DesignConditionLine(const WindowState& app) {
@@ -348,7 +450,9 @@ QString ElementDrawingName(const WindowState& app) {
   return QStringLiteral("ImagePared");
 }
 
-bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures) {
+bool IsEconomicCase(const WindowState& app) { return app.ThicknessTarget() && DesignConditionLine(app) == kEconomic; }
+
+bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures, const QDateTime& when) {
   // Without the document application nothing can be written: say so and stop.
   if (!doc.Connect()) {
     app.messages.Show({QStringLiteral("Error"), QStringLiteral("Word may not be installed"), MessageButtons::Yes});
@@ -358,67 +462,67 @@ bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures
   doc.NewDocument();
   doc.DisableProofing();
 
-  // Banner and title.
+  // Banner, the case and its date, title.
   PlaceReportPicture(doc, pictures.Banner());
   Line(doc, QString());
+  doc.AppendTable(CaseHeading(app, when));
   Line(doc, QString());
-  SetReportFont(doc, QStringLiteral("Bold"), 14);
-  TabRun(doc, QString());
+  SetReportFont(doc, QStringLiteral("Bold"), kTitleSize);
   Line(doc, app.ThicknessTarget() ? QStringLiteral("Cálculo del espesor de aislamiento")
                                   : QStringLiteral("Cálculo del flujo de calor"));
-  TabRun(doc, QString());
-  SetReportFont(doc, QString(), 10);
+  SetReportFont(doc, QStringLiteral("Normal"), 11);
 
   // The element: design condition and drawing.
   if (app.ThicknessTarget()) {
     if (const std::optional<QString> condition = DesignConditionLine(app)) Line(doc, *condition);
   }
-  TabRun(doc, QString());
   PlaceReportPicture(doc, pictures.ElementDrawing(ElementDrawingName(app)));
   Line(doc, QString());
 
   // Interior side.
-  SetReportFont(doc, QStringLiteral("Bold"), 14);
-  Line(doc, QStringLiteral("Condiciones Interiores"));
-  SetReportFont(doc, QStringLiteral("Normal"), 10);
+  Heading(doc, QStringLiteral("Condiciones Interiores"));
   TemperatureLine(doc, app, "EditTi", "EditFiI", QStringLiteral("Tint = "), QStringLiteral("Hrint = "));
   InteriorCoefficientLines(doc, app);
   if (app.form.Visible("Editr0"))
-    Line(doc, QStringLiteral("Diámetro interior: ") + app.form.Text("Editr0") + QStringLiteral(" mm"));
+    Line(doc, kIndent + QStringLiteral("Diámetro interior: ") + app.form.Text("Editr0") + QStringLiteral(" mm"));
 
-  LayerTable(doc, app);
+  Heading(doc, QStringLiteral("Datos diferentes capas material"));
+  doc.AppendTable(LayerTable(app));
 
   // Exterior side, or the soil of a buried pipe.
   if (app.form.Visible("PanelExterior")) {
-    Line(doc, QStringLiteral("Condiciones Exteriores"));
-    SetReportFont(doc, QStringLiteral("Normal"), 10);
+    Heading(doc, QStringLiteral("Condiciones Exteriores"));
     TemperatureLine(doc, app, "EditTe", "EditFiE", QStringLiteral("Text = "), QStringLiteral("Hrext = "));
     ExteriorCoefficientLines(doc, app);
   }
   if (app.form.Visible("PanelTerreno")) {
-    Line(doc, QStringLiteral("Condiciones Suelo"));
-    SetReportFont(doc, QStringLiteral("Normal"), 10);
+    Heading(doc, QStringLiteral("Condiciones Suelo"));
     SoilLines(doc, app);
   }
   if (app.form.Visible("EditLongitud"))
-    Line(doc, QStringLiteral("Longitud: ") + app.form.Text("EditLongitud") + QStringLiteral(" m"));
+    Line(doc, kIndent + QStringLiteral("Longitud: ") + app.form.Text("EditLongitud") + QStringLiteral(" m"));
 
-  // Results.
-  if (app.form.Visible("Panel5")) {
-    Line(doc, QString());
+  if (IsEconomicCase(app)) EconomicInputs(doc, app);
+
+  // Results, the regulation's minimum thickness, the costs.
+  QStringList results;
+  if (app.form.Visible("Panel5"))
     for (const char* label : {"LabelEsp", "LabelRT", "LabelQ"})
-      if (app.form.Visible(label)) Line(doc, app.form.Text(label));
-  }
-  if (app.form.Visible("PanelEconomico")) {
-    Line(doc, QString());
+      if (app.form.Visible(label) && !app.form.Text(label).isEmpty()) results << ResultLine(app.form.Text(label));
+  if (app.form.Visible("LabelRITE") && !app.form.Text("LabelRITE").isEmpty()) results << app.form.Text("LabelRITE");
+  QStringList costs;
+  if (app.form.Visible("PanelEconomico"))
     for (const char* label : {"LabelCI", "LabelCT"})
-      if (app.form.Visible(label)) Line(doc, app.form.Text(label));
+      if (app.form.Visible(label) && !app.form.Text(label).isEmpty()) costs << app.form.Text(label);
+  if (!results.isEmpty() || !costs.isEmpty()) {
+    Heading(doc, QStringLiteral("Resultados"));
+    for (const QString& line : results) Line(doc, kIndent + line);
+    if (!costs.isEmpty()) Line(doc, QString());
+    for (const QString& line : costs) Line(doc, kIndent + line);
   }
 
   // The chart closes the report.
-  Line(doc, QString());
-  Line(doc, QStringLiteral("Distribución de temperaturas"));
-  TabRun(doc, QStringLiteral("\t"));
+  Heading(doc, QStringLiteral("Distribución de temperaturas"));
   PlaceReportPicture(doc, pictures.TemperatureChart(app.chart));
   return true;
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "report/ReportDocument.h"
+
+#include <QDateTime>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class WindowState;
-class ReportDocument;
 class ReportPictures;
 
 // How a run of the report ends: a line feed ends the paragraph, a tab goes on.
@@ -13,6 +16,9 @@ enum class RunEnd { LineFeed, Tab };
 
 // The caption the document application's window gets while it shows a report.
 inline const QString kReportWindowCaption = QStringLiteral("Doroduzu vi vadarudaravu");
+
+// What the heading block says of a case that was never saved to a file.
+inline const QString kUnsavedProject = QStringLiteral("sin guardar");
 
 // Appends the text followed by its end character.
 void AppendRun(ReportDocument& doc, const QString& text, RunEnd end);
@@ -26,21 +32,35 @@ void SetReportFont(ReportDocument& doc, const QString& style, float size);
 // Puts the picture in place of the last sentence (the pending tabs).
 void PlaceReportPicture(ReportDocument& doc, const QImage& picture);
 
-// One row of the layer table: the name cell, then thickness (2 decimals),
-// conductivity, resistance and vapour resistivity (3 decimals); a cell that is
-// not shown is 6 blanks.
-void WriteLayerRow(ReportDocument& doc, const QString& name, const QString& thickness, bool thicknessShown,
-                   const QString& conductivity, bool conductivityShown, const QString& resistance,
-                   bool resistanceShown, const QString& vapour, bool vapourShown);
+// The unit the layer resistances of the element on the window are given in:
+// per square metre of wall for plates and ducts, per metre of length for
+// pipes and tanks, for the whole element for spheres.
+QString LayerResistanceUnit(const WindowState& app);
+
+// The cells of one row of the layer table: the name, then thickness (2
+// decimals), conductivity, resistance and, when `vapourColumn`, vapour
+// resistivity (3 decimals); a value that is not shown leaves its cell empty.
+QStringList LayerRowCells(const QString& name, const QString& thickness, bool thicknessShown,
+                          const QString& conductivity, bool conductivityShown, const QString& resistance,
+                          bool resistanceShown, const QString& vapour, bool vapourShown, bool vapourColumn);
+
+// The table of layers of the window, from the inside out: a heading row with
+// the unit of every column, the interior surface, the layers in use, the box
+// of a buried pipe, the exterior surface or the soil.
+ReportTable LayerTable(const WindowState& app);
 
 // The line that states the design condition of the case; nothing for a row the
 // condition list of the element does not have.
 std::optional<QString> DesignConditionLine(const WindowState& app);
 
+// Whether the case on the window seeks the economic thickness.
+bool IsEconomicCase(const WindowState& app);
+
 // The name of the window's picture of the element on the window.
 QString ElementDrawingName(const WindowState& app);
 
-// Writes the report of what the window shows into a new document. False when
-// the document application cannot be reached: a box says so and nothing is
-// written.
-bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures);
+// Writes the report of what the window shows into a new document, dated
+// `when`. False when the document application cannot be reached: a box says
+// so and nothing is written.
+bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures,
+                 const QDateTime& when = QDateTime::currentDateTime());

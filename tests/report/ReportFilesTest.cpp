@@ -6,6 +6,7 @@
 #include "form/ChartModel.h"
 #include "app/WindowFixture.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFile>
@@ -14,8 +15,9 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <gtest/gtest.h>
+#include <QTextTable>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -174,13 +176,15 @@ TEST_F(ReportFileTest, ArchiveIsAnOpenDocumentText) {
 
 TEST_F(ReportFileTest, TextsTabsAndFontsReadBack) {
   form().SetText("Edit1e", "43,5");
+  form().SetText("LabelQ", "Densidad sup. flujo de calor 12,10 W/m2");
   const std::vector<OdtParagraph> paragraphs = ReadBack(Write());
   const QStringList texts = Texts(paragraphs);
   ASSERT_GT(texts.size(), 10);
-  EXPECT_EQ(texts.mid(0, 6), QStringList({"[Pictures/imagen1.png]", "", "\tCálculo del espesor de aislamiento",
-                                          "\tImposición de una densidad superficial de flujo de calor de 15W/m2",
-                                          "[Pictures/imagen2.png]", "Condiciones Interiores"}));
-  EXPECT_TRUE(texts.contains("             Aislante 1\t\t43,50\t\t0,040\t\t      \t\t      "));
+  EXPECT_EQ(
+      texts.mid(0, 6),
+      QStringList({"[Pictures/imagen1.png]", "[Tabla1]", "", "Cálculo del espesor de aislamiento",
+                   "Imposición de una densidad superficial de flujo de calor de 15W/m2", "[Pictures/imagen2.png]"}));
+  EXPECT_TRUE(texts.contains("\tTint = 25 ºC"));
   EXPECT_EQ(texts.last(), "[Pictures/imagen3.png]");
 
   const auto font = [&](const QString& text) {
@@ -190,22 +194,114 @@ TEST_F(ReportFileTest, TextsTabsAndFontsReadBack) {
                                                        QLatin1Char(' ') +
                                                        paragraphs[at].runs.back().properties.value("fo:font-size");
   };
-  EXPECT_EQ(font("\tCálculo del espesor de aislamiento"), "bold 14pt");
-  EXPECT_EQ(font("\tImposición de una densidad superficial de flujo de calor de 15W/m2"), "bold 10pt");
-  EXPECT_EQ(font("Condiciones Interiores"), "bold 14pt");
-  for (const char* heading : {"Datos diferentes capas material", "Condiciones Exteriores", "Distribución de temperaturas"})
-    EXPECT_EQ(font(heading), "normal 10pt") << heading;
+  EXPECT_EQ(font("Cálculo del espesor de aislamiento"), "bold 14pt");
+  EXPECT_EQ(font("Imposición de una densidad superficial de flujo de calor de 15W/m2"), "normal 11pt");
+  for (const char* heading : {"Condiciones Interiores", "Datos diferentes capas material", "Condiciones Exteriores",
+                              "Resultados", "Distribución de temperaturas"})
+    EXPECT_EQ(font(heading), "bold 12pt") << heading;
+  EXPECT_EQ(font("\tTint = 25 ºC"), "normal 10pt");
 }
 
-TEST_F(ReportFileTest, EconomicProjectReportsItsCosts) {
-  ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/economic.txt")));
-  ASSERT_TRUE(form().Visible("PanelEconomico"));
-  const QStringList texts = Texts(ReadBack(Write()));
-  EXPECT_EQ(texts[3], "\tEspesor económico");
-  for (const char* label : {"LabelEsp", "LabelCI", "LabelCT"}) {
-    ASSERT_FALSE(form().Text(label).isEmpty()) << label;
-    EXPECT_TRUE(texts.contains(form().Text(label))) << label;
+// Every heading sits on the page of the table or picture it introduces.
+TEST_F(ReportFileTest, HeadingsKeepWithWhatFollows) {
+  const std::vector<OdtParagraph> paragraphs = ReadBack(Write());
+  const QStringList texts = Texts(paragraphs);
+  const auto keeps = [&](const QString& text) {
+    const qsizetype at = texts.indexOf(text);
+    return at >= 0 && paragraphs[at].keepWithNext;
+  };
+  EXPECT_TRUE(keeps("Datos diferentes capas material"));
+  EXPECT_TRUE(keeps("Distribución de temperaturas"));
+  EXPECT_FALSE(keeps("Condiciones Exteriores")) << "followed by a line of text";
+}
+
+// The table of layers read back as the word processor gets it.
+TEST_F(ReportFileTest, LayerTableIsATableOfTheDocument) {
+  form().UserSelect("ComboBox1", 2);
+  form().SetText("ENombre2", "Panel de lana mineral de alta densidad con barrera de vapor");
+  const QByteArray xml = Entry(ReadStoredZip(OdtBytes(Write())), QStringLiteral("content.xml"));
+  const std::vector<OdtTable> tables = ReadOdtTables(xml);
+  const auto layers = std::find_if(tables.begin(), tables.end(),
+                                   [](const OdtTable& t) { return !t.rows.empty() && t.rows[0][0] == "Nombre"; });
+  ASSERT_NE(layers, tables.end());
+  EXPECT_EQ(layers->headerRows, 1);
+  EXPECT_TRUE(layers->ruled);
+  EXPECT_EQ(layers->columnWidths, QStringList({"6.200cm", "2.800cm", "3.800cm", "4.200cm"}));
+  ASSERT_EQ(layers->rows.size(), 1u + 1 + 3 + 1) << "heading, interior, three layers, exterior";
+  EXPECT_EQ(layers->rows[0],
+            QStringList({"Nombre", "Espesor\n(mm)", "Conductividad\n(W/mºC)", "Resist.térmica\n(m2ºC/W)"}));
+  EXPECT_EQ(layers->rows[3][0], "Panel de lana mineral de alta densidad con barrera de vapor");
+  // The texts around the table are paragraphs of their own, not tab-aligned rows.
+  for (const QString& text : Texts(ReadOdtParagraphs(xml)))
+    EXPECT_FALSE(text.contains("Aislante 1")) << text.toStdString();
+}
+
+// The long name of a layer wraps inside its cell of the PDF: the row grows,
+// its figures stay in their columns.
+TEST_F(ReportFileTest, LongLayerNameWrapsInsideItsCell) {
+  const QString name = QStringLiteral("Panel de lana mineral de alta densidad con barrera de vapor");
+  form().SetText("ENombre1", name);
+  form().SetText("Edit1e", "43,5");
+  const ReportContent& content = Write();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter pdf(&buffer);
+  std::unique_ptr<QTextDocument> document = ToTextDocument(content, &pdf);
+  QTextTable* layers = nullptr;
+  for (QTextBlock block = document->begin(); block.isValid() && !layers; block = block.next())
+    if (block.text() == name) layers = QTextCursor(block).currentTable();
+  ASSERT_NE(layers, nullptr);
+  EXPECT_EQ(layers->format().headerRowCount(), 1);
+  const QTextTableCell cell = layers->cellAt(2, 0);
+  ASSERT_EQ(cell.firstCursorPosition().block().text(), name);
+  EXPECT_GT(cell.firstCursorPosition().block().layout()->lineCount(), 1) << "the name wraps";
+  const QTextTableCell thickness = layers->cellAt(2, 1);
+  EXPECT_EQ(thickness.firstCursorPosition().block().text(), "43,50");
+  EXPECT_EQ(thickness.firstCursorPosition().block().layout()->lineCount(), 1);
+  const auto left = [&](const QTextTableCell& c) {
+    return document->documentLayout()->blockBoundingRect(c.firstCursorPosition().block()).left();
+  };
+  EXPECT_DOUBLE_EQ(left(layers->cellAt(1, 1)), left(thickness)) << "the thickness column does not move";
+}
+
+// A pipe's and a tank's layer resistances are per metre of their length:
+// so say the heading of the table and the lines of the results.
+TEST_F(ReportFileTest, PipeAndTankResistancesArePerMetre) {
+  for (const char* project : {"pipe_air_flow.txt", "tank.txt", "buried_box.txt"}) {
+    ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/") + QString::fromLatin1(project)));
+    const std::vector<OdtTable> tables =
+        ReadOdtTables(Entry(ReadStoredZip(OdtBytes(Write())), QStringLiteral("content.xml")));
+    const auto layers = std::find_if(tables.begin(), tables.end(),
+                                     [](const OdtTable& t) { return !t.rows.empty() && t.rows[0][0] == "Nombre"; });
+    ASSERT_NE(layers, tables.end()) << project;
+    EXPECT_EQ(layers->rows[0][3], "Resist.térmica\n(mºC/W)") << project;
   }
+  const QStringList texts = Texts(ReadBack(doc.Content()));
+  EXPECT_TRUE(texts.contains("\t" + form().Text("LabelRT"))) << "a buried pipe's own result line";
+  EXPECT_TRUE(form().Text("LabelRT").endsWith(" mºC/W"));
+}
+
+TEST_F(ReportFileTest, HeadingBlockAndEconomicDataOfAProject) {
+  ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/economic.txt")));
+  const std::vector<OdtTable> tables =
+      ReadOdtTables(Entry(ReadStoredZip(OdtBytes(Write())), QStringLiteral("content.xml")));
+  ASSERT_GE(tables.size(), 4u);
+  EXPECT_EQ(tables[0].rows[0], QStringList({"Referencia:", form().Text("EditReferencia")}));
+  EXPECT_EQ(tables[0].rows[1], QStringList({"Proyecto:", "economic.txt"}));
+  EXPECT_EQ(tables[0].rows[2][0], "Fecha:");
+  EXPECT_FALSE(tables[0].ruled);
+  const auto figures = std::find_if(tables.begin(), tables.end(), [](const OdtTable& t) {
+    return !t.rows.empty() && t.rows[0][0] == "Inflación del combustible";
+  });
+  ASSERT_NE(figures, tables.end());
+  EXPECT_EQ(figures->rows.size(), 5u);
+  EXPECT_EQ(figures->rows[4][1], form().Text("EditCET") + " euros/kWh");
+
+  // The same window asked for the heat flow has no economic data.
+  form().SelectRow("RadioGroupCalcular", 0);
+  for (const OdtTable& table : ReadOdtTables(Entry(ReadStoredZip(OdtBytes(Write())), QStringLiteral("content.xml"))))
+    EXPECT_NE(table.rows[0][0], "Inflación del combustible");
 }
 
 TEST_F(ReportFileTest, PdfKeepsAHeadingWithItsChart) {

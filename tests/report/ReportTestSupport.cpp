@@ -32,6 +32,18 @@ void RecordingReportDocument::PastePictureOverLastSentence(const QImage& picture
   log << QStringLiteral("picture:") + picture.text(QStringLiteral("name"));
 }
 
+void RecordingReportDocument::AppendTable(const ReportTable& table) {
+  tables.push_back(table);
+  QStringList rows;
+  for (const QStringList& row : table.rows)
+    rows << QStringLiteral("| ") +
+                QStringList(row)
+                    .replaceInStrings(QStringLiteral("\n"), QStringLiteral("/"))
+                    .join(QStringLiteral(" | ")) +
+                QStringLiteral(" |");
+  log << QStringLiteral("table:") + rows.join(QLatin1Char('\n'));
+}
+
 QStringList RecordingReportDocument::Lines() const {
   QString all;
   for (const QString& entry : log) {
@@ -41,6 +53,8 @@ QStringList RecordingReportDocument::Lines() const {
       all += QLatin1Char('{') + entry.mid(5) + QLatin1Char('}');
     else if (entry.startsWith(QLatin1String("picture:")))
       all += QLatin1Char('[') + entry.mid(8) + QLatin1Char(']');
+    else if (entry.startsWith(QLatin1String("table:")))
+      all += entry.mid(6) + QLatin1Char('\n');
   }
   return all.split(QLatin1Char('\n'));
 }
@@ -82,6 +96,7 @@ std::vector<ZipEntry> ReadStoredZip(const QByteArray& bytes) {
 
 std::vector<OdtParagraph> ReadOdtParagraphs(const QByteArray& contentXml) {
   QMap<QString, QMap<QString, QString>> styles;
+  QMap<QString, bool> keptWithNext;
   std::vector<OdtParagraph> paragraphs;
   QXmlStreamReader xml(contentXml);
   QString styleName;
@@ -90,7 +105,9 @@ std::vector<OdtParagraph> ReadOdtParagraphs(const QByteArray& contentXml) {
   // after another blank, a tab or a counted space is dropped.
   bool foldBlank = true;
   bool inParagraph = false;
+  int tableDepth = 0;
   const auto add = [&](const QString& piece) {
+    if (tableDepth > 0) return;
     paragraphs.back().text += piece;
     if (!spanStyle.isEmpty()) paragraphs.back().runs.back().text += piece;
   };
@@ -104,9 +121,22 @@ std::vector<OdtParagraph> ReadOdtParagraphs(const QByteArray& contentXml) {
       } else if (name == QLatin1String("style:text-properties") && !styleName.isEmpty()) {
         for (const auto& attribute : attributes)
           styles[styleName][attribute.qualifiedName().toString()] = attribute.value().toString();
+      } else if (name == QLatin1String("style:paragraph-properties") && !styleName.isEmpty()) {
+        keptWithNext[styleName] = attributes.value(QLatin1String("fo:keep-with-next")) == QLatin1String("always");
+      } else if (name == QLatin1String("table:table")) {
+        if (tableDepth++ == 0)
+          paragraphs.push_back(
+              {QLatin1Char('[') + attributes.value(QLatin1String("table:name")).toString() + QLatin1Char(']'),
+               {},
+               false,
+               {}});
+      } else if (tableDepth > 0) {
+        continue;
       } else if (name == QLatin1String("text:p")) {
         paragraphs.push_back({});
-        paragraphs.back().properties = styles.value(attributes.value(QLatin1String("text:style-name")).toString());
+        const QString style = attributes.value(QLatin1String("text:style-name")).toString();
+        paragraphs.back().properties = styles.value(style);
+        paragraphs.back().keepWithNext = keptWithNext.value(style);
         foldBlank = true;
         inParagraph = true;
       } else if (name == QLatin1String("text:span")) {
@@ -126,10 +156,11 @@ std::vector<OdtParagraph> ReadOdtParagraphs(const QByteArray& contentXml) {
         foldBlank = true;
       }
     } else if (xml.isEndElement()) {
+      if (name == QLatin1String("table:table")) --tableDepth;
       if (name == QLatin1String("style:style")) styleName.clear();
       if (name == QLatin1String("text:span")) spanStyle.clear();
       if (name == QLatin1String("text:p")) inParagraph = false;
-    } else if (xml.isCharacters() && inParagraph) {
+    } else if (xml.isCharacters() && inParagraph && tableDepth == 0) {
       for (const QChar c : xml.text()) {
         if (c.isSpace()) {
           if (!foldBlank) add(QStringLiteral(" "));
@@ -142,4 +173,60 @@ std::vector<OdtParagraph> ReadOdtParagraphs(const QByteArray& contentXml) {
     }
   }
   return paragraphs;
+}
+
+std::vector<OdtTable> ReadOdtTables(const QByteArray& contentXml) {
+  QMap<QString, QString> columnWidths;  // column style -> width
+  QMap<QString, bool> borderedCells;    // cell style -> has a border
+  std::vector<OdtTable> tables;
+  QXmlStreamReader xml(contentXml);
+  QString styleName;
+  bool inHeader = false;
+  QString cell;
+  int cellParagraphs = 0;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    const QString name = xml.qualifiedName().toString();
+    const auto attributes = xml.attributes();
+    if (xml.isStartElement()) {
+      if (name == QLatin1String("style:style")) {
+        styleName = attributes.value(QLatin1String("style:name")).toString();
+      } else if (name == QLatin1String("style:table-column-properties")) {
+        columnWidths[styleName] = attributes.value(QLatin1String("style:column-width")).toString();
+      } else if (name == QLatin1String("style:table-cell-properties")) {
+        const QString border = attributes.value(QLatin1String("fo:border")).toString();
+        borderedCells[styleName] = !border.isEmpty() && border != QLatin1String("none");
+      } else if (name == QLatin1String("table:table")) {
+        tables.push_back({});
+        tables.back().name = attributes.value(QLatin1String("table:name")).toString();
+      } else if (name == QLatin1String("table:table-column")) {
+        tables.back().columnWidths << columnWidths.value(
+            attributes.value(QLatin1String("table:style-name")).toString());
+      } else if (name == QLatin1String("table:table-header-rows")) {
+        inHeader = true;
+      } else if (name == QLatin1String("table:table-row")) {
+        tables.back().rows.push_back({});
+        if (inHeader) ++tables.back().headerRows;
+      } else if (name == QLatin1String("table:table-cell")) {
+        cell.clear();
+        cellParagraphs = 0;
+        tables.back().ruled = borderedCells.value(attributes.value(QLatin1String("table:style-name")).toString());
+      } else if (name == QLatin1String("text:p") && !tables.empty()) {
+        if (cellParagraphs++ > 0) cell += QLatin1Char('\n');
+      } else if (name == QLatin1String("text:s")) {
+        const int count =
+            attributes.hasAttribute(QLatin1String("text:c")) ? attributes.value(QLatin1String("text:c")).toInt() : 1;
+        cell += QString(count, QLatin1Char(' '));
+      } else if (name == QLatin1String("text:tab")) {
+        cell += QLatin1Char('\t');
+      }
+    } else if (xml.isEndElement()) {
+      if (name == QLatin1String("style:style")) styleName.clear();
+      if (name == QLatin1String("table:table-header-rows")) inHeader = false;
+      if (name == QLatin1String("table:table-cell")) tables.back().rows.back() << cell;
+    } else if (xml.isCharacters() && !tables.empty()) {
+      cell += xml.text().toString();
+    }
+  }
+  return tables;
 }

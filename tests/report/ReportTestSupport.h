@@ -20,14 +20,17 @@ class RecordingReportDocument : public ReportDocument {
   void AppendText(const QString& text) override { log << QStringLiteral("text:") + text; }
   void SetLastSentenceFont(const ReportFontChange& change) override;
   void PastePictureOverLastSentence(const QImage& picture) override;
+  void AppendTable(const ReportTable& table) override;
   void Disconnect() override { log << QStringLiteral("disconnect"); }
 
   // The document as text: "{Bold 14}" for a font change, "[Name]" for a
-  // picture, split into lines at the line feeds.
+  // picture, a line "| cell | cell |" for each row of a table (a line feed
+  // in a cell written "/"), split into lines at the line feeds.
   QStringList Lines() const;
 
   bool connects = true;
   QStringList log;
+  std::vector<ReportTable> tables;
 };
 
 // Small pictures that carry their name, so a log can tell them apart.
@@ -56,6 +59,19 @@ struct OdtRun {
 struct OdtParagraph {
   QString text;
   QMap<QString, QString> properties;  // of the paragraph style
+  bool keepWithNext = false;
   std::vector<OdtRun> runs;
 };
+// The paragraphs outside tables, with a paragraph "[Tabla<n>]" where table n stands.
 std::vector<OdtParagraph> ReadOdtParagraphs(const QByteArray& contentXml);
+
+// A table of an OpenDocument text read back: its column widths, its heading
+// rows and all its rows, each cell's paragraphs joined by line feeds.
+struct OdtTable {
+  QString name;
+  QStringList columnWidths;  // "5.000cm", ...
+  int headerRows = 0;
+  bool ruled = false;  // its cells have borders
+  std::vector<QStringList> rows;
+};
+std::vector<OdtTable> ReadOdtTables(const QByteArray& contentXml);

@@ -1,21 +1,22 @@
+#include "app/Commands.h"
+#include "app/ProjectCommands.h"
+#include "app/WindowFixture.h"
 #include "report/ReportTestSupport.h"
 #include "report/ReportWriter.h"
-#include "app/Commands.h"
-#include "app/WindowFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const QString kLayerHeadings = QStringLiteral("{Normal 10}               Nombre\t\t         Espesor         Conductividad      Resist.térmica");
-const QString kUnits = QStringLiteral("\t\t                             (mm)              (W/mºC)            (m2ºC/W)");
+const QDateTime kWhen(QDate(2024, 5, 1), QTime(10, 32));
 
 class ReportWriterTest : public WindowTest {
  protected:
   QStringList Write() {
     RecordingReportDocument doc;
     NamedPictures pictures;
-    EXPECT_TRUE(WriteReport(app, doc, pictures));
+    EXPECT_TRUE(WriteReport(app, doc, pictures, kWhen));
+    tables = doc.tables;
     return doc.Lines();
   }
   // The lines from the one that is `first` up to, not including, the one that is `end`.
@@ -25,6 +26,13 @@ class ReportWriterTest : public WindowTest {
     if (from < 0 || to < 0) return {QStringLiteral("<missing ") + first + QStringLiteral(" ... ") + end + QLatin1Char('>')};
     return lines.mid(from, to - from);
   }
+  // The table whose first row starts with `firstCell`; an empty one when none does.
+  ReportTable TableStartingWith(const QString& firstCell) const {
+    for (const ReportTable& table : tables)
+      if (!table.rows.empty() && !table.rows.front().isEmpty() && table.rows.front().front() == firstCell) return table;
+    return {};
+  }
+  std::vector<ReportTable> tables;
 };
 
 // The whole report of the window as it starts, with results on it.
@@ -38,29 +46,35 @@ TEST_F(ReportWriterTest, StartWindowWithResults) {
   form().SetText("LabelQ", "Densidad sup. flujo de calor 12,10 W/m2");
   const QStringList expected = {
       "[Image4]",
+      "| Referencia: | Sin especificar |",
+      "| Proyecto: | sin guardar |",
+      "| Fecha: | 01/05/2024 10:32 |",
       "",
-      "{Bold 14}\tCálculo del espesor de aislamiento",
-      "\t{10}Imposición de una densidad superficial de flujo de calor de 15W/m2",
-      "\t[ImagePared]",
-      "{Bold 14}Condiciones Interiores",
-      "{Normal 10}           Tint = 25 ºC",
-      "           Coeficiente convección_radición interno impuesto: hint = 9 W/m2ºC",
-      "Datos diferentes capas material",
-      kLayerHeadings + " ",
-      kUnits,
-      "             Interior                      \t      \t\t      \t\t0,111\t\t      ",
-      "             Aislante 1\t\t43,50\t\t0,040\t\t1,088\t\t      ",
-      "             Exterior                      \t      \t\t      \t\t0,060\t\t      ",
-      "Condiciones Exteriores",
-      "{Normal 10}           Text = 10 ºC",
-      "           Coeficiente convección_radición externo impuesto: hext = 16 W/m2ºC",
+      "{Bold 14}Cálculo del espesor de aislamiento",
+      "{Normal 11}Imposición de una densidad superficial de flujo de calor de 15W/m2",
+      "[ImagePared]",
       "",
-      "Esp. aislamiento 43,50 mmm",
-      "Coef. global de transferencia de calor 0,807 W/m2ºC",
-      "Densidad sup. flujo de calor 12,10 W/m2",
+      "{Bold 12}Condiciones Interiores",
+      "{Normal 10}\tTint = 25 ºC",
+      "\tCoeficiente convección_radición interno impuesto: hint = 9 W/m2ºC",
       "",
-      "Distribución de temperaturas",
-      "\t\t[Chart1]",
+      "{Bold 12}Datos diferentes capas material",
+      "{Normal 10}| Nombre | Espesor/(mm) | Conductividad/(W/mºC) | Resist.térmica/(m2ºC/W) |",
+      "| Interior |  |  | 0,111 |",
+      "| Aislante 1 | 43,50 | 0,040 | 1,088 |",
+      "| Exterior |  |  | 0,060 |",
+      "",
+      "{Bold 12}Condiciones Exteriores",
+      "{Normal 10}\tText = 10 ºC",
+      "\tCoeficiente convección_radición externo impuesto: hext = 16 W/m2ºC",
+      "",
+      "{Bold 12}Resultados",
+      "{Normal 10}\tEsp. aislamiento 43,50 mm",
+      "\tCoef. global de transferencia de calor 0,807 W/m2ºC",
+      "\tDensidad sup. flujo de calor 12,10 W/m2",
+      "",
+      "{Bold 12}Distribución de temperaturas",
+      "{Normal 10}[Chart1]",
   };
   const QStringList lines = Write();
   ASSERT_EQ(lines.size(), expected.size()) << lines.join(QLatin1Char('\n')).toStdString();
@@ -78,12 +92,24 @@ TEST_F(ReportWriterTest, UnreachableDocumentIsReportedAndNothingIsWritten) {
   EXPECT_EQ(sink.shown[0].buttons, MessageButtons::Yes);
 }
 
+TEST_F(ReportWriterTest, HeadingBlockNamesTheCaseItsFileAndTheDate) {
+  form().SetText("EditReferencia", "Fachada norte, bloque B");
+  app.projectPath = QStringLiteral("/proyectos/obra 12/fachada.txt");
+  Write();
+  const ReportTable heading = TableStartingWith("Referencia:");
+  EXPECT_FALSE(heading.ruled);
+  EXPECT_EQ(heading.rows, (std::vector<QStringList>{{"Referencia:", "Fachada norte, bloque B"},
+                                                    {"Proyecto:", "fachada.txt"},
+                                                    {"Fecha:", "01/05/2024 10:32"}}));
+}
+
 TEST_F(ReportWriterTest, HeatFlowTargetHasNoConditionLine) {
   form().SelectRow("RadioGroupCalcular", 0);
   const QStringList lines = Write();
-  EXPECT_EQ(lines[2], QStringLiteral("{Bold 14}\tCálculo del flujo de calor"));
-  EXPECT_EQ(lines[3], QStringLiteral("\t{10}\t[ImagePared]"));
-  EXPECT_EQ(lines[4], QStringLiteral("{Bold 14}Condiciones Interiores"));
+  const qsizetype title = lines.indexOf("{Bold 14}Cálculo del flujo de calor");
+  ASSERT_GT(title, 0);
+  EXPECT_EQ(lines[title + 1], QStringLiteral("{Normal 11}[ImagePared]"));
+  EXPECT_EQ(lines[title + 3], QStringLiteral("{Bold 12}Condiciones Interiores"));
 }
 
 TEST_F(ReportWriterTest, CondensationStudyWritesHumiditiesAndVapourColumn) {
@@ -91,11 +117,15 @@ TEST_F(ReportWriterTest, CondensationStudyWritesHumiditiesAndVapourColumn) {
   form().SelectRow("RadioGroupCondensacion", 0);
   form().SetText("Editrv1", "30");
   const QStringList lines = Write();
-  EXPECT_TRUE(lines.contains("{Normal 10}           Tint = 25 ºC            Hrint = 50 %"));
-  EXPECT_TRUE(lines.contains("{Normal 10}           Text = 10 ºC            Hrext = 60 %"));
-  EXPECT_TRUE(lines.contains(kLayerHeadings + "     Resistiv.vapor"));
-  EXPECT_TRUE(lines.contains(kUnits + "         (MN s/gm)"));
-  EXPECT_TRUE(lines.contains("             Aislante 1\t\t      \t\t0,040\t\t      \t\t30,000"));
+  // The temperature and the humidity are columns of a table of their own.
+  EXPECT_TRUE(lines.contains("{Normal 10}| Tint = 25 ºC | Hrint = 50 % |"));
+  EXPECT_TRUE(lines.contains("{Normal 10}| Text = 10 ºC | Hrext = 60 % |"));
+  EXPECT_FALSE(TableStartingWith("Tint = 25 ºC").ruled);
+  const ReportTable layers = TableStartingWith("Nombre");
+  ASSERT_EQ(layers.ColumnCount(), 5);
+  EXPECT_EQ(layers.rows.front().last(), "Resistiv.vapor\n(MN s/gm)");
+  EXPECT_TRUE(lines.contains("| Aislante 1 |  | 0,040 |  | 30,000 |"));
+  EXPECT_TRUE(lines.contains("| Interior |  |  |  |  |")) << "a surface has no vapour resistivity";
 }
 
 TEST_F(ReportWriterTest, BuriedPipeWithoutBoxHasSoilInsteadOfExterior) {
@@ -104,18 +134,19 @@ TEST_F(ReportWriterTest, BuriedPipeWithoutBoxHasSoilInsteadOfExterior) {
   form().SelectRow("RadioGroupTerreno", 1);
   form().SetText("Edit10RT", "0,5");
   const QStringList lines = Write();
-  EXPECT_FALSE(lines.contains("Condiciones Exteriores"));
-  EXPECT_TRUE(lines.contains("Diámetro interior: 125 mm"));
+  EXPECT_FALSE(lines.contains("{Bold 12}Condiciones Exteriores"));
+  EXPECT_TRUE(lines.contains("\tDiámetro interior: 125 mm"));
   const QStringList soil = {
-      "             Terreno                      \t      \t\t      \t\t0,500\t\t      ",
-      "Condiciones Suelo",
-      "{Normal 10}           Tsuelo = 10 ºC",
-      "                    Densidad terreno: = 1400 kg/m3",
-      "                    Humedad relativa terreno: = 10 %",
-      "           Conductividad terreno calculada: kterreno = 1 W/mºC",
-      "           Profundidad eje tubería : p = 1 m",
+      "| Terreno |  |  | 0,500 |",
+      "",
+      "{Bold 12}Condiciones Suelo",
+      "{Normal 10}\tTsuelo = 10 ºC",
+      "\t\tDensidad terreno: = 1400 kg/m3",
+      "\t\tHumedad relativa terreno: = 10 %",
+      "\tConductividad terreno calculada: kterreno = 1 W/mºC",
+      "\tProfundidad eje tubería : p = 1 m",
   };
-  EXPECT_EQ(Between(lines, soil.front(), ""), soil);
+  EXPECT_EQ(Between(lines, soil.front(), "{Bold 12}Distribución de temperaturas").mid(0, soil.size()), soil);
   EXPECT_FALSE(lines.join('\n').contains("Canalización"));
 }
 
@@ -124,11 +155,11 @@ TEST_F(ReportWriterTest, BuriedPipeInBoxListsTheBoxBeforeTheSoil) {
   form().SelectRow("RGTipoTuberias", 3);
   form().SetText("EditRTCaja", "0,25");
   const QStringList lines = Write();
-  const qsizetype box = lines.indexOf("             Canalización: Lado\t350,00\t\t1,000\t\t0,250\t\t      ");
+  const qsizetype box = lines.indexOf("| Canalización: Lado | 350,00 | 1,000 | 0,250 |");
   ASSERT_GE(box, 0) << lines.join('\n').toStdString();
-  EXPECT_TRUE(lines[box + 1].startsWith("             Terreno"));
-  EXPECT_EQ(lines[box + 2], "Condiciones Suelo");
-  EXPECT_EQ(lines[box + 4], "           Conductividad terreno impuesta: kterreno = 1 W/mºC");
+  EXPECT_TRUE(lines[box + 1].startsWith("| Terreno |"));
+  EXPECT_EQ(lines[box + 3], "{Bold 12}Condiciones Suelo");
+  EXPECT_EQ(lines[box + 5], "\tConductividad terreno impuesta: kterreno = 1 W/mºC");
 }
 
 TEST_F(ReportWriterTest, CalculatedCoefficientsListTheirData) {
@@ -144,21 +175,15 @@ TEST_F(ReportWriterTest, CalculatedCoefficientsListTheirData) {
   app.interiorLaminar = true;
   app.exteriorLaminar = false;
   const QStringList lines = Write();
-  EXPECT_EQ(Between(lines, "{Normal 10}           Tint = 25 ºC", "Datos diferentes capas material"),
-            QStringList({"{Normal 10}           Tint = 25 ºC",
-                         "                    Altura: = 3 m",
-                         "                    Coef.emisión: = 0,9",
-                         "                    Coef.convección laminar: = 2,10 W/m2ºC",
-                         "                    Coef.radiación: = 5,38 W/m2ºC",
-                         "           Coeficiente convección_radición interior calculado: hint = 7,48 W/m2ºC"}));
-  EXPECT_EQ(Between(lines, "{Normal 10}           Text = 10 ºC", ""),
-            QStringList({"{Normal 10}           Text = 10 ºC",
-                         "                    Altura: = 3 m",
-                         "                    Velocidad: = 3 m/s",
-                         "                    Coef.emisión: = 0,9",
-                         "                    Coef.convección turbulenta: = 12,50 W/m2ºC",
-                         "                    Coef.radiación: = 4,90 W/m2ºC",
-                         "           Coeficiente convección exterior calculado (al ambiente exterior): hext = 17,40 W/m2ºC"}));
+  EXPECT_EQ(Between(lines, "{Normal 10}\tTint = 25 ºC", ""),
+            QStringList({"{Normal 10}\tTint = 25 ºC", "\t\tAltura: = 3 m", "\t\tCoef.emisión: = 0,9",
+                         "\t\tCoef.convección laminar: = 2,10 W/m2ºC", "\t\tCoef.radiación: = 5,38 W/m2ºC",
+                         "\tCoeficiente convección_radición interior calculado: hint = 7,48 W/m2ºC"}));
+  EXPECT_EQ(Between(lines, "{Normal 10}\tText = 10 ºC", ""),
+            QStringList({"{Normal 10}\tText = 10 ºC", "\t\tAltura: = 3 m", "\t\tVelocidad: = 3 m/s",
+                         "\t\tCoef.emisión: = 0,9", "\t\tCoef.convección turbulenta: = 12,50 W/m2ºC",
+                         "\t\tCoef.radiación: = 4,90 W/m2ºC",
+                         "\tCoeficiente convección exterior calculado (al ambiente exterior): hext = 17,40 W/m2ºC"}));
 }
 
 TEST_F(ReportWriterTest, NeglectedCoefficientsOfAPipe) {
@@ -166,8 +191,8 @@ TEST_F(ReportWriterTest, NeglectedCoefficientsOfAPipe) {
   form().SelectRow("RGhi", 1);
   form().SelectRow("RGhe", 1);
   const QStringList lines = Write();
-  EXPECT_TRUE(lines.contains("           Coeficiente convección interno muy alto (resistencia térmica despreciable)"));
-  EXPECT_TRUE(lines.contains("                Coeficiente convección_radición muy alto (resistencia térmica despreciable)"));
+  EXPECT_TRUE(lines.contains("\tCoeficiente convección interno muy alto (resistencia térmica despreciable)"));
+  EXPECT_TRUE(lines.contains("\tCoeficiente convección_radición muy alto (resistencia térmica despreciable)"));
 }
 
 TEST_F(ReportWriterTest, EconomicResultsWriteOnlyTheCostLines) {
@@ -177,21 +202,121 @@ TEST_F(ReportWriterTest, EconomicResultsWriteOnlyTheCostLines) {
   form().SetText("LabelEspEco", "Espesor económico 80 mm");
   form().SetText("LabelCI", "Coste inversión 39,20 euros/m2");
   form().SetText("LabelCT", "Coste total 61,03 euros/m2");
+  form().SetText("LabelRITE", "RITE IT 1.2.4.2.1: la tabla de espesores mínimos no se aplica a este elemento");
   const QStringList lines = Write();
-  EXPECT_EQ(lines[3], "\t{10}Espesor económico");
-  EXPECT_EQ(Between(lines, "Esp. aislamiento 80,00 mmm", "Distribución de temperaturas"),
-            QStringList({"Esp. aislamiento 80,00 mmm", "", "", "", "Coste inversión 39,20 euros/m2",
-                         "Coste total 61,03 euros/m2", ""}));
+  EXPECT_TRUE(lines.contains("{Normal 11}Espesor económico"));
+  EXPECT_EQ(Between(lines, "{Bold 12}Resultados", "{Bold 12}Distribución de temperaturas"),
+            QStringList({"{Bold 12}Resultados", "{Normal 10}\tEsp. aislamiento 80,00 mm",
+                         "\tRITE IT 1.2.4.2.1: la tabla de espesores mínimos no se aplica a este elemento", "",
+                         "\tCoste inversión 39,20 euros/m2", "\tCoste total 61,03 euros/m2", ""}));
+}
+
+// The figures the economic thickness is sought from, with their units, and
+// only for that design condition.
+TEST_F(ReportWriterTest, EconomicInputsOnlyForTheEconomicCase) {
+  const auto economicHeading = [](const QStringList& lines) { return lines.contains("{Bold 12}Datos económicos"); };
+  EXPECT_FALSE(economicHeading(Write())) << "a heat flow condition";
+  form().SelectRow("RadioGroupCalcular", 0);
+  EXPECT_FALSE(economicHeading(Write())) << "no thickness sought";
+
+  form().SelectRow("RadioGroupCalcular", 1);
+  form().SelectRow("RadioGroupCondicionP", 3);
+  form().SetText("EditInf", "3");
+  form().SetText("EditOpor", "5");
+  form().SetText("EditNa", "15");
+  form().SetText("EditNh", "4000");
+  const QStringList lines = Write();
+  ASSERT_TRUE(economicHeading(lines));
+  EXPECT_EQ(TableStartingWith("Inflación del combustible").rows,
+            (std::vector<QStringList>{{"Inflación del combustible", "3 %"},
+                                      {"Coste de oportunidad del dinero", "5 %"},
+                                      {"Años de vida de la instalación", "15 años"},
+                                      {"Horas de funcionamiento al año", "4000 h"},
+                                      {"Coste de la energía térmica", "0,033 euros/kWh"}}));
+  const ReportTable costs = TableStartingWith("Espesor\n(mm)");
+  EXPECT_EQ(costs.headerRows, 1);
+  EXPECT_EQ(costs.rows,
+            (std::vector<QStringList>{
+                {"Espesor\n(mm)", "Coste aislamiento\n(euros/m2)"}, {"100", "41"}, {form().Text("EditEsp2"), "47"}}));
+  // The economic data come after the case's conditions and before its results.
+  EXPECT_LT(lines.indexOf("{Bold 12}Condiciones Exteriores"), lines.indexOf("{Bold 12}Datos económicos"));
+}
+
+TEST_F(ReportWriterTest, RegulationLineOnlyWhenWorkedOut) {
+  form().SetText("LabelQ", "Densidad sup. flujo de calor 12,10 W/m2");
+  EXPECT_FALSE(Write().join('\n').contains("RITE"));
+  form().SetText("LabelRITE", "RITE IT 1.2.4.2.1: mínimo 25 mm en interior, 35 mm en exterior");
+  const QStringList lines = Write();
+  const qsizetype flow = lines.indexOf("{Normal 10}\tDensidad sup. flujo de calor 12,10 W/m2");
+  ASSERT_GE(flow, 0);
+  EXPECT_EQ(lines[flow + 1], "\tRITE IT 1.2.4.2.1: mínimo 25 mm en interior, 35 mm en exterior");
 }
 
 TEST_F(ReportWriterTest, TankWritesDiameterAndLength) {
   SelectElementKind(app, GeometryKind::Special);
   form().SelectRow("RGTipoOtros", 1);
   const QStringList lines = Write();
-  EXPECT_EQ(lines[3], "\t{10}\t[ImageDepositoV]");
-  EXPECT_TRUE(lines.contains("Diámetro interior: 125 mm"));
-  EXPECT_TRUE(lines.contains("Longitud: 3 m"));
+  EXPECT_TRUE(lines.contains("{Normal 11}[ImageDepositoV]"));
+  EXPECT_TRUE(lines.contains("\tDiámetro interior: 125 mm"));
+  EXPECT_TRUE(lines.contains("\tLongitud: 3 m"));
 }
+
+// The layer table of a case with every layer in use: a heading row, then
+// one row per surface and layer, from the inside out.
+TEST_F(ReportWriterTest, LayerTableHasARowPerLayerBetweenTheSurfaces) {
+  form().UserSelect("ComboBox1", 5);
+  for (int n = 1; n <= 6; ++n) form().SetText(QStringLiteral("ENombre%1").arg(n), QStringLiteral("Capa %1").arg(n));
+  form().SetText("ENombre3", "Panel de lana mineral de alta densidad con barrera de vapor");
+  Write();
+  const ReportTable layers = TableStartingWith("Nombre");
+  EXPECT_EQ(layers.headerRows, 1);
+  EXPECT_TRUE(layers.ruled);
+  ASSERT_EQ(layers.rows.size(), 1u + 1 + 6 + 1);
+  EXPECT_EQ(layers.rows[1].front(), "Interior");
+  for (int n = 1; n <= 6; ++n)
+    EXPECT_EQ(layers.rows[1 + n].front(), n == 3 ? form().Text("ENombre3") : QStringLiteral("Capa %1").arg(n));
+  EXPECT_EQ(layers.rows.back().front(), "Exterior");
+  // The long name stays whole in its cell; the widths fill the text column.
+  double width = 0;
+  for (double column : layers.widthsCm) width += column;
+  EXPECT_NEAR(width, 17.0, 1e-9);
+  EXPECT_EQ(layers.alignments.front(), CellAlignment::Left);
+  EXPECT_EQ(layers.alignments.back(), CellAlignment::Right);
+}
+
+// The resistance column carries the unit of the element's resistances.
+struct UnitCase {
+  const char* label;
+  GeometryKind kind;
+  const char* variantGroup;
+  int variant;
+  const char* unit;
+};
+
+class LayerUnitTest : public ReportWriterTest, public ::testing::WithParamInterface<UnitCase> {};
+
+TEST_P(LayerUnitTest, FollowsTheElementKind) {
+  const UnitCase& c = GetParam();
+  SelectElementKind(app, c.kind);
+  if (c.variantGroup) form().SelectRow(c.variantGroup, c.variant);
+  Write();
+  const ReportTable layers = TableStartingWith("Nombre");
+  ASSERT_FALSE(layers.rows.empty());
+  EXPECT_EQ(layers.rows.front()[3], QStringLiteral("Resist.térmica\n(%1)").arg(QString::fromUtf8(c.unit)));
+  EXPECT_EQ(layers.rows.front()[1], "Espesor\n(mm)");
+  EXPECT_EQ(layers.rows.front()[2], "Conductividad\n(W/mºC)");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, LayerUnitTest,
+    ::testing::Values(UnitCase{"Plate", GeometryKind::Plate, nullptr, 0, "m2ºC/W"},
+                      UnitCase{"PipeInAir", GeometryKind::Pipe, "RGTipoTuberias", 0, "mºC/W"},
+                      UnitCase{"BuriedPipeInBox", GeometryKind::Pipe, "RGTipoTuberias", 3, "mºC/W"},
+                      UnitCase{"Sphere", GeometryKind::Sphere, nullptr, 0, "ºC/W"},
+                      UnitCase{"Duct", GeometryKind::Special, "RGTipoOtros", 0, "m2ºC/W"},
+                      UnitCase{"VerticalTank", GeometryKind::Special, "RGTipoOtros", 1, "mºC/W"},
+                      UnitCase{"HorizontalTank", GeometryKind::Special, "RGTipoOtros", 2, "mºC/W"}),
+    [](const ::testing::TestParamInfo<UnitCase>& info) { return std::string(info.param.label); });
 
 // The design-condition line of every condition list.
 struct ConditionCase {
@@ -219,8 +344,11 @@ TEST_P(ConditionLineTest, FollowsTheTitle) {
   for (const auto& [field, value] : values) form().SetText(field, value);
   const QStringList lines = Write();
   ASSERT_GT(lines.size(), 4);
-  EXPECT_EQ(lines[3], QStringLiteral("\t{10}") + QString::fromUtf8(c.line));
-  EXPECT_TRUE(lines[4].startsWith("\t[Image"));
+  const qsizetype title = lines.indexOf("{Bold 14}Cálculo del espesor de aislamiento");
+  ASSERT_GT(title, 0);
+  ASSERT_GT(lines.size(), title + 2);
+  EXPECT_EQ(lines[title + 1], QStringLiteral("{Normal 11}") + QString::fromUtf8(c.line));
+  EXPECT_TRUE(lines[title + 2].startsWith("[Image"));
 }
 
 #define PERCENTAGE "Reducción al 5 % del flujo de calor de elemento sin aislamiento"
@@ -300,7 +428,7 @@ struct LayerRowCase {
   bool conductivityShown;
   const char* vapour;
   bool vapourShown;
-  const char* row;
+  const char* cells;  // joined by "|"
 };
 
 class LayerRowTest : public ::testing::TestWithParam<LayerRowCase> {
@@ -311,29 +439,29 @@ class LayerRowTest : public ::testing::TestWithParam<LayerRowCase> {
 
 TEST_P(LayerRowTest, Cells) {
   const LayerRowCase& c = GetParam();
-  RecordingReportDocument doc;
-  WriteLayerRow(doc, QString::fromUtf8(c.name), c.thickness, c.thicknessShown, c.conductivity, c.conductivityShown,
-                "1,25", true, c.vapour, c.vapourShown);
-  EXPECT_EQ(doc.log, QStringList({QStringLiteral("text:") + QString::fromUtf8(c.row) + QLatin1Char('\n')}));
+  const QStringList cells = LayerRowCells(QString::fromUtf8(c.name), c.thickness, c.thicknessShown, c.conductivity,
+                                          c.conductivityShown, "1,25", true, c.vapour, c.vapourShown, true);
+  EXPECT_EQ(cells.join(QLatin1Char('|')), QString::fromUtf8(c.cells));
+  EXPECT_EQ(LayerRowCells(QString::fromUtf8(c.name), c.thickness, c.thicknessShown, c.conductivity, c.conductivityShown,
+                          "1,25", true, c.vapour, c.vapourShown, false),
+            cells.mid(0, 4))
+      << "without the vapour column the row has four cells";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, LayerRowTest,
     ::testing::Values(
-        LayerRowCase{"ShortName", "Aislante 1", "40", true, "0,04", true, "", false,
-                     "             Aislante 1\t\t40,00\t\t0,040\t\t1,250\t\t      "},
+        LayerRowCase{"ShortName", "Aislante 1", "40", true, "0,04", true, "", false, "Aislante 1|40,00|0,040|1,250|"},
         LayerRowCase{"FifteenCharacters", "Poliestireno XP", "40", true, "0,04", true, "", false,
-                     "             Poliestireno XP\t\t40,00\t\t0,040\t\t1,250\t\t      "},
+                     "Poliestireno XP|40,00|0,040|1,250|"},
         LayerRowCase{"SixteenCharacters", "Poliuretano tipo", "40", true, "0,04", true, "", false,
-                     "             Poliuretano tipo\t40,00\t\t0,040\t\t1,250\t\t      "},
+                     "Poliuretano tipo|40,00|0,040|1,250|"},
         LayerRowCase{"AccentedLongName", "Ladrillo cerámico", "115", true, "0,49", true, "", false,
-                     "             Ladrillo cerámico\t115,00\t\t0,490\t\t1,250\t\t      "},
-        LayerRowCase{"EmptyConductivity", "Capa 2", "12", true, "", false, "", false,
-                     "             Capa 2\t\t12,00\t\t      \t\t1,250\t\t      "},
+                     "Ladrillo cerámico|115,00|0,490|1,250|"},
+        LayerRowCase{"EmptyConductivity", "Capa 2", "12", true, "", false, "", false, "Capa 2|12,00||1,250|"},
         LayerRowCase{"OtherSeparator", "Capa 3", "2.5", true, "0.035", true, "12", true,
-                     "             Capa 3\t\t2,50\t\t0,035\t\t1,250\t\t12,000"},
-        LayerRowCase{"NotANumber", "Capa 4", "abc", true, "0,04", true, "x", true,
-                     "             Capa 4\t\t0,00\t\t0,040\t\t1,250\t\t0,000"}),
+                     "Capa 3|2,50|0,035|1,250|12,000"},
+        LayerRowCase{"NotANumber", "Capa 4", "abc", true, "0,04", true, "x", true, "Capa 4|0,00|0,040|1,250|0,000"}),
     [](const ::testing::TestParamInfo<LayerRowCase>& info) { return std::string(info.param.label); });
 
 }  // namespace
