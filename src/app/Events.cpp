@@ -10,6 +10,7 @@
 #include "report/ReportCommand.h"
 #include "app/Brenak.h"
 #include "app/Commands.h"
+#include "app/ExportPdf.h"
 #include "app/NewProject.h"
 
 #include <QHash>
@@ -71,6 +72,7 @@ Routes BuildRoutes() {
     if (app.onThicknessTable) app.onThicknessTable();
   };
   click["SBImpresor"] = PrintReport;
+  click["SBExportarPdf"] = [](Brenak& app) { ExportReportPdf(app); };
   click["SBImpresor2"] = [](Brenak& app) { app.form.Show("Panel6"); };
   click["Image1"] = HidePanel("Panel6");
   click["SpeedButton1"] = CommandCalculate;
@@ -212,6 +214,7 @@ void HandleFormEvent(Brenak& app, const QString& name, FormEvent event) {
 
 void InstallEventHandlers(Brenak& app) {
   app.form.reaction = [&app](const QString& name, FormEvent event) { HandleFormEvent(app, name, event); };
+  FollowPrintCommand(app);
   // The user's own changes of an input change the case; the program's
   // selections (the lists of the choosers, say) do not.
   app.form.userEdited = [&app](const QString& name) {

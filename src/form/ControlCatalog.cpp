@@ -67,6 +67,7 @@ std::vector<Control> BuildControlCatalog() {
   k.Button("SBAbrir", window, "Abrir", "Abrir");
   k.Button("SBGuardar", window, "Guardar", "Guardar");
   k.Button("SBImpresor", window, "Imprimir", "Imprimir");
+  k.Button("SBExportarPdf", window, "Exportar PDF", "Guardar el informe como PDF");
   k.Button("SBTablaEspesores", window, "Tabla de espesores",
            "Calcula el caso para una lista de espesores de aislamiento comerciales");
   k.Button("SBImpresor2", window, "Acerca de", "Imprimir");

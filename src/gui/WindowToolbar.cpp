@@ -14,6 +14,7 @@ const QList<ToolbarEntry>& ToolbarEntries() {
       {"SBAbrir", "abrir", QKeySequence(Qt::CTRL | Qt::Key_O)},
       {"SBGuardar", "guardar", QKeySequence(Qt::CTRL | Qt::Key_S)},
       {"SBImpresor", "imprimir", QKeySequence(Qt::CTRL | Qt::Key_P)},
+      {"SBExportarPdf", "exportarpdf", QKeySequence(Qt::CTRL | Qt::Key_E)},
       {"SBImpresor2", "acerca", QKeySequence(Qt::Key_F1)},
       {nullptr, nullptr, {}},
       {"SpeedButton1", "calcular", QKeySequence(Qt::Key_F9)},

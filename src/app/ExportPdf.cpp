@@ -1,0 +1,48 @@
+#include "app/ExportPdf.h"
+
+#include "app/Brenak.h"
+#include "files/ProjectFolders.h"
+#include "form/FileDialogs.h"
+#include "report/ReportContent.h"
+#include "report/ReportFiles.h"
+#include "report/ReportPictures.h"
+#include "report/ReportService.h"
+#include "report/ReportWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString kPrint = QStringLiteral("SBImpresor");
+const QString kExport = QStringLiteral("SBExportarPdf");
+
+}  // namespace
+
+void ExportReportPdf(Brenak& app, const QDateTime& when) {
+  if (!app.form.Enabled(kPrint) || !app.dialogs) return;
+  QString folder = ReportsFolder(app);
+  if (folder.isEmpty()) folder = QDir::homePath();
+  QString path = app.dialogs->AskSaveFile(folder, kPdfFilter, QStringLiteral("pdf"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) path += QStringLiteral(".pdf");
+
+  // A document of its own: the one "Imprimir" keeps stays as it is.
+  FileReportDocument document;
+  ArtworkPictures artwork;
+  ReportPictures& pictures = app.report ? app.report->Pictures() : artwork;
+  if (!WriteReport(app, document, pictures, when)) return;
+  QString error;
+  if (!SaveReportPdf(document.Content(), path, &error))
+    app.Warn(QStringLiteral("No se ha podido escribir el PDF en %1 (%2). El informe no se ha guardado.")
+                 .arg(QDir::toNativeSeparators(path), error));
+}
+
+void FollowPrintCommand(Brenak& app) {
+  app.form.SetEnabled(kExport, app.form.Enabled(kPrint));
+  // Chained after whoever was told before.
+  app.form.changed = [&app, told = std::move(app.form.changed)](const QString& name) {
+    if (told) told(name);
+    if (name == kPrint) app.form.SetEnabled(kExport, app.form.Enabled(kPrint));
+  };
+}

@@ -1,0 +1,158 @@
+// "Exportar PDF": the report of the window written as a PDF where the user
+// chooses, offered exactly when "Imprimir" is.
+
+#include "app/Commands.h"
+#include "app/ExportPdf.h"
+#include "app/ProjectCommands.h"
+#include "app/WindowFixture.h"
+#include "form/FileDialogs.h"
+#include "report/ReportContent.h"
+#include "report/ReportTestSupport.h"
+#include "report/ReportWriter.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+namespace {
+
+const QDateTime kWhen(QDate(2024, 5, 1), QTime(10, 32));
+
+class SaveDialog : public FileDialogs {
+ public:
+  QString AskOpenFile(const QString&, const QString&, const QString&) override { return {}; }
+  QString AskSaveFile(const QString& folder, const QString& filter, const QString& extension) override {
+    asked << folder + QLatin1Char('|') + filter + QLatin1Char('|') + extension;
+    return answer;
+  }
+  QString answer;
+  QStringList asked;
+};
+
+class ExportPdfTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    app.programFolder = dir.path();
+    app.dialogs = &dialogs;
+  }
+  void Open(const char* project) {
+    ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/") + QString::fromLatin1(project)));
+    ASSERT_TRUE(form().Enabled("SBImpresor"));
+  }
+  QTemporaryDir dir;
+  SaveDialog dialogs;
+};
+
+QByteArray Head(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.read(5) : QByteArray();
+}
+
+TEST_F(ExportPdfTest, WritesThePdfWhereTheUserChooses) {
+  Open("economic.txt");
+  dialogs.answer = dir.filePath("informe del muro");
+  form().UserClick("SBExportarPdf");
+  ASSERT_EQ(dialogs.asked.size(), 1);
+  EXPECT_TRUE(dialogs.asked[0].endsWith(QStringLiteral("|") + kPdfFilter + QStringLiteral("|pdf")));
+  EXPECT_EQ(Head(dir.filePath("informe del muro.pdf")), "%PDF-") << "the ending is added";
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(ExportPdfTest, NothingWithoutAReportToWriteOrWhenCancelled) {
+  Open("sphere.txt");
+  dialogs.answer.clear();
+  ExportReportPdf(app, kWhen);
+  EXPECT_EQ(dialogs.asked.size(), 1);
+  EXPECT_TRUE(QDir(dir.path()).entryList({"*.pdf"}, QDir::Files).isEmpty());
+
+  dialogs.answer = dir.filePath("informe.pdf");
+  form().UserClick("EditTi");  // the results go, and "Imprimir" with them
+  ASSERT_FALSE(form().Enabled("SBImpresor"));
+  ExportReportPdf(app, kWhen);
+  EXPECT_EQ(dialogs.asked.size(), 1) << "not even asked";
+  EXPECT_FALSE(QFileInfo::exists(dialogs.answer));
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(ExportPdfTest, AFileThatCannotBeWrittenIsReported) {
+  Open("tank.txt");
+  QFile blocker(dir.filePath("blocker"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  dialogs.answer = dir.filePath("blocker/informe.pdf");
+  ExportReportPdf(app, kWhen);
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].caption, kAtencion);
+  EXPECT_TRUE(sink.shown[0].text.contains(QStringLiteral("informe.pdf")));
+}
+
+TEST_F(ExportPdfTest, OfferedExactlyWhenPrintIs) {
+  EXPECT_EQ(form().Enabled("SBExportarPdf"), form().Enabled("SBImpresor"));
+  CommandCalculate(app);
+  EXPECT_TRUE(form().Enabled("SBExportarPdf"));
+  form().UserClick("EditTe");
+  EXPECT_FALSE(form().Enabled("SBImpresor"));
+  EXPECT_FALSE(form().Enabled("SBExportarPdf"));
+  Open("duct.txt");
+  EXPECT_TRUE(form().Enabled("SBExportarPdf")) << "a project calculated as it opens";
+}
+
+// A text with each run of white space made one blank, or with none at all:
+// a PDF reader breaks lines where the page does and may join a figure to the
+// unit a narrow blank follows it by.
+QString Blanked(QString text) {
+  return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed();
+}
+QString Squeezed(QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s+"))); }
+
+// The exported file, read by a PDF reader of its own, holds the text of the
+// report and nothing else: every paragraph whole, every cell of its tables,
+// and no character more or less (a line of the next page drawn clipped on
+// the previous one would be read twice).
+TEST_F(ExportPdfTest, PdfHoldsTheTextOfTheReport) {
+  const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+  for (const char* project : {"plate_condensation.txt", "buried_box.txt", "economic.txt"}) {
+    Open(project);
+    dialogs.answer = dir.filePath(QStringLiteral("%1.pdf").arg(QString::fromLatin1(project)));
+    ExportReportPdf(app, kWhen);
+    ASSERT_EQ(Head(dialogs.answer), "%PDF-") << project;
+
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), dialogs.answer, QStringLiteral("-")});
+    ASSERT_TRUE(reader.waitForFinished(60000));
+    ASSERT_EQ(reader.exitCode(), 0);
+    const QString read = QString::fromUtf8(reader.readAllStandardOutput());
+
+    FileReportDocument document;
+    NamedPictures pictures;
+    ASSERT_TRUE(WriteReport(app, document, pictures, kWhen));
+    const ReportContent& content = document.Content();
+    for (const ReportParagraph& paragraph : content.paragraphs) {
+      if (paragraph.IsTable()) {
+        for (const QStringList& row : content.tables[paragraph.table].rows)
+          for (const QString& cell : row)
+            EXPECT_TRUE(Squeezed(read).contains(Squeezed(cell))) << project << ": " << cell.toStdString();
+        continue;
+      }
+      QString text;
+      for (const ReportPiece& piece : paragraph.pieces) text += piece.text;
+      EXPECT_TRUE(Blanked(read).contains(Blanked(text))) << project << ": " << text.toStdString();
+    }
+    // The pictures (banner, drawing, chart) hold no text of the document.
+    QString all = Squeezed(content.PlainText().remove(QChar(0xFFFC)));
+    QString got = Squeezed(read);
+    std::sort(all.begin(), all.end());
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, all) << project;
+  }
+}
+
+}  // namespace
