@@ -5,6 +5,8 @@
 #include "gui/DataPanels.h"
 #include "gui/Overlays.h"
 #include "gui/TabOrder.h"
+#include "gui/ThicknessTableDialog.h"
+#include "gui/UserMaterialsEditor.h"
 #include "gui/WindowBinding.h"
 #include "gui/WindowDocument.h"
 #include "gui/WindowServices.h"
@@ -49,6 +51,9 @@ MainWindow::MainWindow(Brenak& app, QWidget* parent) : QMainWindow(parent), app_
   centralLayout->addWidget(scroll_);
 
   overlays_ = std::make_unique<WindowOverlays>(this, central_, app_, *binding_);
+  userMaterials_ = new UserMaterialsEditor(app_, overlays_->UserMaterialTools(),
+                                           [this](const std::function<void()>& action) { Forward(action); });
+  app_.onThicknessTable = [this] { OpenThicknessTable(); };
   BuildShortcuts();
   AttachRecentProjects(qobject_cast<QToolButton*>(binding_->Widget(QStringLiteral("SBAbrir"))), app_,
                        [this](const std::function<void()>& action) { Forward(action); });
@@ -111,6 +116,16 @@ void MainWindow::Forward(const std::function<void()>& action) {
   Sync();
 }
 
+void MainWindow::OpenThicknessTable() {
+  // One table, kept between openings with its list; each opening works out
+  // the case as the window holds it now.
+  if (!thicknessTable_) thicknessTable_ = new ThicknessTableDialog(app_, this);
+  thicknessTable_->show();
+  thicknessTable_->raise();
+  thicknessTable_->activateWindow();
+  thicknessTable_->Calculate();
+}
+
 void MainWindow::ReportError(const QString& text) {
   Sync();
   if (showError) showError(text);
@@ -125,6 +140,7 @@ void MainWindow::Sync() {
   for (const Control& c : app_.form.Controls())
     if (binding_->Mirror(c)) tabOrderDirty_ = true;
   panels_->Sync(app_.form);
+  userMaterials_->Sync();
   if (PlaceConditionFields(app_.form, *binding_)) tabOrderDirty_ = true;
 
   Chart()->ShowModel(app_.chart);

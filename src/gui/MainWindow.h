@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -10,6 +11,8 @@ class ChartPanel;
 class DataPanels;
 class QScrollArea;
 class QToolBar;
+class ThicknessTableDialog;
+class UserMaterialsEditor;
 class WindowBinding;
 class WindowOverlays;
 
@@ -62,11 +65,15 @@ class MainWindow : public QMainWindow {
   // box and the program goes on. The window is brought up to date afterwards.
   void Forward(const std::function<void()>& action);
   void ReportError(const QString& text);
+  // "Tabla de espesores": opens the table over the window, worked out anew.
+  void OpenThicknessTable();
 
   Brenak& app_;
   std::unique_ptr<WindowBinding> binding_;
   std::unique_ptr<DataPanels> panels_;
   std::unique_ptr<WindowOverlays> overlays_;
+  UserMaterialsEditor* userMaterials_ = nullptr;  // owned by the material chooser
+  QPointer<ThicknessTableDialog> thicknessTable_;
   QToolBar* toolbar_ = nullptr;
   QWidget* central_ = nullptr;
   QScrollArea* scroll_ = nullptr;

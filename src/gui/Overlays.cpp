@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -54,6 +55,20 @@ void WindowOverlays::BuildChoosers() {
   lists->addLayout(insulation);
   lists->addWidget(binding_.Take("RGMatTuberias"), 0, Qt::AlignTop);
   lists->addWidget(binding_.Take("RGMatPlacas"), 0, Qt::AlignTop);
+  // The user's own materials: the list, the tools that edit it, its "Aplicar".
+  // A long list scrolls rather than pushing the chooser off the window.
+  auto* own = new QVBoxLayout;
+  auto* ownList = new QScrollArea;
+  ownList->setFrameShape(QFrame::NoFrame);
+  ownList->setWidgetResizable(true);
+  ownList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ownList->setWidget(binding_.Take("RGMisMateriales"));
+  own->addWidget(ownList);
+  userMaterialTools_ = PlainFrame();
+  own->addWidget(userMaterialTools_);
+  own->addWidget(binding_.Take("SBMisMateriales"), 0, Qt::AlignRight);
+  own->addStretch(1);
+  lists->addLayout(own);
   materials->Body()->addLayout(lists);
   materials->Body()->addLayout(buttonRow({"SpeedButton10", "SpeedButton20"}));
 

@@ -28,6 +28,9 @@ class WindowOverlays {
   WindowOverlays(QWidget* window, QWidget* area, const WindowState& state, WindowBinding& binding);
 
   ChartPanel* Chart() const { return chart_; }
+  // The place in the material chooser, under the user's own list, for the
+  // tools that edit that list.
+  QWidget* UserMaterialTools() const { return userMaterialTools_; }
 
   // Shows, hides and places the overlays as the form says, after the window or
   // the data area changed size too.
@@ -49,6 +52,7 @@ class WindowOverlays {
   WindowBinding& binding_;
   ChartPanel* chart_ = nullptr;
   QWidget* welcome_ = nullptr;
+  QWidget* userMaterialTools_ = nullptr;
   QList<FloatingPanel*> choosers_;
   QPointer<QWidget> focusBeforeCover_;
 };

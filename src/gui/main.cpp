@@ -11,6 +11,7 @@
 #include "report/ReportCommand.h"
 #include "app/Brenak.h"
 #include "app/StartUp.h"
+#include "app/UserMaterialCommands.h"
 
 #include <QSettings>
 #include <QStringList>
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
     messages.beforeShow = [&window] { window.Sync(); };
 
     CreateMainWindow(app, ProgramFolderFromPath(arguments.value(0)));
+    // The user's own materials, for the material chooser.
+    LoadUserMaterialLibrary(app, UserMaterialsPath());
     window.Sync();
 
     window.ShowOnScreen();

@@ -1,0 +1,407 @@
+#include "gui/ThicknessTableDialog.h"
+
+#include "app/Brenak.h"
+#include "form/NumberFormat.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScatterSeries>
+#include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QColor kCommercialRow(255, 226, 130);
+const QColor kHeatFlowColour(192, 57, 43);
+const QColor kCostColour(31, 95, 139);
+
+// A column heading broken into short lines, so that eleven columns fit side by
+// side; a unit in parentheses stays on one line.
+QString WrappedHeading(const QString& text, int width = 15) {
+  QStringList words;
+  int depth = 0;
+  QString word;
+  for (const QChar c : text) {
+    if (c == '(') ++depth;
+    if (c == ')') depth = qMax(0, depth - 1);
+    if (c == ' ' && depth == 0) {
+      if (!word.isEmpty()) words << word;
+      word.clear();
+    } else {
+      word += c;
+    }
+  }
+  if (!word.isEmpty()) words << word;
+  QStringList lines;
+  for (const QString& w : words) {
+    if (!lines.isEmpty() && lines.last().size() + 1 + w.size() <= width)
+      lines.last() += ' ' + w;
+    else
+      lines << w;
+  }
+  return lines.join('\n');
+}
+
+// The text in parentheses at the end of a heading: its unit.
+QString UnitOf(const QString& heading) {
+  const int open = heading.lastIndexOf('(');
+  const int close = heading.lastIndexOf(')');
+  return open >= 0 && close > open ? heading.mid(open + 1, close - open - 1) : QString();
+}
+
+// An axis range around the values with a little air, never empty.
+void SetRange(QValueAxis* axis, double low, double high, double air) {
+  if (!(high > low)) {
+    const double pad = std::fabs(low) > 1 ? std::fabs(low) * 0.1 : 1.0;
+    low -= pad;
+    high += pad;
+  } else {
+    const double pad = (high - low) * air;
+    low -= pad;
+    high += pad;
+  }
+  axis->setRange(low, high);
+  axis->applyNiceNumbers();
+}
+
+QLineSeries* Line(const QString& name, const QColor& colour) {
+  auto* series = new QLineSeries;
+  series->setName(name);
+  series->setPointsVisible(true);
+  QPen pen(colour);
+  pen.setWidthF(2.2);
+  series->setPen(pen);
+  series->setColor(colour);
+  return series;
+}
+
+}  // namespace
+
+ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDialog(parent), app_(app) {
+  setObjectName(QStringLiteral("ThicknessTableDialog"));
+  setWindowTitle(QStringLiteral("Tabla de espesores"));
+  setModal(false);
+
+  auto* layout = new QVBoxLayout(this);
+
+  auto* listRow = new QHBoxLayout;
+  auto* listCaption = new QLabel(QStringLiteral("Espesores de aislamiento (mm):"), this);
+  list_ = new QLineEdit(ThicknessListText(RememberedThicknesses(app_)), this);
+  list_->setObjectName(QStringLiteral("ThicknessList"));
+  list_->setToolTip(QStringLiteral("Espesores en mm separados por «;», por ejemplo 10; 13; 19; 25"));
+  listCaption->setBuddy(list_);
+  auto* calculate = new QPushButton(QStringLiteral("Calcular"), this);
+  calculate->setObjectName(QStringLiteral("ThicknessCalculate"));
+  calculate->setDefault(true);
+  listRow->addWidget(listCaption);
+  listRow->addWidget(list_, 1);
+  listRow->addWidget(calculate);
+  layout->addLayout(listRow);
+
+  auto* explanation = new QLabel(
+      QStringLiteral(
+          "Cada fila es el caso de la ventana calculado con ese espesor en la capa de aislamiento "
+          "marcada. Si el caso pide el espesor, el espesor comercial que sigue al calculado va en amarillo."),
+      this);
+  explanation->setWordWrap(true);
+  layout->addWidget(explanation);
+
+  // The table and its chart, or the reason the case cannot be swept.
+  pages_ = new QStackedWidget(this);
+  auto* splitter = new QSplitter(Qt::Horizontal, pages_);
+  grid_ = new QTableWidget(splitter);
+  grid_->setObjectName(QStringLiteral("ThicknessGrid"));
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid_->verticalHeader()->hide();
+  grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  chart_ = new QChart;
+  chart_->setBackgroundRoundness(0);
+  chart_->legend()->setAlignment(Qt::AlignBottom);
+  QFont titleFont = chart_->titleFont();
+  titleFont.setBold(true);
+  chart_->setTitleFont(titleFont);
+  auto* view = new QChartView(chart_, splitter);
+  view->setRenderHint(QPainter::Antialiasing);
+  view->setMinimumWidth(320);
+  splitter->addWidget(grid_);
+  splitter->addWidget(view);
+  splitter->setStretchFactor(0, 3);
+  splitter->setStretchFactor(1, 2);
+  splitter->setChildrenCollapsible(false);
+  pages_->addWidget(splitter);
+  refusal_ = new QLabel(pages_);
+  refusal_->setObjectName(QStringLiteral("ThicknessRefusal"));
+  refusal_->setAlignment(Qt::AlignCenter);
+  refusal_->setWordWrap(true);
+  refusal_->setTextFormat(Qt::PlainText);
+  QFont refusalFont = refusal_->font();
+  refusalFont.setPointSizeF(refusalFont.pointSizeF() * 1.15);
+  refusal_->setFont(refusalFont);
+  pages_->addWidget(refusal_);
+  layout->addWidget(pages_, 1);
+
+  auto* buttons = new QHBoxLayout;
+  copy_ = new QPushButton(QStringLiteral("Copiar"), this);
+  copy_->setObjectName(QStringLiteral("ThicknessCopy"));
+  copy_->setToolTip(QStringLiteral("Copiar la tabla al portapapeles, para pegarla en una hoja de cálculo"));
+  save_ = new QPushButton(QStringLiteral("Guardar CSV..."), this);
+  save_->setObjectName(QStringLiteral("ThicknessSaveCsv"));
+  save_->setToolTip(QStringLiteral("Guardar la tabla en un archivo CSV"));
+  auto* close = new QPushButton(QStringLiteral("Cerrar"), this);
+  for (QPushButton* b : {copy_, save_, close}) b->setAutoDefault(false);
+  buttons->addWidget(copy_);
+  buttons->addWidget(save_);
+  buttons->addStretch(1);
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+
+  connect(calculate, &QPushButton::clicked, this, [this] { Calculate(); });
+  connect(copy_, &QPushButton::clicked, this, &ThicknessTableDialog::CopyToClipboard);
+  connect(save_, &QPushButton::clicked, this, &ThicknessTableDialog::SaveCsv);
+  connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+  askCsvPath = [this](const QString& suggested) {
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar la tabla de espesores"), suggested,
+                                                QStringLiteral("Archivos CSV (*.csv);;Todos los archivos (*)"));
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+    return path;
+  };
+  tell = [this](const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+  };
+
+  // Wide enough for the table and its chart, within the screen; the chart
+  // keeps room for its two axis titles.
+  QSize size(fontMetrics().averageCharWidth() * 190, fontMetrics().height() * 34);
+  if (const QScreen* s = parent ? parent->screen() : QApplication::primaryScreen())
+    size = size.boundedTo(s->availableGeometry().size() * 0.95);
+  resize(size);
+  splitter->setSizes({size.width() * 56 / 100, size.width() * 44 / 100});
+}
+
+bool ThicknessTableDialog::Calculate() {
+  const std::vector<float> thicknesses = ParseThicknessList(list_->text());
+  if (thicknesses.empty()) {
+    tell(QStringLiteral("Atención"),
+         QStringLiteral("La lista de espesores no se puede leer: escriba espesores en mm, mayores que 0 y hasta "
+                        "5000, separados por «;» (por ejemplo 10; 13; 19; 25)."));
+    list_->setFocus(Qt::OtherFocusReason);
+    list_->selectAll();
+    return false;
+  }
+  RememberThicknesses(app_, thicknesses);
+  list_->setText(ThicknessListText(thicknesses));
+  table_ = BuildThicknessTable(app_, thicknesses);
+  ShowTable();
+  DrawChart();
+  return true;
+}
+
+void ThicknessTableDialog::ShowTable() {
+  const bool refused = !table_.refusal.isEmpty();
+  copy_->setEnabled(!refused);
+  save_->setEnabled(!refused);
+  grid_->clear();
+  grid_->clearSpans();
+  if (refused) {
+    refusal_->setText(table_.refusal);
+    grid_->setRowCount(0);
+    grid_->setColumnCount(0);
+    pages_->setCurrentWidget(refusal_);
+    return;
+  }
+  pages_->setCurrentIndex(0);
+
+  const int columns = static_cast<int>(table_.header.size());
+  grid_->setColumnCount(columns);
+  grid_->setRowCount(static_cast<int>(table_.rows.size()));
+  for (int c = 0; c < columns; ++c) {
+    auto* heading = new QTableWidgetItem(WrappedHeading(table_.header[c]));
+    heading->setToolTip(table_.header[c]);
+    grid_->setHorizontalHeaderItem(c, heading);
+  }
+  for (int r = 0; r < table_.rows.size(); ++r) {
+    const QStringList& cells = table_.rows[r];
+    const bool commercial = r == table_.commercialRow;
+    for (int c = 0; c < columns; ++c) {
+      auto* item = new QTableWidgetItem(cells.value(c));
+      const bool number = TryParseNumber(item->text()).has_value();
+      item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+      if (commercial) {
+        item->setBackground(kCommercialRow);
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+      }
+      grid_->setItem(r, c, item);
+    }
+    // A thickness without figures says why across the row.
+    if (r < static_cast<int>(table_.heatFlows.size()) && std::isnan(table_.heatFlows[r]) && columns > 2)
+      grid_->setSpan(r, 1, 1, columns - 1);
+  }
+  grid_->resizeColumnsToContents();
+  grid_->resizeRowsToContents();
+  if (table_.commercialRow >= 0) grid_->scrollToItem(grid_->item(table_.commercialRow, 0));
+}
+
+void ThicknessTableDialog::DrawChart() {
+  chart_->removeAllSeries();
+  for (QAbstractAxis* axis : chart_->axes()) {
+    chart_->removeAxis(axis);
+    delete axis;
+  }
+  if (!table_.refusal.isEmpty() || table_.thicknesses.empty()) {
+    chart_->setTitle(QString());
+    return;
+  }
+
+  QLocale numbers = DecimalSeparator() == ',' ? QLocale(QLocale::Spanish, QLocale::Spain) : QLocale::c();
+  numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+  chart_->setLocale(numbers);
+  chart_->setLocalizeNumbers(true);
+
+  // Points only where a thickness has its figure; the series run in the order
+  // of the thicknesses.
+  auto points = [this](const std::vector<double>& values) {
+    QList<QPointF> list;
+    for (size_t i = 0; i < table_.thicknesses.size() && i < values.size(); ++i)
+      if (std::isfinite(values[i])) list << QPointF(table_.thicknesses[i], values[i]);
+    std::sort(list.begin(), list.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    return list;
+  };
+  auto bounds = [](const QList<QPointF>& list, bool alongX) {
+    double low = std::numeric_limits<double>::infinity(), high = -low;
+    for (const QPointF& p : list) {
+      low = qMin(low, alongX ? p.x() : p.y());
+      high = qMax(high, alongX ? p.x() : p.y());
+    }
+    return std::pair{low, high};
+  };
+  const QList<QPointF> flows = points(table_.heatFlows);
+  const QList<QPointF> costs = points(table_.totalCosts);
+  if (flows.isEmpty()) {
+    chart_->setTitle(QStringLiteral("Ningún espesor de la lista tiene resultados"));
+    return;
+  }
+
+  const QString flowUnit = UnitOf(table_.header.value(1));
+  const QString costUnit = UnitOf(table_.header.value(8));
+  chart_->setTitle(costs.isEmpty() ? QStringLiteral("Flujo de calor según el espesor de aislamiento")
+                                   : QStringLiteral("Flujo de calor y coste total según el espesor de aislamiento"));
+
+  auto* axisX = new QValueAxis;
+  axisX->setTitleText(QStringLiteral("Espesor de aislamiento (mm)"));
+  axisX->setLabelFormat(QStringLiteral("%.0f"));
+  axisX->setRange(0, bounds(flows + costs, true).second * 1.03);  // thicknesses are positive
+  axisX->applyNiceNumbers();
+  chart_->addAxis(axisX, Qt::AlignBottom);
+
+  auto* axisFlow = new QValueAxis;
+  axisFlow->setTitleText(QStringLiteral("Flujo de calor (%1)").arg(flowUnit));
+  axisFlow->setTitleBrush(kHeatFlowColour);
+  axisFlow->setLabelsColor(kHeatFlowColour.darker(120));
+  // From zero, so that the fall of the heat flow reads at its true scale.
+  const auto [minFlow, maxFlow] = bounds(flows, false);
+  if (minFlow >= 0) {
+    axisFlow->setRange(0, maxFlow > 0 ? maxFlow * 1.08 : 1.0);
+    axisFlow->applyNiceNumbers();
+  } else {
+    SetRange(axisFlow, minFlow, qMax(0.0, maxFlow), 0.08);
+  }
+  chart_->addAxis(axisFlow, Qt::AlignLeft);
+
+  QLineSeries* flowSeries = Line(QStringLiteral("Flujo de calor"), kHeatFlowColour);
+  flowSeries->replace(flows);
+  chart_->addSeries(flowSeries);
+  flowSeries->attachAxis(axisX);
+  flowSeries->attachAxis(axisFlow);
+
+  if (!costs.isEmpty()) {
+    auto* axisCost = new QValueAxis;
+    axisCost->setTitleText(QStringLiteral("Coste total en la vida útil (%1)").arg(costUnit));
+    axisCost->setTitleBrush(kCostColour);
+    axisCost->setLabelsColor(kCostColour.darker(120));
+    const auto [minCost, maxCost] = bounds(costs, false);
+    SetRange(axisCost, minCost, maxCost, 0.08);
+    axisCost->setLabelFormat(QStringLiteral("%.0f"));
+    chart_->addAxis(axisCost, Qt::AlignRight);
+    QLineSeries* costSeries = Line(QStringLiteral("Coste total"), kCostColour);
+    costSeries->replace(costs);
+    chart_->addSeries(costSeries);
+    costSeries->attachAxis(axisX);
+    costSeries->attachAxis(axisCost);
+  }
+
+  // The commercial thickness, marked on the heat flow line.
+  const int row = table_.commercialRow;
+  if (row >= 0 && row < static_cast<int>(table_.heatFlows.size()) && std::isfinite(table_.heatFlows[row])) {
+    auto* mark = new QScatterSeries;
+    mark->setName(QStringLiteral("Espesor comercial"));
+    mark->setMarkerSize(13);
+    mark->setColor(kCommercialRow.darker(130));
+    mark->setBorderColor(Qt::black);
+    mark->append(table_.thicknesses[row], table_.heatFlows[row]);
+    chart_->addSeries(mark);
+    mark->attachAxis(axisX);
+    mark->attachAxis(axisFlow);
+  }
+}
+
+void ThicknessTableDialog::CopyToClipboard() const {
+  if (!table_.refusal.isEmpty() || table_.rows.isEmpty()) return;
+  if (QClipboard* clipboard = QApplication::clipboard()) clipboard->setText(TableAsTabSeparated(table_));
+}
+
+QString ThicknessTableDialog::SuggestedCsvPath() const {
+  if (!app_.projectPath.isEmpty()) {
+    const QFileInfo project(app_.projectPath);
+    return project.dir().filePath(project.completeBaseName() + QStringLiteral(" - espesores.csv"));
+  }
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty()) folder = QDir::homePath();
+  return QDir(folder).filePath(QStringLiteral("Tabla de espesores.csv"));
+}
+
+void ThicknessTableDialog::SaveCsv() {
+  if (!table_.refusal.isEmpty() || table_.rows.isEmpty()) return;
+  const QString path = askCsvPath(SuggestedCsvPath());
+  if (!path.isEmpty()) WriteCsv(path);
+}
+
+bool ThicknessTableDialog::WriteCsv(const QString& path) {
+  // UTF-8 with its byte order mark: spreadsheet programs then read the accents
+  // and "º" right instead of guessing a legacy code page.
+  QByteArray bytes("\xEF\xBB\xBF");
+  bytes += TableAsCsv(table_).toUtf8();
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
+  const QString reason = file.errorString();
+  file.cancelWriting();
+  tell(QStringLiteral("Atención"),
+       QStringLiteral("No es posible guardar la tabla en %1: %2").arg(QDir::toNativeSeparators(path), reason));
+  return false;
+}

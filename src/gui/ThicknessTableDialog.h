@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/ThicknessTable.h"
+
+#include <QDialog>
+#include <functional>
+
+class Brenak;
+class QChart;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+class QTableWidget;
+
+// "Tabla de espesores": the case on the main window worked out for a list of
+// insulation thicknesses. The list is typed in a line ("10; 13; 19"), the table
+// shows every thickness with the next commercial one highlighted, and a chart
+// beside it draws the heat flow and the total cost against the thickness. The
+// table goes to the clipboard tab-separated, or to a CSV file.
+//
+// The dialog does not block the main window: the user may change the case and
+// press "Calcular" again.
+class ThicknessTableDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit ThicknessTableDialog(Brenak& app, QWidget* parent = nullptr);
+
+  // Works out the table for the list typed, and remembers the list. A list that
+  // cannot be read is said in a box and the table stays as it was: false then.
+  bool Calculate();
+  // Puts the table on the clipboard as tab-separated text.
+  void CopyToClipboard() const;
+  // Asks for a file and writes the table there as CSV.
+  void SaveCsv();
+  // Writes the table as CSV (UTF-8) to `path`; a failure is said in a box.
+  bool WriteCsv(const QString& path);
+
+  const ThicknessTable& Table() const { return table_; }
+  QLineEdit* ListEdit() const { return list_; }
+  QTableWidget* TableWidget() const { return grid_; }
+  QChart* Chart() const { return chart_; }
+  // The message shown in place of the table when the case cannot be swept.
+  QLabel* RefusalLabel() const { return refusal_; }
+
+  // How the dialog asks and tells; replaceable so that it can run unattended.
+  std::function<QString(const QString& suggested)> askCsvPath;
+  std::function<void(const QString& caption, const QString& text)> tell;
+
+ private:
+  void ShowTable();
+  void DrawChart();
+  QString SuggestedCsvPath() const;
+
+  Brenak& app_;
+  ThicknessTable table_;
+  QLineEdit* list_;
+  QStackedWidget* pages_;
+  QTableWidget* grid_;
+  QChart* chart_;
+  QLabel* refusal_;
+  QPushButton* copy_;
+  QPushButton* save_;
+};

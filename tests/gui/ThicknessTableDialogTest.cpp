@@ -1,0 +1,169 @@
+// "Tabla de espesores" on the real window: opened from the toolbar, filled
+// from the case on the window, copied and saved.
+
+#include "WindowFixture.h"
+#include "app/ThicknessTable.h"
+#include "gui/ThicknessTableDialog.h"
+
+#include <QAbstractAxis>
+#include <QChart>
+#include <QClipboard>
+#include <QFile>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+class ThicknessTableDialogTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    app.settings = &settings;
+  }
+
+  // Opens the table as the user does, with its boxes recorded.
+  ThicknessTableDialog* Open() {
+    Click("SBTablaEspesores");
+    auto* dialog = window->findChild<ThicknessTableDialog*>();
+    if (!dialog) return nullptr;
+    dialog->tell = [this](const QString& caption, const QString& text) { told << caption + ": " + text; };
+    return dialog;
+  }
+  void Press(ThicknessTableDialog* dialog, const char* button) {
+    auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
+    ASSERT_NE(b, nullptr) << button;
+    QTest::mouseClick(b, Qt::LeftButton);
+  }
+  // Every cell of the dialog's table, row by row.
+  static QList<QStringList> Cells(const QTableWidget* grid) {
+    QList<QStringList> rows;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+      QStringList row;
+      for (int c = 0; c < grid->columnCount(); ++c) row << (grid->item(r, c) ? grid->item(r, c)->text() : QString());
+      rows << row;
+    }
+    return rows;
+  }
+
+  QTemporaryDir dir;
+  QSettings settings{dir.filePath("brenak.ini"), QSettings::IniFormat};
+  QStringList told;
+};
+
+class ThicknessTableCommaTest : public ThicknessTableDialogTest {
+ protected:
+  QChar Separator() const override { return QLatin1Char(','); }
+};
+
+// The start case (a plate asked for the thickness that lets 15 W/m2 through)
+// needs 33.06 mm: 40 mm is the commercial thickness.
+TEST_F(ThicknessTableDialogTest, TheTableIsTheCaseOnTheWindowWithTheCommercialRowMarked) {
+  ThicknessTableDialog* dialog = Open();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->ListEdit()->text(), ThicknessListText(RememberedThicknesses(app)));
+
+  const ThicknessTable expected = BuildThicknessTable(app, RememberedThicknesses(app));
+  QTableWidget* grid = dialog->TableWidget();
+  ASSERT_TRUE(grid->isVisible());
+  EXPECT_EQ(Cells(grid), expected.rows);
+  for (int c = 0; c < grid->columnCount(); ++c) EXPECT_EQ(grid->horizontalHeaderItem(c)->toolTip(), expected.header[c]);
+
+  const int marked = expected.commercialRow;
+  ASSERT_GE(marked, 0);
+  EXPECT_EQ(grid->item(marked, 0)->text(), QStringLiteral("40.0"));
+  for (int r = 0; r < grid->rowCount(); ++r) {
+    SCOPED_TRACE(r);
+    EXPECT_EQ(grid->item(r, 1)->font().bold(), r == marked);
+    EXPECT_EQ(grid->item(r, 1)->background() == grid->item(marked, 1)->background(), r == marked);
+  }
+
+  // The chart: heat flow against thickness, a point a row, the commercial one marked.
+  QChart* chart = dialog->Chart();
+  auto* flow = qobject_cast<QLineSeries*>(chart->series().value(0));
+  ASSERT_NE(flow, nullptr);
+  EXPECT_EQ(flow->count(), grid->rowCount());
+  EXPECT_EQ(flow->at(0), QPointF(10.0, expected.heatFlows[0]));
+  QStringList titles;
+  for (QAbstractAxis* axis : chart->axes()) titles << axis->titleText();
+  EXPECT_TRUE(titles.contains(QStringLiteral("Flujo de calor (W/m2)"))) << titles.join(" | ").toStdString();
+
+  // A changed case, worked out again: the table follows the window.
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  TypeInto("EditTi", "80");
+  Press(dialog, "ThicknessCalculate");
+  EXPECT_EQ(Cells(grid), BuildThicknessTable(app, RememberedThicknesses(app)).rows);
+  EXPECT_NE(Cells(grid), expected.rows);
+  EXPECT_TRUE(told.isEmpty()) << told.join('\n').toStdString();
+}
+
+TEST_F(ThicknessTableDialogTest, AListIsReadRememberedOrRefusedWithAMessage) {
+  ThicknessTableDialog* dialog = Open();
+  ASSERT_NE(dialog, nullptr);
+  const QList<QStringList> before = Cells(dialog->TableWidget());
+
+  dialog->ListEdit()->setText(QStringLiteral("10; diez"));
+  Press(dialog, "ThicknessCalculate");
+  ASSERT_EQ(told.size(), 1);
+  EXPECT_TRUE(told[0].startsWith(QStringLiteral("Atención"))) << told[0].toStdString();
+  EXPECT_EQ(Cells(dialog->TableWidget()), before);
+
+  // Either decimal separator; Enter in the list calculates.
+  dialog->ListEdit()->setText(QStringLiteral("25; 37,5; 50"));
+  QTest::keyClick(dialog->ListEdit(), Qt::Key_Return);
+  EXPECT_EQ(dialog->TableWidget()->rowCount(), 3);
+  EXPECT_EQ(dialog->ListEdit()->text(), QStringLiteral("25; 37.5; 50"));
+  EXPECT_EQ(RememberedThicknesses(app), (std::vector<float>{25, 37.5f, 50}));
+  EXPECT_EQ(told.size(), 1);
+}
+
+TEST_F(ThicknessTableDialogTest, ACaseThatCannotBeSweptShowsWhyInsteadOfTheTable) {
+  app.form.SetChecked("RBAislante1", false);
+  window->Sync();
+  ThicknessTableDialog* dialog = Open();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->RefusalLabel()->isVisible());
+  EXPECT_EQ(dialog->RefusalLabel()->text(), BuildThicknessTable(app, {10}).refusal);
+  EXPECT_FALSE(dialog->TableWidget()->isVisible());
+  EXPECT_FALSE(dialog->findChild<QPushButton*>("ThicknessCopy")->isEnabled());
+  EXPECT_FALSE(dialog->findChild<QPushButton*>("ThicknessSaveCsv")->isEnabled());
+}
+
+// With a decimal comma: the clipboard gets tabs, the CSV semicolons, both
+// with every row; the CSV is UTF-8.
+TEST_F(ThicknessTableCommaTest, CopyAndSaveCarryTheWholeTable) {
+  ThicknessTableDialog* dialog = Open();
+  ASSERT_NE(dialog, nullptr);
+  const int rows = dialog->TableWidget()->rowCount();
+
+  QApplication::clipboard()->clear();
+  Press(dialog, "ThicknessCopy");
+  const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), rows + 1);
+  EXPECT_EQ(lines[0].split('\t'), dialog->Table().header);
+  EXPECT_EQ(lines[1].split('\t'), dialog->Table().rows[0]);
+
+  const QString path = dir.filePath("tabla.csv");
+  dialog->askCsvPath = [&](const QString&) { return path; };
+  Press(dialog, "ThicknessSaveCsv");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));  // the mark that tells spreadsheets it is UTF-8
+  const QString csv = QString::fromUtf8(bytes.mid(3));
+  EXPECT_EQ(csv, TableAsCsv(dialog->Table()));
+  EXPECT_TRUE(csv.contains(QStringLiteral("(ºC)")));
+  EXPECT_TRUE(csv.split('\n').value(1).startsWith(QStringLiteral("10,0;")));
+  EXPECT_TRUE(told.isEmpty());
+
+  // A folder that does not exist: said, nothing written.
+  dialog->askCsvPath = [&](const QString&) { return dir.filePath("no/existe/tabla.csv"); };
+  Press(dialog, "ThicknessSaveCsv");
+  ASSERT_EQ(told.size(), 1);
+  EXPECT_TRUE(told[0].contains(QStringLiteral("No es posible guardar la tabla"))) << told[0].toStdString();
+}
+
+}  // namespace
