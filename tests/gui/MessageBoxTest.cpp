@@ -112,7 +112,9 @@ TEST(SaveChangesBoxTest, AsksInSpanishAndGivesTheAnswerOfTheButton) {
                                                          {QStringLiteral("No guardar"), SaveAnswer::Discard},
                                                          {QStringLiteral("Cancelar"), SaveAnswer::Cancel},
                                                          {QString(), SaveAnswer::Cancel}};
-  for (const auto& [press, answer] : answers) {
+  for (const auto& [pressed, answer] : answers) {
+    // A structured binding is named again for the lambda below to capture it.
+    const QString& press = pressed;
     SCOPED_TRACE(press.toStdString());
     QString text;
     QStringList buttons;
