@@ -89,6 +89,7 @@ struct ParagraphStyle {
   ReportFont font;
   bool keepWithNext = false;
   CellAlignment alignment = CellAlignment::Left;
+  int indent = 0;  // in tab stops
   bool operator==(const ParagraphStyle&) const = default;
 };
 
@@ -111,6 +112,16 @@ ParagraphStyle CellStyle(const ReportTable& table, size_t row, int column) {
   style.alignment =
       heading ? CellAlignment::Centre
               : (column < static_cast<int>(table.alignments.size()) ? table.alignments[column] : CellAlignment::Left);
+  return style;
+}
+
+// The style of paragraph `p` of text: its end's format, whether it keeps
+// with the next, and its indent.
+ParagraphStyle TextParagraphStyle(const ReportContent& content, size_t p) {
+  ParagraphStyle style;
+  style.font = content.paragraphs[p].mark;
+  style.keepWithNext = content.KeepsWithNext(p);
+  style.indent = content.paragraphs[p].LeadingTabs();
   return style;
 }
 
@@ -342,7 +353,7 @@ QByteArray OdtContentXml(const ReportContent& content) {
           StyleNumber(paragraphStyles, CellStyle(table, row, column));
       continue;
     }
-    StyleNumber(paragraphStyles, ParagraphStyle{paragraph.mark, content.KeepsWithNext(p)});
+    StyleNumber(paragraphStyles, TextParagraphStyle(content, p));
     for (const ReportPiece& piece : paragraph.pieces)
       if (!piece.IsPicture()) StyleNumber(textFonts, piece.font);
   }
@@ -358,8 +369,11 @@ QByteArray OdtContentXml(const ReportContent& content) {
     xml.writeAttribute(QStringLiteral("style:name"), QStringLiteral("P%1").arg(i + 1));
     xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("paragraph"));
     xml.writeAttribute(QStringLiteral("style:parent-style-name"), QStringLiteral("Standard"));
-    if (paragraphStyles[i].keepWithNext || paragraphStyles[i].alignment != CellAlignment::Left) {
+    if (paragraphStyles[i].keepWithNext || paragraphStyles[i].alignment != CellAlignment::Left ||
+        paragraphStyles[i].indent > 0) {
       xml.writeEmptyElement(QStringLiteral("style:paragraph-properties"));
+      if (paragraphStyles[i].indent > 0)
+        xml.writeAttribute(QStringLiteral("fo:margin-left"), Cm(paragraphStyles[i].indent * kReportTabStopCm));
       if (paragraphStyles[i].keepWithNext)
         xml.writeAttribute(QStringLiteral("fo:keep-with-next"), QStringLiteral("always"));
       if (paragraphStyles[i].alignment != CellAlignment::Left)
@@ -402,9 +416,9 @@ QByteArray OdtContentXml(const ReportContent& content) {
     }
     xml.writeStartElement(QStringLiteral("text:p"));
     xml.writeAttribute(QStringLiteral("text:style-name"),
-                       QStringLiteral("P%1").arg(StyleNumber(paragraphStyles,
-                                                             ParagraphStyle{paragraph.mark, content.KeepsWithNext(p)})));
+                       QStringLiteral("P%1").arg(StyleNumber(paragraphStyles, TextParagraphStyle(content, p))));
     bool afterCharacter = false;
+    int indent = paragraph.LeadingTabs();
     for (const ReportPiece& piece : paragraph.pieces) {
       if (piece.IsPicture()) {
         const int number = pictures.at(piece.picture);
@@ -427,7 +441,8 @@ QByteArray OdtContentXml(const ReportContent& content) {
       }
       xml.writeStartElement(QStringLiteral("text:span"));
       xml.writeAttribute(QStringLiteral("text:style-name"), QStringLiteral("T%1").arg(StyleNumber(textFonts, piece.font)));
-      WriteText(xml, piece.text, afterCharacter);
+      WriteText(xml, piece.text.mid(indent), afterCharacter);
+      indent = 0;
       xml.writeEndElement();
     }
     xml.writeEndElement();

@@ -11,6 +11,15 @@ void ReportFont::Apply(const ReportFontChange& change) {
   size = change.size;
 }
 
+int ReportParagraph::LeadingTabs() const {
+  if (pieces.empty() || pieces.front().IsPicture()) return 0;
+  const QString& text = pieces.front().text;
+  int tabs = 0;
+  while (tabs < text.size() && text[tabs] == QLatin1Char('\t')) ++tabs;
+  // Tabs with nothing after them (the place of a picture to come) stay tabs.
+  return tabs < text.size() ? tabs : 0;
+}
+
 QString ReportContent::PlainText() const {
   QString text;
   for (size_t p = 0; p < paragraphs.size(); ++p) {

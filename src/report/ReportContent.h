@@ -36,6 +36,9 @@ struct ReportParagraph {
   ReportFont mark;  // format of the paragraph's end, which sets the height of an empty paragraph
   int table = -1;   // index into ReportContent::tables for a table, else -1
   bool IsTable() const { return table >= 0; }
+  // The tabs a paragraph of text opens with: the writers turn them into an
+  // indent of as many tab stops, so that a line that wraps keeps it.
+  int LeadingTabs() const;
 };
 
 // A report as paragraphs of formatted pieces. The last paragraph is the

@@ -201,6 +201,8 @@ std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPai
   QTextOption option = document->defaultTextOption();
   option.setTabStopDistance(CmToScreenPixels(kReportTabStopCm));
   document->setDefaultTextOption(option);
+  // A paragraph's indent is counted in tab stops.
+  document->setIndentWidth(CmToScreenPixels(kReportTabStopCm));
   document->setMetaInformation(QTextDocument::DocumentTitle, content.title);
   document->setPageSize(QSizeF(TextWidthCm() * pagePixelsPerCm, TextHeightCm() * pagePixelsPerCm));
 
@@ -233,7 +235,9 @@ std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPai
     blockReady = false;
     blocks.push_back(cursor.position());
     QTextBlockFormat plain;
+    plain.setIndent(paragraph.LeadingTabs());
     cursor.setBlockFormat(plain);
+    int indent = paragraph.LeadingTabs();
     cursor.setBlockCharFormat(CharFormat(paragraph.mark));
     if (!paragraph.pieces.empty() && paragraph.pieces.front().IsPicture()) {
       // A pixel of air above a picture keeps its edge off the previous page.
@@ -250,7 +254,8 @@ std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPai
         image.setHeight(CmToScreenPixels(size.height()));
         cursor.insertImage(image);
       } else {
-        cursor.insertText(piece.text, CharFormat(piece.font));
+        cursor.insertText(piece.text.mid(indent), CharFormat(piece.font));
+        indent = 0;
       }
     }
   }

@@ -190,7 +190,6 @@ void EconomicInputs(ReportDocument& doc, const WindowState& app) {
   row("Coste de la energía térmica", "EditCET", "euros/kWh");
   doc.AppendTable(figures);
 
-  Line(doc, QString());
   ReportTable costs;
   costs.headerRows = 1;
   costs.fontSize = kBodySize;

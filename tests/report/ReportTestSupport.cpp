@@ -97,6 +97,7 @@ std::vector<ZipEntry> ReadStoredZip(const QByteArray& bytes) {
 std::vector<OdtParagraph> ReadOdtParagraphs(const QByteArray& contentXml) {
   QMap<QString, QMap<QString, QString>> styles;
   QMap<QString, bool> keptWithNext;
+  QMap<QString, QString> indents;
   std::vector<OdtParagraph> paragraphs;
   QXmlStreamReader xml(contentXml);
   QString styleName;
@@ -123,6 +124,7 @@ std::vector<OdtParagraph> ReadOdtParagraphs(const QByteArray& contentXml) {
           styles[styleName][attribute.qualifiedName().toString()] = attribute.value().toString();
       } else if (name == QLatin1String("style:paragraph-properties") && !styleName.isEmpty()) {
         keptWithNext[styleName] = attributes.value(QLatin1String("fo:keep-with-next")) == QLatin1String("always");
+        indents[styleName] = attributes.value(QLatin1String("fo:margin-left")).toString();
       } else if (name == QLatin1String("table:table")) {
         if (tableDepth++ == 0)
           paragraphs.push_back(
@@ -137,6 +139,7 @@ std::vector<OdtParagraph> ReadOdtParagraphs(const QByteArray& contentXml) {
         const QString style = attributes.value(QLatin1String("text:style-name")).toString();
         paragraphs.back().properties = styles.value(style);
         paragraphs.back().keepWithNext = keptWithNext.value(style);
+        paragraphs.back().indent = indents.value(style);
         foldBlank = true;
         inParagraph = true;
       } else if (name == QLatin1String("text:span")) {

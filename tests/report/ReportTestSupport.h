@@ -60,6 +60,7 @@ struct OdtParagraph {
   QString text;
   QMap<QString, QString> properties;  // of the paragraph style
   bool keepWithNext = false;
+  QString indent;  // the paragraph's left margin, "1.250cm", empty for none
   std::vector<OdtRun> runs;
 };
 // The paragraphs outside tables, with a paragraph "[Tabla<n>]" where table n stands.
