@@ -121,7 +121,8 @@ TemperatureChartLayout LayOutTemperatureChart(const ChartModel& chart, QSize siz
     yMin = 0;
     yMax = 1;
   }
-  const double yPad = (yMax - yMin) * 0.08;
+  // Room above and below the lines for the labels of the highest and lowest points.
+  const double yPad = (yMax - yMin) * 0.12;
   layout.xAxis = NiceAxis(xMin, xMax, 6);
   layout.yAxis = NiceAxis(yMin - yPad, yMax + yPad, 6);
 
