@@ -43,15 +43,15 @@ DataPanels::DataPanels(WindowBinding& binding) : binding_(binding) {}
 QWidget* DataPanels::Build() {
   auto* content = new QWidget;
   auto* columns = new QHBoxLayout(content);
-  columns->setContentsMargins(10, 8, 10, 10);
-  columns->setSpacing(12);
+  columns->setContentsMargins(8, 6, 8, 6);
+  columns->setSpacing(10);
   columns->addWidget(BuildLeftColumn(), 0);
 
   auto* right = new QWidget(content);
   auto* rightLayout = new QGridLayout(right);
   rightLayout->setContentsMargins(0, 0, 0, 0);
   rightLayout->setHorizontalSpacing(10);
-  rightLayout->setVerticalSpacing(10);
+  rightLayout->setVerticalSpacing(6);
   interior_ = BuildSurfacePanel(binding_, InteriorSide());
   rightLayout->addWidget(interior_.panel, 0, 0, Qt::AlignTop);
   exterior_ = BuildSurfacePanel(binding_, ExteriorSide());
@@ -80,9 +80,14 @@ void DataPanels::Sync(const Form& form) {
   // The vapour and dew-point columns take room only while they are shown.
   layerTable_->Grid()->setColumnMinimumWidth(6, form.Visible("Label9") ? numberWidth : 0);
   layerTable_->Grid()->setColumnMinimumWidth(8, form.Visible("LabelDistTr") ? numberWidth : 0);
+  KeepWrappedHeights();
 }
 
 void DataPanels::PlaceBoundaryLabels() { layerTable_->PlaceBoundaryLabels(); }
+
+void DataPanels::KeepWrappedHeights() {
+  for (QLabel* line : wrapped_) KeepWrappedHeight(line);
+}
 
 QWidget* DataPanels::BuildLeftColumn() {
   auto* column = new QWidget;
@@ -128,7 +133,7 @@ QWidget* DataPanels::BuildLeftColumn() {
   elementLayout->addLayout(pictures, 0, 1);
   auto* diameter = new QHBoxLayout;
   diameter->setSpacing(8);
-  diameter->addWidget(binding_.Take("LabelDiaInt"));
+  diameter->addWidget(Compact(binding_.Take("LabelDiaInt")));
   diameter->addWidget(binding_.Take("Editr0"));
   diameter->addWidget(binding_.Take("SBRadio"));
   diameter->addStretch(1);
@@ -144,6 +149,8 @@ QWidget* DataPanels::BuildLeftColumn() {
   for (const QString& name : ConditionGroups()) {
     auto* group = binding_.Take<RadioGroupBox>(name);
     group->setFlat(true);
+    // Untitled in the condition's box: its rows need the width more.
+    group->layout()->setContentsMargins(4, 2, 4, 4);
     conditionLayout->addWidget(group);
   }
   for (const ConditionField& f : ConditionFields()) {
@@ -164,7 +171,7 @@ QWidget* DataPanels::BuildLeftColumn() {
   auto* fluid = new QGridLayout;
   fluid->addWidget(binding_.Take("RadioGroupTempAgua"), 0, 0, 1, 3);
   fluid->addWidget(binding_.Take("RadioGroupTempAire"), 1, 0, 1, 3);
-  fluid->addWidget(binding_.Take("LabelLongitud"), 2, 0);
+  fluid->addWidget(Compact(binding_.Take("LabelLongitud")), 2, 0);
   fluid->addWidget(binding_.Take("EditLongitud"), 2, 1);
   fluid->setColumnStretch(2, 1);
   layout->addLayout(fluid);
@@ -173,7 +180,7 @@ QWidget* DataPanels::BuildLeftColumn() {
   QWidget* scratch = binding_.Take("EditComodin");
   layout->addWidget(scratch);
   layout->addStretch(1);
-  column->setFixedWidth(FieldWidth(column, 50));
+  column->setFixedWidth(FieldWidth(column, 52));
   return column;
 }
 
@@ -236,6 +243,8 @@ LayerTable* DataPanels::BuildLayerTable() {
   lateral->setFont(note);
   lateral->setAlignment(Qt::AlignCenter);
   grid->addWidget(lateral, 10, 6, 1, 3);
+  // The layer names share the spare width: a material's name is read whole.
+  grid->setColumnStretch(1, 1);
   grid->setColumnStretch(9, 1);
 
   // Interface temperatures and dew points sit on the lines between the rows.
@@ -275,18 +284,16 @@ QWidget* DataPanels::BuildResults() {
   auto* lines = new QVBoxLayout(results);
   lines->setContentsMargins(14, 8, 14, 8);
   lines->setSpacing(4);
-  for (const char* name : {"LabelEsp", "LabelRT", "LabelQ"}) {
+  // Each line wraps when the panel is narrow; the regulation's minimum
+  // thickness, a long sentence, in the window's plain type.
+  for (const char* name : {"LabelEsp", "LabelRT", "LabelQ", "LabelRITE"}) {
     auto* line = binding_.Take<QLabel>(name);
-    SetBold(line, 1.1);
+    if (QLatin1String(name) != QLatin1String("LabelRITE")) SetBold(line, 1.1);
     Paint(line, QPalette::WindowText, Qt::white);
-    line->setMinimumHeight(line->fontMetrics().height());
+    WrapToWidth(line);
+    wrapped_ << line;
     lines->addWidget(line);
   }
-  // The regulation's minimum thickness: a long sentence, wrapped to the panel.
-  auto* rite = binding_.Take<QLabel>("LabelRITE");
-  rite->setWordWrap(true);
-  Paint(rite, QPalette::WindowText, Qt::white);
-  lines->addWidget(rite);
 
   // The economic figures take the same place, over the result lines.
   auto* economic = binding_.Take<QFrame>("PanelEconomico");
@@ -314,35 +321,47 @@ QWidget* DataPanels::BuildResults() {
 
 QWidget* DataPanels::BuildEconomicPanel() {
   // The captions are the window's own; the cost unit follows the element kind.
+  // Two columns of figures, each caption with its unit beside its field, and
+  // the two cost points under their headings.
   auto* eco = binding_.Take<QGroupBox>("GroupBoxEco");
   auto* layout = new QGridLayout(eco);
   layout->setContentsMargins(10, 4, 10, 8);
   layout->setVerticalSpacing(3);
-  layout->setHorizontalSpacing(8);
+  layout->setHorizontalSpacing(6);
+  struct Figure {
+    const char* caption;
+    const char* unit;
+    const char* field;
+  };
   int row = 0;
-  for (auto [caption, field] : {std::pair{"Inflacción combustible            %", "EditInf"},
-                                std::pair{"Coste oportunidad dinero                    %", "EditOpor"},
-                                std::pair{"Años vida instalación", "EditNa"},
-                                std::pair{"Horas funcionamiento al año", "EditNh"},
-                                std::pair{"Coste energia térmica", "EditCET"}}) {
-    layout->addWidget(Caption(QString::fromUtf8(caption)), row % 3, (row / 3) * 3);
-    layout->addWidget(binding_.Take(field), row % 3, (row / 3) * 3 + 1);
+  for (const Figure& f : {Figure{"Inflacción combustible", "%", "EditInf"},
+                          Figure{"Coste oportunidad dinero", "%", "EditOpor"}, Figure{"Años vida instalación", "", "EditNa"},
+                          Figure{"Horas funcionamiento al año", "", "EditNh"},
+                          Figure{"Coste energia térmica", "", "EditCET"}}) {
+    const int column = (row / 3) * 4;
+    layout->addWidget(Caption(QString::fromUtf8(f.caption)), row % 3, column);
+    layout->addWidget(Caption(QString::fromUtf8(f.unit)), row % 3, column + 1);
+    layout->addWidget(binding_.Take(f.field), row % 3, column + 2);
     ++row;
   }
-  layout->setColumnMinimumWidth(2, 24);
-  layout->setColumnMinimumWidth(5, 24);
+  layout->setColumnMinimumWidth(3, 18);
+  layout->setColumnMinimumWidth(7, 18);
   auto* thickness = Caption(QStringLiteral("Espesor (mm)"));
-  thickness->setAlignment(Qt::AlignCenter);
-  layout->addWidget(thickness, 0, 6);
-  auto* cost = new QHBoxLayout;
-  cost->setSpacing(6);
-  cost->addWidget(Caption(QStringLiteral("Coste aislamiento")));
-  cost->addWidget(binding_.Take("Label29"));
-  layout->addLayout(cost, 0, 7);
+  thickness->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+  layout->addWidget(thickness, 0, 8);
+  auto* cost = new QVBoxLayout;
+  cost->setSpacing(0);
+  auto* costCaption = Caption(QStringLiteral("Coste aislamiento"));
+  costCaption->setAlignment(Qt::AlignHCenter);
+  cost->addWidget(costCaption);
+  auto* costUnit = binding_.Take<QLabel>("Label29");
+  costUnit->setAlignment(Qt::AlignHCenter);
+  cost->addWidget(costUnit);
+  layout->addLayout(cost, 0, 9, Qt::AlignBottom);
   for (int n = 1; n <= 2; ++n) {
-    layout->addWidget(binding_.Take(QStringLiteral("EditEsp%1").arg(n)), n, 6, Qt::AlignHCenter);
-    layout->addWidget(binding_.Take(QStringLiteral("EditCI%1").arg(n)), n, 7, Qt::AlignLeft);
+    layout->addWidget(binding_.Take(QStringLiteral("EditEsp%1").arg(n)), n, 8, Qt::AlignHCenter);
+    layout->addWidget(binding_.Take(QStringLiteral("EditCI%1").arg(n)), n, 9, Qt::AlignHCenter);
   }
-  layout->setColumnStretch(8, 1);
+  layout->setColumnStretch(10, 1);
   return eco;
 }

@@ -2,6 +2,8 @@
 
 #include "gui/SurfacePanels.h"
 
+#include <QList>
+
 class Form;
 class LayerTable;
 class QLabel;
@@ -24,6 +26,8 @@ class DataPanels {
   void Sync(const Form& form);
   // Puts the interface temperatures back on the lines between the layer rows.
   void PlaceBoundaryLabels();
+  // Keeps the wrapped result lines as tall as their new texts.
+  void KeepWrappedHeights();
 
  private:
   QWidget* BuildLeftColumn();
@@ -37,4 +41,5 @@ class DataPanels {
   LayerTable* layerTable_ = nullptr;
   QLabel* firstSurfaceCaption_ = nullptr;
   QLabel* lastSurfaceCaption_ = nullptr;
+  QList<QLabel*> wrapped_;
 };

@@ -8,7 +8,7 @@
 LayerTable::LayerTable(QWidget* parent) : QWidget(parent), grid_(new QGridLayout(this)) {
   grid_->setContentsMargins(0, 0, 0, 0);
   grid_->setHorizontalSpacing(6);
-  grid_->setVerticalSpacing(4);
+  grid_->setVerticalSpacing(3);
 }
 
 void LayerTable::AddBoundaryLabel(QLabel* label, QWidget* rowAnchor, int column) {

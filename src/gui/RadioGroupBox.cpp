@@ -6,22 +6,17 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QStyle>
 
 namespace {
 
-// The blank gaps of a row's text where a field can sit: [start, length) in characters.
-QVector<QPair<int, int>> BlankGaps(const QString& text) {
-  QVector<QPair<int, int>> gaps;
-  static const QRegularExpression blanks(QStringLiteral(" {3,}"));
-  auto it = blanks.globalMatch(text);
-  while (it.hasNext()) {
-    const QRegularExpressionMatch m = it.next();
-    if (m.capturedEnd() < text.size()) gaps.append({static_cast<int>(m.capturedStart()), static_cast<int>(m.capturedLength())});
-  }
-  return gaps;
+// A row's text cut at its blank gaps (runs of three or more blanks) that have
+// text after them: the part before the first gap, then the part after each.
+QStringList TextParts(const QString& text) {
+  static const QRegularExpression gap(QStringLiteral(" {3,}"));
+  return text.trimmed().split(gap);
 }
 
 }  // namespace
@@ -46,31 +41,47 @@ void RadioGroupBox::Rebuild() {
   for (Rider& r : riders_)
     if (r.widget) r.widget->setParent(this);
   for (QRadioButton* b : buttons_) delete b;
-  for (QWidget* t : trailing_) delete t;
+  for (QWidget* t : trailing_) delete t;  // with the captions in it
+  while (QLayoutItem* item = grid_->takeAt(0)) delete item;  // the rows' own layouts
   buttons_.clear();
   trailing_.clear();
+  captions_.clear();
 
   const int n = static_cast<int>(items_.size());
   const int perColumn = (n + columns_ - 1) / columns_;
   for (int i = 0; i < n; ++i) {
-    auto* button = new QRadioButton(ButtonCaption(items_[i]), this);
-    button->installEventFilter(this);
+    // Only a single column has room for the parts of a row after its gaps.
+    const QStringList parts = columns_ == 1 ? TextParts(items_[i]) : QStringList{items_[i]};
+    auto* button = new QRadioButton(ButtonCaption(parts.first()), this);
     group_->addButton(button, i);
     buttons_.append(button);
     if (columns_ == 1) {
-      grid_->addWidget(button, i, 0);
+      // The button and what follows it share the row, whatever other rows need.
+      auto* line = new QHBoxLayout;
+      line->setSpacing(4);
+      line->addWidget(button);
+      grid_->addLayout(line, i, 0);
       auto* holder = new QWidget(this);
       auto* row = new QHBoxLayout(holder);
       row->setContentsMargins(0, 0, 0, 0);
       row->setSpacing(4);
-      holder->hide();
-      grid_->addWidget(holder, i, 1, Qt::AlignLeft | Qt::AlignVCenter);
+      QList<QWidget*> captions;
+      for (int k = 1; k < parts.size(); ++k) {
+        QLabel* caption = Caption(parts[k], holder);
+        // A caption of the row chooses it as its button does.
+        caption->installEventFilter(this);
+        captions << caption;
+      }
+      captions_.append(captions);
+      holder->setVisible(!captions.isEmpty());
+      line->addWidget(holder, 0, Qt::AlignVCenter);
+      line->addStretch(1);
       trailing_.append(holder);
+      LayOutRow(i);
     } else {
       grid_->addWidget(button, i % perColumn, i / perColumn);
     }
   }
-  if (columns_ == 1) grid_->setColumnStretch(1, 1);
   ApplyRowStates();
   const QVector<Rider> riders = riders_;
   riders_.clear();
@@ -92,6 +103,10 @@ void RadioGroupBox::ApplyRowStates() {
     // Disabled on its own: the group's flag still covers every row.
     if (buttons_[i]->isEnabledTo(this) != enabled) buttons_[i]->setEnabled(enabled);
     if (buttons_[i]->toolTip() != hint) buttons_[i]->setToolTip(hint);
+    for (QWidget* caption : captions_.value(i)) {
+      caption->setEnabled(enabled);
+      caption->setToolTip(hint);
+    }
   }
 }
 
@@ -126,61 +141,58 @@ void RadioGroupBox::AttachToRow(QWidget* widget, int row) {
   for (int i = 0; i < riders_.size(); ++i) {
     if (riders_[i].widget == widget) {
       if (riders_[i].row == row) return;
+      const int left = riders_[i].row;
       riders_.remove(i);
+      if (left >= 0 && left < trailing_.size()) LayOutRow(left);
       break;
     }
   }
   if (row < 0 || row >= buttons_.size() || columns_ != 1) return;
-  int inRow = 0;
-  for (const Rider& r : riders_)
-    if (r.row == row && r.widget) ++inRow;
-  const QVector<QPair<int, int>> gaps = BlankGaps(items_[row]);
-  if (inRow < gaps.size()) {
-    // In a gap the field takes the width of the gap.
-    widget->setMinimumWidth(0);
-    widget->setMaximumWidth(QWIDGETSIZE_MAX);
-    widget->setParent(this);
-    buttons_[row]->setMinimumHeight(qMax(buttons_[row]->sizeHint().height(), widget->sizeHint().height()));
-  } else {
-    const QVariant width = widget->property("fieldWidth");
-    if (width.isValid()) widget->setFixedWidth(width.toInt());
-    QWidget* holder = trailing_[row];
-    holder->layout()->addWidget(widget);
-    holder->show();
-  }
+  widget->setParent(trailing_[row]);
   widget->show();
-  riders_.append({widget, row, inRow < gaps.size()});
-  PlaceRiders();
+  riders_.append({widget, row});
+  LayOutRow(row);
 }
 
-void RadioGroupBox::PlaceRiders() {
-  if (placing_) return;
-  placing_ = true;
-  QVector<int> used(buttons_.size(), 0);
-  for (const Rider& r : riders_) {
-    if (!r.widget || !r.inGap) continue;
-    QRadioButton* button = buttons_[r.row];
-    const QVector<QPair<int, int>> gaps = BlankGaps(items_[r.row]);
-    const int k = used[r.row]++;
-    if (k >= gaps.size()) continue;
-    const QFontMetrics fm(button->font());
-    const int textStart = button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
-                          button->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button);
-    const int gapStart = textStart + fm.horizontalAdvance(items_[r.row].left(gaps[k].first));
-    const int gapWidth = fm.horizontalAdvance(items_[r.row].mid(gaps[k].first, gaps[k].second));
-    const int margin = fm.horizontalAdvance(QLatin1Char(' '));
-    const int width = qMax(gapWidth - 2 * margin, fm.horizontalAdvance(QStringLiteral("000")) + 8);
-    const int height = r.widget->sizeHint().height();
-    const QPoint at = button->geometry().topLeft();
-    r.widget->setGeometry(at.x() + gapStart + margin, at.y() + (button->height() - height) / 2, width, height);
-    r.widget->raise();
+void RadioGroupBox::LayOutRow(int row) {
+  QWidget* holder = trailing_[row];
+  auto* layout = static_cast<QHBoxLayout*>(holder->layout());
+  while (layout->count() > 0) delete layout->takeAt(0);
+  QList<QWidget*> riding;
+  for (const Rider& r : riders_)
+    if (r.row == row && r.widget) riding << r.widget;
+  // Gap k holds the k-th rider, then comes the part of the text after it; the
+  // riders beyond the gaps follow the text.
+  // A rider in a gap keeps its room while hidden, so that the text of the row
+  // stands as spaced whether or not the row is chosen.
+  // A field in a gap is narrower than one after the text: the figures of a
+  // row with two fields are short (a length, a percentage, hours).
+  const QList<QWidget*>& captions = captions_[row];
+  for (int k = 0; k < riding.size(); ++k) {
+    const bool inGap = k < captions.size();
+    QSizePolicy policy = riding[k]->sizePolicy();
+    policy.setRetainSizeWhenHidden(inGap);
+    riding[k]->setSizePolicy(policy);
+    const QVariant width = riding[k]->property("fieldWidth");
+    if (inGap) riding[k]->setFixedWidth(FieldWidth(riding[k], 5));
+    else if (width.isValid()) riding[k]->setFixedWidth(width.toInt());
   }
-  placing_ = false;
+  for (int k = 0; k < captions.size(); ++k) {
+    if (k < riding.size()) layout->addWidget(riding[k]);
+    layout->addWidget(captions[k]);
+  }
+  for (int k = static_cast<int>(captions.size()); k < riding.size(); ++k) layout->addWidget(riding[k]);
+  holder->setVisible(layout->count() > 0);
 }
 
 bool RadioGroupBox::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::FontChange ||
-      event->type() == QEvent::Show)
-    if (qobject_cast<QRadioButton*>(watched)) PlaceRiders();
+  if (event->type() == QEvent::MouseButtonRelease) {
+    for (int row = 0; row < captions_.size(); ++row) {
+      if (captions_[row].contains(watched) && buttons_[row]->isEnabled()) {
+        buttons_[row]->click();
+        return true;
+      }
+    }
+  }
   return QGroupBox::eventFilter(watched, event);
 }

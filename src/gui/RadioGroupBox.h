@@ -10,7 +10,10 @@ class QGridLayout;
 class QRadioButton;
 
 // A radio group: a titled box of exclusive rows that the program can rebuild.
-// Other widgets can ride on a row: in the blank gap of its text, or after it.
+// Other widgets can ride on a row: in a blank gap of its text, or after it.
+// A row's text is split at its gaps (runs of three or more blanks): the radio
+// button shows the first part, and the parts after it follow as captions with
+// the riding widgets between them, each at its own width.
 class RadioGroupBox : public QGroupBox {
   Q_OBJECT
  public:
@@ -26,10 +29,9 @@ class RadioGroupBox : public QGroupBox {
   // cannot be chosen). A row not listed is enabled and has no tooltip.
   void SetRowStates(const QList<bool>& enabled, const QStringList& hints);
 
-  // Puts `widget` on row `row`: into the next free blank gap of the row's text
-  // (a run of three or more blanks), else after the text. A widget in a gap
-  // lies over the row's button without being its child, so that a row the
-  // user cannot choose does not disable the field riding on it.
+  // Puts `widget` on row `row`: into the next free gap of the row's text, else
+  // after the text. The widget is no child of the row's button, so that a row
+  // the user cannot choose does not disable what rides on it.
   void AttachToRow(QWidget* widget, int row);
   // Whether `widget` rides on this group.
   bool Holds(const QWidget* widget) const;
@@ -44,20 +46,20 @@ class RadioGroupBox : public QGroupBox {
   struct Rider {
     QPointer<QWidget> widget;
     int row = 0;
-    bool inGap = false;
   };
   void Rebuild();
   void ApplyRowStates();
-  void PlaceRiders();
+  // Puts the captions and riders of a row in their order after its button.
+  void LayOutRow(int row);
 
   int columns_;
   QStringList items_;
   QButtonGroup* group_;
   QGridLayout* grid_;
   QVector<QRadioButton*> buttons_;
-  QVector<QWidget*> trailing_;  // per row, the holder of the widgets after the text
+  QVector<QWidget*> trailing_;  // per row, the holder of what follows the button
+  QVector<QList<QWidget*>> captions_;  // per row, the parts of its text after the first gap
   QVector<Rider> riders_;
   QList<bool> rowEnabled_;
   QStringList rowHints_;
-  bool placing_ = false;
 };

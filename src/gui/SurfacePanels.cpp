@@ -23,20 +23,20 @@ QWidget* BuildSoilPanel(WindowBinding& binding) {
   layout->setVerticalSpacing(4);
   auto* temperature = new QHBoxLayout;
   temperature->setSpacing(8);
-  temperature->addWidget(binding.Take("Label30"));
+  temperature->addWidget(Compact(binding.Take("Label30")));
   temperature->addWidget(binding.Take("EditTsuelo"));
   temperature->addWidget(binding.Take("SpeedButton26"));
   temperature->addStretch(1);
   layout->addLayout(temperature, 0, 0, 1, 5);
   layout->addWidget(binding.Take("RadioGroupTerreno"), 1, 0, 1, 5);
-  layout->addWidget(binding.Take("LabelProfundidad"), 2, 0);
+  layout->addWidget(Compact(binding.Take("LabelProfundidad")), 2, 0);
   layout->addWidget(binding.Take("EditProfundidad"), 2, 1);
-  layout->addWidget(binding.Take("LabelkTerreno"), 3, 0);
+  layout->addWidget(Compact(binding.Take("LabelkTerreno")), 3, 0);
   layout->addWidget(binding.Take("EditkTerreno"), 3, 1);
   layout->setColumnMinimumWidth(2, 10);
-  layout->addWidget(binding.Take("LabelHumedad"), 2, 3);
+  layout->addWidget(Compact(binding.Take("LabelHumedad")), 2, 3);
   layout->addWidget(binding.Take("EditHumedad"), 2, 4);
-  layout->addWidget(binding.Take("LabelDensidad"), 3, 3);
+  layout->addWidget(Compact(binding.Take("LabelDensidad")), 3, 3);
   layout->addWidget(binding.Take("EditDensidad"), 3, 4);
   layout->setColumnStretch(5, 1);
   return soil;
@@ -50,7 +50,7 @@ void BuildCoefficientFields(WindowBinding& binding, const SurfaceSide& side, QFr
   grid->setVerticalSpacing(4);
   grid->setHorizontalSpacing(6);
   auto add = [&](const LabelledField& f, int row, int column) {
-    grid->addWidget(binding.Take(f.label), row, column);
+    grid->addWidget(Compact(binding.Take(f.label)), row, column);
     grid->addWidget(binding.Take(f.field), row, column + 1);
   };
   add(side.overall, 0, 0);
@@ -139,9 +139,9 @@ SurfacePanel BuildSurfacePanel(WindowBinding& binding, const SurfaceSide& side) 
   grid->setVerticalSpacing(4);
   int row = 0;
   if (!ownHolder) grid->addWidget(built.title, row++, 0, 1, 2);
-  grid->addWidget(binding.Take(side.temperature.label), row, 0);
+  grid->addWidget(Compact(binding.Take(side.temperature.label)), row, 0);
   grid->addWidget(binding.Take(side.temperature.field), row++, 1, Qt::AlignLeft);
-  grid->addWidget(binding.Take(side.humidity.label), row, 0);
+  grid->addWidget(Compact(binding.Take(side.humidity.label)), row, 0);
   grid->addWidget(binding.Take(side.humidity.field), row++, 1, Qt::AlignLeft);
   grid->addWidget(binding.Take(side.coefficientModes), row++, 0, 1, 2);
   auto* coefficients = binding.Take<QFrame>(side.coefficientPanel);

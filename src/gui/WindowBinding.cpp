@@ -54,7 +54,8 @@ QWidget* WindowBinding::CreateWidget(const Control& c) {
     case ControlType::Edit: {
       auto* edit = new FieldEdit(window_);
       if (name.startsWith(QLatin1String("ENombre"))) {
-        edit->setMinimumWidth(FieldWidth(edit, 17));
+        edit->setMinimumWidth(FieldWidth(edit, 19));
+        edit->setMaximumWidth(FieldWidth(edit, 34));
       } else if (name != QLatin1String("EditReferencia")) {
         const int width = FieldWidth(edit, name.startsWith(QLatin1String("Editrv")) ? 8 : 7);
         edit->setFixedWidth(width);
@@ -149,7 +150,9 @@ bool WindowBinding::Mirror(const Control& c) {
     }
     case ControlType::Label: {
       auto* label = static_cast<QLabel*>(w);
-      const QString shown = label->property("heading").toBool() ? HeadingText(c.text) : c.text;
+      const QString shown = label->property("heading").toBool()   ? HeadingText(c.text)
+                            : label->property("compact").toBool() ? CompactText(c.text)
+                                                                  : c.text;
       if (label->text() != shown) label->setText(shown);
       break;
     }

@@ -2,12 +2,14 @@
 
 #include "app/ProjectCommands.h"
 #include "gui/ChartPanel.h"
+#include "gui/LayoutCheck.h"
 #include "gui/MainWindow.h"
 #include "gui/WindowServices.h"
 #include "app/Brenak.h"
 #include "form/NumberFormat.h"
 #include "app/StartUp.h"
 
+#include <QFont>
 #include <QPixmap>
 #include <cstdio>
 #include <cstring>
@@ -20,21 +22,34 @@ struct PictureOptions {
   QString output;
   QSize size;
   QByteArray scale;
+  double fontSize = 0;  // points; 0 keeps the platform's
   QChar separator;
   bool showChart = false;
   bool keepWelcome = false;
   QStringList clicks;
 };
 
+const char kUsage[] =
+    "Uso:\n"
+    "  brenak-cli screenshot FILE OUT.png [--size WxH] [--scale F] [--font-size PT] [--show-chart] [--welcome]\n"
+    "                                     [--click CONTROL[=ROW]]... [--decimal-separator , | .]\n"
+    "  brenak-cli chart FILE OUT.png [--size WxH] [--scale F] [--decimal-separator , | .]\n"
+    "  brenak-cli layout-check FILE [--size WxH] [--scale F] [--font-size PT] [--click CONTROL[=ROW]]...\n"
+    "                          [--decimal-separator , | .]\n";
+
+const char kLayoutCheckHelp[] =
+    "\nlayout-check abre FILE en la ventana, sin pantalla, del tamaño pedido (1366x700 si no se pide),\n"
+    "pulsa los controles pedidos (CONTROL=FILA elige una fila de una lista) y escribe en JSON si el\n"
+    "área de datos muestra barras de desplazamiento y cada texto visible que no cabe en su control.\n"
+    "Estado de salida: 0 todo cabe, 1 algo no cabe o uso incorrecto.\n";
+
 int Usage(const char* problem) {
   std::fprintf(stderr, "brenak-cli: %s\n", problem);
-  std::fputs("Uso:\n"
-             "  brenak-cli screenshot FILE OUT.png [--size WxH] [--scale F] [--show-chart] [--welcome]\n"
-             "                                     [--click CONTROL]... [--decimal-separator , | .]\n"
-             "  brenak-cli chart FILE OUT.png [--size WxH] [--scale F] [--decimal-separator , | .]\n",
-             stderr);
+  std::fputs(kUsage, stderr);
   return 1;
 }
+
+bool IsLayoutCheck(const QString& command) { return command == QLatin1String("layout-check"); }
 
 // Reads the arguments before the application exists (the scale must be known then).
 bool ReadOptions(int argc, char** argv, PictureOptions* o, const char** problem) {
@@ -62,9 +77,16 @@ bool ReadOptions(int argc, char** argv, PictureOptions* o, const char** problem)
       const double scale = v.toDouble(&ok);
       if (!ok || scale < 0.5 || scale > 4) return *problem = "la escala va de 0.5 a 4", false;
       o->scale = v;
+    } else if (arg == "--font-size" && o->command != QLatin1String("chart")) {
+      if (!value(&v)) return *problem = "falta el tamaño de letra tras --font-size", false;
+      bool ok = false;
+      o->fontSize = v.toDouble(&ok);
+      if (!ok || o->fontSize < 6 || o->fontSize > 24) return *problem = "el tamaño de letra va de 6 a 24 puntos", false;
     } else if (arg == "--decimal-separator") {
       if (!value(&v) || (v != "," && v != ".")) return *problem = "el separador decimal debe ser \",\" o \".\"", false;
       o->separator = QLatin1Char(v.at(0));
+    } else if (arg == "--help" && IsLayoutCheck(o->command)) {
+      return *problem = nullptr, false;
     } else if (arg == "--show-chart" && o->command == QLatin1String("screenshot")) {
       o->showChart = true;
     } else if (arg == "--welcome" && o->command == QLatin1String("screenshot")) {
@@ -77,6 +99,11 @@ bool ReadOptions(int argc, char** argv, PictureOptions* o, const char** problem)
     } else {
       positional << QString::fromLocal8Bit(arg);
     }
+  }
+  if (IsLayoutCheck(o->command)) {
+    if (positional.size() != 1) return *problem = "se espera un archivo de proyecto", false;
+    o->project = positional[0];
+    return true;
   }
   if (positional.size() != 2) return *problem = "se esperan un archivo de proyecto y un archivo PNG", false;
   o->project = positional[0];
@@ -95,17 +122,36 @@ bool IsPictureCommand(const char* name) {
   return name && (std::strcmp(name, "screenshot") == 0 || std::strcmp(name, "chart") == 0);
 }
 
+bool IsLayoutCheckCommand(const char* name) { return name && std::strcmp(name, "layout-check") == 0; }
+
+int RunLayoutCheckCommand(int argc, char** argv) {
+  if (argc < 2 || !IsLayoutCheckCommand(argv[1])) return Usage("orden desconocida");
+  return RunPictureCommand(argc, argv);
+}
+
 int RunPictureCommand(int argc, char** argv) {
   PictureOptions options;
   const char* problem = nullptr;
-  if (argc < 2 || !IsPictureCommand(argv[1])) return Usage("orden desconocida");
-  if (!ReadOptions(argc, argv, &options, &problem)) return Usage(problem);
+  if (argc < 2 || !(IsPictureCommand(argv[1]) || IsLayoutCheckCommand(argv[1]))) return Usage("orden desconocida");
+  if (!ReadOptions(argc, argv, &options, &problem)) {
+    if (problem) return Usage(problem);
+    std::fputs(kUsage, stdout);  // --help
+    std::fputs(kLayoutCheckHelp, stdout);
+    return 0;
+  }
+  if (IsLayoutCheck(options.command) && !options.size.isValid()) options.size = QSize(1366, 700);
 
   // The window is drawn without a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (!options.scale.isEmpty()) qputenv("QT_SCALE_FACTOR", options.scale);
   BrenakApplication application(argc, argv);
   application.setStyle(QStringLiteral("Fusion"));
+  // The letter of a desktop whose font is larger or smaller than Qt's default.
+  if (options.fontSize > 0) {
+    QFont font = QApplication::font();
+    font.setPointSizeF(options.fontSize);
+    QApplication::setFont(font);
+  }
   if (!options.separator.isNull()) SetDecimalSeparator(options.separator);
 
   RecordingMessageSink sink;
@@ -121,25 +167,38 @@ int RunPictureCommand(int argc, char** argv) {
   const bool read = OpenProjectFile(app, options.project);
   if (!options.keepWelcome && app.form.Visible("Panel6")) app.form.UserClick("Image1");
   window.Sync();
-  for (const QString& name : options.clicks) {
-    if (!app.form.Has(name)) {
-      std::fprintf(stderr, "brenak-cli: no hay ningún control %s\n", name.toLocal8Bit().constData());
+  for (const QString& click : options.clicks) {
+    // CONTROL clicks the control; CONTROL=ROW chooses a row of a list.
+    const QString name = click.section(QLatin1Char('='), 0, 0);
+    bool isRow = false;
+    const int row = click.section(QLatin1Char('='), 1).toInt(&isRow);
+    if (!app.form.Has(name) || (click.contains(QLatin1Char('=')) && !isRow)) {
+      std::fprintf(stderr, "brenak-cli: no hay ningún control %s\n", click.toLocal8Bit().constData());
       return 1;
     }
-    app.form.UserClick(name);
+    if (isRow) app.form.UserSelect(name, row);
+    else app.form.UserClick(name);
     window.Sync();
   }
   if (options.showChart && app.form.Enabled("SpeedButton7")) app.form.UserClick("SpeedButton7");
   PrintMessages(sink);
 
+  if (IsLayoutCheck(options.command)) {
+    window.Sync();
+    SettleLayouts();
+    const LayoutReport report = CheckLayout(&window);
+    std::fputs(report.Json().constData(), stdout);
+    return report.Fits() ? 0 : 1;
+  }
+
   QImage picture;
   if (options.command == QLatin1String("screenshot")) {
     window.Sync();
-    QApplication::processEvents();
+    SettleLayouts();
     if (!options.size.isValid()) {
       // The size the program would take on a large screen.
       window.resize(window.PreferredSize(QSize(1920, 1080)).expandedTo(QSize(1280, 700)));
-      QApplication::processEvents();
+      SettleLayouts();
     }
     picture = window.grab().toImage();
   } else {

@@ -19,3 +19,12 @@ bool IsPictureCommand(const char* name);
 // Runs the picture command named by argv[1]; creates its own QApplication,
 // so it must run before any other application object exists.
 int RunPictureCommand(int argc, char** argv);
+
+//   brenak-cli layout-check FILE [--size WxH] [--scale F] [--click CONTROL]... [--decimal-separator , | .]
+//
+// Builds the window as "screenshot" does, at 1366x700 unless told, and prints
+// as JSON whether the data area shows scroll bars and every visible text cut
+// short by its control (gui/LayoutCheck.h). Exit status: 0 everything fits,
+// 1 something does not, or wrong use. Same conditions as RunPictureCommand.
+bool IsLayoutCheckCommand(const char* name);
+int RunLayoutCheckCommand(int argc, char** argv);

@@ -1,5 +1,6 @@
 #include "gui/WindowStyle.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QRegularExpression>
@@ -30,6 +31,46 @@ QString HeadingText(const QString& text) {
     else kept += c;
   }
   return kept;
+}
+
+QString CompactText(const QString& text) {
+  static const QRegularExpression blanks(QStringLiteral(" {3,}"));
+  QString shown = text.trimmed();
+  shown.replace(blanks, QStringLiteral("  "));
+  return shown;
+}
+
+QLabel* Compact(QWidget* caption) {
+  auto* label = static_cast<QLabel*>(caption);
+  label->setProperty("compact", true);
+  label->setText(CompactText(label->text()));
+  return label;
+}
+
+namespace {
+
+// Keeps the wrapped labels it watches as tall as their lines at their width.
+class WrappedHeight : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize) KeepWrappedHeight(static_cast<QLabel*>(watched));
+    return false;
+  }
+};
+
+}  // namespace
+
+void WrapToWidth(QLabel* label) {
+  label->setWordWrap(true);
+  label->installEventFilter(new WrappedHeight(label));
+}
+
+void KeepWrappedHeight(QLabel* label) {
+  // An empty label keeps one line, so that what holds it keeps its size.
+  const int line = label->fontMetrics().height();
+  const int height = label->text().isEmpty() ? line : qMax(line, label->heightForWidth(qMax(1, label->width())));
+  if (label->minimumHeight() != height) label->setMinimumHeight(height);
 }
 
 void SetBold(QWidget* w, double scale) {

@@ -20,6 +20,21 @@ QLabel* Caption(const QString& text, QWidget* parent = nullptr);
 // words into lines become line breaks, and a unit in parentheses stays whole.
 QString HeadingText(const QString& text);
 
+// A caption as the window shows it beside its field: the runs of blanks that
+// spaced a unit away from its name in a fixed-width layout become two blanks,
+// and the caption takes no more room than its words.
+QString CompactText(const QString& text);
+// Marks a caption of the form to be shown as CompactText(); the binding keeps
+// it so when its text changes.
+QLabel* Compact(QWidget* caption);
+
+// Wraps a label's text at the label's width and keeps the label at least as
+// tall as its wrapped lines (one line when empty), whatever the layout holding
+// it asks of it. KeepWrappedHeight() brings the height up to date after the
+// text changed.
+void WrapToWidth(QLabel* label);
+void KeepWrappedHeight(QLabel* label);
+
 // Bold type, larger or smaller by `scale`.
 void SetBold(QWidget* w, double scale = 1.0);
 

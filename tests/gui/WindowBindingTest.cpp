@@ -49,9 +49,14 @@ void ExpectMirrors(const Brenak& app, const MainWindow& window) {
         EXPECT_EQ(aqua, c.hasState && c.state == FieldState::Computed);
         break;
       }
-      case ControlType::Label:
-        if (!w->property("heading").toBool()) EXPECT_EQ(static_cast<QLabel*>(w)->text(), c.text);
+      case ControlType::Label: {
+        // A heading is laid out in lines; a caption beside its field keeps
+        // its words and drops the blanks that spaced them.
+        const QString shown = static_cast<QLabel*>(w)->text();
+        if (w->property("compact").toBool()) EXPECT_EQ(shown.simplified(), c.text.simplified());
+        else if (!w->property("heading").toBool()) EXPECT_EQ(shown, c.text);
         break;
+      }
       case ControlType::RadioGroup: {
         auto* group = static_cast<RadioGroupBox*>(w);
         EXPECT_EQ(group->Items(), c.items);
