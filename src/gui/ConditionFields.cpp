@@ -29,8 +29,8 @@ const QList<ConditionField>& ConditionFields() {
       {"EditCondicionTi", {{"RadioGroupCondicionP", 6}}},
       {"EditTf", {{"RadioGroupCondicionT", 6}}},
       {"EditLong", {{"RadioGroupCondicionT", 6}}},
-      {"EditCondicionTCong", {{"RadioGroupCondicionT", 7}}},
-      {"EditCondicionPorCong", {{"RadioGroupCondicionT", 7}}},
+      {"EditCondicionTCong", {{"RadioGroupCondicionT", 7}}, 4},  // hours
+      {"EditCondicionPorCong", {{"RadioGroupCondicionT", 7}}, 3},  // a percentage
   };
   return fields;
 }

@@ -20,6 +20,9 @@ const QStringList& ConditionGroups();
 struct ConditionField {
   const char* field;
   QHash<QString, int> rows;
+  // The digits the field shows when it sits in a gap of its row's text, where
+  // the row leaves it little room.
+  int gapDigits = 5;
 };
 const QList<ConditionField>& ConditionFields();
 

@@ -42,6 +42,7 @@ DataPanels::DataPanels(WindowBinding& binding) : binding_(binding) {}
 
 QWidget* DataPanels::Build() {
   auto* content = new QWidget;
+  content_ = content;
   auto* columns = new QHBoxLayout(content);
   columns->setContentsMargins(8, 6, 8, 6);
   columns->setSpacing(10);
@@ -49,6 +50,7 @@ QWidget* DataPanels::Build() {
 
   auto* right = new QWidget(content);
   auto* rightLayout = new QGridLayout(right);
+  rightLayout_ = rightLayout;
   rightLayout->setContentsMargins(0, 0, 0, 0);
   rightLayout->setHorizontalSpacing(10);
   rightLayout->setVerticalSpacing(6);
@@ -62,12 +64,17 @@ QWidget* DataPanels::Build() {
   tableLayout->setContentsMargins(8, 6, 8, 8);
   tableLayout->addWidget(BuildLayerTable());
   rightLayout->addWidget(tableFrame, 1, 0, 1, 2);
-  rightLayout->addWidget(BuildResults(), 2, 0, 1, 2);
+  results_ = BuildResults();
+  rightLayout->addWidget(results_, 2, 0, 1, 2);
   rightLayout->addWidget(BuildEconomicPanel(), 3, 0, 1, 2);
   rightLayout->setRowStretch(4, 1);
   rightLayout->setColumnStretch(0, 1);
   rightLayout->setColumnStretch(1, 1);
   columns->addWidget(right, 1);
+  // The data area's height decides where the results go.
+  WhenResized(content, [this] {
+    if (content_->parentWidget()) PlaceResults(content_->parentWidget()->height());
+  });
   return content;
 }
 
@@ -81,6 +88,72 @@ void DataPanels::Sync(const Form& form) {
   layerTable_->Grid()->setColumnMinimumWidth(6, form.Visible("Label9") ? numberWidth : 0);
   layerTable_->Grid()->setColumnMinimumWidth(8, form.Visible("LabelDistTr") ? numberWidth : 0);
   KeepWrappedHeights();
+  if (content_->parentWidget()) PlaceResults(content_->parentWidget()->height());
+}
+
+int DataPanels::ResultsHeight(int width) const {
+  int tallest = 0;
+  for (const char* name : {"Panel5", "PanelEconomico"}) {
+    const QWidget* panel = binding_.Widget(QLatin1String(name));
+    if (panel->isHidden()) continue;
+    const QMargins margins = panel->layout()->contentsMargins();
+    int height = margins.top() + margins.bottom();
+    int lines = 0;
+    for (const QLabel* line : panel->findChildren<QLabel*>()) {
+      if (line->isHidden()) continue;
+      // Every line wraps in the narrow column.
+      height += WrappedHeight(line, width - margins.left() - margins.right());
+      ++lines;
+    }
+    // The economic figures stand one a line in a narrow column.
+    tallest = qMax(tallest, height + qMax(0, lines - 1) * 4);
+  }
+  return tallest;
+}
+
+void DataPanels::ArrangeEconomicLines(bool narrow) {
+  struct Place {
+    const char* name;
+    int row, column, span;
+  };
+  static const Place wide[] = {
+      {"LabelEspEco", 0, 0, 1}, {"LabelQEco", 0, 1, 1}, {"LabelRTEco", 1, 0, 2}, {"LabelCI", 2, 0, 1}, {"LabelCT", 2, 1, 1}};
+  for (int i = 0; i < 5; ++i) {
+    auto* line = static_cast<QLabel*>(binding_.Widget(QLatin1String(wide[i].name)));
+    line->setWordWrap(narrow);
+    KeepWrappedHeight(line);
+    economicLines_->removeWidget(line);
+    if (narrow) economicLines_->addWidget(line, i, 0);
+    else economicLines_->addWidget(line, wide[i].row, wide[i].column, 1, wide[i].span);
+  }
+  economicLines_->setColumnStretch(0, narrow ? 1 : 0);
+  economicLines_->setColumnStretch(1, narrow ? 0 : 1);
+}
+
+void DataPanels::PlaceResults(int height) {
+  // What the left column holds besides the results, as the layout stacks it.
+  int need = 0;
+  int shown = 0;
+  for (int i = 0; i < columnLayout_->count(); ++i) {
+    QLayoutItem* item = columnLayout_->itemAt(i);
+    if (item->widget() == results_ || item->isEmpty()) continue;
+    need += item->sizeHint().height();
+    ++shown;
+  }
+  need += shown * columnLayout_->spacing();
+  const QMargins margins = content_->layout()->contentsMargins();
+  const bool left = need + ResultsHeight(column_->width()) <= height - margins.top() - margins.bottom();
+  if (left == resultsLeft_) return;
+  resultsLeft_ = left;
+  if (left) {
+    rightLayout_->removeWidget(results_);
+    // Under the options, above the hidden scratch field and the stretch.
+    columnLayout_->insertWidget(columnLayout_->count() - 2, results_);
+  } else {
+    columnLayout_->removeWidget(results_);
+    rightLayout_->addWidget(results_, 2, 0, 1, 2);
+  }
+  ArrangeEconomicLines(left);
 }
 
 void DataPanels::PlaceBoundaryLabels() { layerTable_->PlaceBoundaryLabels(); }
@@ -92,6 +165,8 @@ void DataPanels::KeepWrappedHeights() {
 QWidget* DataPanels::BuildLeftColumn() {
   auto* column = new QWidget;
   auto* layout = new QVBoxLayout(column);
+  column_ = column;
+  columnLayout_ = layout;
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(8);
 
@@ -127,7 +202,7 @@ QWidget* DataPanels::BuildLeftColumn() {
                            "ImageTuberiaEnterradaCaja", "ImageEsfera", "ImageConducto", "ImageDepositoV",
                            "ImageDepositoH"}) {
     auto* picture = binding_.Take<PictureWidget>(name);
-    picture->SetPreferredSize(QSize(FieldWidth(picture, 22), FieldWidth(picture, 22) * 3 / 4));
+    picture->SetPreferredSize(QSize(FieldWidth(picture, 19), FieldWidth(picture, 19) * 3 / 4));
     pictures->addWidget(picture, 0, 0);
   }
   elementLayout->addLayout(pictures, 0, 1);
@@ -155,6 +230,7 @@ QWidget* DataPanels::BuildLeftColumn() {
   }
   for (const ConditionField& f : ConditionFields()) {
     QWidget* w = binding_.Take(f.field);
+    w->setProperty("gapWidth", FieldWidth(w, f.gapDigits));
     w->setParent(condition);
     w->hide();
   }
@@ -180,7 +256,7 @@ QWidget* DataPanels::BuildLeftColumn() {
   QWidget* scratch = binding_.Take("EditComodin");
   layout->addWidget(scratch);
   layout->addStretch(1);
-  column->setFixedWidth(FieldWidth(column, 52));
+  column->setFixedWidth(FieldWidth(column, 50));
   return column;
 }
 
@@ -300,6 +376,7 @@ QWidget* DataPanels::BuildResults() {
   economic->setAutoFillBackground(true);
   Paint(economic, QPalette::Window, fuchsia);
   auto* ecoLines = new QGridLayout(economic);
+  economicLines_ = ecoLines;
   ecoLines->setContentsMargins(14, 8, 14, 8);
   ecoLines->setVerticalSpacing(4);
   ecoLines->setHorizontalSpacing(24);
@@ -309,7 +386,9 @@ QWidget* DataPanels::BuildResults() {
     auto* line = binding_.Take<QLabel>(name);
     SetBold(line, 1.1);
     Paint(line, QPalette::WindowText, Qt::white);
-    line->setMinimumHeight(line->fontMetrics().height());
+    WrapToWidth(line);
+    line->setWordWrap(false);  // in two columns the lines keep whole (ArrangeEconomicLines)
+    wrapped_ << line;
     ecoLines->addWidget(line, row, column, 1, span);
   }
   ecoLines->setColumnStretch(1, 1);

@@ -6,6 +6,8 @@
 
 class Form;
 class LayerTable;
+class QGridLayout;
+class QVBoxLayout;
 class QLabel;
 class QWidget;
 class WindowBinding;
@@ -28,12 +30,20 @@ class DataPanels {
   void PlaceBoundaryLabels();
   // Keeps the wrapped result lines as tall as their new texts.
   void KeepWrappedHeights();
+  // Puts the results under the left column's options when they fit there in
+  // `height`, the height the data area shows; under the layer table otherwise.
+  void PlaceResults(int height);
+  bool ResultsInLeftColumn() const { return resultsLeft_; }
 
  private:
   QWidget* BuildLeftColumn();
   LayerTable* BuildLayerTable();
   QWidget* BuildResults();
   QWidget* BuildEconomicPanel();
+  // The height the shown result lines take at `width`.
+  int ResultsHeight(int width) const;
+  // The economic figures in one column (narrow) or two.
+  void ArrangeEconomicLines(bool narrow);
 
   WindowBinding& binding_;
   SurfacePanel interior_;
@@ -42,4 +52,11 @@ class DataPanels {
   QLabel* firstSurfaceCaption_ = nullptr;
   QLabel* lastSurfaceCaption_ = nullptr;
   QList<QLabel*> wrapped_;
+  QWidget* content_ = nullptr;
+  QWidget* column_ = nullptr;
+  QVBoxLayout* columnLayout_ = nullptr;
+  QGridLayout* rightLayout_ = nullptr;
+  QWidget* results_ = nullptr;
+  QGridLayout* economicLines_ = nullptr;
+  bool resultsLeft_ = false;
 };

@@ -16,6 +16,8 @@ void LayerTable::AddBoundaryLabel(QLabel* label, QWidget* rowAnchor, int column)
   boundaries_.append({label, rowAnchor, column});
   // The rows and columns move whenever a row or column is shown or hidden.
   rowAnchor->installEventFilter(this);
+  if (QLayoutItem* heading = grid_->itemAtPosition(0, column); heading && heading->widget())
+    heading->widget()->installEventFilter(this);
 }
 
 void LayerTable::PlaceSoon() {
@@ -42,18 +44,22 @@ bool LayerTable::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void LayerTable::PlaceBoundaryLabels() {
+  // The widgets' own geometry, which is where the layout put them last: the
+  // grid's cell rectangles can lag behind a layout that wrapped its headings.
   for (const Boundary& b : boundaries_) {
     const int index = grid_->indexOf(b.anchor);
     if (index < 0) continue;
     int row, column, rowSpan, columnSpan;
     grid_->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
-    const QRect cell = grid_->cellRect(row, b.column);
+    const QLayoutItem* heading = grid_->itemAtPosition(0, b.column);
+    const QRect cell = heading && heading->widget() && !heading->widget()->isHidden() ? heading->widget()->geometry()
+                                                                                      : grid_->cellRect(row, b.column);
     const QRect own = b.anchor->geometry();
     // The next row that is shown, to centre the label on the line between them.
     int nextTop = -1;
     for (int r = row + 1; r < grid_->rowCount() && nextTop < 0; ++r) {
-      const QRect next = grid_->cellRect(r, b.column);
-      if (next.height() > 0) nextTop = next.top();
+      const QLayoutItem* next = grid_->itemAtPosition(r, column);
+      if (next && next->widget() && !next->widget()->isHidden()) nextTop = next->widget()->geometry().top();
     }
     const int lineY = nextTop >= 0 ? (own.bottom() + nextTop + 1) / 2 : own.bottom() + grid_->verticalSpacing() / 2;
     const int height = b.label->sizeHint().height();

@@ -15,6 +15,8 @@ class LayerTable : public QWidget {
 
   QGridLayout* Grid() const { return grid_; }
   // `label` sits in column `column` on the lower edge of the row that `rowAnchor` belongs to.
+  // The column is where its heading (row 0) stands; the line is halfway to the
+  // next shown row of the anchor's column.
   void AddBoundaryLabel(QLabel* label, QWidget* rowAnchor, int column);
   void PlaceBoundaryLabels();
 

@@ -210,7 +210,7 @@ QByteArray LayoutReport::Json() const {
 }
 
 void SettleLayouts() {
-  for (int pass = 0; pass < 4; ++pass) {
+  for (int pass = 0; pass < 6; ++pass) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QCoreApplication::processEvents();
   }

@@ -165,17 +165,17 @@ void RadioGroupBox::LayOutRow(int row) {
   // riders beyond the gaps follow the text.
   // A rider in a gap keeps its room while hidden, so that the text of the row
   // stands as spaced whether or not the row is chosen.
-  // A field in a gap is narrower than one after the text: the figures of a
-  // row with two fields are short (a length, a percentage, hours).
+  // On a row split at its gaps a field takes the width it asks for there
+  // ("gapWidth"), else a short one; after a whole text, its own ("fieldWidth").
   const QList<QWidget*>& captions = captions_[row];
   for (int k = 0; k < riding.size(); ++k) {
-    const bool inGap = k < captions.size();
+    const bool inGap = !captions.isEmpty();
     QSizePolicy policy = riding[k]->sizePolicy();
-    policy.setRetainSizeWhenHidden(inGap);
+    policy.setRetainSizeWhenHidden(k < captions.size());
     riding[k]->setSizePolicy(policy);
-    const QVariant width = riding[k]->property("fieldWidth");
-    if (inGap) riding[k]->setFixedWidth(FieldWidth(riding[k], 5));
-    else if (width.isValid()) riding[k]->setFixedWidth(width.toInt());
+    const QVariant width = riding[k]->property(inGap ? "gapWidth" : "fieldWidth");
+    if (width.isValid()) riding[k]->setFixedWidth(width.toInt());
+    else if (inGap) riding[k]->setFixedWidth(FieldWidth(riding[k], 5));
   }
   for (int k = 0; k < captions.size(); ++k) {
     if (k < riding.size()) layout->addWidget(riding[k]);

@@ -26,7 +26,7 @@ int GroupColumns(const QString& name) {
   static const QHash<QString, int> columns = {
       {"RadioGroupCalcular", 2}, {"RadioGroupCondensacion", 2}, {"RadioGroupTempAgua", 2},
       {"RadioGroupTempAire", 2}, {"RGhi", 3},                   {"RGhe", 3},
-      {"RGAmbientehe", 2},       {"RadioGroupTerreno", 2},      {"RGMatPlacas", 2},
+      {"RadioGroupTerreno", 2},      {"RGMatPlacas", 2},
       {"RGTubAcero", 3},         {"RGTubCobreBpulg", 2},        {"RGTubCobreRpulg", 2},
       {"RGTubCobreCalef", 2}};
   return columns.value(name, 1);

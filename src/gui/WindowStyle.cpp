@@ -50,7 +50,7 @@ QLabel* Compact(QWidget* caption) {
 namespace {
 
 // Keeps the wrapped labels it watches as tall as their lines at their width.
-class WrappedHeight : public QObject {
+class HeightKeeper : public QObject {
  public:
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -59,17 +59,44 @@ class WrappedHeight : public QObject {
   }
 };
 
+// Calls its function when the widget it watches changes size.
+class ResizeWatch : public QObject {
+ public:
+  ResizeWatch(QObject* parent, std::function<void()> resized) : QObject(parent), resized_(std::move(resized)) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Resize) resized_();
+    return false;
+  }
+
+ private:
+  std::function<void()> resized_;
+};
+
 }  // namespace
+
+void WhenResized(QWidget* w, std::function<void()> resized) {
+  w->installEventFilter(new ResizeWatch(w, std::move(resized)));
+}
 
 void WrapToWidth(QLabel* label) {
   label->setWordWrap(true);
-  label->installEventFilter(new WrappedHeight(label));
+  label->installEventFilter(new HeightKeeper(label));
+}
+
+int WrappedHeight(const QLabel* label, int width) {
+  // QLabel's own heightForWidth() never answers less than the label's minimum
+  // height, which is what is being worked out here.
+  const QFontMetrics metrics = label->fontMetrics();
+  const int line = metrics.height();
+  if (label->text().isEmpty()) return line;
+  const int frame = label->width() - label->contentsRect().width() + 2 * label->margin();
+  const int flags = Qt::TextWordWrap | int(label->alignment());
+  const QRect text = metrics.boundingRect(QRect(0, 0, qMax(1, width - frame), 1 << 20), flags, label->text());
+  return qMax(line, text.height() + label->height() - label->contentsRect().height() + 2 * label->margin());
 }
 
 void KeepWrappedHeight(QLabel* label) {
-  // An empty label keeps one line, so that what holds it keeps its size.
-  const int line = label->fontMetrics().height();
-  const int height = label->text().isEmpty() ? line : qMax(line, label->heightForWidth(qMax(1, label->width())));
+  const int height = label->wordWrap() ? WrappedHeight(label, label->width()) : label->fontMetrics().height();
   if (label->minimumHeight() != height) label->setMinimumHeight(height);
 }
 

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QString>
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -34,6 +35,11 @@ QLabel* Compact(QWidget* caption);
 // text changed.
 void WrapToWidth(QLabel* label);
 void KeepWrappedHeight(QLabel* label);
+// The height a wrapped plain-text label takes at `width`, one line at least.
+int WrappedHeight(const QLabel* label, int width);
+
+// Calls `resized` each time `w` changes size.
+void WhenResized(QWidget* w, std::function<void()> resized);
 
 // Bold type, larger or smaller by `scale`.
 void SetBold(QWidget* w, double scale = 1.0);

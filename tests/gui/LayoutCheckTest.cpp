@@ -168,3 +168,17 @@ TEST(LayoutCheckTest, ReportsEveryTextItsWidgetCuts) {
   SettleLayouts();
   EXPECT_TRUE(CheckLayout(&window).Fits()) << Describe(CheckLayout(&window));
 }
+
+// The results stand under the left column's options when it has room for
+// them, and under the layer table when it has not.
+TEST_F(FitTest, TheResultsGoWhereThereIsRoom) {
+  auto left = [this] { return W("Panel5")->mapTo(window.get(), QPoint()).x() < W("Panel2")->mapTo(window.get(), QPoint()).x(); };
+  app.form.UserSelect("RadioGroupCalcular", 0);
+  EXPECT_TRUE(Measure(kSmallScreen).Fits());
+  EXPECT_TRUE(left());
+  // A short window: the left column is full with its own options.
+  Measure(QSize(1366, 430));
+  EXPECT_FALSE(left());
+  EXPECT_TRUE(Measure(kSmallScreen).Fits());
+  EXPECT_TRUE(left());
+}
