@@ -237,9 +237,13 @@ class Checker {
     }
     const float t = r.insulationThickness;
     const Run& at = At(t);
-    const Run& more = At(t + kStep);
+    // A neighbour the element cannot hold (the insulation no longer fits in
+    // its box, say) leaves the check to the thickness found itself.
+    const Run& nextRun = At(t + kStep);
     const bool hasLess = t >= kStep;
-    const Run& less = At(hasLess ? t - kStep : t);
+    const Run& lessRun = At(hasLess ? t - kStep : t);
+    const Run& more = nextRun.ok || nextRun.unsettled ? nextRun : at;
+    const Run& less = lessRun.ok || lessRun.unsettled ? lessRun : at;
     if (at.unsettled || more.unsettled || less.unsettled) {
       report_.unsettled = true;
       return false;
