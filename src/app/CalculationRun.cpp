@@ -72,5 +72,10 @@ void RunCalculation(WindowState& app) {
   app.interiorLaminar = outcome.interiorLaminar;
   app.exteriorLaminar = outcome.exteriorLaminar;
   app.absurdData = outcome.absurdData;
-  if (app.absurdData) ClearResults(app);
+  if (app.absurdData) {
+    ClearResults(app);
+    // After a "Datos absurdos" warning the economic panel still shows the last
+    // step of the search.
+    if (outcome.economic) app.form.Show("PanelEconomico");
+  }
 }

@@ -171,6 +171,11 @@ FieldVerdict CheckFieldText(const QString& text, const QString& kind) {
 void LeaveField(WindowState& app, const QString& controlName) {
   const QString kind = FieldKind(controlName);
   if (kind.isEmpty() || !app.form.Has(controlName)) return;
+  // An empty field, or one the program fills in, is passed over: a missing
+  // value is said by the check before a calculation, and the keyboard must be
+  // able to move through the rows.
+  const Control& field = app.form.At(controlName);
+  if (field.text.trimmed().isEmpty() || (field.hasState && field.state == FieldState::Computed)) return;
   const FieldVerdict verdict = CheckFieldText(app.form.Text(controlName), kind);
   for (const Message& box : verdict.boxes) app.messages.Show(box);
   if (verdict.accepted) {

@@ -10,6 +10,7 @@
 #include "engine/DecimalRounding.h"
 #include "engine/ResultFigures.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -142,21 +143,41 @@ class Calculation {
       if (repeated) {
         hi_ = hiNew;
         he_ = heNew;
-        if (std::abs(double(thickness) - prev1) >= 0.05 && !c_.absurd) {
-          c_.s.e[insulation_] = static_cast<float>(0.5 * (double(thickness) + prev1));
-          if (in().HasRadii()) UpdateRadii(in(), c_.s);
-          Rsa = c_.Resistance(ResistanceMode::WithoutInsulation, insulation_, hi_, he_);
-          q_ = EvaluateCondition(c_, cond_, Rsa, he_, hi_, Te_, Ti_, q0_);
-          if (q_ == -1) return Pass::Refused;
-          Rtot_ = SolveThickness(c_, insulation_, Rsa, q_, he_, hi_, Te_, Ti_, &searchedTotal_);
-          ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
-        }
+        if (std::abs(double(thickness) - prev1) >= 0.05 && !c_.absurd && !SettleBetween(prev1, thickness, Rsa))
+          return Pass::Refused;
       }
       prev2 = prev1;
       prev1 = thickness;
       if (repeated || c_.absurd) return Pass::Done;
       return Converged(hi_, hiNew, he_, heNew) && settled ? Pass::Done : Pass::Again;
     });
+  }
+
+  // The passes alternated between thicknesses a and b: the thickness a pass
+  // finds falls as the thickness it starts from grows (the target follows the
+  // outer radius), so the one that finds itself lies between them. Halving the
+  // interval (a bounded number of times) finds it to a search step; the last
+  // pass is solved from the upper end. False when the condition is refused.
+  bool SettleBetween(float a, float b, float& Rsa) {
+    float low = std::min(a, b), high = std::max(a, b);
+    auto solveFrom = [&](float start) {
+      c_.s.e[insulation_] = start;
+      if (in().HasRadii()) UpdateRadii(in(), c_.s);
+      Rsa = c_.Resistance(ResistanceMode::WithoutInsulation, insulation_, hi_, he_);
+      q_ = EvaluateCondition(c_, cond_, Rsa, he_, hi_, Te_, Ti_, q0_);
+      if (q_ == -1) return false;
+      Rtot_ = SolveThickness(c_, insulation_, Rsa, q_, he_, hi_, Te_, Ti_, &searchedTotal_);
+      return true;
+    };
+    for (int n = 0; n < 30 && high - low > 0.1f; ++n) {
+      const float mid = static_cast<float>(0.5 * (double(low) + high));
+      if (!solveFrom(mid)) return false;
+      if (c_.s.e[insulation_] > mid) low = mid;
+      else high = mid;
+    }
+    if (!solveFrom(high)) return false;
+    ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
+    return true;
   }
 
   // Stage D: the economic thickness, 0.1 mm at a time until the total cost stops falling.

@@ -16,6 +16,8 @@ void ClearResults(WindowState& app) {
 
   form.SetText("Edit0RT", QString());
   form.SetText("Edit10RT", QString());
+  // The economic figures belong to the inputs they were worked out for.
+  form.Hide("PanelEconomico");
 
   // Layer rows: computed values go; a row that is not in use loses its
   // thickness, conductivity and resistance whatever their state.

@@ -209,3 +209,22 @@ TEST_F(DocumentTest, NuevoEmptiesAndHidesTheEconomicPanel) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DocumentTest, AChangedInputTakesTheEconomicPanelAwayAndAnEmptyFieldCanBeLeft) {
+  app.form.UserSelect("RadioGroupCondicionP", 3);
+  app.form.UserType("EditTi", "150");
+  app.form.UserClick("SpeedButton1");
+  ASSERT_TRUE(app.form.Visible("PanelEconomico"));
+  app.form.UserSelect("ComboBox1", 2);
+  EXPECT_FALSE(app.form.Visible("PanelEconomico"));
+
+  // Tabbing through an empty thickness shows no box and keeps no focus there.
+  sink.shown.clear();
+  app.form.UserLeave("Edit2e");
+  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_NE(app.form.FocusRequest(), QStringLiteral("Edit2e"));
+}
+
+}  // namespace
