@@ -1,6 +1,7 @@
 #include "gui/ChartPanel.h"
 
 #include "form/NumberFormat.h"
+#include "gui/ChartAxes.h"
 
 #include <QApplication>
 #include <QChart>
@@ -26,21 +27,6 @@ const QColor kSeriesColours[ChartModel::kSeriesCount] = {
 bool SameModel(const ChartModel& a, const ChartModel& b) {
   return a.title == b.title && a.bottomAxis == b.bottomAxis && a.leftAxis == b.leftAxis &&
          a.legendVisible == b.legendVisible && a.series == b.series;
-}
-
-// An axis range around [low, high] with a little air, never empty.
-void SetRange(QValueAxis* axis, double low, double high, double air) {
-  if (!(high > low)) {
-    const double pad = std::fabs(low) > 1 ? std::fabs(low) * 0.1 : 1.0;
-    low -= pad;
-    high += pad;
-  } else {
-    const double pad = (high - low) * air;
-    low -= pad;
-    high += pad;
-  }
-  axis->setRange(low, high);
-  axis->applyNiceNumbers();
 }
 
 }  // namespace
@@ -141,8 +127,8 @@ void ChartPanel::Redraw() {
     }
   }
   if (any) {
-    SetRange(axisX_, minX, maxX, 0.0);
-    SetRange(axisY_, minY, maxY, 0.12);
+    SetAxisRange(axisX_, minX, maxX, 0.0);
+    SetAxisRange(axisY_, minY, maxY, 0.12);
   } else {
     axisX_->setRange(0, 1);
     axisY_->setRange(0, 1);

@@ -2,6 +2,7 @@
 
 #include "app/Brenak.h"
 #include "form/NumberFormat.h"
+#include "gui/ChartAxes.h"
 
 #include <QApplication>
 #include <QChart>
@@ -68,21 +69,6 @@ QString UnitOf(const QString& heading) {
   const int open = heading.lastIndexOf('(');
   const int close = heading.lastIndexOf(')');
   return open >= 0 && close > open ? heading.mid(open + 1, close - open - 1) : QString();
-}
-
-// An axis range around the values with a little air, never empty.
-void SetRange(QValueAxis* axis, double low, double high, double air) {
-  if (!(high > low)) {
-    const double pad = std::fabs(low) > 1 ? std::fabs(low) * 0.1 : 1.0;
-    low -= pad;
-    high += pad;
-  } else {
-    const double pad = (high - low) * air;
-    low -= pad;
-    high += pad;
-  }
-  axis->setRange(low, high);
-  axis->applyNiceNumbers();
 }
 
 QLineSeries* Line(const QString& name, const QColor& colour) {
@@ -330,7 +316,7 @@ void ThicknessTableDialog::DrawChart() {
     axisFlow->setRange(0, maxFlow > 0 ? maxFlow * 1.08 : 1.0);
     axisFlow->applyNiceNumbers();
   } else {
-    SetRange(axisFlow, minFlow, qMax(0.0, maxFlow), 0.08);
+    SetAxisRange(axisFlow, minFlow, qMax(0.0, maxFlow), 0.08);
   }
   chart_->addAxis(axisFlow, Qt::AlignLeft);
 
@@ -346,7 +332,7 @@ void ThicknessTableDialog::DrawChart() {
     axisCost->setTitleBrush(kCostColour);
     axisCost->setLabelsColor(kCostColour.darker(120));
     const auto [minCost, maxCost] = bounds(costs, false);
-    SetRange(axisCost, minCost, maxCost, 0.08);
+    SetAxisRange(axisCost, minCost, maxCost, 0.08);
     axisCost->setLabelFormat(QStringLiteral("%.0f"));
     chart_->addAxis(axisCost, Qt::AlignRight);
     QLineSeries* costSeries = Line(QStringLiteral("Coste total"), kCostColour);

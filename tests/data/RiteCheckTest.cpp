@@ -1,4 +1,5 @@
 #include "data/RiteCheck.h"
+#include "engine/LayerInputs.h"
 #include "results/RiteLine.h"
 #include "form/NumberFormat.h"
 
@@ -51,14 +52,6 @@ TEST(RiteCorrection, ReferenceConductivityGivesTheTableAndOthersAreCorrected) {
   EXPECT_NEAR(RiteCorrected(30, 0.035, 0), 26.25, 1e-9);
   // A better insulant needs less, a worse one more.
   EXPECT_GT(RiteCorrected(30, 0.050, 60), 30);
-}
-
-LayerInput Layer(float thickness, float conductivity, bool marked = false) {
-  LayerInput layer;
-  layer.thickness = thickness;
-  layer.conductivity = conductivity;
-  layer.marked = marked;
-  return layer;
 }
 
 // A heating pipe of 28 mm inside, 1 mm of copper, insulation of 0.035 W/(m·K).

@@ -1,19 +1,12 @@
 // The engine on its own: inputs in, an outcome out, with no window behind it.
 #include "engine/CalcOutcome.h"
+#include "engine/LayerInputs.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-LayerInput Layer(float thicknessMm, float conductivity, bool marked = false) {
-  LayerInput layer;
-  layer.thickness = thicknessMm;
-  layer.conductivity = conductivity;
-  layer.marked = marked;
-  return layer;
-}
 
 // A wall of 100 mm of insulation (0.04) and 200 mm of brick (1.0), 25 ºC
 // inside with hi = 9, 10 ºC outside with he = 16.

@@ -1,19 +1,12 @@
 // Figures that a check by hand, or a textbook, pins down.
 #include "engine/CalcOutcome.h"
+#include "engine/LayerInputs.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-LayerInput Layer(float thicknessMm, float conductivity, bool marked = false) {
-  LayerInput layer;
-  layer.thickness = thicknessMm;
-  layer.conductivity = conductivity;
-  layer.marked = marked;
-  return layer;
-}
 
 // A horizontal pipe, 102 mm inside, 6 mm of steel (50 W/mºC) and insulation
 // of 0.04 W/mºC; 150 ºC inside (hi neglected), 20 ºC outside with he = 10.

@@ -2,6 +2,7 @@
 // example's data and compared with the published figure within the precision
 // the source gives it. The README's "Validation" table lists them.
 #include "engine/CalcOutcome.h"
+#include "engine/LayerInputs.h"
 #include "engine/FluidTemperature.h"
 #include "engine/Moisture.h"
 
@@ -11,14 +12,6 @@
 #include <iostream>
 
 namespace {
-
-LayerInput Layer(float thicknessMm, float conductivity, bool marked = false) {
-  LayerInput layer;
-  layer.thickness = thicknessMm;
-  layer.conductivity = conductivity;
-  layer.marked = marked;
-  return layer;
-}
 
 void Report(const char* name, double brenak, double published) {
   std::cout << "[ figure   ] " << name << ": Brenak " << brenak << ", published " << published << '\n';
