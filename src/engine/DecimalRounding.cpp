@@ -51,9 +51,12 @@ std::string RoundedDecimalText(double value, int precision, int digits) {
   std::string D;
   int point = 0;
   if (value != 0) {
+    // std::to_chars, unlike printf, never takes the decimal point of the C
+    // library's locale, which Qt sets from the environment (a comma in Spanish).
     char buffer[160];
-    std::snprintf(buffer, sizeof buffer, "%.99e", std::abs(value));
-    const std::string sci(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value),
+                                       std::chars_format::scientific, 99);
+    const std::string sci(buffer, written.ptr);
     const std::size_t ePos = sci.find('e');
     point = std::stoi(sci.substr(ePos + 1)) + 1;
     for (std::size_t k = 0; k < ePos; ++k)
