@@ -8,7 +8,8 @@ packages=(cmake ninja-build g++ pkg-config
           libgl1-mesa-dev libglx-dev libxkbcommon-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-14-dev
-          xvfb xauth unzip)
+          xvfb xauth unzip
+          locales fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -19,3 +20,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo_cmd apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+# The suite runs under a Spanish desktop's locale as well as under C, and the
+# English one is there for the English interface.
+for wanted in es_ES en_GB; do
+  if ! locale -a 2>/dev/null | grep -qi "^${wanted}\.utf-\?8$"; then
+    sudo_cmd=""
+    [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+    $sudo_cmd sed -i "s/^# *\(${wanted}\.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^${wanted}\.UTF-8 UTF-8" /etc/locale.gen || echo "${wanted}.UTF-8 UTF-8" | $sudo_cmd tee -a /etc/locale.gen >/dev/null
+    $sudo_cmd locale-gen >/dev/null
+  fi
+done

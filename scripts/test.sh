@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: once in a
-# release build, once more under AddressSanitizer and UndefinedBehaviorSanitizer
-# (with clang, which also builds the fuzz targets), then each fuzz target for a
+# Installs what is missing, builds everything and runs every test: in a
+# release build under the C locale and again under Spanish (es_ES.UTF-8), once
+# more under AddressSanitizer and UndefinedBehaviorSanitizer (with clang, which
+# also builds the fuzz targets), then each fuzz target for a
 # bounded time on the project files of tests/cases and generated projects.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,7 +14,12 @@ echo "== Release build and tests"
 cmake --preset release
 cmake --build --preset release -j "$jobs"
 summary=$(mktemp)
-ctest --preset release -j "$jobs" | tee -a "$summary"
+LANG=C LC_ALL=C ctest --preset release -j "$jobs" | tee -a "$summary"
+
+echo "== Release tests again under a Spanish desktop's locale"
+# Qt takes the process's numeric locale from the environment: under es_ES the
+# C library writes a comma for the point, which no number of ours may follow.
+LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 ctest --preset release -j "$jobs" | tee -a "$summary"
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset fuzz
@@ -57,7 +63,7 @@ for target in fuzz_project_reader fuzz_number_entry fuzz_open_and_calculate fuzz
   fi
 done
 echo "== All tests and fuzz targets passed"
-# Both test runs, counted together.
+# Every test run, counted together.
 passed=$(grep -Eo 'tests failed out of [0-9]+' "$summary" | awk '{ total += $5 } END { print total + 0 }')
 rm -f "$summary"
 echo "$passed passed, 0 failed"

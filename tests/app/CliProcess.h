@@ -18,8 +18,15 @@ struct CliRun {
   QString Text(const char* control) const { return Controls()[QLatin1String(control)].toObject()["text"].toString(); }
 };
 
-inline CliRun RunCli(const QStringList& args) {
+// `locale`, when given, is the LANG and LC_ALL the tool runs under.
+inline CliRun RunCli(const QStringList& args, const QString& locale = QString()) {
   QProcess process;
+  if (!locale.isEmpty()) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANG"), locale);
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    process.setProcessEnvironment(environment);
+  }
   process.start(QStringLiteral(BRENAK_CLI), args);
   CliRun run;
   if (!process.waitForFinished(60000)) {
