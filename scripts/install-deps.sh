@@ -8,7 +8,8 @@ packages=(cmake ninja-build g++ pkg-config
           libgl1-mesa-dev libglx-dev libxkbcommon-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-14-dev
-          xvfb xauth unzip)
+          xvfb xauth unzip
+          debootstrap lintian appstream desktop-file-utils dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
