@@ -33,16 +33,17 @@ QString CommandLineAnswer(const QStringList& arguments) {
   if (option == QLatin1String("--version") || option == QLatin1String("-v"))
     return QStringLiteral("brenak " BRENAK_VERSION "\n");
   if (option == QLatin1String("--help") || option == QLatin1String("-h"))
-    return QStringLiteral("Uso:\n"
-                          "  brenak [PROYECTO]\n"
-                          "  brenak --help | --version\n"
-                          "\n"
-                          "Abre la ventana del programa de cálculo de aislamientos y, si se da PROYECTO, "
-                          "abre ese archivo como \"Abrir\".\n"
-                          "\n"
-                          "Opciones:\n"
-                          "  -h, --help     muestra esta ayuda\n"
-                          "  -v, --version  muestra la versión del programa\n");
+    return QStringLiteral(
+        "Uso:\n"
+        "  brenak [PROYECTO]\n"
+        "  brenak --help | --version\n"
+        "\n"
+        "Abre la ventana del programa de cálculo de aislamientos y, si se da PROYECTO, "
+        "abre ese archivo como \"Abrir\".\n"
+        "\n"
+        "Opciones:\n"
+        "  -h, --help     muestra esta ayuda\n"
+        "  -v, --version  muestra la versión del programa\n");
   return QString();
 }
 

@@ -50,15 +50,15 @@ TEST_P(CommandLineAnswers, OnlyAnOptionAloneIsAnswered) {
     EXPECT_TRUE(answer.startsWith(beginning) && answer.endsWith(QLatin1Char('\n'))) << answer.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, CommandLineAnswers,
-    ::testing::Values(AnswerCase{{"brenak", "--version"}, "brenak " BRENAK_VERSION "\n"},
-                      AnswerCase{{"brenak", "-v"}, "brenak " BRENAK_VERSION "\n"},
-                      AnswerCase{{"brenak", "--help"}, "Uso:\n  brenak [PROYECTO]\n"},
-                      AnswerCase{{"brenak", "-h"}, "Uso:\n  brenak [PROYECTO]\n"}, AnswerCase{{"brenak"}, ""},
-                      AnswerCase{{"brenak", "proyecto.txt"}, ""}, AnswerCase{{"brenak", "--versión"}, ""},
-                      AnswerCase{{"brenak", "--version", "proyecto.txt"}, ""},
-                      AnswerCase{{"brenak", "proyecto.txt", "--help"}, ""}, AnswerCase{{}, ""}));
+INSTANTIATE_TEST_SUITE_P(Lines, CommandLineAnswers,
+                         ::testing::Values(AnswerCase{{"brenak", "--version"}, "brenak " BRENAK_VERSION "\n"},
+                                           AnswerCase{{"brenak", "-v"}, "brenak " BRENAK_VERSION "\n"},
+                                           AnswerCase{{"brenak", "--help"}, "Uso:\n  brenak [PROYECTO]\n"},
+                                           AnswerCase{{"brenak", "-h"}, "Uso:\n  brenak [PROYECTO]\n"},
+                                           AnswerCase{{"brenak"}, ""}, AnswerCase{{"brenak", "proyecto.txt"}, ""},
+                                           AnswerCase{{"brenak", "--versión"}, ""},
+                                           AnswerCase{{"brenak", "--version", "proyecto.txt"}, ""},
+                                           AnswerCase{{"brenak", "proyecto.txt", "--help"}, ""}, AnswerCase{{}, ""}));
 
 using StartUp = WindowTest;
 
