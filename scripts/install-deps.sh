@@ -9,7 +9,8 @@ packages=(cmake ninja-build g++ pkg-config
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-14-dev
           xvfb xauth unzip
-          locales fonts-liberation2)
+          locales fonts-liberation2
+          debootstrap lintian appstream desktop-file-utils dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -30,6 +30,11 @@ export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --preset fuzz -j "$jobs" | tee -a "$summary"
 
+echo "== Debian package, installed in a fresh system"
+# Built from the release build above, checked with lintian, installed with
+# apt-get into a fresh Debian 12 system made in out/package-test and run there.
+bash scripts/package-test.sh
+
 echo "== Fuzzing"
 seconds=${BRENAK_FUZZ_SECONDS:-60}
 # A fixed seed makes a run repeatable: the same inputs are tried in the same

@@ -11,6 +11,10 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#ifndef BRENAK_VERSION
+#error "BRENAK_VERSION comes from the project's version (src/CMakeLists.txt)"
+#endif
+
 QString ProgramFolderFromPath(const QString& programPath) {
   const qsizetype separator = std::max(programPath.lastIndexOf(QLatin1Char('\\')), programPath.lastIndexOf(QLatin1Char('/')));
   if (separator < 0) return QString();
@@ -21,6 +25,26 @@ bool CommandLineAccepted(const QStringList& arguments, MessageSink& messages) {
   if (arguments.size() <= 2) return true;
   messages.Show({QStringLiteral("AVISO"), QStringLiteral("Mal uso"), MessageButtons::Ok});
   return false;
+}
+
+QString CommandLineAnswer(const QStringList& arguments) {
+  if (arguments.size() != 2) return QString();
+  const QString& option = arguments.at(1);
+  if (option == QLatin1String("--version") || option == QLatin1String("-v"))
+    return QStringLiteral("brenak " BRENAK_VERSION "\n");
+  if (option == QLatin1String("--help") || option == QLatin1String("-h"))
+    return QStringLiteral(
+        "Uso:\n"
+        "  brenak [PROYECTO]\n"
+        "  brenak --help | --version\n"
+        "\n"
+        "Abre la ventana del programa de cálculo de aislamientos y, si se da PROYECTO, "
+        "abre ese archivo como \"Abrir\".\n"
+        "\n"
+        "Opciones:\n"
+        "  -h, --help     muestra esta ayuda\n"
+        "  -v, --version  muestra la versión del programa\n");
+  return QString();
 }
 
 void CreateMainWindow(Brenak& app, const QString& programFolder) {

@@ -16,6 +16,12 @@ QString ProgramFolderFromPath(const QString& programPath);
 // give false: the program then ends with exit code 1 and opens no window.
 bool CommandLineAccepted(const QStringList& arguments, MessageSink& messages);
 
+// `brenak --version` (-v) or `brenak --help` (-h), alone after the program
+// path: the text the program prints on the standard output instead of opening
+// its window, before any application object exists (so no display is needed).
+// Empty for every other command line.
+QString CommandLineAnswer(const QStringList& arguments);
+
 // Creates the main window on `app`: installs its event handlers, gives the
 // project its start values and lays the window out. Opens no project and
 // calculates nothing.

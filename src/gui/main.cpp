@@ -1,10 +1,12 @@
 // brenak: the desktop program.
 //
 //   brenak [FILE]
+//   brenak --help | --version
 //
 // One argument is a project file, opened as "Abrir" does once the window is on
 // the screen; two or more are refused with the "Mal uso" box and exit code 1,
-// before any window opens.
+// before any window opens. --help and --version print their text and end
+// before the application object is made, so they need no display.
 
 #include "gui/MainWindow.h"
 #include "gui/WindowServices.h"
@@ -15,6 +17,7 @@
 
 #include <QSettings>
 #include <QStringList>
+#include <cstdio>
 #include <exception>
 
 int main(int argc, char** argv) {
@@ -22,6 +25,10 @@ int main(int argc, char** argv) {
   // -platform, -reverse ...) out of its own list, and they count here too.
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  if (const QString answer = CommandLineAnswer(arguments); !answer.isEmpty()) {
+    std::fputs(answer.toLocal8Bit().constData(), stdout);
+    return 0;
+  }
 
   BrenakApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("Brenak"));

@@ -32,6 +32,34 @@ TEST(CommandLine, TwoArgumentsOrMoreAreMisuse) {
   EXPECT_EQ(sink.shown[0].buttons, MessageButtons::Ok);
 }
 
+// Only the option alone answers on the standard output; anything else goes on
+// to the window (a project named like an option included, when not alone).
+struct AnswerCase {
+  QStringList arguments;
+  const char* beginning;  // empty: no answer
+};
+
+class CommandLineAnswers : public ::testing::TestWithParam<AnswerCase> {};
+
+TEST_P(CommandLineAnswers, OnlyAnOptionAloneIsAnswered) {
+  const QString answer = CommandLineAnswer(GetParam().arguments);
+  const QString beginning = QString::fromUtf8(GetParam().beginning);
+  if (beginning.isEmpty())
+    EXPECT_EQ(answer, QString());
+  else
+    EXPECT_TRUE(answer.startsWith(beginning) && answer.endsWith(QLatin1Char('\n'))) << answer.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, CommandLineAnswers,
+                         ::testing::Values(AnswerCase{{"brenak", "--version"}, "brenak " BRENAK_VERSION "\n"},
+                                           AnswerCase{{"brenak", "-v"}, "brenak " BRENAK_VERSION "\n"},
+                                           AnswerCase{{"brenak", "--help"}, "Uso:\n  brenak [PROYECTO]\n"},
+                                           AnswerCase{{"brenak", "-h"}, "Uso:\n  brenak [PROYECTO]\n"},
+                                           AnswerCase{{"brenak"}, ""}, AnswerCase{{"brenak", "proyecto.txt"}, ""},
+                                           AnswerCase{{"brenak", "--versión"}, ""},
+                                           AnswerCase{{"brenak", "--version", "proyecto.txt"}, ""},
+                                           AnswerCase{{"brenak", "proyecto.txt", "--help"}, ""}, AnswerCase{{}, ""}));
+
 using StartUp = WindowTest;
 
 TEST_F(StartUp, GivesTheStartProject) {
