@@ -27,22 +27,6 @@ start=$SECONDS
 mkdir -p "$work"
 step() { echo "== $1 ($((SECONDS - start)) s)"; }
 
-step "Package"
-[ -f out/release/CMakeCache.txt ] || cmake --preset release
-rm -f out/release/brenak_*.deb
-cmake --build --preset release -j "$(nproc)" --target package
-debs=(out/release/brenak_*.deb)
-deb=${debs[0]}
-[ -f "$deb" ] || { echo "no package written in out/release" >&2; exit 1; }
-version=$(dpkg-deb --field "$deb" Version)
-echo "$deb: $(du -k "$deb" | cut -f1) KiB, version $version"
-echo "Depends: $(dpkg-deb --field "$deb" Depends)"
-dpkg-deb --contents "$deb" | awk '{ print $6 }'
-
-step "lintian"
-# Errors fail the run; the warnings left are explained in docs/packaging.md.
-lintian --allow-root --fail-on error --display-info --tag-display-limit 0 "$deb"
-
 # The first mirror of the apt sources that serves the suite itself (not its
 # updates or security archive), in either format of the sources files.
 debian_mirror() {
@@ -76,6 +60,26 @@ if [ "${BRENAK_PACKAGE_TEST_FRESH:-0}" = 1 ] || [ ! -f "$base/.complete" ]; then
   touch "$base.partial/.complete"
   mv "$base.partial" "$base"
 fi
+
+# `--system-only` makes the system and stops: the test command starts it in
+# the background while it builds, since it waits on the network, not the cores.
+[ "${1:-}" = --system-only ] && exit 0
+
+step "Package"
+[ -f out/release/CMakeCache.txt ] || cmake --preset release
+rm -f out/release/brenak_*.deb
+cmake --build --preset release -j "$(nproc)" --target package
+debs=(out/release/brenak_*.deb)
+deb=${debs[0]}
+[ -f "$deb" ] || { echo "no package written in out/release" >&2; exit 1; }
+version=$(dpkg-deb --field "$deb" Version)
+echo "$deb: $(du -k "$deb" | cut -f1) KiB, version $version"
+echo "Depends: $(dpkg-deb --field "$deb" Depends)"
+dpkg-deb --contents "$deb" | awk '{ print $6 }'
+
+step "lintian"
+# Errors fail the run; the warnings left are explained in docs/packaging.md.
+lintian --allow-root --fail-on error --display-info --tag-display-limit 0 "$deb"
 
 step "Install into a copy of the system"
 root=$work/root

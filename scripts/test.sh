@@ -10,6 +10,12 @@ bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
+# The Debian system for the package test is made while the builds run: it
+# waits on the network, not on the cores.
+mkdir -p out
+bash scripts/package-test.sh --system-only > out/package-system.log 2>&1 &
+system_pid=$!
+
 echo "== Release build and tests"
 cmake --preset release
 cmake --build --preset release -j "$jobs"
@@ -33,6 +39,7 @@ ctest --preset fuzz -j "$jobs" | tee -a "$summary"
 echo "== Debian package, installed in a fresh system"
 # Built from the release build above, checked with lintian, installed with
 # apt-get into a fresh Debian 12 system made in out/package-test and run there.
+wait "$system_pid" || { tail -n 40 out/package-system.log; exit 1; }
 bash scripts/package-test.sh
 
 echo "== Fuzzing"
