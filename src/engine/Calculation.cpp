@@ -328,7 +328,7 @@ class Calculation {
                                  "de las diferentes capas (contando el aislante)"));
       if (in().depth < half)
         c_.Absurd(QStringLiteral("Datos absurdos, pues la semialtura de la canalización es mayor que la profundidad a "
-                                 "a que está enterrada la tubería"));
+                                 "la que está enterrada la tubería"));
     }
   }
 

@@ -43,8 +43,8 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
     const float other = in.IsBuried() ? in.soilTemperature : in.Te;
     if (other == in.Ti) {
       c.Warn(in.IsBuried()
-                 ? QStringLiteral("No es posible calcular las temperaturas interior y del suelo son iguales")
-                 : QStringLiteral("No es posible calcular las temperaturas interior y exterior son iguales"));
+                 ? QStringLiteral("No es posible calcular: las temperaturas interior y del suelo son iguales")
+                 : QStringLiteral("No es posible calcular: las temperaturas interior y exterior son iguales"));
       return -1;
     }
   }
@@ -155,7 +155,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       }
       const double target = std::abs(double(he) * ExteriorArea(c) * (Tse - Te));
       if (target > q0) {
-        c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie exterior se aproxima mas a la exterior "
+        c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie exterior se aproxima más a la exterior "
                               "que la que se solicita, por tanto no es posible esta condición"));
         return -1;
       }
@@ -171,7 +171,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
         return -1;
       }
       if ((Tdew - Ti) / (double(Te) - Ti) < 0) {
-        c.Warn(QStringLiteral("La temperatura de rocio exterior es menor que la temperatura interior, por lo tanto "
+        c.Warn(QStringLiteral("La temperatura de rocío exterior es menor que la temperatura interior, por lo tanto "
                               "nunca condensa y no es posible esta condición"));
         return -1;
       }
@@ -194,7 +194,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
         }
         const double target = std::abs(double(hi) * (Tsi - Ti));
         if (target > q0) {
-          c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie interior se aproxima mas a la "
+          c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie interior se aproxima más a la "
                                 "interior que la que se solicita, por tanto no es posible esta condición"));
           return -1;
         }
@@ -223,7 +223,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
           return -1;
         }
         if ((double(Ti) - Tdew) / (double(Ti) - Te) > 1) {
-          c.Warn(QStringLiteral("La temperatura de rocio interior es menor que la temperatura exterior, por lo tanto "
+          c.Warn(QStringLiteral("La temperatura de rocío interior es menor que la temperatura exterior, por lo tanto "
                                 "nunca condensa y no es posible esta condición"));
           return -1;
         }
@@ -241,7 +241,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       if (in.IsPipeInAir()) {
         bool refused = false;
         if (Te >= 0) {
-          c.Warn(QStringLiteral("Datos absurdos, no congela, ya que la temperatura exterior es igual o superior a 0ºC"));
+          c.Warn(QStringLiteral("Datos absurdos, no congela, ya que la temperatura exterior es igual o superior a 0 ºC"));
           refused = true;
         }
         if (!(in.Ti > Te)) {

@@ -40,11 +40,11 @@ void ShowResults(WindowState& app, const CalcInputs& in, const Results& r) {
     form.SetText("LabelRT", "Resistencia térmica lineal " + FF(R, 6, 3) + " mºC/W");
     form.SetText("LabelQ", "Densidad lineal flujo de calor " + FF(q, 5, 2) + " W/m");
   } else if (in.IsSphere()) {
-    form.SetText("LabelRT", "Resitencia térmica total " + FF(R, 6, 3) + " ºC/W");
+    form.SetText("LabelRT", "Resistencia térmica total " + FF(R, 6, 3) + " ºC/W");
     form.SetText("LabelQ", "Flujo de calor " + FF(q, 5, 2) + " W");
   } else if (in.IsDuct()) {
     form.SetText("LabelRT", "Resistencia térmica lineal " + FF(R / perimeter, 6, 3) + " mºC/W");
-    form.SetText("LabelQ", "Flujo de calor " + FF(q * perimeter, 5, 2) + " W/m  ó   " + FF(q, 5, 2) + " W/m2");
+    form.SetText("LabelQ", "Flujo de calor " + FF(q * perimeter, 5, 2) + " W/m  o  " + FF(q, 5, 2) + " W/m2");
   } else {
     form.SetText("LabelRT", QStringLiteral("Mismo flujo de calor por m2 en todo el depósito"));
     form.SetText("LabelQ", "Flujo de calor " + FF(TankHeatFlow(in, q), 5, 2) + " W");
@@ -55,7 +55,7 @@ void ShowResults(WindowState& app, const CalcInputs& in, const Results& r) {
   if (r.condition == DesignCondition::FreezingTime) form.SetText("LabelQ", QString());
 
   if (in.thicknessTarget) {
-    form.SetText("LabelEsp", "Esp. aislamiento " + FF(r.insulationThickness, 6, 2) + " mmm");
+    form.SetText("LabelEsp", "Esp. aislamiento " + FF(r.insulationThickness, 6, 2) + " mm");
     for (int i = 1; i <= 6; ++i) {
       const QString row = QString::number(i);
       if (form.Checked("RBAislante" + row)) {
@@ -92,8 +92,8 @@ void ShowResults(WindowState& app, const CalcInputs& in, const Results& r) {
   if (in.IsDuct() && !in.thicknessTarget) {
     const double w = in.ductWidth, h = in.interiorHeight;
     form.SetText("LabelRT", "Resistencia térmica lineal " + FF(R / perimeter, 6, 3) + " mºC/W");
-    form.SetText("LabelQ", "Flujo de calor " + FF(q * perimeter, 5, 2) + " W/m lineal ó  " +
-                               FF(q * perimeter / (2 * w + 2 * h), 5, 2) + " W/m2 super.int.");
+    form.SetText("LabelQ", "Flujo de calor " + FF(q * perimeter, 5, 2) + " W/m lineal o " +
+                               FF(q * perimeter / (2 * w + 2 * h), 5, 2) + " W/m2 sup. int.");
     if (in.airEstimate) {
       const FluidEnd end = FinalAirTemperature(in, static_cast<float>(R / perimeter));
       form.SetText("LabelEsp", "La temperatura al final del conducto es " + FF(end.finalTemperature, 5, 3) + " ºC");
@@ -109,7 +109,7 @@ void EconomicResults(WindowState& app, const CalcInputs& in, const EconomicOutco
   Form& form = app.form;
   form.Show("PanelEconomico");
   QString unit;
-  form.SetText("LabelEspEco", "Esp. aislamiento " + FF(o.thickness, 6, 2) + " mmm");
+  form.SetText("LabelEspEco", "Esp. aislamiento " + FF(o.thickness, 6, 2) + " mm");
   if (in.IsPlate()) {
     form.SetText("LabelRTEco", "Coef. global de transferencia de calor " + FF(1 / double(o.resistance), 6, 3) + " W/m2ºC");
     form.SetText("LabelQEco", "Densidad sup. flujo de calor " + FF(o.heatFlow, 5, 2) + " W/m2");
@@ -119,10 +119,10 @@ void EconomicResults(WindowState& app, const CalcInputs& in, const EconomicOutco
     form.SetText("LabelQEco", "Densidad lineal flujo de calor " + FF(o.heatFlow, 5, 2) + " W/m");
     unit = " euros/m";
   } else {
-    form.SetText("LabelRTEco", "Resitencia térmica total " + FF(o.resistance, 6, 3) + " ºC/W");
+    form.SetText("LabelRTEco", "Resistencia térmica total " + FF(o.resistance, 6, 3) + " ºC/W");
     form.SetText("LabelQEco", "Flujo de calor " + FF(o.heatFlow, 5, 2) + " W");
     unit = " euros";
   }
-  form.SetText("LabelCT", "Coste Total (Inver+Explotación) " + FF(o.cost, 5, 2) + unit);
-  form.SetText("LabelCI", "Coste Inversion " + FF(o.investment, 5, 2) + unit);
+  form.SetText("LabelCT", "Coste total (inversión + explotación) " + FF(o.cost, 5, 2) + unit);
+  form.SetText("LabelCI", "Coste inversión " + FF(o.investment, 5, 2) + unit);
 }
