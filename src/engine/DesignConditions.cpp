@@ -2,6 +2,7 @@
 
 #include "engine/CalcContext.h"
 #include "engine/Constants.h"
+#include "engine/DecimalRounding.h"
 #include "engine/Moisture.h"
 
 #include <cmath>
@@ -122,7 +123,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
             c.RefuseNotFinite();
             return -1;
           }
-          c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica total sin aislamiento: "), Rsa, 3, QStringLiteral("ºC/W"));
+          c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica total sin aislamiento: "), Rsa, ResistanceDecimals(Rsa), QStringLiteral("ºC/W"));
           c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica total "
                                 "sin aislamiento ya es mayor"));
           return -1;
@@ -135,7 +136,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
           c.RefuseNotFinite();
           return -1;
         }
-        c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica lineal sin aislamiento: "), linear, 3, QStringLiteral("mºC/W"));
+        c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica lineal sin aislamiento: "), linear, ResistanceDecimals(linear), QStringLiteral("mºC/W"));
         c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica lineal "
                               "sin aislamiento ya es mayor"));
         return -1;

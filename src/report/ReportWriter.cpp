@@ -206,6 +206,9 @@ void EconomicInputs(ReportDocument& doc, const WindowState& app) {
 QString Cell(const QString& text, bool shown, int decimals) {
   return shown ? FormatFixed(ParseNumber(text), 6, decimals) : QString();
 }
+QString ResistanceCell(const QString& text, bool shown) {
+  return shown ? FormatResistance(ParseNumber(text), 6) : QString();
+}
 
 // Condition lines shared by several element kinds.
 QString PercentageLine(const WindowState& app) {
@@ -350,7 +353,7 @@ QStringList LayerRowCells(const QString& name, const QString& thickness, bool th
                           const QString& conductivity, bool conductivityShown, const QString& resistance,
                           bool resistanceShown, const QString& vapour, bool vapourShown, bool vapourColumn) {
   QStringList cells = {name, Cell(thickness, thicknessShown, 2), Cell(conductivity, conductivityShown, 3),
-                       Cell(resistance, resistanceShown, 3)};
+                       ResistanceCell(resistance, resistanceShown)};
   if (vapourColumn) cells << Cell(vapour, vapourShown, 3);
   return cells;
 }

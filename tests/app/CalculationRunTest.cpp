@@ -54,9 +54,9 @@ TEST_F(CalculationTest, StartProjectFindsTheInsulationThickness) {
     EXPECT_EQ(Text("LabelEsp"), sep("Esp. aislamiento 33.06 mm"));
     EXPECT_EQ(Text("LabelRT"), sep("Coef. global de transferencia de calor 1.000 W/m2ºC"));
     EXPECT_EQ(Text("LabelQ"), sep("Densidad sup. flujo de calor 15.00 W/m2"));
-    EXPECT_EQ(Text("Edit1RT"), sep("0.826"));
-    EXPECT_EQ(Text("Edit0RT"), sep("0.111"));
-    EXPECT_EQ(Text("Edit10RT"), sep("0.063"));
+    EXPECT_EQ(Text("Edit1RT"), sep("0.8264"));
+    EXPECT_EQ(Text("Edit0RT"), sep("0.1111"));
+    EXPECT_EQ(Text("Edit10RT"), sep("0.06250"));
     EXPECT_EQ(Text("EditCoefInt"), sep("9.00"));
   }
 }

@@ -37,10 +37,10 @@ class ReportWriterTest : public WindowTest {
 
 // The whole report of the window as it starts, with results on it.
 TEST_F(ReportWriterTest, StartWindowWithResults) {
-  form().SetText("Edit0RT", "0,111");
+  form().SetText("Edit0RT", "0,1111");
   form().SetText("Edit1e", "43,5");
   form().SetText("Edit1RT", "1,088");
-  form().SetText("Edit10RT", "0,06");
+  form().SetText("Edit10RT", "0,0625");
   form().SetText("LabelEsp", "Esp. aislamiento 43,50 mm");
   form().SetText("LabelRT", "Coef. global de transferencia de calor 0,807 W/m2ºC");
   form().SetText("LabelQ", "Densidad sup. flujo de calor 12,10 W/m2");
@@ -60,9 +60,9 @@ TEST_F(ReportWriterTest, StartWindowWithResults) {
       "",
       "{Bold 12}Datos diferentes capas material",
       "{Normal 10}| Nombre | Espesor/(mm) | Conductividad/(W/mºC) | Resist.térmica/(m2ºC/W) |",
-      "| Interior |  |  | 0,111 |",
+      "| Interior |  |  | 0,1111 |",
       "| Aislante 1 | 43,50 | 0,040 | 1,088 |",
-      "| Exterior |  |  | 0,060 |",
+      "| Exterior |  |  | 0,06250 |",
       "",
       "{Bold 12}Condiciones Exteriores",
       "{Normal 10}\tText = 10 ºC",
@@ -137,7 +137,7 @@ TEST_F(ReportWriterTest, BuriedPipeWithoutBoxHasSoilInsteadOfExterior) {
   EXPECT_FALSE(lines.contains("{Bold 12}Condiciones Exteriores"));
   EXPECT_TRUE(lines.contains("\tDiámetro interior: 125 mm"));
   const QStringList soil = {
-      "| Terreno |  |  | 0,500 |",
+      "| Terreno |  |  | 0,5000 |",
       "",
       "{Bold 12}Condiciones Suelo",
       "{Normal 10}\tTsuelo = 10 ºC",
@@ -155,7 +155,7 @@ TEST_F(ReportWriterTest, BuriedPipeInBoxListsTheBoxBeforeTheSoil) {
   form().SelectRow("RGTipoTuberias", 3);
   form().SetText("EditRTCaja", "0,25");
   const QStringList lines = Write();
-  const qsizetype box = lines.indexOf("| Canalización: Lado | 350,00 | 1,000 | 0,250 |");
+  const qsizetype box = lines.indexOf("| Canalización: Lado | 350,00 | 1,000 | 0,2500 |");
   ASSERT_GE(box, 0) << lines.join('\n').toStdString();
   EXPECT_TRUE(lines[box + 1].startsWith("| Terreno |"));
   EXPECT_EQ(lines[box + 3], "{Bold 12}Condiciones Suelo");
