@@ -364,7 +364,8 @@ ReportTable LayerTable(const WindowState& app) {
   ReportTable table;
   table.headerRows = 1;
   table.fontSize = kBodySize;
-  table.widthsCm = vapour ? std::vector<double>{5.0, 2.4, 3.0, 3.3, 3.3} : std::vector<double>{6.2, 2.8, 3.8, 4.2};
+  // The headings' words must fit whole even in a wide serif face.
+  table.widthsCm = vapour ? std::vector<double>{4.4, 2.4, 3.6, 3.3, 3.3} : std::vector<double>{6.2, 2.8, 3.8, 4.2};
   table.alignments.assign(table.widthsCm.size(), CellAlignment::Right);
   table.alignments.front() = CellAlignment::Left;
   QStringList headings = {QStringLiteral("Nombre"), QStringLiteral("Espesor\n(mm)"),
