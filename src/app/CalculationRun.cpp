@@ -31,6 +31,9 @@ void ShowBareElementLine(WindowState& app, const BareElementLine& line) {
 void WriteFigure(WindowState& app, const char* name, float value, int decimals) {
   app.form.SetText(name, std::isfinite(value) ? FormatFixed(value, 6, decimals) : QString());
 }
+void WriteResistance(WindowState& app, const char* name, float value) {
+  app.form.SetText(name, std::isfinite(value) ? FormatResistance(value, 6) : QString());
+}
 
 void WriteEngineFigures(WindowState& app, const EngineFigures& f) {
   if (f.interiorCalculated) {
@@ -42,7 +45,7 @@ void WriteEngineFigures(WindowState& app, const EngineFigures& f) {
     WriteFigure(app, "Edithre", f.exteriorRadiation, 2);
   }
   if (f.soilCalculated) WriteFigure(app, "EditkTerreno", f.soilConductivity, 3);
-  if (f.boxCalculated) WriteFigure(app, "EditRTCaja", f.boxResistance, 3);
+  if (f.boxCalculated) WriteResistance(app, "EditRTCaja", f.boxResistance);
 }
 
 }  // namespace

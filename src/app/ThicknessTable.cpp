@@ -2,6 +2,7 @@
 
 #include "app/CalculationInputs.h"
 #include "engine/CalcOutcome.h"
+#include "engine/DecimalRounding.h"
 #include "form/NumberFormat.h"
 #include "form/WindowState.h"
 #include "results/RiteLine.h"
@@ -42,6 +43,14 @@ std::optional<float> FoundThickness(const CalcInputs& in) {
   return outcome.results.insulationThickness;
 }
 
+// A thickness with the decimals it was typed with ("15.52", "10"): the fewest
+// that read back as the same value.
+QString ThicknessAsEntered(float t) {
+  int decimals = 0;
+  while (decimals < 6 && RoundAsWritten(t, 9, decimals) != t) ++decimals;
+  return FormatFixed(t, 9, decimals);
+}
+
 QString Quoted(QString cell, QChar separator) {
   if (!cell.contains(separator) && !cell.contains('"') && !cell.contains('\n')) return cell;
   return '"' + cell.replace('"', QStringLiteral("\"\"")) + '"';
@@ -75,7 +84,7 @@ ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<flo
   const double none = std::numeric_limits<double>::quiet_NaN();
   for (int i = 0; i < static_cast<int>(sweep.rows.size()); ++i) {
     const SweepRow& row = sweep.rows[i];
-    QStringList cells{FormatFixed(row.thickness, 6, 1)};
+    QStringList cells{ThicknessAsEntered(row.thickness)};
     table.thicknesses.push_back(row.thickness);
     if (!row.calculated) {
       cells << row.message;
@@ -145,7 +154,7 @@ std::vector<float> ParseThicknessList(const QString& text) {
 
 QString ThicknessListText(const std::vector<float>& thicknesses) {
   QStringList parts;
-  for (float t : thicknesses) parts << FormatFixed(t, 6, std::fmod(t, 1.0f) == 0 ? 0 : 1);
+  for (float t : thicknesses) parts << ThicknessAsEntered(t);
   return parts.join(QStringLiteral("; "));
 }
 

@@ -27,7 +27,7 @@ const std::vector<Check>& Checks() {
       c.push_back({QString::fromLatin1(field), need, QString::fromLatin1(panel), QString::fromUtf8(message)});
     };
     add("EditTi", Need::Shown, "Falta especificar la temperatura interior");
-    add("EditFiI", Need::Shown, "Falta especificar la humedad relativa interior interior");
+    add("EditFiI", Need::Shown, "Falta especificar la humedad relativa interior");
     add("EditCoefInt", Need::ShownNotComputed, "Falta especificar el coeficiente de convección interior");
     add("Editr0", Need::Shown, "Falta especificar el radio interior");
 
@@ -49,7 +49,7 @@ const std::vector<Check>& Checks() {
     add("EditkCaja", Need::EnteredShown, "Falta especificar la conductividad del material de la caja");
     add("EditRTCaja", Need::EnteredShown, "Falta especificar la resistencia térmica de la caja");
     add("EditTe", Need::InPanel, "Falta especificar la temperatura exterior", "PanelExterior");
-    add("EditFiE", Need::InPanel, "Falta especificar la humedad relativa interior exterior", "PanelExterior");
+    add("EditFiE", Need::InPanel, "Falta especificar la humedad relativa exterior", "PanelExterior");
     add("EditCoefext", Need::ShownNotComputed, "Falta especificar el coeficiente de convección exterior");
     add("EditTsuelo", Need::InPanel, "Falta especificar la temperatura del suelo", "PanelTerreno");
     add("EditCondicionQ", Need::InPanel, "Falta especificar el flujo de calor que se desea transferir",
@@ -61,7 +61,7 @@ const std::vector<Check>& Checks() {
         "PanelCondicion");
     add("EditCondicionTi", Need::InPanel, "Falta especificar la temperatura superficial interior que se desea",
         "PanelCondicion");
-    add("EditInf", Need::GroupShown, "Falta especificar la inflacción del combustible", "GroupBoxEco");
+    add("EditInf", Need::GroupShown, "Falta especificar la inflación del combustible", "GroupBoxEco");
     add("EditOpor", Need::GroupShown, "Falta especificar el coste de oportunidad del dinero", "GroupBoxEco");
     add("EditNa", Need::GroupShown, "Falta especificar los años de vida de la instalación", "GroupBoxEco");
     add("EditNh", Need::GroupShown, "Falta especificar el nº de horas de funcionamiento al año", "GroupBoxEco");

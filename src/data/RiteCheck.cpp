@@ -1,6 +1,7 @@
 #include "data/RiteCheck.h"
 
 #include "engine/Constants.h"
+#include "engine/DecimalRounding.h"
 
 #include <cmath>
 
@@ -19,7 +20,7 @@ int DiameterRow(float D) {
 // adds 10 mm to every cell. Columns 40–60 ºC, > 60–100 ºC, > 100–180 ºC.
 constexpr int kHotInside[5][3] = {{25, 25, 30}, {30, 30, 40}, {30, 30, 40}, {30, 40, 50}, {35, 40, 50}};
 // Cold fluids, inside a building (tabla 1.2.4.2.3); outside (tabla 1.2.4.2.4)
-// adds 20 mm to every cell. Columns −10–0 ºC, > 0–10 ºC, > 10 ºC.
+// adds 20 mm to every cell. Columns > −10–0 ºC, > 0–10 ºC, > 10 ºC.
 constexpr int kColdInside[5][3] = {{30, 20, 20}, {40, 30, 20}, {40, 30, 30}, {50, 40, 30}, {50, 40, 30}};
 
 // Air ducts (IT 1.2.4.2.2), inside / outside a building.
@@ -35,7 +36,7 @@ int HotColumn(float T) {
 }
 
 int ColdColumn(float T) {
-  if (T < -10) return -1;
+  if (T <= -10) return -1;
   if (T <= 0) return 0;
   if (T <= 10) return 1;
   return 2;
@@ -67,6 +68,12 @@ double RiteCorrected(double tableThickness, double conductivity, double diameter
   const double ratio = conductivity / kRiteReferenceConductivity;
   if (!(diameter > 0)) return tableThickness * ratio;
   return diameter / 2 * (std::exp(ratio * std::log((diameter + 2 * tableThickness) / diameter)) - 1);
+}
+
+double RiteWrittenMinimum(double thickness) {
+  // A ten-thousandth of a tenth absorbs the rounding of single-precision inputs,
+  // which must not push a minimum such as 24.9 mm up to 25.0 mm.
+  return std::ceil(thickness * 10 - 1e-3) / 10;
 }
 
 RiteVerdict CheckRite(const CalcInputs& in, const Results& r) {
@@ -119,7 +126,7 @@ RiteVerdict CheckRite(const CalcInputs& in, const Results& r) {
   } else {
     if ((v.hot ? HotColumn(fluid) : ColdColumn(fluid)) < 0) {
       v.reason = v.hot ? QStringLiteral("la tabla se aplica a fluidos calientes de 40 a 180 ºC")
-                       : QStringLiteral("la tabla se aplica a fluidos fríos desde -10 ºC");
+                       : QStringLiteral("la tabla se aplica a fluidos fríos por encima de -10 ºC");
       return v;
     }
     // Equipment and tanks take the row of pipes over 140 mm.
@@ -130,10 +137,12 @@ RiteVerdict CheckRite(const CalcInputs& in, const Results& r) {
     if (pipe) diameter = v.diameter;
   }
   v.scope = duct ? RiteVerdict::Scope::Duct : tank ? RiteVerdict::Scope::Tank : RiteVerdict::Scope::Pipe;
-  v.insideMinimum = static_cast<float>(RiteCorrected(inside, lambda, diameter));
-  v.outsideMinimum = static_cast<float>(RiteCorrected(outside, lambda, diameter));
-  // A thickness written to a tenth of a millimetre meets a minimum it rounds to.
-  v.meetsInside = v.hasInsulation && double(v.insulation) + 0.05 >= v.insideMinimum;
-  v.meetsOutside = v.hasInsulation && double(v.insulation) + 0.05 >= v.outsideMinimum;
+  v.insideMinimum = static_cast<float>(RiteWrittenMinimum(RiteCorrected(inside, lambda, diameter)));
+  v.outsideMinimum = static_cast<float>(RiteWrittenMinimum(RiteCorrected(outside, lambda, diameter)));
+  // The thickness and the minima are compared as the result line writes them,
+  // in tenths of a millimetre, so that the verdict agrees with the figures.
+  const long long insulation = std::llround(double(RoundAsWritten(v.insulation, 6, 1)) * 10);
+  v.meetsInside = v.hasInsulation && insulation >= std::llround(double(v.insideMinimum) * 10);
+  v.meetsOutside = v.hasInsulation && insulation >= std::llround(double(v.outsideMinimum) * 10);
   return v;
 }

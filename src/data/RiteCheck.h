@@ -25,7 +25,7 @@ struct RiteVerdict {
   bool onlyOutside = false;  // a buried pipe counts as outside a building
   float diameter = 0;        // mm, outside diameter at the inner face of the insulation (pipes)
   float conductivity = 0;    // W/(m·K) of the insulation layer
-  float insideMinimum = 0;   // mm, corrected to the conductivity
+  float insideMinimum = 0;   // mm, corrected to the conductivity, to 0.1 mm rounded up
   float outsideMinimum = 0;
   bool hasInsulation = false;
   float insulation = 0;      // mm, the thickness of the insulation layer (entered or found)
@@ -47,5 +47,11 @@ float RiteTableThickness(bool hot, float fluid, float diameter, bool outside);
 // surface (D = 0), d = dref · λ/λref.
 double RiteCorrected(double tableThickness, double conductivity, double diameter);
 
-// The check of a calculated case against the tables.
+// A minimum as the program states it: to a tenth of a millimetre, rounded up so
+// that it is never below the one worked out.
+double RiteWrittenMinimum(double thickness);
+
+// The check of a calculated case against the tables. The insulation meets a
+// minimum when its thickness, written to a tenth of a millimetre, is not below
+// the minimum as stated.
 RiteVerdict CheckRite(const CalcInputs& in, const Results& results);

@@ -239,9 +239,10 @@ class Calculation {
     // found: the total it reached, not the required one it stopped at.
     const float profileR = searchedTotal_ > 0 ? searchedTotal_ : Rtot_;
     ComputeInterfaceTemperatures(c_.s, profileR, Ti_, Te_, c_.T);
-    // The box resistance as its field holds it: three decimals, or as entered.
+    // The box resistance as its field holds it, or as entered.
     float boxResistance = in().boxResistance;
-    if (c_.buried.boxCalculated) boxResistance = RoundAsWritten(c_.buried.boxResistance, 6, 3);
+    const float box = c_.buried.boxResistance;
+    if (c_.buried.boxCalculated) boxResistance = RoundAsWritten(box, 6, ResistanceDecimals(box));
     const ProfileLine line = BuildProfileLine(in(), c_.s, c_.T, profileR, Ti_, Te_, boxResistance);
 
     Results r;
@@ -328,7 +329,7 @@ class Calculation {
                                  "de las diferentes capas (contando el aislante)"));
       if (in().depth < half)
         c_.Absurd(QStringLiteral("Datos absurdos, pues la semialtura de la canalización es mayor que la profundidad a "
-                                 "a que está enterrada la tubería"));
+                                 "la que está enterrada la tubería"));
     }
   }
 

@@ -96,6 +96,12 @@ std::string RoundedDecimalText(double value, int precision, int digits) {
   return out;
 }
 
+int ResistanceDecimals(double value) {
+  const double size = std::abs(value);
+  if (!std::isfinite(size) || size == 0 || size >= 1) return 3;
+  return std::clamp(3 - static_cast<int>(std::floor(std::log10(size))), 3, 9);
+}
+
 float RoundAsWritten(double value, int precision, int digits) {
   const std::string text = RoundedDecimalText(value, precision, digits);
   double read = 0;

@@ -2,6 +2,7 @@
 
 #include "engine/CalcContext.h"
 #include "engine/Constants.h"
+#include "engine/DecimalRounding.h"
 #include "engine/Moisture.h"
 
 #include <cmath>
@@ -43,8 +44,8 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
     const float other = in.IsBuried() ? in.soilTemperature : in.Te;
     if (other == in.Ti) {
       c.Warn(in.IsBuried()
-                 ? QStringLiteral("No es posible calcular las temperaturas interior y del suelo son iguales")
-                 : QStringLiteral("No es posible calcular las temperaturas interior y exterior son iguales"));
+                 ? QStringLiteral("No es posible calcular: las temperaturas interior y del suelo son iguales")
+                 : QStringLiteral("No es posible calcular: las temperaturas interior y exterior son iguales"));
       return -1;
     }
   }
@@ -122,7 +123,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
             c.RefuseNotFinite();
             return -1;
           }
-          c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica total sin aislamiento: "), Rsa, 3, QStringLiteral("ºC/W"));
+          c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica total sin aislamiento: "), Rsa, ResistanceDecimals(Rsa), QStringLiteral("ºC/W"));
           c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica total "
                                 "sin aislamiento ya es mayor"));
           return -1;
@@ -135,7 +136,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
           c.RefuseNotFinite();
           return -1;
         }
-        c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica lineal sin aislamiento: "), linear, 3, QStringLiteral("mºC/W"));
+        c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica lineal sin aislamiento: "), linear, ResistanceDecimals(linear), QStringLiteral("mºC/W"));
         c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica lineal "
                               "sin aislamiento ya es mayor"));
         return -1;
@@ -155,7 +156,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       }
       const double target = std::abs(double(he) * ExteriorArea(c) * (Tse - Te));
       if (target > q0) {
-        c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie exterior se aproxima mas a la exterior "
+        c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie exterior se aproxima más a la exterior "
                               "que la que se solicita, por tanto no es posible esta condición"));
         return -1;
       }
@@ -171,7 +172,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
         return -1;
       }
       if ((Tdew - Ti) / (double(Te) - Ti) < 0) {
-        c.Warn(QStringLiteral("La temperatura de rocio exterior es menor que la temperatura interior, por lo tanto "
+        c.Warn(QStringLiteral("La temperatura de rocío exterior es menor que la temperatura interior, por lo tanto "
                               "nunca condensa y no es posible esta condición"));
         return -1;
       }
@@ -194,7 +195,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
         }
         const double target = std::abs(double(hi) * (Tsi - Ti));
         if (target > q0) {
-          c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie interior se aproxima mas a la "
+          c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie interior se aproxima más a la "
                                 "interior que la que se solicita, por tanto no es posible esta condición"));
           return -1;
         }
@@ -223,7 +224,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
           return -1;
         }
         if ((double(Ti) - Tdew) / (double(Ti) - Te) > 1) {
-          c.Warn(QStringLiteral("La temperatura de rocio interior es menor que la temperatura exterior, por lo tanto "
+          c.Warn(QStringLiteral("La temperatura de rocío interior es menor que la temperatura exterior, por lo tanto "
                                 "nunca condensa y no es posible esta condición"));
           return -1;
         }
@@ -241,7 +242,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       if (in.IsPipeInAir()) {
         bool refused = false;
         if (Te >= 0) {
-          c.Warn(QStringLiteral("Datos absurdos, no congela, ya que la temperatura exterior es igual o superior a 0ºC"));
+          c.Warn(QStringLiteral("Datos absurdos, no congela, ya que la temperatura exterior es igual o superior a 0 ºC"));
           refused = true;
         }
         if (!(in.Ti > Te)) {

@@ -18,8 +18,10 @@ struct EconomicFigures {
 float PresentWorthFactor(const CalcInputs& in);
 float CostSlope(const CalcInputs& in);
 float CostIntercept(const CalcInputs& in, float slope);
-// Investment per unit of the element for a thickness t (mm) whose inner face
-// lies at radius rIn (m; pipes and spheres).
+// Investment per unit of the element (m2 of a plate or duct, m of a pipe, a
+// whole sphere or tank) for a thickness t (mm) whose inner face lies at radius
+// rIn (m; pipes, spheres and tanks). The cost model K(t) is a price per m2 of
+// insulation, multiplied by the insulation's outer surface.
 double Investment(const CalcInputs& in, const EconomicFigures& f, double rIn, double t);
 // Investment plus the present worth of the heat q lost over the service life,
 // rounded to single precision.

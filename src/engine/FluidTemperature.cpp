@@ -1,6 +1,7 @@
 #include "engine/FluidTemperature.h"
 
 #include "engine/Constants.h"
+#include "engine/DryAir.h"
 
 #include <cmath>
 
@@ -9,8 +10,6 @@ constexpr double kWaterDensity = 1000;    // kg/m3
 constexpr double kWaterHeat = 4.19;       // kJ/kgºC
 constexpr double kIceDensity = 920;       // kg/m3
 constexpr double kLatentHeat = 333.8;     // kJ/kg
-constexpr double kAirDensity = 1.2;       // kg/m3
-constexpr double kAirHeat = 1;            // kJ/kgºC
 }  // namespace
 
 double PipeCrossSection(const CalcInputs& in) {
@@ -47,8 +46,10 @@ FluidEnd FinalWaterTemperature(const CalcInputs& in, float R, float Te) {
 }
 
 FluidEnd FinalAirTemperature(const CalcInputs& in, float Rlin) {
-  const double C = double(in.interiorVelocity) * (double(in.ductWidth) * in.interiorHeight) * kAirDensity * kAirHeat * 1000;
   const double Ti = in.Ti, Te = in.Te;
+  // The air's heat capacity rate, W/ºC: its volume flow times the heat a cubic
+  // metre holds at the temperature it enters with.
+  const double C = double(in.interiorVelocity) * (double(in.ductWidth) * in.interiorHeight) * DryAirVolumetricHeat(Ti) * 1000;
   FluidEnd end;
   end.finalTemperature = static_cast<float>(Te + std::exp(-double(in.length) / (C * Rlin)) * (Ti - Te));
   end.totalHeatFlow = static_cast<float>(std::abs((Ti - end.finalTemperature) * C));

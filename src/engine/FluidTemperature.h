@@ -21,5 +21,6 @@ struct FluidEnd {
 // Water flowing along a pipe of total resistance R per metre; Te is the
 // exterior or soil temperature.
 FluidEnd FinalWaterTemperature(const CalcInputs& in, float R, float Te);
-// Air flowing along a duct of linear resistance Rlin.
+// Dry air flowing along a duct of linear resistance Rlin, its density and
+// specific heat taken at the interior temperature.
 FluidEnd FinalAirTemperature(const CalcInputs& in, float Rlin);

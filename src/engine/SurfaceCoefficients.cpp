@@ -1,6 +1,7 @@
 #include "engine/SurfaceCoefficients.h"
 
 #include "engine/Constants.h"
+#include "engine/DryAir.h"
 
 #include <cmath>
 
@@ -38,31 +39,6 @@ double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double
 }
 
 namespace {
-
-// Dry air at 1 atm: temperature (ºC), conductivity (W/m·K), kinematic
-// viscosity (m2/s) and Prandtl number at 200, 250, 300, 350 and 400 K, as the
-// standard heat-transfer textbooks tabulate them (Incropera and DeWitt,
-// Fundamentals of Heat and Mass Transfer, table A.4).
-struct AirProperties {
-  double T, k, nu, Pr;
-};
-constexpr AirProperties kDryAir[] = {
-    {-73.15, 0.0181, 7.59e-6, 0.737}, {-23.15, 0.0223, 11.44e-6, 0.720}, {26.85, 0.0263, 15.89e-6, 0.707},
-    {76.85, 0.0300, 20.92e-6, 0.700}, {126.85, 0.0338, 26.41e-6, 0.690},
-};
-
-// The properties at T, interpolated linearly, and those of the nearest end outside the table.
-AirProperties DryAirAt(double T) {
-  constexpr int last = sizeof kDryAir / sizeof kDryAir[0] - 1;
-  if (!(T > kDryAir[0].T)) return kDryAir[0];
-  if (T >= kDryAir[last].T) return kDryAir[last];
-  int i = 0;
-  while (T > kDryAir[i + 1].T) ++i;
-  const AirProperties& a = kDryAir[i];
-  const AirProperties& b = kDryAir[i + 1];
-  const double f = (T - a.T) / (b.T - a.T);
-  return {T, a.k + f * (b.k - a.k), a.nu + f * (b.nu - a.nu), a.Pr + f * (b.Pr - a.Pr)};
-}
 
 // Natural convection of air around a cylinder of outer diameter D.
 double CylinderNaturalConvection(const CalcInputs& in, double dT, double D, bool& laminar) {

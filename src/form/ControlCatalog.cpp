@@ -75,7 +75,7 @@ std::vector<Control> BuildControlCatalog() {
   k.Button("SpeedButton7", window, "Gráfica", "Gráfica");
   k.Button("SpeedButton3", window, "Cerrar", "Cerrar");
   k.Button("SpeedButton2", window, "Placas planas", "Placas planas");
-  k.Button("SpeedButton4", window, "Tuberias", "Tuberias");
+  k.Button("SpeedButton4", window, "Tuberías", "Tuberías");
   k.Button("SpeedButton5", window, "Esferas", "Esferas");
   k.Button("SpeedButton23", window, "Especiales", "Conductos y depósitos");
   k.Panel("PanelEspecial", window);
@@ -88,25 +88,25 @@ std::vector<Control> BuildControlCatalog() {
   k.Group("RadioGroupCalcular", window, "Calcular:", {"Flujo de calor", "Espesor aislamiento"}, 1);
   k.Panel("PanelCondicion", window, "Condición de diseño");
   k.Group("RadioGroupCondicionP", "PanelCondicion", "Condición",
-          {"Flujo de calor  (W/m2)", "Reducción con aislamiento (%)", "Coef. global de trans. calor (W/m2ºC)",
+          {"Flujo de calor  (W/m2)", "Pérdida calor con aislamiento (%)", "Coef. global de trans. calor (W/m2ºC)",
            "Espesor económico", "Temperatura superficial exterior (ºC)", "Evitar condensaciones exteriores",
            "Temperatura superficial interior (ºC)", "Evitar condensaciones interiores"}, 0);
   k.Group("RadioGroupCondicionT", "PanelCondicion", "Condición",
-          {"Flujo de calor  (W/m)", "Reducción con aislamiento (%)", "Resistencia térmica lineal (mºC/W)",
+          {"Flujo de calor  (W/m)", "Pérdida calor con aislamiento (%)", "Resistencia térmica lineal (mºC/W)",
            "Espesor económico", "Temperatura superficial exterior (ºC)", "Evitar condensaciones exteriores",
-           "Temp.final agua                    Longitud              m", "Tiempo congelación (h)         % Congelado"}, 0);
+           "Temp. final agua                   Longitud              m", "Tiempo congelación (h)         % Congelado"}, 0);
   k.Group("RadioGroupCondicionTE", "PanelCondicion", "Condición",
-          {"Flujo de calor  (W/m)", "Reducción con aislamiento (%)", "Resistencia térmica lineal (mºC/W)",
+          {"Flujo de calor  (W/m)", "Pérdida calor con aislamiento (%)", "Resistencia térmica lineal (mºC/W)",
            "Espesor económico"}, 0);
   k.Group("RadioGroupCondicionE", "PanelCondicion", "Condición",
           {"Flujo de calor  (W)", "Pérdida calor con aislamiento (%)", "Resistencia térmica (ºC/W)", "Espesor económico",
            "Temperatura superficial exterior (ºC)", "Evitar condensaciones exteriores"}, 0);
   k.Group("RadioGroupConductos", "PanelCondicion", "Condición",
-          {"Flujo de calor  (W/m)", "Reducción con aislamiento (%)", "Resistencia térmica lineal (mºC/W)",
+          {"Flujo de calor  (W/m)", "Pérdida calor con aislamiento (%)", "Resistencia térmica lineal (mºC/W)",
            "Espesor económico", "Temperatura superficial exterior (ºC)", "Evitar condensaciones exteriores",
            "Variación temperatura (ºC)"}, 0);
   k.Group("RadioGroupDepositos", "PanelCondicion", "Condición",
-          {"Flujo de calor  (W/m)", "Reducción con aislamiento (%)", "Espesor económico"}, 0);
+          {"Flujo de calor  (W/m)", "Pérdida calor con aislamiento (%)", "Espesor económico"}, 0);
   k.Edit("EditCondicionQ", "PanelCondicion", "15");
   k.Edit("EditCondicionPor", "PanelCondicion", "5");
   k.Edit("EditCondicionRT", "PanelCondicion", "1");
@@ -165,7 +165,7 @@ std::vector<Control> BuildControlCatalog() {
   k.Label("LabelResisT", window, "Resistencia     térmica       (m2ºC/W)");
   k.Label("Label9", window, "Resistividad vapor (MN s/g m)");
   k.Label("Label10", window, "Distribución Temperatura        (ºC)");
-  k.Label("LabelDistTr", window, "Distribución Temperatura Rocio  (ºC)");
+  k.Label("LabelDistTr", window, "Distribución Temperatura Rocío  (ºC)");
   k.Label("LabelTlateral", window, "Para la sup. lateral ºC");
   k.Label("LT0", window);
   k.Label("LTR0", window);
@@ -231,8 +231,8 @@ std::vector<Control> BuildControlCatalog() {
   k.Edit("EditDensidad", "PanelTerreno", "1400").hint = "Valores normales entre 1200 y 1800 kg/m3";
 
   // Final temperature of a flowing fluid and lengths.
-  k.Group("RadioGroupTempAgua", window, "Estimar temperatura final", {"SI  (Circula Agua) ", "NO "}, 1);
-  k.Group("RadioGroupTempAire", window, "Estimar temperatura final", {"SI  (Circula Aire) ", "NO "}, 1);
+  k.Group("RadioGroupTempAgua", window, "Estimar temperatura final", {"Sí (circula agua)", "No"}, 1);
+  k.Group("RadioGroupTempAire", window, "Estimar temperatura final", {"Sí (circula aire)", "No"}, 1);
   k.Label("LabelLongitud", window, "Longitud      m");
   k.Edit("EditLongitud", window, "3");
 
@@ -274,7 +274,7 @@ std::vector<Control> BuildControlCatalog() {
   // The user's own materials: the rows are their names, filled in at start.
   k.Group("RGMisMateriales", "PMateriales", "Mis materiales", {}, -1);
   k.Button("SBMisMateriales", "PMateriales", "Aplicar", "Aplicar el material propio elegido a la capa");
-  k.Group("RGMatTuberias", "PMateriales", "Materiales Tuberias", {"Acero", "Cobre", "Aluminio"}, 0);
+  k.Group("RGMatTuberias", "PMateriales", "Materiales Tuberías", {"Acero", "Cobre", "Aluminio"}, 0);
   k.Group("RGMatPlacas", "PMateriales", "Materiales Placas",
           {"Acero", "Cobre", "Aluminio", "Ladrillo Macizo", "Ladrillo Perforado", "Ladrillo Hueco", "Enlucido yeso",
            "Enfoscado cemento"}, 4);
@@ -284,9 +284,9 @@ std::vector<Control> BuildControlCatalog() {
 
   // Pipe size chooser.
   k.Panel("PEleccionTub", window, "Elección de tubería").visible = false;
-  k.Group("RGTuberias", "PEleccionTub", "Tuberias",
+  k.Group("RGTuberias", "PEleccionTub", "Tuberías",
           {"Acero (DN-)", "Cobre blando (refrigeración) (\")", "Cobre rígido (refrigeración) (\")",
-           "Cobre (calefacción)(mm)"}, 0);
+           "Cobre (calefacción) (mm)"}, 0);
   k.Group("RGTubAcero", "PEleccionTub", "Tuberías de acero",
           {"DN 10", "DN 15", "DN 20", "DN 25", "DN 32", "DN 40", "DN 50", "DN 65", "DN 80", "DN 100", "DN 125",
            "DN 150", "DN 200", "DN 250", "DN 300"}, 5).visible = false;

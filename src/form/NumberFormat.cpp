@@ -114,6 +114,10 @@ std::optional<float> TryParseNumber(const QString& text) {
 
 float ParseNumber(const QString& text) { return TryParseNumber(text).value_or(0.0f); }
 
+QString FormatResistance(double value, int precision) {
+  return FormatFixed(value, std::max(precision, 4), ResistanceDecimals(value));
+}
+
 QString FormatFixed(double value, int precision, int digits) {
   QString text = QString::fromLatin1(RoundedDecimalText(value, precision, digits).c_str());
   const QChar separator = DecimalSeparator();

@@ -35,3 +35,7 @@ QString ExchangeSeparators(const QString& text);
 // locale's decimal separator, no thousands separator, a leading minus sign.
 // Scientific notation when the integer part has more digits than `precision`.
 QString FormatFixed(double value, int precision, int digits);
+
+// A thermal resistance: `precision` significant digits (four at least) with
+// three decimals, or as many as keep four significant digits below 1.
+QString FormatResistance(double value, int precision);

@@ -413,10 +413,10 @@ QWidget* DataPanels::BuildEconomicPanel() {
     const char* field;
   };
   int row = 0;
-  for (const Figure& f : {Figure{"Inflacción combustible", "%", "EditInf"},
+  for (const Figure& f : {Figure{"Inflación combustible", "%", "EditInf"},
                           Figure{"Coste oportunidad dinero", "%", "EditOpor"}, Figure{"Años vida instalación", "", "EditNa"},
                           Figure{"Horas funcionamiento al año", "", "EditNh"},
-                          Figure{"Coste energia térmica", "", "EditCET"}}) {
+                          Figure{"Coste energía térmica", "", "EditCET"}}) {
     const int column = (row / 3) * 4;
     layout->addWidget(Caption(QString::fromUtf8(f.caption)), row % 3, column);
     layout->addWidget(Caption(QString::fromUtf8(f.unit)), row % 3, column + 1);

@@ -98,10 +98,10 @@ void ShowConditionFields(WindowState& app, ConditionCase which, int condition) {
       }
       break;
     case 3:
+      // The cost points are prices of a square metre of insulation for every
+      // kind (Label29 says so): the economic thickness multiplies them by the
+      // insulation's outer surface.
       form.Show("GroupBoxEco");
-      form.SetText("Label29", which == ConditionCase::Plate    ? QStringLiteral("euros/m2")
-                              : which == ConditionCase::Sphere ? QStringLiteral("euros")
-                                                               : QStringLiteral("euros/m"));
       break;
     case 4:
       if (which != ConditionCase::BuriedPipe) form.Show("EditCondicionTe");
@@ -216,7 +216,8 @@ void LayoutSpecial(WindowState& app) {
   if (tank) RebuildCoefList(form, "RGhi", kCoefNoCalc, 1);
   else RebuildCoefList(form, "RGhi", kCoefAir);
   RebuildCoefList(form, "RGhe", kCoefAir);
-  form.SetText("LabelResisT", kResistancePerArea);
+  // A tank's wall is counted per metre, like a pipe's; a duct's per m2.
+  form.SetText("LabelResisT", tank ? kResistancePerLength : kResistancePerArea);
 
   form.Show({"PanelEspecial", "RGTipoOtros"});
   // The thickness of a duct is found for a heat flow, a percentage or a

@@ -60,7 +60,7 @@ void TemperatureLine(ReportDocument& doc, const WindowState& app, const char* te
       SideBySide({temperature, humidityCaption + app.form.Text(humidityField) + QStringLiteral(" %")}, 4.5));
 }
 
-// A line of a calculated coefficient's data ("Altura: = 3 m"), when the field is shown.
+// A line of a calculated coefficient's data ("Altura = 3 m"), when the field is shown.
 void DataLine(ReportDocument& doc, const WindowState& app, const char* field, const QString& caption,
               const QString& unit) {
   if (app.form.Visible(field)) Line(doc, kDeepIndent + caption + app.form.Text(field) + unit);
@@ -69,9 +69,9 @@ void DataLine(ReportDocument& doc, const WindowState& app, const char* field, co
 void ConvectionLines(ReportDocument& doc, const WindowState& app, const char* convectionField, bool laminar,
                      const char* radiationField) {
   DataLine(doc, app, convectionField,
-           laminar ? QStringLiteral("Coef.convección laminar: = ") : QStringLiteral("Coef.convección turbulenta: = "),
+           laminar ? QStringLiteral("Coef. convección laminar = ") : QStringLiteral("Coef. convección turbulenta = "),
            QStringLiteral(" W/m2ºC"));
-  DataLine(doc, app, radiationField, QStringLiteral("Coef.radiación: = "), QStringLiteral(" W/m2ºC"));
+  DataLine(doc, app, radiationField, QStringLiteral("Coef. radiación = "), QStringLiteral(" W/m2ºC"));
 }
 
 void InteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
@@ -80,26 +80,26 @@ void InteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
   switch (app.form.Index("RGhi")) {
     case 0:
       Line(doc, kIndent +
-                    (plate ? QStringLiteral("Coeficiente convección_radición interno impuesto: hint = ")
+                    (plate ? QStringLiteral("Coeficiente convección-radiación interno impuesto: hint = ")
                            : QStringLiteral("Coeficiente convección interno impuesto: hint = ")) +
                     hint);
       break;
     case 1:
       if (plate)
         Line(doc,
-             kIndent + QStringLiteral("Coeficiente convección_radición muy alto (resistencia térmica despreciable)"));
+             kIndent + QStringLiteral("Coeficiente convección-radiación muy alto (resistencia térmica despreciable)"));
       else
         Line(doc,
              kIndent + QStringLiteral("Coeficiente convección interno muy alto (resistencia térmica despreciable)"));
       break;
     case 2:
-      DataLine(doc, app, "EditAnchura", QStringLiteral("Longitud: = "), QStringLiteral(" m"));
-      DataLine(doc, app, "EditAlthi", QStringLiteral("Altura: = "), QStringLiteral(" m"));
-      DataLine(doc, app, "Editvelhi", QStringLiteral("Velocidad: = "), QStringLiteral(" m/s"));
-      DataLine(doc, app, "Editemisionhi", QStringLiteral("Coef.emisión: = "), QString());
+      DataLine(doc, app, "EditAnchura", QStringLiteral("Longitud = "), QStringLiteral(" m"));
+      DataLine(doc, app, "EditAlthi", QStringLiteral("Altura = "), QStringLiteral(" m"));
+      DataLine(doc, app, "Editvelhi", QStringLiteral("Velocidad = "), QStringLiteral(" m/s"));
+      DataLine(doc, app, "Editemisionhi", QStringLiteral("Coef. emisión = "), QString());
       ConvectionLines(doc, app, "Edithci", app.interiorLaminar, "Edithri");
       Line(doc, kIndent +
-                    (plate ? QStringLiteral("Coeficiente convección_radición interior calculado: hint = ")
+                    (plate ? QStringLiteral("Coeficiente convección-radiación interior calculado: hint = ")
                            : QStringLiteral("Coeficiente convección interior calculado: hint = ")) +
                     hint);
       break;
@@ -112,16 +112,16 @@ void ExteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
   const QString hext = app.form.Text("EditCoefext") + QStringLiteral(" W/m2ºC");
   switch (app.form.Index("RGhe")) {
     case 0:
-      Line(doc, kIndent + QStringLiteral("Coeficiente convección_radición externo impuesto: hext = ") + hext);
+      Line(doc, kIndent + QStringLiteral("Coeficiente convección-radiación externo impuesto: hext = ") + hext);
       break;
     case 1:
       Line(doc,
-           kIndent + QStringLiteral("Coeficiente convección_radición muy alto (resistencia térmica despreciable)"));
+           kIndent + QStringLiteral("Coeficiente convección-radiación muy alto (resistencia térmica despreciable)"));
       break;
     case 2:
-      DataLine(doc, app, "EditAlthe", QStringLiteral("Altura: = "), QStringLiteral(" m"));
-      DataLine(doc, app, "Editvelhe", QStringLiteral("Velocidad: = "), QStringLiteral(" m/s"));
-      DataLine(doc, app, "Editemisionhe", QStringLiteral("Coef.emisión: = "), QString());
+      DataLine(doc, app, "EditAlthe", QStringLiteral("Altura = "), QStringLiteral(" m"));
+      DataLine(doc, app, "Editvelhe", QStringLiteral("Velocidad = "), QStringLiteral(" m/s"));
+      DataLine(doc, app, "Editemisionhe", QStringLiteral("Coef. emisión = "), QString());
       ConvectionLines(doc, app, "Edithce", app.exteriorLaminar, "Edithre");
       if (app.form.Index("RGAmbientehe") == 1)
         Line(doc, kIndent +
@@ -129,7 +129,7 @@ void ExteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
                       hext);
       else if (app.form.Index("RGAmbientehe") == 0)
         Line(doc, kIndent +
-                      QStringLiteral("Coeficiente convección_radición exterior calculado (recinto cerrado): hext = ") +
+                      QStringLiteral("Coeficiente convección-radiación exterior calculado (recinto cerrado): hext = ") +
                       hext);
       break;
     default:
@@ -144,13 +144,13 @@ void SoilLines(ReportDocument& doc, const WindowState& app) {
     Line(doc, QString());
   const QString conductivity = app.form.Text("EditkTerreno") + QStringLiteral(" W/mºC");
   if (app.form.Index("RadioGroupTerreno") == 1) {
-    DataLine(doc, app, "EditDensidad", QStringLiteral("Densidad terreno: = "), QStringLiteral(" kg/m3"));
-    DataLine(doc, app, "EditHumedad", QStringLiteral("Humedad relativa terreno: = "), QStringLiteral(" %"));
+    DataLine(doc, app, "EditDensidad", QStringLiteral("Densidad terreno = "), QStringLiteral(" kg/m3"));
+    DataLine(doc, app, "EditHumedad", QStringLiteral("Humedad relativa terreno = "), QStringLiteral(" %"));
     Line(doc, kIndent + QStringLiteral("Conductividad terreno calculada: kterreno = ") + conductivity);
   } else if (app.form.Index("RadioGroupTerreno") == 0) {
     Line(doc, kIndent + QStringLiteral("Conductividad terreno impuesta: kterreno = ") + conductivity);
   }
-  Line(doc, kIndent + QStringLiteral("Profundidad eje tubería : p = ") + app.form.Text("EditProfundidad") +
+  Line(doc, kIndent + QStringLiteral("Profundidad eje tubería: p = ") + app.form.Text("EditProfundidad") +
                 QStringLiteral(" m"));
 }
 
@@ -203,14 +203,11 @@ void EconomicInputs(ReportDocument& doc, const WindowState& app) {
   doc.AppendTable(costs);
 }
 
-// A result line as the report shows it: the thickness is in millimetres.
-QString ResultLine(const QString& text) {
-  if (text.endsWith(QLatin1String(" mmm"))) return text.chopped(1);
-  return text;
-}
-
 QString Cell(const QString& text, bool shown, int decimals) {
   return shown ? FormatFixed(ParseNumber(text), 6, decimals) : QString();
+}
+QString ResistanceCell(const QString& text, bool shown) {
+  return shown ? FormatResistance(ParseNumber(text), 6) : QString();
 }
 
 // Condition lines shared by several element kinds.
@@ -266,7 +263,7 @@ std::optional<QString> PipeInAirCondition(const WindowState& app, int row) {
     case 5: return kNoExteriorCondensation;
     case 6:
       return QStringLiteral("Imponer una temperatura final del agua ") + app.form.Text("EditTf") +
-             QStringLiteral(" ºC con una long. tuberia de ") + app.form.Text("EditLong") + QStringLiteral(" m");
+             QStringLiteral(" ºC con una long. tubería de ") + app.form.Text("EditLong") + QStringLiteral(" m");
     case 7:
       return QStringLiteral("Imponer un porcentaje de agua congelada ") + app.form.Text("EditCondicionPorCong") +
              QStringLiteral(" %, durante un tiempo de ") + app.form.Text("EditCondicionTCong") + QStringLiteral(" h");
@@ -356,7 +353,7 @@ QStringList LayerRowCells(const QString& name, const QString& thickness, bool th
                           const QString& conductivity, bool conductivityShown, const QString& resistance,
                           bool resistanceShown, const QString& vapour, bool vapourShown, bool vapourColumn) {
   QStringList cells = {name, Cell(thickness, thicknessShown, 2), Cell(conductivity, conductivityShown, 3),
-                       Cell(resistance, resistanceShown, 3)};
+                       ResistanceCell(resistance, resistanceShown)};
   if (vapourColumn) cells << Cell(vapour, vapourShown, 3);
   return cells;
 }
@@ -367,7 +364,8 @@ ReportTable LayerTable(const WindowState& app) {
   ReportTable table;
   table.headerRows = 1;
   table.fontSize = kBodySize;
-  table.widthsCm = vapour ? std::vector<double>{5.0, 2.4, 3.0, 3.3, 3.3} : std::vector<double>{6.2, 2.8, 3.8, 4.2};
+  // The headings' words must fit whole even in a wide serif face.
+  table.widthsCm = vapour ? std::vector<double>{4.4, 2.4, 3.6, 3.3, 3.3} : std::vector<double>{6.2, 2.8, 3.8, 4.2};
   table.alignments.assign(table.widthsCm.size(), CellAlignment::Right);
   table.alignments.front() = CellAlignment::Left;
   QStringList headings = {QStringLiteral("Nombre"), QStringLiteral("Espesor\n(mm)"),
@@ -507,7 +505,7 @@ bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures
   QStringList results;
   if (app.form.Visible("Panel5"))
     for (const char* label : {"LabelEsp", "LabelRT", "LabelQ"})
-      if (app.form.Visible(label) && !app.form.Text(label).isEmpty()) results << ResultLine(app.form.Text(label));
+      if (app.form.Visible(label) && !app.form.Text(label).isEmpty()) results << app.form.Text(label);
   if (app.form.Visible("LabelRITE") && !app.form.Text("LabelRITE").isEmpty()) results << app.form.Text("LabelRITE");
   QStringList costs;
   if (app.form.Visible("PanelEconomico"))

@@ -2,17 +2,11 @@
 
 #include "form/NumberFormat.h"
 
-#include <cmath>
-
 namespace {
 
-// A table value as an integer; a corrected one with a decimal, rounded up so
-// that the minimum shown is never below the one worked out.
-QString Millimetres(double value) {
-  const double whole = std::round(value);
-  if (std::abs(value - whole) < 0.005) return FormatFixed(whole, 6, 0) + QStringLiteral(" mm");
-  return FormatFixed(std::ceil(value * 10 - 1e-6) / 10, 6, 1) + QStringLiteral(" mm");
-}
+// Every thickness of the line with one decimal, "66.0 mm"; the minima come
+// already rounded up to the tenth.
+QString Millimetres(double value) { return FormatFixed(value, 6, 1) + QStringLiteral(" mm"); }
 
 }  // namespace
 
@@ -30,7 +24,7 @@ QString RiteLine(const RiteVerdict& v) {
   }
   if (!v.hasInsulation) return line + QStringLiteral("; no hay capa de aislamiento marcada");
 
-  line += QStringLiteral("; el aislamiento de ") + FormatFixed(v.insulation, 6, 1) + QStringLiteral(" mm");
+  line += QStringLiteral("; el aislamiento de ") + Millimetres(v.insulation);
   if (v.onlyOutside) return line + (v.meetsOutside ? QStringLiteral(" cumple") : QStringLiteral(" no cumple"));
   if (v.meetsOutside) return line + QStringLiteral(" cumple en interior y en exterior");
   if (v.meetsInside) return line + QStringLiteral(" cumple en interior");

@@ -11,6 +11,8 @@
 namespace {
 
 QString FF(double value, int precision, int digits) { return FormatFixed(value, precision, digits); }
+// Resistances keep four significant digits where three decimals would lose them.
+QString FR(double value, int precision) { return FormatResistance(value, precision); }
 
 }  // namespace
 
@@ -24,10 +26,10 @@ void ShowResults(WindowState& app, const CalcInputs& in, const Results& r) {
 
   for (int i = 1; i <= n; ++i) {
     const QString field = "Edit" + QString::number(i) + "RT";
-    if (form.IsComputed(field)) form.SetText(field, FF(r.resistances[i], 5, 3));
+    if (form.IsComputed(field)) form.SetText(field, FR(r.resistances[i], 5));
   }
-  form.SetText("Edit0RT", FF(r.resistances[0], 5, 3));
-  form.SetText("Edit10RT", FF(r.resistances[10], 5, 3));
+  form.SetText("Edit0RT", FR(r.resistances[0], 5));
+  form.SetText("Edit10RT", FR(r.resistances[10], 5));
 
   const float R = r.resistanceTotal;
   const float q = r.heatFlow;
@@ -37,14 +39,14 @@ void ShowResults(WindowState& app, const CalcInputs& in, const Results& r) {
     form.SetText("LabelRT", "Coef. global de transferencia de calor " + FF(1 / double(R), 6, 3) + " W/m2ºC");
     form.SetText("LabelQ", "Densidad sup. flujo de calor " + FF(q, 5, 2) + " W/m2");
   } else if (in.IsPipe()) {
-    form.SetText("LabelRT", "Resistencia térmica lineal " + FF(R, 6, 3) + " mºC/W");
+    form.SetText("LabelRT", "Resistencia térmica lineal " + FR(R, 6) + " mºC/W");
     form.SetText("LabelQ", "Densidad lineal flujo de calor " + FF(q, 5, 2) + " W/m");
   } else if (in.IsSphere()) {
-    form.SetText("LabelRT", "Resitencia térmica total " + FF(R, 6, 3) + " ºC/W");
+    form.SetText("LabelRT", "Resistencia térmica total " + FR(R, 6) + " ºC/W");
     form.SetText("LabelQ", "Flujo de calor " + FF(q, 5, 2) + " W");
   } else if (in.IsDuct()) {
-    form.SetText("LabelRT", "Resistencia térmica lineal " + FF(R / perimeter, 6, 3) + " mºC/W");
-    form.SetText("LabelQ", "Flujo de calor " + FF(q * perimeter, 5, 2) + " W/m  ó   " + FF(q, 5, 2) + " W/m2");
+    form.SetText("LabelRT", "Resistencia térmica lineal " + FR(R / perimeter, 6) + " mºC/W");
+    form.SetText("LabelQ", "Flujo de calor " + FF(q * perimeter, 5, 2) + " W/m  o  " + FF(q, 5, 2) + " W/m2");
   } else {
     form.SetText("LabelRT", QStringLiteral("Mismo flujo de calor por m2 en todo el depósito"));
     form.SetText("LabelQ", "Flujo de calor " + FF(TankHeatFlow(in, q), 5, 2) + " W");
@@ -55,12 +57,12 @@ void ShowResults(WindowState& app, const CalcInputs& in, const Results& r) {
   if (r.condition == DesignCondition::FreezingTime) form.SetText("LabelQ", QString());
 
   if (in.thicknessTarget) {
-    form.SetText("LabelEsp", "Esp. aislamiento " + FF(r.insulationThickness, 6, 2) + " mmm");
+    form.SetText("LabelEsp", "Esp. aislamiento " + FF(r.insulationThickness, 6, 2) + " mm");
     for (int i = 1; i <= 6; ++i) {
       const QString row = QString::number(i);
       if (form.Checked("RBAislante" + row)) {
         form.SetText("Edit" + row + "e", FF(r.insulationThickness, 6, 2));
-        form.SetText("Edit" + row + "RT", FF(r.insulationResistance, 5, 3));
+        form.SetText("Edit" + row + "RT", FR(r.insulationResistance, 5));
       }
     }
   }
@@ -91,9 +93,9 @@ void ShowResults(WindowState& app, const CalcInputs& in, const Results& r) {
 
   if (in.IsDuct() && !in.thicknessTarget) {
     const double w = in.ductWidth, h = in.interiorHeight;
-    form.SetText("LabelRT", "Resistencia térmica lineal " + FF(R / perimeter, 6, 3) + " mºC/W");
-    form.SetText("LabelQ", "Flujo de calor " + FF(q * perimeter, 5, 2) + " W/m lineal ó  " +
-                               FF(q * perimeter / (2 * w + 2 * h), 5, 2) + " W/m2 super.int.");
+    form.SetText("LabelRT", "Resistencia térmica lineal " + FR(R / perimeter, 6) + " mºC/W");
+    form.SetText("LabelQ", "Flujo de calor " + FF(q * perimeter, 5, 2) + " W/m lineal o " +
+                               FF(q * perimeter / (2 * w + 2 * h), 5, 2) + " W/m2 sup. int.");
     if (in.airEstimate) {
       const FluidEnd end = FinalAirTemperature(in, static_cast<float>(R / perimeter));
       form.SetText("LabelEsp", "La temperatura al final del conducto es " + FF(end.finalTemperature, 5, 3) + " ºC");
@@ -109,20 +111,20 @@ void EconomicResults(WindowState& app, const CalcInputs& in, const EconomicOutco
   Form& form = app.form;
   form.Show("PanelEconomico");
   QString unit;
-  form.SetText("LabelEspEco", "Esp. aislamiento " + FF(o.thickness, 6, 2) + " mmm");
+  form.SetText("LabelEspEco", "Esp. aislamiento " + FF(o.thickness, 6, 2) + " mm");
   if (in.IsPlate()) {
     form.SetText("LabelRTEco", "Coef. global de transferencia de calor " + FF(1 / double(o.resistance), 6, 3) + " W/m2ºC");
     form.SetText("LabelQEco", "Densidad sup. flujo de calor " + FF(o.heatFlow, 5, 2) + " W/m2");
     unit = " euros/m2";
   } else if (in.IsPipe()) {
-    form.SetText("LabelRTEco", "Resistencia térmica lineal " + FF(o.resistance, 6, 3) + " mºC/W");
+    form.SetText("LabelRTEco", "Resistencia térmica lineal " + FR(o.resistance, 6) + " mºC/W");
     form.SetText("LabelQEco", "Densidad lineal flujo de calor " + FF(o.heatFlow, 5, 2) + " W/m");
     unit = " euros/m";
   } else {
-    form.SetText("LabelRTEco", "Resitencia térmica total " + FF(o.resistance, 6, 3) + " ºC/W");
+    form.SetText("LabelRTEco", "Resistencia térmica total " + FR(o.resistance, 6) + " ºC/W");
     form.SetText("LabelQEco", "Flujo de calor " + FF(o.heatFlow, 5, 2) + " W");
     unit = " euros";
   }
-  form.SetText("LabelCT", "Coste Total (Inver+Explotación) " + FF(o.cost, 5, 2) + unit);
-  form.SetText("LabelCI", "Coste Inversion " + FF(o.investment, 5, 2) + unit);
+  form.SetText("LabelCT", "Coste total (inversión + explotación) " + FF(o.cost, 5, 2) + unit);
+  form.SetText("LabelCI", "Coste inversión " + FF(o.investment, 5, 2) + unit);
 }

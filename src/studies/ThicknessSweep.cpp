@@ -3,14 +3,17 @@
 #include "engine/CalcOutcome.h"
 #include "engine/EconomicThickness.h"
 #include "engine/Moisture.h"
+#include "engine/ResultFigures.h"
 
 #include <cmath>
 
 namespace {
 
+// The heat flow in the unit the window shows it: per m2 of a plate or a duct's
+// wall, per m of a pipe, for the whole sphere or tank.
 QString FlowUnit(const CalcInputs& in) {
   if (in.IsPlate() || in.IsDuct()) return QStringLiteral("W/m2");
-  if (in.IsPipe() || in.IsTank()) return QStringLiteral("W/m");
+  if (in.IsPipe()) return QStringLiteral("W/m");
   return QStringLiteral("W");
 }
 
@@ -68,18 +71,20 @@ Sweep RunThicknessSweep(const CalcInputs& inputs, const std::vector<float>& thic
     }
     const Results& r = outcome.results;
     row.calculated = true;
-    row.heatFlow = r.heatFlow;
+    // A tank's calculation gives the flow per metre of its wall; the window
+    // shows the whole tank's.
+    row.heatFlow = in.IsTank() ? static_cast<float>(TankHeatFlow(in, r.heatFlow)) : r.heatFlow;
     row.surfaceTemperature = r.temperatures[r.layerCount];
     row.dewPoint = dewPoint;
     row.condenses = !in.IsBuried() && row.surfaceTemperature < dewPoint;
-    row.energyPerYear = double(r.heatFlow) * in.hoursPerYear * 0.001;
+    row.energyPerYear = double(row.heatFlow) * in.hoursPerYear * 0.001;
     row.energyCostPerYear = row.energyPerYear * in.energyCost;
     if (costs) {
       double rIn = double(in.interiorDiameter) * 0.0005;
       for (int i = 1; i < sweep.insulationLayer; ++i) rIn += double(r.thicknesses[i]) * 0.001;
       row.hasCosts = true;
       row.investment = Investment(in, economic, rIn, t);
-      row.totalCost = TotalCost(in, economic, rIn, t, r.heatFlow);
+      row.totalCost = TotalCost(in, economic, rIn, t, row.heatFlow);
     }
     Results withMark = r;
     withMark.insulationLayer = sweep.insulationLayer;

@@ -15,7 +15,7 @@ struct SweepRow {
   float thickness = 0;             // mm
   bool calculated = false;         // false: `message` says why there are no figures
   QString message;
-  float heatFlow = 0;              // per m2, per m or per unit, as the element counts it
+  float heatFlow = 0;              // per m2, per m or per unit, as the window shows it
   float surfaceTemperature = 0;    // exterior surface, ºC
   float dewPoint = 0;              // of the exterior air, ºC
   bool condenses = false;          // the surface lies below the exterior dew point

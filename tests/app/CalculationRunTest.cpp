@@ -51,12 +51,12 @@ TEST_F(CalculationTest, StartProjectFindsTheInsulationThickness) {
     };
     EXPECT_TRUE(sink.shown.empty()) << Messages().join("\n").toStdString();
     EXPECT_EQ(Text("Edit1e"), sep("33.06"));
-    EXPECT_EQ(Text("LabelEsp"), sep("Esp. aislamiento 33.06 mmm"));
+    EXPECT_EQ(Text("LabelEsp"), sep("Esp. aislamiento 33.06 mm"));
     EXPECT_EQ(Text("LabelRT"), sep("Coef. global de transferencia de calor 1.000 W/m2ºC"));
     EXPECT_EQ(Text("LabelQ"), sep("Densidad sup. flujo de calor 15.00 W/m2"));
-    EXPECT_EQ(Text("Edit1RT"), sep("0.826"));
-    EXPECT_EQ(Text("Edit0RT"), sep("0.111"));
-    EXPECT_EQ(Text("Edit10RT"), sep("0.063"));
+    EXPECT_EQ(Text("Edit1RT"), sep("0.8264"));
+    EXPECT_EQ(Text("Edit0RT"), sep("0.1111"));
+    EXPECT_EQ(Text("Edit10RT"), sep("0.06250"));
     EXPECT_EQ(Text("EditCoefInt"), sep("9.00"));
   }
 }
@@ -165,7 +165,7 @@ TEST_F(CalculationTest, EconomicThicknessOfTheStartPlate) {
   EXPECT_TRUE(app.form.Visible("PanelEconomico"));
   EXPECT_TRUE(Text("LabelEspEco").startsWith("Esp. aislamiento "));
   EXPECT_TRUE(Text("LabelCT").endsWith(" euros/m2"));
-  EXPECT_EQ(Text("LabelEsp"), "Esp. aislamiento " + Text("Edit1e") + " mmm");
+  EXPECT_EQ(Text("LabelEsp"), "Esp. aislamiento " + Text("Edit1e") + " mm");
 }
 
 TEST_F(CalculationTest, EconomicSearchWhereNoInsulationIsBest) {
@@ -177,7 +177,7 @@ TEST_F(CalculationTest, EconomicSearchWhereNoInsulationIsBest) {
   Calculate();
   EXPECT_EQ(Messages(), QStringList{"Datos absurdos, sin aislamiento es la mejor solución"});
   EXPECT_EQ(Text("LabelEsp"), "");
-  EXPECT_EQ(Text("LabelEspEco"), "Esp. aislamiento 0.10 mmm");  // the panel keeps the last step
+  EXPECT_EQ(Text("LabelEspEco"), "Esp. aislamiento 0.10 mm");  // the panel keeps the last step
 }
 
 TEST_F(CalculationTest, FreezingConditionsAreBothChecked) {
@@ -187,7 +187,7 @@ TEST_F(CalculationTest, FreezingConditionsAreBothChecked) {
   Set("EditTe", "10");
   Calculate();
   EXPECT_EQ(Messages(),
-            (QStringList{"Datos absurdos, no congela, ya que la temperatura exterior es igual o superior a 0ºC",
+            (QStringList{"Datos absurdos, no congela, ya que la temperatura exterior es igual o superior a 0 ºC",
                          "Datos absurdos, no congela, ya que la temperatura interior ya es inferior a la exterior"}));
 }
 
@@ -233,7 +233,7 @@ TEST_F(CalculationTest, ConditionRefusedOnALaterPassEndsAsARefusal) {
   Set("Edit1k", "1");
   Set("EditCondicionTe", "12");
   Calculate();
-  EXPECT_EQ(Messages(), QStringList{"Sin aislamiento la temperatura de la superficie exterior se aproxima mas a la "
+  EXPECT_EQ(Messages(), QStringList{"Sin aislamiento la temperatura de la superficie exterior se aproxima más a la "
                                     "exterior que la que se solicita, por tanto no es posible esta condición"});
   EXPECT_EQ(Text("LabelEsp"), "");
   EXPECT_EQ(Text("Edit1e"), "");
@@ -336,7 +336,7 @@ TEST_P(EconomicThicknessOfAPlate, IsTheLastStepWhoseRoundedCostFell) {
   Calculate();
   EXPECT_TRUE(sink.shown.empty()) << Messages().join("\n").toStdString();
   EXPECT_EQ(Text("Edit1e"), QString(GetParam().thickness));
-  EXPECT_EQ(Text("LabelEspEco"), QString("Esp. aislamiento %1 mmm").arg(GetParam().thickness));
+  EXPECT_EQ(Text("LabelEspEco"), QString("Esp. aislamiento %1 mm").arg(GetParam().thickness));
 }
 
 INSTANTIATE_TEST_SUITE_P(Engine, EconomicThicknessOfAPlate,
@@ -382,7 +382,7 @@ INSTANTIATE_TEST_SUITE_P(
                         {"Datos absurdos, pues la semialtura de la canalización es menor que el radio exterior de las "
                          "diferentes capas (contando el aislante)"}},
         BoxGeometryCase{"BoxReachingAboveTheGround", "350", "0.15", "30",
-                        {"Datos absurdos, pues la semialtura de la canalización es mayor que la profundidad a a que "
+                        {"Datos absurdos, pues la semialtura de la canalización es mayor que la profundidad a la que "
                          "está enterrada la tubería"}}),
     [](const auto& info) { return std::string(info.param.name); });
 

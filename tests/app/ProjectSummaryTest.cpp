@@ -34,7 +34,7 @@ TEST_F(ProjectSummaryTest, EachKindIsSummarizedAsTheWindowShowsIt) {
   const ProjectSummary pipe = Summary("pipe_air_final_temp.txt");
   EXPECT_EQ(pipe.element, "Tubería");
   EXPECT_EQ(pipe.variant, "Al aire vertical");
-  EXPECT_EQ(pipe.condition, "Temp.final agua");
+  EXPECT_EQ(pipe.condition, "Temp. final agua");
   EXPECT_EQ(pipe.heatFlow, "36.17 W/m");
   EXPECT_EQ(pipe.resistance, "1.935 mºC/W");
 

@@ -35,7 +35,7 @@ TEST_P(CliSweepAgainstCalc, EveryRowIsTheHeatFlowOfASingleCalculation) {
   const QJsonArray rows = QJsonDocument::fromJson(sweep.out).array();
   ASSERT_EQ(rows.size(), 2);
   EXPECT_EQ(rows[0].toObject()["Espesor (mm)"].toString(), "12.5");
-  EXPECT_EQ(rows[1].toObject()["Espesor (mm)"].toString(), "25.0");
+  EXPECT_EQ(rows[1].toObject()["Espesor (mm)"].toString(), "25");
 
   for (int i = 0; i < 2; ++i) {
     const QString thickness = i == 0 ? "12.5" : "25";
@@ -55,23 +55,26 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliSweepAgainstCalc,
                          ::testing::Values("start.txt", "pipe_air_final_temp.txt", "sphere.txt", "economic.txt"));
 
 TEST(CliSweep, WritesCsvWithAHeaderRowInTheChosenSeparator) {
-  const CliRun comma = RunCli({"sweep", CasePath("start.txt"), "--thickness", "10,12.5", "--decimal-separator", ","});
+  const CliRun comma =
+      RunCli({"sweep", CasePath("start.txt"), "--thickness", "10,12.5,15.52", "--decimal-separator", ","});
   ASSERT_EQ(comma.status, 0) << comma.err.toStdString();
   const QStringList lines = QString::fromUtf8(comma.out).split('\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), 3);
+  ASSERT_EQ(lines.size(), 4);
   EXPECT_TRUE(lines[0].startsWith("Espesor (mm);Flujo de calor (W/m2);")) << lines[0].toStdString();
-  EXPECT_TRUE(lines[1].startsWith("10,0;"));
+  // Each thickness as it was given.
+  EXPECT_TRUE(lines[1].startsWith("10;"));
   EXPECT_TRUE(lines[2].startsWith("12,5;"));
+  EXPECT_TRUE(lines[3].startsWith("15,52;")) << lines[3].toStdString();
 
   // Without a list, the commercial series of 13 thicknesses.
   const CliRun series = RunCli({"sweep", CasePath("start.txt"), "--decimal-separator", "."});
   ASSERT_EQ(series.status, 0);
   const QStringList rows = QString::fromUtf8(series.out).split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(rows.size(), 14);
-  EXPECT_TRUE(rows[1].startsWith("10.0,"));
-  EXPECT_TRUE(rows[13].startsWith("150.0,"));
+  EXPECT_TRUE(rows[1].startsWith("10,"));
+  EXPECT_TRUE(rows[13].startsWith("150,"));
   // The start case needs 33.06 mm: 40 mm is the next commercial thickness.
-  EXPECT_TRUE(rows[6].startsWith("40.0,") && rows[6].endsWith(",espesor comercial")) << rows[6].toStdString();
+  EXPECT_TRUE(rows[6].startsWith("40,") && rows[6].endsWith(",espesor comercial")) << rows[6].toStdString();
 }
 
 TEST(CliSweep, ARefusedFileOrCaseExitsWithTwoAndItsReason) {

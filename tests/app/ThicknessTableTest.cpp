@@ -1,3 +1,4 @@
+#include "app/ProjectCommands.h"
 #include "app/ThicknessTable.h"
 #include "app/WindowFixture.h"
 #include "studies/ThicknessSweep.h"
@@ -26,6 +27,30 @@ TEST_F(ThicknessTableTest, EachRowIsTheHeatFlowCalculationOfItsThickness) {
   EXPECT_GT(table.heatFlows[1], table.heatFlows[2]);
 }
 
+// A tank is counted whole, as the window counts it: its heat flow in W, and the
+// price per m2 of insulation over the insulation's outer surface (side and ends).
+TEST_F(ThicknessTableTest, ATankIsCountedWholeAsTheWindowCountsIt) {
+  ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/tank.txt")));
+  Do({"RBAislante1"});
+  const ThicknessTable table = BuildThicknessTable(app, {50});
+  ASSERT_TRUE(table.refusal.isEmpty()) << table.refusal.toStdString();
+  EXPECT_EQ(table.header[1], QStringLiteral("Flujo de calor (W)"));
+  EXPECT_EQ(table.header[5], QStringLiteral("Energía perdida (kWh y año)"));
+  EXPECT_EQ(table.header[7], QStringLiteral("Inversión aislamiento (euros)"));
+
+  form().UserType("Edit1e", "50");
+  Do({"SpeedButton1"});
+  const QString shown = form().Text("LabelQ");
+  ASSERT_TRUE(shown.startsWith(QStringLiteral("Flujo de calor ")) && shown.endsWith(QStringLiteral(" W")));
+  EXPECT_NEAR(ParseNumber(shown.section(' ', 3, 3)), table.heatFlows[0], 0.005 + 1e-5 * table.heatFlows[0])
+      << shown.toStdString();
+
+  const double r = ParseNumber(form().Text("Editr0")) * 0.0005 + 0.050;  // m, outer face of 50 mm
+  const double L = ParseNumber(form().Text("EditLongitud"));
+  const double price = 0.24 * 50 + 17;  // euros/m2 from the cost points 100 mm: 41, 125 mm: 47
+  EXPECT_NEAR(ParseNumber(table.rows[0][7]), price * 6.2832 * r * (L + r), 0.01);
+}
+
 TEST_F(ThicknessTableTest, TheNextCommercialThicknessAfterAThicknessCalculationIsMarked) {
   // The start case needs 33.06 mm for 15 W/m2: 40 mm is the next in the series.
   const ThicknessTable table = BuildThicknessTable(app, CommercialThicknesses());
@@ -44,7 +69,7 @@ TEST_F(ThicknessTableTest, CopiedAndSavedTablesKeepTheirColumns) {
   // With a decimal comma the CSV separates its fields with semicolons.
   const QStringList csv = TableAsCsv(table).split('\n', Qt::SkipEmptyParts);
   EXPECT_EQ(csv[1].split(';').size(), table.header.size());
-  EXPECT_TRUE(csv[1].startsWith(QStringLiteral("10,0;")));
+  EXPECT_TRUE(csv[1].startsWith(QStringLiteral("10;")));
   EXPECT_EQ(TableAsJson(table).size(), 2);
 }
 

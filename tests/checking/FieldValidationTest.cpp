@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+#include <QSet>
+
 namespace {
 
 const char* const kRealLetters = "Se espera un nº real y no letras";
@@ -43,7 +46,7 @@ TEST_P(ValidateFieldCases, ReturnsTextAndShowsBoxes) {
   }
 }
 
-const char* const kConductivity = "El valor debe ser >0 y < 200";
+const char* const kConductivity = "El valor debe estar entre 0.0001 y 200";
 const char* const kPercentage = "El valor debe estar entre 1 y 100";
 const char* const kTemperature = "El valor debe estar entre -100 y 200";
 const char* const kDensity = "El valor debe estar entre 1200 y 1800";
@@ -70,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValidationCase{"Emision", "0", '.', "0", {}, ""},
         ValidationCase{"Emision", "1", '.', "1", {}, ""},
         ValidationCase{"Altura", "0.01", '.', "0.01", {}, ""},
-        ValidationCase{"Altura", "0.0099", '.', "", {kOutOfLimits}, "El valor debe estar entre >0.01 y 100"},
+        ValidationCase{"Altura", "0.0099", '.', "", {kOutOfLimits}, "El valor debe estar entre 0.01 y 100"},
         ValidationCase{"ResistividadV", "0", '.', "0", {}, ""},
         ValidationCase{"ResistividadV", "-1", '.', "", {kOutOfLimits}, "El valor debe estar entre 0 y 100000"},
         ValidationCase{"Radio", "99999999999999999999", '.', "", {kOutOfLimits},
@@ -123,6 +126,37 @@ TEST(FieldKindTable, ValidatesSixtyThreeFieldsWithKnownKinds) {
   EXPECT_EQ(FieldKind("Editrv6"), QStringLiteral("ResistividadV"));
   EXPECT_EQ(FieldKind("EditRTCaja"), QStringLiteral("ResistenciaT"));
   EXPECT_EQ(FieldKind("EditNa"), QStringLiteral("Anos"));
+}
+
+// Every kind's message states its limits as they are: both are accepted, and a
+// value just beyond either is refused.
+TEST(FieldKindTable, MessagesStateTheAcceptedLimits) {
+  RecordingMessageSink sink;
+  Brenak app(sink);
+  QSet<QString> kinds;
+  for (const Control& c : app.form.Controls())
+    if (!FieldKind(c.name).isEmpty()) kinds.insert(FieldKind(c.name));
+  ASSERT_EQ(kinds.size(), 18);
+  const QRegularExpression stated(QStringLiteral("^El valor debe estar entre (-?[0-9.]+) y ([0-9.]+)$"));
+  for (const QString& kind : kinds) {
+    RecordingMessageSink far;
+    ValidateField(far, QStringLiteral("1e30"), kind);
+    ASSERT_FALSE(far.shown.empty()) << kind.toStdString();
+    const QRegularExpressionMatch m = stated.match(far.shown.back().text);
+    ASSERT_TRUE(m.hasMatch()) << kind.toStdString() << ": " << far.shown.back().text.toStdString();
+    const double lower = m.captured(1).toDouble(), upper = m.captured(2).toDouble();
+    const bool integer = !CheckFieldText(QStringLiteral("1.5"), kind).boxes.empty() &&
+                         CheckFieldText(QStringLiteral("1.5"), kind).boxes.front().caption ==
+                             QString::fromUtf8(kIntegerGotReal);
+    const double below = integer ? lower - 1 : (lower == 0 ? -0.001 : lower - std::abs(lower) * 0.01);
+    const double above = integer ? upper + 1 : upper + std::abs(upper) * 0.01;
+    SetDecimalSeparator('.');
+    EXPECT_TRUE(CheckFieldText(m.captured(1), kind).accepted) << kind.toStdString();
+    EXPECT_TRUE(CheckFieldText(m.captured(2), kind).accepted) << kind.toStdString();
+    EXPECT_FALSE(CheckFieldText(QString::number(below, 'g', 10), kind).accepted) << kind.toStdString();
+    EXPECT_FALSE(CheckFieldText(QString::number(above, 'g', 10), kind).accepted) << kind.toStdString();
+    ResetDecimalSeparator();
+  }
 }
 
 class LeaveFieldTest : public ::testing::Test {

@@ -40,7 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CellCase{"ColdD90At12Inside", false, 12, 90, false, 30},
                       CellCase{"ColdD60_1At12Inside", false, 12, 60.1f, false, 30},
                       CellCase{"ColdD60At12Inside", false, 12, 60, false, 20},
-                      CellCase{"ColdBelowMinus10NotInTheTable", false, -10.5f, 60, false, 0}),
+                      CellCase{"ColdBelowMinus10NotInTheTable", false, -10.5f, 60, false, 0},
+                      CellCase{"ColdAtMinus10NotInTheTable", false, -10, 60, false, 0},
+                      CellCase{"ColdD60AtMinus9_9Inside", false, -9.9f, 60, false, 40}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RiteCorrection, ReferenceConductivityGivesTheTableAndOthersAreCorrected) {
@@ -85,7 +87,8 @@ TEST_F(RiteLines, APipeIsJudgedAtTheFaceOfItsInsulation) {
   const RiteVerdict v = CheckRite(in, Thicknesses(in));
   EXPECT_EQ(v.scope, RiteVerdict::Scope::Pipe);
   EXPECT_FLOAT_EQ(v.diameter, 30);  // 28 mm inside plus the copper
-  EXPECT_NEAR(v.insideMinimum, RiteCorrected(25, 0.035, 30), 1e-4);
+  EXPECT_NEAR(RiteCorrected(25, 0.035, 30), 20.385, 0.001);
+  EXPECT_FLOAT_EQ(v.insideMinimum, 20.4f);  // to the tenth, rounded up
   EXPECT_TRUE(v.meetsInside);
   EXPECT_FALSE(v.meetsOutside);
   EXPECT_EQ(RiteLine(v), QStringLiteral("RITE IT 1.2.4.2.1: mínimo 20,4 mm en interior, 28,1 mm en exterior; "
@@ -109,8 +112,8 @@ TEST_F(RiteLines, BuriedDuctsTanksAndElementsOutsideTheTables) {
   const RiteVerdict d = CheckRite(duct, Thicknesses(duct));
   EXPECT_EQ(d.insideMinimum, 30);
   EXPECT_EQ(d.outsideMinimum, 50);
-  EXPECT_EQ(RiteLine(d), QStringLiteral("RITE IT 1.2.4.2.2 (sistemas de hasta 70 kW): mínimo 30 mm en interior, "
-                                        "50 mm en exterior; el aislamiento de 25,0 mm no cumple"));
+  EXPECT_EQ(RiteLine(d), QStringLiteral("RITE IT 1.2.4.2.2 (sistemas de hasta 70 kW): mínimo 30,0 mm en interior, "
+                                        "50,0 mm en exterior; el aislamiento de 25,0 mm no cumple"));
 
   CalcInputs tank = duct;
   tank.specialVariant = 1;
@@ -123,6 +126,52 @@ TEST_F(RiteLines, BuriedDuctsTanksAndElementsOutsideTheTables) {
   EXPECT_EQ(CheckRite(plate, Thicknesses(plate)).scope, RiteVerdict::Scope::NotApplicable);
   EXPECT_EQ(RiteLine(CheckRite(HeatingPipe(35, 20), Thicknesses(HeatingPipe(35, 20)))),
             QStringLiteral("RITE IT 1.2.4.2.1: la tabla se aplica a fluidos calientes de 40 a 180 ºC"));
+  EXPECT_EQ(RiteLine(CheckRite(HeatingPipe(-10, 20), Thicknesses(HeatingPipe(-10, 20)))),
+            QStringLiteral("RITE IT 1.2.4.2.1: la tabla se aplica a fluidos fríos por encima de -10 ºC"));
 }
+
+// A warm-air duct (20 mm inside, 30 mm outside at the reference conductivity)
+// whose insulation's conductivity scales the minima: the verdict must agree
+// with the figures the line states, each to a tenth of a millimetre.
+struct VerdictCase {
+  const char* name;
+  float conductivity;
+  float insulation;
+  const char* line;
+};
+
+class RiteVerdicts : public RiteLines, public ::testing::WithParamInterface<VerdictCase> {};
+
+TEST_P(RiteVerdicts, AgreeWithTheStatedFigures) {
+  const VerdictCase& c = GetParam();
+  CalcInputs duct;
+  duct.kind = GeometryKind::Special;
+  duct.layers[1] = Layer(c.insulation, c.conductivity, true);
+  duct.Ti = 40;
+  duct.Te = 20;
+  SetDecimalSeparator('.');
+  EXPECT_EQ(RiteLine(CheckRite(duct, Thicknesses(duct))),
+            QStringLiteral("RITE IT 1.2.4.2.2 (sistemas de hasta 70 kW): ") + QString::fromUtf8(c.line));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, RiteVerdicts,
+    ::testing::Values(
+        // 24.84 mm is stated as 24.9: a thickness written 24.8 falls short of it.
+        VerdictCase{"ShortOfTheRoundedUpMinimum", 0.04968f, 24.8f,
+                    "mínimo 24.9 mm en interior, 37.3 mm en exterior; el aislamiento de 24.8 mm no cumple"},
+        VerdictCase{"AtTheRoundedUpMinimum", 0.04968f, 24.9f,
+                    "mínimo 24.9 mm en interior, 37.3 mm en exterior; el aislamiento de 24.9 mm cumple en interior"},
+        VerdictCase{"WrittenUpToTheMinimum", 0.04968f, 24.86f,
+                    "mínimo 24.9 mm en interior, 37.3 mm en exterior; el aislamiento de 24.9 mm cumple en interior"},
+        // 25 mm worked out from a single-precision conductivity stays 25.0.
+        VerdictCase{"WholeMinimumKeepsItsDecimal", 0.05f, 24.94f,
+                    "mínimo 25.0 mm en interior, 37.5 mm en exterior; el aislamiento de 24.9 mm no cumple"},
+        VerdictCase{"WrittenUpToAWholeMinimum", 0.05f, 24.96f,
+                    "mínimo 25.0 mm en interior, 37.5 mm en exterior; el aislamiento de 25.0 mm cumple en interior"},
+        VerdictCase{"ReferenceConductivityBothSides", 0.04f, 30,
+                    "mínimo 20.0 mm en interior, 30.0 mm en exterior; el aislamiento de 30.0 mm cumple en interior y "
+                    "en exterior"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

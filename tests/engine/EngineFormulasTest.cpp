@@ -1,4 +1,5 @@
 // Worked numbers of the thermal engine's formulas, one table row per case.
+#include "engine/DryAir.h"
 #include "engine/EconomicThickness.h"
 #include "engine/FluidTemperature.h"
 #include "engine/LayerStack.h"
@@ -384,6 +385,58 @@ TEST(FluidTemperature, ForwardWaterTendsToTheExterior) {
   const double C = 1 * PipeCrossSection(in) * 1000 * 4.19 * 1000;
   EXPECT_NEAR(end.finalTemperature, 10, 0.01);
   EXPECT_NEAR(end.totalHeatFlow, C * 15, C * 0.001);
+}
+
+// Heat held by a cubic metre of dry air, kJ/m3·K: ideal-gas density at 1 atm
+// times the tabulated specific heat, interpolated between 200 and 400 K and
+// held at the ends beyond them.
+struct AirHeatCase {
+  std::string name;
+  double T;  // ºC
+  double expected;
+};
+
+class DryAirHeatCases : public ::testing::TestWithParam<AirHeatCase> {};
+
+TEST_P(DryAirHeatCases, DensityTimesSpecificHeat) {
+  EXPECT_NEAR(DryAirVolumetricHeat(GetParam().T), GetParam().expected, 1e-5);
+}
+
+INSTANTIATE_TEST_SUITE_P(FluidTemperature, DryAirHeatCases,
+                         ::testing::Values(AirHeatCase{"BelowTheTable", -100, 2.0528917},
+                                           AirHeatCase{"At200K", -73.15, 1.7772910},
+                                           AirHeatCase{"Freezing", 0, 1.3006357},
+                                           AirHeatCase{"Room", 20, 1.2123822},
+                                           AirHeatCase{"At300K", 26.85, 1.1848607},
+                                           AirHeatCase{"HotAir", 80, 1.0088500},
+                                           AirHeatCase{"At400K", 126.85, 0.8948228},
+                                           AirHeatCase{"AboveTheTable", 150, 0.8458681}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(FluidTemperature, ForwardAirHoldsTheHeatOfAirAtTheInteriorTemperature) {
+  CalcInputs in;
+  in.kind = GeometryKind::Special;
+  in.specialVariant = 0;
+  in.interiorVelocity = 2;
+  in.ductWidth = 0.5f;
+  in.interiorHeight = 0.4f;
+  in.Ti = 80;
+  in.Te = 20;
+  // Capacity rate of 2 m/s through 0.2 m2 of air entering at 80 ºC, W/ºC.
+  const double C = 2 * 0.2 * 1.0088500 * 1000;
+  in.length = 0;
+  FluidEnd end = FinalAirTemperature(in, 2.0f);
+  EXPECT_FLOAT_EQ(end.finalTemperature, 80);
+  EXPECT_FLOAT_EQ(end.totalHeatFlow, 0);
+  in.length = 100;
+  end = FinalAirTemperature(in, 2.0f);
+  const double Tf = 20 + std::exp(-100 / (C * 2)) * 60;
+  EXPECT_NEAR(end.finalTemperature, Tf, 1e-3);
+  EXPECT_NEAR(end.totalHeatFlow, (80 - Tf) * C, 0.05);
+  in.length = 1e7f;
+  end = FinalAirTemperature(in, 2.0f);
+  EXPECT_NEAR(end.finalTemperature, 20, 0.01);
+  EXPECT_NEAR(end.totalHeatFlow, C * 60, C * 0.001);
 }
 
 TEST(EconomicThickness, FactorsOfTheDefaults) {

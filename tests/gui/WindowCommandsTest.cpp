@@ -32,7 +32,7 @@ TEST_P(CalculateTest, StartProjectShowsThicknessAndResultLines) {
 
   EXPECT_TRUE(sink.shown.empty());
   EXPECT_EQ(Shown("Edit1e"), Line("%1", "33.06", sep));
-  EXPECT_EQ(Shown("LabelEsp"), Line("Esp. aislamiento %1 mmm", "33.06", sep));
+  EXPECT_EQ(Shown("LabelEsp"), Line("Esp. aislamiento %1 mm", "33.06", sep));
   EXPECT_EQ(Shown("LabelRT"), Line("Coef. global de transferencia de calor %1 W/m2ºC", "1.000", sep));
   EXPECT_EQ(Shown("LabelQ"), Line("Densidad sup. flujo de calor %1 W/m2", "15.00", sep));
   EXPECT_TRUE(W("Panel5")->isVisible());

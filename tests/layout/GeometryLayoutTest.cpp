@@ -87,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // The fields of every design condition (insulation thickness target), row by
-// row of the kind's list, and the cost unit of the economic condition.
+// row of the kind's list, and the unit of the economic condition's cost points
+// (a price per m2 of insulation for every kind).
 struct ConditionCase {
   const char* name;
   std::vector<const char*> steps;
@@ -121,15 +122,33 @@ INSTANTIATE_TEST_SUITE_P(
                        "EditFiE", "EditCondicionTi", "EditFiI"}, "euros/m2"},
         ConditionCase{"PipeInAir", {"SpeedButton4", "RGTipoTuberias=1"}, "RadioGroupCondicionT",
                       {"EditCondicionQ", "EditCondicionPor", "EditCondicionRT", "GroupBoxEco", "EditCondicionTe",
-                       "EditFiE", "EditTf EditLong", "EditCondicionTCong EditCondicionPorCong"}, "euros/m"},
+                       "EditFiE", "EditTf EditLong", "EditCondicionTCong EditCondicionPorCong"}, "euros/m2"},
         ConditionCase{"BuriedPipe", {"SpeedButton4", "RGTipoTuberias=3"}, "RadioGroupCondicionTE",
-                      {"EditCondicionQ", "EditCondicionPor", "EditCondicionRT", "GroupBoxEco"}, "euros/m"},
+                      {"EditCondicionQ", "EditCondicionPor", "EditCondicionRT", "GroupBoxEco"}, "euros/m2"},
         ConditionCase{"Sphere", {"SpeedButton5"}, "RadioGroupCondicionE",
                       {"EditCondicionQ", "EditCondicionPor", "EditCondicionRT", "GroupBoxEco", "EditCondicionTe",
-                       "EditFiE"}, "euros"}),
+                       "EditFiE"}, "euros/m2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 using GeometryLayout = WindowTest;
+
+// The resistance column is captioned in the unit its values have: a tank's wall
+// is counted per metre like a pipe's, a duct's per m2 like a plate's.
+TEST_F(GeometryLayout, ResistanceColumnTakesTheUnitOfTheElement) {
+  const std::vector<std::pair<std::vector<const char*>, const char*>> steps = {
+      {{"SpeedButton2"}, "(m2ºC/W)"},
+      {{"SpeedButton4"}, "(mºC/W)"},
+      {{"SpeedButton5"}, "(ºC/W)"},
+      {{"SpeedButton23", "RGTipoOtros=1"}, "(mºC/W)"},
+      {{"RGTipoOtros=0"}, "(m2ºC/W)"},
+      {{"RGTipoOtros=2"}, "(mºC/W)"},
+  };
+  for (const auto& [clicks, unit] : steps) {
+    Do(clicks);
+    EXPECT_TRUE(form().Text("LabelResisT").endsWith(QString::fromUtf8(unit)))
+        << clicks.back() << ": " << form().Text("LabelResisT").toStdString();
+  }
+}
 
 // A resistance target needs the temperatures only for a calculated coefficient.
 TEST_F(GeometryLayout, ResistanceConditionHidesUnneededTemperatures) {

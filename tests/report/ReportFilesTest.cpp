@@ -10,7 +10,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -239,6 +241,39 @@ TEST_F(ReportFileTest, LayerTableIsATableOfTheDocument) {
   // The texts around the table are paragraphs of their own, not tab-aligned rows.
   for (const QString& text : Texts(ReadOdtParagraphs(xml)))
     EXPECT_FALSE(text.contains("Aislante 1")) << text.toStdString();
+}
+
+// Every word of the layer table's headings fits its column, inside the cell's
+// padding, even in a wide bold serif (DejaVu Serif, which takes the place of
+// Times New Roman where neither it nor a metric twin is installed): a word
+// never breaks in the middle, as "Conductivida d" once did.
+TEST_F(ReportFileTest, LayerHeadingWordsFitTheirColumns) {
+  QFont bold(QStringLiteral("DejaVu Serif"));
+  bold.setPointSizeF(10);
+  bold.setBold(true);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter pdf(&buffer);  // its resolution gives the widths in the page's units
+  const QFontMetricsF metrics(bold, &pdf);
+  const double padding = 2 * 0.1;  // cm, left and right of a ruled cell
+  for (const bool vapour : {false, true}) {
+    form().UserSelect("RadioGroupCalcular", 0);
+    form().UserSelect("RadioGroupCondensacion", vapour ? 0 : 1);
+    const QByteArray xml = Entry(ReadStoredZip(OdtBytes(Write())), QStringLiteral("content.xml"));
+    const std::vector<OdtTable> tables = ReadOdtTables(xml);
+    const auto layers = std::find_if(tables.begin(), tables.end(),
+                                     [](const OdtTable& t) { return !t.rows.empty() && t.rows[0][0] == "Nombre"; });
+    ASSERT_NE(layers, tables.end());
+    ASSERT_EQ(layers->rows[0].size(), vapour ? 5 : 4);
+    for (qsizetype c = 0; c < layers->rows[0].size(); ++c) {
+      const double column = layers->columnWidths[c].chopped(2).toDouble();
+      for (const QString& word : layers->rows[0][c].split(QRegularExpression(QStringLiteral("[\\n ]")))) {
+        const double width = metrics.horizontalAdvance(word) / pdf.resolution() * 2.54;
+        EXPECT_LE(width, column - padding) << word.toStdString() << (vapour ? " with" : " without") << " vapour";
+      }
+    }
+  }
 }
 
 // The long name of a layer wraps inside its cell of the PDF: the row grows,
