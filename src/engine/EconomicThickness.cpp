@@ -28,11 +28,6 @@ double Investment(const CalcInputs& in, const EconomicFigures& f, double rIn, do
     const double r = rIn + t * 0.001;
     return K * kFourPi * r * r;
   }
-  if (in.IsTank()) {
-    // The whole tank: the insulation's outer surface, its side and both ends.
-    const double r = rIn + t * 0.001;
-    return K * kTwoPi * r * (double(in.length) + r);
-  }
   return K;
 }
 

@@ -1,6 +1,7 @@
 #include "studies/ThicknessSweep.h"
 
 #include "engine/CalcOutcome.h"
+#include "engine/Constants.h"
 #include "engine/EconomicThickness.h"
 #include "engine/Moisture.h"
 #include "engine/ResultFigures.h"
@@ -83,8 +84,17 @@ Sweep RunThicknessSweep(const CalcInputs& inputs, const std::vector<float>& thic
       double rIn = double(in.interiorDiameter) * 0.0005;
       for (int i = 1; i < sweep.insulationLayer; ++i) rIn += double(r.thicknesses[i]) * 0.001;
       row.hasCosts = true;
-      row.investment = Investment(in, economic, rIn, t);
-      row.totalCost = TotalCost(in, economic, rIn, t, row.heatFlow);
+      if (in.IsTank()) {
+        // The whole tank, as its heat flow: the price per m2 over the
+        // insulation's outer surface, its side and both ends. The economic
+        // thickness itself keeps the engine's own cost per unit of wall.
+        const double r = rIn + t * 0.001;
+        row.investment = Investment(in, economic, rIn, t) * kTwoPi * r * (double(in.length) + r);
+        row.totalCost = row.investment + double(economic.hours) * row.heatFlow * economic.price * economic.F * 0.001;
+      } else {
+        row.investment = Investment(in, economic, rIn, t);
+        row.totalCost = TotalCost(in, economic, rIn, t, row.heatFlow);
+      }
     }
     Results withMark = r;
     withMark.insulationLayer = sweep.insulationLayer;
