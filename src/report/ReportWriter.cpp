@@ -172,7 +172,7 @@ ReportTable CaseHeading(const WindowState& app, const QDateTime& when) {
   ReportTable table;
   table.ruled = false;
   table.fontSize = 11;
-  table.widthsCm = {2.6, 7.8};
+  table.widthsCm = {2.6, 7.6};
   table.alignments = {CellAlignment::Left, CellAlignment::Left};
   const QString file = app.projectPath.isEmpty() ? kUnsavedProject : QFileInfo(app.projectPath).fileName();
   table.rows = {{QStringLiteral("Referencia:"), app.form.Text("EditReferencia")},
@@ -209,8 +209,9 @@ ReportCellInset TableInset(const ReportTable& table) {
   return inset;
 }
 
-// The widths of the blocks laid side by side; together the text column.
-constexpr double kHeadingBlockCm = 10.4;
+// The widths of the blocks laid side by side; together the text column. A
+// block leaves 0.2 cm of its column free, the right padding of its cell.
+constexpr double kHeadingBlockCm = 10.4;  // its table 2.6 + 7.6 cm
 constexpr double kDrawingCm = 6.6;
 constexpr double kTemperaturesCm = kInterfaceTemperatureTableCm + 0.2;
 constexpr double kChartCm = 17.0 - kTemperaturesCm;
