@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSettings>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -56,11 +57,66 @@ QString Quoted(QString cell, QChar separator) {
   return '"' + cell.replace('"', QStringLiteral("\"\"")) + '"';
 }
 
+// Where each figure of the table goes among the inputs of a calculation.
+float* FigureInput(CalcInputs& in, const QString& control) {
+  const std::pair<const char*, float CalcInputs::*> places[] = {
+      {"EditFiE", &CalcInputs::exteriorHumidity}, {"EditNh", &CalcInputs::hoursPerYear},
+      {"EditCET", &CalcInputs::energyCost},       {"EditInf", &CalcInputs::inflation},
+      {"EditOpor", &CalcInputs::opportunity},     {"EditNa", &CalcInputs::lifeYears},
+      {"EditEsp1", &CalcInputs::thickness1},      {"EditCI1", &CalcInputs::cost1},
+      {"EditEsp2", &CalcInputs::thickness2},      {"EditCI2", &CalcInputs::cost2}};
+  for (const auto& [name, member] : places)
+    if (control == QLatin1String(name)) return &(in.*member);
+  return nullptr;
+}
+
+// Whether the window shows the control: it and every panel that holds it.
+bool ShownOnWindow(const Form& form, QString name) {
+  while (!name.isEmpty()) {
+    if (!form.Has(name)) return true;  // the window itself
+    if (!form.Visible(name)) return false;
+    name = form.At(name).parent;
+  }
+  return true;
+}
+
 }  // namespace
 
-ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<float>& thicknesses) {
+const std::vector<TableFigure>& TableFigures() {
+  static const std::vector<TableFigure> figures = {
+      {"EditFiE", QStringLiteral("Humedad relativa exterior (%)")},
+      {"EditNh", QStringLiteral("Horas de funcionamiento al año")},
+      {"EditCET", QStringLiteral("Coste de la energía (euros/kWh)")},
+      {"EditInf", QStringLiteral("Inflación del combustible (%)")},
+      {"EditOpor", QStringLiteral("Coste de oportunidad (%)")},
+      {"EditNa", QStringLiteral("Años de vida de la instalación")},
+      {"EditEsp1", QStringLiteral("Espesor 1 (mm)")},
+      {"EditCI1", QStringLiteral("Coste aislamiento 1")},
+      {"EditEsp2", QStringLiteral("Espesor 2 (mm)")},
+      {"EditCI2", QStringLiteral("Coste aislamiento 2")}};
+  return figures;
+}
+
+std::vector<TableFigure> FiguresTheWindowHides(const WindowState& app) {
+  std::vector<TableFigure> hidden;
+  const bool buried = ReadCalcInputs(app).IsBuried();
+  for (const TableFigure& figure : TableFigures()) {
+    if (ShownOnWindow(app.form, QString::fromLatin1(figure.control))) continue;
+    if (buried && figure.control == QLatin1String("EditFiE")) continue;  // no exterior air, no dew point
+    hidden.push_back(figure);
+  }
+  return hidden;
+}
+
+ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<float>& wanted,
+                                   const TableFigureValues& figures) {
   ThicknessTable table;
-  const CalcInputs in = ReadCalcInputs(app);
+  CalcInputs in = ReadCalcInputs(app);
+  for (const auto& [control, value] : figures)
+    if (float* input = FigureInput(in, control)) *input = value;
+  std::vector<float> thicknesses = wanted;
+  std::sort(thicknesses.begin(), thicknesses.end());
+  thicknesses.erase(std::unique(thicknesses.begin(), thicknesses.end()), thicknesses.end());
   const Sweep sweep = RunThicknessSweep(in, thicknesses);
   if (!sweep.refusal.isEmpty()) {
     table.refusal = sweep.refusal;
@@ -95,7 +151,7 @@ ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<flo
       const bool flat = !in.IsBuried();
       cells << FormatFixed(row.heatFlow, 6, 2) << FormatFixed(row.surfaceTemperature, 5, 2)
             << (flat ? FormatFixed(double(row.surfaceTemperature) - row.dewPoint, 5, 2) : QString())
-            << (row.condenses ? QStringLiteral("sí") : QString()) << FormatFixed(row.energyPerYear, 8, 1)
+            << (flat ? (row.condenses ? QStringLiteral("sí") : QStringLiteral("no")) : QString()) << FormatFixed(row.energyPerYear, 8, 1)
             << FormatFixed(row.energyCostPerYear, 8, 2)
             << (row.hasCosts ? FormatFixed(row.investment, 8, 2) : QString())
             << (row.hasCosts ? FormatFixed(row.totalCost, 8, 2) : QString()) << Verdict(row.rite) << QString();

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <vector>
 
 class WindowState;
@@ -20,7 +21,24 @@ struct ThicknessTable {
   int commercialRow = -1;  // after a thickness calculation: the next commercial thickness
 };
 
-ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<float>& thicknesses);
+// A figure of the case that the table uses and the window may not show: the
+// exterior humidity (for the dew point), the hours of operation and the
+// prices (for the energy and the costs). `control` holds it on the window.
+struct TableFigure {
+  const char* control;
+  QString caption;
+};
+const std::vector<TableFigure>& TableFigures();
+// The figures the table of the case on the window uses while the window does
+// not show them (the humidity only where the exterior is air).
+std::vector<TableFigure> FiguresTheWindowHides(const WindowState& app);
+// Values given for the table in place of the window's, by control name.
+using TableFigureValues = std::map<QString, float>;
+
+// The table for the thicknesses, in ascending order (each once), with the
+// figures given in `figures` taking the place of the window's.
+ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<float>& thicknesses,
+                                   const TableFigureValues& figures = {});
 
 // Tab-separated, a line per row with the header first: pastes into a spreadsheet.
 QString TableAsTabSeparated(const ThicknessTable& table);

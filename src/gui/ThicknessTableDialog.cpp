@@ -1,6 +1,7 @@
 #include "gui/ThicknessTableDialog.h"
 
 #include "app/Brenak.h"
+#include "checking/FieldValidation.h"
 #include "form/NumberFormat.h"
 #include "gui/ChartAxes.h"
 
@@ -11,6 +12,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,11 +21,14 @@
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
 #include <QSaveFile>
 #include <QScatterSeries>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -38,30 +44,19 @@ const QColor kHeatFlowColour(192, 57, 43);
 const QColor kCostColour(31, 95, 139);
 
 // A column heading broken into short lines, so that eleven columns fit side by
-// side; a unit in parentheses stays on one line.
-QString WrappedHeading(const QString& text, int width = 15) {
-  QStringList words;
-  int depth = 0;
-  QString word;
-  for (const QChar c : text) {
-    if (c == '(') ++depth;
-    if (c == ')') depth = qMax(0, depth - 1);
-    if (c == ' ' && depth == 0) {
-      if (!word.isEmpty()) words << word;
-      word.clear();
-    } else {
-      word += c;
-    }
-  }
-  if (!word.isEmpty()) words << word;
+// side; a unit in parentheses starts a line of its own.
+QString WrappedHeading(const QString& text, int width = 10) {
   QStringList lines;
-  for (const QString& w : words) {
-    if (!lines.isEmpty() && lines.last().size() + 1 + w.size() <= width)
-      lines.last() += ' ' + w;
+  for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    if (!lines.isEmpty() && !word.startsWith(QLatin1Char('(')) && lines.last().size() + 1 + word.size() <= width)
+      lines.last() += QLatin1Char(' ') + word;
+    else if (!lines.isEmpty() && lines.last().startsWith(QLatin1Char('(')) && !lines.last().endsWith(QLatin1Char(')')) &&
+             lines.last().size() + 1 + word.size() <= width)
+      lines.last() += QLatin1Char(' ') + word;  // the unit goes on
     else
-      lines << w;
+      lines << word;
   }
-  return lines.join('\n');
+  return lines.join(QLatin1Char('\n'));
 }
 
 // The text in parentheses at the end of a heading: its unit.
@@ -105,6 +100,31 @@ ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDial
   listRow->addWidget(calculate);
   layout->addLayout(listRow);
 
+  // The figures the table uses that the window does not show for its case.
+  auto* figuresBox = new QGroupBox(QStringLiteral("Datos del estudio que la ventana no muestra"), this);
+  figuresBox->setObjectName(QStringLiteral("ThicknessFigures"));
+  auto* figuresGrid = new QGridLayout(figuresBox);
+  constexpr int kFiguresPerRow = 4;
+  int at = 0;
+  for (const TableFigure& figure : TableFigures()) {
+    const QString control = QString::fromLatin1(figure.control);
+    auto* caption = new QLabel(figure.caption, figuresBox);
+    auto* edit = new QLineEdit(figuresBox);
+    edit->setObjectName(QStringLiteral("Figura") + control);
+    edit->setMaximumWidth(fontMetrics().averageCharWidth() * 10);
+    caption->setBuddy(edit);
+    figuresGrid->addWidget(caption, at / kFiguresPerRow, 2 * (at % kFiguresPerRow), Qt::AlignRight);
+    figuresGrid->addWidget(edit, at / kFiguresPerRow, 2 * (at % kFiguresPerRow) + 1);
+    caption->hide();
+    edit->hide();
+    figures_[control] = {caption, edit};
+    connect(edit, &QLineEdit::returnPressed, this, [this] { Calculate(); });
+    ++at;
+  }
+  for (int c = 1; c < 2 * kFiguresPerRow; c += 2) figuresGrid->setColumnStretch(c, 1);
+  figuresBox_ = figuresBox;
+  layout->addWidget(figuresBox);
+
   auto* explanation = new QLabel(
       QStringLiteral(
           "Cada fila es el caso de la ventana calculado con ese espesor en la capa de aislamiento "
@@ -116,12 +136,14 @@ ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDial
   // The table and its chart, or the reason the case cannot be swept.
   pages_ = new QStackedWidget(this);
   auto* splitter = new QSplitter(Qt::Horizontal, pages_);
+  splitter_ = splitter;
   grid_ = new QTableWidget(splitter);
   grid_->setObjectName(QStringLiteral("ThicknessGrid"));
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->verticalHeader()->hide();
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  grid_->setWordWrap(true);
   chart_ = new QChart;
   chart_->setBackgroundRoundness(0);
   chart_->legend()->setAlignment(Qt::AlignBottom);
@@ -133,8 +155,8 @@ ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDial
   view->setMinimumWidth(320);
   splitter->addWidget(grid_);
   splitter->addWidget(view);
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 2);
+  splitter->setStretchFactor(0, 2);
+  splitter->setStretchFactor(1, 1);
   splitter->setChildrenCollapsible(false);
   pages_->addWidget(splitter);
   refusal_ = new QLabel(pages_);
@@ -180,13 +202,123 @@ ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDial
     box.exec();
   };
 
-  // Wide enough for the table and its chart, within the screen; the chart
-  // keeps room for its two axis titles.
-  QSize size(fontMetrics().averageCharWidth() * 190, fontMetrics().height() * 34);
-  if (const QScreen* s = parent ? parent->screen() : QApplication::primaryScreen())
-    size = size.boundedTo(s->availableGeometry().size() * 0.95);
+  connect(splitter, &QSplitter::splitterMoved, this, [this] {
+    const QList<int> sizes = splitter_->sizes();
+    if (sizes.size() == 2 && sizes[0] + sizes[1] > 0) tableShare_ = double(sizes[0]) / (sizes[0] + sizes[1]);
+    FitColumns();
+  });
+
+  const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen();
+  const QSize size = SizeFor(screen ? screen->availableGeometry().size() : QSize(1366, 728));
   resize(size);
-  splitter->setSizes({size.width() * 56 / 100, size.width() * 44 / 100});
+  ShowFigures();
+}
+
+QSize ThicknessTableDialog::SizeFor(const QSize& available) const {
+  // Wide enough for the table and its chart, tall enough for the chart's axis
+  // titles along its side, within the screen.
+  const QSize wanted(fontMetrics().averageCharWidth() * 230, fontMetrics().height() * 44);
+  return wanted.boundedTo(available * 0.95);
+}
+
+void ThicknessTableDialog::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  // The table keeps its share of the width (two thirds, or what the user made
+  // it by dragging), so that its columns need no scrolling sideways.
+  layout()->activate();
+  const QList<int> sizes = splitter_->sizes();
+  if (sizes.size() == 2) {
+    const int total = sizes[0] + sizes[1];
+    splitter_->setSizes({static_cast<int>(total * tableShare_), total - static_cast<int>(total * tableShare_)});
+  }
+  FitColumns();
+}
+
+// The width of the longest word of a cell: narrower, its text would be cut.
+static int LongestWord(const QTableWidgetItem* item) {
+  if (!item) return 0;
+  const QFontMetrics metrics(item->font());
+  int widest = 0;
+  for (const QString& word : item->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    widest = std::max(widest, metrics.horizontalAdvance(word));
+  return widest;
+}
+
+void ThicknessTableDialog::FitColumns() {
+  const int columns = grid_->columnCount();
+  if (columns == 0) return;
+  grid_->resizeColumnsToContents();
+  // Each column wants the width of its text on one line; it can go down to its
+  // heading (already broken into short lines) and its longest word.
+  const int padding = 2 * grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 6;
+  std::vector<int> natural(columns), least(columns);
+  for (int c = 0; c < columns; ++c) {
+    natural[c] = grid_->columnWidth(c);
+    least[c] = grid_->horizontalHeader()->sectionSizeHint(c);
+    for (int r = 0; r < grid_->rowCount(); ++r)
+      if (grid_->columnSpan(r, c) == 1) least[c] = std::max(least[c], LongestWord(grid_->item(r, c)) + padding);
+    least[c] = std::min(least[c], natural[c]);
+  }
+  // The room beside the vertical scroll bar, which shows when the rows need it.
+  const int room = grid_->width() - 2 * grid_->frameWidth() - grid_->verticalScrollBar()->sizeHint().width();
+  const auto widthAt = [&](int cap) {
+    int total = 0;
+    for (int c = 0; c < columns; ++c) total += std::max(least[c], std::min(natural[c], cap));
+    return total;
+  };
+  // The widest columns are cut to one width, the most that lets them all fit;
+  // their texts wrap.
+  int low = 0, high = *std::max_element(natural.begin(), natural.end());
+  if (widthAt(high) > room) {
+    while (low < high) {
+      const int cap = (low + high + 1) / 2;
+      if (widthAt(cap) <= room) low = cap;
+      else high = cap - 1;
+    }
+    for (int c = 0; c < columns; ++c) grid_->setColumnWidth(c, std::max(least[c], std::min(natural[c], low)));
+  }
+  grid_->resizeRowsToContents();
+}
+
+QLineEdit* ThicknessTableDialog::FigureEdit(const QString& control) const {
+  const auto found = figures_.find(control);
+  return found == figures_.end() ? nullptr : found->second.second;
+}
+
+void ThicknessTableDialog::ShowFigures() {
+  std::vector<TableFigure> hidden = FiguresTheWindowHides(app_);
+  for (auto& [control, widgets] : figures_) {
+    const bool shown = std::any_of(hidden.begin(), hidden.end(),
+                                   [&control](const TableFigure& f) { return control == QLatin1String(f.control); });
+    auto [caption, edit] = widgets;
+    // A field that comes into view starts from the window's value.
+    if (shown && edit->isHidden()) edit->setText(app_.form.Text(control.toLatin1().constData()));
+    if (control.startsWith(QLatin1String("EditCI")))
+      caption->setText(QStringLiteral("%1 (%2)").arg(
+          control.endsWith('1') ? QStringLiteral("Coste aislamiento 1") : QStringLiteral("Coste aislamiento 2"),
+          app_.form.Text("Label29")));
+    caption->setVisible(shown);
+    edit->setVisible(shown);
+  }
+  figuresBox_->setVisible(!hidden.empty());
+}
+
+bool ThicknessTableDialog::ReadFigures(TableFigureValues& values) {
+  for (const auto& [control, widgets] : figures_) {
+    QLineEdit* edit = widgets.second;
+    if (edit->isHidden()) continue;
+    const FieldVerdict verdict = CheckFieldText(edit->text(), FieldKind(control));
+    if (!verdict.accepted) {
+      const QString why = verdict.boxes.empty() ? QString() : verdict.boxes.front().text;
+      tell(QStringLiteral("Atención"), QStringLiteral("%1: %2").arg(widgets.first->text(), why));
+      edit->setFocus(Qt::OtherFocusReason);
+      edit->selectAll();
+      return false;
+    }
+    edit->setText(verdict.text);
+    values[control] = ParseNumber(verdict.text);
+  }
+  return true;
 }
 
 bool ThicknessTableDialog::Calculate() {
@@ -199,9 +331,17 @@ bool ThicknessTableDialog::Calculate() {
     list_->selectAll();
     return false;
   }
-  RememberThicknesses(app_, thicknesses);
-  list_->setText(ThicknessListText(thicknesses));
-  table_ = BuildThicknessTable(app_, thicknesses);
+  ShowFigures();
+  TableFigureValues figures;
+  if (!ReadFigures(figures)) return false;
+  table_ = BuildThicknessTable(app_, thicknesses, figures);
+  // The list as the table has it: in ascending order, each thickness once.
+  if (table_.refusal.isEmpty()) {
+    RememberThicknesses(app_, table_.thicknesses);
+    list_->setText(ThicknessListText(table_.thicknesses));
+  } else {
+    RememberThicknesses(app_, thicknesses);
+  }
   ShowTable();
   DrawChart();
   return true;
@@ -249,8 +389,7 @@ void ThicknessTableDialog::ShowTable() {
     if (r < static_cast<int>(table_.heatFlows.size()) && std::isnan(table_.heatFlows[r]) && columns > 2)
       grid_->setSpan(r, 1, 1, columns - 1);
   }
-  grid_->resizeColumnsToContents();
-  grid_->resizeRowsToContents();
+  FitColumns();
   if (table_.commercialRow >= 0) grid_->scrollToItem(grid_->item(table_.commercialRow, 0));
 }
 
@@ -296,8 +435,8 @@ void ThicknessTableDialog::DrawChart() {
 
   const QString flowUnit = UnitOf(table_.header.value(1));
   const QString costUnit = UnitOf(table_.header.value(8));
-  chart_->setTitle(costs.isEmpty() ? QStringLiteral("Flujo de calor según el espesor de aislamiento")
-                                   : QStringLiteral("Flujo de calor y coste total según el espesor de aislamiento"));
+  chart_->setTitle(costs.isEmpty() ? QStringLiteral("Flujo de calor según el espesor")
+                                   : QStringLiteral("Flujo de calor y coste total según el espesor"));
 
   auto* axisX = new QValueAxis;
   axisX->setTitleText(QStringLiteral("Espesor de aislamiento (mm)"));
@@ -328,7 +467,7 @@ void ThicknessTableDialog::DrawChart() {
 
   if (!costs.isEmpty()) {
     auto* axisCost = new QValueAxis;
-    axisCost->setTitleText(QStringLiteral("Coste total en la vida útil (%1)").arg(costUnit));
+    axisCost->setTitleText(QStringLiteral("Coste total (%1)").arg(costUnit));
     axisCost->setTitleBrush(kCostColour);
     axisCost->setLabelsColor(kCostColour.darker(120));
     const auto [minCost, maxCost] = bounds(costs, false);

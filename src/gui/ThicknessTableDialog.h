@@ -4,12 +4,16 @@
 
 #include <QDialog>
 #include <functional>
+#include <map>
+#include <utility>
 
 class Brenak;
 class QChart;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QResizeEvent;
+class QSplitter;
 class QStackedWidget;
 class QTableWidget;
 
@@ -36,7 +40,16 @@ class ThicknessTableDialog : public QDialog {
   // Writes the table as CSV (UTF-8) to `path`; a failure is said in a box.
   bool WriteCsv(const QString& path);
 
+  // The size the dialog takes on a screen whose free area is `available`.
+  QSize SizeFor(const QSize& available) const;
+  // Gives the columns of the table the width of their text, narrowing the
+  // widest ones (their text wraps) when the table would need scrolling sideways.
+  void FitColumns();
+
   const ThicknessTable& Table() const { return table_; }
+  // The field of a figure the table uses ("EditNh"...), shown while the main
+  // window does not show its own.
+  QLineEdit* FigureEdit(const QString& control) const;
   QLineEdit* ListEdit() const { return list_; }
   QTableWidget* TableWidget() const { return grid_; }
   QChart* Chart() const { return chart_; }
@@ -48,7 +61,12 @@ class ThicknessTableDialog : public QDialog {
   std::function<void(const QString& caption, const QString& text)> tell;
 
  private:
+  void resizeEvent(QResizeEvent* event) override;
   void ShowTable();
+  // Shows the figures the window hides, each with the window's value when it
+  // comes into view; reads them. False, with a box, when one is refused.
+  void ShowFigures();
+  bool ReadFigures(TableFigureValues& values);
   void DrawChart();
   QString SuggestedCsvPath() const;
 
@@ -56,9 +74,13 @@ class ThicknessTableDialog : public QDialog {
   ThicknessTable table_;
   QLineEdit* list_;
   QStackedWidget* pages_;
+  QSplitter* splitter_;
+  double tableShare_ = 2.0 / 3.0;  // of the width the table and the chart share
   QTableWidget* grid_;
   QChart* chart_;
   QLabel* refusal_;
+  QWidget* figuresBox_;
+  std::map<QString, std::pair<QLabel*, QLineEdit*>> figures_;
   QPushButton* copy_;
   QPushButton* save_;
 };

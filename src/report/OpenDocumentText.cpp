@@ -8,6 +8,7 @@
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -245,30 +246,69 @@ QByteArray MetaXml(const ReportContent& content) {
   return bytes;
 }
 
+// Every table of the report with its name, the tables inside cells after the
+// table that holds them: "Tabla3", "Tabla3_1".
+std::vector<std::pair<const ReportTable*, QString>> NamedTables(const ReportContent& content) {
+  std::vector<std::pair<const ReportTable*, QString>> named;
+  std::function<void(const ReportTable&, const QString&)> add = [&](const ReportTable& table, const QString& name) {
+    named.emplace_back(&table, name);
+    int inner = 0;
+    for (const ReportCellInset& inset : table.insets)
+      for (const ReportTable& nested : inset.table) add(nested, name + QStringLiteral("_%1").arg(++inner));
+  };
+  for (size_t t = 0; t < content.tables.size(); ++t) add(content.tables[t], QStringLiteral("Tabla%1").arg(t + 1));
+  return named;
+}
+
+// What writing a table needs besides the table: the report's pictures and
+// their numbers, the names of the tables, the paragraph styles.
+struct TableWriting {
+  const ReportContent& content;
+  const std::map<int, int>& pictures;
+  std::map<const ReportTable*, QString> names;
+  std::vector<ParagraphStyle>& paragraphStyles;
+};
+
+// A picture standing as a character of its paragraph.
+void WritePictureFrame(QXmlStreamWriter& xml, const ReportContent& content, int picture, int number) {
+  const QSizeF size = PictureSizeCm(content.pictures[picture]);
+  xml.writeStartElement(QStringLiteral("draw:frame"));
+  xml.writeAttribute(QStringLiteral("draw:style-name"), QStringLiteral("fr1"));
+  xml.writeAttribute(QStringLiteral("draw:name"), QStringLiteral("Imagen%1").arg(number));
+  xml.writeAttribute(QStringLiteral("text:anchor-type"), QStringLiteral("as-char"));
+  xml.writeAttribute(QStringLiteral("svg:width"), Cm(size.width()));
+  xml.writeAttribute(QStringLiteral("svg:height"), Cm(size.height()));
+  xml.writeAttribute(QStringLiteral("draw:z-index"), QStringLiteral("0"));
+  xml.writeEmptyElement(QStringLiteral("draw:image"));
+  xml.writeAttribute(QStringLiteral("xlink:href"), OpenDocumentPackage::PicturePath(number));
+  xml.writeAttribute(QStringLiteral("xlink:type"), QStringLiteral("simple"));
+  xml.writeAttribute(QStringLiteral("xlink:show"), QStringLiteral("embed"));
+  xml.writeAttribute(QStringLiteral("xlink:actuate"), QStringLiteral("onLoad"));
+  xml.writeEndElement();
+}
+
 // The styles of the tables: the table's width and indent, each column's width,
 // and the two kinds of cell, with and without lines around them.
 void TableStyles(QXmlStreamWriter& xml, const ReportContent& content) {
-  for (size_t t = 0; t < content.tables.size(); ++t) {
-    const ReportTable& table = content.tables[t];
-    const QString name = QStringLiteral("Tabla%1").arg(t + 1);
+  for (const auto& [table, name] : NamedTables(content)) {
     double width = 0;
-    for (double column : table.widthsCm) width += column;
+    for (double column : table->widthsCm) width += column;
     xml.writeStartElement(QStringLiteral("style:style"));
     xml.writeAttribute(QStringLiteral("style:name"), name);
     xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("table"));
     xml.writeEmptyElement(QStringLiteral("style:table-properties"));
     xml.writeAttribute(QStringLiteral("style:width"), Cm(width));
     xml.writeAttribute(QStringLiteral("table:align"), QStringLiteral("left"));
-    xml.writeAttribute(QStringLiteral("fo:margin-left"), Cm(table.indentCm));
+    xml.writeAttribute(QStringLiteral("fo:margin-left"), Cm(table->indentCm));
     xml.writeAttribute(QStringLiteral("fo:margin-top"), Cm(0.1));
     xml.writeAttribute(QStringLiteral("fo:margin-bottom"), Cm(0.1));
     xml.writeEndElement();
-    for (int c = 0; c < table.ColumnCount(); ++c) {
+    for (int c = 0; c < table->ColumnCount(); ++c) {
       xml.writeStartElement(QStringLiteral("style:style"));
       xml.writeAttribute(QStringLiteral("style:name"), QStringLiteral("%1.C%2").arg(name).arg(c + 1));
       xml.writeAttribute(QStringLiteral("style:family"), QStringLiteral("table-column"));
       xml.writeEmptyElement(QStringLiteral("style:table-column-properties"));
-      xml.writeAttribute(QStringLiteral("style:column-width"), Cm(table.widthsCm[c]));
+      xml.writeAttribute(QStringLiteral("style:column-width"), Cm(table->widthsCm[c]));
       xml.writeEndElement();
     }
     // A row is not split between pages.
@@ -295,8 +335,10 @@ void TableStyles(QXmlStreamWriter& xml, const ReportContent& content) {
   }
 }
 
+void WriteTable(QXmlStreamWriter& xml, const ReportTable& table, const TableWriting& writing);
+
 void WriteTableRow(QXmlStreamWriter& xml, const ReportTable& table, size_t row, const QString& rowStyle,
-                   std::vector<ParagraphStyle>& paragraphStyles) {
+                   const TableWriting& writing) {
   xml.writeStartElement(QStringLiteral("table:table-row"));
   xml.writeAttribute(QStringLiteral("table:style-name"), rowStyle);
   for (int column = 0; column < table.ColumnCount(); ++column) {
@@ -304,7 +346,20 @@ void WriteTableRow(QXmlStreamWriter& xml, const ReportTable& table, size_t row, 
     xml.writeAttribute(QStringLiteral("table:style-name"),
                        table.ruled ? QStringLiteral("CeldaConLinea") : QStringLiteral("Celda"));
     xml.writeAttribute(QStringLiteral("office:value-type"), QStringLiteral("string"));
-    const int style = StyleNumber(paragraphStyles, CellStyle(table, row, column));
+    const int style = StyleNumber(writing.paragraphStyles, CellStyle(table, row, column));
+    if (const ReportCellInset* inset = table.InsetAt(static_cast<int>(row), column)) {
+      if (inset->picture >= 0) {
+        xml.writeStartElement(QStringLiteral("text:p"));
+        xml.writeAttribute(QStringLiteral("text:style-name"), QStringLiteral("P%1").arg(style));
+        WritePictureFrame(xml, writing.content, inset->picture, writing.pictures.at(inset->picture));
+        xml.writeEndElement();
+      }
+      for (const ReportTable& inner : inset->table) WriteTable(xml, inner, writing);
+      if (table.rows[row].value(column).isEmpty()) {
+        xml.writeEndElement();
+        continue;
+      }
+    }
     for (const QString& line : CellLines(table.rows[row], column)) {
       xml.writeStartElement(QStringLiteral("text:p"));
       xml.writeAttribute(QStringLiteral("text:style-name"), QStringLiteral("P%1").arg(style));
@@ -317,9 +372,8 @@ void WriteTableRow(QXmlStreamWriter& xml, const ReportTable& table, size_t row, 
   xml.writeEndElement();
 }
 
-void WriteTable(QXmlStreamWriter& xml, const ReportTable& table, int number,
-                std::vector<ParagraphStyle>& paragraphStyles) {
-  const QString name = QStringLiteral("Tabla%1").arg(number);
+void WriteTable(QXmlStreamWriter& xml, const ReportTable& table, const TableWriting& writing) {
+  const QString name = writing.names.at(&table);
   xml.writeStartElement(QStringLiteral("table:table"));
   xml.writeAttribute(QStringLiteral("table:name"), name);
   xml.writeAttribute(QStringLiteral("table:style-name"), name);
@@ -331,10 +385,10 @@ void WriteTable(QXmlStreamWriter& xml, const ReportTable& table, int number,
   const size_t headings = std::min(table.rows.size(), static_cast<size_t>(std::max(table.headerRows, 0)));
   if (headings > 0) {
     xml.writeStartElement(QStringLiteral("table:table-header-rows"));
-    for (size_t row = 0; row < headings; ++row) WriteTableRow(xml, table, row, rowStyle, paragraphStyles);
+    for (size_t row = 0; row < headings; ++row) WriteTableRow(xml, table, row, rowStyle, writing);
     xml.writeEndElement();
   }
-  for (size_t row = headings; row < table.rows.size(); ++row) WriteTableRow(xml, table, row, rowStyle, paragraphStyles);
+  for (size_t row = headings; row < table.rows.size(); ++row) WriteTableRow(xml, table, row, rowStyle, writing);
   xml.writeEndElement();
 }
 
@@ -346,17 +400,18 @@ QByteArray OdtContentXml(const ReportContent& content) {
   std::vector<ReportFont> textFonts;
   for (size_t p = 0; p < content.paragraphs.size(); ++p) {
     const ReportParagraph& paragraph = content.paragraphs[p];
-    if (paragraph.IsTable()) {
-      const ReportTable& table = content.tables[paragraph.table];
-      for (size_t row = 0; row < table.rows.size(); ++row)
-        for (int column = 0; column < table.ColumnCount(); ++column)
-          StyleNumber(paragraphStyles, CellStyle(table, row, column));
-      continue;
-    }
+    if (paragraph.IsTable()) continue;
     StyleNumber(paragraphStyles, TextParagraphStyle(content, p));
     for (const ReportPiece& piece : paragraph.pieces)
       if (!piece.IsPicture()) StyleNumber(textFonts, piece.font);
   }
+
+  const std::vector<std::pair<const ReportTable*, QString>> tables = NamedTables(content);
+  for (const auto& [table, name] : tables)
+    for (size_t row = 0; row < table->rows.size(); ++row)
+      for (int column = 0; column < table->ColumnCount(); ++column)
+        StyleNumber(paragraphStyles, CellStyle(*table, row, column));
+  TableWriting writing{content, pictures, {tables.begin(), tables.end()}, paragraphStyles};
 
   QByteArray bytes;
   QXmlStreamWriter xml(&bytes);
@@ -411,7 +466,7 @@ QByteArray OdtContentXml(const ReportContent& content) {
     // The unfinished paragraph at the very end is written only when it holds something.
     if (p + 1 == content.paragraphs.size() && p > 0 && paragraph.pieces.empty() && !paragraph.IsTable()) break;
     if (paragraph.IsTable()) {
-      WriteTable(xml, content.tables[paragraph.table], paragraph.table + 1, paragraphStyles);
+      WriteTable(xml, content.tables[paragraph.table], writing);
       continue;
     }
     xml.writeStartElement(QStringLiteral("text:p"));
@@ -421,21 +476,7 @@ QByteArray OdtContentXml(const ReportContent& content) {
     int indent = paragraph.LeadingTabs();
     for (const ReportPiece& piece : paragraph.pieces) {
       if (piece.IsPicture()) {
-        const int number = pictures.at(piece.picture);
-        const QSizeF size = PictureSizeCm(content.pictures[piece.picture]);
-        xml.writeStartElement(QStringLiteral("draw:frame"));
-        xml.writeAttribute(QStringLiteral("draw:style-name"), QStringLiteral("fr1"));
-        xml.writeAttribute(QStringLiteral("draw:name"), QStringLiteral("Imagen%1").arg(number));
-        xml.writeAttribute(QStringLiteral("text:anchor-type"), QStringLiteral("as-char"));
-        xml.writeAttribute(QStringLiteral("svg:width"), Cm(size.width()));
-        xml.writeAttribute(QStringLiteral("svg:height"), Cm(size.height()));
-        xml.writeAttribute(QStringLiteral("draw:z-index"), QStringLiteral("0"));
-        xml.writeEmptyElement(QStringLiteral("draw:image"));
-        xml.writeAttribute(QStringLiteral("xlink:href"), OpenDocumentPackage::PicturePath(number));
-        xml.writeAttribute(QStringLiteral("xlink:type"), QStringLiteral("simple"));
-        xml.writeAttribute(QStringLiteral("xlink:show"), QStringLiteral("embed"));
-        xml.writeAttribute(QStringLiteral("xlink:actuate"), QStringLiteral("onLoad"));
-        xml.writeEndElement();
+        WritePictureFrame(xml, content, piece.picture, pictures.at(piece.picture));
         afterCharacter = false;
         continue;
       }

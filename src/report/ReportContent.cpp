@@ -20,15 +20,61 @@ int ReportParagraph::LeadingTabs() const {
   return tabs < text.size() ? tabs : 0;
 }
 
+namespace {
+
+// The text of a table: a line per row, its cells separated by tabs; a cell's
+// inset goes before its text, a picture as U+FFFC and a table as its text
+// with blanks for its tabs and line feeds.
+QString TableText(const ReportTable& table) {
+  QStringList lines;
+  for (int r = 0; r < static_cast<int>(table.rows.size()); ++r) {
+    QStringList cells;
+    for (int c = 0; c < table.ColumnCount(); ++c) {
+      QString cell = table.rows[r].value(c);
+      cell.replace(QLatin1Char('\n'), QLatin1Char(' '));
+      if (const ReportCellInset* inset = table.InsetAt(r, c)) {
+        QString before;
+        if (!inset->image.isNull() || inset->picture >= 0) before += QChar(0xFFFC);
+        for (const ReportTable& inner : inset->table)
+          before += TableText(inner).replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\t'), QLatin1Char(' '));
+        cell = cell.isEmpty() ? before : before + QLatin1Char(' ') + cell;
+      }
+      cells << cell;
+    }
+    lines << cells.join(QLatin1Char('\t'));
+  }
+  return lines.join(QLatin1Char('\n'));
+}
+
+void NumberTablePictures(const ReportTable& table, std::map<int, int>& numbers) {
+  for (int r = 0; r < static_cast<int>(table.rows.size()); ++r)
+    for (int c = 0; c < table.ColumnCount(); ++c)
+      if (const ReportCellInset* inset = table.InsetAt(r, c)) {
+        if (inset->picture >= 0 && !numbers.count(inset->picture))
+          numbers.emplace(inset->picture, static_cast<int>(numbers.size()) + 1);
+        for (const ReportTable& inner : inset->table) NumberTablePictures(inner, numbers);
+      }
+}
+
+// Keeps the pictures of the table's cells with the document's pictures.
+void KeepTablePictures(ReportTable& table, std::vector<QImage>& pictures) {
+  for (ReportCellInset& inset : table.insets) {
+    if (!inset.image.isNull()) {
+      pictures.push_back(inset.image);
+      inset.picture = static_cast<int>(pictures.size()) - 1;
+    }
+    for (ReportTable& inner : inset.table) KeepTablePictures(inner, pictures);
+  }
+}
+
+}  // namespace
+
 QString ReportContent::PlainText() const {
   QString text;
   for (size_t p = 0; p < paragraphs.size(); ++p) {
     if (p > 0) text += QLatin1Char('\n');
     if (paragraphs[p].IsTable()) {
-      QStringList lines;
-      for (const QStringList& row : tables[paragraphs[p].table].rows)
-        lines << QStringList(row).replaceInStrings(QStringLiteral("\n"), QStringLiteral(" ")).join(QLatin1Char('\t'));
-      text += lines.join(QLatin1Char('\n'));
+      text += TableText(tables[paragraphs[p].table]);
       continue;
     }
     for (const ReportPiece& piece : paragraphs[p].pieces)
@@ -44,10 +90,12 @@ bool ReportContent::IsEmpty() const {
 
 std::map<int, int> ReportContent::PictureNumbers() const {
   std::map<int, int> numbers;
-  for (const ReportParagraph& paragraph : paragraphs)
+  for (const ReportParagraph& paragraph : paragraphs) {
+    if (paragraph.IsTable()) NumberTablePictures(tables[paragraph.table], numbers);
     for (const ReportPiece& piece : paragraph.pieces)
       if (piece.IsPicture() && !numbers.count(piece.picture))
         numbers.emplace(piece.picture, static_cast<int>(numbers.size()) + 1);
+  }
   return numbers;
 }
 
@@ -64,15 +112,16 @@ bool FileReportDocument::Connect() {
   return true;
 }
 
-void FileReportDocument::ShowWindow(const QString& caption) {
-  if (connected_) content_.title = caption;
+// A file has no window of its own to give a caption to.
+void FileReportDocument::ShowWindow(const QString&) {}
+
+void FileReportDocument::SetDocumentTitle(const QString& title) {
+  if (connected_) content_.title = title;
 }
 
 void FileReportDocument::NewDocument() {
   if (!connected_) return;
-  const QString title = content_.title;
   content_ = ReportContent{};
-  content_.title = title;
   content_.paragraphs.back().mark = content_.font;
 }
 
@@ -132,6 +181,7 @@ void FileReportDocument::AppendTable(const ReportTable& table) {
   ReportParagraph& last = content_.paragraphs.back();
   last.pieces.clear();
   content_.tables.push_back(table);
+  KeepTablePictures(content_.tables.back(), content_.pictures);
   last.table = static_cast<int>(content_.tables.size()) - 1;
   content_.paragraphs.push_back(ReportParagraph{{}, content_.font});
 }

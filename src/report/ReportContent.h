@@ -44,7 +44,7 @@ struct ReportParagraph {
 // A report as paragraphs of formatted pieces. The last paragraph is the
 // unfinished one that appended text goes to.
 struct ReportContent {
-  QString title;
+  QString title;  // the document's title among its properties
   bool proofing = true;  // check spelling and grammar as you type
   std::vector<ReportParagraph> paragraphs{ReportParagraph{}};
   std::vector<QImage> pictures;
@@ -74,6 +74,7 @@ class FileReportDocument : public ReportDocument {
  public:
   bool Connect() override;
   void ShowWindow(const QString& caption) override;
+  void SetDocumentTitle(const QString& title) override;
   void NewDocument() override;
   void DisableProofing() override;
   void AppendText(const QString& text) override;

@@ -23,6 +23,21 @@ struct ReportFontChange {
 // How the text of a table column sits in its cells.
 enum class CellAlignment { Left, Centre, Right };
 
+struct ReportTable;
+
+// What a cell holds before its text: a picture, or a table of its own (a
+// block laid out beside another). `picture` is the document's own index of
+// the picture, set by a document that keeps its pictures apart.
+struct ReportCellInset {
+  int row = 0;
+  int column = 0;
+  QImage image;                    // null for none
+  std::vector<ReportTable> table;  // none or one
+  int picture = -1;
+
+  bool operator==(const ReportCellInset&) const;
+};
+
 // A table of the report: columns of fixed widths, rows of plain texts. The
 // first `headerRows` rows are headings, written bold and repeated at the top
 // of a page the table runs on to. A text longer than its column wraps inside
@@ -35,10 +50,22 @@ struct ReportTable {
   double indentCm = 0;  // from the left margin
   float fontSize = 10.0f;
   std::vector<QStringList> rows;
+  std::vector<ReportCellInset> insets;
 
   int ColumnCount() const { return static_cast<int>(widthsCm.size()); }
+  // The inset of a cell; null when it holds text only.
+  const ReportCellInset* InsetAt(int row, int column) const {
+    for (const ReportCellInset& inset : insets)
+      if (inset.row == row && inset.column == column) return &inset;
+    return nullptr;
+  }
   bool operator==(const ReportTable&) const = default;
 };
+
+inline bool ReportCellInset::operator==(const ReportCellInset& other) const {
+  return row == other.row && column == other.column && image == other.image && table == other.table &&
+         picture == other.picture;
+}
 
 // The document the report is written into. The report is built only by
 // appending at the end; "the last sentence" is the content of the unfinished
@@ -51,6 +78,8 @@ class ReportDocument {
   virtual bool Connect() = 0;
   // Makes the application visible and gives its window the caption.
   virtual void ShowWindow(const QString& caption) = 0;
+  // The title the document carries among its properties (a PDF's Title).
+  virtual void SetDocumentTitle(const QString& title) = 0;
   // Starts a new empty document, the target of everything that follows.
   virtual void NewDocument() = 0;
   // Switches off the checking of spelling and grammar as you type.

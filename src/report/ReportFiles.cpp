@@ -22,6 +22,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -64,6 +65,23 @@ int PageOf(QTextDocument& document, const QTextBlock& block) {
   return static_cast<int>(middle / document.pageSize().height());
 }
 
+// The page a paragraph must end on so that what follows it starts on the
+// same page: a picture's page; for a table that fits on a page, the page of
+// its end (a row is never left split between two pages), for a longer one the
+// page it starts on. The text of a table's cells is placed within the table,
+// so the table's own frame tells where it lies.
+int PageOfWhatFollows(QTextDocument& document, const QTextBlock& next) {
+  QTextTable* table = QTextCursor(next).currentTable();
+  if (!table) return PageOf(document, next);
+  // A table's frame is measured once the whole document is laid out: the
+  // layout is made lazily, up to the place asked for.
+  document.documentLayout()->documentSize();
+  const QRectF frame = document.documentLayout()->frameBoundingRect(table);
+  const double page = document.pageSize().height();
+  const double edge = frame.height() <= page ? frame.bottom() - 1 : frame.top() + 1;
+  return static_cast<int>(edge / page);
+}
+
 // A text document has no "keep with next": a paragraph that the page end
 // separates from the picture or table after it starts a new page instead.
 // `blocks` holds the position of each paragraph's block.
@@ -73,7 +91,7 @@ void KeepHeadingsWithWhatFollows(QTextDocument& document, const ReportContent& c
     if (!content.KeepsWithNext(p)) continue;
     const QTextBlock block = document.findBlock(blocks[p]);
     const QTextBlock next = block.next();
-    if (!block.isValid() || !next.isValid() || PageOf(document, block) == PageOf(document, next)) continue;
+    if (!block.isValid() || !next.isValid() || PageOf(document, block) == PageOfWhatFollows(document, next)) continue;
     QTextCursor cursor(block);
     QTextBlockFormat format = block.blockFormat();
     format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
@@ -90,8 +108,20 @@ Qt::Alignment CellAlign(CellAlignment alignment) {
   return Qt::AlignLeft;
 }
 
+// Inserts the picture of the report at the cursor, as a character.
+void InsertPicture(QTextCursor& cursor, const ReportContent& content, const std::map<int, int>& numbers, int picture) {
+  const QSizeF size = PictureSizeCm(content.pictures[picture]);
+  QTextImageFormat image;
+  image.setName(OpenDocumentPackage::PicturePath(numbers.at(picture)));
+  image.setWidth(CmToScreenPixels(size.width()));
+  image.setHeight(CmToScreenPixels(size.height()));
+  cursor.insertImage(image);
+}
+
 // Inserts the table at the cursor, which then stands in the block after it.
-void InsertTable(QTextCursor& cursor, const ReportTable& table) {
+// The pictures of its cells are those of the report.
+void InsertTable(QTextCursor& cursor, const ReportTable& table, const ReportContent& content,
+                 const std::map<int, int>& numbers) {
   const int columns = table.ColumnCount();
   if (columns == 0 || table.rows.empty()) return;
   QTextTableFormat format;
@@ -143,8 +173,17 @@ void InsertTable(QTextCursor& cursor, const ReportTable& table) {
                                                                                             : CellAlignment::Left));
       at.setBlockFormat(block);
       at.setBlockCharFormat(text);
-      const QStringList lines =
-          (column < table.rows[row].size() ? table.rows[row][column] : QString()).split(QLatin1Char('\n'));
+      const QString cellText = column < table.rows[row].size() ? table.rows[row][column] : QString();
+      if (const ReportCellInset* inset = table.InsetAt(row, column)) {
+        if (inset->picture >= 0) InsertPicture(at, content, numbers, inset->picture);
+        for (const ReportTable& inner : inset->table) {
+          InsertTable(at, inner, content, numbers);
+          at.setBlockFormat(block);
+        }
+        if (cellText.isEmpty()) continue;
+        if (inset->table.empty()) at.insertBlock(block, text);
+      }
+      const QStringList lines = cellText.split(QLatin1Char('\n'));
       for (qsizetype l = 0; l < lines.size(); ++l) {
         if (l > 0) at.insertBlock(block, text);
         at.insertText(lines[l], text);
@@ -187,6 +226,19 @@ QSizeF PictureSizeCm(const QImage& picture) {
   return size * shrink;
 }
 
+QImage PrintedWithin(QImage picture, double widthCm, double heightCm) {
+  const QSizeF size = PictureSizeCm(picture);
+  if (size.isEmpty()) return picture;
+  const double shrink = std::min({1.0, widthCm / size.width(), heightCm / size.height()});
+  if (shrink >= 1.0) return picture;
+  // The print size the pixels take at these dots-per-metre is made the size
+  // wanted; rounded up, so that it does not grow past the box.
+  const QSizeF wanted = size * shrink;
+  picture.setDotsPerMeterX(static_cast<int>(std::ceil(picture.width() * 100.0 / wanted.width())));
+  picture.setDotsPerMeterY(static_cast<int>(std::ceil(picture.height() * 100.0 / wanted.height())));
+  return picture;
+}
+
 std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPaintDevice* device) {
   auto document = std::make_unique<QTextDocument>();
   // Laid out on the device it is printed on, text is measured at the device's
@@ -225,7 +277,7 @@ std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPai
       // A table follows the previous paragraph's block; the first paragraph
       // of all is an empty block before it.
       blocks.push_back(cursor.position());
-      InsertTable(cursor, content.tables[paragraph.table]);
+      InsertTable(cursor, content.tables[paragraph.table], content, pictures);
       blockReady = true;
       continue;
     }
@@ -247,12 +299,7 @@ std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPai
     }
     for (const ReportPiece& piece : paragraph.pieces) {
       if (piece.IsPicture()) {
-        const QSizeF size = PictureSizeCm(content.pictures[piece.picture]);
-        QTextImageFormat image;
-        image.setName(OpenDocumentPackage::PicturePath(pictures.at(piece.picture)));
-        image.setWidth(CmToScreenPixels(size.width()));
-        image.setHeight(CmToScreenPixels(size.height()));
-        cursor.insertImage(image);
+        InsertPicture(cursor, content, pictures, piece.picture);
       } else {
         cursor.insertText(piece.text.mid(indent), CharFormat(piece.font));
         indent = 0;

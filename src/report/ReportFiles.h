@@ -17,12 +17,13 @@ class QTextDocument;
 struct ReportContent;
 
 // The page of a report: A4 with margins of 2 cm, tab stops every 1.25 cm, and
-// the font family every report is written in.
+// the font family every report is written in: a serif with the widths of
+// Times New Roman, free and found on the desktops the program runs on.
 inline constexpr double kReportPageWidthCm = 21.0;
 inline constexpr double kReportPageHeightCm = 29.7;
 inline constexpr double kReportMarginCm = 2.0;
 inline constexpr double kReportTabStopCm = 1.25;
-inline const QString kReportFontFamily = QStringLiteral("Times New Roman");
+inline const QString kReportFontFamily = QStringLiteral("Liberation Serif");
 
 // The size a picture takes on the page, in cm: its print size (from its
 // dots-per-metre), made smaller when it is wider than the text column.
@@ -32,6 +33,10 @@ QSizeF PictureSizeCm(const QImage& picture);
 // out for `device` (the screen when none). Sizes of pictures and tab stops
 // are given in screen pixels; the layout scales them to the device.
 std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPaintDevice* device = nullptr);
+
+// The picture with its print size made smaller, when needed, to fit
+// `widthCm` × `heightCm`; its pixels are untouched.
+QImage PrintedWithin(QImage picture, double widthCm, double heightCm);
 
 // Writes the report to `path`: a PDF when the name ends in ".pdf", an
 // OpenDocument text otherwise. The file appears only once it is complete. On

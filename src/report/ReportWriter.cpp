@@ -1,6 +1,8 @@
 #include "report/ReportWriter.h"
 
+#include "report/InterfaceTemperatures.h"
 #include "report/ReportDocument.h"
+#include "report/ReportFiles.h"
 #include "report/ReportPictures.h"
 #include "form/WindowState.h"
 #include "form/NumberFormat.h"
@@ -20,6 +22,16 @@ const QString kIndent = QStringLiteral("\t");
 const QString kDeepIndent = QStringLiteral("\t\t");
 
 void Line(ReportDocument& doc, const QString& text) { AppendRun(doc, text, RunEnd::LineFeed); }
+
+// The text of a field with a number, written with the user's decimal
+// separator however it was typed or stored; any other text as it stands.
+QString Value(const WindowState& app, const char* field) {
+  const QString text = app.form.Text(field);
+  const QChar separator = DecimalSeparator();
+  if (ReadDecimal(text, separator)) return text;
+  const QString exchanged = ExchangeSeparators(text);
+  return ReadDecimal(exchanged, separator) ? exchanged : text;
+}
 
 void Heading(ReportDocument& doc, const QString& text) {
   Line(doc, QString());
@@ -51,19 +63,19 @@ void TemperatureLine(ReportDocument& doc, const WindowState& app, const char* te
     Line(doc, QString());
     return;
   }
-  const QString temperature = temperatureCaption + app.form.Text(temperatureField) + QStringLiteral(" ºC");
+  const QString temperature = temperatureCaption + Value(app, temperatureField) + QStringLiteral(" ºC");
   if (!app.form.Visible(humidityField)) {
     Line(doc, kIndent + temperature);
     return;
   }
   doc.AppendTable(
-      SideBySide({temperature, humidityCaption + app.form.Text(humidityField) + QStringLiteral(" %")}, 4.5));
+      SideBySide({temperature, humidityCaption + Value(app, humidityField) + QStringLiteral(" %")}, 4.5));
 }
 
 // A line of a calculated coefficient's data ("Altura = 3 m"), when the field is shown.
 void DataLine(ReportDocument& doc, const WindowState& app, const char* field, const QString& caption,
               const QString& unit) {
-  if (app.form.Visible(field)) Line(doc, kDeepIndent + caption + app.form.Text(field) + unit);
+  if (app.form.Visible(field)) Line(doc, kDeepIndent + caption + Value(app, field) + unit);
 }
 
 void ConvectionLines(ReportDocument& doc, const WindowState& app, const char* convectionField, bool laminar,
@@ -76,7 +88,7 @@ void ConvectionLines(ReportDocument& doc, const WindowState& app, const char* co
 
 void InteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
   const bool plate = app.IsPlate();
-  const QString hint = app.form.Text("EditCoefInt") + QStringLiteral(" W/m2ºC");
+  const QString hint = Value(app, "EditCoefInt") + QStringLiteral(" W/m2ºC");
   switch (app.form.Index("RGhi")) {
     case 0:
       Line(doc, kIndent +
@@ -109,7 +121,7 @@ void InteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
 }
 
 void ExteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
-  const QString hext = app.form.Text("EditCoefext") + QStringLiteral(" W/m2ºC");
+  const QString hext = Value(app, "EditCoefext") + QStringLiteral(" W/m2ºC");
   switch (app.form.Index("RGhe")) {
     case 0:
       Line(doc, kIndent + QStringLiteral("Coeficiente convección-radiación externo impuesto: hext = ") + hext);
@@ -139,10 +151,10 @@ void ExteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
 
 void SoilLines(ReportDocument& doc, const WindowState& app) {
   if (app.form.Visible("EditTsuelo"))
-    Line(doc, kIndent + QStringLiteral("Tsuelo = ") + app.form.Text("EditTsuelo") + QStringLiteral(" ºC"));
+    Line(doc, kIndent + QStringLiteral("Tsuelo = ") + Value(app, "EditTsuelo") + QStringLiteral(" ºC"));
   else
     Line(doc, QString());
-  const QString conductivity = app.form.Text("EditkTerreno") + QStringLiteral(" W/mºC");
+  const QString conductivity = Value(app, "EditkTerreno") + QStringLiteral(" W/mºC");
   if (app.form.Index("RadioGroupTerreno") == 1) {
     DataLine(doc, app, "EditDensidad", QStringLiteral("Densidad terreno = "), QStringLiteral(" kg/m3"));
     DataLine(doc, app, "EditHumedad", QStringLiteral("Humedad relativa terreno = "), QStringLiteral(" %"));
@@ -150,7 +162,7 @@ void SoilLines(ReportDocument& doc, const WindowState& app) {
   } else if (app.form.Index("RadioGroupTerreno") == 0) {
     Line(doc, kIndent + QStringLiteral("Conductividad terreno impuesta: kterreno = ") + conductivity);
   }
-  Line(doc, kIndent + QStringLiteral("Profundidad eje tubería: p = ") + app.form.Text("EditProfundidad") +
+  Line(doc, kIndent + QStringLiteral("Profundidad eje tubería: p = ") + Value(app, "EditProfundidad") +
                 QStringLiteral(" m"));
 }
 
@@ -160,7 +172,7 @@ ReportTable CaseHeading(const WindowState& app, const QDateTime& when) {
   ReportTable table;
   table.ruled = false;
   table.fontSize = 11;
-  table.widthsCm = {3.0, 14.0};
+  table.widthsCm = {2.6, 7.6};
   table.alignments = {CellAlignment::Left, CellAlignment::Left};
   const QString file = app.projectPath.isEmpty() ? kUnsavedProject : QFileInfo(app.projectPath).fileName();
   table.rows = {{QStringLiteral("Referencia:"), app.form.Text("EditReferencia")},
@@ -168,6 +180,41 @@ ReportTable CaseHeading(const WindowState& app, const QDateTime& when) {
                 {QStringLiteral("Fecha:"), when.toString(QStringLiteral("dd/MM/yyyy HH:mm"))}};
   return table;
 }
+
+// Two blocks side by side, without lines: what goes in the first column and
+// what goes in the second, each a picture or a table.
+ReportTable Beside(double firstCm, ReportCellInset first, double secondCm, ReportCellInset second) {
+  ReportTable layout;
+  layout.ruled = false;
+  layout.fontSize = kBodySize;
+  layout.widthsCm = {firstCm, secondCm};
+  layout.alignments = {CellAlignment::Left, CellAlignment::Left};
+  layout.rows = {{QString(), QString()}};
+  first.row = second.row = 0;
+  first.column = 0;
+  second.column = 1;
+  layout.insets = {std::move(first), std::move(second)};
+  return layout;
+}
+
+ReportCellInset PictureInset(const QImage& picture) {
+  ReportCellInset inset;
+  inset.image = picture;
+  return inset;
+}
+
+ReportCellInset TableInset(const ReportTable& table) {
+  ReportCellInset inset;
+  inset.table = {table};
+  return inset;
+}
+
+// The widths of the blocks laid side by side; together the text column. A
+// block leaves 0.2 cm of its column free, the right padding of its cell.
+constexpr double kHeadingBlockCm = 10.4;  // its table 2.6 + 7.6 cm
+constexpr double kDrawingCm = 6.6;
+constexpr double kTemperaturesCm = kInterfaceTemperatureTableCm + 0.2;
+constexpr double kChartCm = 17.0 - kTemperaturesCm;
 
 // The data of the economic thickness: the money and time figures, then the
 // two points of the insulation's cost line.
@@ -181,7 +228,7 @@ void EconomicInputs(ReportDocument& doc, const WindowState& app) {
   figures.alignments = {CellAlignment::Left, CellAlignment::Left};
   const auto row = [&](const char* caption, const char* field, const char* unit) {
     figures.rows.push_back(
-        {QString::fromUtf8(caption), app.form.Text(field) + QLatin1Char(' ') + QString::fromUtf8(unit)});
+        {QString::fromUtf8(caption), Value(app, field) + QLatin1Char(' ') + QString::fromUtf8(unit)});
   };
   row("Inflación del combustible", "EditInf", "%");
   row("Coste de oportunidad del dinero", "EditOpor", "%");
@@ -198,8 +245,8 @@ void EconomicInputs(ReportDocument& doc, const WindowState& app) {
   costs.alignments = {CellAlignment::Right, CellAlignment::Right};
   costs.rows = {
       {QStringLiteral("Espesor\n(mm)"), QStringLiteral("Coste aislamiento\n(%1)").arg(app.form.Text("Label29"))},
-      {app.form.Text("EditEsp1"), app.form.Text("EditCI1")},
-      {app.form.Text("EditEsp2"), app.form.Text("EditCI2")}};
+      {Value(app, "EditEsp1"), Value(app, "EditCI1")},
+      {Value(app, "EditEsp2"), Value(app, "EditCI2")}};
   doc.AppendTable(costs);
 }
 
@@ -212,22 +259,22 @@ QString ResistanceCell(const QString& text, bool shown) {
 
 // Condition lines shared by several element kinds.
 QString PercentageLine(const WindowState& app) {
-  return QStringLiteral("Reducción al ") + app.form.Text("EditCondicionPor") +
+  return QStringLiteral("Reducción al ") + Value(app, "EditCondicionPor") +
          QStringLiteral(" % del flujo de calor de elemento sin aislamiento");
 }
 QString SurfaceTemperatureLine(const WindowState& app) {
-  return QStringLiteral("Imposición de una temperatura superficial exterior de ") + app.form.Text("EditCondicionTe") +
+  return QStringLiteral("Imposición de una temperatura superficial exterior de ") + Value(app, "EditCondicionTe") +
          QStringLiteral(" ºC");
 }
 QString HeatFlowLine(const WindowState& app) {
-  return QStringLiteral("Imposición de un flujo de calor de ") + app.form.Text("EditCondicionQ") + QStringLiteral("W");
+  return QStringLiteral("Imposición de un flujo de calor de ") + Value(app, "EditCondicionQ") + QStringLiteral("W");
 }
 QString LinearHeatFlowLine(const WindowState& app) {
-  return QStringLiteral("Imposición de una densidad lineal de flujo de calor de ") + app.form.Text("EditCondicionQ") +
+  return QStringLiteral("Imposición de una densidad lineal de flujo de calor de ") + Value(app, "EditCondicionQ") +
          QStringLiteral("W/m");
 }
 QString LinearResistanceLine(const WindowState& app) {
-  return QStringLiteral("Conseguir una resistencia térmica lineal de ") + app.form.Text("EditCondicionRT") +
+  return QStringLiteral("Conseguir una resistencia térmica lineal de ") + Value(app, "EditCondicionRT") +
          QStringLiteral(" mºC/W");
 }
 const QString kEconomic = QStringLiteral("Espesor económico");
@@ -237,17 +284,17 @@ std::optional<QString> PlateCondition(const WindowState& app, int row) {
   switch (row) {
     case 0:
       return QStringLiteral("Imposición de una densidad superficial de flujo de calor de ") +
-             app.form.Text("EditCondicionQ") + QStringLiteral("W/m2");
+             Value(app, "EditCondicionQ") + QStringLiteral("W/m2");
     case 1: return PercentageLine(app);
     case 2:
       return QStringLiteral("Conseguir un coef. global de transferencia de calor de ") +
-             app.form.Text("EditCondicionRT") + QStringLiteral("W/m2ºC");
+             Value(app, "EditCondicionRT") + QStringLiteral("W/m2ºC");
     case 3: return kEconomic;
     case 4: return SurfaceTemperatureLine(app);
     case 5: return kNoExteriorCondensation;
     case 6:
       return QStringLiteral("Imposición de una temperatura superficial interior de ") +
-             app.form.Text("EditCondicionTi") + QStringLiteral(" ºC");
+             Value(app, "EditCondicionTi") + QStringLiteral(" ºC");
     case 7: return QStringLiteral("Evitar condensaciones interiores");
     default: return std::nullopt;
   }
@@ -262,11 +309,11 @@ std::optional<QString> PipeInAirCondition(const WindowState& app, int row) {
     case 4: return SurfaceTemperatureLine(app);
     case 5: return kNoExteriorCondensation;
     case 6:
-      return QStringLiteral("Imponer una temperatura final del agua ") + app.form.Text("EditTf") +
-             QStringLiteral(" ºC con una long. tubería de ") + app.form.Text("EditLong") + QStringLiteral(" m");
+      return QStringLiteral("Imponer una temperatura final del agua ") + Value(app, "EditTf") +
+             QStringLiteral(" ºC con una long. tubería de ") + Value(app, "EditLong") + QStringLiteral(" m");
     case 7:
-      return QStringLiteral("Imponer un porcentaje de agua congelada ") + app.form.Text("EditCondicionPorCong") +
-             QStringLiteral(" %, durante un tiempo de ") + app.form.Text("EditCondicionTCong") + QStringLiteral(" h");
+      return QStringLiteral("Imponer un porcentaje de agua congelada ") + Value(app, "EditCondicionPorCong") +
+             QStringLiteral(" %, durante un tiempo de ") + Value(app, "EditCondicionTCong") + QStringLiteral(" h");
     default: return std::nullopt;
   }
 }
@@ -276,7 +323,7 @@ std::optional<QString> SphereCondition(const WindowState& app, int row) {
     case 0: return HeatFlowLine(app);
     case 1: return PercentageLine(app);
     case 2:
-      return QStringLiteral("Conseguir una resistencia térmica total de ") + app.form.Text("EditCondicionRT") +
+      return QStringLiteral("Conseguir una resistencia térmica total de ") + Value(app, "EditCondicionRT") +
              QStringLiteral(" ºC/W");
     case 3: return kEconomic;
     case 4: return SurfaceTemperatureLine(app);
@@ -447,6 +494,11 @@ QString ElementDrawingName(const WindowState& app) {
   return QStringLiteral("ImagePared");
 }
 
+QString ReportTitle(const WindowState& app) {
+  const QString reference = app.form.Text("EditReferencia").simplified();
+  return reference.isEmpty() ? kUntitledReport : reference;
+}
+
 bool IsEconomicCase(const WindowState& app) { return app.ThicknessTarget() && DesignConditionLine(app) == kEconomic; }
 
 bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures, const QDateTime& when) {
@@ -457,31 +509,32 @@ bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures
   }
   doc.ShowWindow(kReportWindowCaption);
   doc.NewDocument();
+  doc.SetDocumentTitle(ReportTitle(app));
   doc.DisableProofing();
 
-  // Banner, the case and its date, title.
-  PlaceReportPicture(doc, pictures.Banner());
+  // Banner; the case, its file and date beside the drawing of the element;
+  // title and design condition. Banner and drawing are kept small enough for
+  // a short report to fit on one page.
+  PlaceReportPicture(doc, PrintedWithin(pictures.Banner(), 14.0, 3.0));
   Line(doc, QString());
-  doc.AppendTable(CaseHeading(app, when));
+  doc.AppendTable(Beside(kHeadingBlockCm, TableInset(CaseHeading(app, when)), kDrawingCm,
+                         PictureInset(PrintedWithin(pictures.ElementDrawing(ElementDrawingName(app)),
+                                                    kDrawingCm - 0.2, 3.4))));
   Line(doc, QString());
   SetReportFont(doc, QStringLiteral("Bold"), kTitleSize);
   Line(doc, app.ThicknessTarget() ? QStringLiteral("Cálculo del espesor de aislamiento")
                                   : QStringLiteral("Cálculo del flujo de calor"));
   SetReportFont(doc, QStringLiteral("Normal"), 11);
-
-  // The element: design condition and drawing.
   if (app.ThicknessTarget()) {
     if (const std::optional<QString> condition = DesignConditionLine(app)) Line(doc, *condition);
   }
-  PlaceReportPicture(doc, pictures.ElementDrawing(ElementDrawingName(app)));
-  Line(doc, QString());
 
   // Interior side.
   Heading(doc, QStringLiteral("Condiciones Interiores"));
   TemperatureLine(doc, app, "EditTi", "EditFiI", QStringLiteral("Tint = "), QStringLiteral("Hrint = "));
   InteriorCoefficientLines(doc, app);
   if (app.form.Visible("Editr0"))
-    Line(doc, kIndent + QStringLiteral("Diámetro interior: ") + app.form.Text("Editr0") + QStringLiteral(" mm"));
+    Line(doc, kIndent + QStringLiteral("Diámetro interior: ") + Value(app, "Editr0") + QStringLiteral(" mm"));
 
   Heading(doc, QStringLiteral("Datos diferentes capas material"));
   doc.AppendTable(LayerTable(app));
@@ -497,7 +550,7 @@ bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures
     SoilLines(doc, app);
   }
   if (app.form.Visible("EditLongitud"))
-    Line(doc, kIndent + QStringLiteral("Longitud: ") + app.form.Text("EditLongitud") + QStringLiteral(" m"));
+    Line(doc, kIndent + QStringLiteral("Longitud: ") + Value(app, "EditLongitud") + QStringLiteral(" m"));
 
   if (IsEconomicCase(app)) EconomicInputs(doc, app);
 
@@ -518,8 +571,14 @@ bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures
     for (const QString& line : costs) Line(doc, kIndent + line);
   }
 
-  // The chart closes the report.
+  // The chart closes the report, with the temperatures of the faces beside it.
   Heading(doc, QStringLiteral("Distribución de temperaturas"));
-  PlaceReportPicture(doc, pictures.TemperatureChart(app.chart));
+  const QImage chart = pictures.TemperatureChart(app.chart);
+  const ReportTable temperatures = InterfaceTemperatureTable(app);
+  if (temperatures.rows.size() > 1)
+    doc.AppendTable(Beside(kChartCm, PictureInset(PrintedWithin(chart, kChartCm - 0.2, 8.0)), kTemperaturesCm,
+                           TableInset(temperatures)));
+  else
+    PlaceReportPicture(doc, chart);
   return true;
 }

@@ -17,6 +17,9 @@ enum class RunEnd { LineFeed, Tab };
 // The caption the document application's window gets while it shows a report.
 inline const QString kReportWindowCaption = QStringLiteral("Doroduzu vi vadarudaravu");
 
+// The title a report document carries when the case has no reference.
+inline const QString kUntitledReport = QStringLiteral("Informe Brenak");
+
 // What the heading block says of a case that was never saved to a file.
 inline const QString kUnsavedProject = QStringLiteral("sin guardar");
 
@@ -55,6 +58,9 @@ std::optional<QString> DesignConditionLine(const WindowState& app);
 
 // Whether the case on the window seeks the economic thickness.
 bool IsEconomicCase(const WindowState& app);
+
+// The title of the report of the case: its reference, or kUntitledReport.
+QString ReportTitle(const WindowState& app);
 
 // The name of the window's picture of the element on the window.
 QString ElementDrawingName(const WindowState& app);

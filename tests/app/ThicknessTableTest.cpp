@@ -83,6 +83,66 @@ TEST_F(ThicknessTableTest, AThicknessListIsReadAsTheUserTypesIt) {
   EXPECT_EQ(RememberedThicknesses(app), CommercialThicknesses());  // no settings: the series
 }
 
+// Whatever the order typed, the table runs from the thinnest insulation to
+// the thickest, each thickness once, and marks the commercial row among them.
+TEST_F(ThicknessTableTest, ThicknessesInAscendingOrderEachOnce) {
+  const ThicknessTable table = BuildThicknessTable(app, {50, 10, 25, 10});
+  EXPECT_EQ(table.thicknesses, (std::vector<float>{10, 25, 50}));
+  ASSERT_EQ(table.rows.size(), 3);
+  EXPECT_EQ(table.rows[0][0], QStringLiteral("10,0"));
+  EXPECT_EQ(table.rows[2][0], QStringLiteral("50,0"));
+  EXPECT_GT(table.heatFlows[0], table.heatFlows[2]);
+  EXPECT_EQ(table.commercialRow, 2) << "33.06 mm needed: 50 mm";
+}
+
+// "Condensa" answers for every thickness of an element in air, as its margin
+// to the dew point says; a buried pipe has no exterior air and no answer.
+TEST_F(ThicknessTableTest, CondensationIsAnsweredYesOrNo) {
+  form().SetText("EditTi", "-20");
+  form().SetText("EditTe", "25");
+  for (const float humidity : {90.0f, 30.0f}) {
+    const ThicknessTable table = BuildThicknessTable(app, {1, 10, 50}, {{"EditFiE", humidity}});
+    ASSERT_EQ(table.rows.size(), 3);
+    for (const QStringList& row : table.rows) {
+      SCOPED_TRACE(row.join(" | ").toStdString());
+      EXPECT_EQ(row[4], ParseNumber(row[3]) < 0 ? QStringLiteral("sí") : QStringLiteral("no"));
+    }
+    EXPECT_EQ(table.rows[0][4], humidity > 50 ? QStringLiteral("sí") : QStringLiteral("no"));
+  }
+  ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/buried_box.txt")));
+  for (const QStringList& row : BuildThicknessTable(app, {10, 50}).rows) EXPECT_TRUE(row[4].isEmpty());
+}
+
+// The humidity, hours and prices the table uses: those of the window when it
+// shows them, otherwise the ones given for the table.
+TEST_F(ThicknessTableTest, FiguresTheWindowHidesCanBeGiven) {
+  const auto controls = [](const std::vector<TableFigure>& figures) {
+    QStringList names;
+    for (const TableFigure& f : figures) names << QString::fromLatin1(f.control);
+    return names;
+  };
+  EXPECT_EQ(controls(FiguresTheWindowHides(app)), controls(TableFigures())) << "the start case shows none";
+
+  const ThicknessTable window = BuildThicknessTable(app, {25});
+  const ThicknessTable given =
+      BuildThicknessTable(app, {25}, {{"EditNh", 1000}, {"EditCET", 0.1f}, {"EditFiE", 95}, {"EditCI1", 60}});
+  EXPECT_EQ(given.rows[0][1], window.rows[0][1]) << "the same heat flow";
+  EXPECT_NEAR(ParseNumber(given.rows[0][5]) / ParseNumber(window.rows[0][5]), 1000.0 / 7920, 1e-3) << "energy";
+  EXPECT_NEAR(ParseNumber(given.rows[0][6]) / ParseNumber(given.rows[0][5]), 0.1, 1e-3) << "its cost";
+  EXPECT_NE(given.rows[0][3], window.rows[0][3]) << "the margin to a wetter air's dew point";
+  EXPECT_NE(given.rows[0][7], window.rows[0][7]) << "the investment";
+
+  // An economic case shows its figures on the window; a buried pipe has no
+  // exterior air for a humidity.
+  ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/economic.txt")));
+  const QStringList economic = controls(FiguresTheWindowHides(app));
+  for (const char* shown : {"EditNh", "EditCET", "EditInf", "EditOpor", "EditNa", "EditEsp1", "EditCI2"})
+    EXPECT_FALSE(economic.contains(QString::fromLatin1(shown))) << shown;
+  ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/buried_box.txt")));
+  EXPECT_FALSE(controls(FiguresTheWindowHides(app)).contains("EditFiE"));
+  EXPECT_TRUE(controls(FiguresTheWindowHides(app)).contains("EditNh"));
+}
+
 TEST_F(ThicknessTableTest, ACaseWithoutAMarkedLayerIsRefused) {
   form().SetChecked("RBAislante1", false);
   const ThicknessTable table = BuildThicknessTable(app, {10});

@@ -9,7 +9,10 @@
 #include <QChart>
 #include <QClipboard>
 #include <QFile>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLineSeries>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
@@ -111,13 +114,82 @@ TEST_F(ThicknessTableDialogTest, AListIsReadRememberedOrRefusedWithAMessage) {
   EXPECT_TRUE(told[0].startsWith(QStringLiteral("Atención"))) << told[0].toStdString();
   EXPECT_EQ(Cells(dialog->TableWidget()), before);
 
-  // Either decimal separator; Enter in the list calculates.
-  dialog->ListEdit()->setText(QStringLiteral("25; 37,5; 50"));
+  // Either decimal separator, in any order; Enter in the list calculates,
+  // and the list comes back in the order of the table.
+  dialog->ListEdit()->setText(QStringLiteral("50; 25; 37,5; 25"));
   QTest::keyClick(dialog->ListEdit(), Qt::Key_Return);
   EXPECT_EQ(dialog->TableWidget()->rowCount(), 3);
+  EXPECT_EQ(dialog->TableWidget()->item(0, 0)->text(), QStringLiteral("25.0"));
   EXPECT_EQ(dialog->ListEdit()->text(), QStringLiteral("25; 37.5; 50"));
   EXPECT_EQ(RememberedThicknesses(app), (std::vector<float>{25, 37.5f, 50}));
   EXPECT_EQ(told.size(), 1);
+}
+
+// The humidity, hours and prices the table uses while the window does not
+// show them: shown in the dialog with the window's values, changed there for
+// the table, checked as the window checks them, left to the window when it
+// shows them.
+TEST_F(ThicknessTableDialogTest, FiguresTheWindowHidesAreShownAndUsed) {
+  ThicknessTableDialog* dialog = Open();
+  ASSERT_NE(dialog, nullptr);
+  QLineEdit* hours = dialog->FigureEdit("EditNh");
+  ASSERT_NE(hours, nullptr);
+  ASSERT_TRUE(hours->isVisible());
+  EXPECT_EQ(hours->text(), app.form.Text("EditNh"));
+  EXPECT_TRUE(dialog->FigureEdit("EditFiE")->isVisible());
+
+  hours->setText("1000");
+  Press(dialog, "ThicknessCalculate");
+  const QList<QStringList> given = BuildThicknessTable(app, RememberedThicknesses(app), {{"EditNh", 1000}}).rows;
+  EXPECT_EQ(Cells(dialog->TableWidget()), given);
+  EXPECT_NE(given, BuildThicknessTable(app, RememberedThicknesses(app)).rows);
+  EXPECT_EQ(app.form.Text("EditNh"), "7920") << "the window keeps its own";
+
+  hours->setText("9000");
+  Press(dialog, "ThicknessCalculate");
+  ASSERT_EQ(told.size(), 1);
+  EXPECT_TRUE(told[0].contains("Horas de funcionamiento al año")) << told[0].toStdString();
+  EXPECT_EQ(Cells(dialog->TableWidget()), given) << "the table stays as it was";
+
+  // The economic thickness shows its figures on the window.
+  hours->setText("1000");
+  app.form.UserSelect("RadioGroupCondicionP", 3);
+  window->Sync();
+  Press(dialog, "ThicknessCalculate");
+  EXPECT_FALSE(hours->isVisible());
+  EXPECT_EQ(Cells(dialog->TableWidget()), BuildThicknessTable(app, RememberedThicknesses(app)).rows);
+}
+
+// On a 1366x768 screen the whole table shows without scrolling sideways, and
+// the chart beside it has room for the titles of its axes.
+TEST_F(ThicknessTableDialogTest, FitsASmallScreen) {
+  ThicknessTableDialog* dialog = Open();
+  ASSERT_NE(dialog, nullptr);
+  for (const QSize screen : {QSize(1366, 728), QSize(1366, 768), QSize(1920, 1040)}) {
+    SCOPED_TRACE(screen.width());
+    dialog->resize(dialog->SizeFor(screen));
+    QApplication::processEvents();
+    EXPECT_LE(dialog->width(), screen.width());
+    EXPECT_LE(dialog->height(), screen.height());
+    QTableWidget* grid = dialog->TableWidget();
+    EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+    int width = 0;
+    for (int c = 0; c < grid->columnCount(); ++c) {
+      width += grid->columnWidth(c);
+      EXPECT_GE(grid->columnWidth(c), grid->horizontalHeader()->sectionSizeHint(c))
+          << "heading cut: " << grid->horizontalHeaderItem(c)->text().toStdString();
+    }
+    EXPECT_LE(width, grid->viewport()->width());
+
+    QChart* chart = dialog->Chart();
+    EXPECT_LE(QFontMetrics(chart->titleFont()).horizontalAdvance(chart->title()), chart->size().width());
+    ASSERT_EQ(chart->axes().size(), 3) << "thickness, heat flow and cost";
+    for (QAbstractAxis* axis : chart->axes()) {
+      const double room = axis->orientation() == Qt::Vertical ? chart->plotArea().height() : chart->plotArea().width();
+      EXPECT_LE(QFontMetrics(axis->titleFont()).horizontalAdvance(axis->titleText()), room)
+          << axis->titleText().toStdString();
+    }
+  }
 }
 
 TEST_F(ThicknessTableDialogTest, ACaseThatCannotBeSweptShowsWhyInsteadOfTheTable) {

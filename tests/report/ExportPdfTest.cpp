@@ -112,10 +112,27 @@ QString Blanked(QString text) {
 }
 QString Squeezed(QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s+"))); }
 
+// The text with the Latin ligatures a font may set ("ﬁ", "ﬂ"...) written as
+// their letters: a PDF reader gives the character of the glyph that was drawn.
+QString Unfolded(QString text) {
+  const std::pair<char16_t, const char*> ligatures[] = {{u'\uFB00', "ff"}, {u'\uFB01', "fi"},  {u'\uFB02', "fl"},
+                                                        {u'\uFB03', "ffi"}, {u'\uFB04', "ffl"}, {u'\uFB05', "st"},
+                                                        {u'\uFB06', "st"}};
+  for (const auto& [ligature, letters] : ligatures) text.replace(QChar(ligature), QLatin1String(letters));
+  return text;
+}
+
+// Every cell of the table and of the tables in its cells.
+void CellTexts(const ReportTable& table, QStringList& cells) {
+  for (const QStringList& row : table.rows) cells << row;
+  for (const ReportCellInset& inset : table.insets)
+    for (const ReportTable& inner : inset.table) CellTexts(inner, cells);
+}
+
 // The exported file, read by a PDF reader of its own, holds the text of the
 // report and nothing else: every paragraph whole, every cell of its tables,
 // and no character more or less (a line of the next page drawn clipped on
-// the previous one would be read twice).
+// the previous one would be read twice). Its title is the case's reference.
 TEST_F(ExportPdfTest, PdfHoldsTheTextOfTheReport) {
   const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
   if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
@@ -129,7 +146,19 @@ TEST_F(ExportPdfTest, PdfHoldsTheTextOfTheReport) {
     reader.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), dialogs.answer, QStringLiteral("-")});
     ASSERT_TRUE(reader.waitForFinished(60000));
     ASSERT_EQ(reader.exitCode(), 0);
-    const QString read = QString::fromUtf8(reader.readAllStandardOutput());
+    const QString read = Unfolded(QString::fromUtf8(reader.readAllStandardOutput()));
+
+    QProcess info;
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (!pdfinfo.isEmpty()) {
+      info.start(pdfinfo, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), dialogs.answer});
+      ASSERT_TRUE(info.waitForFinished(60000));
+      EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                      .contains(QRegularExpression(QStringLiteral("Title: +") +
+                                                   QRegularExpression::escape(form().Text("EditReferencia")) +
+                                                   QStringLiteral("\\n"))))
+          << project;
+    }
 
     FileReportDocument document;
     NamedPictures pictures;
@@ -137,9 +166,10 @@ TEST_F(ExportPdfTest, PdfHoldsTheTextOfTheReport) {
     const ReportContent& content = document.Content();
     for (const ReportParagraph& paragraph : content.paragraphs) {
       if (paragraph.IsTable()) {
-        for (const QStringList& row : content.tables[paragraph.table].rows)
-          for (const QString& cell : row)
-            EXPECT_TRUE(Squeezed(read).contains(Squeezed(cell))) << project << ": " << cell.toStdString();
+        QStringList cells;
+        CellTexts(content.tables[paragraph.table], cells);
+        for (const QString& cell : cells)
+          EXPECT_TRUE(Squeezed(read).contains(Squeezed(cell))) << project << ": " << cell.toStdString();
         continue;
       }
       QString text;

@@ -32,16 +32,36 @@ void RecordingReportDocument::PastePictureOverLastSentence(const QImage& picture
   log << QStringLiteral("picture:") + picture.text(QStringLiteral("name"));
 }
 
+namespace {
+// A row a line, "| cell | cell |"; a picture of a cell "[Name]" and a table
+// of a cell its rows in braces, before the cell's text.
+QStringList TableRows(const ReportTable& table) {
+  QStringList rows;
+  for (int r = 0; r < static_cast<int>(table.rows.size()); ++r) {
+    QStringList cells;
+    for (int c = 0; c < table.ColumnCount(); ++c) {
+      QString cell = table.rows[r].value(c);
+      cell.replace(QLatin1Char('\n'), QLatin1Char('/'));
+      if (const ReportCellInset* inset = table.InsetAt(r, c)) {
+        QString before;
+        if (!inset->image.isNull()) before += QLatin1Char('[') + inset->image.text(QStringLiteral("name")) + QLatin1Char(']');
+        for (const ReportTable& inner : inset->table)
+          before += QLatin1Char('{') + TableRows(inner).join(QStringLiteral(" ")) + QLatin1Char('}');
+        cell = before + cell;
+      }
+      cells << cell;
+    }
+    rows << QStringLiteral("| ") + cells.join(QStringLiteral(" | ")) + QStringLiteral(" |");
+  }
+  return rows;
+}
+}  // namespace
+
 void RecordingReportDocument::AppendTable(const ReportTable& table) {
   tables.push_back(table);
-  QStringList rows;
-  for (const QStringList& row : table.rows)
-    rows << QStringLiteral("| ") +
-                QStringList(row)
-                    .replaceInStrings(QStringLiteral("\n"), QStringLiteral("/"))
-                    .join(QStringLiteral(" | ")) +
-                QStringLiteral(" |");
-  log << QStringLiteral("table:") + rows.join(QLatin1Char('\n'));
+  for (const ReportCellInset& inset : table.insets)
+    for (const ReportTable& inner : inset.table) tables.push_back(inner);
+  log << QStringLiteral("table:") + TableRows(table).join(QLatin1Char('\n'));
 }
 
 QStringList RecordingReportDocument::Lines() const {
@@ -182,11 +202,17 @@ std::vector<OdtTable> ReadOdtTables(const QByteArray& contentXml) {
   QMap<QString, QString> columnWidths;  // column style -> width
   QMap<QString, bool> borderedCells;    // cell style -> has a border
   std::vector<OdtTable> tables;
+  // The tables open at this point (a table may stand in a cell of another),
+  // each with the text of its open cell and how many paragraphs that has.
+  struct Open {
+    size_t table;
+    QString cell;
+    int cellParagraphs = 0;
+  };
+  std::vector<Open> open;
   QXmlStreamReader xml(contentXml);
   QString styleName;
   bool inHeader = false;
-  QString cell;
-  int cellParagraphs = 0;
   while (!xml.atEnd()) {
     xml.readNext();
     const QString name = xml.qualifiedName().toString();
@@ -202,33 +228,40 @@ std::vector<OdtTable> ReadOdtTables(const QByteArray& contentXml) {
       } else if (name == QLatin1String("table:table")) {
         tables.push_back({});
         tables.back().name = attributes.value(QLatin1String("table:name")).toString();
+        open.push_back({tables.size() - 1, {}, 0});
+      } else if (open.empty()) {
+        continue;
       } else if (name == QLatin1String("table:table-column")) {
-        tables.back().columnWidths << columnWidths.value(
+        tables[open.back().table].columnWidths << columnWidths.value(
             attributes.value(QLatin1String("table:style-name")).toString());
       } else if (name == QLatin1String("table:table-header-rows")) {
         inHeader = true;
       } else if (name == QLatin1String("table:table-row")) {
-        tables.back().rows.push_back({});
-        if (inHeader) ++tables.back().headerRows;
+        tables[open.back().table].rows.push_back({});
+        if (inHeader) ++tables[open.back().table].headerRows;
       } else if (name == QLatin1String("table:table-cell")) {
-        cell.clear();
-        cellParagraphs = 0;
-        tables.back().ruled = borderedCells.value(attributes.value(QLatin1String("table:style-name")).toString());
-      } else if (name == QLatin1String("text:p") && !tables.empty()) {
-        if (cellParagraphs++ > 0) cell += QLatin1Char('\n');
+        open.back().cell.clear();
+        open.back().cellParagraphs = 0;
+        tables[open.back().table].ruled =
+            borderedCells.value(attributes.value(QLatin1String("table:style-name")).toString());
+      } else if (name == QLatin1String("text:p")) {
+        if (open.back().cellParagraphs++ > 0) open.back().cell += QLatin1Char('\n');
       } else if (name == QLatin1String("text:s")) {
         const int count =
             attributes.hasAttribute(QLatin1String("text:c")) ? attributes.value(QLatin1String("text:c")).toInt() : 1;
-        cell += QString(count, QLatin1Char(' '));
+        open.back().cell += QString(count, QLatin1Char(' '));
       } else if (name == QLatin1String("text:tab")) {
-        cell += QLatin1Char('\t');
+        open.back().cell += QLatin1Char('\t');
       }
-    } else if (xml.isEndElement()) {
+    } else if (xml.isEndElement() && !open.empty()) {
       if (name == QLatin1String("style:style")) styleName.clear();
       if (name == QLatin1String("table:table-header-rows")) inHeader = false;
-      if (name == QLatin1String("table:table-cell")) tables.back().rows.back() << cell;
-    } else if (xml.isCharacters() && !tables.empty()) {
-      cell += xml.text().toString();
+      if (name == QLatin1String("table:table-cell")) tables[open.back().table].rows.back() << open.back().cell;
+      if (name == QLatin1String("table:table")) open.pop_back();
+    } else if (xml.isEndElement()) {
+      if (name == QLatin1String("style:style")) styleName.clear();
+    } else if (xml.isCharacters() && !open.empty()) {
+      open.back().cell += xml.text().toString();
     }
   }
   return tables;

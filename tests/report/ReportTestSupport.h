@@ -15,6 +15,7 @@ class RecordingReportDocument : public ReportDocument {
  public:
   bool Connect() override;
   void ShowWindow(const QString& caption) override { log << QStringLiteral("window:") + caption; }
+  void SetDocumentTitle(const QString& title) override { log << QStringLiteral("title:") + title; }
   void NewDocument() override { log << QStringLiteral("new"); }
   void DisableProofing() override { log << QStringLiteral("proofing-off"); }
   void AppendText(const QString& text) override { log << QStringLiteral("text:") + text; }
@@ -67,7 +68,8 @@ struct OdtParagraph {
 std::vector<OdtParagraph> ReadOdtParagraphs(const QByteArray& contentXml);
 
 // A table of an OpenDocument text read back: its column widths, its heading
-// rows and all its rows, each cell's paragraphs joined by line feeds.
+// rows and all its rows, each cell's paragraphs joined by line feeds. A table
+// in a cell of another comes after it and keeps its text to itself.
 struct OdtTable {
   QString name;
   QStringList columnWidths;  // "5.000cm", ...

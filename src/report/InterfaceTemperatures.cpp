@@ -1,0 +1,87 @@
+#include "report/InterfaceTemperatures.h"
+
+#include "form/NumberFormat.h"
+#include "form/WindowState.h"
+
+#include <QVector>
+#include <cmath>
+
+namespace {
+
+// The places of the faces on the chart: the distinct abscissas of the
+// temperature line, from the inside out. The line starts with the interior
+// fluid at the interior surface's place and may go on past the exterior
+// surface (the box and the soil of a buried pipe).
+QVector<double> FacePlaces(const ChartModel& chart) {
+  QVector<double> places;
+  for (const QPointF& point : chart.series[0])
+    if (places.isEmpty() || std::abs(point.x() - places.last()) > 1e-9) places << point.x();
+  return places;
+}
+
+}  // namespace
+
+ReportTable InterfaceTemperatureTable(const WindowState& app) {
+  const auto& form = app.form;
+  ReportTable table;
+  table.headerRows = 1;
+  table.fontSize = 9;
+
+  int layers = 0;
+  for (int n = 1; n <= 6; ++n)
+    if (form.Visible(QStringLiteral("ENombre%1").arg(n))) layers = n;
+  const auto shownText = [&form](const QString& name) {
+    return form.Visible(name) ? form.Text(name) : QString();
+  };
+  if (layers == 0 || shownText(QStringLiteral("LT0")).isEmpty()) return table;
+
+  const bool dewPoints = !shownText(QStringLiteral("LTR0")).isEmpty();
+  const QVector<double> places = FacePlaces(app.chart);
+  const bool placed = places.size() >= layers + 1;
+  const bool flat = app.IsPlate() || app.IsDuct();
+
+  // The names of the faces take what the figures leave of the width.
+  QStringList headings{QStringLiteral("Cara")};
+  table.widthsCm = {kInterfaceTemperatureTableCm};
+  const auto column = [&](const QString& heading, double widthCm) {
+    headings << heading;
+    table.widthsCm.push_back(widthCm);
+    table.widthsCm.front() -= widthCm;
+  };
+  if (placed) column(flat ? QStringLiteral("x\n(mm)") : QStringLiteral("r\n(mm)"), 1.3);
+  column(QStringLiteral("T\n(ºC)"), 1.2);
+  if (dewPoints) column(QStringLiteral("T. rocío\n(ºC)"), 1.4);
+  table.alignments.assign(table.widthsCm.size(), CellAlignment::Right);
+  table.alignments.front() = CellAlignment::Left;
+  table.rows.push_back(headings);
+
+  const auto layerName = [&form](int n) {
+    const QString name = form.Text(QStringLiteral("ENombre%1").arg(n)).simplified();
+    return name.isEmpty() ? QStringLiteral("Capa %1").arg(n) : name;
+  };
+  for (int face = 0; face <= layers; ++face) {
+    const QString temperature = shownText(QStringLiteral("LT%1").arg(face));
+    if (temperature.isEmpty()) continue;
+    QStringList row;
+    if (face == 0)
+      row << QStringLiteral("Interior");
+    else if (face == layers)
+      row << QStringLiteral("Exterior");
+    else
+      row << layerName(face) + QStringLiteral(" / ") + layerName(face + 1);
+    if (placed) row << FormatFixed(places[face], 6, 2);
+    row << temperature;
+    if (dewPoints) row << shownText(QStringLiteral("LTR%1").arg(face));
+    table.rows.push_back(row);
+  }
+  // The outer face of the box of a buried pipe comes after the pipe's.
+  const QString box = shownText(QStringLiteral("LTCaja"));
+  if (!box.isEmpty()) {
+    QStringList row{QStringLiteral("Canalización")};
+    if (placed) row << (places.size() > layers + 1 ? FormatFixed(places[layers + 1], 6, 2) : QString());
+    row << box;
+    if (dewPoints) row << QString();
+    table.rows.push_back(row);
+  }
+  return table;
+}
