@@ -13,7 +13,7 @@ std::string Shown(const RecordingMessageSink& sink) {
   QStringList texts;
   for (const Message& m : sink.shown) {
     EXPECT_EQ(m.caption, kAtencion);
-    EXPECT_EQ(m.buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(m.buttons, MessageButtons::Ok);
     texts << m.text;
   }
   return Joined(texts);
