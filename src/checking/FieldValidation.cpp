@@ -159,6 +159,12 @@ QString ValidateField(MessageSink& messages, const QString& text, const QString&
 
 QString FieldKind(const QString& controlName) { return FieldKinds().value(controlName); }
 
+std::optional<KindLimits> LimitsOfKind(const QString& kind) {
+  const auto found = KindRules().constFind(kind);
+  if (found == KindRules().constEnd()) return std::nullopt;
+  return KindLimits{found->integer, found->lower, found->upper};
+}
+
 FieldVerdict CheckFieldText(const QString& text, const QString& kind) {
   RecordingMessageSink boxes;
   FieldVerdict verdict;
