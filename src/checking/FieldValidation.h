@@ -38,5 +38,5 @@ void LeaveField(WindowState& app, const QString& controlName);
 
 // Before a calculation: every field shown with a value of the user's (not one
 // the program computed) passes the check of leaving it. The first that fails
-// shows that check's boxes and gets the focus; false then.
+// shows that check's boxes, each naming the field, and gets the focus; false then.
 bool CheckShownFields(WindowState& app);
