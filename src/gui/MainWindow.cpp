@@ -177,7 +177,9 @@ void MainWindow::ApplyFocusRequest() {
 
 void MainWindow::ShowOnScreen() {
   if (RestoreWindowPlace(this, app_.settings)) {
+    // Kept at another letter size or on another screen, it may not fit this one.
     show();
+    KeepOnScreen(this);
     return;
   }
   // The layouts measure the window once it is shown.
