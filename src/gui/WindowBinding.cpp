@@ -54,7 +54,7 @@ QWidget* WindowBinding::CreateWidget(const Control& c) {
     case ControlType::Edit: {
       auto* edit = new FieldEdit(window_);
       if (name.startsWith(QLatin1String("ENombre"))) {
-        edit->setMinimumWidth(FieldWidth(edit, 19));
+        edit->setMinimumWidth(FieldWidth(edit, 16));
         edit->setMaximumWidth(FieldWidth(edit, 34));
       } else if (name != QLatin1String("EditReferencia")) {
         const int width = FieldWidth(edit, name.startsWith(QLatin1String("Editrv")) ? 8 : 7);
