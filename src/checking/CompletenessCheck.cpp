@@ -107,18 +107,28 @@ bool InsulationLayerMarked(const Form& form) {
   return false;
 }
 
+// The mark of the first row in use, where the insulation layer is marked.
+QString FirstLayerMark(const Form& form) {
+  for (int n = 1; n <= 6; ++n)
+    if (form.Visible("ENombre" + QString::number(n)) && form.Visible("RBAislante" + QString::number(n)))
+      return "RBAislante" + QString::number(n);
+  return QStringLiteral("RBAislante1");
+}
+
 }  // namespace
 
 bool CheckInputsComplete(WindowState& app) {
-  bool complete = true;
+  // The first input missing gets the focus, for the user to fill it in first.
+  QString first;
   for (const Check& check : Checks()) {
     if (!app.form.Text(check.field).isEmpty() || !Needed(app.form, check)) continue;
     app.Warn(check.message);
-    complete = false;
+    if (first.isEmpty()) first = check.field;
   }
   if (app.ThicknessTarget() && !InsulationLayerMarked(app.form)) {
     app.Warn(QStringLiteral("Falta especificar la capa de aislamiento"));
-    complete = false;
+    if (first.isEmpty()) first = FirstLayerMark(app.form);
   }
-  return complete;
+  if (!first.isEmpty()) app.form.RequestFocus(first);
+  return first.isEmpty();
 }

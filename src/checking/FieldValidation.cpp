@@ -1,5 +1,6 @@
 #include "checking/FieldValidation.h"
 
+#include "checking/FieldDescription.h"
 #include "form/WindowState.h"
 #include "form/MessageSink.h"
 #include "form/NumberFormat.h"
@@ -160,6 +161,12 @@ QString ValidateField(MessageSink& messages, const QString& text, const QString&
 
 QString FieldKind(const QString& controlName) { return FieldKinds().value(controlName); }
 
+std::optional<KindLimits> LimitsOfKind(const QString& kind) {
+  const auto found = KindRules().constFind(kind);
+  if (found == KindRules().constEnd()) return std::nullopt;
+  return KindLimits{found->integer, found->lower, found->upper};
+}
+
 FieldVerdict CheckFieldText(const QString& text, const QString& kind) {
   RecordingMessageSink boxes;
   FieldVerdict verdict;
@@ -200,7 +207,13 @@ bool CheckShownFields(WindowState& app) {
     if (kind.isEmpty()) continue;
     const FieldVerdict verdict = CheckFieldText(c.text, kind);
     if (verdict.accepted) continue;
-    for (const Message& box : verdict.boxes) app.messages.Show(box);
+    // Nobody has just left this field (a project was opened, or a calculation
+    // asked for): each box names it.
+    const QString caption = FieldCaption(app, c.name);
+    for (Message box : verdict.boxes) {
+      box.text = caption + QLatin1Char('\n') + box.text;
+      app.messages.Show(box);
+    }
     app.form.RequestFocus(c.name, true);
     return false;
   }

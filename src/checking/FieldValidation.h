@@ -4,6 +4,7 @@
 
 #include "form/MessageSink.h"
 
+#include <optional>
 #include <vector>
 
 class WindowState;
@@ -14,6 +15,14 @@ class WindowState;
 QString ValidateField(MessageSink& messages, const QString& text, const QString& kind);
 // The value kind a field passes when it is left; empty for a field not checked.
 QString FieldKind(const QString& controlName);
+// What a value kind accepts: a real or an integer between two limits, both
+// accepted. Empty for a word that names no kind.
+struct KindLimits {
+  bool integer = false;
+  float lower = 0.0f;
+  float upper = 0.0f;
+};
+std::optional<KindLimits> LimitsOfKind(const QString& kind);
 // What the check of a field makes of a text: accepted (with the text to put
 // back, separators exchanged when that was needed) or not, with its boxes.
 struct FieldVerdict {
@@ -29,5 +38,5 @@ void LeaveField(WindowState& app, const QString& controlName);
 
 // Before a calculation: every field shown with a value of the user's (not one
 // the program computed) passes the check of leaving it. The first that fails
-// shows that check's boxes and gets the focus; false then.
+// shows that check's boxes, each naming the field, and gets the focus; false then.
 bool CheckShownFields(WindowState& app);

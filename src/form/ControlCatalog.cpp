@@ -70,7 +70,7 @@ std::vector<Control> BuildControlCatalog() {
   k.Button("SBExportarPdf", window, "Exportar PDF", "Guardar el informe como PDF");
   k.Button("SBTablaEspesores", window, "Tabla de espesores",
            "Calcula el caso para una lista de espesores de aislamiento comerciales");
-  k.Button("SBImpresor2", window, "Acerca de", "Imprimir");
+  k.Button("SBImpresor2", window, "Acerca de", "Acerca de Brenak");
   k.Button("SpeedButton1", window, "Calcular", "Calcular");
   k.Button("SpeedButton7", window, "Gráfica", "Gráfica");
   k.Button("SpeedButton3", window, "Cerrar", "Cerrar");

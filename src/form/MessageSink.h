@@ -4,8 +4,10 @@
 #include <vector>
 
 // Every message box of the program goes through a MessageSink: the window shows
-// a modal box, the command-line tool and the tests record it.
-enum class MessageButtons { Ok, OkCancel, Yes };
+// a modal box, the command-line tool and the tests record it. A box tells and
+// offers no choice: it has one button, "Aceptar". An error box (`Error`) shows
+// the sign of an error.
+enum class MessageButtons { Ok, Error };
 
 struct Message {
   QString caption;

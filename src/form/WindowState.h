@@ -57,7 +57,7 @@ class WindowState {
   void SetDocument(const QString& path, bool changed);
   void SetModified(bool changed) { SetDocument(projectPath, changed); }
 
-  // Shows a calculation or completeness message: caption "Atención", OK and Cancel.
+  // Shows a calculation or completeness message: caption "Atención", one button.
   void Warn(const QString& text);
 
   // Sets the element kind and renders it as the red caption of its button.

@@ -73,9 +73,7 @@ ChartPanel::ChartPanel(QWidget* parent) : QFrame(parent), chart_(new QChart), vi
     QPen pen(kSeriesColours[i]);
     pen.setWidthF(2.2);
     s->setPen(pen);
-    chart_->addSeries(s);
-    s->attachAxis(axisX_);
-    s->attachAxis(axisY_);
+    s->setParent(this);  // kept while the chart does not draw it
     series_.append(s);
   }
 
@@ -106,7 +104,25 @@ void ChartPanel::Redraw() {
   chart_->setTitle(model.title.join(QLatin1String("<br>")));
   axisX_->setTitleText(model.bottomAxis);
   axisY_->setTitleText(model.leftAxis);
-  // The legend names only the lines drawn.
+  // The chart holds only the lines drawn, so that its legend names them and
+  // nothing else: a marker merely hidden still counts in Qt's legend, which
+  // then shows as an empty box.
+  QList<QAbstractSeries*> drawn;
+  for (int i = 0; i < ChartModel::kSeriesCount; ++i)
+    if (!model.series[i].isEmpty()) drawn << series_[i];
+  if (chart_->series() != drawn) {
+    for (QAbstractSeries* held : chart_->series()) {
+      chart_->removeSeries(held);
+      held->setParent(this);
+    }
+    for (QAbstractSeries* line : drawn) {
+      chart_->addSeries(line);
+      line->attachAxis(axisX_);
+      line->attachAxis(axisY_);
+      const QString name = ChartSeriesName(static_cast<int>(series_.indexOf(static_cast<QLineSeries*>(line))));
+      for (QLegendMarker* marker : chart_->legend()->markers(line)) marker->setVisible(!name.isEmpty());
+    }
+  }
   chart_->legend()->setVisible(ChartShowsLegend(model));
 
   double minX = 0, maxX = 0, minY = 0, maxY = 0;
@@ -133,10 +149,6 @@ void ChartPanel::Redraw() {
     axisX_->setRange(0, 1);
     axisY_->setRange(0, 1);
   }
-
-  for (int i = 0; i < ChartModel::kSeriesCount; ++i)
-    for (QLegendMarker* marker : chart_->legend()->markers(series_[i]))
-      marker->setVisible(!model.series[i].isEmpty() && !ChartSeriesName(i).isEmpty());
 
   qDeleteAll(valueLabels_);
   valueLabels_.clear();

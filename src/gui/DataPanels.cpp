@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <tuple>
 
@@ -29,12 +30,18 @@ QLabel* HeadingLabel(QLabel* label) {
   f.setBold(true);
   f.setPointSizeF(f.pointSizeF() * 0.92);
   label->setFont(f);
+  // As wide as its longest word or a field, so that the spare width of the
+  // table goes to the layer names rather than to unwrapped headings.
+  int longest = FieldWidth(label, 7);
+  for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+    longest = qMax(longest, label->fontMetrics().horizontalAdvance(word) + 4);
+  label->setMaximumWidth(longest);
   return label;
 }
 
-// Width of a number column of the layer table: wide enough for a field and a
-// heading of two short words per line.
-int ColumnWidth(const QWidget* w) { return FieldWidth(w, 8) + 4; }
+// Width of a number column of the layer table: that of its fields; its
+// heading's longest word widens it where it must.
+int ColumnWidth(const QWidget* w) { return FieldWidth(w, 7); }
 
 }  // namespace
 
@@ -256,7 +263,10 @@ QWidget* DataPanels::BuildLeftColumn() {
   QWidget* scratch = binding_.Take("EditComodin");
   layout->addWidget(scratch);
   layout->addStretch(1);
-  column->setFixedWidth(FieldWidth(column, 50));
+  // Its own width where there is room; narrower, down to what its options
+  // need, on a small screen at a large letter, so that nothing scrolls sideways.
+  column->setMinimumWidth(FieldWidth(column, 38));
+  column->setMaximumWidth(FieldWidth(column, 50));
   return column;
 }
 
@@ -321,7 +331,6 @@ LayerTable* DataPanels::BuildLayerTable() {
   grid->addWidget(lateral, 10, 6, 1, 3);
   // The layer names share the spare width: a material's name is read whole.
   grid->setColumnStretch(1, 1);
-  grid->setColumnStretch(9, 1);
 
   // Interface temperatures and dew points sit on the lines between the rows.
   layerTable_->AddBoundaryLabel(binding_.Take<QLabel>("LT0"), binding_.Widget("Edit0RT"), 7);
@@ -418,7 +427,10 @@ QWidget* DataPanels::BuildEconomicPanel() {
                           Figure{"Horas funcionamiento al año", "", "EditNh"},
                           Figure{"Coste energía térmica", "", "EditCET"}}) {
     const int column = (row / 3) * 4;
-    layout->addWidget(Caption(QString::fromUtf8(f.caption)), row % 3, column);
+    // A long caption goes on two lines when the window is narrow.
+    QLabel* caption = Caption(QString::fromUtf8(f.caption));
+    WrapToWidth(caption);
+    layout->addWidget(caption, row % 3, column);
     layout->addWidget(Caption(QString::fromUtf8(f.unit)), row % 3, column + 1);
     layout->addWidget(binding_.Take(f.field), row % 3, column + 2);
     ++row;

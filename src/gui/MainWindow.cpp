@@ -14,6 +14,8 @@
 #include "app/Brenak.h"
 #include "app/ProjectCommands.h"
 #include "app/StartUp.h"
+#include "checking/FieldDescription.h"
+#include "form/Control.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -38,6 +40,9 @@ MainWindow::MainWindow(Brenak& app, QWidget* parent) : QMainWindow(parent), app_
 
   binding_ = std::make_unique<WindowBinding>(app_.form, this,
                                              [this](const std::function<void()>& action) { Forward(action); });
+  // A field's tooltip says what it holds and what it accepts, as the case on
+  // the window has it.
+  binding_->fieldTooltip = [this](const Control& field) { return FieldTooltip(app_, field.name); };
   toolbar_ = BuildToolbar(this, *binding_);
 
   scroll_ = new QScrollArea(central_);
@@ -172,7 +177,9 @@ void MainWindow::ApplyFocusRequest() {
 
 void MainWindow::ShowOnScreen() {
   if (RestoreWindowPlace(this, app_.settings)) {
+    // Kept at another letter size or on another screen, it may not fit this one.
     show();
+    KeepOnScreen(this);
     return;
   }
   // The layouts measure the window once it is shown.

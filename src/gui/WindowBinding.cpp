@@ -54,7 +54,7 @@ QWidget* WindowBinding::CreateWidget(const Control& c) {
     case ControlType::Edit: {
       auto* edit = new FieldEdit(window_);
       if (name.startsWith(QLatin1String("ENombre"))) {
-        edit->setMinimumWidth(FieldWidth(edit, 19));
+        edit->setMinimumWidth(FieldWidth(edit, 16));
         edit->setMaximumWidth(FieldWidth(edit, 34));
       } else if (name != QLatin1String("EditReferencia")) {
         const int width = FieldWidth(edit, name.startsWith(QLatin1String("Editrv")) ? 8 : 7);
@@ -145,7 +145,8 @@ bool WindowBinding::Mirror(const Control& c) {
       }
       if (edit->isReadOnly() != c.readOnly) edit->setReadOnly(c.readOnly);
       edit->SetComputed(c.hasState && c.state == FieldState::Computed);
-      if (edit->toolTip() != c.hint) edit->setToolTip(c.hint);
+      const QString tip = fieldTooltip ? fieldTooltip(c) : c.hint;
+      if (edit->toolTip() != tip) edit->setToolTip(tip);
       break;
     }
     case ControlType::Label: {
@@ -189,7 +190,9 @@ bool WindowBinding::Mirror(const Control& c) {
       auto* button = static_cast<QAbstractButton*>(w);
       const QString caption = ButtonCaption(c.text);
       if (button->text() != caption) button->setText(caption);
-      if (button->toolTip() != c.hint) button->setToolTip(c.hint);
+      // A command of the toolbar names its key.
+      const QString tip = ToolTipWithKey(c.hint, button->property("key").value<QKeySequence>());
+      if (button->toolTip() != tip) button->setToolTip(tip);
       const QColor wanted = c.captionRed ? QColor(Qt::red) : QApplication::palette(button).color(QPalette::ButtonText);
       if (button->palette().color(QPalette::ButtonText) != wanted) {
         Paint(button, QPalette::ButtonText, wanted);

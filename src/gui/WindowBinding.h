@@ -43,6 +43,9 @@ class WindowBinding : public QObject {
   // Returns whether a radio group's rows were rebuilt.
   bool Mirror(const Control& control);
 
+  // The tooltip of a field; its hint when not set.
+  std::function<QString(const Control& field)> fieldTooltip;
+
   // A click on a control, passed on as the user's.
   void Click(const QString& name);
   // A click on a button, passed on only while the button is enabled and shown.

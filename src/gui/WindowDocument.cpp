@@ -63,6 +63,24 @@ bool RestoreWindowPlace(QWidget* window, const QSettings* settings) {
   return !kept.isEmpty() && window->restoreGeometry(kept);
 }
 
+QRect FitFrameInto(const QRect& frame, const QRect& available) {
+  QRect fitted(frame.topLeft(), frame.size().boundedTo(available.size()));
+  if (fitted.right() > available.right()) fitted.moveRight(available.right());
+  if (fitted.bottom() > available.bottom()) fitted.moveBottom(available.bottom());
+  if (fitted.left() < available.left()) fitted.moveLeft(available.left());
+  if (fitted.top() < available.top()) fitted.moveTop(available.top());
+  return fitted;
+}
+
+void KeepOnScreen(QWidget* window) {
+  if (window->isMaximized() || window->isFullScreen() || !window->screen()) return;
+  const QRect frame = window->frameGeometry();
+  const QRect fitted = FitFrameInto(frame, window->screen()->availableGeometry());
+  if (fitted == frame) return;
+  window->resize(fitted.size() - (frame.size() - window->size()));
+  window->move(fitted.topLeft());
+}
+
 void FitToScreen(QWidget* window, const QSize& wanted) {
   const QRect available = window->screen()->availableGeometry();
   const QSize frame = window->frameGeometry().size() - window->size();

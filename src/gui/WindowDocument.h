@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 #include <functional>
 
@@ -29,6 +30,13 @@ void SaveWindowPlace(const QWidget* window, QSettings* settings);
 // Puts the window back where it stood last, moved onto the screen when the
 // screen has changed since. False when nothing was kept.
 bool RestoreWindowPlace(QWidget* window, const QSettings* settings);
+// A window's frame within the screen's available area: shrunk to it where
+// larger (a size kept at a larger letter or on a larger screen), then moved
+// inside it. A frame that fits stays where it is.
+QRect FitFrameInto(const QRect& frame, const QRect& available);
+// Fits a shown window, frame included, into its screen's available area; a
+// maximized or full-screen window is left to the desktop.
+void KeepOnScreen(QWidget* window);
 // Gives a shown window the size `wanted`, centred on its screen, when the
 // screen has room for it with the frame; maximizes it otherwise.
 void FitToScreen(QWidget* window, const QSize& wanted);

@@ -11,21 +11,15 @@
 
 void WidgetMessageSink::Show(const Message& message) {
   if (beforeShow) beforeShow();
-  QMessageBox::Icon icon = QMessageBox::Warning;
-  QMessageBox::StandardButtons buttons = QMessageBox::Ok;
-  switch (message.buttons) {
-    case MessageButtons::Ok: buttons = QMessageBox::Ok; break;
-    case MessageButtons::OkCancel: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
-    case MessageButtons::Yes:
-      buttons = QMessageBox::Yes;
-      icon = QMessageBox::Critical;
-      break;
-  }
+  // A box only tells: its one button closes it, whatever the language of Qt's
+  // own texts.
+  const QMessageBox::Icon icon = message.buttons == MessageButtons::Error ? QMessageBox::Critical : QMessageBox::Warning;
   // The caption is the box's title, which a window manager may cut short or
   // not show at all: it is also the main text, and the rest stands under it.
   const bool titled = !message.caption.isEmpty();
-  QMessageBox box(icon, message.caption, titled ? message.caption : message.text, buttons, window_);
+  QMessageBox box(icon, message.caption, titled ? message.caption : message.text, QMessageBox::Ok, window_);
   box.setTextFormat(Qt::PlainText);
+  box.button(QMessageBox::Ok)->setText(kAcceptButton);
   if (titled && !message.text.isEmpty()) {
     if (auto* main = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
       QFont bold = main->font();
@@ -109,6 +103,7 @@ QString QtFileFilter(const QString& filter) {
 void ShowErrorBox(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Brenak"), text, QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
+  box.button(QMessageBox::Ok)->setText(kAcceptButton);
   box.exec();
 }
 

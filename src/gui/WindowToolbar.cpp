@@ -37,6 +37,11 @@ bool IsToolbarButton(const QString& name) {
   return false;
 }
 
+QString ToolTipWithKey(const QString& hint, const QKeySequence& key) {
+  if (key.isEmpty()) return hint;
+  return hint + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')');
+}
+
 QToolBar* BuildToolbar(QMainWindow* window, WindowBinding& binding) {
   auto* toolbar = new QToolBar(QStringLiteral("Órdenes"), window);
   toolbar->setObjectName(QStringLiteral("Toolbar"));
@@ -56,6 +61,7 @@ QToolBar* BuildToolbar(QMainWindow* window, WindowBinding& binding) {
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setIconSize(QSize(24, 24));
     button->setMinimumWidth(FieldWidth(button, 7));
+    button->setProperty("key", e.key);  // named by its tooltip
     if (QLatin1String(e.name) == QLatin1String("SpeedButton3")) {
       auto* spacer = new QWidget(toolbar);
       spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);

@@ -19,6 +19,10 @@ const QList<ToolbarEntry>& ToolbarEntries();
 
 bool IsToolbarButton(const QString& name);
 
+// A command's hint with the key that gives it: "Nuevo (Ctrl+N)"; the hint
+// alone without a key.
+QString ToolTipWithKey(const QString& hint, const QKeySequence& key);
+
 // Puts the toolbar's buttons into a toolbar at the top of `window`, "Cerrar"
 // pushed to the far end.
 QToolBar* BuildToolbar(QMainWindow* window, WindowBinding& binding);

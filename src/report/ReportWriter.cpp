@@ -504,7 +504,7 @@ bool IsEconomicCase(const WindowState& app) { return app.ThicknessTarget() && De
 bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures, const QDateTime& when) {
   // Without the document application nothing can be written: say so and stop.
   if (!doc.Connect()) {
-    app.messages.Show({QStringLiteral("Error"), QStringLiteral("Word may not be installed"), MessageButtons::Yes});
+    app.messages.Show({QStringLiteral("Error"), QStringLiteral("Word may not be installed"), MessageButtons::Error});
     return false;
   }
   doc.ShowWindow(kReportWindowCaption);

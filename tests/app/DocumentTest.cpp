@@ -177,6 +177,8 @@ TEST_F(DocumentTest, ValuesFromAFileAreCheckedBeforeAnythingIsCalculated) {
   ASSERT_TRUE(OpenProjectFile(app, Path("malo.txt")));
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].caption, QStringLiteral("Se espera un nº real y no letras"));
+  // Nobody left the field: the box names it.
+  EXPECT_EQ(sink.shown[0].text, QStringLiteral("Temperatura interior (ºC)\nEl valor debe estar entre -100 y 200"));
   EXPECT_EQ(app.form.Text("EditTi"), QStringLiteral("abc"));  // nothing lost
   EXPECT_EQ(app.form.FocusRequest(), QStringLiteral("EditTi"));
   EXPECT_TRUE(app.form.Text("LabelQ").isEmpty());  // nothing calculated

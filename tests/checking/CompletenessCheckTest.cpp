@@ -13,7 +13,7 @@ std::string Shown(const RecordingMessageSink& sink) {
   QStringList texts;
   for (const Message& m : sink.shown) {
     EXPECT_EQ(m.caption, kAtencion);
-    EXPECT_EQ(m.buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(m.buttons, MessageButtons::Ok);
     texts << m.text;
   }
   return Joined(texts);
@@ -54,6 +54,8 @@ TEST_F(CompletenessTest, ReportsEveryMissingInputInTableOrder) {
                                  "Falta especificar el coste para el espesor 2",
                                  "Falta especificar la profundidad de la tubería en el terreno",
                                  "Falta especificar la capa de aislamiento"}));
+  // The user starts on the first input missing.
+  EXPECT_EQ(app.form.FocusRequest(), QStringLiteral("EditTi"));
 }
 
 TEST_F(CompletenessTest, ComputedFieldsAndUncheckedValuesAreNotNeeded) {
@@ -76,6 +78,7 @@ TEST_F(CompletenessTest, PanelsCountOnlyWhereNamed) {
   // Economic data follow their group, whatever their own flag.
   app.form.SetText("EditNa", QString());
   EXPECT_TRUE(CheckInputsComplete(app));
+  EXPECT_TRUE(app.form.FocusRequest().isEmpty());
 
   // A field in a hidden panel that its check does not name is still needed.
   ShowEmpty("EditCoefext");
@@ -92,6 +95,7 @@ TEST_F(CompletenessTest, InsulationMarkCountsOnRowsInUseOnly) {
   app.form.SetChecked("RBAislante3", true);  // row 3 is not in use
   EXPECT_FALSE(CheckInputsComplete(app));
   EXPECT_EQ(Shown(sink), "Falta especificar la capa de aislamiento");
+  EXPECT_EQ(app.form.FocusRequest(), QStringLiteral("RBAislante1"));
 
   sink.shown.clear();
   app.form.SetChecked("RBAislante2", true);
@@ -131,6 +135,7 @@ TEST_F(CompletenessOnWindow, BuriedPipeAsksForTheSoilNotTheExterior) {
   EXPECT_EQ(Shown(sink), Joined({"Falta especificar la dimensión de la caja",
                                  "Falta especificar la temperatura del suelo",
                                  "Falta especificar la profundidad de la tubería en el terreno"}));
+  EXPECT_EQ(app.form.FocusRequest(), QStringLiteral("EditeCaja"));
 }
 
 }  // namespace

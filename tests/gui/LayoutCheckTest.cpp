@@ -20,6 +20,9 @@ namespace {
 // taken off the screen.
 const QSize kSmallScreen(1366, 700);
 const QSize kLargeScreen(1920, 1040);
+// A 1366×768 screen whose desktop letter is scaled by 1.25 (120 dpi, a
+// 10 pt letter): the window sees 1093×614, less the panel and its frame.
+const QSize kScaledSmallScreen(1093, 560);
 
 std::vector<std::string> CaseFiles() {
   std::vector<std::string> files;
@@ -59,6 +62,21 @@ INSTANTIATE_TEST_SUITE_P(Cases, CaseFitTest,
                            std::string name = std::get<0>(info.param);
                            name = name.substr(0, name.find('.'));
                            return name + "_" + std::to_string(std::get<1>(info.param).width());
+                         });
+
+// On the scaled small screen a long name or caption may be cut and the data
+// may scroll down, but nothing scrolls sideways.
+class ScaledScreenTest : public FitTest, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(ScaledScreenTest, NeverScrollsSideways) {
+  OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/") + QString::fromStdString(GetParam()));
+  const LayoutReport report = Measure(kScaledSmallScreen);
+  EXPECT_FALSE(report.horizontalScrollBar) << Describe(report);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ScaledScreenTest, ::testing::ValuesIn(CaseFiles()),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                           return info.param.substr(0, info.param.find('.'));
                          });
 
 // Each element kind and variant, with the heat flow and the thickness as the

@@ -75,7 +75,8 @@ void ExpectMirrors(const Brenak& app, const MainWindow& window) {
         break;
       case ControlType::Button: {
         auto* button = static_cast<QAbstractButton*>(w);
-        EXPECT_EQ(button->toolTip(), c.hint);
+        // A command of the toolbar adds its key to the hint.
+        EXPECT_TRUE(button->toolTip().startsWith(c.hint)) << button->toolTip().toStdString();
         EXPECT_EQ(button->palette().color(QPalette::ButtonText) == QColor(Qt::red), c.captionRed);
         break;
       }

@@ -2,7 +2,11 @@
 
 #include "WindowFixture.h"
 
+#include "app/ProjectCommands.h"
+
 #include <QChart>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QClipboard>
 #include <QPushButton>
 #include <QLineSeries>
@@ -141,6 +145,42 @@ TEST_F(WindowTest, ChartHoldsThePointsOfTheLastCalculation) {
   Click("SpeedButton6");
   Click("EditTi");
   EXPECT_TRUE(chart->Series(0)->points().isEmpty());
+}
+
+// After a material from the chooser, the legend names the two lines drawn and
+// nothing else, on the window and in the copied picture; with one line there
+// is no legend.
+TEST_F(WindowTest, TheLegendNamesTheLinesDrawnAfterAChosenMaterial) {
+  OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/plate_condensation.txt"));
+  window->Sync();
+  Click("SpeedButton12");
+  ChooseRow("RGMatPlacas", 3);
+  Click("SpeedButton10");
+  ASSERT_EQ(app.form.Text("ENombre2"), QStringLiteral("Ladrillo Macizo"));
+  app.form.SetText("Editrv2", QStringLiteral("55"));
+  Click("SpeedButton1");
+  Click("SpeedButton7");
+  ASSERT_TRUE(sink.shown.empty());
+  QChart* chart = window->Chart()->Chart();
+  auto legend = [chart] {
+    QStringList names;
+    for (QLegendMarker* marker : chart->legend()->markers())
+      if (marker->isVisible()) names << marker->label();
+    return names;
+  };
+  EXPECT_TRUE(chart->legend()->isVisible());
+  EXPECT_EQ(legend(), (QStringList{"Temperatura", "Punto de rocío"}));
+  EXPECT_EQ(chart->legend()->markers().size(), 2);
+
+  Click("SpeedButton6");
+  ChooseRow("RadioGroupCondensacion", 1);
+  Click("SpeedButton1");
+  Click("SpeedButton7");
+  EXPECT_FALSE(chart->legend()->isVisible());
+  EXPECT_EQ(chart->series().size(), 1);
+  ChooseRow("RadioGroupCondensacion", 0);
+  Click("SpeedButton1");
+  EXPECT_EQ(legend(), (QStringList{"Temperatura", "Punto de rocío"}));
 }
 
 TEST_F(WindowTest, ChooserPanelsFloatOverTheWindowWithoutBlockingIt) {

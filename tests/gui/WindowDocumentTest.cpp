@@ -184,3 +184,40 @@ TEST_F(DocumentTest, TheWindowComesBackWhereItWasLeft) {
   EXPECT_FALSE(window.isMaximized());
   EXPECT_EQ(window.size(), QSize(700, 500));
 }
+
+// A size kept at a larger letter, or on a larger screen, opens within this
+// screen all the same.
+TEST_F(DocumentTest, AWindowKeptLargerThanTheScreenOpensWithinIt) {
+  RecordingMessageSink otherSink;
+  Brenak next(otherSink);
+  next.settings = settings.get();
+  MainWindow window(next);
+  const QRect available = window.screen()->availableGeometry();
+  {
+    QWidget larger;
+    larger.setGeometry(available.left() + 200, available.top() + 100, available.width() + 900, available.height() + 500);
+    settings->setValue(QLatin1String(kWindowPlaceKey), larger.saveGeometry());
+  }
+  CreateMainWindow(next, QString());
+  window.Sync();
+  window.ShowOnScreen();
+  QApplication::processEvents();
+  EXPECT_TRUE(available.contains(window.frameGeometry()))
+      << window.frameGeometry().width() << "x" << window.frameGeometry().height() << " in " << available.width()
+      << "x" << available.height();
+}
+
+TEST(FitFrameIntoTest, ShrinksWhatIsLargerAndMovesWhatStandsOutside) {
+  const QRect screen(0, 30, 1366, 738);
+  struct Case {
+    QRect frame;
+    QRect fitted;
+  };
+  for (const Case& c : {Case{QRect(100, 100, 800, 600), QRect(100, 100, 800, 600)},
+                        Case{QRect(100, 100, 1920, 1040), QRect(0, 30, 1366, 738)},
+                        Case{QRect(900, 400, 800, 600), QRect(566, 168, 800, 600)},
+                        Case{QRect(-300, -50, 800, 600), QRect(0, 30, 800, 600)},
+                        Case{QRect(200, 0, 1000, 1000), QRect(200, 30, 1000, 738)}}) {
+    EXPECT_EQ(FitFrameInto(c.frame, screen), c.fitted) << c.frame.x() << "," << c.frame.y();
+  }
+}

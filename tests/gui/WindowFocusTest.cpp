@@ -28,6 +28,20 @@ TEST_F(WindowTest, ARefusedValueKeepsTheFocusAndIsSelected) {
   }
 }
 
+// "Calcular" with inputs missing: a box for each, and the keyboard in the
+// first one missing, ready for its value.
+TEST_F(WindowTest, AMissingValueTakesTheKeyboardToItsField) {
+  ChooseRow("RadioGroupCalcular", 0);
+  app.form.SetText("EditTi", QString());
+  app.form.SetText("EditTe", QString());
+  window->Sync();
+  Click("Edit1k");
+  Click("SpeedButton1");
+  ASSERT_EQ(sink.shown.size(), 3u);  // the temperatures and the first thickness
+  EXPECT_EQ(QApplication::focusWidget(), W("EditTi"));
+  EXPECT_TRUE(app.form.Text("LabelQ").isEmpty());
+}
+
 // "Aplicar" of a chooser hands the keyboard to the field it wrote.
 TEST_F(WindowTest, AChooserGivesTheFocusToTheFieldItWrote) {
   Click("SpeedButton11");

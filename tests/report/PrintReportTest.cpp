@@ -80,7 +80,7 @@ TEST_F(PrintReportTest, ADocumentThatCannotBeWrittenGivesOneWarningAndChangesNot
   PrintReport(app);
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].caption, kAtencion);
-  EXPECT_EQ(sink.shown[0].buttons, MessageButtons::OkCancel);
+  EXPECT_EQ(sink.shown[0].buttons, MessageButtons::Ok);
   EXPECT_TRUE(service.opened.isEmpty());
   EXPECT_FALSE(QFileInfo::exists(service.fixedPath));
   EXPECT_EQ(WindowState(), before);

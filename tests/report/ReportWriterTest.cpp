@@ -86,7 +86,7 @@ TEST_F(ReportWriterTest, UnreachableDocumentIsReportedAndNothingIsWritten) {
   EXPECT_EQ(doc.log, QStringList({"connect"}));
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].text, QStringLiteral("Word may not be installed"));
-  EXPECT_EQ(sink.shown[0].buttons, MessageButtons::Yes);
+  EXPECT_EQ(sink.shown[0].buttons, MessageButtons::Error);
 }
 
 // The document's title among its properties names the case; the window
