@@ -73,6 +73,8 @@ void DeriveBoxStates(Form& form) {
 
 void ApplyRecords(Brenak& app, const QStringList& values, int* interiorMode, int* exteriorMode) {
   Form& form = app.form;
+  // The file's marks are the case's; none comes back from the case before.
+  app.heldInsulationLayer = 0;
   const auto& table = ProjectRecordTable();
   for (int i = 0; i < kProjectRecordCount; ++i) {
     const RecordSpec& entry = table[i];
@@ -127,8 +129,14 @@ bool OpenProjectFile(Brenak& app, const QString& path) {
 
   Form& form = app.form;
   ApplyGeometryLayout(app);
-  form.SelectRow("RGhi", interiorMode);
-  form.SelectRow("RGhe", exteriorMode);
+  {
+    // Each mode's reaction empties the fields computed at that moment: with
+    // the other mode still the previous case's, a coefficient read from the
+    // file would be taken for a computed one and lost.
+    LoadingGuard loading(app);
+    form.SelectRow("RGhi", interiorMode);
+    form.SelectRow("RGhe", exteriorMode);
+  }
   ApplyGeometryLayout(app);
   // The layout puts a material box back to its conductivity; a box read with
   // only its resistance must keep that resistance through ClearResults.
