@@ -48,6 +48,9 @@ class WindowState {
   // again when the insulation thickness is asked for once more.
   int heldInsulationLayer = 0;
   QString programFolder;
+  // The user's documents, where the program keeps its projects and reports;
+  // empty for the platform's documents folder.
+  QString documentsFolder;
   // Where the user's preferences are kept (recent projects, the last folder,
   // the window's place); none for the command-line tool.
   QSettings* settings = nullptr;

@@ -291,8 +291,8 @@ class ScriptedDialogs : public FileDialogs {
 TEST_F(ProjectFilesTest, CommandsStartInTheProjectsFolderAndCancelDoesNothing) {
   ScriptedDialogs dialogs;
   app.dialogs = other.dialogs = &dialogs;
-  app.programFolder = dir.path();
-  const QString folder = dir.path() + "/proyectos";
+  app.documentsFolder = other.documentsFolder = dir.path();
+  const QString folder = dir.path() + "/Brenak/proyectos";
   Set(app.form, "EditTi", "30");
   SaveProject(app);
   OpenProject(app);
@@ -307,18 +307,29 @@ TEST_F(ProjectFilesTest, CommandsStartInTheProjectsFolderAndCancelDoesNothing) {
   EXPECT_EQ(other.form.Text("EditTi"), "30");
 }
 
-TEST_F(ProjectFilesTest, ProjectsFolderFallsBackToTheDocumentsWhenTheProgramFolderCannotHoldIt) {
-  Write("program", "a file, which holds no folder whoever runs the tests");
+// Projects and reports go to a "Brenak" folder among the user's documents,
+// made the first time it is asked for, wherever the program stands.
+TEST_F(ProjectFilesTest, ProjectsAndReportsGoToTheUsersDocuments) {
   app.programFolder = Path("program");
   const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
   qputenv("HOME", Path("home").toUtf8());
   qputenv("XDG_CONFIG_HOME", Path("home/.config").toUtf8());  // no user-dirs file there
-  const QString folder = ProjectsFolder(app);
+  const QString projects = ProjectsFolder(app);
+  const QString reports = ReportsFolder(app);
   qputenv("HOME", oldHome);
   if (oldConfig.isNull()) qunsetenv("XDG_CONFIG_HOME");
   else qputenv("XDG_CONFIG_HOME", oldConfig);
-  EXPECT_TRUE(folder.startsWith(Path("home")) && folder.endsWith("/proyectos")) << folder.toStdString();
-  EXPECT_TRUE(QFileInfo(folder).isDir());
+  EXPECT_EQ(projects, Path("home/Documents/Brenak/proyectos"));
+  EXPECT_EQ(reports, Path("home/Documents/Brenak/informes"));
+  EXPECT_TRUE(QFileInfo(projects).isDir() && QFileInfo(reports).isDir());
+  EXPECT_FALSE(QFileInfo::exists(Path("program")));
+
+  // A documents folder that cannot hold the program's: no reports folder, and
+  // the dialogs start where the projects would be.
+  Write("documentos", "a file, which holds no folder whoever runs the tests");
+  app.documentsFolder = Path("documentos");
+  EXPECT_EQ(ReportsFolder(app), QString());
+  EXPECT_EQ(ProjectsFolder(app), Path("documentos/Brenak/proyectos"));
 }
 
 }  // namespace
