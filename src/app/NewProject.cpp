@@ -5,6 +5,7 @@
 #include "app/Brenak.h"
 #include "form/NumberFormat.h"
 #include "app/StartUp.h"
+#include "form/ControlCatalog.h"
 
 #include <utility>
 
@@ -44,6 +45,9 @@ void NewProject(Brenak& app) {
   // Rows taken out of use keep their values for the same case, not for a new one.
   for (int n = 2; n <= 6; ++n)
     for (const char* field : {"e", "k", "RT"}) form.SetText("Edit" + QString::number(n) + field, QString());
+  // The reference names the case in its report: the previous case's would
+  // go into the next report unnoticed.
+  form.SetText("EditReferencia", StartText("EditReferencia"));
 
   // A value just written into a field that is computed now (a calculated
   // coefficient, say) is emptied again here.
