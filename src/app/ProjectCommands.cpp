@@ -194,6 +194,10 @@ void OpenRecentProject(Brenak& app, const QString& path) {
 }
 
 bool SaveProject(Brenak& app) {
+  return app.projectPath.isEmpty() ? SaveProjectAs(app) : SaveProjectFile(app, app.projectPath);
+}
+
+bool SaveProjectAs(Brenak& app) {
   if (!app.dialogs) return false;
   QString path = app.dialogs->AskSaveFile(DialogFolder(app), kProjectFilter, QStringLiteral("txt"));
   if (path.isEmpty()) return false;
@@ -208,9 +212,7 @@ bool ConfirmDiscardChanges(Brenak& app) {
   switch (app.dialogs->AskSaveChanges(name)) {
     case SaveAnswer::Cancel: return false;
     case SaveAnswer::Discard: return true;
-    case SaveAnswer::Save:
-      // A case saved before goes back to its file; a new one asks where.
-      return app.projectPath.isEmpty() ? SaveProject(app) : SaveProjectFile(app, app.projectPath);
+    case SaveAnswer::Save: return SaveProject(app);
   }
   return false;
 }

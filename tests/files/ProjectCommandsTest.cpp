@@ -307,6 +307,31 @@ TEST_F(ProjectFilesTest, CommandsStartInTheProjectsFolderAndCancelDoesNothing) {
   EXPECT_EQ(other.form.Text("EditTi"), "30");
 }
 
+// "Guardar" writes a case that has a file back to it without a question;
+// "Guardar como…" always asks, and the case then belongs to the new file.
+TEST_F(ProjectFilesTest, GuardarWritesToTheFileOfTheCaseGuardarComoAsks) {
+  ScriptedDialogs dialogs;
+  app.dialogs = &dialogs;
+  dialogs.answer = Path("primero.txt");
+  ASSERT_TRUE(SaveProject(app));
+  ASSERT_EQ(dialogs.asked.size(), 3);
+
+  Set(app.form, "EditTi", "31");
+  ASSERT_TRUE(SaveProject(app));
+  EXPECT_EQ(dialogs.asked.size(), 3) << "no dialog for a case with a file";
+  EXPECT_FALSE(app.modified);
+  ASSERT_TRUE(OpenProjectFile(other, Path("primero.txt")));
+  EXPECT_EQ(other.form.Text("EditTi"), "31");
+
+  dialogs.answer = Path("segundo");
+  ASSERT_TRUE(SaveProjectAs(app));
+  EXPECT_EQ(dialogs.asked.size(), 6);
+  EXPECT_EQ(app.projectPath, Path("segundo.txt"));
+  dialogs.answer.clear();
+  EXPECT_FALSE(SaveProjectAs(app)) << "cancelled";
+  EXPECT_EQ(app.projectPath, Path("segundo.txt"));
+}
+
 // Projects and reports go to a "Brenak" folder among the user's documents,
 // made the first time it is asked for, wherever the program stands.
 TEST_F(ProjectFilesTest, ProjectsAndReportsGoToTheUsersDocuments) {
