@@ -55,10 +55,10 @@ bool FieldEdit::IsWindowKey(const QKeyEvent* key) const {
 
 void FieldEdit::mousePressEvent(QMouseEvent* event) {
   QLineEdit::mousePressEvent(event);
-  if (event->button() == Qt::LeftButton) {
-    clickPending_ = false;
-    emit clicked();
-  }
+  // A click only puts the cursor in the field; it counts as the field's click
+  // once the user types, as the keyboard's arrival does: looking into a field
+  // neither drops the results nor changes the case.
+  if (event->button() == Qt::LeftButton) clickPending_ = true;
 }
 
 void FieldEdit::focusInEvent(QFocusEvent* event) {

@@ -5,9 +5,9 @@
 class QKeyEvent;
 
 // A text field of the window. It tells apart what the program does to it from
-// what the user does: a mouse click, the first keystroke after the keyboard
-// brought the focus in, and the focus leaving for another control. The keys of
-// its window's shortcuts are left to the window.
+// what the user does: the first keystroke after a click or the keyboard
+// brought the focus in (the field's click), and the focus leaving for another
+// control. The keys of its window's shortcuts are left to the window.
 class FieldEdit : public QLineEdit {
   Q_OBJECT
  public:
@@ -32,5 +32,5 @@ class FieldEdit : public QLineEdit {
   bool IsWindowKey(const QKeyEvent* key) const;
 
   bool computed_ = false;
-  bool clickPending_ = false;  // keyboard focus: the first keystroke counts as the click
+  bool clickPending_ = false;  // the first keystroke counts as the click
 };
