@@ -9,11 +9,15 @@
 
 FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+    // The window writes its texts back into the field while it handles the
+    // click and the typing; the cursor stays where the user was typing.
+    const int cursor = cursorPosition();
     if (clickPending_) {
       clickPending_ = false;
       emit clicked();
     }
     emit typed(text);
+    if (this->text() == text && cursorPosition() != cursor) setCursorPosition(cursor);
   });
 }
 

@@ -96,6 +96,14 @@ TEST_F(WindowTest, AClickedConductivityTakesOverWhenTyped) {
   EXPECT_TRUE(app.form.IsEntered("Edit2RT") && app.form.IsComputed("Edit2k"));
   QTest::keyClicks(W("Edit2k"), "1");
   EXPECT_TRUE(app.form.IsComputed("Edit2RT") && app.form.IsEntered("Edit2k"));
+
+  // Typing where the cursor was put: the first key, which the window answers
+  // as the click, leaves the cursor after it.
+  auto* inside = As<QLineEdit>("EditTi");
+  Click("EditTi");
+  inside->setCursorPosition(0);
+  QTest::keyClicks(inside, "10");
+  EXPECT_EQ(app.form.Text("EditTi"), QStringLiteral("1025"));
 }
 
 TEST_F(WindowTest, BuriedPipeInABoxShowsTheSoilAndTheBox) {
