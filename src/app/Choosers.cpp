@@ -111,20 +111,24 @@ void ApplyPipeSize(Brenak& app) {
   Form& form = app.form;
   form.Hide(QStringLiteral("PEleccionTub"));
   // Two layers; the combo box reacts to the user only, the layout below refreshes the rows.
+  const int layersBefore = app.LayerCount();
   form.SelectRow(QStringLiteral("ComboBox1"), 1);
 
+  bool changed = layersBefore != app.LayerCount();
   const int family = form.Index(QStringLiteral("RGTuberias"));
   if (const PipeSizeEntry* size = Selected(form, PipeSizeList(family), PipeSizes(family))) {
+    changed |= form.IsComputed(QStringLiteral("Edit1k"));
     DescribeByConductivity(app, 1);
-    form.SetText(QStringLiteral("Editr0"), FormatFixed(size->interiorDiameter, 6, 2));
-    form.SetText(QStringLiteral("ENombre1"), size->layerName);
-    form.SetText(QStringLiteral("Edit1e"), FormatFixed(size->wallThickness, 6, 2));
-    form.SetText(QStringLiteral("Edit1k"), size->conductivity);
+    changed |= Write(form, QStringLiteral("Editr0"), FormatFixed(size->interiorDiameter, 6, 2));
+    changed |= Write(form, QStringLiteral("ENombre1"), size->layerName);
+    changed |= Write(form, QStringLiteral("Edit1e"), FormatFixed(size->wallThickness, 6, 2));
+    changed |= Write(form, QStringLiteral("Edit1k"), size->conductivity);
   }
 
+  changed |= !form.Checked(QStringLiteral("RBAislante2"));
   form.SetChecked(QStringLiteral("RBAislante2"), true);
   ApplyGeometryLayout(app);
-  AfterApplying(app, true, QStringLiteral("Editr0"));
+  AfterApplying(app, changed, QStringLiteral("Editr0"));
 }
 
 void OpenEmissionChooser(Brenak& app, int target) {

@@ -84,8 +84,14 @@ Routes BuildRoutes() {
                                      std::pair{"SpeedButton5", GeometryKind::Sphere},
                                      std::pair{"SpeedButton23", GeometryKind::Special}}) {
     click[button] = [kind = kind](Brenak& app) {
+      // The kind clicked again with one layer changes nothing of the case.
+      const auto caseOf = [](const Brenak& a) {
+        return QList<int>{static_cast<int>(a.kind), a.form.Index("ComboBox1"), a.form.Index("RadioGroupCalcular"),
+                          a.form.Index("RGhi"), a.form.Index("RGhe")};
+      };
+      const QList<int> before = caseOf(app);
       SelectElementKind(app, kind);
-      app.SetModified(true);
+      if (caseOf(app) != before) app.SetModified(true);
     };
   }
 

@@ -2,6 +2,7 @@
 
 #include "app/Brenak.h"
 #include "files/ProjectFolders.h"
+#include "form/ControlCatalog.h"
 #include "form/FileDialogs.h"
 #include "report/ReportContent.h"
 #include "report/ReportFiles.h"
@@ -17,13 +18,28 @@ namespace {
 const QString kPrint = QStringLiteral("SBImpresor");
 const QString kExport = QStringLiteral("SBExportarPdf");
 
+// The name the save dialog proposes: the reference of the case, without the
+// characters a file name cannot hold; "Informe" for a case without one.
+QString ProposedName(const Form& form) {
+  const QString reference = form.Text(QStringLiteral("EditReferencia"));
+  QString name;
+  for (const QChar c : reference) {
+    const bool refused = c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c);
+    name += refused ? QLatin1Char(' ') : c;
+  }
+  name = name.simplified();
+  while (name.startsWith(QLatin1Char('.'))) name = name.mid(1).trimmed();
+  if (name.isEmpty() || reference == StartText(QStringLiteral("EditReferencia"))) name = QStringLiteral("Informe");
+  return name + QStringLiteral(".pdf");
+}
+
 }  // namespace
 
 void ExportReportPdf(Brenak& app, const QDateTime& when) {
   if (!app.form.Enabled(kPrint) || !app.dialogs) return;
   QString folder = ReportsFolder(app);
   if (folder.isEmpty()) folder = QDir::homePath();
-  QString path = app.dialogs->AskSaveFile(folder, kPdfFilter, QStringLiteral("pdf"));
+  QString path = app.dialogs->AskSaveFile(QDir(folder).filePath(ProposedName(app.form)), kPdfFilter, QStringLiteral("pdf"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) path += QStringLiteral(".pdf");
 

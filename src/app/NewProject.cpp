@@ -5,6 +5,7 @@
 #include "app/Brenak.h"
 #include "form/NumberFormat.h"
 #include "app/StartUp.h"
+#include "form/ControlCatalog.h"
 
 #include <utility>
 
@@ -41,6 +42,12 @@ void NewProject(Brenak& app) {
       {"EditEsp2", QStringLiteral("125")},
   };
   for (const auto& [name, text] : values) form.SetText(QString::fromLatin1(name), text);
+  // Rows taken out of use keep their values for the same case, not for a new one.
+  for (int n = 2; n <= 6; ++n)
+    for (const char* field : {"e", "k", "RT"}) form.SetText("Edit" + QString::number(n) + field, QString());
+  // The reference names the case in its report: the previous case's would
+  // go into the next report unnoticed.
+  form.SetText("EditReferencia", StartText("EditReferencia"));
 
   // A value just written into a field that is computed now (a calculated
   // coefficient, say) is emptied again here.

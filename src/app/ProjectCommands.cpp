@@ -73,6 +73,8 @@ void DeriveBoxStates(Form& form) {
 
 void ApplyRecords(Brenak& app, const QStringList& values, int* interiorMode, int* exteriorMode) {
   Form& form = app.form;
+  // The file's marks are the case's; none comes back from the case before.
+  app.heldInsulationLayer = 0;
   const auto& table = ProjectRecordTable();
   for (int i = 0; i < kProjectRecordCount; ++i) {
     const RecordSpec& entry = table[i];
@@ -127,8 +129,14 @@ bool OpenProjectFile(Brenak& app, const QString& path) {
 
   Form& form = app.form;
   ApplyGeometryLayout(app);
-  form.SelectRow("RGhi", interiorMode);
-  form.SelectRow("RGhe", exteriorMode);
+  {
+    // Each mode's reaction empties the fields computed at that moment: with
+    // the other mode still the previous case's, a coefficient read from the
+    // file would be taken for a computed one and lost.
+    LoadingGuard loading(app);
+    form.SelectRow("RGhi", interiorMode);
+    form.SelectRow("RGhe", exteriorMode);
+  }
   ApplyGeometryLayout(app);
   // The layout puts a material box back to its conductivity; a box read with
   // only its resistance must keep that resistance through ClearResults.
@@ -186,6 +194,10 @@ void OpenRecentProject(Brenak& app, const QString& path) {
 }
 
 bool SaveProject(Brenak& app) {
+  return app.projectPath.isEmpty() ? SaveProjectAs(app) : SaveProjectFile(app, app.projectPath);
+}
+
+bool SaveProjectAs(Brenak& app) {
   if (!app.dialogs) return false;
   QString path = app.dialogs->AskSaveFile(DialogFolder(app), kProjectFilter, QStringLiteral("txt"));
   if (path.isEmpty()) return false;
@@ -200,9 +212,7 @@ bool ConfirmDiscardChanges(Brenak& app) {
   switch (app.dialogs->AskSaveChanges(name)) {
     case SaveAnswer::Cancel: return false;
     case SaveAnswer::Discard: return true;
-    case SaveAnswer::Save:
-      // A case saved before goes back to its file; a new one asks where.
-      return app.projectPath.isEmpty() ? SaveProject(app) : SaveProjectFile(app, app.projectPath);
+    case SaveAnswer::Save: return SaveProject(app);
   }
   return false;
 }

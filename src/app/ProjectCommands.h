@@ -16,11 +16,15 @@ bool OpenProjectFile(Brenak& app, const QString& path);
 // "Atención" box says so and the previous file is left as it was.
 bool SaveProjectFile(Brenak& app, const QString& path);
 
-// The toolbar commands "Abrir" and "Guardar": ask for a file through
-// app.dialogs, starting in ProjectsFolder (files/ProjectFolders.h); a cancelled dialog does nothing.
-// Both begin in the folder used last. "Abrir" first asks whether to save a
-// changed case; SaveProject is true when the project was written.
+// The commands "Abrir" and "Guardar como…": ask for a file through
+// app.dialogs, starting in the folder used last, else in ProjectsFolder
+// (files/ProjectFolders.h); a cancelled dialog does nothing. "Abrir" first
+// asks whether to save a changed case; SaveProjectAs is true when the project
+// was written.
 void OpenProject(Brenak& app);
+bool SaveProjectAs(Brenak& app);
+// "Guardar": a case opened or saved before goes back to its file without a
+// question; a new one is saved as with "Guardar como…".
 bool SaveProject(Brenak& app);
 
 // A project of the recent list: asks whether to save a changed case, then opens it.

@@ -27,7 +27,7 @@ const QHash<QString, KindRule>& KindRules() {
       {"Espesor", {false, 0.01f, 1000.0f, "El valor debe estar entre 0.01 y 1000"}},
       {"Conductividad", {false, 0.0001f, 200.0f, "El valor debe estar entre 0.0001 y 200"}},
       {"ResistenciaT", {false, 0.0001f, 10.0f, "El valor debe estar entre 0.0001 y 10"}},
-      {"ResistividadV", {true, 0.0f, 100000.0f, "El valor debe estar entre 0 y 100000"}},
+      {"ResistividadV", {false, 0.0f, 100000.0f, "El valor debe estar entre 0 y 100000"}},
       {"Porcentaje", {true, 1.0f, 100.0f, "El valor debe estar entre 1 y 100"}},
       {"Temperatura", {false, -100.0f, 200.0f, "El valor debe estar entre -100 y 200"}},
       {"Calor", {false, 0.001f, 100.0f, "El valor debe estar entre 0.001 y 100"}},
@@ -40,7 +40,7 @@ const QHash<QString, KindRule>& KindRules() {
       {"Velocidad", {false, 0.1f, 100.0f, "El valor debe estar entre 0.1 y 100"}},
       {"Longitud", {true, 1.0f, 10000.0f, "El valor debe estar entre 1 y 10000"}},
       {"Densidad", {true, 1200.0f, 1800.0f, "El valor debe estar entre 1200 y 1800"}},
-      {"Radio", {true, 1.0f, 10000.0f, "El valor debe estar entre 1 y 10000"}},
+      {"Radio", {false, 1.0f, 10000.0f, "El valor debe estar entre 1 y 10000"}},
   };
   return rules;
 }

@@ -6,41 +6,31 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-QString ProjectsFolder(const WindowState& app) {
-  const QString folder = app.programFolder + QStringLiteral("/proyectos");
-  const QFileInfo info(folder);
-  if (info.isDir() ? info.isWritable() : QDir().mkpath(folder)) return folder;
-
-  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (documents.isEmpty()) documents = QDir::homePath();
-  const QString fallback = documents + QStringLiteral("/proyectos");
-  QDir().mkpath(fallback);
-  return fallback;
-}
-
 namespace {
 
-bool UsableFolder(const QString& path) {
-  if (path.isEmpty() || !QDir().mkpath(path)) return false;
+// The program's own folder among the user's documents.
+QString ProgramDocuments(const WindowState& app) {
+  QString documents = app.documentsFolder;
+  if (documents.isEmpty()) documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (documents.isEmpty()) documents = QDir::homePath();
+  return QDir::cleanPath(QDir(documents).filePath(QStringLiteral("Brenak")));
+}
+
+// `name` below the program's documents, made when missing; empty when it
+// cannot be made or written.
+QString UsableFolder(const WindowState& app, const QString& name) {
+  const QString path = QDir(ProgramDocuments(app)).filePath(name);
+  if (!QDir().mkpath(path)) return QString();
   const QFileInfo info(path);
-  return info.isDir() && info.isWritable();
+  return info.isDir() && info.isWritable() ? path : QString();
 }
 
 }  // namespace
 
-QString ReportsFolder(const WindowState& app) {
-  const QString projects = ProjectsFolder(app);
-  if (!projects.isEmpty()) {
-    const QString beside = QDir::cleanPath(QFileInfo(projects).absoluteDir().filePath(QStringLiteral("informes")));
-    if (UsableFolder(beside)) return beside;
-  } else if (!app.programFolder.isEmpty()) {
-    const QString beside = QDir::cleanPath(QDir(app.programFolder).filePath(QStringLiteral("informes")));
-    if (UsableFolder(beside)) return beside;
-  }
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (!documents.isEmpty()) {
-    const QString inDocuments = QDir(documents).filePath(QStringLiteral("informes"));
-    if (UsableFolder(inDocuments)) return inDocuments;
-  }
-  return {};
+QString ProjectsFolder(const WindowState& app) {
+  const QString folder = UsableFolder(app, QStringLiteral("proyectos"));
+  // The dialog can still be opened where the folder would be.
+  return folder.isEmpty() ? QDir(ProgramDocuments(app)).filePath(QStringLiteral("proyectos")) : folder;
 }
+
+QString ReportsFolder(const WindowState& app) { return UsableFolder(app, QStringLiteral("informes")); }

@@ -4,11 +4,13 @@
 
 class WindowState;
 
-// The folder where the project dialogs start: "proyectos" below the program's
-// folder, created when missing; when that folder cannot be written (an
-// installed program), a "proyectos" folder in the user's documents.
+// The program keeps the user's files in a "Brenak" folder among the user's
+// documents (WindowState::documentsFolder, else the platform's documents
+// folder), never beside the program, which an installed program cannot write.
+// Each folder is made the first time it is asked for.
+
+// Where the project dialogs start: "Brenak/proyectos".
 QString ProjectsFolder(const WindowState& app);
 
-// The folder of reports: "informes" beside the projects folder, else in the
-// user's documents; empty when no such folder can be made.
+// The folder of reports: "Brenak/informes"; empty when it cannot be made.
 QString ReportsFolder(const WindowState& app);

@@ -319,3 +319,9 @@ std::vector<Control> BuildControlCatalog() {
 
   return k.controls;
 }
+
+QString StartText(const QString& name) {
+  for (const Control& c : BuildControlCatalog())
+    if (c.name == name) return c.text;
+  return QString();
+}

@@ -8,3 +8,7 @@
 // caption or text, rows, selected row, visibility. Start-up (StartUp) then sets
 // the few values that are set in code and lays the window out.
 std::vector<Control> BuildControlCatalog();
+
+// The text the control `name` holds when the window opens; empty for a name
+// the window has not.
+QString StartText(const QString& name);

@@ -43,7 +43,14 @@ class WindowState {
   // for, so that "Aplicar" of one never writes into what the other was opened for.
   int materialTarget = 0;
   int emissionTarget = 0;
+  // The layer that was marked as insulation when the heat flow became the
+  // target (0 for none): the heat flow needs no mark, and the layer is marked
+  // again when the insulation thickness is asked for once more.
+  int heldInsulationLayer = 0;
   QString programFolder;
+  // The user's documents, where the program keeps its projects and reports;
+  // empty for the platform's documents folder.
+  QString documentsFolder;
   // Where the user's preferences are kept (recent projects, the last folder,
   // the window's place); none for the command-line tool.
   QSettings* settings = nullptr;

@@ -2,9 +2,12 @@
 
 #include <QLineEdit>
 
+class QKeyEvent;
+
 // A text field of the window. It tells apart what the program does to it from
-// what the user does: a mouse click, the first keystroke after the keyboard
-// brought the focus in, and the focus leaving for another control.
+// what the user does: the first keystroke after a click or the keyboard
+// brought the focus in (the field's click), and the focus leaving for another
+// control. The keys of its window's shortcuts are left to the window.
 class FieldEdit : public QLineEdit {
   Q_OBJECT
  public:
@@ -20,11 +23,14 @@ class FieldEdit : public QLineEdit {
   void typed(const QString& text);
 
  protected:
+  bool event(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  bool IsWindowKey(const QKeyEvent* key) const;
+
   bool computed_ = false;
-  bool clickPending_ = false;  // keyboard focus: the first keystroke counts as the click
+  bool clickPending_ = false;  // the first keystroke counts as the click
 };

@@ -62,6 +62,8 @@ MainWindow::MainWindow(Brenak& app, QWidget* parent) : QMainWindow(parent), app_
   BuildShortcuts();
   AttachRecentProjects(qobject_cast<QToolButton*>(binding_->Widget(QStringLiteral("SBAbrir"))), app_,
                        [this](const std::function<void()>& action) { Forward(action); });
+  AttachSaveAs(qobject_cast<QToolButton*>(binding_->Widget(QStringLiteral("SBGuardar"))), this, app_,
+               [this](const std::function<void()>& action) { Forward(action); });
   // The title names the project and shows whether it has unsaved changes.
   app_.documentChanged = [this, told = app_.documentChanged] {
     if (told) told();

@@ -5,6 +5,7 @@
 #include "app/ProjectHistory.h"
 #include "app/StartUp.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -51,6 +52,22 @@ void AttachRecentProjects(QToolButton* open, Brenak& app,
   });
   open->setMenu(menu);
   open->setPopupMode(QToolButton::MenuButtonPopup);
+}
+
+void AttachSaveAs(QToolButton* save, QWidget* window, Brenak& app,
+                  const std::function<void(const std::function<void()>& action)>& forward) {
+  auto* saveAs = new QAction(QStringLiteral("Guardar como…"), window);
+  saveAs->setObjectName(QStringLiteral("GuardarComo"));
+  saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  saveAs->setShortcutContext(Qt::WindowShortcut);
+  window->addAction(saveAs);
+  Brenak* program = &app;
+  QObject::connect(saveAs, &QAction::triggered, window,
+                   [program, forward] { forward([program] { SaveProjectAs(*program); }); });
+  auto* menu = new QMenu(save);
+  menu->addAction(saveAs);
+  save->setMenu(menu);
+  save->setPopupMode(QToolButton::MenuButtonPopup);
 }
 
 void SaveWindowPlace(const QWidget* window, QSettings* settings) {

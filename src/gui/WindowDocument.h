@@ -22,6 +22,11 @@ void ShowDocumentTitle(QWidget* window, const WindowState& app);
 void AttachRecentProjects(QToolButton* open, Brenak& app,
                           const std::function<void(const std::function<void()>& action)>& forward);
 
+// "Guardar como…" (Ctrl+Shift+S): a command of `window`, also on the menu of
+// the arrow of "Guardar", through `forward`.
+void AttachSaveAs(QToolButton* save, QWidget* window, Brenak& app,
+                  const std::function<void(const std::function<void()>& action)>& forward);
+
 // The key of the window's size, place and state in the settings.
 inline constexpr const char* kWindowPlaceKey = "ventana/geometria";
 

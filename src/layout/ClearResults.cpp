@@ -19,15 +19,11 @@ void ClearResults(WindowState& app) {
   // The economic figures belong to the inputs they were worked out for.
   form.Hide("PanelEconomico");
 
-  // Layer rows: computed values go; a row that is not in use loses its
-  // thickness, conductivity and resistance whatever their state.
+  // Layer rows: computed values go. The user's values stay, also in a row
+  // taken out of use, which shows them again when the layers are raised.
   for (int n = 1; n <= 6; ++n) {
     const QString row = QString::number(n);
-    const bool rowShown = n == 1 || form.Visible("ENombre" + row);
-    for (const QString& name : {"Edit" + row + "e", "Edit" + row + "k", "Edit" + row + "RT"}) {
-      if (rowShown) EmptyIfComputed(form, name);
-      else form.SetText(name, QString());
-    }
+    for (const QString& name : {"Edit" + row + "e", "Edit" + row + "k", "Edit" + row + "RT"}) EmptyIfComputed(form, name);
   }
   // The box keeps its entered dimension and conductivity, shown or not.
   for (const char* name : {"EditeCaja", "EditkCaja", "EditRTCaja"}) EmptyIfComputed(form, name);

@@ -3,6 +3,8 @@
 #include "layout/ClearResults.h"
 #include "form/WindowState.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kRows = 6;
@@ -16,6 +18,21 @@ QString Resistance(int n) { return Row("Edit", n, "RT"); }
 QString Mark(int n) { return Row("RBAislante", n); }
 
 bool ValidRow(int n) { return n >= 1 && n <= kRows; }
+
+bool AnyMarked(const Form& form) {
+  for (int n = 1; n <= kRows; ++n)
+    if (form.Checked(Mark(n))) return true;
+  return false;
+}
+
+// The fields of the insulation layer: the solver fills in the thickness from
+// the conductivity, and the resistance is its result.
+void MarkLayerFields(Form& form, int layer) {
+  form.SetState(Thickness(layer), FieldState::Computed);
+  form.SetState(Conductivity(layer), FieldState::Entered);
+  form.SetState(Resistance(layer), FieldState::Computed);
+  form.SetReadOnly(Resistance(layer), true);
+}
 
 }  // namespace
 
@@ -32,6 +49,11 @@ void UpdateLayerFields(WindowState& app) {
   }
 
   if (app.ThicknessTarget()) {
+    const int held = std::exchange(app.heldInsulationLayer, 0);
+    if (ValidRow(held) && !AnyMarked(form)) {
+      form.SetChecked(Mark(held), true);
+      MarkLayerFields(form, held);
+    }
     for (int n = 1; n <= kRows; ++n) {
       form.SetReadOnly(Resistance(n), false);
       form.SetVisible(Mark(n), n == 1 || n <= layers);
@@ -46,10 +68,13 @@ void UpdateLayerFields(WindowState& app) {
     return;
   }
 
-  // The heat flow needs every thickness given: the insulation mark goes and
-  // must be set again when the thickness is asked for once more.
-  for (int n = 1; n <= kRows; ++n)
-    if (form.Checked(Mark(n))) form.SetState(Thickness(n), FieldState::Entered);
+  // The heat flow needs every thickness given: the insulation mark goes until
+  // the thickness is asked for once more.
+  for (int n = 1; n <= kRows; ++n) {
+    if (!form.Checked(Mark(n))) continue;
+    form.SetState(Thickness(n), FieldState::Entered);
+    app.heldInsulationLayer = n;
+  }
   for (int n = 1; n <= kRows; ++n) {
     form.SetVisible(Mark(n), false);
     form.SetChecked(Mark(n), false);
@@ -69,11 +94,7 @@ void MarkInsulationLayer(WindowState& app, int layer) {
   for (int n = 1; n <= kRows; ++n)
     if (n != layer) form.SetState(Thickness(n), FieldState::Entered);
 
-  // The solver fills in the thickness from the conductivity.
-  form.SetState(Thickness(layer), FieldState::Computed);
-  form.SetState(Conductivity(layer), FieldState::Entered);
-  form.SetState(Resistance(layer), FieldState::Computed);
-  form.SetReadOnly(Resistance(layer), true);
+  MarkLayerFields(form, layer);
 
   for (int n = 1; n <= kRows; ++n)
     if (n != layer) form.SetReadOnly(Resistance(n), false);

@@ -77,6 +77,34 @@ TEST_F(DocumentTest, TheUsersChangesMarkTheCaseAndTheTitleShowsIt) {
   EXPECT_TRUE(app.modified);
 }
 
+// Commands that leave the case as it was do not mark it changed: the element
+// kind in use clicked again, or a pipe size applied once more; the results
+// then stay too.
+TEST_F(DocumentTest, OnlyARealChangeMarksTheCase) {
+  app.form.UserClick("SpeedButton2");
+  EXPECT_FALSE(app.modified) << "the plate clicked on a plate";
+  app.form.UserClick("SpeedButton4");
+  EXPECT_TRUE(app.modified);
+
+  const auto chooseSize = [this](int row) {
+    app.form.UserClick("SBRadio");
+    app.form.UserSelect("RGTubAcero", row);
+    app.form.UserClick("SpeedButton8");
+  };
+  chooseSize(5);
+  Type("Edit2k", "0.04");
+  Type("EditCondicionQ", "50");
+  ASSERT_TRUE(SaveProjectFile(app, Path("tubo.txt")));
+  app.form.UserClick("SpeedButton1");
+  ASSERT_TRUE(app.form.Enabled("SBImpresor")) << (sink.shown.empty() ? QString() : sink.shown[0].text).toStdString();
+  chooseSize(5);
+  EXPECT_FALSE(app.modified);
+  EXPECT_TRUE(app.form.Enabled("SBImpresor"));
+  chooseSize(6);
+  EXPECT_TRUE(app.modified);
+  EXPECT_FALSE(app.form.Enabled("SBImpresor"));
+}
+
 TEST_F(DocumentTest, LeavingAChangedCaseAsksAndCancelKeepsEverything) {
   Type("EditTi", "30");
   // Nuevo, Abrir and Cerrar, each cancelled.

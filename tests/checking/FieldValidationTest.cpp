@@ -77,7 +77,13 @@ INSTANTIATE_TEST_SUITE_P(
         ValidationCase{"ResistividadV", "0", '.', "0", {}, ""},
         ValidationCase{"ResistividadV", "-1", '.', "", {kOutOfLimits}, "El valor debe estar entre 0 y 100000"},
         ValidationCase{"Radio", "99999999999999999999", '.', "", {kOutOfLimits},
-                       "El valor debe estar entre 1 y 10000"}));
+                       "El valor debe estar entre 1 y 10000"},
+        // A pipe's interior diameter and a vapour resistivity are real numbers.
+        ValidationCase{"Radio", "41,90", ',', "41,90", {}, ""},
+        ValidationCase{"Radio", "0.99", '.', "", {kOutOfLimits}, "El valor debe estar entre 1 y 10000"},
+        ValidationCase{"ResistividadV", "5.26", ',', "5,26", {}, ""},
+        ValidationCase{"ResistividadV", "100000.01", '.', "", {kOutOfLimits},
+                       "El valor debe estar entre 0 y 100000"}));
 
 INSTANTIATE_TEST_SUITE_P(
     NumberTypes, ValidateFieldCases,

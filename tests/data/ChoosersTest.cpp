@@ -1,10 +1,16 @@
 #include "app/Choosers.h"
 
 #include "app/Brenak.h"
+#include "app/Commands.h"
+#include "checking/FieldValidation.h"
+#include "data/ReferenceTables.h"
 #include "form/NumberFormat.h"
 #include "app/StartUp.h"
 
 #include <gtest/gtest.h>
+
+#include <QHash>
+#include <functional>
 
 namespace {
 
@@ -174,5 +180,101 @@ TEST_F(ChooserTest, ChosenConductivityDescribesTheLayer) {
   EXPECT_TRUE(app.form.IsEntered("Edit2k"));
   EXPECT_TRUE(app.form.IsComputed("Edit2RT"));
 }
+
+}  // namespace
+
+namespace {
+
+// Every row of every chooser, applied as the user applies it, writes values
+// that the fields it wrote accept when left, under either decimal separator.
+class ChooserRowsPassTheirFieldChecks : public ::testing::TestWithParam<char> {
+ protected:
+  void SetUp() override { SetDecimalSeparator(QChar(GetParam())); }
+  void TearDown() override { ResetDecimalSeparator(); }
+
+  using Apply = std::function<void(Brenak&, int row)>;
+
+  // Applies each row of `list` to a window fresh from start, set up by `prepare`,
+  // and checks every field whose text the application changed.
+  void CheckEveryRow(const char* list, const std::function<void(Brenak&)>& prepare, const Apply& apply) {
+    int rows = 0;
+    {
+      RecordingMessageSink sink;
+      Brenak app(sink);
+      rows = static_cast<int>(app.form.At(QString::fromLatin1(list)).items.size());
+    }
+    ASSERT_GT(rows, 0) << list;
+    for (int row = 0; row < rows; ++row) {
+      RecordingMessageSink sink;
+      Brenak app(sink);
+      CreateMainWindow(app, QString());
+      prepare(app);
+      QHash<QString, QString> before;
+      for (const Control& c : app.form.Controls())
+        if (c.type == ControlType::Edit) before.insert(c.name, c.text);
+      apply(app, row);
+      int checked = 0;
+      for (const Control& c : app.form.Controls()) {
+        if (c.type != ControlType::Edit || c.text == before.value(c.name) || c.text.isEmpty()) continue;
+        const QString kind = FieldKind(c.name);
+        if (kind.isEmpty()) continue;
+        ++checked;
+        const FieldVerdict verdict = CheckFieldText(c.text, kind);
+        EXPECT_TRUE(verdict.accepted) << list << " row " << row << ": " << c.name.toStdString() << " \""
+                                      << c.text.toStdString() << "\" "
+                                      << (verdict.boxes.empty() ? std::string() : verdict.boxes[0].caption.toStdString());
+      }
+      EXPECT_GT(checked, 0) << list << " row " << row << " wrote no checked field";
+    }
+  }
+};
+
+TEST_P(ChooserRowsPassTheirFieldChecks, MaterialLists) {
+  // With the heat flow as target every list of the chooser is offered at once.
+  const auto heatFlowOn = [](GeometryKind kind) {
+    return [kind](Brenak& app) {
+      SelectElementKind(app, kind);
+      app.form.UserSelect("RadioGroupCalcular", 0);
+    };
+  };
+  const auto applyWith = [](const char* list, const char* button) {
+    return [list, button](Brenak& app, int row) {
+      app.form.UserClick("SpeedButton11");
+      app.form.UserSelect(QString::fromLatin1(list), row);
+      app.form.UserClick(QString::fromLatin1(button));
+    };
+  };
+  CheckEveryRow("RGAislantes", heatFlowOn(GeometryKind::Plate), applyWith("RGAislantes", "SpeedButton17"));
+  CheckEveryRow("RGMatPlacas", heatFlowOn(GeometryKind::Plate), applyWith("RGMatPlacas", "SpeedButton10"));
+  CheckEveryRow("RGMatTuberias", heatFlowOn(GeometryKind::Pipe), applyWith("RGMatTuberias", "SpeedButton10"));
+}
+
+TEST_P(ChooserRowsPassTheirFieldChecks, PipeSizesAndEmissionCoefficients) {
+  for (int family = 0; family < kPipeFamilies; ++family) {
+    const QString list = PipeSizeList(family);
+    CheckEveryRow(
+        list.toLatin1().constData(), [](Brenak& app) { SelectElementKind(app, GeometryKind::Pipe); },
+        [family, list](Brenak& app, int row) {
+          app.form.UserClick("SBRadio");
+          app.form.UserSelect("RGTuberias", family);
+          app.form.UserSelect(list, row);
+          app.form.UserClick("SpeedButton8");
+        });
+  }
+  for (const char* opener : {"SpeedButton21", "SpeedButton22"}) {
+    CheckEveryRow(
+        "RGCoefEmision", [](Brenak&) {},
+        [opener](Brenak& app, int row) {
+          app.form.UserClick(QString::fromLatin1(opener));
+          app.form.UserSelect("RGCoefEmision", row);
+          app.form.UserClick("SpeedButton24");
+        });
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, ChooserRowsPassTheirFieldChecks, ::testing::Values('.', ','),
+                         [](const ::testing::TestParamInfo<char>& info) {
+                           return std::string(info.param == '.' ? "Point" : "Comma");
+                         });
 
 }  // namespace

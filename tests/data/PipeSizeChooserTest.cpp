@@ -89,12 +89,13 @@ TEST(PipeSizeChooser, FiveLayersBecomeTwo) {
   w.ChooseSize(0, 5);
 
   EXPECT_EQ(w.app.LayerCount(), 2);
+  // The rows left out keep what was given, for when they are used again.
   for (int n = 3; n <= 5; ++n) {
     const QString row = QString::number(n);
     EXPECT_FALSE(form.Visible("ENombre" + row)) << n;
-    EXPECT_EQ(form.Text("Edit" + row + "e"), QString()) << n;
-    EXPECT_EQ(form.Text("Edit" + row + "k"), QString()) << n;
-    EXPECT_EQ(form.Text("Edit" + row + "RT"), QString()) << n;
+    EXPECT_EQ(form.Text("Edit" + row + "e"), QStringLiteral("10")) << n;
+    EXPECT_EQ(form.Text("Edit" + row + "k"), n == 4 ? QString() : QStringLiteral("0,5")) << n;
+    EXPECT_EQ(form.Text("Edit" + row + "RT"), n == 4 ? QStringLiteral("0,3") : QString()) << n;
     EXPECT_EQ(form.Text("ENombre" + row), "Capa nueva " + row) << n;
     EXPECT_EQ(form.Text("Editrv" + row), QStringLiteral("20")) << n;
   }

@@ -291,8 +291,8 @@ class ScriptedDialogs : public FileDialogs {
 TEST_F(ProjectFilesTest, CommandsStartInTheProjectsFolderAndCancelDoesNothing) {
   ScriptedDialogs dialogs;
   app.dialogs = other.dialogs = &dialogs;
-  app.programFolder = dir.path();
-  const QString folder = dir.path() + "/proyectos";
+  app.documentsFolder = other.documentsFolder = dir.path();
+  const QString folder = dir.path() + "/Brenak/proyectos";
   Set(app.form, "EditTi", "30");
   SaveProject(app);
   OpenProject(app);
@@ -307,18 +307,54 @@ TEST_F(ProjectFilesTest, CommandsStartInTheProjectsFolderAndCancelDoesNothing) {
   EXPECT_EQ(other.form.Text("EditTi"), "30");
 }
 
-TEST_F(ProjectFilesTest, ProjectsFolderFallsBackToTheDocumentsWhenTheProgramFolderCannotHoldIt) {
-  Write("program", "a file, which holds no folder whoever runs the tests");
+// "Guardar" writes a case that has a file back to it without a question;
+// "Guardar como…" always asks, and the case then belongs to the new file.
+TEST_F(ProjectFilesTest, GuardarWritesToTheFileOfTheCaseGuardarComoAsks) {
+  ScriptedDialogs dialogs;
+  app.dialogs = &dialogs;
+  dialogs.answer = Path("primero.txt");
+  ASSERT_TRUE(SaveProject(app));
+  ASSERT_EQ(dialogs.asked.size(), 3);
+
+  Set(app.form, "EditTi", "31");
+  ASSERT_TRUE(SaveProject(app));
+  EXPECT_EQ(dialogs.asked.size(), 3) << "no dialog for a case with a file";
+  EXPECT_FALSE(app.modified);
+  ASSERT_TRUE(OpenProjectFile(other, Path("primero.txt")));
+  EXPECT_EQ(other.form.Text("EditTi"), "31");
+
+  dialogs.answer = Path("segundo");
+  ASSERT_TRUE(SaveProjectAs(app));
+  EXPECT_EQ(dialogs.asked.size(), 6);
+  EXPECT_EQ(app.projectPath, Path("segundo.txt"));
+  dialogs.answer.clear();
+  EXPECT_FALSE(SaveProjectAs(app)) << "cancelled";
+  EXPECT_EQ(app.projectPath, Path("segundo.txt"));
+}
+
+// Projects and reports go to a "Brenak" folder among the user's documents,
+// made the first time it is asked for, wherever the program stands.
+TEST_F(ProjectFilesTest, ProjectsAndReportsGoToTheUsersDocuments) {
   app.programFolder = Path("program");
   const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
   qputenv("HOME", Path("home").toUtf8());
   qputenv("XDG_CONFIG_HOME", Path("home/.config").toUtf8());  // no user-dirs file there
-  const QString folder = ProjectsFolder(app);
+  const QString projects = ProjectsFolder(app);
+  const QString reports = ReportsFolder(app);
   qputenv("HOME", oldHome);
   if (oldConfig.isNull()) qunsetenv("XDG_CONFIG_HOME");
   else qputenv("XDG_CONFIG_HOME", oldConfig);
-  EXPECT_TRUE(folder.startsWith(Path("home")) && folder.endsWith("/proyectos")) << folder.toStdString();
-  EXPECT_TRUE(QFileInfo(folder).isDir());
+  EXPECT_EQ(projects, Path("home/Documents/Brenak/proyectos"));
+  EXPECT_EQ(reports, Path("home/Documents/Brenak/informes"));
+  EXPECT_TRUE(QFileInfo(projects).isDir() && QFileInfo(reports).isDir());
+  EXPECT_FALSE(QFileInfo::exists(Path("program")));
+
+  // A documents folder that cannot hold the program's: no reports folder, and
+  // the dialogs start where the projects would be.
+  Write("documentos", "a file, which holds no folder whoever runs the tests");
+  app.documentsFolder = Path("documentos");
+  EXPECT_EQ(ReportsFolder(app), QString());
+  EXPECT_EQ(ProjectsFolder(app), Path("documentos/Brenak/proyectos"));
 }
 
 }  // namespace

@@ -62,19 +62,52 @@ TEST_F(WindowTest, LettersInATemperatureAreRefusedWhenTheFieldIsLeft) {
   EXPECT_EQ(Shown("EditTi"), QStringLiteral("abc"));
 }
 
-TEST_F(WindowTest, ClickingIntoAnInputClearsTheResults) {
+TEST_F(WindowTest, TypingIntoAnInputClearsTheResultsAClickAloneDoesNot) {
   Click("SpeedButton1");
   Click("SpeedButton7");
   ASSERT_TRUE(window->Chart()->isVisible());
   ASSERT_FALSE(Shown("LabelEsp").isEmpty());
+  const QString thickness = Shown("Edit1e");
 
   // The chart covers the data; closed, the inputs can be reached again.
   Click("SpeedButton6");
   EXPECT_FALSE(window->Chart()->isVisible());
+  // Clicks into fields, the conductivity of the insulation among them, and
+  // away again: the results stay and the case is unchanged.
   Click("EditTe");
+  Click("Edit1k");
+  Click("EditTi");
+  EXPECT_EQ(Shown("LabelEsp").isEmpty(), false);
+  EXPECT_EQ(Shown("Edit1e"), thickness);
+  EXPECT_TRUE(W("SpeedButton7")->isEnabled());
+  EXPECT_FALSE(app.modified);
+
+  QTest::keyClicks(W("EditTi"), "5");
   EXPECT_EQ(Shown("LabelEsp"), QString());
   EXPECT_EQ(Shown("Edit1e"), QString());
   EXPECT_FALSE(W("SpeedButton7")->isEnabled());
+  EXPECT_TRUE(app.modified);
+}
+
+// A click into a field given by its resistance describes the layer by its
+// conductivity only once something is typed there.
+TEST_F(WindowTest, AClickedConductivityTakesOverWhenTyped) {
+  PickComboRow("ComboBox1", 1);
+  Click("Edit2RT");
+  QTest::keyClicks(W("Edit2RT"), "0.5");
+  ASSERT_TRUE(app.form.IsEntered("Edit2RT") && app.form.IsComputed("Edit2k"));
+  Click("Edit2k");
+  EXPECT_TRUE(app.form.IsEntered("Edit2RT") && app.form.IsComputed("Edit2k"));
+  QTest::keyClicks(W("Edit2k"), "1");
+  EXPECT_TRUE(app.form.IsComputed("Edit2RT") && app.form.IsEntered("Edit2k"));
+
+  // Typing where the cursor was put: the first key, which the window answers
+  // as the click, leaves the cursor after it.
+  auto* inside = As<QLineEdit>("EditTi");
+  Click("EditTi");
+  inside->setCursorPosition(0);
+  QTest::keyClicks(inside, "10");
+  EXPECT_EQ(app.form.Text("EditTi"), QStringLiteral("1025"));
 }
 
 TEST_F(WindowTest, BuriedPipeInABoxShowsTheSoilAndTheBox) {
@@ -141,9 +174,11 @@ TEST_F(WindowTest, ChartHoldsThePointsOfTheLastCalculation) {
   QTest::mouseClick(chart->findChild<QPushButton*>("ChartCopy"), Qt::LeftButton);
   EXPECT_EQ(QApplication::clipboard()->image().size(), picture.size());
 
-  // A new input empties the chart at once.
+  // A new input empties the chart at once: the first key typed, not the click.
   Click("SpeedButton6");
   Click("EditTi");
+  EXPECT_FALSE(chart->Series(0)->points().isEmpty());
+  QTest::keyClicks(W("EditTi"), "1");
   EXPECT_TRUE(chart->Series(0)->points().isEmpty());
 }
 

@@ -27,7 +27,12 @@ class AnsweringDialogs : public FileDialogs {
     return answer;
   }
   QString AskOpenFile(const QString&, const QString&, const QString&) override { return {}; }
-  QString AskSaveFile(const QString&, const QString&, const QString&) override { return {}; }
+  QString AskSaveFile(const QString& folder, const QString&, const QString& extension) override {
+    savesAsked << extension + QLatin1Char(':') + folder;
+    return saveAnswer;
+  }
+  QStringList savesAsked;  // "extension:folder" of each save dialog
+  QString saveAnswer;
 };
 
 class DocumentTest : public WindowTest {
@@ -220,4 +225,47 @@ TEST(FitFrameIntoTest, ShrinksWhatIsLargerAndMovesWhatStandsOutside) {
                         Case{QRect(200, 0, 1000, 1000), QRect(200, 30, 1000, 738)}}) {
     EXPECT_EQ(FitFrameInto(c.frame, screen), c.fitted) << c.frame.x() << "," << c.frame.y();
   }
+}
+
+// The program's keys work while the cursor is in a text field, although a
+// text field claims some of them (Ctrl+E moves to the end of its line):
+// "Guardar" (Ctrl+S) writes a case with a file back to it, "Guardar como…"
+// (Ctrl+Shift+S, also on the arrow of "Guardar") asks, "Exportar PDF" (Ctrl+E)
+// asks where the report goes.
+TEST_F(DocumentTest, TheProgramsKeysWorkFromATextField) {
+  app.documentsFolder = folder.path();
+  const QString path = folder.filePath("caso.txt");
+  dialogs.saveAnswer = path;
+  TypeInto("EditTi", "30", false);
+  ASSERT_TRUE(W("EditTi")->hasFocus());
+  QTest::keyClick(W("EditTi"), Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(dialogs.savesAsked.size(), 1) << "a case without a file asks";
+  EXPECT_EQ(app.projectPath, path);
+  EXPECT_FALSE(app.modified);
+
+  TypeInto("EditTi", "31", false);
+  QTest::keyClick(W("EditTi"), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(dialogs.savesAsked.size(), 1) << "written back without a question";
+  EXPECT_FALSE(app.modified);
+
+  dialogs.saveAnswer.clear();
+  QTest::keyClick(W("EditTi"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  ASSERT_EQ(dialogs.savesAsked.size(), 2);
+  EXPECT_TRUE(dialogs.savesAsked[1].startsWith(QStringLiteral("txt:")));
+  QMenu* saveMenu = As<QToolButton>("SBGuardar")->menu();
+  ASSERT_NE(saveMenu, nullptr);
+  ASSERT_EQ(saveMenu->actions().size(), 1);
+  saveMenu->actions().first()->trigger();
+  EXPECT_EQ(dialogs.savesAsked.size(), 3);
+
+  Click("SpeedButton1");
+  ASSERT_TRUE(W("SBExportarPdf")->isEnabled());
+  auto* reference = As<QLineEdit>("EditReferencia");
+  reference->setFocus(Qt::MouseFocusReason);
+  reference->setCursorPosition(0);
+  QTest::keyClick(reference, Qt::Key_E, Qt::ControlModifier);
+  ASSERT_EQ(dialogs.savesAsked.size(), 4);
+  EXPECT_TRUE(dialogs.savesAsked[3].startsWith(QStringLiteral("pdf:") + folder.filePath("Brenak/informes/")));
+  EXPECT_EQ(reference->cursorPosition(), 0) << "the key was the program's, not the field's";
+  EXPECT_TRUE(errors.isEmpty());
 }

@@ -20,10 +20,14 @@ TEST_F(LayerFields, MovingTheInsulationMarkMovesTheComputedThickness) {
   Do({"Edit3RT"});  // the insulation layer's resistance is never an input
   EXPECT_TRUE(form().IsComputed("Edit3RT") && form().IsEntered("Edit3k"));
 
-  Do({"RadioGroupCalcular=0", "RadioGroupCalcular=1"});  // the mark is lost on the way
-  EXPECT_EQ(Shown("RBAislante1 RBAislante3 RBAislante4"), "RBAislante1 RBAislante3");
-  EXPECT_FALSE(form().Checked("RBAislante1") || form().Checked("RBAislante3"));
+  Do({"RadioGroupCalcular=0"});  // the heat flow needs every thickness, and no mark
+  EXPECT_EQ(Shown("RBAislante1 RBAislante3 RBAislante4"), "");
+  EXPECT_FALSE(form().Checked("RBAislante3"));
   EXPECT_TRUE(form().IsEntered("Edit3e"));
+  Do({"RadioGroupCalcular=1"});  // the mark comes back with the thickness target
+  EXPECT_EQ(Shown("RBAislante1 RBAislante3 RBAislante4"), "RBAislante1 RBAislante3");
+  EXPECT_TRUE(form().Checked("RBAislante3") && !form().Checked("RBAislante1"));
+  EXPECT_TRUE(form().IsComputed("Edit3e") && form().ReadOnly("Edit3RT"));
 }
 
 // A mark left on a row taken out of use (here by a kind button, which resets
@@ -54,12 +58,15 @@ TEST_F(LayerFields, ConductivityAndResistanceExcludeEachOther) {
   EXPECT_TRUE(form().IsEntered("Edit2k"));
 }
 
-TEST_F(LayerFields, FewerLayersEmptyTheRowsLeftOut) {
+// A row taken out of use keeps what the user gave it; only its computed
+// value goes, as any result does.
+TEST_F(LayerFields, FewerLayersKeepTheRowsLeftOut) {
   Do({"ComboBox1=2"});
   for (const char* name : {"Edit3e", "Edit3k", "Edit3RT", "Editrv3"}) form().UserType(name, "7");
+  ASSERT_TRUE(form().IsComputed("Edit3RT"));
   Do({"ComboBox1=1"});
   EXPECT_EQ(Shown("ENombre3 Edit3e SpeedButton13 LT3"), "");
-  EXPECT_EQ(form().Text("Edit3e") + form().Text("Edit3k") + form().Text("Edit3RT"), QString());
+  EXPECT_EQ(form().Text("Edit3e") + "|" + form().Text("Edit3k") + "|" + form().Text("Edit3RT"), QStringLiteral("7|7|"));
   EXPECT_EQ(form().Text("ENombre3") + form().Text("Editrv3"), QStringLiteral("Capa 37"));
 }
 

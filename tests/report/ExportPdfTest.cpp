@@ -39,7 +39,7 @@ class ExportPdfTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    app.programFolder = dir.path();
+    app.documentsFolder = dir.path();
     app.dialogs = &dialogs;
   }
   void Open(const char* project) {
@@ -63,6 +63,25 @@ TEST_F(ExportPdfTest, WritesThePdfWhereTheUserChooses) {
   EXPECT_TRUE(dialogs.asked[0].endsWith(QStringLiteral("|") + kPdfFilter + QStringLiteral("|pdf")));
   EXPECT_EQ(Head(dir.filePath("informe del muro.pdf")), "%PDF-") << "the ending is added";
   EXPECT_TRUE(sink.shown.empty());
+}
+
+// The dialog starts in the reports folder with the case's reference as the
+// file's name, less what a file name cannot hold.
+TEST_F(ExportPdfTest, TheDialogProposesTheReferenceAsTheName) {
+  Open("economic.txt");
+  const QString folder = dir.filePath("Brenak/informes");
+  const std::pair<const char*, const char*> cases[] = {
+      {"Muro norte", "Muro norte.pdf"}, {"Sin especificar", "Informe.pdf"}, {"   ", "Informe.pdf"},
+      {"Nave 2/3: ¿aislar?", "Nave 2 3 ¿aislar.pdf"}, {"..\\oculto\t", "oculto.pdf"}};
+  for (const auto& [reference, proposed] : cases) {
+    form().SetText("EditReferencia", QString::fromUtf8(reference));
+    dialogs.asked.clear();
+    ExportReportPdf(app, kWhen);
+    ASSERT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(dialogs.asked[0].section(QLatin1Char('|'), 0, 0), folder + QLatin1Char('/') + QString::fromUtf8(proposed))
+        << reference;
+  }
+  EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
 TEST_F(ExportPdfTest, NothingWithoutAReportToWriteOrWhenCancelled) {

@@ -30,11 +30,11 @@ class PrintReportTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    app.programFolder = dir.path();
+    app.documentsFolder = dir.path();
     app.report = &service;
   }
   QStringList Reports() const {
-    return QDir(dir.filePath("informes")).entryList({"*.odt"}, QDir::Files, QDir::Name);
+    return QDir(dir.filePath("Brenak/informes")).entryList({"*.odt"}, QDir::Files, QDir::Name);
   }
   // What the window shows, to see that a failed report changes nothing.
   QStringList WindowState() const {
@@ -47,7 +47,7 @@ class PrintReportTest : public WindowTest {
   RecordingService service;
 };
 
-TEST_F(PrintReportTest, EachPressWritesAndOpensANewDocumentBesideTheProjects) {
+TEST_F(PrintReportTest, EachPressWritesAndOpensANewDocumentInTheReportsFolder) {
   PrintReport(app);
   PrintReport(app);
   EXPECT_TRUE(sink.shown.empty());
@@ -55,7 +55,7 @@ TEST_F(PrintReportTest, EachPressWritesAndOpensANewDocumentBesideTheProjects) {
   ASSERT_EQ(service.opened.size(), 2);
   EXPECT_NE(service.opened[0], service.opened[1]);
   for (const QString& path : service.opened) {
-    EXPECT_EQ(QFileInfo(path).absolutePath(), QDir(dir.filePath("informes")).absolutePath());
+    EXPECT_EQ(QFileInfo(path).absolutePath(), QDir(dir.filePath("Brenak/informes")).absolutePath());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_FALSE(ReadStoredZip(file.readAll()).empty());
