@@ -89,8 +89,8 @@ TEST_F(ThicknessTableTest, ThicknessesInAscendingOrderEachOnce) {
   const ThicknessTable table = BuildThicknessTable(app, {50, 10, 25, 10});
   EXPECT_EQ(table.thicknesses, (std::vector<float>{10, 25, 50}));
   ASSERT_EQ(table.rows.size(), 3);
-  EXPECT_EQ(table.rows[0][0], QStringLiteral("10,0"));
-  EXPECT_EQ(table.rows[2][0], QStringLiteral("50,0"));
+  EXPECT_EQ(table.rows[0][0], QStringLiteral("10"));
+  EXPECT_EQ(table.rows[2][0], QStringLiteral("50"));
   EXPECT_GT(table.heatFlows[0], table.heatFlows[2]);
   EXPECT_EQ(table.commercialRow, 2) << "33.06 mm needed: 50 mm";
 }

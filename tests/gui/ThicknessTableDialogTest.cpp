@@ -119,7 +119,7 @@ TEST_F(ThicknessTableDialogTest, AListIsReadRememberedOrRefusedWithAMessage) {
   dialog->ListEdit()->setText(QStringLiteral("50; 25; 37,5; 25"));
   QTest::keyClick(dialog->ListEdit(), Qt::Key_Return);
   EXPECT_EQ(dialog->TableWidget()->rowCount(), 3);
-  EXPECT_EQ(dialog->TableWidget()->item(0, 0)->text(), QStringLiteral("25.0"));
+  EXPECT_EQ(dialog->TableWidget()->item(0, 0)->text(), QStringLiteral("25"));
   EXPECT_EQ(dialog->ListEdit()->text(), QStringLiteral("25; 37.5; 50"));
   EXPECT_EQ(RememberedThicknesses(app), (std::vector<float>{25, 37.5f, 50}));
   EXPECT_EQ(told.size(), 1);
