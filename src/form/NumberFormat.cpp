@@ -115,7 +115,13 @@ std::optional<float> TryParseNumber(const QString& text) {
 float ParseNumber(const QString& text) { return TryParseNumber(text).value_or(0.0f); }
 
 QString FormatResistance(double value, int precision) {
-  return FormatFixed(value, std::max(precision, 4), ResistanceDecimals(value));
+  QString text = FormatFixed(value, std::max(precision, 4), ResistanceDecimals(value));
+  // The decimals past the third are there for the significant digits of a
+  // small resistance; zeros there say nothing ("0.050", not "0.05000").
+  const int separator = text.indexOf(DecimalSeparator());
+  if (separator < 0 || text.contains(QLatin1Char('E'))) return text;
+  while (text.size() - separator - 1 > 3 && text.endsWith(QLatin1Char('0'))) text.chop(1);
+  return text;
 }
 
 QString FormatFixed(double value, int precision, int digits) {

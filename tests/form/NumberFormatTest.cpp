@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{99999.7, 5, 0, "1.0000E+05"}, FormatCase{0, 6, 3, "0.000"}));
 
 // A resistance keeps four significant digits where three decimals would lose
-// them (a sphere's surface resistance of 0.003142 ºC/W is not "0.003").
+// them (a sphere's surface resistance of 0.003142 ºC/W is not "0.003"), and
+// no zeros past the third decimal ("0.050", not "0.05000").
 struct ResistanceCase {
   double value;
   const char* point;
@@ -65,13 +66,14 @@ TEST_P(FormatResistanceCases, KeepsFourSignificantDigits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FormatResistanceCases,
-    ::testing::Values(ResistanceCase{0.0031416, "0.003142"}, ResistanceCase{0.0625, "0.06250"},
-                      ResistanceCase{0.1111111, "0.1111"}, ResistanceCase{0.5, "0.5000"},
-                      ResistanceCase{-0.25, "-0.2500"}, ResistanceCase{0.99996, "1.0000"},
+    ::testing::Values(ResistanceCase{0.0031416, "0.003142"}, ResistanceCase{0.0625, "0.0625"},
+                      ResistanceCase{0.05, "0.050"}, ResistanceCase{0.004, "0.004"},
+                      ResistanceCase{0.1111111, "0.1111"}, ResistanceCase{0.5, "0.500"},
+                      ResistanceCase{-0.25, "-0.250"}, ResistanceCase{0.99996, "1.000"},
                       ResistanceCase{1.23456, "1.235"}, ResistanceCase{12.3456, "12.346"},
                       ResistanceCase{30, "30.000"}, ResistanceCase{0, "0.000"},
-                      // no more than nine decimals for a resistance next to nothing
-                      ResistanceCase{1e-12, "0.000000000"}));
+                      // a resistance next to nothing is no row of zeros
+                      ResistanceCase{1e-12, "0.000"}));
 
 TEST_F(NumberFormatTest, ParseAcceptsEitherSeparator) {
   for (QChar sep : {QChar('.'), QChar(',')}) {
