@@ -30,7 +30,10 @@ bool Converged(float hi, float hiNew, float he, float heNew) {
 
 class Calculation {
  public:
-  Calculation(const CalcInputs& inputs, CalcOutcome& outcome) : out_(outcome), c_(inputs, outcome) {}
+  Calculation(const CalcInputs& inputs, CalcOutcome& outcome, ThicknessSearch search)
+      : out_(outcome), c_(inputs, outcome) {
+    c_.search = search;
+  }
 
   void Run() {
     Prepare();
@@ -373,9 +376,11 @@ std::vector<CalcMessage> CalcOutcome::Messages() const {
   return messages;
 }
 
-CalcOutcome Calculate(const CalcInputs& inputs) {
+CalcOutcome Calculate(const CalcInputs& inputs) { return Calculate(inputs, FindThicknessStep); }
+
+CalcOutcome Calculate(const CalcInputs& inputs, ThicknessSearch search) {
   CalcOutcome outcome;
-  Calculation calculation(inputs, outcome);
+  Calculation calculation(inputs, outcome, search);
   calculation.Run();
   return outcome;
 }
