@@ -184,6 +184,11 @@ class Calculation {
   }
 
   // Stage D: the economic thickness, 0.1 mm at a time until the total cost stops falling.
+  // Unlike the thickness search, every step is worked out: with calculated
+  // coefficients each step uses those of the step before, so a step's figures
+  // follow only from all the steps before it; and the stop compares the costs
+  // of consecutive steps, which near the least cost differ by less than their
+  // rounding, so no bound tells beforehand which step first fails to fall.
   bool EconomicSearch() {
     if (in().thickness1 == in().thickness2) {
       c_.Warn(QStringLiteral("No es posible calcular el espesor económico: los espesores 1 y 2 del coste deben ser "
