@@ -15,6 +15,7 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <random>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -90,41 +91,48 @@ std::vector<Element> Elements() {
   };
 }
 
+struct Context {
+  explicit Context(const CalcInputs& in) : c(in, outcome) {
+    insulation = ReadLayers(c.in, c.s);
+    UpdateRadii(c.in, c.s);
+  }
+  CalcOutcome outcome;
+  CalcContext c;
+  int insulation = 0;
+};
+
+// The same bits: a figure that is not a number equals itself.
+template <typename T>
+bool Same(const T& a, const T& b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+void ExpectSameStop(const Element& element, float required) {
+  Context walked(element.make()), searched(element.make());
+  const ThicknessStep w = SteppingThicknessSearch(walked.c, walked.insulation, required, element.hi, element.he);
+  const ThicknessStep s = FindThicknessStep(searched.c, searched.insulation, required, element.hi, element.he);
+  SCOPED_TRACE(element.name + ": required " + std::to_string(required) + ", the walk stops at step " +
+               std::to_string(w.step));
+  ASSERT_EQ(s.step, w.step);
+  EXPECT_TRUE(Same(s.thickness, w.thickness));
+  EXPECT_TRUE(Same(s.total, w.total));
+  EXPECT_TRUE(Same(searched.c.s.e, walked.c.s.e));
+  EXPECT_TRUE(Same(searched.c.s.r, walked.c.s.r));
+  EXPECT_TRUE(Same(searched.c.s.R, walked.c.s.R));
+  EXPECT_TRUE(Same(searched.c.buried.boxResistance, walked.c.buried.boxResistance));
+  EXPECT_TRUE(Same(searched.c.buried.soilConductivity, walked.c.buried.soilConductivity));
+}
+
+// The total resistance of the element at step k.
+float TotalAt(const Element& element, int k) {
+  Context x(element.make());
+  return ResistanceAtStep(x.c, x.insulation, k, element.hi, element.he);
+}
+
 class SearchOf : public ::testing::TestWithParam<Element> {
  protected:
-  struct Context {
-    explicit Context(const CalcInputs& in) : c(in, outcome) {
-      insulation = ReadLayers(c.in, c.s);
-      UpdateRadii(c.in, c.s);
-    }
-    CalcOutcome outcome;
-    CalcContext c;
-    int insulation = 0;
-  };
-
-  // The total resistance at step k, as the element gives it.
-  float TotalAt(int k) {
-    Context x(GetParam().make());
-    return ResistanceAtStep(x.c, x.insulation, k, GetParam().hi, GetParam().he);
-  }
-
-  static bool Same(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-  void ExpectSameStop(float required) {
-    const Element& element = GetParam();
-    Context walked(element.make()), searched(element.make());
-    const ThicknessStep w = SteppingThicknessSearch(walked.c, walked.insulation, required, element.hi, element.he);
-    const ThicknessStep s = FindThicknessStep(searched.c, searched.insulation, required, element.hi, element.he);
-    SCOPED_TRACE("required " + std::to_string(required) + ", the walk stops at step " + std::to_string(w.step));
-    ASSERT_EQ(s.step, w.step);
-    EXPECT_TRUE(Same(s.thickness, w.thickness));
-    EXPECT_TRUE(Same(s.total, w.total));
-    EXPECT_EQ(searched.c.s.e, walked.c.s.e);
-    EXPECT_EQ(searched.c.s.r, walked.c.s.r);
-    EXPECT_EQ(searched.c.s.R, walked.c.s.R);
-    EXPECT_TRUE(Same(searched.c.buried.boxResistance, walked.c.buried.boxResistance));
-    EXPECT_TRUE(Same(searched.c.buried.soilConductivity, walked.c.buried.soilConductivity));
-  }
+  float TotalAt(int k) { return ::TotalAt(GetParam(), k); }
+  void ExpectSameStop(float required) { ::ExpectSameStop(GetParam(), required); }
 };
 
 // Requirements equal to the total of a step, and one place of a float either
@@ -171,6 +179,48 @@ TEST_P(SearchOf, StopsWhereTheWalkStopsAtTheStepsBeforeAFall) {
 
 INSTANTIATE_TEST_SUITE_P(Elements, SearchOf, ::testing::ValuesIn(Elements()),
                          [](const ::testing::TestParamInfo<Element>& info) { return info.param.name; });
+
+// Elements drawn at random, with values no field check lets through among
+// them (conductivities and radii of 0, negative, not a number or infinite):
+// where the bound cannot be trusted the search walks, and stops where the walk
+// stops in every case.
+TEST(SearchOfRandomElements, StopsWhereTheWalkStops) {
+  std::mt19937 rng(20);
+  auto unit = [&] { return std::uniform_real_distribution<double>(0, 1)(rng); };
+  auto logUniform = [&](double low, double high) { return static_cast<float>(low * std::pow(high / low, unit())); };
+  auto wild = [&](float usual) {
+    const float values[] = {0.0f, -0.5f, NAN, INFINITY, 1e-30f, 1e30f};
+    return unit() < 0.1 ? values[rng() % 6] : usual;
+  };
+  for (int n = 0; n < 300; ++n) {
+    std::vector<LayerInput> layers;
+    const int count = 1 + static_cast<int>(rng() % 4), marked = static_cast<int>(rng() % count);
+    for (int i = 0; i < count; ++i) {
+      LayerInput layer = Layer(wild(logUniform(0.5, 200)), wild(logUniform(0.02, 60)), i == marked);
+      if (unit() < 0.05) layer = ByResistance(wild(logUniform(0.01, 2)), i == marked);
+      layers.push_back(layer);
+    }
+    const float diameter = wild(logUniform(5, 2000));
+    const int kind = static_cast<int>(rng() % 5);
+    CalcInputs in = kind == 4 ? Sphere(diameter, layers) : PipeInAir(diameter, layers);
+    if (kind >= 2 && kind < 4) {
+      in.pipePlacing = kind;
+      in.boxMode = static_cast<int>(rng() % 3);
+      in.boxSize = wild(logUniform(50, 3000));
+      in.boxConductivity = wild(logUniform(0.02, 3));
+      in.boxResistance = wild(logUniform(0.01, 2));
+      in.soilMode = static_cast<int>(rng() % 2);
+      in.soilConductivity = wild(logUniform(0.3, 3));
+      in.soilDensity = wild(logUniform(1000, 2500));
+      in.depth = wild(logUniform(0.1, 5));
+    }
+    const Element element{"random element " + std::to_string(n), [in] { return in; },
+                          wild(logUniform(1, 50)), unit() < 0.1 ? -1.0f : wild(logUniform(0.5, 100))};
+    const float total = TotalAt(element, 1 + static_cast<int>(rng() % LastStep()));
+    for (float required : {total, std::nextafter(total, -INFINITY), static_cast<float>(total * (0.5 + unit()))})
+      ExpectSameStop(element, required);
+  }
+}
 
 TEST(ThicknessSteps, AreTheRunningSumOfTenthsOfAMillimetreUpTo5Metres) {
   float t = 0;
