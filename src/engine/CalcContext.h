@@ -5,6 +5,7 @@
 #include "engine/LayerStack.h"
 #include "engine/SurfaceCoefficients.h"
 #include "engine/ThermalResistance.h"
+#include "engine/ThicknessSearch.h"
 
 #include <QString>
 #include <array>
@@ -23,6 +24,8 @@ struct CalcContext {
   // A "Datos absurdos" warning was raised; the thickness solver lowers it again
   // on each of its passes.
   bool absurd = false;
+  // How a pipe or sphere finds the step of its insulation thickness.
+  ThicknessSearch search = FindThicknessStep;
 
   // A warning with the caption "Atención".
   void Warn(const QString& text);

@@ -2,6 +2,7 @@
 
 #include "engine/CalcInputs.h"
 #include "engine/Results.h"
+#include "engine/ThicknessSearch.h"
 
 #include <QString>
 #include <vector>
@@ -79,3 +80,6 @@ struct CalcOutcome {
 // surface coefficients, solves the insulation thickness when asked, and works
 // out the results, the temperature profile and the chart points.
 CalcOutcome Calculate(const CalcInputs& inputs);
+// The same calculation with another search for the thickness of a pipe or a
+// sphere; every search must find the step the walk through the steps finds.
+CalcOutcome Calculate(const CalcInputs& inputs, ThicknessSearch search);

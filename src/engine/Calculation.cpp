@@ -30,7 +30,10 @@ bool Converged(float hi, float hiNew, float he, float heNew) {
 
 class Calculation {
  public:
-  Calculation(const CalcInputs& inputs, CalcOutcome& outcome) : out_(outcome), c_(inputs, outcome) {}
+  Calculation(const CalcInputs& inputs, CalcOutcome& outcome, ThicknessSearch search)
+      : out_(outcome), c_(inputs, outcome) {
+    c_.search = search;
+  }
 
   void Run() {
     Prepare();
@@ -181,6 +184,11 @@ class Calculation {
   }
 
   // Stage D: the economic thickness, 0.1 mm at a time until the total cost stops falling.
+  // Unlike the thickness search, every step is worked out: with calculated
+  // coefficients each step uses those of the step before, so a step's figures
+  // follow only from all the steps before it; and the stop compares the costs
+  // of consecutive steps, which near the least cost differ by less than their
+  // rounding, so no bound tells beforehand which step first fails to fall.
   bool EconomicSearch() {
     if (in().thickness1 == in().thickness2) {
       c_.Warn(QStringLiteral("No es posible calcular el espesor económico: los espesores 1 y 2 del coste deben ser "
@@ -374,9 +382,11 @@ std::vector<CalcMessage> CalcOutcome::Messages() const {
   return messages;
 }
 
-CalcOutcome Calculate(const CalcInputs& inputs) {
+CalcOutcome Calculate(const CalcInputs& inputs) { return Calculate(inputs, FindThicknessStep); }
+
+CalcOutcome Calculate(const CalcInputs& inputs, ThicknessSearch search) {
   CalcOutcome outcome;
-  Calculation calculation(inputs, outcome);
+  Calculation calculation(inputs, outcome, search);
   calculation.Run();
   return outcome;
 }

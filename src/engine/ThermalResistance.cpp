@@ -34,6 +34,11 @@ float BoxResistance(const CalcInputs& in, int mode, float rn, BuriedPipeTerms& t
   return terms.boxResistance;
 }
 
+float CurvedLayerResistance(bool sphere, float k, float rInner, float rOuter) {
+  if (sphere) return static_cast<float>((1 / double(rInner) - 1 / double(rOuter)) / (double(k) * kFourPi));
+  return static_cast<float>(std::log(double(rOuter) / double(rInner)) / (double(k) * kTwoPi));
+}
+
 float TotalResistance(const CalcInputs& in, ResistanceMode mode, LayerStack& s, int insulation, float hi, float he,
                       BuriedPipeTerms& terms) {
   const int n = s.n;
@@ -54,9 +59,7 @@ float TotalResistance(const CalcInputs& in, ResistanceMode mode, LayerStack& s, 
     } else if (s.resistanceComputed[i]) {
       const double k = s.k[i];
       if (flat) s.R[i] = static_cast<float>(double(s.e[i]) * 0.001 / k);
-      else if (in.IsSphere())
-        s.R[i] = static_cast<float>((1 / double(s.r[i - 1]) - 1 / double(s.r[i])) / (k * kFourPi));
-      else s.R[i] = static_cast<float>(std::log(double(s.r[i]) / double(s.r[i - 1])) / (k * kTwoPi));
+      else s.R[i] = CurvedLayerResistance(in.IsSphere(), s.k[i], s.r[i - 1], s.r[i]);
     }
   }
 

@@ -21,6 +21,10 @@ enum class ResistanceMode { WithoutInsulation, WithInsulation };
 float TotalResistance(const CalcInputs& in, ResistanceMode mode, LayerStack& s, int insulation, float hi, float he,
                       BuriedPipeTerms& terms);
 
+// Resistance of a layer of conductivity k between the radii rInner and rOuter
+// (m): per metre of a cylinder, or of a spherical shell.
+float CurvedLayerResistance(bool sphere, float k, float rInner, float rOuter);
+
 // Soil between a cylinder of radius `radius` (m) and the ground surface, mºC/W.
 float SoilResistance(const CalcInputs& in, float radius, BuriedPipeTerms& terms);
 // Box around a buried pipe of outer radius rn: 0 material, 1 air, 2 given.

@@ -3,6 +3,7 @@
 #include "engine/CalcContext.h"
 #include "engine/DesignConditions.h"
 #include "engine/FluidTemperature.h"
+#include "engine/ThicknessSearch.h"
 
 #include <cmath>
 
@@ -39,20 +40,11 @@ float SolveThickness(CalcContext& c, int insulation, float Rsa, float target, fl
     if (!(s.e[insulation] < kMaxInsulationThickness)) c.Absurd(kOverFiveMetres);
     if (Rsa > Rreq) c.Absurd(QStringLiteral("Datos absurdos, pues sin aislamiento la resistencia ya es mayor."));
   } else if (in.IsPipe() || in.IsSphere()) {
-    // Steps of 0.1 mm kept in single precision, so their rounding accumulates.
-    float t = 0;
-    int steps = 0;
-    float R = 0;
-    do {
-      t += 0.1f;
-      s.e[insulation] = t;
-      UpdateRadii(in, s);
-      R = c.Resistance(ResistanceMode::WithInsulation, insulation, hi, he);
-      ++steps;
-    } while (R < Rreq && t < kMaxInsulationThickness);
-    if (reached) *reached = R;
-    if (t >= kMaxInsulationThickness) c.Absurd(kOverFiveMetres);
-    if (R > Rreq && steps == 1)
+    // The first step of 0.1 mm at which the resistance reaches the requirement.
+    const ThicknessStep found = c.search(c, insulation, Rreq, hi, he);
+    if (reached) *reached = found.total;
+    if (found.thickness >= kMaxInsulationThickness) c.Absurd(kOverFiveMetres);
+    if (found.total > Rreq && found.step == 1)
       c.Absurd(QStringLiteral("Datos absurdos, pues sin aislamiento la resistencia de la tubería ya es mayor."));
   }
   return Rreq;
