@@ -35,6 +35,8 @@ for target in fuzz_project_reader fuzz_number_entry fuzz_open_and_calculate fuzz
   rm -rf out/fuzz/artifacts/"$target"-*
   mkdir -p "$corpus" out/fuzz/artifacts
   cp tests/cases/*.txt "$corpus"/
+  # Inputs that once failed, kept as they were found.
+  if [ -d "fuzz/seeds/$target" ]; then cp "fuzz/seeds/$target"/* "$corpus"/; fi
   # Valid, complete projects of every kind and condition (always the same
   # ones), from which the mutations reach past the checks of the fields.
   out/fuzz/tests/invariants/brenak_generate_projects 300 "$corpus"

@@ -71,6 +71,9 @@ struct Run {
   // The coefficient loop gave up: a surface at the switch between the laminar
   // and the turbulent correlation, whose coefficient never settles.
   bool unsettled = false;
+  // Worked out, then refused because the element cannot hold it (a buried
+  // pipe reaching above the ground or beyond the walls of its box).
+  bool outgrown = false;
   Results r;
   float thickness = 0;
   float T(int i) const { return r.temperatures[i]; }
@@ -126,6 +129,7 @@ class Checker {
     const CalcOutcome o = Calculate(h);
     Run run;
     run.ok = o.hasResults && !o.absurdData;
+    run.outgrown = o.hasResults && o.absurdData;
     for (const CalcMessage& m : o.Messages()) run.unsettled |= m.text.contains(QLatin1String("no convergen"));
     run.r = o.results;
     run.thickness = thickness;
@@ -368,7 +372,9 @@ class Checker {
       report_.unsettled = true;
       return;
     }
-    if (!at.ok || !less.ok || !more.ok) {
+    // A neighbour the element cannot hold still has its figures: the search
+    // weighs such a step too before it stops at the one before.
+    if (!at.ok || !(less.ok || less.outgrown) || !(more.ok || more.outgrown)) {
       Fail("a heat-flow run at or beside " + Number(t) + " mm, the economic thickness, gives no results");
       return;
     }
