@@ -1,9 +1,10 @@
 #include "PhysicsInvariants.h"
 
+#include "ReusedWindow.h"
+
 #include "app/Brenak.h"
 #include "app/CalculationInputs.h"
 #include "app/ProjectCommands.h"
-#include "app/StartUp.h"
 #include "engine/CalcOutcome.h"
 #include "engine/EconomicThickness.h"
 #include "engine/LayerStack.h"
@@ -460,10 +461,14 @@ std::string Messages(const RecordingMessageSink& sink) {
 }  // namespace
 
 InvariantReport CheckProjectInvariants(const QString& projectPath) {
+  ReusedWindow window(QFileInfo(projectPath).absolutePath());
+  return CheckProjectInvariants(window, projectPath);
+}
+
+InvariantReport CheckProjectInvariants(ReusedWindow& window, const QString& projectPath) {
   InvariantReport report;
-  RecordingMessageSink sink;
-  Brenak app(sink);
-  CreateMainWindow(app, QFileInfo(projectPath).absolutePath());
+  Brenak& app = window.Fresh();
+  const RecordingMessageSink& sink = window.Messages();
   report.opened = OpenProjectFile(app, projectPath);
   if (!report.opened) {
     report.violations.push_back("not read as a project:" + Messages(sink));

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+class ReusedWindow;
+
 // Physical laws that every calculation must keep, checked on a project file
 // opened as "Abrir" does and calculated again through the engine:
 //  - heat flow: flow × total resistance = the temperature difference, the
@@ -29,6 +31,8 @@ struct InvariantReport {
 };
 
 InvariantReport CheckProjectInvariants(const QString& projectPath);
+// The same, the project opened on `window` put back to its start state.
+InvariantReport CheckProjectInvariants(ReusedWindow& window, const QString& projectPath);
 
 // Every line of a report's violations, for a failure message.
 std::string Describe(const InvariantReport& report);
