@@ -34,7 +34,7 @@ seconds=${BRENAK_FUZZ_SECONDS:-60}
 # order, so a finding can be reproduced from the log. BRENAK_FUZZ_SEED=0 lets
 # libFuzzer pick one, for longer exploring runs.
 seed=${BRENAK_FUZZ_SEED:-1}
-for target in fuzz_project_reader fuzz_number_entry fuzz_open_and_calculate fuzz_physics_invariants; do
+for target in fuzz_project_reader fuzz_number_entry fuzz_open_and_calculate fuzz_physics_invariants fuzz_engine_calculation; do
   corpus=out/fuzz/corpus/$target
   rm -rf out/fuzz/artifacts/"$target"-*
   mkdir -p "$corpus" out/fuzz/artifacts
@@ -50,7 +50,7 @@ for target in fuzz_project_reader fuzz_number_entry fuzz_open_and_calculate fuzz
   status=0
   (cd out/fuzz && "fuzz/$target" "corpus/$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -seed="$seed" -detect_leaks=0 \
       -artifact_prefix="artifacts/$target-" -print_final_stats=1) > "$log" 2>&1 || status=$?
-  grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb|Done)' "$log" || true
+  grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb|Done)|evaluations of one' "$log" || true
   if [ "$status" -ne 0 ]; then
     # The whole report, then the input that failed, so the case can be rebuilt.
     grep -vE '^#[0-9]+[[:space:]]+(NEW|REDUCE|pulse)|^[[:space:]]+NEW_FUNC' "$log" | tail -n 80
