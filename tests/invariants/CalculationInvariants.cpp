@@ -379,11 +379,26 @@ class Checker {
     auto noise = [&](const Run& run) {
       return double(figures.hours) * run.r.heatFlow * figures.price * figures.F * 0.001 * FlowNoise(run.r);
     };
+    // The search works each step out with the coefficients the step before
+    // left: a calculated surface's resistance moves from one step to the
+    // next, and the energy part of the cost with it.
+    auto lag = [&](const Run& a, const Run& b) {
+      double moved = 0;
+      if (in_.interiorMode == SurfaceCoefMode::Calculate)
+        moved += std::abs(double(a.r.resistances[0]) - b.r.resistances[0]);
+      if (in_.exteriorMode == SurfaceCoefMode::Calculate && !in_.IsBuried())
+        moved += std::abs(double(a.r.resistances[10]) - b.r.resistances[10]);
+      return double(figures.hours) * a.r.heatFlow * figures.price * figures.F * 0.001 * moved / a.r.resistanceTotal;
+    };
+    // The cost of each of the three steps as the search saw it carries the
+    // move from the step before it.
+    const Run& before = At(std::max(0.0f, t - 2 * kStep));
     const double c = cost(at);
     for (const Run* other : {&less, &more}) {
       const double d = cost(*other);
-      // Single-precision costs, and the noise of both heat flows.
-      if (c > d + 1e-6 * std::abs(d) + noise(at) + noise(*other))
+      const double lags = lag(at, less) + (other == &less ? lag(less, before) : lag(more, at));
+      // Single-precision costs, the noise of both heat flows and the lag of the coefficients.
+      if (c > d + 1e-6 * std::abs(d) + noise(at) + noise(*other) + lags)
         Fail("total cost " + Number(c) + " at " + Number(t) + " mm, the economic thickness, but " + Number(d) + " at " +
              Number(other->thickness) + " mm");
     }
