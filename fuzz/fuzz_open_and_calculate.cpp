@@ -1,9 +1,11 @@
 // Any 98-record file opened as "Abrir" does: applied, laid out, checked and
 // calculated. Nothing may crash, hang or show a number that is not finite.
+// One window serves every input, put back to its start state before each.
+#include "ReusedWindow.h"
+
 #include "app/ProjectCommands.h"
 #include "app/Brenak.h"
 #include "form/NumberFormat.h"
-#include "app/StartUp.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,9 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
   file.close();
 
-  RecordingMessageSink sink;
-  Brenak app(sink);
-  CreateMainWindow(app, folder);
+  static ReusedWindow window(folder);
+  Brenak& app = window.Fresh();
   OpenProjectFile(app, path);
   if (ShowsNonFinite(app)) __builtin_trap();
   return 0;

@@ -2,8 +2,10 @@
 // bytes one draw, and past their end a generator seeded from all of them. The
 // project, valid and complete, is opened as "Abrir" does and calculated again
 // by the engine; a broken physical invariant prints the project and aborts.
+// One window serves every input, put back to its start state before each.
 #include "PhysicsInvariants.h"
 #include "ProjectGenerator.h"
+#include "ReusedWindow.h"
 
 #include "form/NumberFormat.h"
 
@@ -57,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   file.write(text.toUtf8());
   file.close();
 
-  const InvariantReport report = CheckProjectInvariants(path);
+  static ReusedWindow window(QDir::tempPath());
+  const InvariantReport report = CheckProjectInvariants(window, path);
   if (!report.violations.empty()) {
     std::fprintf(stderr, "A physical invariant is broken:\n%s-- the project:\n%s", Describe(report).c_str(),
                  qPrintable(text));

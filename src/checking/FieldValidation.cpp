@@ -1,6 +1,8 @@
 #include "checking/FieldValidation.h"
 
 #include "checking/FieldDescription.h"
+#include "checking/KindRules.h"
+
 #include "form/WindowState.h"
 #include "form/MessageSink.h"
 #include "form/NumberFormat.h"
@@ -11,39 +13,6 @@
 #include <optional>
 
 namespace {
-
-// What a value kind allows: number type, inclusive limits and the text of its
-// boxes, which states those limits.
-struct KindRule {
-  bool integer;
-  float lower;
-  float upper;
-  const char* message;
-};
-
-const QHash<QString, KindRule>& KindRules() {
-  static const QHash<QString, KindRule> rules = {
-      {"CoeficienteConv", {false, 1.0f, 100000.0f, "El valor debe estar entre 1 y 100000"}},
-      {"Espesor", {false, 0.01f, 1000.0f, "El valor debe estar entre 0.01 y 1000"}},
-      {"Conductividad", {false, 0.0001f, 200.0f, "El valor debe estar entre 0.0001 y 200"}},
-      {"ResistenciaT", {false, 0.0001f, 10.0f, "El valor debe estar entre 0.0001 y 10"}},
-      {"ResistividadV", {false, 0.0f, 100000.0f, "El valor debe estar entre 0 y 100000"}},
-      {"Porcentaje", {true, 1.0f, 100.0f, "El valor debe estar entre 1 y 100"}},
-      {"Temperatura", {false, -100.0f, 200.0f, "El valor debe estar entre -100 y 200"}},
-      {"Calor", {false, 0.001f, 100.0f, "El valor debe estar entre 0.001 y 100"}},
-      {"Anos", {true, 1.0f, 50.0f, "El valor debe estar entre 1 y 50"}},
-      {"Horas", {true, 1.0f, 8760.0f, "El valor debe estar entre 1 y 8760"}},
-      {"CosteEnerg", {false, 0.0001f, 20.0f, "El valor debe estar entre 0.0001 y 20"}},
-      {"Coste", {false, 0.0001f, 1000.0f, "El valor debe estar entre 0.0001 y 1000"}},
-      {"Emision", {false, 0.0f, 1.0f, "El valor debe estar entre 0 y 1"}},
-      {"Altura", {false, 0.01f, 100.0f, "El valor debe estar entre 0.01 y 100"}},
-      {"Velocidad", {false, 0.1f, 100.0f, "El valor debe estar entre 0.1 y 100"}},
-      {"Longitud", {true, 1.0f, 10000.0f, "El valor debe estar entre 1 y 10000"}},
-      {"Densidad", {true, 1200.0f, 1800.0f, "El valor debe estar entre 1200 y 1800"}},
-      {"Radio", {false, 1.0f, 10000.0f, "El valor debe estar entre 1 y 10000"}},
-  };
-  return rules;
-}
 
 const QHash<QString, QString>& FieldKinds() {
   static const QHash<QString, QString> kinds = [] {
@@ -106,9 +75,9 @@ void Box(MessageSink& messages, const char* caption, const KindRule& rule) {
 }  // namespace
 
 QString ValidateField(MessageSink& messages, const QString& text, const QString& kind) {
-  const auto found = KindRules().constFind(kind);
+  const KindRule* found = FindKindRule(kind);
   // A word that names no kind checks nothing: the text goes back as it is.
-  if (found == KindRules().constEnd()) return text;
+  if (!found) return text;
   const KindRule& rule = *found;
 
   enum class Outcome { None, Real, Integer };
@@ -162,8 +131,8 @@ QString ValidateField(MessageSink& messages, const QString& text, const QString&
 QString FieldKind(const QString& controlName) { return FieldKinds().value(controlName); }
 
 std::optional<KindLimits> LimitsOfKind(const QString& kind) {
-  const auto found = KindRules().constFind(kind);
-  if (found == KindRules().constEnd()) return std::nullopt;
+  const KindRule* found = FindKindRule(kind);
+  if (found == nullptr) return std::nullopt;
   return KindLimits{found->integer, found->lower, found->upper};
 }
 

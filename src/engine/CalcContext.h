@@ -39,6 +39,7 @@ struct CalcContext {
   void BareLine(BareElementLine::Slot slot, const QString& caption, float value, int decimals, const QString& unit);
 
   float Resistance(ResistanceMode mode, int insulation, float hi, float he) {
+    ++out.evaluations;
     return TotalResistance(in, mode, s, insulation, hi, he, buried);
   }
   float Interior(float Ts, float Ti, float Te) { return InteriorCoefficient(in, interior, Ts, Ti, Te); }

@@ -71,6 +71,9 @@ struct CalcOutcome {
   EngineFigures figures;
   // The convection regimes the run leaves; the next run starts from them.
   bool interiorLaminar = false, exteriorLaminar = false;
+  // How many times the run worked out the element's total resistance: the
+  // measure of its work, which the pass and step limits keep bounded.
+  long evaluations = 0;
 
   // The warnings alone, in order.
   std::vector<CalcMessage> Messages() const;

@@ -24,6 +24,15 @@ const QString kNoConvergence = QStringLiteral(
     "No es posible calcular: los coeficientes superficiales no convergen (se han alcanzado 500 iteraciones). "
     "Revise los datos o imponga los coeficientes.");
 
+// The economic search of a buried pipe reached the most insulation the pipe
+// can hold with its total cost still falling.
+const QString kEconomicBeyondTheBox = QStringLiteral(
+    "Datos absurdos, pues el espesor económico no cabe en la canalización: con el mayor espesor de aislamiento que "
+    "cabe en ella el coste total aún baja");
+const QString kEconomicBeyondTheDepth = QStringLiteral(
+    "Datos absurdos, pues con el espesor económico la profundidad a la que está enterrada la tubería sería menor que "
+    "su radio exterior: con el mayor espesor de aislamiento que cabe el coste total aún baja");
+
 bool Converged(float hi, float hiNew, float he, float heNew) {
   return std::abs(double(hi) - hiNew) <= 0.001 && std::abs(double(he) - heNew) <= 0.001;
 }
@@ -202,6 +211,10 @@ class Calculation {
     float t = 0;
     // The step before the last: where the cost was still falling.
     float prevT = 0, prevHi = hi_, prevHe = he_;
+    // A buried pipe holds only so much insulation: a step it cannot hold
+    // whose cost still falls ends the search at the step before, and says so.
+    const bool bareFits = !in().IsBuried() || !OutgrowsItsPlace();
+    QString beyondFit;
     do {
       prev = cost;
       prevT = t;
@@ -213,6 +226,10 @@ class Calculation {
       Rtot_ = c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he_);
       q_ = static_cast<float>(std::abs((double(Te_) - Ti_) / Rtot_));
       cost = TotalCost(in(), economic_, rIn, t, q_);
+      if (bareFits && in().IsBuried() && OutgrowsItsPlace() && cost < prev) {
+        beyondFit = OutgrowsItsBox() ? kEconomicBeyondTheBox : kEconomicBeyondTheDepth;
+        break;
+      }
       ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
       NewCoefficients(hi_, he_);
       if (cost > cost0) c_.Absurd(QStringLiteral("Datos absurdos, sin aislamiento es la mejor solución"));
@@ -221,8 +238,10 @@ class Calculation {
     } while (cost < prev && t < kMaxInsulationThickness);
     // The search stops at the first step that costs no less than the one
     // before; the least cost is that step before, found again with the
-    // coefficients it was worked out with.
-    if (!c_.absurd && prevT > 0 && !(cost < prev)) {
+    // coefficients it was worked out with. A search stopped by what the pipe
+    // can hold shows its last step that fits.
+    if (!beyondFit.isEmpty()) c_.Absurd(beyondFit);
+    if (!beyondFit.isEmpty() || (!c_.absurd && prevT > 0 && !(cost < prev))) {
       t = prevT;
       hi_ = prevHi;
       he_ = prevHe;
@@ -321,6 +340,15 @@ class Calculation {
     return true;
   }
 
+  // Half the box height in single precision, like the radius and the depth
+  // it is compared with: a box the pipe fills exactly, or whose top lies at
+  // the ground surface, is not absurd.
+  float HalfBox() const { return static_cast<float>(double(in().boxSize) * 0.001 * 0.5); }
+  // Whether the buried pipe, its layers as they now are, reaches above the
+  // ground or beyond the walls of its box.
+  bool OutgrowsItsBox() const { return in().IsInBox() && c_.s.r[c_.s.n] > HalfBox(); }
+  bool OutgrowsItsPlace() const { return c_.s.r[c_.s.n] > in().depth || OutgrowsItsBox(); }
+
   void BuriedPipeChecks() {
     if (!in().IsBuried()) return;
     const float rn = c_.s.r[c_.s.n];
@@ -328,11 +356,8 @@ class Calculation {
       c_.Absurd(QStringLiteral("Datos absurdos, pues la profundidad a la que está enterrada la tubería es menor que el "
                                "radio exterior de la tubería (contando el aislante)"));
     if (in().IsInBox()) {
-      // Half the box height in single precision, like the radius and the depth
-      // it is compared with: a box the pipe fills exactly, or whose top lies at
-      // the ground surface, is not absurd.
-      const float half = static_cast<float>(double(in().boxSize) * 0.001 * 0.5);
-      if (rn > half)
+      const float half = HalfBox();
+      if (OutgrowsItsBox())
         c_.Absurd(QStringLiteral("Datos absurdos, pues la semialtura de la canalización es menor que el radio exterior "
                                  "de las diferentes capas (contando el aislante)"));
       if (in().depth < half)

@@ -1,4 +1,5 @@
 #include "checking/FieldValidation.h"
+#include "checking/KindRules.h"
 
 #include "app/Brenak.h"
 #include "form/NumberFormat.h"
@@ -7,6 +8,8 @@
 
 #include <QRegularExpression>
 #include <QSet>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -163,6 +166,35 @@ TEST(FieldKindTable, MessagesStateTheAcceptedLimits) {
     EXPECT_FALSE(CheckFieldText(QString::number(above, 'g', 10), kind).accepted) << kind.toStdString();
     ResetDecimalSeparator();
   }
+}
+
+// The limits given as numbers are those the check of a typed text applies:
+// for every kind, a value at either limit and one just beyond it, a half for
+// an integer kind, and numbers no field takes.
+TEST(KindRuleTable, NumbersAgreeWithTheCheckOfTexts) {
+  const char* const kinds[] = {"CoeficienteConv", "Espesor",     "Conductividad", "ResistenciaT", "ResistividadV",
+                               "Porcentaje",      "Temperatura", "Calor",         "Anos",         "Horas",
+                               "CosteEnerg",      "Coste",       "Emision",       "Altura",       "Velocidad",
+                               "Longitud",        "Densidad",    "Radio"};
+  SetDecimalSeparator(QLatin1Char('.'));
+  for (const char* name : kinds) {
+    const QString kind = QString::fromLatin1(name);
+    const KindRule* rule = FindKindRule(kind);
+    ASSERT_NE(rule, nullptr) << name;
+    const float below = std::nextafter(rule->lower, -1e30f), above = std::nextafter(rule->upper, 1e30f);
+    const float half = std::floor((rule->lower + rule->upper) / 2) + 0.5f;
+    for (const float value : {rule->lower, rule->upper, below, above, half}) {
+      // Nine significant digits write a single-precision number exactly.
+      const QString text = QString::number(double(value), 'g', 9);
+      const bool typed = CheckFieldText(text, kind).accepted;
+      EXPECT_EQ(rule->Admits(value), typed) << name << " " << text.toStdString();
+    }
+    for (const float value :
+         {std::nanf(""), std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity()})
+      EXPECT_FALSE(rule->Admits(value)) << name << " " << value;
+  }
+  EXPECT_EQ(FindKindRule(QStringLiteral("temperatura")), nullptr);
+  ResetDecimalSeparator();
 }
 
 class LeaveFieldTest : public ::testing::Test {

@@ -2,6 +2,7 @@
 // projects, always the same ones, and on the projects kept in cases/.
 #include "PhysicsInvariants.h"
 #include "ProjectGenerator.h"
+#include "ReusedWindow.h"
 
 #include "checking/FieldValidation.h"
 #include "files/ProjectFile.h"
@@ -122,11 +123,12 @@ TEST_F(Invariants, HoldForGeneratedProjects) {
   const std::uint32_t first = qEnvironmentVariableIsSet("BRENAK_INVARIANT_FIRST")
                                   ? qEnvironmentVariable("BRENAK_INVARIANT_FIRST").toUInt()
                                   : kFirstProject;
+  ReusedWindow window(dir.path());
   int calculated = 0, results = 0, heatFlow = 0, thickness = 0, unsettled = 0, economic = 0, monotonic = 0,
       critical = 0, failed = 0;
   for (std::uint32_t n = first; n < first + count; ++n) {
     const QString text = NumberedProject(n);
-    const InvariantReport report = CheckProjectInvariants(Write(text));
+    const InvariantReport report = CheckProjectInvariants(window, Write(text));
     calculated += report.calculated;
     results += report.hasResults;
     heatFlow += report.heatFlowChecked;
@@ -159,8 +161,9 @@ TEST_F(Invariants, HoldForTheKeptCases) {
   const QDir cases(QStringLiteral(BRENAK_INVARIANT_CASES));
   const QStringList files = cases.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
   ASSERT_FALSE(files.isEmpty()) << cases.path().toStdString();
+  ReusedWindow window(cases.path());
   for (const QString& name : files) {
-    const InvariantReport report = CheckProjectInvariants(cases.filePath(name));
+    const InvariantReport report = CheckProjectInvariants(window, cases.filePath(name));
     EXPECT_TRUE(report.calculated) << name.toStdString() << ":\n" << Describe(report);
     EXPECT_TRUE(report.violations.empty()) << name.toStdString() << ":\n" << Describe(report);
   }

@@ -1,34 +1,13 @@
 #pragma once
 
+#include "CalculationInvariants.h"
+
 #include <QString>
-#include <string>
-#include <vector>
 
-// Physical laws that every calculation must keep, checked on a project file
-// opened as "Abrir" does and calculated again through the engine:
-//  - heat flow: flow × total resistance = the temperature difference, the
-//    total is the sum of its parts, and the temperatures fall (or rise)
-//    steadily from the interior fluid to the exterior fluid or the soil;
-//  - thickness: a heat-flow run with the insulation at the thickness found
-//    meets the design condition, and one step (0.1 mm) less does not meet it
-//    by more than rounding;
-//  - more insulation (10 mm) never lets more heat through, unless the outer
-//    radius of a pipe or sphere lies below its critical radius;
-//  - the economic thickness costs no more than 0.1 mm either side of it.
-struct InvariantReport {
-  bool opened = false;      // the file was read as a project
-  bool calculated = false;  // it was complete and its fields passed their checks
-  bool hasResults = false;  // the engine gave results and no absurd-data warning
-  bool heatFlowChecked = false;
-  bool thicknessChecked = false;
-  bool unsettled = false;  // the search ended between two flow regimes: not checked
-  bool monotonicChecked = false;
-  bool belowCriticalRadius = false;  // the monotonic check was skipped for it
-  bool economicChecked = false;
-  std::vector<std::string> violations;
-};
+class ReusedWindow;
 
+// The physical laws of CalculationInvariants.h on a project file opened as
+// "Abrir" does, its inputs then calculated again through the engine.
 InvariantReport CheckProjectInvariants(const QString& projectPath);
-
-// Every line of a report's violations, for a failure message.
-std::string Describe(const InvariantReport& report);
+// The same, the project opened on `window` put back to its start state.
+InvariantReport CheckProjectInvariants(ReusedWindow& window, const QString& projectPath);
