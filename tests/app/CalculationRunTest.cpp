@@ -56,7 +56,7 @@ TEST_F(CalculationTest, StartProjectFindsTheInsulationThickness) {
     EXPECT_EQ(Text("LabelQ"), sep("Densidad sup. flujo de calor 15.00 W/m2"));
     EXPECT_EQ(Text("Edit1RT"), sep("0.8264"));
     EXPECT_EQ(Text("Edit0RT"), sep("0.1111"));
-    EXPECT_EQ(Text("Edit10RT"), sep("0.06250"));
+    EXPECT_EQ(Text("Edit10RT"), sep("0.0625"));
     EXPECT_EQ(Text("EditCoefInt"), sep("9.00"));
   }
 }

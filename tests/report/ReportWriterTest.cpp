@@ -59,7 +59,7 @@ TEST_F(ReportWriterTest, StartWindowWithResults) {
       "{Normal 10}| Nombre | Espesor/(mm) | Conductividad/(W/mºC) | Resist.térmica/(m2ºC/W) |",
       "| Interior |  |  | 0,1111 |",
       "| Aislante 1 | 43,50 | 0,040 | 1,088 |",
-      "| Exterior |  |  | 0,06250 |",
+      "| Exterior |  |  | 0,0625 |",
       "",
       "{Bold 12}Condiciones Exteriores",
       "{Normal 10}\tText = 10 ºC",
@@ -202,7 +202,7 @@ TEST_F(ReportWriterTest, BuriedPipeWithoutBoxHasSoilInsteadOfExterior) {
   EXPECT_FALSE(lines.contains("{Bold 12}Condiciones Exteriores"));
   EXPECT_TRUE(lines.contains("\tDiámetro interior: 125 mm"));
   const QStringList soil = {
-      "| Terreno |  |  | 0,5000 |",
+      "| Terreno |  |  | 0,500 |",
       "",
       "{Bold 12}Condiciones Suelo",
       "{Normal 10}\tTsuelo = 10 ºC",
@@ -220,7 +220,7 @@ TEST_F(ReportWriterTest, BuriedPipeInBoxListsTheBoxBeforeTheSoil) {
   form().SelectRow("RGTipoTuberias", 3);
   form().SetText("EditRTCaja", "0,25");
   const QStringList lines = Write();
-  const qsizetype box = lines.indexOf("| Canalización: Lado | 350,00 | 1,000 | 0,2500 |");
+  const qsizetype box = lines.indexOf("| Canalización: Lado | 350,00 | 1,000 | 0,250 |");
   ASSERT_GE(box, 0) << lines.join('\n').toStdString();
   EXPECT_TRUE(lines[box + 1].startsWith("| Terreno |"));
   EXPECT_EQ(lines[box + 3], "{Bold 12}Condiciones Suelo");
