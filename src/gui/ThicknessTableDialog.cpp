@@ -288,8 +288,10 @@ QLineEdit* ThicknessTableDialog::FigureEdit(const QString& control) const {
 void ThicknessTableDialog::ShowFigures() {
   std::vector<TableFigure> hidden = FiguresTheWindowHides(app_);
   for (auto& [control, widgets] : figures_) {
+    // Named again: clang cannot capture a structured binding.
+    const QString& name = control;
     const bool shown = std::any_of(hidden.begin(), hidden.end(),
-                                   [&control](const TableFigure& f) { return control == QLatin1String(f.control); });
+                                   [&name](const TableFigure& f) { return name == QLatin1String(f.control); });
     auto [caption, edit] = widgets;
     // A field that comes into view starts from the window's value.
     if (shown && edit->isHidden()) edit->setText(app_.form.Text(control.toLatin1().constData()));
