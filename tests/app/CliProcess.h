@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -18,16 +19,13 @@ struct CliRun {
   QString Text(const char* control) const { return Controls()[QLatin1String(control)].toObject()["text"].toString(); }
 };
 
-// `locale`, when given, is the LANG and LC_ALL the tool runs under.
-inline CliRun RunCli(const QStringList& args, const QString& locale = QString()) {
+// A program run to its end as a script runs it; a run that does not end
+// within a minute is killed and has status -1.
+inline CliRun RunProgram(const QString& program, const QStringList& args,
+                         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
-  if (!locale.isEmpty()) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LANG"), locale);
-    environment.insert(QStringLiteral("LC_ALL"), locale);
-    process.setProcessEnvironment(environment);
-  }
-  process.start(QStringLiteral(BRENAK_CLI), args);
+  process.setProcessEnvironment(environment);
+  process.start(program, args);
   CliRun run;
   if (!process.waitForFinished(60000)) {
     process.kill();
@@ -40,4 +38,18 @@ inline CliRun RunCli(const QStringList& args, const QString& locale = QString())
   return run;
 }
 
+#ifdef BRENAK_CLI
+// `locale`, when given, is the LANG and LC_ALL the tool runs under.
+inline CliRun RunCli(const QStringList& args, const QString& locale = QString()) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  if (!locale.isEmpty()) {
+    environment.insert(QStringLiteral("LANG"), locale);
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+  }
+  return RunProgram(QStringLiteral(BRENAK_CLI), args, environment);
+}
+#endif
+
+#ifdef BRENAK_CASES_DIR
 inline QString CasePath(const QString& name) { return QStringLiteral(BRENAK_CASES_DIR "/") + name; }
+#endif

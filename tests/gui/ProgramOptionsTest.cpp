@@ -1,46 +1,28 @@
+#include "../app/CliProcess.h"
+
 #include <gtest/gtest.h>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 namespace {
 
-struct ProgramRun {
-  int status = -1;
-  QByteArray out;
-  QByteArray err;
-};
-
 // The desktop program run with the X11 platform and no display to reach: it
 // would end in Qt's fatal "could not connect to display" were a window made.
-ProgramRun RunProgramWithoutDisplay(const QStringList& args) {
+CliRun RunProgramWithoutDisplay(const QStringList& args) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.remove(QStringLiteral("DISPLAY"));
   environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-  QProcess process;
-  process.setProcessEnvironment(environment);
-  process.start(QStringLiteral(BRENAK_PROGRAM), args);
-  ProgramRun run;
-  if (!process.waitForFinished(30000)) {
-    process.kill();
-    process.waitForFinished();
-    return run;
-  }
-  run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  run.out = process.readAllStandardOutput();
-  run.err = process.readAllStandardError();
-  return run;
+  return RunProgram(QStringLiteral(BRENAK_PROGRAM), args, environment);
 }
 
 TEST(ProgramOptions, VersionAndHelpArePrintedWithoutAWindow) {
   for (const char* option : {"--version", "-v"}) {
-    const ProgramRun run = RunProgramWithoutDisplay({QString::fromLatin1(option)});
+    const CliRun run = RunProgramWithoutDisplay({QString::fromLatin1(option)});
     EXPECT_EQ(run.status, 0) << option << run.err.constData();
     EXPECT_EQ(run.out, QByteArray("brenak " BRENAK_VERSION "\n")) << option;
     EXPECT_TRUE(run.err.isEmpty()) << option << run.err.constData();
   }
   for (const char* option : {"--help", "-h"}) {
-    const ProgramRun run = RunProgramWithoutDisplay({QString::fromLatin1(option)});
+    const CliRun run = RunProgramWithoutDisplay({QString::fromLatin1(option)});
     EXPECT_EQ(run.status, 0) << option << run.err.constData();
     const QString out = QString::fromLocal8Bit(run.out);
     EXPECT_TRUE(out.startsWith(QStringLiteral("Uso:\n  brenak [PROYECTO]\n"))) << out.toStdString();
@@ -51,7 +33,7 @@ TEST(ProgramOptions, VersionAndHelpArePrintedWithoutAWindow) {
 TEST(ProgramOptions, AProjectStillNeedsTheDisplay) {
   // The same run with a project to open does reach for the display, so the
   // test above tells apart a program that answered from one that opened a window.
-  const ProgramRun run = RunProgramWithoutDisplay({QStringLiteral(BRENAK_CASES_DIR "/start.txt")});
+  const CliRun run = RunProgramWithoutDisplay({QStringLiteral(BRENAK_CASES_DIR "/start.txt")});
   EXPECT_NE(run.status, 0);
   EXPECT_TRUE(run.out.isEmpty());
 }
