@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   const ProjectRecords records = ReadProjectRecords(bytes);
   if (records.ok()) {
-    CheckProjectRecords(app, records.values);
+    CheckProjectRecords(records.values);
     // Writing what was read and reading it again gives the same values.
     const ProjectRecords again = ReadProjectRecords(WriteProjectRecords(records.values.mid(0, kProjectRecordCount)));
     if (!again.ok()) __builtin_trap();

@@ -2,7 +2,10 @@
 
 #include "checking/CompletenessCheck.h"
 #include "app/CalculationRun.h"
+#include "files/CaseFile.h"
 #include "files/ProjectFile.h"
+#include "form/CaseFields.h"
+#include "form/WindowCase.h"
 #include "files/ProjectFolders.h"
 #include "app/ProjectHistory.h"
 #include "checking/FieldValidation.h"
@@ -31,133 +34,97 @@ class LoadingGuard {
   Brenak& app_;
 };
 
-// Reads the file and checks every value that must be an integer, before
-// anything on the window changes. An empty reason means the values can be applied.
-QString ReadProject(const Brenak& app, const QString& path, QStringList* values) {
-  const QFileInfo info(path);
-  QFile file(path);
-  // Only a regular file: a folder cannot be read and a pipe or device could
-  // keep the window waiting for ever.
-  if (!info.isFile() || !file.open(QIODevice::ReadOnly)) return QStringLiteral("no se puede leer el archivo");
-  if (info.size() > kProjectFileMaxBytes) return QStringLiteral("el archivo es demasiado grande para ser un proyecto");
-  // A device that says nothing of its size still stops one byte past the limit.
-  const QByteArray bytes = file.read(kProjectFileMaxBytes + 1);
-  if (file.error() != QFileDevice::NoError) return QStringLiteral("no se puede leer el archivo");
-  ProjectRecords records = ReadProjectRecords(bytes);
-  if (!records.ok()) return records.error;
-  *values = records.values;
-  return CheckProjectRecords(app, *values);
-}
-
 QString Row(int n) { return QString::number(n); }
 
-// A layer row read from a file is given by its conductivity when that field
-// holds a text, otherwise by its thermal resistance.
-void DeriveLayerStates(Form& form, int n) {
-  const bool byResistance = form.Text("Edit" + Row(n) + "k").isEmpty();
-  form.SetState("Edit" + Row(n) + "k", byResistance ? FieldState::Computed : FieldState::Entered);
-  form.SetState("Edit" + Row(n) + "RT", byResistance ? FieldState::Entered : FieldState::Computed);
-}
-
-// The box of a buried pipe as the file leaves it: a material box with no
-// conductivity but a resistance is given by that resistance; otherwise the
-// resistance is worked out, from the conductivity or for air.
-void DeriveBoxStates(Form& form) {
-  const bool material = form.Index("ComboBoxCaja") == 0;
-  const bool byResistance =
-      material && form.Text("EditkCaja").isEmpty() && !form.Text("EditRTCaja").isEmpty();
+// The states of the box's values: a box given by its resistance has no
+// conductivity of the user's, nor has an air box; otherwise the resistance is
+// worked out.
+void ApplyBoxStates(Form& form, const Case& c) {
+  const bool material = c.boxMaterial == 0;
   form.SetState("EditeCaja", FieldState::Entered);
-  form.SetState("EditkCaja", material && !byResistance ? FieldState::Entered : FieldState::Computed);
-  form.SetState("EditRTCaja", byResistance ? FieldState::Entered : FieldState::Computed);
+  form.SetState("EditkCaja", material && !c.boxByResistance ? FieldState::Entered : FieldState::Computed);
+  form.SetState("EditRTCaja", c.boxByResistance ? FieldState::Entered : FieldState::Computed);
 }
 
-void ApplyRecords(Brenak& app, const QStringList& values, int* interiorMode, int* exteriorMode) {
+void ApplyCaseValues(Brenak& app, const Case& c, int* interiorMode, int* exteriorMode) {
   Form& form = app.form;
-  // The file's marks are the case's; none comes back from the case before.
+  // The case's marks are its own; none comes back from the case before.
   app.heldInsulationLayer = 0;
-  const auto& table = ProjectRecordTable();
-  for (int i = 0; i < kProjectRecordCount; ++i) {
-    const RecordSpec& entry = table[i];
-    const QString control = QString::fromLatin1(entry.control);
-    const QString& value = values.at(i);
-    int n = 0;
-    switch (entry.type) {
-      case RecordType::Text: form.SetText(control, value); break;
-      case RecordType::Mark: form.SetChecked(control, IsMarkedValue(value)); break;
-      case RecordType::KindCode:
-        ReadRecordInteger(value, &n);
-        app.SetKind(static_cast<GeometryKind>(n));
-        break;
-      case RecordType::Index:
-        ReadRecordInteger(value, &n);
+  for (const CaseField& field : CaseFields()) {
+    const QString control = QString::fromLatin1(field.control);
+    switch (field.type) {
+      case CaseValueType::Text: form.SetText(control, CaseText(c, field)); break;
+      case CaseValueType::Mark: form.SetChecked(control, CaseInteger(c, field) != 0); break;
+      case CaseValueType::Kind: app.SetKind(c.kind); break;
+      case CaseValueType::Row:
         // The coefficient modes wait until the lists of the opened kind are built.
-        if (control == QLatin1String("RGhi")) *interiorMode = n;
-        else if (control == QLatin1String("RGhe")) *exteriorMode = n;
-        else form.SelectRow(control, n);
+        if (field.row == &Case::interiorMode) *interiorMode = c.interiorMode;
+        else if (field.row == &Case::exteriorMode) *exteriorMode = c.exteriorMode;
+        else form.SelectRow(control, CaseInteger(c, field));
         break;
     }
-    const int record = i + 1;
-    if (record >= 12 && record <= 42 && record % 6 == 0) DeriveLayerStates(form, (record - 6) / 6);
   }
-
-  const bool thicknessTarget = app.ThicknessTarget();
-  for (int n = 1; n <= 6; ++n) {
-    const bool solved = thicknessTarget && form.Checked("RBAislante" + Row(n));
-    form.SetState("Edit" + Row(n) + "e", solved ? FieldState::Computed : FieldState::Entered);
+  for (int n = 1; n <= Case::kMaxLayers; ++n) {
+    const CaseLayer& layer = c.layers[n - 1];
+    form.SetState("Edit" + Row(n) + "k", layer.conductivityGiven ? FieldState::Entered : FieldState::Computed);
+    form.SetState("Edit" + Row(n) + "RT", layer.resistanceGiven ? FieldState::Entered : FieldState::Computed);
+    form.SetState("Edit" + Row(n) + "e", layer.thicknessSolved ? FieldState::Computed : FieldState::Entered);
   }
-  DeriveBoxStates(form);
+  ApplyBoxStates(form, c);
 }
 
 }  // namespace
 
 bool OpenProjectFile(Brenak& app, const QString& path) {
-  QStringList values;
-  const QString reason = ReadProject(app, path, &values);
-  if (!reason.isEmpty()) {
+  const CaseReading reading = ReadCaseFile(path);
+  if (!reading.ok()) {
     app.projectLoading = false;
-    app.Warn(QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reason));
+    app.Warn(QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reading.error));
     if (!QFileInfo::exists(path)) ForgetProject(app, path);
     return false;
   }
 
+  PutCaseOnWindow(app, reading.value);
+  app.SetDocument(path, false);
+  RememberProject(app, path);
+
+  if (CheckInputsComplete(app) && CheckShownFields(app)) {
+    RunCalculation(app);
+    app.form.SetEnabled("SpeedButton7", true);
+    app.form.SetEnabled("SBImpresor", true);
+  }
+  return true;
+}
+
+void PutCaseOnWindow(Brenak& app, const Case& c) {
   int interiorMode = 0;
   int exteriorMode = 0;
   {
     LoadingGuard loading(app);
-    ApplyRecords(app, values, &interiorMode, &exteriorMode);
+    ApplyCaseValues(app, c, &interiorMode, &exteriorMode);
   }
 
   Form& form = app.form;
   ApplyGeometryLayout(app);
   {
     // Each mode's reaction empties the fields computed at that moment: with
-    // the other mode still the previous case's, a coefficient read from the
-    // file would be taken for a computed one and lost.
+    // the other mode still the previous case's, a coefficient of the case
+    // would be taken for a computed one and lost.
     LoadingGuard loading(app);
     form.SelectRow("RGhi", interiorMode);
     form.SelectRow("RGhe", exteriorMode);
   }
   ApplyGeometryLayout(app);
-  // The layout puts a material box back to its conductivity; a box read with
-  // only its resistance must keep that resistance through ClearResults.
-  DeriveBoxStates(form);
+  // The layout puts a material box back to its conductivity; a box given by
+  // its resistance must keep that resistance through ClearResults.
+  ApplyBoxStates(form, c);
   ClearResults(app);
   // Layouts from here on are the user's again.
   app.projectLoading.EndOpening();
-
-  app.SetDocument(path, false);
-  RememberProject(app, path);
-
-  if (CheckInputsComplete(app) && CheckShownFields(app)) {
-    RunCalculation(app);
-    form.SetEnabled("SpeedButton7", true);
-    form.SetEnabled("SBImpresor", true);
-  }
-  return true;
 }
 
 bool SaveProjectFile(Brenak& app, const QString& path) {
-  const QByteArray bytes = WriteProjectRecords(CollectProjectRecords(app));
+  const QByteArray bytes = WriteCase(CaseFromWindow(app));
   // The new file goes to a temporary beside the target and replaces it only
   // when all of it is on disk. Unbuffered, a short write (a full disk, a size
   // limit) shows in the count written; a buffered flush can lose it.

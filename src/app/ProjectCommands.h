@@ -1,8 +1,15 @@
 #pragma once
 
+#include "form/Case.h"
+
 #include <QString>
 
 class Brenak;
+
+// Replaces the inputs on the window with the values of a case, with the field
+// states the case says, lays the window out and clears the results, as
+// opening a project does (without its calculation).
+void PutCaseOnWindow(Brenak& app, const Case& c);
 
 // "Abrir" without its dialog: reads the project file at `path` and, when it
 // is a project, replaces the inputs on the window with its values, derives the

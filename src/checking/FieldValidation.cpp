@@ -3,6 +3,7 @@
 #include "checking/FieldDescription.h"
 #include "checking/KindRules.h"
 
+#include "form/CaseFields.h"
 #include "form/WindowState.h"
 #include "form/MessageSink.h"
 #include "form/NumberFormat.h"
@@ -13,42 +14,6 @@
 #include <optional>
 
 namespace {
-
-const QHash<QString, QString>& FieldKinds() {
-  static const QHash<QString, QString> kinds = [] {
-    QHash<QString, QString> k;
-    auto put = [&k](std::initializer_list<const char*> names, const char* kind) {
-      for (const char* name : names) k.insert(QString::fromLatin1(name), QString::fromLatin1(kind));
-    };
-    put({"EditTi", "EditTe", "EditTsuelo", "EditCondicionTe", "EditTf"}, "Temperatura");
-    put({"EditFiI", "EditFiE", "EditHumedad", "EditCondicionPor", "EditCondicionPorCong", "EditInf", "EditOpor"},
-        "Porcentaje");
-    put({"EditCoefInt", "EditCoefext"}, "CoeficienteConv");
-    put({"EditAlthi", "EditAnchura", "EditAlthe", "EditProfundidad"}, "Altura");
-    put({"Editvelhi", "Editvelhe"}, "Velocidad");
-    put({"Editemisionhi", "Editemisionhe"}, "Emision");
-    put({"Editr0"}, "Radio");
-    put({"EditeCaja", "EditEsp1", "EditEsp2"}, "Espesor");
-    put({"EditkCaja", "EditkTerreno"}, "Conductividad");
-    put({"EditRTCaja", "EditCondicionRT"}, "ResistenciaT");
-    for (int n = 1; n <= 6; ++n) {
-      const QString row = QString::number(n);
-      k.insert("Edit" + row + "e", "Espesor");
-      k.insert("Edit" + row + "k", "Conductividad");
-      k.insert("Edit" + row + "RT", "ResistenciaT");
-      k.insert("Editrv" + row, "ResistividadV");
-    }
-    put({"EditDensidad"}, "Densidad");
-    put({"EditCondicionQ"}, "Calor");
-    put({"EditCondicionTCong", "EditNh"}, "Horas");
-    put({"EditNa"}, "Anos");
-    put({"EditLong"}, "Longitud");
-    put({"EditCET"}, "CosteEnerg");
-    put({"EditCI1", "EditCI2"}, "Coste");
-    return k;
-  }();
-  return kinds;
-}
 
 bool IsBlank(QChar c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -128,7 +93,10 @@ QString ValidateField(MessageSink& messages, const QString& text, const QString&
   return rejected ? QString() : result;
 }
 
-QString FieldKind(const QString& controlName) { return FieldKinds().value(controlName); }
+QString FieldKind(const QString& controlName) {
+  const CaseField* field = FindCaseField(controlName);
+  return field && field->valueKind ? QString::fromLatin1(field->valueKind) : QString();
+}
 
 std::optional<KindLimits> LimitsOfKind(const QString& kind) {
   const KindRule* found = FindKindRule(kind);

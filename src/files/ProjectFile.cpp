@@ -1,115 +1,10 @@
 #include "files/ProjectFile.h"
 
-#include "form/WindowState.h"
+#include "form/CaseFields.h"
 
 #include <QStringDecoder>
 
 namespace {
-
-using enum RecordType;
-
-std::array<RecordSpec, kProjectRecordCount> BuildTable() {
-  return {{
-      {"EditReferencia", Text},        // 1
-      {"EditTi", Text},                // 2
-      {"EditFiI", Text},               // 3
-      {"EditCoefInt", Text},           // 4
-      {"Editr0", Text},                // 5
-      {"ComboBox1", Index},            // 6
-      {"ENombre1", Text},              // 7: row 1 has its name before its mark
-      {"RBAislante1", Mark},           // 8
-      {"Edit1e", Text},                // 9
-      {"Edit1k", Text},                // 10
-      {"Edit1RT", Text},               // 11
-      {"Editrv1", Text},               // 12
-      {"RBAislante2", Mark},           // 13
-      {"ENombre2", Text},              // 14
-      {"Edit2e", Text},                // 15
-      {"Edit2k", Text},                // 16
-      {"Edit2RT", Text},               // 17
-      {"Editrv2", Text},               // 18
-      {"RBAislante3", Mark},           // 19
-      {"ENombre3", Text},              // 20
-      {"Edit3e", Text},                // 21
-      {"Edit3k", Text},                // 22
-      {"Edit3RT", Text},               // 23
-      {"Editrv3", Text},               // 24
-      {"RBAislante4", Mark},           // 25
-      {"ENombre4", Text},              // 26
-      {"Edit4e", Text},                // 27
-      {"Edit4k", Text},                // 28
-      {"Edit4RT", Text},               // 29
-      {"Editrv4", Text},               // 30
-      {"RBAislante5", Mark},           // 31
-      {"ENombre5", Text},              // 32
-      {"Edit5e", Text},                // 33
-      {"Edit5k", Text},                // 34
-      {"Edit5RT", Text},               // 35
-      {"Editrv5", Text},               // 36
-      {"RBAislante6", Mark},           // 37
-      {"ENombre6", Text},              // 38
-      {"Edit6e", Text},                // 39
-      {"Edit6k", Text},                // 40
-      {"Edit6RT", Text},               // 41
-      {"Editrv6", Text},               // 42
-      {"ComboBoxCaja", Index},         // 43
-      {"EditeCaja", Text},             // 44
-      {"EditkCaja", Text},             // 45
-      {"EditRTCaja", Text},            // 46
-      {"EditTe", Text},                // 47
-      {"EditFiE", Text},               // 48
-      {"EditCoefext", Text},           // 49
-      {"RGhi", Index},                 // 50
-      {"EditAnchura", Text},           // 51
-      {"EditAlthi", Text},             // 52
-      {"Editemisionhi", Text},         // 53
-      {"Editvelhi", Text},             // 54
-      {"RGhe", Index},                 // 55
-      {"RGAmbientehe", Index},         // 56
-      {"EditAlthe", Text},             // 57
-      {"Editemisionhe", Text},         // 58
-      {"Editvelhe", Text},             // 59
-      {"RadioGroupTerreno", Index},    // 60
-      {"EditTsuelo", Text},            // 61
-      {"EditDensidad", Text},          // 62
-      {"EditProfundidad", Text},       // 63
-      {"EditHumedad", Text},           // 64
-      {"EditkTerreno", Text},          // 65
-      {"", KindCode},                  // 66
-      {"EditCondicionQ", Text},        // 67
-      {"EditCondicionPor", Text},      // 68
-      {"EditCondicionRT", Text},       // 69
-      {"EditCondicionTe", Text},       // 70
-      {"EditCondicionTi", Text},       // 71
-      {"EditCondicionTCong", Text},    // 72
-      {"EditCondicionPorCong", Text},  // 73
-      {"EditTf", Text},                // 74
-      {"EditLong", Text},              // 75
-      {"EditLongitud", Text},          // 76
-      {"RadioGroupTempAire", Index},   // 77
-      {"RadioGroupTempAgua", Index},   // 78
-      {"RadioGroupCondensacion", Index},  // 79
-      {"EditInf", Text},               // 80
-      {"EditCET", Text},               // 81
-      {"EditOpor", Text},              // 82
-      {"EditNa", Text},                // 83
-      {"EditNh", Text},                // 84
-      {"EditCI1", Text},               // 85
-      {"EditEsp1", Text},              // 86
-      {"EditCI2", Text},               // 87
-      {"EditEsp2", Text},              // 88
-      {"RadioGroupCondicionP", Index},   // 89
-      {"RadioGroupCondicionT", Index},   // 90
-      {"RadioGroupCondicionTE", Index},  // 91
-      {"RadioGroupCondicionE", Index},   // 92
-      {"RadioGroupConductos", Index},    // 93
-      {"RadioGroupDepositos", Index},    // 94
-      {"RadioGroupCalcular", Index},     // 95
-      {"RGTipoPared", Index},            // 96
-      {"RGTipoTuberias", Index},         // 97
-      {"RGTipoOtros", Index},            // 98
-  }};
-}
 
 // Windows-1252 characters of the bytes 0x80..0x9F; 0 where the code page
 // assigns none.
@@ -142,19 +37,7 @@ QString Unquote(const QString& line) {
   return line;
 }
 
-int RowCount(const WindowState& app, const QString& control) {
-  // The coefficient lists are rebuilt per element kind; the stored row is
-  // selected once the lists of the opened kind are in place.
-  if (control == QLatin1String("RGhi") || control == QLatin1String("RGhe")) return 3;
-  return static_cast<int>(app.form.At(control).items.size());
-}
-
 }  // namespace
-
-const std::array<RecordSpec, kProjectRecordCount>& ProjectRecordTable() {
-  static const std::array<RecordSpec, kProjectRecordCount> table = BuildTable();
-  return table;
-}
 
 QString DecodeWindows1252(const QByteArray& bytes) {
   QString text;
@@ -273,17 +156,18 @@ QByteArray WriteProjectRecords(const QStringList& values) {
   return bytes;
 }
 
-QString CheckProjectRecords(const WindowState& app, const QStringList& values) {
-  const auto& table = ProjectRecordTable();
+QString CheckProjectRecords(const QStringList& values) {
+  const auto& fields = CaseFields();
   for (int i = 0; i < kProjectRecordCount; ++i) {
-    const RecordSpec& entry = table[i];
-    if (entry.type != Index && entry.type != KindCode) continue;
+    const CaseField& field = fields[i];
+    const bool kindCode = field.type == CaseValueType::Kind;
+    if (field.type != CaseValueType::Row && !kindCode) continue;
     const QString value = i < values.size() ? values.at(i) : QString();
     int n = 0;
     if (!ReadRecordInteger(value, &n))
       return QStringLiteral("el dato nº %1 debería ser un número entero y es \"%2\"").arg(i + 1).arg(value);
-    const int lowest = entry.type == KindCode ? 1 : 0;
-    const int highest = entry.type == KindCode ? 4 : RowCount(app, QString::fromLatin1(entry.control)) - 1;
+    const int lowest = kindCode ? 1 : 0;
+    const int highest = kindCode ? 4 : field.rows - 1;
     if (n < lowest || n > highest)
       return QStringLiteral("el dato nº %1 está fuera de límites (%2, se espera de %3 a %4)")
           .arg(i + 1)
@@ -292,19 +176,4 @@ QString CheckProjectRecords(const WindowState& app, const QStringList& values) {
           .arg(highest);
   }
   return {};
-}
-
-QStringList CollectProjectRecords(const WindowState& app) {
-  QStringList values;
-  values.reserve(kProjectRecordCount);
-  for (const RecordSpec& entry : ProjectRecordTable()) {
-    const QString control = QString::fromLatin1(entry.control);
-    switch (entry.type) {
-      case Text: values.append(CutToFieldWidth(app.form.Text(control))); break;
-      case Index: values.append(QString::number(app.form.Index(control))); break;
-      case Mark: values.append(app.form.Checked(control) ? QStringLiteral("T") : QStringLiteral("F")); break;
-      case KindCode: values.append(QString::number(static_cast<int>(app.kind))); break;
-    }
-  }
-  return values;
 }

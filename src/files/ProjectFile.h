@@ -5,32 +5,15 @@
 #include <QStringList>
 #include <array>
 
-class WindowState;
-
-// A project file holds 98 values, one a line, in a fixed order: the inputs of
-// the window, the insulation marks and the element kind code. This unit knows
-// that order and the bytes on disk; ProjectCommands applies the values.
+// A project file holds 98 values, one a line, in a fixed order: the values of
+// a case (form/CaseFields lists them in that order). This unit knows the bytes
+// on disk; CaseFile turns the values into a case.
 
 constexpr int kProjectRecordCount = 98;
 // A field of the file holds at most this many characters.
 constexpr int kProjectTextWidth = 40;
 // Nothing larger is taken for a project file.
 constexpr qint64 kProjectFileMaxBytes = 1024 * 1024;
-
-enum class RecordType {
-  Text,      // the text of a field
-  Index,     // the selected row of a radio group or combo box
-  Mark,      // an insulation mark, "T" or "F"
-  KindCode,  // the element kind, 1 plate, 2 pipe, 3 sphere, 4 special
-};
-
-struct RecordSpec {
-  const char* control;  // control name; empty for the kind code
-  RecordType type;
-};
-
-// The 98 records in file order (record n is element n - 1).
-const std::array<RecordSpec, kProjectRecordCount>& ProjectRecordTable();
 
 // Bytes of a file split into record values: quotes around a value and the line
 // ends taken off, text decoded, texts cut to the field width. `error` is a
@@ -55,10 +38,7 @@ QByteArray WriteProjectRecords(const QStringList& values);
 // Checks the integer records against their lists: an index must be an integer
 // within the rows of its list, the kind code within 1..4. Returns the reason
 // of a refusal, empty when every record can be applied.
-QString CheckProjectRecords(const WindowState& app, const QStringList& values);
-
-// The 98 values of the project on the window, texts cut to the field width.
-QStringList CollectProjectRecords(const WindowState& app);
+QString CheckProjectRecords(const QStringList& values);
 
 // A value of a mark record counts as marked when it starts with T, t, Y or y.
 bool IsMarkedValue(const QString& value);

@@ -1,7 +1,9 @@
 #include "app/ProjectCommands.h"
 #include "files/ProjectFolders.h"
 
+#include "files/CaseFile.h"
 #include "files/ProjectFile.h"
+#include "form/WindowCase.h"
 #include "app/Brenak.h"
 #include "app/Commands.h"
 #include "form/FileDialogs.h"
@@ -81,7 +83,7 @@ TEST_P(RoundTrip, ReopensAsTheSameWindow) {
   GetParam().second(app.form);
   CommandCalculate(app);
   Reopen();
-  EXPECT_EQ(CollectProjectRecords(other), CollectProjectRecords(app));
+  EXPECT_EQ(RecordsOfCase(CaseFromWindow(other)), RecordsOfCase(CaseFromWindow(app)));
   EXPECT_EQ(FirstDifference(other, app), "");
   EXPECT_EQ(otherSink.shown.size(), sink.shown.size());
 }

@@ -1,20 +1,23 @@
 #include "files/ProjectFile.h"
 
 #include "app/Brenak.h"
+#include "form/CaseFields.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(ProjectRecordTable, NamesControlsOfTheRightKindEachOnce) {
+TEST(CaseFields, NameControlsOfTheRightKindEachOnceInFileOrder) {
   RecordingMessageSink sink;
   Brenak app(sink);
   QSet<QString> seen;
   int kindCodes = 0;
-  for (const RecordSpec& entry : ProjectRecordTable()) {
+  ASSERT_EQ(static_cast<int>(CaseFields().size()), kProjectRecordCount);
+  for (const CaseField& entry : CaseFields()) {
+    EXPECT_EQ(entry.record, static_cast<int>(&entry - CaseFields().data()) + 1);
     const QString name = QString::fromLatin1(entry.control);
-    if (entry.type == RecordType::KindCode) {
+    if (entry.type == CaseValueType::Kind) {
       ++kindCodes;
       continue;
     }
@@ -22,10 +25,12 @@ TEST(ProjectRecordTable, NamesControlsOfTheRightKindEachOnce) {
     EXPECT_FALSE(seen.contains(name)) << entry.control;
     seen.insert(name);
     const ControlType type = app.form.At(name).type;
-    const bool fits = entry.type == RecordType::Text   ? type == ControlType::Edit
-                      : entry.type == RecordType::Mark ? type == ControlType::RadioButton
-                                                      : type == ControlType::RadioGroup || type == ControlType::ComboBox;
+    const bool fits = entry.type == CaseValueType::Text   ? type == ControlType::Edit
+                      : entry.type == CaseValueType::Mark ? type == ControlType::RadioButton
+                                                         : type == ControlType::RadioGroup || type == ControlType::ComboBox;
     EXPECT_TRUE(fits) << entry.control;
+    // A list's rows are those the window offers (the coefficient lists at their longest).
+    if (entry.type == CaseValueType::Row) EXPECT_EQ(entry.rows, app.form.At(name).items.size()) << entry.control;
   }
   EXPECT_EQ(kindCodes, 1);
 }
@@ -34,8 +39,8 @@ TEST(ProjectRecordTable, NamesControlsOfTheRightKindEachOnce) {
 // inside a value, an empty text.
 QStringList SampleValues() {
   QStringList values;
-  for (const RecordSpec& entry : ProjectRecordTable())
-    values << (entry.type == RecordType::Text ? QStringLiteral("%1,5").arg(values.size()) : QStringLiteral("1"));
+  for (const CaseField& entry : CaseFields())
+    values << (entry.type == CaseValueType::Text ? QStringLiteral("%1,5").arg(values.size()) : QStringLiteral("1"));
   values[0] = QString::fromUtf8("Nave nº 3: cámara €");
   values[13] = QString::fromUtf8("Tubo 1/2\" \"cobre\"");
   values[19] = QString();

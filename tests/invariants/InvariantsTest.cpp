@@ -6,6 +6,7 @@
 
 #include "checking/FieldValidation.h"
 #include "files/ProjectFile.h"
+#include "form/CaseFields.h"
 #include "form/MessageSink.h"
 #include "form/NumberFormat.h"
 
@@ -49,7 +50,7 @@ int Record(const QStringList& values, int record) { return values.at(record - 1)
 // only empty ones say how a layer row or a box is given (by conductivity or
 // by resistance).
 TEST_F(Invariants, GeneratedValuesPassTheirFieldChecks) {
-  const auto& table = ProjectRecordTable();
+  const auto& table = CaseFields();
   for (std::uint32_t n = kFirstProject; n < kFirstProject + kProjects; ++n) {
     const QStringList values = Values(n);
     ASSERT_EQ(values.size(), kProjectRecordCount) << "project " << n;
