@@ -2,8 +2,10 @@
 
 #include "data/UserMaterials.h"
 #include "form/WindowState.h"
+#include "results/CaseCalculation.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 // The main window of the program without its widgets: the window's state, and
@@ -16,6 +18,10 @@ class Brenak : public WindowState {
   std::function<void()> onClose;
   // Opens the table of thicknesses ("Tabla de espesores"); set by the window.
   std::function<void()> onThicknessTable;
+
+  // What the last "Calcular" (or the calculation of an opened project) gave:
+  // the report and the table of thicknesses read it.
+  std::optional<CaseOutcome> lastOutcome;
 
   // The user's own materials (app/UserMaterialCommands.h), and their file.
   std::vector<UserMaterial> userMaterials;

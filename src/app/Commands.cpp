@@ -13,7 +13,7 @@ void CommandCalculate(Brenak& app) {
   if (app.report) app.report->Disconnect();
   if (!CheckInputsComplete(app)) return;
   if (!CheckShownFields(app)) return;
-  RunCalculation(app);
+  app.lastOutcome = RunCalculation(app);
   app.form.SetEnabled("SpeedButton7", true);
   app.form.SetEnabled("SBImpresor", true);
 }
