@@ -2,6 +2,8 @@
 
 #include "checking/FieldValidation.h"
 #include "form/NumberFormat.h"
+#include "form/CaseFields.h"
+#include "form/WindowCase.h"
 #include "form/WindowState.h"
 
 #include <QHash>
@@ -73,19 +75,14 @@ const QHash<QString, FieldMeaning>& FixedMeanings() {
 
 // A resistance of a layer or surface: per m2 of a plate or a duct's wall, per
 // metre of a pipe or a tank's wall, for the whole sphere.
-QString ResistanceUnit(const WindowState& app) {
-  if (app.IsPlate() || app.IsDuct()) return QStringLiteral("m2ºC/W");
-  if (app.IsSphere()) return QStringLiteral("ºC/W");
-  return QStringLiteral("mºC/W");
-}
+QString ResistanceUnit(const Case& c) { return UnitText(c, CaseUnit::LayerResistance); }
 
 // The size of a plate's face that its surface coefficient depends on: the
 // height of a wall, the width of a horizontal plate, the length of a face in
 // the wind.
-QString PlateFaceMeaning(const WindowState& app, bool exterior) {
-  if (exterior && app.form.Index("RGAmbientehe") == 1) return QStringLiteral("Longitud de la placa");
-  return app.form.Index("RGTipoPared") != 0 ? QStringLiteral("Anchura de la placa")
-                                             : QStringLiteral("Altura de la placa");
+QString PlateFaceMeaning(const Case& c, bool exterior) {
+  if (exterior && c.surroundings == 1) return QStringLiteral("Longitud de la placa");
+  return c.plateOrientation != 0 ? QStringLiteral("Anchura de la placa") : QStringLiteral("Altura de la placa");
 }
 
 // A limit as the user writes it: the decimals it needs, the user's separator,
@@ -105,43 +102,49 @@ QString LimitText(float limit) {
 
 }  // namespace
 
-FieldMeaning DescribeField(const WindowState& app, const QString& name) {
+FieldMeaning DescribeField(const Case& c, const QString& name) {
   if (const auto found = FixedMeanings().constFind(name); found != FixedMeanings().constEnd()) return *found;
-  const QString resistance = ResistanceUnit(app);
+  const QString resistance = ResistanceUnit(c);
   for (int n = 1; n <= 6; ++n)
     if (name == QStringLiteral("Edit%1RT").arg(n))
       return {QStringLiteral("Resistencia térmica de la capa %1").arg(n), resistance};
   if (name == QLatin1String("Edit0RT")) return {QStringLiteral("Resistencia superficial interior"), resistance};
   if (name == QLatin1String("Edit10RT"))
-    return {app.IsBuriedPipe() ? QStringLiteral("Resistencia del terreno") : QStringLiteral("Resistencia superficial exterior"),
+    return {c.IsBuriedPipe() ? QStringLiteral("Resistencia del terreno") : QStringLiteral("Resistencia superficial exterior"),
             resistance};
   if (name == QLatin1String("EditCondicionQ")) {
-    const QString unit = app.IsPlate() ? QStringLiteral("W/m2") : app.IsSphere() ? QStringLiteral("W") : QStringLiteral("W/m");
+    const QString unit = c.IsPlate() ? QStringLiteral("W/m2") : c.IsSphere() ? QStringLiteral("W") : QStringLiteral("W/m");
     return {QStringLiteral("Flujo de calor deseado"), unit};
   }
   if (name == QLatin1String("EditCondicionRT")) {
-    if (app.IsPlate()) return {QStringLiteral("Coeficiente global de transmisión de calor deseado"), QStringLiteral("W/m2ºC")};
-    if (app.IsSphere()) return {QStringLiteral("Resistencia térmica deseada"), QStringLiteral("ºC/W")};
+    if (c.IsPlate()) return {QStringLiteral("Coeficiente global de transmisión de calor deseado"), QStringLiteral("W/m2ºC")};
+    if (c.IsSphere()) return {QStringLiteral("Resistencia térmica deseada"), QStringLiteral("ºC/W")};
     return {QStringLiteral("Resistencia térmica lineal deseada"), QStringLiteral("mºC/W")};
   }
   if (name == QLatin1String("EditAlthi"))
-    return {app.IsDuct() ? QStringLiteral("Altura del conducto") : PlateFaceMeaning(app, false), QStringLiteral("m")};
-  if (name == QLatin1String("EditAlthe")) return {PlateFaceMeaning(app, true), QStringLiteral("m")};
+    return {c.IsDuct() ? QStringLiteral("Altura del conducto") : PlateFaceMeaning(c, false), QStringLiteral("m")};
+  if (name == QLatin1String("EditAlthe")) return {PlateFaceMeaning(c, true), QStringLiteral("m")};
   if (name == QLatin1String("EditLongitud")) {
-    const QString meaning = app.IsPipe()   ? QStringLiteral("Longitud de la tubería")
-                            : app.IsDuct() ? QStringLiteral("Longitud del conducto")
-                            : app.IsTank() ? QStringLiteral("Longitud del depósito")
+    const QString meaning = c.IsPipe()   ? QStringLiteral("Longitud de la tubería")
+                            : c.IsDuct() ? QStringLiteral("Longitud del conducto")
+                            : c.IsTank() ? QStringLiteral("Longitud del depósito")
                                            : QStringLiteral("Longitud");
     return {meaning, QStringLiteral("m")};
   }
   return {};
 }
 
-QString FieldCaption(const WindowState& app, const QString& name) {
-  const FieldMeaning about = DescribeField(app, name);
+FieldMeaning DescribeField(const WindowState& app, const QString& name) {
+  return DescribeField(CaseFromWindow(app), name);
+}
+
+QString FieldCaption(const Case& c, const QString& name) {
+  const FieldMeaning about = DescribeField(c, name);
   if (about.meaning.isEmpty()) return name;
   return about.unit.isEmpty() ? about.meaning : about.meaning + QStringLiteral(" (") + about.unit + QLatin1Char(')');
 }
+
+QString FieldCaption(const WindowState& app, const QString& name) { return FieldCaption(CaseFromWindow(app), name); }
 
 QString FieldTooltip(const WindowState& app, const QString& name) {
   const QString hint = app.form.Has(name) ? app.form.At(name).hint : QString();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/Case.h"
+
 #include <QString>
 
 class WindowState;
@@ -12,10 +14,12 @@ struct FieldMeaning {
   QString unit;
 };
 FieldMeaning DescribeField(const WindowState& app, const QString& name);
+FieldMeaning DescribeField(const Case& c, const QString& name);
 
 // The field as a message names it: "Temperatura interior (ºC)"; the control's
 // name for a control without a description.
 QString FieldCaption(const WindowState& app, const QString& name);
+QString FieldCaption(const Case& c, const QString& name);
 
 // The tooltip of a field: its caption and what its check accepts ("Temperatura
 // interior (ºC), entre −100 y 200", "…, nº entero entre 1 y 100"), or that the

@@ -3,7 +3,9 @@
 #include "checking/FieldDescription.h"
 #include "checking/KindRules.h"
 
+#include "checking/CaseCheck.h"
 #include "form/CaseFields.h"
+#include "form/WindowCase.h"
 #include "form/WindowState.h"
 #include "form/MessageSink.h"
 #include "form/NumberFormat.h"
@@ -132,27 +134,9 @@ void LeaveField(WindowState& app, const QString& controlName) {
 }
 
 bool CheckShownFields(WindowState& app) {
-  for (const Control& c : app.form.Controls()) {
-    if (c.type != ControlType::Edit || c.text.isEmpty() || !app.form.Visible(c.name)) continue;
-    if (c.hasState && c.state == FieldState::Computed) continue;
-    // A field inside a hidden panel is not shown either.
-    bool shown = true;
-    for (QString parent = c.parent; shown && !parent.isEmpty(); parent = app.form.At(parent).parent)
-      shown = app.form.Visible(parent);
-    if (!shown) continue;
-    const QString kind = FieldKind(c.name);
-    if (kind.isEmpty()) continue;
-    const FieldVerdict verdict = CheckFieldText(c.text, kind);
-    if (verdict.accepted) continue;
-    // Nobody has just left this field (a project was opened, or a calculation
-    // asked for): each box names it.
-    const QString caption = FieldCaption(app, c.name);
-    for (Message box : verdict.boxes) {
-      box.text = caption + QLatin1Char('\n') + box.text;
-      app.messages.Show(box);
-    }
-    app.form.RequestFocus(c.name, true);
-    return false;
-  }
-  return true;
+  const std::optional<CaseProblem> refused = FirstRefusedField(CaseFromWindow(app));
+  if (!refused) return true;
+  for (const Message& box : refused->boxes) app.messages.Show(box);
+  app.form.RequestFocus(refused->control, true);
+  return false;
 }

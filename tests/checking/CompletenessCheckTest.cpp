@@ -1,5 +1,8 @@
 #include "checking/CompletenessCheck.h"
 
+#include "checking/CaseCheck.h"
+#include "form/WindowCase.h"
+
 #include "app/Brenak.h"
 #include "app/StartUp.h"
 
@@ -19,88 +22,131 @@ std::string Shown(const RecordingMessageSink& sink) {
   return Joined(texts);
 }
 
-// The check reads visibility, states, marks and texts only, so each case builds
-// the window state it needs: every field and panel hidden, then the case's own.
-class CompletenessTest : public ::testing::Test {
+// The checks of a case built in code, with no window: the start case on the
+// window as a value, then the changes each test needs.
+class CaseCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const Control& c : app.form.Controls())
-      if (c.type == ControlType::Edit || c.type == ControlType::Panel) app.form.Hide(c.name);
-    app.form.SelectRow("RadioGroupCalcular", 0);  // heat flow: no insulation layer needed
+    RecordingMessageSink sink;
+    Brenak app{sink};
+    CreateMainWindow(app, QStringLiteral("/programa"));
+    start = CaseFromWindow(app);
   }
 
-  void ShowEmpty(const QString& name, FieldState state = FieldState::Entered) {
-    app.form.Show(name);
-    app.form.SetText(name, QString());
-    app.form.SetState(name, state);
+  static std::string Missing(const Case& c, QString* first = nullptr) {
+    QStringList texts;
+    const std::vector<CaseProblem> problems = MissingInputs(c);
+    for (const CaseProblem& p : problems) {
+      EXPECT_EQ(p.kind, CaseProblem::Kind::Missing);
+      for (const Message& m : p.boxes) {
+        EXPECT_EQ(m.caption, kAtencion);
+        texts << m.text;
+      }
+    }
+    if (first) *first = problems.empty() ? QString() : problems.front().control;
+    return Joined(texts);
   }
 
-  RecordingMessageSink sink;
-  Brenak app{sink};
+  Case start;
 };
 
-TEST_F(CompletenessTest, ReportsEveryMissingInputInTableOrder) {
-  app.form.SelectRow("RadioGroupCalcular", 1);
-  app.form.Show("PanelExterior");
-  app.form.Show("GroupBoxEco");
-  for (const char* name : {"EditCI2", "EditTe", "Edit4e", "EditTi", "Editrv6", "EditProfundidad"}) ShowEmpty(name);
-  app.form.Show("ENombre1");
-  app.form.SetChecked("RBAislante1", false);
-  EXPECT_FALSE(CheckInputsComplete(app));
-  EXPECT_EQ(Shown(sink), Joined({"Falta especificar la temperatura interior",
-                                 "Falta especificar el espesor de la cuarta capa",
-                                 "Falta especificar la resistividad al vapor de la sexta capa",
-                                 "Falta especificar la temperatura exterior",
-                                 "Falta especificar el coste para el espesor 2",
-                                 "Falta especificar la profundidad de la tubería en el terreno",
-                                 "Falta especificar la capa de aislamiento"}));
+TEST_F(CaseCheckTest, ReportsEveryMissingInputInTableOrder) {
+  Case c = start;  // a plate, thickness for a heat flow, layer 1 marked
+  c.conditionRows[int(ConditionList::Plate)] = 3;  // the economic thickness
+  c.layerCount = 4;
+  c.layers[0].insulation = false;
+  for (QString* text : {&c.cost2, &c.exteriorTemperature, &c.layers[3].thickness, &c.interiorTemperature})
+    text->clear();
+  QString first;
+  EXPECT_EQ(Missing(c, &first), Joined({"Falta especificar la temperatura interior",
+                                        "Falta especificar el espesor de la segunda capa",
+                                        "Falta especificar la conductividad de la segunda capa",
+                                        "Falta especificar el espesor de la tercera capa",
+                                        "Falta especificar la conductividad de la tercera capa",
+                                        "Falta especificar el espesor de la cuarta capa",
+                                        "Falta especificar la conductividad de la cuarta capa",
+                                        "Falta especificar la temperatura exterior",
+                                        "Falta especificar el coste para el espesor 2",
+                                        "Falta especificar la capa de aislamiento"}));
   // The user starts on the first input missing.
-  EXPECT_EQ(app.form.FocusRequest(), QStringLiteral("EditTi"));
+  EXPECT_EQ(first, QStringLiteral("EditTi"));
+  EXPECT_EQ(CheckCase(c).size(), 10u);
 }
 
-TEST_F(CompletenessTest, ComputedFieldsAndUncheckedValuesAreNotNeeded) {
-  ShowEmpty("EditCoefInt", FieldState::Computed);
-  ShowEmpty("EditkTerreno", FieldState::Computed);
-  ShowEmpty("EditRTCaja", FieldState::Computed);
-  app.form.Show("PanelCondicion");
-  for (const char* name : {"EditCondicionRT", "EditCondicionTCong", "EditCondicionPorCong", "EditTf", "EditLong"})
-    ShowEmpty(name);
-  // A layer described by its resistance needs the resistance, not the conductivity.
-  ShowEmpty("Edit2k", FieldState::Computed);
-  ShowEmpty("Edit2RT", FieldState::Entered);
-  EXPECT_FALSE(CheckInputsComplete(app));
-  EXPECT_EQ(Shown(sink), "Falta especificar la resistencia térmica de la segunda capa");
+TEST_F(CaseCheckTest, WorkedOutFieldsAndUnusedValuesAreNotNeeded) {
+  Case c = start;
+  c.target = 0;
+  c.layers[0].thickness = QStringLiteral("50");
+  c.interiorMode = 2;  // calculated: no coefficient of the user's
+  c.interiorCoefficient.clear();
+  c.wantedHeatFlow.clear();  // no condition in a heat flow
+  c.exteriorHumidity.clear();  // no condensation study
+  c.layerCount = 2;
+  // A layer given by its resistance needs the resistance, not the conductivity.
+  c.layers[1].thickness = QStringLiteral("10");
+  c.layers[1].conductivity.clear();
+  c.layers[1].conductivityGiven = false;
+  c.layers[1].resistanceGiven = true;
+  c.layers[1].resistance.clear();
+  EXPECT_EQ(Missing(c), "Falta especificar la resistencia térmica de la segunda capa");
+  c.layers[1].resistance = QStringLiteral("0.2");
+  EXPECT_EQ(Missing(c), "");
+  EXPECT_TRUE(CheckCase(c).empty());
 }
 
-TEST_F(CompletenessTest, PanelsCountOnlyWhereNamed) {
-  // Own flag set, named panel hidden: not missing.
-  for (const char* name : {"EditTe", "EditFiE", "EditTsuelo", "EditCondicionQ", "EditCondicionTi"}) ShowEmpty(name);
-  // Economic data follow their group, whatever their own flag.
-  app.form.SetText("EditNa", QString());
-  EXPECT_TRUE(CheckInputsComplete(app));
-  EXPECT_TRUE(app.form.FocusRequest().isEmpty());
-
-  // A field in a hidden panel that its check does not name is still needed.
-  ShowEmpty("EditCoefext");
-  app.form.Show("GroupBoxEco");
-  EXPECT_FALSE(CheckInputsComplete(app));
-  EXPECT_EQ(Shown(sink), Joined({"Falta especificar el coeficiente de convección exterior",
-                                 "Falta especificar los años de vida de la instalación"}));
+TEST_F(CaseCheckTest, ABuriedPipeAsksForTheSoilNotTheExterior) {
+  Case c = start;
+  c.kind = GeometryKind::Pipe;
+  c.pipePlacing = 3;
+  c.conditionRows[int(ConditionList::BuriedPipe)] = 0;
+  for (QString* text : {&c.exteriorTemperature, &c.exteriorCoefficient, &c.soilTemperature, &c.boxSize,
+                        &c.depth, &c.boxResistance})
+    text->clear();
+  QString first;
+  EXPECT_EQ(Missing(c, &first), Joined({"Falta especificar la dimensión de la caja",
+                                        "Falta especificar la temperatura del suelo",
+                                        "Falta especificar la profundidad de la tubería en el terreno"}));
+  EXPECT_EQ(first, QStringLiteral("EditeCaja"));
+  // A soil conductivity worked out from the density is not the user's.
+  c.boxSize = c.soilTemperature = c.depth = QStringLiteral("1");
+  c.soilMode = 1;
+  c.soilConductivity.clear();
+  EXPECT_EQ(Missing(c), "");
 }
 
-TEST_F(CompletenessTest, InsulationMarkCountsOnRowsInUseOnly) {
-  app.form.SelectRow("RadioGroupCalcular", 1);
-  app.form.Show("ENombre1");
-  app.form.Show("ENombre2");
-  app.form.SetChecked("RBAislante3", true);  // row 3 is not in use
-  EXPECT_FALSE(CheckInputsComplete(app));
-  EXPECT_EQ(Shown(sink), "Falta especificar la capa de aislamiento");
-  EXPECT_EQ(app.form.FocusRequest(), QStringLiteral("RBAislante1"));
+TEST_F(CaseCheckTest, InsulationMarkCountsOnRowsInUseOnly) {
+  Case c = start;
+  c.layerCount = 2;
+  c.layers[1].conductivity = QStringLiteral("0.5");
+  c.layers[1].thickness = QStringLiteral("10");
+  c.layers[0].insulation = false;
+  c.layers[0].thickness = QStringLiteral("40");
+  c.layers[0].thicknessSolved = false;
+  c.layers[2].insulation = true;  // row 3 is not in use
+  QString first;
+  EXPECT_EQ(Missing(c, &first), "Falta especificar la capa de aislamiento");
+  EXPECT_EQ(first, QStringLiteral("RBAislante1"));
+  c.layers[2].insulation = false;
+  c.layers[1].insulation = true;
+  EXPECT_EQ(Missing(c), "");
+}
 
-  sink.shown.clear();
-  app.form.SetChecked("RBAislante2", true);
-  EXPECT_TRUE(CheckInputsComplete(app));
-  EXPECT_TRUE(sink.shown.empty());
+TEST_F(CaseCheckTest, TheFirstRefusedValueIsNamedInItsBoxes) {
+  Case c = start;
+  c.interiorTemperature = QStringLiteral("900");
+  c.exteriorTemperature = QStringLiteral("-500");
+  const std::vector<CaseProblem> problems = CheckCase(c);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].kind, CaseProblem::Kind::Refused);
+  EXPECT_EQ(problems[0].control, QStringLiteral("EditTi"));
+  ASSERT_FALSE(problems[0].boxes.empty());
+  EXPECT_TRUE(problems[0].boxes[0].text.startsWith(QStringLiteral("Temperatura interior (ºC)\n")))
+      << problems[0].boxes[0].text.toStdString();
+  // A value the program works out is not checked.
+  c.interiorTemperature = QStringLiteral("25");
+  c.exteriorTemperature = QStringLiteral("10");
+  c.layers[0].resistance = QStringLiteral("-1");
+  EXPECT_TRUE(CheckCase(c).empty());
 }
 
 // The same check on the window as the layout leaves it.

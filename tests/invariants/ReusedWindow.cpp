@@ -34,6 +34,7 @@ ReusedWindow::ReusedWindow(const QString& programFolder) {
 
 Brenak& ReusedWindow::Fresh() {
   CopyWindowState(app_, start_);
+  app_.lastOutcome.reset();
   sink_.shown.clear();
   return app_;
 }

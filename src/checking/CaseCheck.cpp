@@ -1,0 +1,163 @@
+#include "checking/CaseCheck.h"
+
+#include "checking/FieldDescription.h"
+#include "checking/FieldValidation.h"
+#include "checking/ShownFields.h"
+#include "form/CaseFields.h"
+#include "form/CaseOpening.h"
+#include "form/ControlCatalog.h"
+
+namespace {
+
+// When an empty field counts as missing, beyond being shown.
+enum class Need {
+  Shown,
+  NotComputed,  // and the program does not fill it in
+};
+
+struct Required {
+  QString field;
+  Need need;
+  QString message;
+};
+
+const std::vector<Required>& RequiredInputs() {
+  static const std::vector<Required> list = [] {
+    std::vector<Required> r;
+    auto add = [&r](const char* field, const char* message, Need need = Need::Shown) {
+      r.push_back({QString::fromLatin1(field), need, QString::fromUtf8(message)});
+    };
+    add("EditTi", "Falta especificar la temperatura interior");
+    add("EditFiI", "Falta especificar la humedad relativa interior");
+    add("EditCoefInt", "Falta especificar el coeficiente de convección interior", Need::NotComputed);
+    add("Editr0", "Falta especificar el radio interior");
+    static const char* const ordinals[] = {"primera", "segunda", "tercera", "cuarta", "quinta", "sexta"};
+    for (int n = 1; n <= 6; ++n) {
+      const QString row = QString::number(n);
+      const QString ordinal = QString::fromLatin1(ordinals[n - 1]);
+      r.push_back({"Edit" + row + "e", Need::NotComputed, "Falta especificar el espesor de la " + ordinal + " capa"});
+      r.push_back({"Edit" + row + "k", Need::NotComputed,
+                   "Falta especificar la conductividad de la " + ordinal + " capa"});
+      r.push_back({"Edit" + row + "RT", Need::NotComputed,
+                   QString::fromUtf8("Falta especificar la resistencia térmica de la ") + ordinal + " capa"});
+      r.push_back({"Editrv" + row, Need::NotComputed,
+                   "Falta especificar la resistividad al vapor de la " + ordinal + " capa"});
+    }
+    add("EditeCaja", "Falta especificar la dimensión de la caja", Need::NotComputed);
+    add("EditkCaja", "Falta especificar la conductividad del material de la caja", Need::NotComputed);
+    add("EditRTCaja", "Falta especificar la resistencia térmica de la caja", Need::NotComputed);
+    add("EditTe", "Falta especificar la temperatura exterior");
+    add("EditFiE", "Falta especificar la humedad relativa exterior");
+    add("EditCoefext", "Falta especificar el coeficiente de convección exterior", Need::NotComputed);
+    add("EditTsuelo", "Falta especificar la temperatura del suelo");
+    add("EditCondicionQ", "Falta especificar el flujo de calor que se desea transferir");
+    add("EditCondicionPor", "Falta especificar el porcentaje de calor (sobre la superficie desnuda) que se desea transferir");
+    add("EditCondicionTe", "Falta especificar la temperatura superficial exterior que se desea");
+    add("EditCondicionTi", "Falta especificar la temperatura superficial interior que se desea");
+    add("EditInf", "Falta especificar la inflación del combustible");
+    add("EditOpor", "Falta especificar el coste de oportunidad del dinero");
+    add("EditNa", "Falta especificar los años de vida de la instalación");
+    add("EditNh", "Falta especificar el nº de horas de funcionamiento al año");
+    add("EditCET", "Falta especificar el coste de la energía térmica");
+    add("EditCI1", "Falta especificar el coste para el espesor 1");
+    add("EditCI2", "Falta especificar el coste para el espesor 2");
+    add("EditEsp1", "Falta especificar el espesor 1 (del coste)");
+    add("EditEsp2", "Falta especificar el espesor 2 (del coste)");
+    add("EditLongitud", "Falta especificar la longitud");
+    add("EditAnchura", "Falta especificar la anchura del conducto");
+    add("EditAlthi", "Falta especificar la altura del conducto");
+    add("Editemisionhi", "Falta especificar la emisividad interior");
+    add("Editvelhi", "Falta especificar la velocidad del interior");
+    add("EditAlthe", "Falta especificar la altura del exterior");
+    add("Editemisionhe", "Falta especificar la emisividad exterior");
+    add("Editvelhe", "Falta especificar la velocidad del exterior");
+    add("EditDensidad", "Falta especificar la densidad del terreno");
+    add("EditHumedad", "Falta especificar la humedad del terreno");
+    add("EditkTerreno", "Falta especificar la conductividad del terreno", Need::NotComputed);
+    add("EditProfundidad", "Falta especificar la profundidad de la tubería en el terreno");
+    return r;
+  }();
+  return list;
+}
+
+// Whether the program fills the field in for this case: a solved thickness,
+// a layer's or the box's value that is not the user's, a calculated
+// coefficient, a soil conductivity worked out from its density.
+bool WorkedOut(const Case& c, const QString& name) {
+  const CaseField* field = FindCaseField(name);
+  if (!field) return false;
+  if (field->layer) {
+    const CaseLayer& layer = c.layers[field->layer - 1];
+    if (field->layerText == &CaseLayer::thickness) return layer.thicknessSolved;
+    if (field->layerText == &CaseLayer::conductivity) return !layer.conductivityGiven;
+    if (field->layerText == &CaseLayer::resistance)
+      return !layer.resistanceGiven || (c.ThicknessTarget() && c.MarkedLayer() == field->layer);
+    return false;
+  }
+  if (field->text == &Case::interiorCoefficient) return InteriorModeOf(c) == 2;
+  if (field->text == &Case::exteriorCoefficient) return ExteriorModeOf(c) == 2;
+  if (field->text == &Case::boxConductivity) return c.boxMaterial == 1 || c.boxByResistance;
+  if (field->text == &Case::boxResistance) return !c.boxByResistance;
+  if (field->text == &Case::soilConductivity) return c.IsBuriedPipe() && c.soilMode == 1;
+  return false;
+}
+
+// The input fields in the order the window holds them, which is the order
+// the check of shown values goes through them.
+const QStringList& WindowOrder() {
+  static const QStringList order = [] {
+    QStringList names;
+    for (const Control& control : BuildControlCatalog())
+      if (control.type == ControlType::Edit && FindCaseField(control.name)) names << control.name;
+    return names;
+  }();
+  return order;
+}
+
+Message Attention(const QString& text) { return {kAtencion, text, MessageButtons::Ok}; }
+
+}  // namespace
+
+std::vector<CaseProblem> MissingInputs(const Case& c) {
+  const QSet<QString> shown = ShownFields(c);
+  std::vector<CaseProblem> problems;
+  for (const Required& required : RequiredInputs()) {
+    const CaseField* field = FindCaseField(required.field);
+    if (!field || !CaseText(c, *field).isEmpty() || !shown.contains(required.field)) continue;
+    if (required.need == Need::NotComputed && WorkedOut(c, required.field)) continue;
+    problems.push_back({CaseProblem::Kind::Missing, required.field, {Attention(required.message)}});
+  }
+  if (c.ThicknessTarget() && c.MarkedLayer() == 0) {
+    // The mark of the first row, where the insulation layer is marked.
+    problems.push_back({CaseProblem::Kind::Missing, QStringLiteral("RBAislante1"),
+                        {Attention(QStringLiteral("Falta especificar la capa de aislamiento"))}});
+  }
+  return problems;
+}
+
+std::optional<CaseProblem> FirstRefusedField(const Case& c) {
+  const QSet<QString> shown = ShownFields(c);
+  for (const QString& name : WindowOrder()) {
+    const CaseField* field = FindCaseField(name);
+    const QString text = CaseText(c, *field);
+    if (text.isEmpty() || !shown.contains(name) || WorkedOut(c, name)) continue;
+    const QString kind = FieldKind(name);
+    if (kind.isEmpty()) continue;
+    const FieldVerdict verdict = CheckFieldText(text, kind);
+    if (verdict.accepted) continue;
+    // Nobody has just left this field (a project was opened, or a calculation
+    // asked for): each box names it.
+    CaseProblem refused{CaseProblem::Kind::Refused, name, verdict.boxes};
+    const QString caption = FieldCaption(c, name);
+    for (Message& box : refused.boxes) box.text = caption + QLatin1Char('\n') + box.text;
+    return refused;
+  }
+  return std::nullopt;
+}
+
+std::vector<CaseProblem> CheckCase(const Case& c) {
+  std::vector<CaseProblem> problems = MissingInputs(c);
+  if (!problems.empty()) return problems;
+  if (std::optional<CaseProblem> refused = FirstRefusedField(c)) problems.push_back(*refused);
+  return problems;
+}
