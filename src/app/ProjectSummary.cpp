@@ -1,138 +1,92 @@
 #include "app/ProjectSummary.h"
 
-#include "app/Brenak.h"
-#include "app/ProjectCommands.h"
-#include "app/StartUp.h"
 #include "app/ThicknessTable.h"
+#include "checking/CaseCheck.h"
 #include "data/RiteCheck.h"
+#include "files/CaseFile.h"
+#include "form/CaseNames.h"
+#include "form/CaseOpening.h"
 #include "form/NumberFormat.h"
+#include "results/CaseCalculation.h"
+#include "results/ResultLines.h"
 
+#include <QFileInfo>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 namespace {
-
-// A number as FormatFixed writes it, with either separator and its exponent.
-const QString kNumber = QStringLiteral("-?\\d+(?:[.,]\\d+)?(?:E[+-]\\d+)?");
-
-// The selected row of a list, its blanks run together. Some condition rows
-// carry the captions of the fields beside them after a wide padding
-// ("Temp.final agua      Longitud      m"): only what comes before it is kept.
-QString SelectedRow(const Form& form, const QString& list) {
-  if (list.isEmpty()) return QString();
-  static const QRegularExpression padding(QStringLiteral("\\s{3,}"));
-  const Control& control = form.At(list);
-  return control.items.value(control.index).split(padding).constFirst().simplified();
-}
-
-// The list of the element kind's variants: plate orientation, pipe placing,
-// duct or tank; a sphere has none.
-QString VariantList(const WindowState& app) {
-  switch (app.kind) {
-    case GeometryKind::Plate: return QStringLiteral("RGTipoPared");
-    case GeometryKind::Pipe: return QStringLiteral("RGTipoTuberias");
-    case GeometryKind::Sphere: return QString();
-    case GeometryKind::Special: return QStringLiteral("RGTipoOtros");
-  }
-  return QString();
-}
-
-// The element kind, as the toolbar names the kinds, in the singular.
-QString KindName(GeometryKind kind) {
-  switch (kind) {
-    case GeometryKind::Plate: return QStringLiteral("Placa plana");
-    case GeometryKind::Pipe: return QStringLiteral("Tubería");
-    case GeometryKind::Sphere: return QStringLiteral("Esfera");
-    case GeometryKind::Special: return QStringLiteral("Conducto o depósito");
-  }
-  return QString();
-}
 
 // The insulation layer as the regulation's line takes it: the marked layer,
 // else the least conductive layer given by the conductivity of an insulating
 // material; 0 when there is none.
-int InsulationLayer(const WindowState& app) {
-  const Form& form = app.form;
-  const int layers = app.LayerCount();
-  for (int n = 1; n <= layers; ++n)
-    if (form.Checked(QStringLiteral("RBAislante") + QString::number(n))) return n;
+int InsulationLayer(const CalcInputs& in) {
+  for (int n = 1; n <= in.layerCount; ++n)
+    if (in.layers[n].marked) return n;
   int layer = 0;
   float least = 0;
-  for (int n = 1; n <= layers; ++n) {
-    const QString row = QString::number(n);
-    const float conductivity = ParseNumber(form.Text(QStringLiteral("Edit") + row + QStringLiteral("k")));
-    if (form.IsEntered(QStringLiteral("Edit") + row + QStringLiteral("RT")) || !(conductivity > 0) ||
-        conductivity > kInsulatingConductivity)
-      continue;
-    if (layer == 0 || conductivity < least) {
+  for (int n = 1; n <= in.layerCount; ++n) {
+    const LayerInput& row = in.layers[n];
+    if (row.resistanceEntered || !(row.conductivity > 0) || row.conductivity > kInsulatingConductivity) continue;
+    if (layer == 0 || row.conductivity < least) {
       layer = n;
-      least = conductivity;
+      least = row.conductivity;
     }
   }
   return layer;
 }
 
-// The first figure of the heat-flow line with its unit. The line may carry a
-// second figure after it (the total along a pipe, a duct's flow per m2).
-QString HeatFlowFigure(const QString& line) {
-  static const QRegularExpression figure(QStringLiteral("(%1) ?(W/m2|W/m|W)(?![\\w/])").arg(kNumber));
-  const QRegularExpressionMatch match = figure.match(line);
-  return match.hasMatch() ? match.captured(1) + QLatin1Char(' ') + match.captured(2) : QString();
-}
-
-// The figure that ends the resistance line, with its unit; a tank's line has none.
-QString EndingFigure(const QString& line) {
-  static const QRegularExpression figure(QStringLiteral("(%1) (\\S+)$").arg(kNumber));
-  const QRegularExpressionMatch match = figure.match(line);
-  return match.hasMatch() ? match.captured(1) + QLatin1Char(' ') + match.captured(2) : QString();
-}
-
-QString JoinedMessages(const std::vector<Message>& shown) {
-  QStringList texts;
-  for (const Message& message : shown) texts << message.text;
-  return texts.join(QStringLiteral(" | "));
-}
+QString JoinedMessages(const QStringList& texts) { return texts.join(QStringLiteral(" | ")); }
 
 }  // namespace
 
-ProjectSummary SummarizeWindow(const WindowState& app, const QString& file, bool read,
-                               const std::vector<Message>& shown) {
+ProjectSummary SummarizeCase(const QString& file, const Case& opened) {
   ProjectSummary s;
   s.file = file;
-  s.read = read;
-  s.messages = JoinedMessages(shown);
-  // A refused file leaves the window as it was: nothing on it is the file's.
-  if (!read) return s;
+  s.read = true;
+  s.reference = opened.reference;
+  s.element = KindName(opened.kind);
+  s.variant = VariantName(opened);
+  s.target = TargetName(opened);
+  s.condition = ConditionName(opened);
 
-  const Form& form = app.form;
-  s.reference = form.Text(QStringLiteral("EditReferencia"));
-  s.element = KindName(app.kind);
-  s.variant = SelectedRow(form, VariantList(app));
-  s.target = SelectedRow(form, QStringLiteral("RadioGroupCalcular"));
-  if (app.ThicknessTarget()) s.condition = SelectedRow(form, app.ConditionGroup());
-  if (const int layer = InsulationLayer(app)) {
-    const QString row = QString::number(layer);
-    s.insulation = form.Text(QStringLiteral("ENombre") + row);
-    s.thickness = form.Text(QStringLiteral("Edit") + row + QStringLiteral("e"));
+  QStringList messages;
+  const std::vector<CaseProblem> problems = CheckCase(opened);
+  for (const CaseProblem& problem : problems)
+    for (const Message& box : problem.boxes) messages << box.text;
+  std::optional<CaseOutcome> outcome;
+  if (problems.empty()) {
+    outcome = CalculateCase(opened);
+    for (const CalcMessage& message : outcome->engine.Messages()) messages << message.text;
   }
+  s.messages = JoinedMessages(messages);
 
-  // The regulation's line is the last a calculation writes and goes with the
-  // results: without it the window shows no results (a refused condition
-  // leaves only the bare element's line).
-  s.rite = form.Text(QStringLiteral("LabelRITE"));
-  if (s.rite.isEmpty()) return s;
-  s.heatFlow = HeatFlowFigure(form.Text(QStringLiteral("LabelQ")));
-  s.resistance = EndingFigure(form.Text(QStringLiteral("LabelRT")));
-  s.surfaceTemperature = form.Text(QStringLiteral("LT") + QString::number(app.LayerCount()));
+  const bool results = outcome && outcome->HasResults();
+  if (const int layer = InsulationLayer(outcome ? outcome->inputs : CaseInputs(opened))) {
+    const CaseLayer& row = opened.layers[layer - 1];
+    s.insulation = row.name;
+    // A solved thickness is the calculation's, shown only with its results.
+    s.thickness = !row.thicknessSolved ? row.thickness
+                  : results            ? FormatFixed(outcome->engine.results.insulationThickness, 6, 2)
+                                       : QString();
+  }
+  // The regulation's line goes with the results: without it there are no figures.
+  if (!results) return s;
+  const ResultLines lines = MakeResultLines(*outcome);
+  s.rite = lines.rite;
+  s.heatFlow = lines.heatFlowFigure;
+  s.resistance = lines.resistanceFigure;
+  s.surfaceTemperature = FormatFixed(outcome->engine.results.temperatures[opened.LayerCount()], 5, 2);
   return s;
 }
 
-ProjectSummary SummarizeProjectFile(const QString& path, const QString& programFolder) {
-  RecordingMessageSink sink;
-  Brenak app(sink);
-  CreateMainWindow(app, programFolder);
-  const bool read = OpenProjectFile(app, path);
-  return SummarizeWindow(app, path, read, sink.shown);
+ProjectSummary SummarizeProjectFile(const QString& path, const QString& /*programFolder*/) {
+  const CaseReading reading = ReadCaseFile(path);
+  if (!reading.ok()) {
+    ProjectSummary s;
+    s.file = path;
+    s.messages = QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reading.error);
+    return s;
+  }
+  return SummarizeCase(path, AsOpened(reading.value));
 }
 
 QStringList SummaryHeader() {

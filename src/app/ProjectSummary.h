@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <vector>
 
-class WindowState;
+#include "form/Case.h"
 
 // One project file in a line: what the window shows of it once opened as
 // "Abrir" does. Every cell is a text as the window writes it (its decimal
@@ -29,13 +29,13 @@ struct ProjectSummary {
   QString messages;            // every box shown while opening and calculating, joined by " | "
 };
 
-// The summary of the case on the window. `file` is the path it was opened
-// from, `read` whether it was read, `shown` the boxes shown meanwhile.
-ProjectSummary SummarizeWindow(const WindowState& app, const QString& file, bool read,
-                               const std::vector<Message>& shown);
+// The summary of a case as a project file opens to (AsOpened): checked and,
+// when it passes its checks, calculated, without any window. `file` is the
+// path it was read from.
+ProjectSummary SummarizeCase(const QString& file, const Case& opened);
 
-// Opens the file in a fresh main window as "Abrir" does (which calculates it)
-// and summarizes what the window then shows.
+// Reads the file and summarizes its case as the window shows it once "Abrir"
+// opened and calculated it.
 ProjectSummary SummarizeProjectFile(const QString& path, const QString& programFolder);
 
 // The column titles, and a summary's cells in the same order.

@@ -17,6 +17,9 @@ Case AsOpened(const Case& c) {
   if (opened.interiorMode != 0) opened.interiorCoefficient.clear();
   if (opened.exteriorMode != 0 || c.IsBuriedPipe()) opened.exteriorCoefficient.clear();
 
+  // The heat flow needs every thickness given: the window takes the marks off.
+  if (!c.ThicknessTarget())
+    for (CaseLayer& layer : opened.layers) layer.insulation = false;
   const int marked = c.ThicknessTarget() ? c.MarkedLayer() : 0;
   for (int n = 1; n <= Case::kMaxLayers; ++n) {
     CaseLayer& layer = opened.layers[n - 1];

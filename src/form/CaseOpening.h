@@ -9,7 +9,8 @@ int InteriorModeOf(const Case& c);
 int ExteriorModeOf(const Case& c);
 
 // A case as the window holds it once it is opened, before it is calculated:
-// the coefficient modes its element can take, the insulation layer's
+// the coefficient modes its element can take, no insulation mark in a heat
+// flow, the insulation layer's
 // resistance left to the solver, and every value the program works out
 // emptied (the solved thickness, a layer's conductivity or resistance that is
 // not the user's, the box's worked-out values, a coefficient that is not

@@ -10,6 +10,9 @@ QString FF(double value, int precision, int digits) { return FormatFixed(value, 
 // Resistances keep four significant digits where three decimals would lose them.
 QString FR(double value, int precision) { return FormatResistance(value, precision); }
 
+// A figure with its unit, as a line writes it.
+QString Figure(const QString& number, const char* unit) { return number + QLatin1Char(' ') + QString::fromUtf8(unit); }
+
 }  // namespace
 
 ResultLines MakeResultLines(const CaseOutcome& outcome) {
@@ -23,23 +26,34 @@ ResultLines MakeResultLines(const CaseOutcome& outcome) {
   if (in.IsPlate()) {
     lines.resistance = "Coef. global de transferencia de calor " + FF(1 / double(R), 6, 3) + " W/m2ºC";
     lines.heatFlow = "Densidad sup. flujo de calor " + FF(q, 5, 2) + " W/m2";
+    lines.resistanceFigure = Figure(FF(1 / double(R), 6, 3), "W/m2ºC");
+    lines.heatFlowFigure = Figure(FF(q, 5, 2), "W/m2");
   } else if (in.IsPipe()) {
     lines.resistance = "Resistencia térmica lineal " + FR(R, 6) + " mºC/W";
     lines.heatFlow = "Densidad lineal flujo de calor " + FF(q, 5, 2) + " W/m";
+    lines.resistanceFigure = Figure(FR(R, 6), "mºC/W");
+    lines.heatFlowFigure = Figure(FF(q, 5, 2), "W/m");
   } else if (in.IsSphere()) {
     lines.resistance = "Resistencia térmica total " + FR(R, 6) + " ºC/W";
     lines.heatFlow = "Flujo de calor " + FF(q, 5, 2) + " W";
+    lines.resistanceFigure = Figure(FR(R, 6), "ºC/W");
+    lines.heatFlowFigure = Figure(FF(q, 5, 2), "W");
   } else if (in.IsDuct()) {
     lines.resistance = "Resistencia térmica lineal " + FR(R / perimeter, 6) + " mºC/W";
     lines.heatFlow = "Flujo de calor " + FF(q * perimeter, 5, 2) + " W/m  o  " + FF(q, 5, 2) + " W/m2";
+    lines.resistanceFigure = Figure(FR(R / perimeter, 6), "mºC/W");
+    lines.heatFlowFigure = Figure(FF(q * perimeter, 5, 2), "W/m");
   } else {
     lines.resistance = QStringLiteral("Mismo flujo de calor por m2 en todo el depósito");
     lines.heatFlow = "Flujo de calor " + FF(TankHeatFlow(in, q), 5, 2) + " W";
+    lines.heatFlowFigure = Figure(FF(TankHeatFlow(in, q), 5, 2), "W");
     lines.note = QStringLiteral("Atención.   Se ha considerado:");
   }
 
-  if (r.condition == DesignCondition::Resistance && !in.IsTank()) lines.heatFlow.clear();
-  if (r.condition == DesignCondition::FreezingTime) lines.heatFlow.clear();
+  if ((r.condition == DesignCondition::Resistance && !in.IsTank()) || r.condition == DesignCondition::FreezingTime) {
+    lines.heatFlow.clear();
+    lines.heatFlowFigure.clear();
+  }
 
   if (in.thicknessTarget) lines.note = "Esp. aislamiento " + FF(r.insulationThickness, 6, 2) + " mm";
 

@@ -16,6 +16,11 @@ struct ResultLines {
   QString resistance;
   QString heatFlow;
   QString rite;
+  // The figures the lines lead with, as they write them, with their units:
+  // the heat flow per unit of the element ("19.02 W/m"; empty where the line
+  // is), the resistance or a plate's overall coefficient (empty for a tank).
+  QString heatFlowFigure;
+  QString resistanceFigure;
 };
 
 // The lines of a calculation that gave results.
