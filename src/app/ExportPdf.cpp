@@ -50,7 +50,8 @@ void ExportReportPdf(Brenak& app, const QDateTime& when) {
   if (!WriteReport(app, document, pictures, when)) return;
   QString error;
   if (!SaveReportPdf(document.Content(), path, &error))
-    app.Warn(QStringLiteral("No se ha podido escribir el PDF en %1 (%2). El informe no se ha guardado.")
+    app.Warn(MessageId::PdfNotWritten,
+             QStringLiteral("No se ha podido escribir el PDF en %1 (%2). El informe no se ha guardado.")
                  .arg(QDir::toNativeSeparators(path), error));
 }
 

@@ -115,7 +115,8 @@ bool OpenProjectFile(Brenak& app, const QString& path) {
   const QString reason = ReadProject(app, path, &values);
   if (!reason.isEmpty()) {
     app.projectLoading = false;
-    app.Warn(QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reason));
+    app.Warn(MessageId::ProjectNotOpened,
+             QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reason));
     if (!QFileInfo::exists(path)) ForgetProject(app, path);
     return false;
   }
@@ -173,7 +174,8 @@ bool SaveProjectFile(Brenak& app, const QString& path) {
     app.SetDocument(path, false);
     RememberProject(app, path);
   } else {
-    app.Warn(QStringLiteral("No es posible guardar el proyecto \"%1\": no se puede escribir el archivo. "
+    app.Warn(MessageId::ProjectNotSaved,
+             QStringLiteral("No es posible guardar el proyecto \"%1\": no se puede escribir el archivo. "
                             "El archivo que hubiera con ese nombre no ha cambiado.")
                  .arg(QDir::toNativeSeparators(path)));
   }

@@ -122,11 +122,11 @@ bool CheckInputsComplete(WindowState& app) {
   QString first;
   for (const Check& check : Checks()) {
     if (!app.form.Text(check.field).isEmpty() || !Needed(app.form, check)) continue;
-    app.Warn(check.message);
+    app.Warn(MessageId::MissingInput, check.message);
     if (first.isEmpty()) first = check.field;
   }
   if (app.ThicknessTarget() && !InsulationLayerMarked(app.form)) {
-    app.Warn(QStringLiteral("Falta especificar la capa de aislamiento"));
+    app.Warn(MessageId::MissingInsulationLayer, QStringLiteral("Falta especificar la capa de aislamiento"));
     if (first.isEmpty()) first = FirstLayerMark(app.form);
   }
   if (!first.isEmpty()) app.form.RequestFocus(first);

@@ -196,8 +196,8 @@ ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDial
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     return path;
   };
-  tell = [this](const QString& caption, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, this);
+  tell = [this](const Message& message) {
+    QMessageBox box(QMessageBox::Warning, message.caption, message.text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
   };
@@ -311,8 +311,11 @@ bool ThicknessTableDialog::ReadFigures(TableFigureValues& values) {
     if (edit->isHidden()) continue;
     const FieldVerdict verdict = CheckFieldText(edit->text(), FieldKind(control));
     if (!verdict.accepted) {
-      const QString why = verdict.boxes.empty() ? QString() : verdict.boxes.front().text;
-      tell(QStringLiteral("Atención"), QStringLiteral("%1: %2").arg(widgets.first->text(), why));
+      // The field's own box, naming the figure as the dialog does.
+      Message box = verdict.boxes.empty() ? Message{} : verdict.boxes.front();
+      box.text = QStringLiteral("%1: %2").arg(widgets.first->text(), box.text);
+      box.caption = kAtencion;
+      tell(box);
       edit->setFocus(Qt::OtherFocusReason);
       edit->selectAll();
       return false;
@@ -326,9 +329,10 @@ bool ThicknessTableDialog::ReadFigures(TableFigureValues& values) {
 bool ThicknessTableDialog::Calculate() {
   const std::vector<float> thicknesses = ParseThicknessList(list_->text());
   if (thicknesses.empty()) {
-    tell(QStringLiteral("Atención"),
-         QStringLiteral("La lista de espesores no se puede leer: escriba espesores en mm, mayores que 0 y hasta "
-                        "5000, separados por «;» (por ejemplo 10; 13; 19; 25)."));
+    tell({kAtencion,
+          QStringLiteral("La lista de espesores no se puede leer: escriba espesores en mm, mayores que 0 y hasta "
+                         "5000, separados por «;» (por ejemplo 10; 13; 19; 25)."),
+          MessageButtons::Ok, MessageId::ThicknessListUnreadable});
     list_->setFocus(Qt::OtherFocusReason);
     list_->selectAll();
     return false;
@@ -528,7 +532,8 @@ bool ThicknessTableDialog::WriteCsv(const QString& path) {
   if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
   const QString reason = file.errorString();
   file.cancelWriting();
-  tell(QStringLiteral("Atención"),
-       QStringLiteral("No es posible guardar la tabla en %1: %2").arg(QDir::toNativeSeparators(path), reason));
+  tell({kAtencion,
+        QStringLiteral("No es posible guardar la tabla en %1: %2").arg(QDir::toNativeSeparators(path), reason),
+        MessageButtons::Ok, MessageId::TableNotSaved});
   return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ThicknessTable.h"
+#include "form/MessageSink.h"
 
 #include <QDialog>
 #include <functional>
@@ -58,7 +59,7 @@ class ThicknessTableDialog : public QDialog {
 
   // How the dialog asks and tells; replaceable so that it can run unattended.
   std::function<QString(const QString& suggested)> askCsvPath;
-  std::function<void(const QString& caption, const QString& text)> tell;
+  std::function<void(const Message& message)> tell;
 
  private:
   void resizeEvent(QResizeEvent* event) override;
