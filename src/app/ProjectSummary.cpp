@@ -1,11 +1,11 @@
 #include "app/ProjectSummary.h"
 
 #include "app/Brenak.h"
+#include "app/CalculationInputs.h"
 #include "app/ProjectCommands.h"
 #include "app/StartUp.h"
 #include "app/ThicknessTable.h"
-#include "data/RiteCheck.h"
-#include "form/NumberFormat.h"
+#include "engine/InsulationLayer.h"
 
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -48,30 +48,6 @@ QString KindName(GeometryKind kind) {
   return QString();
 }
 
-// The insulation layer as the regulation's line takes it: the marked layer,
-// else the least conductive layer given by the conductivity of an insulating
-// material; 0 when there is none.
-int InsulationLayer(const WindowState& app) {
-  const Form& form = app.form;
-  const int layers = app.LayerCount();
-  for (int n = 1; n <= layers; ++n)
-    if (form.Checked(QStringLiteral("RBAislante") + QString::number(n))) return n;
-  int layer = 0;
-  float least = 0;
-  for (int n = 1; n <= layers; ++n) {
-    const QString row = QString::number(n);
-    const float conductivity = ParseNumber(form.Text(QStringLiteral("Edit") + row + QStringLiteral("k")));
-    if (form.IsEntered(QStringLiteral("Edit") + row + QStringLiteral("RT")) || !(conductivity > 0) ||
-        conductivity > kInsulatingConductivity)
-      continue;
-    if (layer == 0 || conductivity < least) {
-      layer = n;
-      least = conductivity;
-    }
-  }
-  return layer;
-}
-
 // The first figure of the heat-flow line with its unit. The line may carry a
 // second figure after it (the total along a pipe, a duct's flow per m2).
 QString HeatFlowFigure(const QString& line) {
@@ -110,7 +86,7 @@ ProjectSummary SummarizeWindow(const WindowState& app, const QString& file, bool
   s.variant = SelectedRow(form, VariantList(app));
   s.target = SelectedRow(form, QStringLiteral("RadioGroupCalcular"));
   if (app.ThicknessTarget()) s.condition = SelectedRow(form, app.ConditionGroup());
-  if (const int layer = InsulationLayer(app)) {
+  if (const int layer = InsulationLayerOf(ReadCalcInputs(app))) {
     const QString row = QString::number(layer);
     s.insulation = form.Text(QStringLiteral("ENombre") + row);
     s.thickness = form.Text(QStringLiteral("Edit") + row + QStringLiteral("e"));

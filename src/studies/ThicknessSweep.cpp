@@ -18,13 +18,6 @@ QString FlowUnit(const CalcInputs& in) {
   return QStringLiteral("W");
 }
 
-// The layer whose thickness the table varies: the marked one.
-int InsulationLayer(const CalcInputs& in) {
-  for (int i = 1; i <= in.layerCount; ++i)
-    if (in.layers[i].marked) return i;
-  return 0;
-}
-
 }  // namespace
 
 const std::vector<float>& CommercialThicknesses() {
@@ -35,7 +28,7 @@ const std::vector<float>& CommercialThicknesses() {
 Sweep RunThicknessSweep(const CalcInputs& inputs, const std::vector<float>& thicknesses) {
   Sweep sweep;
   sweep.unit = FlowUnit(inputs);
-  sweep.insulationLayer = InsulationLayer(inputs);
+  sweep.insulationLayer = InsulationLayerOf(inputs);
   if (sweep.insulationLayer == 0) {
     sweep.refusal = QStringLiteral("Marque la capa de aislamiento cuyo espesor se quiere variar");
     return sweep;
@@ -96,9 +89,7 @@ Sweep RunThicknessSweep(const CalcInputs& inputs, const std::vector<float>& thic
         row.totalCost = TotalCost(in, economic, rIn, t, row.heatFlow);
       }
     }
-    Results withMark = r;
-    withMark.insulationLayer = sweep.insulationLayer;
-    row.rite = CheckRite(in, withMark);
+    row.rite = CheckRite(in, r, sweep.insulationLayer);
     sweep.rows.push_back(row);
   }
   return sweep;

@@ -34,7 +34,8 @@ struct Sweep {
   std::vector<SweepRow> rows;
 };
 
-// Works out every thickness, in the order given.
+// Works out every thickness, in the order given, of the case's insulation
+// layer (InsulationLayerOf).
 Sweep RunThicknessSweep(const CalcInputs& inputs, const std::vector<float>& thicknesses);
 
 // The row of the first thickness at or above `found` (mm), -1 when none is.

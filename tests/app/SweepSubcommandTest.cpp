@@ -82,12 +82,6 @@ TEST(CliSweep, ARefusedFileOrCaseExitsWithTwoAndItsReason) {
   EXPECT_EQ(file.status, 2);
   EXPECT_TRUE(file.out.isEmpty());
   EXPECT_TRUE(file.err.contains("No es posible abrir el proyecto")) << file.err.toStdString();
-
-  // A heat flow worked out without an insulation mark has no layer to vary.
-  const CliRun unmarked = RunCli({"sweep", CasePath("plate_condensation.txt")});
-  EXPECT_EQ(unmarked.status, 2);
-  EXPECT_TRUE(unmarked.out.isEmpty());
-  EXPECT_TRUE(unmarked.err.contains("Marque la capa de aislamiento")) << unmarked.err.toStdString();
 }
 
 TEST(CliSweep, AWrongListOrFormatIsAWrongUse) {
