@@ -2,18 +2,20 @@
 // from the case on the window, copied and saved.
 
 #include "WindowFixture.h"
+#include "app/ProjectCommands.h"
 #include "app/ThicknessTable.h"
 #include "gui/ThicknessTableDialog.h"
 
 #include <QAbstractAxis>
 #include <QChart>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineSeries>
-#include <QScrollBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -189,6 +191,7 @@ TEST_F(ThicknessTableDialogTest, FitsASmallScreen) {
           << "heading cut: " << grid->horizontalHeaderItem(c)->text().toStdString();
     }
     EXPECT_LE(width, grid->viewport()->width());
+    EXPECT_GE(dialog->LayerCombo()->width(), dialog->LayerCombo()->minimumSizeHint().width());
 
     QChart* chart = dialog->Chart();
     EXPECT_LE(QFontMetrics(chart->titleFont()).horizontalAdvance(chart->title()), chart->size().width());
@@ -199,6 +202,46 @@ TEST_F(ThicknessTableDialogTest, FitsASmallScreen) {
           << axis->titleText().toStdString();
     }
   }
+}
+
+// A heat flow has no insulation mark: the table varies the case's insulant,
+// named beside the list, and any other layer of the case can be chosen there
+// until the dialog is closed.
+TEST_F(ThicknessTableDialogTest, AHeatFlowVariesTheLayerShownOrTheOneChosen) {
+  ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/plate_condensation.txt")));
+  window->Sync();
+  ThicknessTableDialog* dialog = Open();
+  ASSERT_NE(dialog, nullptr);
+  QComboBox* layer = dialog->LayerCombo();
+  ASSERT_TRUE(layer->isVisible());
+  EXPECT_EQ(layer->count(), 3);
+  EXPECT_EQ(layer->currentText(), QStringLiteral("2 · Poliestireno expandido"));
+  EXPECT_TRUE(dialog->TableWidget()->isVisible());
+  const std::vector<float> list = RememberedThicknesses(app);
+  EXPECT_EQ(Cells(dialog->TableWidget()), BuildThicknessTable(app, list).rows);
+
+  layer->setFocus();
+  QTest::keyClick(layer, Qt::Key_Up);
+  EXPECT_EQ(dialog->Table().layer, 1);
+  EXPECT_EQ(Cells(dialog->TableWidget()), BuildThicknessTable(app, list, {}, 1).rows);
+  Press(dialog, "ThicknessCalculate");
+  EXPECT_EQ(layer->currentIndex(), 0) << "the choice holds";
+
+  dialog->close();
+  ASSERT_EQ(Open(), dialog);
+  EXPECT_EQ(layer->currentIndex(), 1) << "opened again: the case's insulant";
+
+  // No layer is an insulant: the reason, until a layer is chosen.
+  app.form.SetText("Edit2k", "0.5");
+  Press(dialog, "ThicknessCalculate");
+  EXPECT_TRUE(dialog->RefusalLabel()->isVisible());
+  EXPECT_EQ(dialog->Table().refused, SweepRefusal::NoInsulatingLayer);
+  EXPECT_EQ(layer->currentIndex(), -1);
+  layer->setCurrentIndex(2);
+  emit layer->activated(2);
+  EXPECT_TRUE(dialog->TableWidget()->isVisible());
+  EXPECT_EQ(dialog->Table().layer, 3);
+  EXPECT_TRUE(told.empty()) << Told();
 }
 
 TEST_F(ThicknessTableDialogTest, ACaseThatCannotBeSweptShowsWhyInsteadOfTheTable) {
