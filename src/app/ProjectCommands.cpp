@@ -115,8 +115,8 @@ bool OpenProjectFile(Brenak& app, const QString& path) {
   const QString reason = ReadProject(app, path, &values);
   if (!reason.isEmpty()) {
     app.projectLoading = false;
-    app.Warn(MessageId::ProjectNotOpened,
-             QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reason));
+    ShowWarning(app.messages, MessageId::ProjectNotOpened,
+                QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reason));
     if (!QFileInfo::exists(path)) ForgetProject(app, path);
     return false;
   }
@@ -174,10 +174,10 @@ bool SaveProjectFile(Brenak& app, const QString& path) {
     app.SetDocument(path, false);
     RememberProject(app, path);
   } else {
-    app.Warn(MessageId::ProjectNotSaved,
-             QStringLiteral("No es posible guardar el proyecto \"%1\": no se puede escribir el archivo. "
-                            "El archivo que hubiera con ese nombre no ha cambiado.")
-                 .arg(QDir::toNativeSeparators(path)));
+    ShowWarning(app.messages, MessageId::ProjectNotSaved,
+                QStringLiteral("No es posible guardar el proyecto \"%1\": no se puede escribir el archivo. "
+                               "El archivo que hubiera con ese nombre no ha cambiado.")
+                    .arg(QDir::toNativeSeparators(path)));
   }
   return written;
 }

@@ -122,11 +122,12 @@ bool CheckInputsComplete(WindowState& app) {
   QString first;
   for (const Check& check : Checks()) {
     if (!app.form.Text(check.field).isEmpty() || !Needed(app.form, check)) continue;
-    app.Warn(MessageId::MissingInput, check.message);
+    ShowWarning(app.messages, MessageId::MissingInput, check.message);
     if (first.isEmpty()) first = check.field;
   }
   if (app.ThicknessTarget() && !InsulationLayerMarked(app.form)) {
-    app.Warn(MessageId::MissingInsulationLayer, QStringLiteral("Falta especificar la capa de aislamiento"));
+    ShowWarning(app.messages, MessageId::MissingInsulationLayer,
+                QStringLiteral("Falta especificar la capa de aislamiento"));
     if (first.isEmpty()) first = FirstLayerMark(app.form);
   }
   if (!first.isEmpty()) app.form.RequestFocus(first);

@@ -34,3 +34,8 @@ class RecordingMessageSink : public MessageSink {
 
 // The caption of the completeness check and of every calculation warning.
 inline const QString kAtencion = QStringLiteral("Atención");
+
+// Shows a warning of the kind `id`: caption "Atención", one button.
+inline void ShowWarning(MessageSink& sink, MessageId id, const QString& text) {
+  sink.Show({kAtencion, text, MessageButtons::Ok, id});
+}

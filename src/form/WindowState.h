@@ -65,9 +65,7 @@ class WindowState {
   void SetModified(bool changed) { SetDocument(projectPath, changed); }
 
   // Shows a calculation or completeness message: caption "Atención", one button.
-  void Warn(MessageId id, const QString& text);
-  // The same, for a message of no kind of its own.
-  void Warn(const QString& text) { Warn(MessageId::General, text); }
+  void Warn(const QString& text);
 
   // Sets the element kind and renders it as the red caption of its button.
   void SetKind(GeometryKind newKind);
