@@ -63,7 +63,7 @@ CaseOutcome RunCalculation(WindowState& app) {
   for (const CalcEvent& event : outcome.events) {
     switch (event.kind) {
       case CalcEvent::Kind::Message:
-        app.messages.Show({event.message.caption, event.message.text, MessageButtons::Ok});
+        app.messages.Show({event.message.caption, event.message.text, MessageButtons::Ok, event.message.id});
         break;
       case CalcEvent::Kind::BareElementLine:
         ShowBareElementLine(app, event.line);

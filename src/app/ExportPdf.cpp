@@ -50,8 +50,9 @@ void ExportReportPdf(Brenak& app, const QDateTime& when) {
   if (!WriteReport(app, document, pictures, when)) return;
   QString error;
   if (!SaveReportPdf(document.Content(), path, &error))
-    app.Warn(QStringLiteral("No se ha podido escribir el PDF en %1 (%2). El informe no se ha guardado.")
-                 .arg(QDir::toNativeSeparators(path), error));
+    ShowWarning(app.messages, MessageId::PdfNotWritten,
+                QStringLiteral("No se ha podido escribir el PDF en %1 (%2). El informe no se ha guardado.")
+                    .arg(QDir::toNativeSeparators(path), error));
 }
 
 void FollowPrintCommand(Brenak& app) {

@@ -79,7 +79,8 @@ bool OpenProjectFile(Brenak& app, const QString& path) {
   const CaseReading reading = ReadCaseFile(path);
   if (!reading.ok()) {
     app.projectLoading = false;
-    app.Warn(QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reading.error));
+    ShowWarning(app.messages, MessageId::ProjectNotOpened,
+                QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reading.error));
     if (!QFileInfo::exists(path)) ForgetProject(app, path);
     return false;
   }
@@ -140,9 +141,10 @@ bool SaveProjectFile(Brenak& app, const QString& path) {
     app.SetDocument(path, false);
     RememberProject(app, path);
   } else {
-    app.Warn(QStringLiteral("No es posible guardar el proyecto \"%1\": no se puede escribir el archivo. "
-                            "El archivo que hubiera con ese nombre no ha cambiado.")
-                 .arg(QDir::toNativeSeparators(path)));
+    ShowWarning(app.messages, MessageId::ProjectNotSaved,
+                QStringLiteral("No es posible guardar el proyecto \"%1\": no se puede escribir el archivo. "
+                               "El archivo que hubiera con ese nombre no ha cambiado.")
+                    .arg(QDir::toNativeSeparators(path)));
   }
   return written;
 }

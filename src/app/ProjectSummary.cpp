@@ -2,7 +2,7 @@
 
 #include "app/ThicknessTable.h"
 #include "checking/CaseCheck.h"
-#include "data/RiteCheck.h"
+#include "engine/InsulationLayer.h"
 #include "files/CaseFile.h"
 #include "form/CaseNames.h"
 #include "form/CaseOpening.h"
@@ -14,25 +14,6 @@
 #include <QJsonObject>
 
 namespace {
-
-// The insulation layer as the regulation's line takes it: the marked layer,
-// else the least conductive layer given by the conductivity of an insulating
-// material; 0 when there is none.
-int InsulationLayer(const CalcInputs& in) {
-  for (int n = 1; n <= in.layerCount; ++n)
-    if (in.layers[n].marked) return n;
-  int layer = 0;
-  float least = 0;
-  for (int n = 1; n <= in.layerCount; ++n) {
-    const LayerInput& row = in.layers[n];
-    if (row.resistanceEntered || !(row.conductivity > 0) || row.conductivity > kInsulatingConductivity) continue;
-    if (layer == 0 || row.conductivity < least) {
-      layer = n;
-      least = row.conductivity;
-    }
-  }
-  return layer;
-}
 
 QString JoinedMessages(const QStringList& texts) { return texts.join(QStringLiteral(" | ")); }
 
@@ -60,7 +41,7 @@ ProjectSummary SummarizeCase(const QString& file, const Case& opened) {
   s.messages = JoinedMessages(messages);
 
   const bool results = outcome && outcome->HasResults();
-  if (const int layer = InsulationLayer(outcome ? outcome->inputs : CaseInputs(opened))) {
+  if (const int layer = InsulationLayerOf(outcome ? outcome->inputs : CaseInputs(opened))) {
     const CaseLayer& row = opened.layers[layer - 1];
     s.insulation = row.name;
     // A solved thickness is the calculation's, shown only with its results.

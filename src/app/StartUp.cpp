@@ -23,7 +23,7 @@ QString ProgramFolderFromPath(const QString& programPath) {
 
 bool CommandLineAccepted(const QStringList& arguments, MessageSink& messages) {
   if (arguments.size() <= 2) return true;
-  messages.Show({QStringLiteral("AVISO"), QStringLiteral("Mal uso"), MessageButtons::Ok});
+  messages.Show({QStringLiteral("AVISO"), QStringLiteral("Mal uso"), MessageButtons::Ok, MessageId::WrongUse});
   return false;
 }
 

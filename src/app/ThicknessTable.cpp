@@ -3,10 +3,9 @@
 #include "app/CalculationInputs.h"
 #include "engine/CalcOutcome.h"
 #include "engine/DecimalRounding.h"
+#include "engine/InsulationLayer.h"
 #include "form/NumberFormat.h"
 #include "form/WindowState.h"
-#include "results/RiteLine.h"
-#include "studies/ThicknessSweep.h"
 
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -21,10 +20,33 @@ namespace {
 const QString kSeriesKey = QStringLiteral("tabla/espesores");
 
 // The unit of a figure per unit of the element: m2 of a plate or a duct's
-// wall, m of a pipe or tank, the whole sphere.
-QString PerUnit(const QString& flowUnit) {
-  if (flowUnit == QLatin1String("W/m2")) return QStringLiteral("/m2");
-  if (flowUnit == QLatin1String("W/m")) return QStringLiteral("/m");
+// wall, m of a pipe; a sphere or a tank is counted whole.
+QString PerUnit(const CalcInputs& in) {
+  if (in.IsPlate() || in.IsDuct()) return QStringLiteral("/m2");
+  if (in.IsPipe()) return QStringLiteral("/m");
+  return QString();
+}
+
+// Why the case gives no table, in words that fit its target.
+QString RefusalText(SweepRefusal refusal, const CalcInputs& in, int layer) {
+  switch (refusal) {
+    case SweepRefusal::None: break;
+    case SweepRefusal::NoMarkedLayer:
+      return QStringLiteral("Marque la capa de aislamiento cuyo espesor se quiere variar");
+    case SweepRefusal::NoInsulatingLayer:
+      return QStringLiteral(
+                 "Ninguna capa del caso es un aislante dado por su conductividad (de %1 W/mºC como "
+                 "mucho): elija la capa cuyo espesor se quiere variar")
+          .arg(FormatFixed(kInsulatingConductivity, 5, 1));
+    case SweepRefusal::LayerNotInUse:
+      return QStringLiteral("La capa %1 no está en uso: el caso tiene %2 %3")
+          .arg(layer)
+          .arg(in.layerCount)
+          .arg(in.layerCount == 1 ? QStringLiteral("capa") : QStringLiteral("capas"));
+    case SweepRefusal::GivenByResistance:
+      return QStringLiteral("La capa %1 se ha dado por su resistencia: indique su conductividad para variar su espesor")
+          .arg(layer);
+  }
   return QString();
 }
 
@@ -109,7 +131,7 @@ std::vector<TableFigure> FiguresTheWindowHides(const WindowState& app) {
 }
 
 ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<float>& wanted,
-                                   const TableFigureValues& figures) {
+                                   const TableFigureValues& figures, int layer) {
   ThicknessTable table;
   CalcInputs in = ReadCalcInputs(app);
   for (const auto& [control, value] : figures)
@@ -117,25 +139,36 @@ ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<flo
   std::vector<float> thicknesses = wanted;
   std::sort(thicknesses.begin(), thicknesses.end());
   thicknesses.erase(std::unique(thicknesses.begin(), thicknesses.end()), thicknesses.end());
-  const Sweep sweep = RunThicknessSweep(in, thicknesses);
-  if (!sweep.refusal.isEmpty()) {
-    table.refusal = sweep.refusal;
+
+  // A thickness calculation finds the thickness of its marked layer: the
+  // commercial thickness follows it when that layer varies, and the marked
+  // layer keeps it when another one does.
+  const int marked = in.thicknessTarget ? InsulationLayerOf(in) : 0;
+  const std::optional<float> found = FoundThickness(in);
+  if (found && layer != 0 && layer != marked && marked > 0) in.layers[marked].thickness = *found;
+
+  const Sweep sweep = RunThicknessSweep(in, thicknesses, layer);
+  table.refused = sweep.refusal;
+  table.layer = sweep.insulationLayer;
+  if (sweep.refusal != SweepRefusal::None) {
+    table.refusal = RefusalText(sweep.refusal, in, layer != 0 ? layer : sweep.insulationLayer);
     return table;
   }
-  const QString per = PerUnit(sweep.unit);
+  const QString per = PerUnit(in);
+  table.flowUnit = QStringLiteral("W") + per;
+  table.costUnit = QStringLiteral("euros") + per;
   table.header = QStringList{QStringLiteral("Espesor (mm)"),
-                             QStringLiteral("Flujo de calor (") + sweep.unit + ')',
+                             QStringLiteral("Flujo de calor (") + table.flowUnit + ')',
                              QStringLiteral("T. superficie exterior (ºC)"),
                              QStringLiteral("Margen al rocío exterior (ºC)"),
                              QStringLiteral("Condensa"),
                              QStringLiteral("Energía perdida (kWh") + per + QStringLiteral(" y año)"),
-                             QStringLiteral("Coste energía (euros") + per + QStringLiteral(" y año)"),
-                             QStringLiteral("Inversión aislamiento (euros") + per + ')',
-                             QStringLiteral("Coste total en la vida útil (euros") + per + ')',
+                             QStringLiteral("Coste energía (") + table.costUnit + QStringLiteral(" y año)"),
+                             QStringLiteral("Inversión aislamiento (") + table.costUnit + ')',
+                             QStringLiteral("Coste total en la vida útil (") + table.costUnit + ')',
                              QStringLiteral("RITE"),
                              QStringLiteral("Nota")};
-  const std::optional<float> found = FoundThickness(in);
-  if (found) table.commercialRow = CommercialRow(thicknesses, *found);
+  if (found && sweep.insulationLayer == marked) table.commercialRow = CommercialRow(thicknesses, *found);
 
   const double none = std::numeric_limits<double>::quiet_NaN();
   for (int i = 0; i < static_cast<int>(sweep.rows.size()); ++i) {
@@ -162,6 +195,15 @@ ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<flo
     table.rows << cells;
   }
   return table;
+}
+
+QStringList LayerChoices(const WindowState& app) {
+  QStringList choices;
+  for (int n = 1; n <= app.LayerCount(); ++n) {
+    const QString name = app.form.Text(QStringLiteral("ENombre") + QString::number(n)).simplified();
+    choices << (name.isEmpty() ? QString::number(n) : QStringLiteral("%1 · %2").arg(n).arg(name));
+  }
+  return choices;
 }
 
 QString TableAsTabSeparated(const ThicknessTable& table) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "studies/ThicknessSweep.h"
+
 #include <QJsonArray>
 #include <QList>
 #include <QString>
@@ -13,7 +15,11 @@ class WindowState;
 // insulation thicknesses, as texts ready for the table, the clipboard and a
 // CSV file. Numbers are written with FormatFixed in the user's locale.
 struct ThicknessTable {
-  QString refusal;        // not empty when the case cannot be swept (then no rows)
+  SweepRefusal refused = SweepRefusal::None;
+  QString refusal;   // why the case cannot be swept (then no rows), for the user
+  int layer = 0;     // the layer whose thickness varies
+  QString flowUnit;  // of the heat flow: "W/m2", "W/m" or "W"
+  QString costUnit;  // of the costs: "euros/m2", "euros/m" or "euros"
   QStringList header;
   QList<QStringList> rows;
   std::vector<float> thicknesses;
@@ -36,9 +42,17 @@ std::vector<TableFigure> FiguresTheWindowHides(const WindowState& app);
 using TableFigureValues = std::map<QString, float>;
 
 // The table for the thicknesses, in ascending order (each once), with the
-// figures given in `figures` taking the place of the window's.
+// figures given in `figures` taking the place of the window's. It varies the
+// thickness of `layer` (1..6) or, when it is 0, of the case's insulation layer:
+// the marked one of a thickness calculation, else the least conductive
+// insulant. Varying another layer of a thickness calculation, the marked
+// layer keeps the thickness the calculation finds.
 ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<float>& thicknesses,
-                                   const TableFigureValues& figures = {});
+                                   const TableFigureValues& figures = {}, int layer = 0);
+
+// The layers of the case on the window that a table can vary, from the inside
+// out: "1 · Acero", "2 · Lana mineral".
+QStringList LayerChoices(const WindowState& app);
 
 // Tab-separated, a line per row with the header first: pastes into a spreadsheet.
 QString TableAsTabSeparated(const ThicknessTable& table);

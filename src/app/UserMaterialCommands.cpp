@@ -23,7 +23,8 @@ bool Keep(Brenak& app, const std::vector<UserMaterial>& previous, int row) {
     problem = SaveUserMaterials(app.userMaterialsPath, app.userMaterials);
   if (!problem.isEmpty()) {
     app.userMaterials = previous;
-    app.Warn(QStringLiteral("No es posible guardar los materiales propios: ") + problem);
+    ShowWarning(app.messages, MessageId::UserMaterialsNotSaved,
+                QStringLiteral("No es posible guardar los materiales propios: ") + problem);
     ShowList(app, app.form.Index(kList));
     return false;
   }
@@ -34,7 +35,8 @@ bool Keep(Brenak& app, const std::vector<UserMaterial>& previous, int row) {
 bool Valid(Brenak& app, const UserMaterial& material) {
   const QString problem = UserMaterialProblem(material);
   if (problem.isEmpty()) return true;
-  app.Warn(QStringLiteral("No es posible guardar el material: ") + problem);
+  ShowWarning(app.messages, MessageId::UserMaterialRefused,
+              QStringLiteral("No es posible guardar el material: ") + problem);
   return false;
 }
 
@@ -46,7 +48,9 @@ void LoadUserMaterialLibrary(Brenak& app, const QString& path) {
   app.userMaterials = file.materials;
   app.userMaterialsWritable = file.mayWrite;
   ShowList(app, 0);
-  if (!file.problem.isEmpty()) app.Warn(QStringLiteral("Materiales propios: ") + file.problem + '.');
+  if (!file.problem.isEmpty())
+    ShowWarning(app.messages, MessageId::UserMaterialsDamaged,
+                QStringLiteral("Materiales propios: ") + file.problem + '.');
 }
 
 bool AddUserMaterial(Brenak& app, const UserMaterial& material) {

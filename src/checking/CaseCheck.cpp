@@ -114,7 +114,7 @@ const QStringList& WindowOrder() {
   return order;
 }
 
-Message Attention(const QString& text) { return {kAtencion, text, MessageButtons::Ok}; }
+Message Attention(MessageId id, const QString& text) { return {kAtencion, text, MessageButtons::Ok, id}; }
 
 }  // namespace
 
@@ -125,12 +125,12 @@ std::vector<CaseProblem> MissingInputs(const Case& c) {
     const CaseField* field = FindCaseField(required.field);
     if (!field || !CaseText(c, *field).isEmpty() || !shown.contains(required.field)) continue;
     if (required.need == Need::NotComputed && WorkedOut(c, required.field)) continue;
-    problems.push_back({CaseProblem::Kind::Missing, required.field, {Attention(required.message)}});
+    problems.push_back({CaseProblem::Kind::Missing, required.field, {Attention(MessageId::MissingInput, required.message)}});
   }
   if (c.ThicknessTarget() && c.MarkedLayer() == 0) {
     // The mark of the first row, where the insulation layer is marked.
     problems.push_back({CaseProblem::Kind::Missing, QStringLiteral("RBAislante1"),
-                        {Attention(QStringLiteral("Falta especificar la capa de aislamiento"))}});
+                        {Attention(MessageId::MissingInsulationLayer, QStringLiteral("Falta especificar la capa de aislamiento"))}});
   }
   return problems;
 }

@@ -35,8 +35,8 @@ bool IsIntegerText(const QString& text) {
   return true;
 }
 
-void Box(MessageSink& messages, const char* caption, const KindRule& rule) {
-  messages.Show({QString::fromUtf8(caption), QString::fromUtf8(rule.message), MessageButtons::Ok});
+void Box(MessageSink& messages, MessageId id, const char* caption, const KindRule& rule) {
+  messages.Show({QString::fromUtf8(caption), QString::fromUtf8(rule.message), MessageButtons::Ok, id});
 }
 
 }  // namespace
@@ -66,7 +66,7 @@ QString ValidateField(MessageSink& messages, const QString& text, const QString&
   }
 
   if (!rule.integer && outcome == Outcome::None) {
-    Box(messages, "Se espera un nº real y no letras", rule);
+    Box(messages, MessageId::FieldNotANumber, "Se espera un nº real y no letras", rule);
     rejected = true;
   }
 
@@ -79,16 +79,16 @@ QString ValidateField(MessageSink& messages, const QString& text, const QString&
       }
       outcome = Outcome::Integer;
     } else if (outcome == Outcome::Real) {
-      Box(messages, "Se espera un nº entero y no un nº real", rule);
+      Box(messages, MessageId::FieldNotAWholeNumber, "Se espera un nº entero y no un nº real", rule);
       rejected = true;
     } else {
-      Box(messages, "Se espera un nº entero y no letras", rule);
+      Box(messages, MessageId::FieldNotAWholeNumber, "Se espera un nº entero y no letras", rule);
       rejected = true;
     }
   }
 
   if (outcome != Outcome::None && (value < rule.lower || value > rule.upper)) {
-    Box(messages, "Valor fuera de límites", rule);
+    Box(messages, MessageId::FieldOutOfLimits, "Valor fuera de límites", rule);
     rejected = true;
   }
 

@@ -22,10 +22,11 @@ constexpr Subcommand kSubcommands[] = {
      "0 archivo leído, 1 uso incorrecto, 2 archivo rechazado o acción que la ventana no admite (control "
      "desconocido, fila fuera de límites...; nada en la salida estándar).",
      RunCalcSubcommand},
-    {"sweep", "FILE [--thickness E1,E2,...] [--format csv|json] [--decimal-separator , | .]",
+    {"sweep", "FILE [--thickness E1,E2,...] [--layer N] [--format csv|json] [--decimal-separator , | .]",
      "Abre FILE como \"Abrir\" y escribe la tabla de espesores de su caso: flujo de calor, temperatura de "
-     "superficie, energía, costes y RITE para cada espesor del aislante.",
-     "0 tabla escrita, 1 uso incorrecto, 2 archivo rechazado o caso sin tabla (el motivo en la salida de errores).",
+     "superficie, energía, costes y RITE para cada espesor de la capa de aislamiento (o de la capa N).",
+     "0 tabla escrita, 1 uso incorrecto, 2 archivo rechazado o caso sin tabla, también si la capa N no está en uso "
+     "(el motivo en la salida de errores).",
      RunSweepSubcommand},
     {"summary", "FILE... [--format csv|json] [--decimal-separator , | .]",
      "Abre cada FILE como \"Abrir\" y escribe una fila por archivo: referencia, elemento, condición, aislante, "

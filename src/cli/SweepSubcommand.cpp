@@ -28,17 +28,22 @@ int RunSweepSubcommand(const QStringList& args, const QString& programPath) {
       QStringLiteral("espesores del aislante en mm, separados por comas (12.5 con punto decimal); por omisión, "
                      "la serie comercial"),
       QStringLiteral("E1,E2,..."));
+  const QCommandLineOption layerOption(
+      QStringLiteral("layer"),
+      QStringLiteral("capa cuyo espesor varía, de 1 a 6 desde el interior, entre las capas en uso; por omisión, "
+                     "la capa de aislamiento del caso"),
+      QStringLiteral("N"));
   const QCommandLineOption formatOption = FormatOption();
   const QCommandLineOption separatorOption = DecimalSeparatorOption();
   const QCommandLineOption helpOption = HelpOption();
-  const QList<QCommandLineOption> options{thicknessOption, formatOption, separatorOption, helpOption};
+  const QList<QCommandLineOption> options{thicknessOption, layerOption, formatOption, separatorOption, helpOption};
   QCommandLineParser parser;
   parser.addOptions(options);
   const bool parsed = ParseArguments(parser, args);
 
   QChar separator;
   if (const int status = SeparatorUsageError(ReadDecimalSeparator(parser, separatorOption, &separator))) return status;
-  for (const QCommandLineOption& option : {thicknessOption, formatOption})
+  for (const QCommandLineOption& option : {thicknessOption, layerOption, formatOption})
     if (MissingValue(parser, option))
       return UsageError(QStringLiteral("falta el valor tras --") + option.names().constFirst());
   if (!parsed) return UsageError(QStringLiteral("opción desconocida: ") + RefusedArgument(parser, args));
@@ -55,6 +60,14 @@ int RunSweepSubcommand(const QStringList& args, const QString& programPath) {
       return UsageError(QStringLiteral("espesores no válidos: ") + parser.value(thicknessOption) +
                         QStringLiteral(" (mm, separados por comas, mayores que 0 y hasta 5000)"));
   }
+  int layer = 0;
+  if (parser.isSet(layerOption)) {
+    bool number = false;
+    layer = parser.value(layerOption).trimmed().toInt(&number);
+    if (!number || layer < 1 || layer > 6)
+      return UsageError(QStringLiteral("capa no válida: ") + parser.value(layerOption) +
+                        QStringLiteral(" (un número entero de 1 a 6)"));
+  }
   if (!separator.isNull()) SetDecimalSeparator(separator);
 
   RecordingMessageSink sink;
@@ -64,8 +77,8 @@ int RunSweepSubcommand(const QStringList& args, const QString& programPath) {
   // The boxes the opening showed (a refusal, data missing) come first.
   for (const Message& message : sink.shown) PrintError(message.caption + QStringLiteral(": ") + message.text);
   if (!read) return 2;
-  const ThicknessTable table = BuildThicknessTable(app, thicknesses);
-  if (!table.refusal.isEmpty()) {
+  const ThicknessTable table = BuildThicknessTable(app, thicknesses, {}, layer);
+  if (table.refused != SweepRefusal::None) {
     PrintError(table.refusal);
     return 2;
   }

@@ -4,11 +4,12 @@
 #include <QStringList>
 #include <vector>
 
-// brenak-cli sweep FILE [--thickness E1,E2,...] [--format csv|json]
+// brenak-cli sweep FILE [--thickness E1,E2,...] [--layer N] [--format csv|json]
 // [--decimal-separator , | .]: opens the project file as "Abrir" does and
 // prints the table of thicknesses of its case (app/ThicknessTable.h): the
-// thicknesses given, in mm, or the commercial series. Exit status: 0 table
-// printed, 1 wrong use, 2 the file was refused or its case cannot be swept
+// thicknesses given, in mm, or the commercial series, of layer N or of the
+// case's insulation layer. Exit status: 0 table printed, 1 wrong use, 2 the
+// file was refused or its case cannot be swept, layer N not in use included
 // (the reason on the standard error).
 int RunSweepSubcommand(const QStringList& args, const QString& programPath);
 

@@ -1,7 +1,7 @@
 // brenak-cli: the program without its window, for scripts and tests.
 //
 //   brenak-cli calc FILE [--set CONTROL=TEXT]... [--click CONTROL[=ROW]]... [--decimal-separator , | .]
-//   brenak-cli sweep FILE [--thickness E1,E2,...] [--format csv|json] [--decimal-separator , | .]
+//   brenak-cli sweep FILE [--thickness E1,E2,...] [--layer N] [--format csv|json] [--decimal-separator , | .]
 //   brenak-cli summary FILE... [--format csv|json] [--decimal-separator , | .]
 //   brenak-cli report FILE OUT.odt|OUT.pdf [--decimal-separator , | .]
 //   brenak-cli screenshot FILE OUT.png [...]     (with the window)

@@ -76,8 +76,11 @@ double RiteWrittenMinimum(double thickness) {
   return std::ceil(thickness * 10 - 1e-3) / 10;
 }
 
-RiteVerdict CheckRite(const CalcInputs& in, const Results& r) {
+RiteVerdict CheckRite(const CalcInputs& in, const Results& r) { return CheckRite(in, r, InsulationLayerOf(in)); }
+
+RiteVerdict CheckRite(const CalcInputs& in, const Results& r, int layer) {
   RiteVerdict v;
+  if (layer < 0 || layer > in.layerCount || layer >= static_cast<int>(in.layers.size())) layer = 0;
   const bool pipe = in.IsPipe();
   const bool duct = in.IsDuct();
   const bool tank = in.IsTank();
@@ -95,20 +98,6 @@ RiteVerdict CheckRite(const CalcInputs& in, const Results& r) {
   v.hot = fluid > surroundings;
   v.onlyOutside = in.IsBuried();
 
-  // The insulation layer: the one the thickness was found for, else the
-  // marked one, else (a heat flow worked out without a mark) the least
-  // conductive layer given by a conductivity of an insulating material.
-  int layer = r.insulationLayer;
-  if (layer == 0)
-    for (int i = 1; i <= in.layerCount; ++i)
-      if (in.layers[i].marked) layer = i;
-  if (layer == 0)
-    for (int i = 1; i <= in.layerCount; ++i) {
-      const LayerInput& candidate = in.layers[i];
-      if (candidate.resistanceEntered || !(candidate.conductivity > 0) || candidate.conductivity > kInsulatingConductivity)
-        continue;
-      if (layer == 0 || candidate.conductivity < in.layers[layer].conductivity) layer = i;
-    }
   double innerRadius = double(in.interiorDiameter) * 0.0005;
   for (int i = 1; i < layer; ++i) innerRadius += double(r.thicknesses[i]) * 0.001;
   if (layer > 0) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CalcInputs.h"
+#include "engine/InsulationLayer.h"
 #include "engine/Results.h"
 
 #include <QString>
@@ -33,9 +34,6 @@ struct RiteVerdict {
 };
 
 inline constexpr double kRiteReferenceConductivity = 0.040;  // W/(m·K)
-// The most a material may conduct to count as the insulation of a case
-// calculated without a marked layer, W/(m·K).
-inline constexpr float kInsulatingConductivity = 0.1f;
 
 // The table thickness (mm) for the reference conductivity: a pipe of outside
 // diameter `diameter` (mm) carrying a fluid at `fluid` ºC, hot or cold, inside
@@ -51,7 +49,9 @@ double RiteCorrected(double tableThickness, double conductivity, double diameter
 // that it is never below the one worked out.
 double RiteWrittenMinimum(double thickness);
 
-// The check of a calculated case against the tables. The insulation meets a
-// minimum when its thickness, written to a tenth of a millimetre, is not below
-// the minimum as stated.
+// The check of a calculated case against the tables, its insulation being
+// `layer` (0: none). The insulation meets a minimum when its thickness,
+// written to a tenth of a millimetre, is not below the minimum as stated.
+RiteVerdict CheckRite(const CalcInputs& in, const Results& results, int layer);
+// The same, for the case's own insulation layer (InsulationLayerOf).
 RiteVerdict CheckRite(const CalcInputs& in, const Results& results);

@@ -5,21 +5,23 @@ CalcContext::CalcContext(const CalcInputs& inputs, CalcOutcome& outcome) : in(in
   exterior.laminar = in.exteriorLaminar;
 }
 
-void CalcContext::Warn(const QString& text) {
+void CalcContext::Warn(MessageId id, const QString& text) {
   CalcEvent event;
   event.kind = CalcEvent::Kind::Message;
-  event.message = {QStringLiteral("Atención"), text, false};
+  event.message = {QStringLiteral("Atención"), text, false, id};
   out.events.push_back(event);
 }
 
-void CalcContext::Absurd(const QString& text) {
-  Warn(text);
+void CalcContext::Absurd(MessageId id, const QString& text) {
+  Warn(id, text);
   out.events.back().message.absurd = true;
   absurd = true;
 }
 
 void CalcContext::RefuseNotFinite() {
-  Absurd(QStringLiteral("No es posible calcular: con estos datos el resultado no es un número finito. Revise los datos."));
+  Absurd(
+      MessageId::ResultNotFinite,
+      QStringLiteral("No es posible calcular: con estos datos el resultado no es un número finito. Revise los datos."));
 }
 
 void CalcContext::BareLine(BareElementLine::Slot slot, const QString& caption, float value, int decimals,

@@ -28,9 +28,9 @@ struct CalcContext {
   ThicknessSearch search = FindThicknessStep;
 
   // A warning with the caption "Atención".
-  void Warn(const QString& text);
+  void Warn(MessageId id, const QString& text);
   // A "Datos absurdos" warning: also raises the absurd-data flag.
-  void Absurd(const QString& text);
+  void Absurd(MessageId id, const QString& text);
   bool AbsurdData() const { return absurd; }
   // Extreme but accepted inputs can lead to figures that are not finite
   // numbers; such a run is refused (as absurd data) rather than shown.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CalcInputs.h"
+#include "engine/MessageId.h"
 #include "engine/Results.h"
 #include "engine/ThicknessSearch.h"
 
@@ -12,6 +13,7 @@ struct CalcMessage {
   QString caption;
   QString text;
   bool absurd = false;  // it raised the absurd-data flag: the results are cleared at the end
+  MessageId id = MessageId::General;
 };
 
 // A line about the bare element that a refused condition leaves in the results

@@ -75,7 +75,7 @@ class Calculation {
     heNew = c_.Exterior(c_.T[c_.s.n], Ti_, Te_);
   }
 
-  void GiveUp(const QString& text) { c_.Absurd(text); }
+  void GiveUp(MessageId id, const QString& text) { c_.Absurd(id, text); }
 
   // How a pass of a coefficient loop ends.
   enum class Pass { Again, Done, Refused };
@@ -93,7 +93,7 @@ class Calculation {
         case Pass::Refused: return false;
       }
     }
-    GiveUp(kNoConvergence);
+    GiveUp(MessageId::CoefficientsDoNotConverge, kNoConvergence);
     return false;
   }
 
@@ -200,7 +200,8 @@ class Calculation {
   // rounding, so no bound tells beforehand which step first fails to fall.
   bool EconomicSearch() {
     if (in().thickness1 == in().thickness2) {
-      c_.Warn(QStringLiteral("No es posible calcular el espesor económico: los espesores 1 y 2 del coste deben ser "
+      c_.Warn(MessageId::EconomicCostPointsEqual,
+              QStringLiteral("No es posible calcular el espesor económico: los espesores 1 y 2 del coste deben ser "
                              "distintos"));
       return false;
     }
@@ -215,6 +216,7 @@ class Calculation {
     // whose cost still falls ends the search at the step before, and says so.
     const bool bareFits = !in().IsBuried() || !OutgrowsItsPlace();
     QString beyondFit;
+    MessageId beyondFitId = MessageId::General;
     do {
       prev = cost;
       prevT = t;
@@ -227,20 +229,25 @@ class Calculation {
       q_ = static_cast<float>(std::abs((double(Te_) - Ti_) / Rtot_));
       cost = TotalCost(in(), economic_, rIn, t, q_);
       if (bareFits && in().IsBuried() && OutgrowsItsPlace() && cost < prev) {
-        beyondFit = OutgrowsItsBox() ? kEconomicBeyondTheBox : kEconomicBeyondTheDepth;
+        const bool box = OutgrowsItsBox();
+        beyondFit = box ? kEconomicBeyondTheBox : kEconomicBeyondTheDepth;
+        beyondFitId = box ? MessageId::PipeOutgrowsBox : MessageId::PipeAboveGround;
         break;
       }
       ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
       NewCoefficients(hi_, he_);
-      if (cost > cost0) c_.Absurd(QStringLiteral("Datos absurdos, sin aislamiento es la mejor solución"));
+      if (cost > cost0)
+        c_.Absurd(MessageId::EconomicWithoutInsulation,
+                  QStringLiteral("Datos absurdos, sin aislamiento es la mejor solución"));
       if (t >= kMaxInsulationThickness)
-        c_.Absurd(QStringLiteral("Datos absurdos, pues el espesor de aislamiento sería mayor de 5 m."));
+        c_.Absurd(MessageId::InsulationOverFiveMetres,
+                  QStringLiteral("Datos absurdos, pues el espesor de aislamiento sería mayor de 5 m."));
     } while (cost < prev && t < kMaxInsulationThickness);
     // The search stops at the first step that costs no less than the one
     // before; the least cost is that step before, found again with the
     // coefficients it was worked out with. A search stopped by what the pipe
     // can hold shows its last step that fits.
-    if (!beyondFit.isEmpty()) c_.Absurd(beyondFit);
+    if (!beyondFit.isEmpty()) c_.Absurd(beyondFitId, beyondFit);
     if (!beyondFit.isEmpty() || (!c_.absurd && prevT > 0 && !(cost < prev))) {
       t = prevT;
       hi_ = prevHi;
@@ -353,15 +360,18 @@ class Calculation {
     if (!in().IsBuried()) return;
     const float rn = c_.s.r[c_.s.n];
     if (rn > in().depth)
-      c_.Absurd(QStringLiteral("Datos absurdos, pues la profundidad a la que está enterrada la tubería es menor que el "
+      c_.Absurd(MessageId::PipeAboveGround,
+                QStringLiteral("Datos absurdos, pues la profundidad a la que está enterrada la tubería es menor que el "
                                "radio exterior de la tubería (contando el aislante)"));
     if (in().IsInBox()) {
       const float half = HalfBox();
       if (OutgrowsItsBox())
-        c_.Absurd(QStringLiteral("Datos absurdos, pues la semialtura de la canalización es menor que el radio exterior "
+        c_.Absurd(MessageId::PipeOutgrowsBox,
+                  QStringLiteral("Datos absurdos, pues la semialtura de la canalización es menor que el radio exterior "
                                  "de las diferentes capas (contando el aislante)"));
       if (in().depth < half)
-        c_.Absurd(QStringLiteral("Datos absurdos, pues la semialtura de la canalización es mayor que la profundidad a "
+        c_.Absurd(MessageId::BoxAboveGround,
+                  QStringLiteral("Datos absurdos, pues la semialtura de la canalización es mayor que la profundidad a "
                                  "la que está enterrada la tubería"));
     }
   }

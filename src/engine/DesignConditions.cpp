@@ -36,14 +36,15 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
   const bool ductCondition = condition == DesignCondition::HeatFlow || condition == DesignCondition::Percentage ||
                              condition == DesignCondition::Resistance;
   if (in.IsTank() || (in.IsDuct() && !ductCondition)) {
-    c.Warn(kNotForElement);
+    c.Warn(MessageId::ConditionNotForElement, kNotForElement);
     return -1;
   }
 
   if (condition != DesignCondition::Resistance) {
     const float other = in.IsBuried() ? in.soilTemperature : in.Te;
     if (other == in.Ti) {
-      c.Warn(in.IsBuried()
+      c.Warn(MessageId::EqualTemperatures,
+             in.IsBuried()
                  ? QStringLiteral("No es posible calcular: las temperaturas interior y del suelo son iguales")
                  : QStringLiteral("No es posible calcular: las temperaturas interior y exterior son iguales"));
       return -1;
@@ -58,7 +59,8 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
   const bool interiorSurface = condition == DesignCondition::InteriorSurfaceTemperature ||
                                condition == DesignCondition::NoInteriorCondensation;
   if ((exteriorSurface && !(he > 0) && !in.IsBuried()) || (interiorSurface && !(hi > 0) && in.IsPlate())) {
-    c.Warn(exteriorSurface
+    c.Warn(MessageId::SurfaceCoefficientNeglected,
+           exteriorSurface
                ? QStringLiteral("No es posible calcular esta condición con el coeficiente superficial exterior "
                                 "despreciado: impóngalo o calcúlelo")
                : QStringLiteral("No es posible calcular esta condición con el coeficiente superficial interior "
@@ -87,8 +89,10 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
           return -1;
         }
         c.BareLine(BareElementLine::Slot::HeatFlow, QStringLiteral("Flujo de calor máximo: "), shown, 2, unit);
-        c.Warn(QStringLiteral(
-            "No es posible calcular un espesor de aislante, ya que sin aislamiento el flujo de calor ya es menor"));
+        c.Warn(
+            MessageId::ConditionMetWithoutInsulation,
+            QStringLiteral(
+                "No es posible calcular un espesor de aislante, ya que sin aislamiento el flujo de calor ya es menor"));
         return -1;
       }
       return static_cast<float>(target);
@@ -97,7 +101,8 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       // Without any resistance the bare flow is only the floor of the total
       // resistance: a fraction of it is no figure an element can be built for.
       if (!(Rsa > 0.00001f)) {
-        c.Warn(QStringLiteral("No es posible calcular una reducción del flujo de calor: sin aislamiento el elemento "
+        c.Warn(MessageId::NoResistanceWithoutInsulation,
+               QStringLiteral("No es posible calcular una reducción del flujo de calor: sin aislamiento el elemento "
                               "no tiene resistencia térmica"));
         return -1;
       }
@@ -111,7 +116,8 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
             return -1;
           }
           c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Coeficiente global sin aislamiento: "), U0, 3, QStringLiteral("W/m2ºC"));
-          c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que el coeficiente global de "
+          c.Warn(MessageId::ConditionMetWithoutInsulation,
+                 QStringLiteral("No es posible calcular un espesor de aislante, ya que el coeficiente global de "
                                 "transferencia de calor sin aislamiento ya es menor"));
           return -1;
         }
@@ -124,7 +130,8 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
             return -1;
           }
           c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica total sin aislamiento: "), Rsa, ResistanceDecimals(Rsa), QStringLiteral("ºC/W"));
-          c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica total "
+          c.Warn(MessageId::ConditionMetWithoutInsulation,
+                 QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica total "
                                 "sin aislamiento ya es mayor"));
           return -1;
         }
@@ -137,7 +144,8 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
           return -1;
         }
         c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica lineal sin aislamiento: "), linear, ResistanceDecimals(linear), QStringLiteral("mºC/W"));
-        c.Warn(QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica lineal "
+        c.Warn(MessageId::ConditionMetWithoutInsulation,
+               QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica lineal "
                               "sin aislamiento ya es mayor"));
         return -1;
       }
@@ -150,13 +158,15 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       const double Tse = in.wantedExteriorSurface;
       const double x = (double(Ti) - Tse) / (double(Ti) - Te);
       if (x < 0 || x > 1) {
-        c.Warn(QStringLiteral("La temperatura de la superficie exterior debe encontrarse entre los valores de la "
+        c.Warn(MessageId::ConditionOutOfRange,
+               QStringLiteral("La temperatura de la superficie exterior debe encontrarse entre los valores de la "
                               "temperatura interior y exterior"));
         return -1;
       }
       const double target = std::abs(double(he) * ExteriorArea(c) * (Tse - Te));
       if (target > q0) {
-        c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie exterior se aproxima más a la exterior "
+        c.Warn(MessageId::ConditionMetWithoutInsulation,
+               QStringLiteral("Sin aislamiento la temperatura de la superficie exterior se aproxima más a la exterior "
                               "que la que se solicita, por tanto no es posible esta condición"));
         return -1;
       }
@@ -167,18 +177,21 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       const float pv = static_cast<float>(double(SaturationPressure(Te)) * in.exteriorHumidity * 0.01);
       const double Tdew = DewPointTemperature(pv);
       if (Te < Ti) {
-        c.Warn(QStringLiteral("La temperatura exterior es inferior a la interior, nunca condensa en el exterior, por "
+        c.Warn(MessageId::NeverCondenses,
+               QStringLiteral("La temperatura exterior es inferior a la interior, nunca condensa en el exterior, por "
                               "tanto no es posible esta condición"));
         return -1;
       }
       if ((Tdew - Ti) / (double(Te) - Ti) < 0) {
-        c.Warn(QStringLiteral("La temperatura de rocío exterior es menor que la temperatura interior, por lo tanto "
+        c.Warn(MessageId::NeverCondenses,
+               QStringLiteral("La temperatura de rocío exterior es menor que la temperatura interior, por lo tanto "
                               "nunca condensa y no es posible esta condición"));
         return -1;
       }
       const double target = std::abs(double(he) * ExteriorArea(c) * (Tdew - Te));
       if (target > q0) {
-        c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie es superior a la de rocío, por lo tanto "
+        c.Warn(MessageId::ConditionMetWithoutInsulation,
+               QStringLiteral("Sin aislamiento la temperatura de la superficie es superior a la de rocío, por lo tanto "
                               "nunca condensa y no es posible esta condición"));
         return -1;
       }
@@ -189,13 +202,15 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
         const double Tsi = in.wantedInteriorSurface;
         const double x = (double(Ti) - Tsi) / (double(Ti) - Te);
         if (x < 0 || x > 1) {
-          c.Warn(QStringLiteral("La temperatura de la superficie interior debe encontrarse entre los valores de la "
+          c.Warn(MessageId::ConditionOutOfRange,
+                 QStringLiteral("La temperatura de la superficie interior debe encontrarse entre los valores de la "
                                 "temperatura interior y exterior"));
           return -1;
         }
         const double target = std::abs(double(hi) * (Tsi - Ti));
         if (target > q0) {
-          c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie interior se aproxima más a la "
+          c.Warn(MessageId::ConditionMetWithoutInsulation,
+                 QStringLiteral("Sin aislamiento la temperatura de la superficie interior se aproxima más a la "
                                 "interior que la que se solicita, por tanto no es posible esta condición"));
           return -1;
         }
@@ -207,7 +222,8 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       if (in.IsPipeInAir()) {
         const double x = (double(in.wantedFinalTemperature) - Ti) / (double(Te) - Ti);
         if (!(x > 0 && x < 1)) {
-          c.Warn(QStringLiteral("Datos absurdos, la temperatura final debe estar entre la exterior e interior"));
+          c.Warn(MessageId::ConditionOutOfRange,
+                 QStringLiteral("Datos absurdos, la temperatura final debe estar entre la exterior e interior"));
           return -1;
         }
         return 0;
@@ -219,18 +235,21 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
         const float pv = static_cast<float>(double(SaturationPressure(Ti)) * in.interiorHumidity * 0.01);
         const double Tdew = DewPointTemperature(pv);
         if (Ti < Te) {
-          c.Warn(QStringLiteral("La temperatura interior es inferior a la exterior, nunca condensa en el interior, "
+          c.Warn(MessageId::NeverCondenses,
+                 QStringLiteral("La temperatura interior es inferior a la exterior, nunca condensa en el interior, "
                                 "por tanto no es posible esta condición"));
           return -1;
         }
         if ((double(Ti) - Tdew) / (double(Ti) - Te) > 1) {
-          c.Warn(QStringLiteral("La temperatura de rocío interior es menor que la temperatura exterior, por lo tanto "
+          c.Warn(MessageId::NeverCondenses,
+                 QStringLiteral("La temperatura de rocío interior es menor que la temperatura exterior, por lo tanto "
                                 "nunca condensa y no es posible esta condición"));
           return -1;
         }
         const double target = std::abs(double(hi) * (Tdew - Ti));
         if (target > q0) {
-          c.Warn(QStringLiteral("Sin aislamiento la temperatura de la superficie es superior a la de rocío, por lo "
+          c.Warn(MessageId::ConditionMetWithoutInsulation,
+                 QStringLiteral("Sin aislamiento la temperatura de la superficie es superior a la de rocío, por lo "
                                 "tanto nunca condensa y no es posible esta condición"));
           return -1;
         }
@@ -242,11 +261,15 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       if (in.IsPipeInAir()) {
         bool refused = false;
         if (Te >= 0) {
-          c.Warn(QStringLiteral("Datos absurdos, no congela, ya que la temperatura exterior es igual o superior a 0 ºC"));
+          c.Warn(
+              MessageId::NeverFreezes,
+              QStringLiteral("Datos absurdos, no congela, ya que la temperatura exterior es igual o superior a 0 ºC"));
           refused = true;
         }
         if (!(in.Ti > Te)) {
-          c.Warn(QStringLiteral("Datos absurdos, no congela, ya que la temperatura interior ya es inferior a la exterior"));
+          c.Warn(MessageId::NeverFreezes,
+                 QStringLiteral(
+                     "Datos absurdos, no congela, ya que la temperatura interior ya es inferior a la exterior"));
           refused = true;
         }
         return refused ? -1 : 0;
@@ -256,6 +279,6 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
     default:
       break;
   }
-  c.Warn(kNotForElement);
+  c.Warn(MessageId::ConditionNotForElement, kNotForElement);
   return -1;
 }

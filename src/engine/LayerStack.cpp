@@ -1,9 +1,12 @@
 #include "engine/LayerStack.h"
 
+#include "engine/InsulationLayer.h"
+
 int ReadLayers(const CalcInputs& in, LayerStack& s) {
   s.n = in.layerCount;
   s.e[0] = 0;
-  int insulation = 0;
+  // Only a thickness calculation has a layer whose thickness is to be found.
+  const int insulation = in.thicknessTarget ? InsulationLayerOf(in) : 0;
   for (int i = 1; i <= s.n; ++i) {
     const LayerInput& layer = in.layers[i];
     if (layer.conductivityEntered) s.k[i] = layer.conductivity;
@@ -11,14 +14,9 @@ int ReadLayers(const CalcInputs& in, LayerStack& s) {
     // A layer whose resistance field is entered enters the total as typed.
     s.resistanceComputed[i] = !layer.resistanceEntered;
     if (in.IsPlate() && !in.thicknessTarget && in.condensationStudy) s.rv[i] = layer.vapourResistivity;
-    if (in.thicknessTarget && layer.marked) {
-      s.e[i] = 0;
-      insulation = i;
-    } else {
-      s.e[i] = layer.thickness;
-    }
+    s.e[i] = i == insulation ? 0 : layer.thickness;
   }
-  return in.thicknessTarget ? insulation : 0;
+  return insulation;
 }
 
 void UpdateRadii(const CalcInputs& in, LayerStack& s) {

@@ -37,15 +37,18 @@ float SolveThickness(CalcContext& c, int insulation, float Rsa, float target, fl
     const float Ri = Rreq - Rsa;
     s.R[insulation] = Ri;
     s.e[insulation] = static_cast<float>(double(Ri) * s.k[insulation] * 1000);
-    if (!(s.e[insulation] < kMaxInsulationThickness)) c.Absurd(kOverFiveMetres);
-    if (Rsa > Rreq) c.Absurd(QStringLiteral("Datos absurdos, pues sin aislamiento la resistencia ya es mayor."));
+    if (!(s.e[insulation] < kMaxInsulationThickness)) c.Absurd(MessageId::InsulationOverFiveMetres, kOverFiveMetres);
+    if (Rsa > Rreq)
+      c.Absurd(MessageId::ConditionMetWithoutInsulation,
+               QStringLiteral("Datos absurdos, pues sin aislamiento la resistencia ya es mayor."));
   } else if (in.IsPipe() || in.IsSphere()) {
     // The first step of 0.1 mm at which the resistance reaches the requirement.
     const ThicknessStep found = c.search(c, insulation, Rreq, hi, he);
     if (reached) *reached = found.total;
-    if (found.thickness >= kMaxInsulationThickness) c.Absurd(kOverFiveMetres);
+    if (found.thickness >= kMaxInsulationThickness) c.Absurd(MessageId::InsulationOverFiveMetres, kOverFiveMetres);
     if (found.total > Rreq && found.step == 1)
-      c.Absurd(QStringLiteral("Datos absurdos, pues sin aislamiento la resistencia de la tubería ya es mayor."));
+      c.Absurd(MessageId::ConditionMetWithoutInsulation,
+               QStringLiteral("Datos absurdos, pues sin aislamiento la resistencia de la tubería ya es mayor."));
   }
   return Rreq;
 }

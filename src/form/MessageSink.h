@@ -1,18 +1,22 @@
 #pragma once
 
+#include "engine/MessageId.h"
+
 #include <QString>
 #include <vector>
 
 // Every message box of the program goes through a MessageSink: the window shows
 // a modal box, the command-line tool and the tests record it. A box tells and
 // offers no choice: it has one button, "Aceptar". An error box (`Error`) shows
-// the sign of an error.
+// the sign of an error. Its identifier says what kind of message it is, for
+// the code that tells messages apart.
 enum class MessageButtons { Ok, Error };
 
 struct Message {
   QString caption;
   QString text;
   MessageButtons buttons = MessageButtons::Ok;
+  MessageId id = MessageId::General;
 };
 
 class MessageSink {
@@ -30,3 +34,8 @@ class RecordingMessageSink : public MessageSink {
 
 // The caption of the completeness check and of every calculation warning.
 inline const QString kAtencion = QStringLiteral("Atención");
+
+// Shows a warning of the kind `id`: caption "Atención", one button.
+inline void ShowWarning(MessageSink& sink, MessageId id, const QString& text) {
+  sink.Show({kAtencion, text, MessageButtons::Ok, id});
+}

@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,14 +23,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScrollBar>
 #include <QSaveFile>
 #include <QScatterSeries>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QStyle>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -59,13 +60,6 @@ QString WrappedHeading(const QString& text, int width = 10) {
   return lines.join(QLatin1Char('\n'));
 }
 
-// The text in parentheses at the end of a heading: its unit.
-QString UnitOf(const QString& heading) {
-  const int open = heading.lastIndexOf('(');
-  const int close = heading.lastIndexOf(')');
-  return open >= 0 && close > open ? heading.mid(open + 1, close - open - 1) : QString();
-}
-
 QLineSeries* Line(const QString& name, const QColor& colour) {
   auto* series = new QLineSeries;
   series->setName(name);
@@ -92,11 +86,23 @@ ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDial
   list_->setObjectName(QStringLiteral("ThicknessList"));
   list_->setToolTip(QStringLiteral("Espesores en mm separados por «;», por ejemplo 10; 13; 19; 25"));
   listCaption->setBuddy(list_);
+  auto* layerCaption = new QLabel(QStringLiteral("Capa que varía:"), this);
+  layer_ = new QComboBox(this);
+  layer_->setObjectName(QStringLiteral("ThicknessLayer"));
+  layer_->setToolTip(
+      QStringLiteral("La capa cuyo espesor toma cada valor de la lista; al abrir la tabla, la capa "
+                     "de aislamiento del caso"));
+  layer_->setPlaceholderText(QStringLiteral("Elija una capa"));
+  layer_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  layer_->setMinimumContentsLength(18);
+  layerCaption->setBuddy(layer_);
   auto* calculate = new QPushButton(QStringLiteral("Calcular"), this);
   calculate->setObjectName(QStringLiteral("ThicknessCalculate"));
   calculate->setDefault(true);
   listRow->addWidget(listCaption);
   listRow->addWidget(list_, 1);
+  listRow->addWidget(layerCaption);
+  listRow->addWidget(layer_);
   listRow->addWidget(calculate);
   layout->addLayout(listRow);
 
@@ -127,8 +133,8 @@ ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDial
 
   auto* explanation = new QLabel(
       QStringLiteral(
-          "Cada fila es el caso de la ventana calculado con ese espesor en la capa de aislamiento "
-          "marcada. Si el caso pide el espesor, el espesor comercial que sigue al calculado va en amarillo."),
+          "Cada fila es el caso de la ventana calculado con ese espesor en la capa que varía. Si el caso pide "
+          "el espesor de esa capa, el espesor comercial que sigue al calculado va en amarillo."),
       this);
   explanation->setWordWrap(true);
   layout->addWidget(explanation);
@@ -186,6 +192,10 @@ ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDial
   layout->addLayout(buttons);
 
   connect(calculate, &QPushButton::clicked, this, [this] { Calculate(); });
+  connect(layer_, &QComboBox::activated, this, [this](int index) {
+    chosenLayer_ = index + 1;
+    Calculate();
+  });
   connect(copy_, &QPushButton::clicked, this, &ThicknessTableDialog::CopyToClipboard);
   connect(save_, &QPushButton::clicked, this, &ThicknessTableDialog::SaveCsv);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -196,8 +206,8 @@ ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDial
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     return path;
   };
-  tell = [this](const QString& caption, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, this);
+  tell = [this](const Message& message) {
+    QMessageBox box(QMessageBox::Warning, message.caption, message.text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
   };
@@ -219,6 +229,19 @@ QSize ThicknessTableDialog::SizeFor(const QSize& available) const {
   // titles along its side, within the screen.
   const QSize wanted(fontMetrics().averageCharWidth() * 230, fontMetrics().height() * 44);
   return wanted.boundedTo(available * 0.95);
+}
+
+void ThicknessTableDialog::showEvent(QShowEvent* event) {
+  // Opened again, the table starts from the case's insulation layer.
+  if (!event->spontaneous()) chosenLayer_ = 0;
+  QDialog::showEvent(event);
+}
+
+void ThicknessTableDialog::ShowLayers() {
+  const QSignalBlocker quiet(layer_);
+  layer_->clear();
+  layer_->addItems(LayerChoices(app_));
+  layer_->setCurrentIndex(table_.layer - 1);  // none selected (-1) when no layer varies
 }
 
 void ThicknessTableDialog::resizeEvent(QResizeEvent* event) {
@@ -311,8 +334,11 @@ bool ThicknessTableDialog::ReadFigures(TableFigureValues& values) {
     if (edit->isHidden()) continue;
     const FieldVerdict verdict = CheckFieldText(edit->text(), FieldKind(control));
     if (!verdict.accepted) {
-      const QString why = verdict.boxes.empty() ? QString() : verdict.boxes.front().text;
-      tell(QStringLiteral("Atención"), QStringLiteral("%1: %2").arg(widgets.first->text(), why));
+      // The field's own box, naming the figure as the dialog does.
+      Message box = verdict.boxes.empty() ? Message{} : verdict.boxes.front();
+      box.text = QStringLiteral("%1: %2").arg(widgets.first->text(), box.text);
+      box.caption = kAtencion;
+      tell(box);
       edit->setFocus(Qt::OtherFocusReason);
       edit->selectAll();
       return false;
@@ -326,9 +352,10 @@ bool ThicknessTableDialog::ReadFigures(TableFigureValues& values) {
 bool ThicknessTableDialog::Calculate() {
   const std::vector<float> thicknesses = ParseThicknessList(list_->text());
   if (thicknesses.empty()) {
-    tell(QStringLiteral("Atención"),
-         QStringLiteral("La lista de espesores no se puede leer: escriba espesores en mm, mayores que 0 y hasta "
-                        "5000, separados por «;» (por ejemplo 10; 13; 19; 25)."));
+    tell({kAtencion,
+          QStringLiteral("La lista de espesores no se puede leer: escriba espesores en mm, mayores que 0 y hasta "
+                         "5000, separados por «;» (por ejemplo 10; 13; 19; 25)."),
+          MessageButtons::Ok, MessageId::ThicknessListUnreadable});
     list_->setFocus(Qt::OtherFocusReason);
     list_->selectAll();
     return false;
@@ -336,21 +363,24 @@ bool ThicknessTableDialog::Calculate() {
   ShowFigures();
   TableFigureValues figures;
   if (!ReadFigures(figures)) return false;
-  table_ = BuildThicknessTable(app_, thicknesses, figures);
+  // A layer chosen for another case may no longer be in use.
+  if (chosenLayer_ > app_.LayerCount()) chosenLayer_ = 0;
+  table_ = BuildThicknessTable(app_, thicknesses, figures, chosenLayer_);
   // The list as the table has it: in ascending order, each thickness once.
-  if (table_.refusal.isEmpty()) {
+  if (table_.refused == SweepRefusal::None) {
     RememberThicknesses(app_, table_.thicknesses);
     list_->setText(ThicknessListText(table_.thicknesses));
   } else {
     RememberThicknesses(app_, thicknesses);
   }
+  ShowLayers();
   ShowTable();
   DrawChart();
   return true;
 }
 
 void ThicknessTableDialog::ShowTable() {
-  const bool refused = !table_.refusal.isEmpty();
+  const bool refused = table_.refused != SweepRefusal::None;
   copy_->setEnabled(!refused);
   save_->setEnabled(!refused);
   grid_->clear();
@@ -401,7 +431,7 @@ void ThicknessTableDialog::DrawChart() {
     chart_->removeAxis(axis);
     delete axis;
   }
-  if (!table_.refusal.isEmpty() || table_.thicknesses.empty()) {
+  if (table_.refused != SweepRefusal::None || table_.thicknesses.empty()) {
     chart_->setTitle(QString());
     return;
   }
@@ -435,8 +465,6 @@ void ThicknessTableDialog::DrawChart() {
     return;
   }
 
-  const QString flowUnit = UnitOf(table_.header.value(1));
-  const QString costUnit = UnitOf(table_.header.value(8));
   chart_->setTitle(costs.isEmpty() ? QStringLiteral("Flujo de calor según el espesor")
                                    : QStringLiteral("Flujo de calor y coste total según el espesor"));
 
@@ -448,7 +476,7 @@ void ThicknessTableDialog::DrawChart() {
   chart_->addAxis(axisX, Qt::AlignBottom);
 
   auto* axisFlow = new QValueAxis;
-  axisFlow->setTitleText(QStringLiteral("Flujo de calor (%1)").arg(flowUnit));
+  axisFlow->setTitleText(QStringLiteral("Flujo de calor (%1)").arg(table_.flowUnit));
   axisFlow->setTitleBrush(kHeatFlowColour);
   axisFlow->setLabelsColor(kHeatFlowColour.darker(120));
   // From zero, so that the fall of the heat flow reads at its true scale.
@@ -469,7 +497,7 @@ void ThicknessTableDialog::DrawChart() {
 
   if (!costs.isEmpty()) {
     auto* axisCost = new QValueAxis;
-    axisCost->setTitleText(QStringLiteral("Coste total (%1)").arg(costUnit));
+    axisCost->setTitleText(QStringLiteral("Coste total (%1)").arg(table_.costUnit));
     axisCost->setTitleBrush(kCostColour);
     axisCost->setLabelsColor(kCostColour.darker(120));
     const auto [minCost, maxCost] = bounds(costs, false);
@@ -499,7 +527,7 @@ void ThicknessTableDialog::DrawChart() {
 }
 
 void ThicknessTableDialog::CopyToClipboard() const {
-  if (!table_.refusal.isEmpty() || table_.rows.isEmpty()) return;
+  if (table_.refused != SweepRefusal::None || table_.rows.isEmpty()) return;
   if (QClipboard* clipboard = QApplication::clipboard()) clipboard->setText(TableAsTabSeparated(table_));
 }
 
@@ -514,7 +542,7 @@ QString ThicknessTableDialog::SuggestedCsvPath() const {
 }
 
 void ThicknessTableDialog::SaveCsv() {
-  if (!table_.refusal.isEmpty() || table_.rows.isEmpty()) return;
+  if (table_.refused != SweepRefusal::None || table_.rows.isEmpty()) return;
   const QString path = askCsvPath(SuggestedCsvPath());
   if (!path.isEmpty()) WriteCsv(path);
 }
@@ -528,7 +556,8 @@ bool ThicknessTableDialog::WriteCsv(const QString& path) {
   if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
   const QString reason = file.errorString();
   file.cancelWriting();
-  tell(QStringLiteral("Atención"),
-       QStringLiteral("No es posible guardar la tabla en %1: %2").arg(QDir::toNativeSeparators(path), reason));
+  tell({kAtencion,
+        QStringLiteral("No es posible guardar la tabla en %1: %2").arg(QDir::toNativeSeparators(path), reason),
+        MessageButtons::Ok, MessageId::TableNotSaved});
   return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ThicknessTable.h"
+#include "form/MessageSink.h"
 
 #include <QDialog>
 #include <functional>
@@ -9,17 +10,21 @@
 
 class Brenak;
 class QChart;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QResizeEvent;
+class QShowEvent;
 class QSplitter;
 class QStackedWidget;
 class QTableWidget;
 
 // "Tabla de espesores": the case on the main window worked out for a list of
-// insulation thicknesses. The list is typed in a line ("10; 13; 19"), the table
-// shows every thickness with the next commercial one highlighted, and a chart
+// insulation thicknesses. The list is typed in a line ("10; 13; 19"), the layer
+// that varies is the case's insulation layer or the one chosen beside the list
+// (the choice holds until the dialog is closed), the table shows every
+// thickness with the next commercial one highlighted, and a chart
 // beside it draws the heat flow and the total cost against the thickness. The
 // table goes to the clipboard tab-separated, or to a CSV file.
 //
@@ -51,6 +56,8 @@ class ThicknessTableDialog : public QDialog {
   // window does not show its own.
   QLineEdit* FigureEdit(const QString& control) const;
   QLineEdit* ListEdit() const { return list_; }
+  // The layers of the case, the one the table varies selected.
+  QComboBox* LayerCombo() const { return layer_; }
   QTableWidget* TableWidget() const { return grid_; }
   QChart* Chart() const { return chart_; }
   // The message shown in place of the table when the case cannot be swept.
@@ -58,10 +65,13 @@ class ThicknessTableDialog : public QDialog {
 
   // How the dialog asks and tells; replaceable so that it can run unattended.
   std::function<QString(const QString& suggested)> askCsvPath;
-  std::function<void(const QString& caption, const QString& text)> tell;
+  std::function<void(const Message& message)> tell;
 
  private:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  // Lists the layers of the case and selects the one the table varies.
+  void ShowLayers();
   void ShowTable();
   // Shows the figures the window hides, each with the window's value when it
   // comes into view; reads them. False, with a box, when one is refused.
@@ -73,6 +83,8 @@ class ThicknessTableDialog : public QDialog {
   Brenak& app_;
   ThicknessTable table_;
   QLineEdit* list_;
+  QComboBox* layer_;
+  int chosenLayer_ = 0;  // the layer the user chose, 0 for the case's insulation layer
   QStackedWidget* pages_;
   QSplitter* splitter_;
   double tableShare_ = 2.0 / 3.0;  // of the width the table and the chart share

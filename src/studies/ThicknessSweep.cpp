@@ -8,41 +8,25 @@
 
 #include <cmath>
 
-namespace {
-
-// The heat flow in the unit the window shows it: per m2 of a plate or a duct's
-// wall, per m of a pipe, for the whole sphere or tank.
-QString FlowUnit(const CalcInputs& in) {
-  if (in.IsPlate() || in.IsDuct()) return QStringLiteral("W/m2");
-  if (in.IsPipe()) return QStringLiteral("W/m");
-  return QStringLiteral("W");
-}
-
-// The layer whose thickness the table varies: the marked one.
-int InsulationLayer(const CalcInputs& in) {
-  for (int i = 1; i <= in.layerCount; ++i)
-    if (in.layers[i].marked) return i;
-  return 0;
-}
-
-}  // namespace
-
 const std::vector<float>& CommercialThicknesses() {
   static const std::vector<float> series = {10, 13, 19, 25, 32, 40, 50, 60, 70, 80, 100, 120, 150};
   return series;
 }
 
-Sweep RunThicknessSweep(const CalcInputs& inputs, const std::vector<float>& thicknesses) {
+Sweep RunThicknessSweep(const CalcInputs& inputs, const std::vector<float>& thicknesses, int chosen) {
   Sweep sweep;
-  sweep.unit = FlowUnit(inputs);
-  sweep.insulationLayer = InsulationLayer(inputs);
-  if (sweep.insulationLayer == 0) {
-    sweep.refusal = QStringLiteral("Marque la capa de aislamiento cuyo espesor se quiere variar");
+  if (chosen != 0 && (chosen < 1 || chosen > inputs.layerCount || chosen >= static_cast<int>(inputs.layers.size()))) {
+    sweep.refusal = SweepRefusal::LayerNotInUse;
     return sweep;
   }
-  const LayerInput& marked = inputs.layers[sweep.insulationLayer];
-  if (marked.resistanceEntered && !marked.conductivityEntered) {
-    sweep.refusal = QStringLiteral("La capa de aislamiento se ha dado por su resistencia: indique su conductividad");
+  sweep.insulationLayer = chosen != 0 ? chosen : InsulationLayerOf(inputs);
+  if (sweep.insulationLayer == 0) {
+    sweep.refusal = inputs.thicknessTarget ? SweepRefusal::NoMarkedLayer : SweepRefusal::NoInsulatingLayer;
+    return sweep;
+  }
+  const LayerInput& varied = inputs.layers[sweep.insulationLayer];
+  if (varied.resistanceEntered && !varied.conductivityEntered) {
+    sweep.refusal = SweepRefusal::GivenByResistance;
     return sweep;
   }
 
@@ -96,9 +80,7 @@ Sweep RunThicknessSweep(const CalcInputs& inputs, const std::vector<float>& thic
         row.totalCost = TotalCost(in, economic, rIn, t, row.heatFlow);
       }
     }
-    Results withMark = r;
-    withMark.insulationLayer = sweep.insulationLayer;
-    row.rite = CheckRite(in, withMark);
+    row.rite = CheckRite(in, r, sweep.insulationLayer);
     sweep.rows.push_back(row);
   }
   return sweep;

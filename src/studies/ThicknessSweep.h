@@ -27,15 +27,24 @@ struct SweepRow {
   RiteVerdict rite;
 };
 
+// Why a case gives no table.
+enum class SweepRefusal {
+  None,
+  NoMarkedLayer,      // a thickness calculation without its insulation mark
+  NoInsulatingLayer,  // a heat flow none of whose layers is an insulant given by its conductivity
+  LayerNotInUse,      // the layer chosen is not among the layers of the case
+  GivenByResistance,  // the layer to vary is given by its resistance, not its conductivity
+};
+
 struct Sweep {
-  QString refusal;  // not empty when no row could be worked out (no insulation layer)
-  int insulationLayer = 0;
-  QString unit;     // of the heat flow: "W/m2", "W/m" or "W"
+  SweepRefusal refusal = SweepRefusal::None;  // not None: no row could be worked out
+  int insulationLayer = 0;                    // the layer whose thickness varies
   std::vector<SweepRow> rows;
 };
 
-// Works out every thickness, in the order given.
-Sweep RunThicknessSweep(const CalcInputs& inputs, const std::vector<float>& thicknesses);
+// Works out every thickness, in the order given, varying the layer `layer`
+// (1..6) or, when it is 0, the case's insulation layer (InsulationLayerOf).
+Sweep RunThicknessSweep(const CalcInputs& inputs, const std::vector<float>& thicknesses, int layer = 0);
 
 // The row of the first thickness at or above `found` (mm), -1 when none is.
 int CommercialRow(const std::vector<float>& thicknesses, float found);

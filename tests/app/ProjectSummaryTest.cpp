@@ -55,7 +55,9 @@ TEST_F(ProjectSummaryTest, EachKindIsSummarizedAsTheWindowShowsIt) {
   const ProjectSummary tank = Summary("tank.txt");
   EXPECT_EQ(tank.heatFlow, "288.90 W");
   EXPECT_EQ(tank.resistance, "");
-  EXPECT_TRUE(tank.rite.contains("cumple en interior y en exterior"));
+  EXPECT_EQ(tank.rite,
+            "RITE IT 1.2.4.2.1: mínimo 35.0 mm en interior, 45.0 mm en exterior; el aislamiento de "
+            "50.0 mm cumple en interior y en exterior");
 }
 
 TEST_F(ProjectSummaryTest, TheInsulationLayerIsTheOneTheRegulationLineJudges) {
@@ -65,7 +67,8 @@ TEST_F(ProjectSummaryTest, TheInsulationLayerIsTheOneTheRegulationLineJudges) {
   EXPECT_EQ(wall.thickness, "40");
   const ProjectSummary buried = Summary("buried_box.txt");
   EXPECT_EQ(buried.thickness, "37.5");
-  EXPECT_TRUE(buried.rite.contains("el aislamiento de 37.5 mm"));
+  EXPECT_EQ(buried.rite,
+            "RITE IT 1.2.4.2.1: mínimo 40.0 mm (tubería enterrada, exterior); el aislamiento de 37.5 mm no cumple");
 }
 
 TEST_F(ProjectSummaryTest, WithoutResultsOnlyTheMessagesAreShown) {
@@ -74,7 +77,8 @@ TEST_F(ProjectSummaryTest, WithoutResultsOnlyTheMessagesAreShown) {
   EXPECT_TRUE(refused.read);
   EXPECT_EQ(refused.reference, "Flujo mayor que sin aislar");
   EXPECT_EQ(refused.heatFlow + refused.resistance + refused.surfaceTemperature + refused.rite, "");
-  EXPECT_TRUE(refused.messages.startsWith("No es posible calcular un espesor de aislante"));
+  EXPECT_EQ(refused.messages,
+            "No es posible calcular un espesor de aislante, ya que sin aislamiento el flujo de calor ya es menor");
 
   const ProjectSummary incomplete = Summary("incomplete.txt");
   EXPECT_EQ(incomplete.messages,
@@ -83,7 +87,9 @@ TEST_F(ProjectSummaryTest, WithoutResultsOnlyTheMessagesAreShown) {
   const ProjectSummary file = Summary("refused_file.txt");
   EXPECT_FALSE(file.read);
   EXPECT_EQ(file.reference + file.element + file.target + file.insulation, "");
-  EXPECT_TRUE(file.messages.startsWith("No es posible abrir el proyecto \"refused_file.txt\""));
+  EXPECT_EQ(file.messages,
+            "No es posible abrir el proyecto \"refused_file.txt\": el dato nº 66 está fuera de límites (7, se espera "
+            "de 1 a 4).");
 
   const ProjectSummary missing = Summary("no_such_file.txt");
   EXPECT_FALSE(missing.read);
@@ -124,8 +130,12 @@ TEST(CliSummary, GivesEveryFileItsRowInOrderAndTwoForARefusedOne) {
   EXPECT_EQ(lines[0], SummaryHeader().join(','));
   for (int i = 0; i < files.size(); ++i) {
     EXPECT_TRUE(lines[i + 1].startsWith(files[i] + ',')) << lines[i + 1].toStdString();
+    // A refused file: its name and its message, quoted, nothing between.
     if (files[i].endsWith("refused_file.txt"))
-      EXPECT_TRUE(lines[i + 1].contains("No es posible abrir el proyecto")) << lines[i + 1].toStdString();
+      EXPECT_EQ(lines[i + 1],
+                files[i] + QString(12, ',') +
+                    "\"No es posible abrir el proyecto \"\"refused_file.txt\"\": el dato nº 66 está fuera de "
+                    "límites (7, se espera de 1 a 4).\"");
   }
 
   const CliRun json = RunCli({"summary", CasePath("start.txt"), CasePath("sphere.txt"), "--format", "json"});

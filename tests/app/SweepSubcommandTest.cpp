@@ -8,13 +8,6 @@
 
 namespace {
 
-// The layer whose thickness the table varies: the insulation mark of the case.
-int MarkedLayer(const CliRun& calc) {
-  for (int n = 1; n <= 6; ++n)
-    if (calc.Controls()[QStringLiteral("RBAislante%1").arg(n)].toObject()["checked"].toBool()) return n;
-  return 0;
-}
-
 // The heat flow of a JSON row of the table.
 QString HeatFlowCell(const QJsonObject& row) {
   for (auto it = row.begin(); it != row.end(); ++it)
@@ -22,12 +15,18 @@ QString HeatFlowCell(const QJsonObject& row) {
   return QString();
 }
 
-class CliSweepAgainstCalc : public ::testing::TestWithParam<const char*> {};
+// A case and the layer its table varies: the marked one of a thickness
+// calculation, the least conductive insulant of a heat flow.
+struct SweepCase {
+  const char* file;
+  int layer;
+};
+
+class CliSweepAgainstCalc : public ::testing::TestWithParam<SweepCase> {};
 
 TEST_P(CliSweepAgainstCalc, EveryRowIsTheHeatFlowOfASingleCalculation) {
-  const QString file = CasePath(GetParam());
-  const int layer = MarkedLayer(RunCli({"calc", file}));
-  ASSERT_GT(layer, 0);
+  const QString file = CasePath(GetParam().file);
+  const int layer = GetParam().layer;
 
   const CliRun sweep =
       RunCli({"sweep", file, "--thickness", "12.5,25", "--format", "json", "--decimal-separator", "."});
@@ -52,7 +51,30 @@ TEST_P(CliSweepAgainstCalc, EveryRowIsTheHeatFlowOfASingleCalculation) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliSweepAgainstCalc,
-                         ::testing::Values("start.txt", "pipe_air_final_temp.txt", "sphere.txt", "economic.txt"));
+                         ::testing::Values(SweepCase{"start.txt", 1}, SweepCase{"pipe_air_final_temp.txt", 1},
+                                           SweepCase{"sphere.txt", 1}, SweepCase{"economic.txt", 1},
+                                           SweepCase{"plate_condensation.txt", 2}, SweepCase{"tank.txt", 1}),
+                         [](const auto& info) {
+                           return QString::fromLatin1(info.param.file).chopped(4).toStdString();
+                         });
+
+// --layer varies another layer of the case: the plaster of a wall, at its own
+// 15 mm the wall's own heat flow.
+TEST(CliSweep, TheLayerOptionChoosesTheLayerThatVaries) {
+  const QString wall = CasePath("plate_condensation.txt");
+  const CliRun plaster = RunCli({"sweep", wall, "--layer", "1", "--thickness", "15,30", "--decimal-separator", "."});
+  ASSERT_EQ(plaster.status, 0) << plaster.err.toStdString();
+  const QStringList rows = QString::fromUtf8(plaster.out).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(rows.size(), 3);
+  EXPECT_TRUE(rows[1].startsWith("15,13.21,")) << rows[1].toStdString();  // the case's 13.21 W/m2
+
+  // A layer the case does not use is refused as a case without a table is.
+  const CliRun fourth = RunCli({"sweep", wall, "--layer", "4"});
+  EXPECT_EQ(fourth.status, 2);
+  EXPECT_TRUE(fourth.out.isEmpty());
+  EXPECT_TRUE(fourth.err.contains("brenak-cli: La capa 4 no está en uso: el caso tiene 3 capas\n"))
+      << fourth.err.toStdString();
+}
 
 TEST(CliSweep, WritesCsvWithAHeaderRowInTheChosenSeparator) {
   const CliRun comma =
@@ -81,20 +103,19 @@ TEST(CliSweep, ARefusedFileOrCaseExitsWithTwoAndItsReason) {
   const CliRun file = RunCli({"sweep", CasePath("refused_file.txt")});
   EXPECT_EQ(file.status, 2);
   EXPECT_TRUE(file.out.isEmpty());
-  EXPECT_TRUE(file.err.contains("No es posible abrir el proyecto")) << file.err.toStdString();
-
-  // A heat flow worked out without an insulation mark has no layer to vary.
-  const CliRun unmarked = RunCli({"sweep", CasePath("plate_condensation.txt")});
-  EXPECT_EQ(unmarked.status, 2);
-  EXPECT_TRUE(unmarked.out.isEmpty());
-  EXPECT_TRUE(unmarked.err.contains("Marque la capa de aislamiento")) << unmarked.err.toStdString();
+  EXPECT_TRUE(
+      file.err.contains("brenak-cli: Atención: No es posible abrir el proyecto \"refused_file.txt\": el dato "
+                        "nº 66 está fuera de límites (7, se espera de 1 a 4).\n"))
+      << file.err.toStdString();
 }
 
 TEST(CliSweep, AWrongListOrFormatIsAWrongUse) {
   const QString start = CasePath("start.txt");
   for (const QStringList& args :
        {QStringList{"sweep", start, "--thickness", "10,,20"}, QStringList{"sweep", start, "--thickness", "10;20"},
-        QStringList{"sweep", start, "--thickness", "0,10"}, QStringList{"sweep", start, "--format", "xml"}}) {
+        QStringList{"sweep", start, "--thickness", "0,10"}, QStringList{"sweep", start, "--format", "xml"},
+        QStringList{"sweep", start, "--layer", "0"}, QStringList{"sweep", start, "--layer", "7"},
+        QStringList{"sweep", start, "--layer", "dos"}, QStringList{"sweep", start, "--layer"}}) {
     const CliRun r = RunCli(args);
     EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
     EXPECT_TRUE(r.out.isEmpty());

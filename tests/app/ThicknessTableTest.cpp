@@ -1,7 +1,15 @@
+#include "app/CalculationInputs.h"
 #include "app/ProjectCommands.h"
 #include "app/ThicknessTable.h"
 #include "app/WindowFixture.h"
+#include "engine/CalcOutcome.h"
+#include "engine/ResultFigures.h"
+#include "results/RiteLine.h"
 #include "studies/ThicknessSweep.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -146,8 +154,103 @@ TEST_F(ThicknessTableTest, FiguresTheWindowHidesCanBeGiven) {
 TEST_F(ThicknessTableTest, ACaseWithoutAMarkedLayerIsRefused) {
   form().SetChecked("RBAislante1", false);
   const ThicknessTable table = BuildThicknessTable(app, {10});
+  EXPECT_EQ(table.refused, SweepRefusal::NoMarkedLayer);
   EXPECT_FALSE(table.refusal.isEmpty());
   EXPECT_TRUE(table.rows.isEmpty());
 }
+
+// A heat flow has no mark: the table varies the least conductive insulant, or
+// the layer chosen, and says why when there is neither.
+TEST_F(ThicknessTableTest, AHeatFlowVariesItsInsulantOrTheLayerChosen) {
+  ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/plate_condensation.txt")));
+  EXPECT_EQ(LayerChoices(app),
+            (QStringList{"1 · Enlucido yeso", "2 · Poliestireno expandido", "3 · Ladrillo Perforado"}));
+  const ThicknessTable insulant = BuildThicknessTable(app, {40});
+  EXPECT_EQ(insulant.layer, 2);
+  EXPECT_EQ(insulant.commercialRow, -1);
+
+  // The plaster at its own 15 mm and thicker: the wall's own heat flow, then less.
+  const ThicknessTable plaster = BuildThicknessTable(app, {15, 30}, {}, 1);
+  ASSERT_EQ(plaster.refused, SweepRefusal::None) << plaster.refusal.toStdString();
+  EXPECT_EQ(plaster.layer, 1);
+  EXPECT_EQ(plaster.rows[0][1], insulant.rows[0][1]);
+  EXPECT_GT(plaster.heatFlows[0], plaster.heatFlows[1]);
+
+  const ThicknessTable fourth = BuildThicknessTable(app, {10}, {}, 4);
+  EXPECT_EQ(fourth.refused, SweepRefusal::LayerNotInUse);
+  EXPECT_EQ(fourth.refusal, QStringLiteral("La capa 4 no está en uso: el caso tiene 3 capas"));
+
+  // No layer is an insulant: the table waits for a layer to be chosen.
+  form().SetText("Edit2k", "0,5");
+  const ThicknessTable none = BuildThicknessTable(app, {10});
+  EXPECT_EQ(none.refused, SweepRefusal::NoInsulatingLayer);
+  EXPECT_EQ(none.layer, 0);
+  EXPECT_TRUE(none.rows.isEmpty());
+  EXPECT_EQ(BuildThicknessTable(app, {10}, {}, 2).refused, SweepRefusal::None);
+}
+
+// Another layer of a thickness calculation varies with the marked layer at the
+// thickness the calculation finds: at its own thickness the heat flow is the
+// one the insulation was found for, and no commercial thickness is marked.
+TEST_F(ThicknessTableTest, AnotherLayerOfAThicknessCalculationKeepsTheThicknessFound) {
+  Do({"ComboBox1=1"});
+  form().UserType("Edit2e", "200");
+  form().UserType("Edit2k", "1");
+  const ThicknessTable table = BuildThicknessTable(app, {100, 200, 300}, {}, 2);
+  ASSERT_EQ(table.refused, SweepRefusal::None) << table.refusal.toStdString();
+  EXPECT_EQ(table.layer, 2);
+  EXPECT_EQ(table.commercialRow, -1);
+  EXPECT_EQ(table.rows[1][1], QStringLiteral("15,00")) << "the 15 W/m2 asked for";
+  EXPECT_GT(table.heatFlows[0], table.heatFlows[2]);
+}
+
+// The table of every heat-flow case of tests/cases: its insulation layer
+// varies, more insulation lets less heat through, and at the case's own
+// thickness the row is the case as the window calculates and judges it.
+struct HeatFlowCase {
+  const char* file;
+  int layer;
+};
+
+class HeatFlowCaseTable : public WindowTest, public ::testing::WithParamInterface<HeatFlowCase> {};
+
+TEST_P(HeatFlowCaseTable, VariesItsInsulationAndMeetsTheCaseAtItsOwnThickness) {
+  ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/") + GetParam().file));
+  const CalcInputs in = ReadCalcInputs(app);
+  ASSERT_FALSE(in.thicknessTarget);
+  const float own = in.layers[GetParam().layer].thickness;
+  std::vector<float> thicknesses = CommercialThicknesses();
+  thicknesses.push_back(own);
+  const ThicknessTable table = BuildThicknessTable(app, thicknesses);
+  ASSERT_EQ(table.refused, SweepRefusal::None) << table.refusal.toStdString();
+  EXPECT_EQ(table.layer, GetParam().layer);
+
+  int calculated = 0;
+  double last = std::numeric_limits<double>::infinity();
+  for (size_t i = 0; i < table.heatFlows.size(); ++i) {
+    if (std::isnan(table.heatFlows[i])) continue;
+    ++calculated;
+    EXPECT_LT(std::abs(table.heatFlows[i]), last) << table.thicknesses[i] << " mm";
+    last = std::abs(table.heatFlows[i]);
+  }
+  EXPECT_GE(calculated, 10);
+
+  const auto at = std::find(table.thicknesses.begin(), table.thicknesses.end(), own) - table.thicknesses.begin();
+  const CalcOutcome outcome = Calculate(in);
+  ASSERT_TRUE(outcome.hasResults);
+  const float q = outcome.results.heatFlow;
+  EXPECT_EQ(table.rows[at][1], FormatFixed(in.IsTank() ? TankHeatFlow(in, q) : q, 6, 2));
+  const Sweep sweep = RunThicknessSweep(in, {own});
+  ASSERT_EQ(sweep.rows.size(), 1u);
+  EXPECT_EQ(RiteLine(sweep.rows[0].rite), form().Text("LabelRITE"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HeatFlowCaseTable,
+                         ::testing::Values(HeatFlowCase{"buried_box.txt", 1}, HeatFlowCase{"duct.txt", 1},
+                                           HeatFlowCase{"pipe_air_flow.txt", 1},
+                                           HeatFlowCase{"plate_condensation.txt", 2}, HeatFlowCase{"tank.txt", 1}),
+                         [](const auto& info) {
+                           return QString::fromLatin1(info.param.file).chopped(4).toStdString();
+                         });
 
 }  // namespace

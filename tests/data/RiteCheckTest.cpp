@@ -95,6 +95,31 @@ TEST_F(RiteLines, APipeIsJudgedAtTheFaceOfItsInsulation) {
                                         "el aislamiento de 22,0 mm cumple en interior"));
 }
 
+// The line judges the case's insulation layer: on a heat flow the least
+// conductive insulant, though a mark be left on another layer; on a thickness
+// calculation the marked layer. The diameter is taken at its inner face.
+TEST_F(RiteLines, JudgeTheInsulationLayerOfTheCase) {
+  CalcInputs in = HeatingPipe(70, 22);  // layer 2 marked, 0.035
+  in.layerCount = 3;
+  in.layers[3] = Layer(40, 0.03f);
+  const Results r = Thicknesses(in);
+  const RiteVerdict heatFlow = CheckRite(in, r);
+  EXPECT_FLOAT_EQ(heatFlow.conductivity, 0.03f);
+  EXPECT_FLOAT_EQ(heatFlow.insulation, 40);
+  EXPECT_FLOAT_EQ(heatFlow.diameter, 74);  // 28 mm, the copper and 22 mm on each side
+
+  in.thicknessTarget = true;
+  const RiteVerdict thickness = CheckRite(in, r);
+  EXPECT_FLOAT_EQ(thickness.conductivity, 0.035f);
+  EXPECT_FLOAT_EQ(thickness.insulation, 22);
+  EXPECT_FLOAT_EQ(thickness.diameter, 30);
+
+  // Without an insulant the line has no thickness to judge.
+  in.thicknessTarget = false;
+  in.layers[2].conductivity = in.layers[3].conductivity = 0.2f;
+  EXPECT_FALSE(CheckRite(in, r).hasInsulation);
+}
+
 TEST_F(RiteLines, BuriedDuctsTanksAndElementsOutsideTheTables) {
   CalcInputs buried = HeatingPipe(70, 40);
   buried.pipePlacing = 2;

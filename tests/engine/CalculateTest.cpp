@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -135,5 +136,92 @@ TEST(Calculate, AnAbsurdEconomicRunShowsNoFigureThatIsNotFinite) {
       EXPECT_TRUE(std::isfinite(figure));
   }
 }
+
+}  // namespace
+
+namespace {
+
+// Each kind of refusal or absurd result carries its own identifier, so that
+// the window, the tools and the tests tell them apart without reading them.
+struct RefusalCase {
+  const char* name;
+  std::function<void(CalcInputs&)> setup;
+  std::vector<MessageId> expected;
+};
+
+class CalculationMessages : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(CalculationMessages, CarryTheIdentifierOfTheirKind) {
+  CalcInputs in = Wall();
+  in.thicknessTarget = true;
+  in.condition = DesignCondition::HeatFlow;
+  GetParam().setup(in);
+  std::vector<MessageId> ids;
+  for (const CalcMessage& m : Calculate(in).Messages()) ids.push_back(m.id);
+  EXPECT_EQ(ids, GetParam().expected);
+}
+
+void PipeInAir(CalcInputs& in) {
+  in.kind = GeometryKind::Pipe;
+  in.layerCount = 1;
+  in.layers[1] = Layer(30, 0.04f, true);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Engine, CalculationMessages,
+    ::testing::Values(RefusalCase{"BareWallAlreadyBelowTheFlow",
+                                  [](CalcInputs& in) { in.wantedHeatFlow = 1000; },
+                                  {MessageId::ConditionMetWithoutInsulation}},
+                      RefusalCase{
+                          "EqualTemperatures", [](CalcInputs& in) { in.Te = in.Ti; }, {MessageId::EqualTemperatures}},
+                      RefusalCase{"TankWithACondition",
+                                  [](CalcInputs& in) {
+                                    in.kind = GeometryKind::Special;
+                                    in.specialVariant = 1;
+                                  },
+                                  {MessageId::ConditionNotForElement}},
+                      RefusalCase{"EconomicWithOneCostPoint",
+                                  [](CalcInputs& in) {
+                                    in.condition = DesignCondition::Economic;
+                                    in.thickness2 = in.thickness1;
+                                  },
+                                  {MessageId::EconomicCostPointsEqual}},
+                      RefusalCase{"SurfaceTemperatureOutsideTheRange",
+                                  [](CalcInputs& in) {
+                                    in.condition = DesignCondition::ExteriorSurfaceTemperature;
+                                    in.wantedExteriorSurface = 40;
+                                  },
+                                  {MessageId::ConditionOutOfRange}},
+                      RefusalCase{"SurfaceConditionWithItsCoefficientNeglected",
+                                  [](CalcInputs& in) {
+                                    in.condition = DesignCondition::ExteriorSurfaceTemperature;
+                                    in.exteriorMode = SurfaceCoefMode::Neglect;
+                                    in.exteriorCoef = -1;
+                                  },
+                                  {MessageId::SurfaceCoefficientNeglected}},
+                      RefusalCase{"ColderOutsideNeverCondensesThere",
+                                  [](CalcInputs& in) { in.condition = DesignCondition::NoExteriorCondensation; },
+                                  {MessageId::NeverCondenses}},
+                      RefusalCase{"WaterAboveFreezingOutside",
+                                  [](CalcInputs& in) {
+                                    PipeInAir(in);
+                                    in.condition = DesignCondition::FreezingTime;
+                                    in.Te = 5;
+                                  },
+                                  {MessageId::NeverFreezes}},
+                      RefusalCase{"MoreThanFiveMetres",
+                                  [](CalcInputs& in) { in.wantedHeatFlow = 0.001f; },
+                                  {MessageId::InsulationOverFiveMetres}},
+                      RefusalCase{"BuriedPipeAboveTheGround",
+                                  [](CalcInputs& in) {
+                                    PipeInAir(in);
+                                    in.thicknessTarget = false;
+                                    in.condition = DesignCondition::None;
+                                    in.pipePlacing = 2;
+                                    in.interiorDiameter = 500;
+                                    in.depth = 0.2f;
+                                  },
+                                  {MessageId::PipeAboveGround}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

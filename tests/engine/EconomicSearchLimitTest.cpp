@@ -61,6 +61,7 @@ struct LimitCase {
   float depth;          // m
   float shown;          // mm, the thickness on the economic panel
   const char* message;  // nullptr: the least cost fits, no warning
+  MessageId id;         // of the warning
 };
 
 class EconomicSearchOfABuriedPipe : public ::testing::TestWithParam<LimitCase> {};
@@ -77,6 +78,7 @@ TEST_P(EconomicSearchOfABuriedPipe, StopsAtWhatThePipeCanHold) {
   if (c.message) {
     // Only the limit is told: the thickness shown fits, so no geometry check follows.
     EXPECT_EQ(messages, std::vector<std::string>{c.message});
+    EXPECT_EQ(out.Messages().front().id, c.id);
     EXPECT_TRUE(out.absurdData);
   } else {
     EXPECT_TRUE(messages.empty()) << messages.front();
@@ -95,14 +97,15 @@ TEST_P(EconomicSearchOfABuriedPipe, StopsAtWhatThePipeCanHold) {
   EXPECT_NEAR(check.results.heatFlow, out.economicOutcome.heatFlow, 1e-3 * out.economicOutcome.heatFlow);
 }
 
-INSTANTIATE_TEST_SUITE_P(Engine, EconomicSearchOfABuriedPipe,
-                         ::testing::Values(
-                             // The step after the least cost no longer fits, and costs no less: the answer stands.
-                             LimitCase{"LeastCostAtTheBoxWall", 3, 280, 1.35f, 67.0f, nullptr},
-                             // A box of 250 mm holds 52 mm; the cost still falls there.
-                             LimitCase{"LeastCostBeyondTheBox", 3, 250, 1.35f, 52.0f, kBeyondTheBox},
-                             // Buried 0.12 m deep without a box, the pipe holds 47 mm under the ground.
-                             LimitCase{"LeastCostAboveTheGround", 2, 280, 0.12f, 47.0f, kBeyondTheDepth}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Engine, EconomicSearchOfABuriedPipe,
+    ::testing::Values(
+        // The step after the least cost no longer fits, and costs no less: the answer stands.
+        LimitCase{"LeastCostAtTheBoxWall", 3, 280, 1.35f, 67.0f, nullptr, MessageId::General},
+        // A box of 250 mm holds 52 mm; the cost still falls there.
+        LimitCase{"LeastCostBeyondTheBox", 3, 250, 1.35f, 52.0f, kBeyondTheBox, MessageId::PipeOutgrowsBox},
+        // Buried 0.12 m deep without a box, the pipe holds 47 mm under the ground.
+        LimitCase{"LeastCostAboveTheGround", 2, 280, 0.12f, 47.0f, kBeyondTheDepth, MessageId::PipeAboveGround}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -51,7 +51,9 @@ TEST(CliCalc, RefusedFileExitsWithTwoAndStillPrintsItsMessage) {
   ASSERT_EQ(r.status, 2) << r.err.toStdString();
   const QJsonArray messages = QJsonDocument::fromJson(r.out).object()["messages"].toArray();
   ASSERT_EQ(messages.size(), 1);
-  EXPECT_TRUE(messages[0].toObject()["text"].toString().startsWith("No es posible abrir el proyecto"));
+  EXPECT_EQ(messages[0].toObject()["text"].toString(),
+            "No es posible abrir el proyecto \"refused_file.txt\": el dato nº 66 está fuera de límites (7, se espera "
+            "de 1 a 4).");
 }
 
 class CliUsage : public ::testing::TestWithParam<std::vector<const char*>> {};

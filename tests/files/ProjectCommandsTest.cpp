@@ -211,7 +211,7 @@ TEST_P(Refusal, LeavesTheWindowAsItWasWithOneMessage) {
   EXPECT_FALSE(app.projectLoading);
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].caption, kAtencion);
-  EXPECT_TRUE(sink.shown[0].text.startsWith("No es posible abrir el proyecto")) << sink.shown[0].text.toStdString();
+  EXPECT_EQ(sink.shown[0].id, MessageId::ProjectNotOpened) << sink.shown[0].text.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -250,7 +250,7 @@ TEST_F(ProjectFilesTest, FailedWriteKeepsThePreviousFileAndSaysSo) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"p.txt"});  // no temporary left
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].caption, kAtencion);
-  EXPECT_TRUE(sink.shown[0].text.startsWith("No es posible guardar el proyecto"));
+  EXPECT_EQ(sink.shown[0].id, MessageId::ProjectNotSaved) << sink.shown[0].text.toStdString();
 }
 
 // Places a save cannot write to: a folder removed after it was chosen, a path
@@ -266,7 +266,7 @@ TEST_F(ProjectFilesTest, SavesThatCannotBeWrittenSaySo) {
     const QString before = app.form.Text("EditTi");
     EXPECT_FALSE(SaveProjectFile(app, target)) << target.toStdString();
     ASSERT_EQ(sink.shown.size(), 1u);
-    EXPECT_TRUE(sink.shown[0].text.startsWith("No es posible guardar el proyecto"));
+    EXPECT_EQ(sink.shown[0].id, MessageId::ProjectNotSaved) << sink.shown[0].text.toStdString();
     EXPECT_EQ(app.form.Text("EditTi"), before);
     EXPECT_FALSE(QFileInfo::exists(target));
   }

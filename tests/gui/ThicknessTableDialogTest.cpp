@@ -2,18 +2,20 @@
 // from the case on the window, copied and saved.
 
 #include "WindowFixture.h"
+#include "app/ProjectCommands.h"
 #include "app/ThicknessTable.h"
 #include "gui/ThicknessTableDialog.h"
 
 #include <QAbstractAxis>
 #include <QChart>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineSeries>
-#include <QScrollBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -32,7 +34,7 @@ class ThicknessTableDialogTest : public WindowTest {
     Click("SBTablaEspesores");
     auto* dialog = window->findChild<ThicknessTableDialog*>();
     if (!dialog) return nullptr;
-    dialog->tell = [this](const QString& caption, const QString& text) { told << caption + ": " + text; };
+    dialog->tell = [this](const Message& message) { told.push_back(message); };
     return dialog;
   }
   void Press(ThicknessTableDialog* dialog, const char* button) {
@@ -53,7 +55,13 @@ class ThicknessTableDialogTest : public WindowTest {
 
   QTemporaryDir dir;
   QSettings settings{dir.filePath("brenak.ini"), QSettings::IniFormat};
-  QStringList told;
+  std::vector<Message> told;
+  // What the boxes said, for a failure's report.
+  std::string Told() const {
+    std::string all;
+    for (const Message& m : told) all += m.text.toStdString() + '\n';
+    return all;
+  }
 };
 
 class ThicknessTableCommaTest : public ThicknessTableDialogTest {
@@ -100,7 +108,7 @@ TEST_F(ThicknessTableDialogTest, TheTableIsTheCaseOnTheWindowWithTheCommercialRo
   Press(dialog, "ThicknessCalculate");
   EXPECT_EQ(Cells(grid), BuildThicknessTable(app, RememberedThicknesses(app)).rows);
   EXPECT_NE(Cells(grid), expected.rows);
-  EXPECT_TRUE(told.isEmpty()) << told.join('\n').toStdString();
+  EXPECT_TRUE(told.empty()) << Told();
 }
 
 TEST_F(ThicknessTableDialogTest, AListIsReadRememberedOrRefusedWithAMessage) {
@@ -110,8 +118,9 @@ TEST_F(ThicknessTableDialogTest, AListIsReadRememberedOrRefusedWithAMessage) {
 
   dialog->ListEdit()->setText(QStringLiteral("10; diez"));
   Press(dialog, "ThicknessCalculate");
-  ASSERT_EQ(told.size(), 1);
-  EXPECT_TRUE(told[0].startsWith(QStringLiteral("Atención"))) << told[0].toStdString();
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].caption, kAtencion);
+  EXPECT_EQ(told[0].id, MessageId::ThicknessListUnreadable) << Told();
   EXPECT_EQ(Cells(dialog->TableWidget()), before);
 
   // Either decimal separator, in any order; Enter in the list calculates,
@@ -122,7 +131,7 @@ TEST_F(ThicknessTableDialogTest, AListIsReadRememberedOrRefusedWithAMessage) {
   EXPECT_EQ(dialog->TableWidget()->item(0, 0)->text(), QStringLiteral("25"));
   EXPECT_EQ(dialog->ListEdit()->text(), QStringLiteral("25; 37.5; 50"));
   EXPECT_EQ(RememberedThicknesses(app), (std::vector<float>{25, 37.5f, 50}));
-  EXPECT_EQ(told.size(), 1);
+  EXPECT_EQ(told.size(), 1u);
 }
 
 // The humidity, hours and prices the table uses while the window does not
@@ -147,8 +156,10 @@ TEST_F(ThicknessTableDialogTest, FiguresTheWindowHidesAreShownAndUsed) {
 
   hours->setText("9000");
   Press(dialog, "ThicknessCalculate");
-  ASSERT_EQ(told.size(), 1);
-  EXPECT_TRUE(told[0].contains("Horas de funcionamiento al año")) << told[0].toStdString();
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].id, MessageId::FieldOutOfLimits) << Told();
+  // The box names the figure, as the dialog shows it.
+  EXPECT_TRUE(told[0].text.startsWith(QStringLiteral("Horas de funcionamiento al año: "))) << Told();
   EXPECT_EQ(Cells(dialog->TableWidget()), given) << "the table stays as it was";
 
   // The economic thickness shows its figures on the window.
@@ -180,6 +191,7 @@ TEST_F(ThicknessTableDialogTest, FitsASmallScreen) {
           << "heading cut: " << grid->horizontalHeaderItem(c)->text().toStdString();
     }
     EXPECT_LE(width, grid->viewport()->width());
+    EXPECT_GE(dialog->LayerCombo()->width(), dialog->LayerCombo()->minimumSizeHint().width());
 
     QChart* chart = dialog->Chart();
     EXPECT_LE(QFontMetrics(chart->titleFont()).horizontalAdvance(chart->title()), chart->size().width());
@@ -190,6 +202,46 @@ TEST_F(ThicknessTableDialogTest, FitsASmallScreen) {
           << axis->titleText().toStdString();
     }
   }
+}
+
+// A heat flow has no insulation mark: the table varies the case's insulant,
+// named beside the list, and any other layer of the case can be chosen there
+// until the dialog is closed.
+TEST_F(ThicknessTableDialogTest, AHeatFlowVariesTheLayerShownOrTheOneChosen) {
+  ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/plate_condensation.txt")));
+  window->Sync();
+  ThicknessTableDialog* dialog = Open();
+  ASSERT_NE(dialog, nullptr);
+  QComboBox* layer = dialog->LayerCombo();
+  ASSERT_TRUE(layer->isVisible());
+  EXPECT_EQ(layer->count(), 3);
+  EXPECT_EQ(layer->currentText(), QStringLiteral("2 · Poliestireno expandido"));
+  EXPECT_TRUE(dialog->TableWidget()->isVisible());
+  const std::vector<float> list = RememberedThicknesses(app);
+  EXPECT_EQ(Cells(dialog->TableWidget()), BuildThicknessTable(app, list).rows);
+
+  layer->setFocus();
+  QTest::keyClick(layer, Qt::Key_Up);
+  EXPECT_EQ(dialog->Table().layer, 1);
+  EXPECT_EQ(Cells(dialog->TableWidget()), BuildThicknessTable(app, list, {}, 1).rows);
+  Press(dialog, "ThicknessCalculate");
+  EXPECT_EQ(layer->currentIndex(), 0) << "the choice holds";
+
+  dialog->close();
+  ASSERT_EQ(Open(), dialog);
+  EXPECT_EQ(layer->currentIndex(), 1) << "opened again: the case's insulant";
+
+  // No layer is an insulant: the reason, until a layer is chosen.
+  app.form.SetText("Edit2k", "0.5");
+  Press(dialog, "ThicknessCalculate");
+  EXPECT_TRUE(dialog->RefusalLabel()->isVisible());
+  EXPECT_EQ(dialog->Table().refused, SweepRefusal::NoInsulatingLayer);
+  EXPECT_EQ(layer->currentIndex(), -1);
+  layer->setCurrentIndex(2);
+  emit layer->activated(2);
+  EXPECT_TRUE(dialog->TableWidget()->isVisible());
+  EXPECT_EQ(dialog->Table().layer, 3);
+  EXPECT_TRUE(told.empty()) << Told();
 }
 
 TEST_F(ThicknessTableDialogTest, ACaseThatCannotBeSweptShowsWhyInsteadOfTheTable) {
@@ -229,13 +281,13 @@ TEST_F(ThicknessTableCommaTest, CopyAndSaveCarryTheWholeTable) {
   EXPECT_EQ(csv, TableAsCsv(dialog->Table()));
   EXPECT_TRUE(csv.contains(QStringLiteral("(ºC)")));
   EXPECT_TRUE(csv.split('\n').value(1).startsWith(QStringLiteral("10;")));
-  EXPECT_TRUE(told.isEmpty());
+  EXPECT_TRUE(told.empty()) << Told();
 
   // A folder that does not exist: said, nothing written.
   dialog->askCsvPath = [&](const QString&) { return dir.filePath("no/existe/tabla.csv"); };
   Press(dialog, "ThicknessSaveCsv");
-  ASSERT_EQ(told.size(), 1);
-  EXPECT_TRUE(told[0].contains(QStringLiteral("No es posible guardar la tabla"))) << told[0].toStdString();
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].id, MessageId::TableNotSaved) << Told();
 }
 
 }  // namespace

@@ -110,7 +110,7 @@ TEST_F(UserMaterialsEditorTest, ARefusedMaterialComesBackAsTypedToBeCorrected) {
 
   ASSERT_EQ(sink.shown.size(), 1u);  // the program's own refusal
   EXPECT_EQ(sink.shown[0].caption, kAtencion);
-  EXPECT_TRUE(sink.shown[0].text.contains(QStringLiteral("conductividad"))) << sink.shown[0].text.toStdString();
+  EXPECT_EQ(sink.shown[0].id, MessageId::UserMaterialRefused) << sink.shown[0].text.toStdString();
   EXPECT_EQ(reopened, (QStringList{"Placa del proveedor", "cero", "40"}));
   EXPECT_EQ(Listed(), QStringList{"Placa del proveedor"});
 

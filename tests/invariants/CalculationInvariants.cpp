@@ -125,7 +125,7 @@ class Checker {
     Run run;
     run.ok = o.hasResults && !o.absurdData;
     run.outgrown = o.hasResults && o.absurdData;
-    for (const CalcMessage& m : o.Messages()) run.unsettled |= m.text.contains(QLatin1String("no convergen"));
+    for (const CalcMessage& m : o.Messages()) run.unsettled |= m.id == MessageId::CoefficientsDoNotConverge;
     run.r = o.results;
     run.thickness = thickness;
     return runs_.emplace(thickness, run).first->second;
