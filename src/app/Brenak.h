@@ -4,6 +4,8 @@
 #include "form/WindowState.h"
 
 #include <functional>
+
+class ReportService;
 #include <vector>
 
 // The main window of the program without its widgets: the window's state, and
@@ -14,6 +16,9 @@ class Brenak : public WindowState {
 
   // Closes the window, which ends the program ("Cerrar"); set by the window.
   std::function<void()> onClose;
+  // Where reports are written and how they are opened; the desktop's own
+  // when none is set.
+  ReportService* report = nullptr;
   // Opens the table of thicknesses ("Tabla de espesores"); set by the window.
   std::function<void()> onThicknessTable;
 

@@ -43,11 +43,10 @@ void ExportReportPdf(Brenak& app, const QDateTime& when) {
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) path += QStringLiteral(".pdf");
 
-  // A document of its own: the one "Imprimir" keeps stays as it is.
   FileReportDocument document;
   ArtworkPictures artwork;
   ReportPictures& pictures = app.report ? app.report->Pictures() : artwork;
-  if (!WriteReport(app, document, pictures, when)) return;
+  WriteReport(app, document, pictures, when);
   QString error;
   if (!SaveReportPdf(document.Content(), path, &error))
     app.Warn(QStringLiteral("No se ha podido escribir el PDF en %1 (%2). El informe no se ha guardado.")

@@ -61,7 +61,7 @@ int RunReportSubcommand(const QStringList& args, const QString& programPath) {
 
   FileReportDocument document;
   ArtworkPictures pictures;
-  if (!WriteReport(app, document, pictures)) return Fail(QStringLiteral("no se ha podido componer el informe"), 4);
+  WriteReport(app, document, pictures);
   QString error;
   if (!SaveReport(document.Content(), files[1], &error))
     return Fail(QStringLiteral("no se ha podido escribir %1: %2").arg(files[1], error), 4);

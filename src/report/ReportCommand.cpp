@@ -1,6 +1,7 @@
 #include "report/ReportCommand.h"
 
 #include "files/ProjectFolders.h"
+#include "report/ReportContent.h"
 #include "report/ReportFiles.h"
 #include "report/ReportWriter.h"
 #include "form/WindowState.h"
@@ -29,12 +30,9 @@ bool DesktopReportService::OpenReport(const QString& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void PrintReport(WindowState& app) {
-  DesktopReportService standIn;
-  ReportService& service = app.report ? *app.report : standIn;
-  service.Disconnect();
-  FileReportDocument& document = service.Document();
-  if (!WriteReport(app, document, service.Pictures())) return;
+void PrintReport(WindowState& app, ReportService& service) {
+  FileReportDocument document;
+  WriteReport(app, document, service.Pictures());
 
   const QString path = service.NewReportPath(app);
   if (path.isEmpty()) {

@@ -21,7 +21,8 @@ constexpr float kBodySize = 10;
 const QString kIndent = QStringLiteral("\t");
 const QString kDeepIndent = QStringLiteral("\t\t");
 
-void Line(ReportDocument& doc, const QString& text) { AppendRun(doc, text, RunEnd::LineFeed); }
+// A paragraph of its own.
+void Line(ReportDocument& doc, const QString& text) { doc.AppendText(text + QLatin1Char('\n')); }
 
 // The text of a field with a number, written with the user's decimal
 // separator however it was typed or stored; any other text as it stands.
@@ -35,9 +36,9 @@ QString Value(const WindowState& app, const char* field) {
 
 void Heading(ReportDocument& doc, const QString& text) {
   Line(doc, QString());
-  SetReportFont(doc, QStringLiteral("Bold"), kHeadingSize);
+  doc.SetFont({true, kHeadingSize});
   Line(doc, text);
-  SetReportFont(doc, QStringLiteral("Normal"), kBodySize);
+  doc.SetFont({false, kBodySize});
 }
 
 // A block of texts side by side, without lines, indented as a line of data.
@@ -356,36 +357,6 @@ std::optional<QString> TankCondition(const WindowState& app, int row) {
 
 }  // namespace
 
-void AppendRun(ReportDocument& doc, const QString& text, RunEnd end) {
-  doc.AppendText(text + (end == RunEnd::LineFeed ? QLatin1Char('\n') : QLatin1Char('\t')));
-}
-
-void SetReportFont(ReportDocument& doc, const QString& style, float size) {
-  ReportFontChange change;
-  change.size = size;
-  if (style == QLatin1String("Normal")) {
-    change.bold = change.italic = change.emboss = change.engrave = change.shadow = change.doubleStrikeThrough =
-        change.strikeThrough = false;
-  } else if (style == QLatin1String("Bold")) {
-    change.bold = true;
-  } else if (style == QLatin1String("Italic")) {
-    change.italic = true;
-  } else if (style == QLatin1String("Emboss")) {
-    change.emboss = true;
-  } else if (style == QLatin1String("Engrave")) {
-    change.engrave = true;
-  } else if (style == QLatin1String("Shadow")) {
-    change.shadow = true;
-  } else if (style == QLatin1String("DoubleStrikeThrough")) {
-    change.doubleStrikeThrough = true;
-  } else if (style == QLatin1String("StrikeThrough")) {
-    change.strikeThrough = true;
-  }
-  doc.SetLastSentenceFont(change);
-}
-
-void PlaceReportPicture(ReportDocument& doc, const QImage& picture) { doc.PastePictureOverLastSentence(picture); }
-
 QString LayerResistanceUnit(const WindowState& app) {
   switch (app.kind) {
     case GeometryKind::Plate: return QStringLiteral("m2ºC/W");
@@ -501,30 +472,22 @@ QString ReportTitle(const WindowState& app) {
 
 bool IsEconomicCase(const WindowState& app) { return app.ThicknessTarget() && DesignConditionLine(app) == kEconomic; }
 
-bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures, const QDateTime& when) {
-  // Without the document application nothing can be written: say so and stop.
-  if (!doc.Connect()) {
-    app.messages.Show({QStringLiteral("Error"), QStringLiteral("Word may not be installed"), MessageButtons::Error});
-    return false;
-  }
-  doc.ShowWindow(kReportWindowCaption);
-  doc.NewDocument();
+void WriteReport(const WindowState& app, ReportDocument& doc, ReportPictures& pictures, const QDateTime& when) {
   doc.SetDocumentTitle(ReportTitle(app));
-  doc.DisableProofing();
 
   // Banner; the case, its file and date beside the drawing of the element;
   // title and design condition. Banner and drawing are kept small enough for
   // a short report to fit on one page.
-  PlaceReportPicture(doc, PrintedWithin(pictures.Banner(), 14.0, 3.0));
+  doc.AppendPicture(PrintedWithin(pictures.Banner(), 14.0, 3.0));
   Line(doc, QString());
   doc.AppendTable(Beside(kHeadingBlockCm, TableInset(CaseHeading(app, when)), kDrawingCm,
                          PictureInset(PrintedWithin(pictures.ElementDrawing(ElementDrawingName(app)),
                                                     kDrawingCm - 0.2, 3.4))));
   Line(doc, QString());
-  SetReportFont(doc, QStringLiteral("Bold"), kTitleSize);
+  doc.SetFont({true, kTitleSize});
   Line(doc, app.ThicknessTarget() ? QStringLiteral("Cálculo del espesor de aislamiento")
                                   : QStringLiteral("Cálculo del flujo de calor"));
-  SetReportFont(doc, QStringLiteral("Normal"), 11);
+  doc.SetFont({false, 11});
   if (app.ThicknessTarget()) {
     if (const std::optional<QString> condition = DesignConditionLine(app)) Line(doc, *condition);
   }
@@ -579,6 +542,5 @@ bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures
     doc.AppendTable(Beside(kChartCm, PictureInset(PrintedWithin(chart, kChartCm - 0.2, 8.0)), kTemperaturesCm,
                            TableInset(temperatures)));
   else
-    PlaceReportPicture(doc, chart);
-  return true;
+    doc.AppendPicture(chart);
 }

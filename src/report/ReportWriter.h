@@ -11,29 +11,11 @@
 class WindowState;
 class ReportPictures;
 
-// How a run of the report ends: a line feed ends the paragraph, a tab goes on.
-enum class RunEnd { LineFeed, Tab };
-
-// The caption the document application's window gets while it shows a report.
-inline const QString kReportWindowCaption = QStringLiteral("Doroduzu vi vadarudaravu");
-
 // The title a report document carries when the case has no reference.
 inline const QString kUntitledReport = QStringLiteral("Informe Brenak");
 
 // What the heading block says of a case that was never saved to a file.
 inline const QString kUnsavedProject = QStringLiteral("sin guardar");
-
-// Appends the text followed by its end character.
-void AppendRun(ReportDocument& doc, const QString& text, RunEnd end);
-
-// Formats the last sentence and what follows it. "Bold", "Italic", "Emboss",
-// "Engrave", "Shadow", "DoubleStrikeThrough", "StrikeThrough" switch that one
-// effect on; "Normal" switches all seven off; any other style (or none) leaves
-// the effects alone. The size is set in every case.
-void SetReportFont(ReportDocument& doc, const QString& style, float size);
-
-// Puts the picture in place of the last sentence (the pending tabs).
-void PlaceReportPicture(ReportDocument& doc, const QImage& picture);
 
 // The unit the layer resistances of the element on the window are given in:
 // per square metre of wall for plates and ducts, per metre of length for
@@ -65,8 +47,7 @@ QString ReportTitle(const WindowState& app);
 // The name of the window's picture of the element on the window.
 QString ElementDrawingName(const WindowState& app);
 
-// Writes the report of what the window shows into a new document, dated
-// `when`. False when the document application cannot be reached: a box says
-// so and nothing is written.
-bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures,
+// Writes the report of what the window shows into `doc`, an empty document,
+// dated `when`.
+void WriteReport(const WindowState& app, ReportDocument& doc, ReportPictures& pictures,
                  const QDateTime& when = QDateTime::currentDateTime());

@@ -66,10 +66,8 @@ TEST(Package, WrittenReportPassesAnIndependentZipCheck) {
   if (checkers.empty()) GTEST_SKIP() << "neither unzip nor python3 is installed";
 
   FileReportDocument doc;
-  doc.Connect();
-  doc.NewDocument();
-  doc.AppendText(QStringLiteral("Cálculo del espesor de aislamiento\n\t"));
-  doc.PastePictureOverLastSentence(NamedPictures::Named(QStringLiteral("Chart1")));
+  doc.AppendText(QStringLiteral("Cálculo del espesor de aislamiento\n"));
+  doc.AppendPicture(NamedPictures::Named(QStringLiteral("Chart1")));
   doc.AppendText(QStringLiteral("\nDistribución de temperaturas"));
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("Informe ñ.odt"));
