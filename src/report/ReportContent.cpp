@@ -125,6 +125,7 @@ void FileReportDocument::SetFont(const ReportFont& font) {
 }
 
 void FileReportDocument::AppendPicture(const QImage& picture) {
+  if (picture.isNull()) return;
   content_.pictures.push_back(picture);
   content_.paragraphs.back().pieces.push_back(
       ReportPiece{QString(), static_cast<int>(content_.pictures.size()) - 1, content_.font});

@@ -56,12 +56,16 @@ class DocumentBackEndTest : public ::testing::Test {
   FileReportDocument doc;
 };
 
-TEST_F(DocumentBackEndTest, PicturesStandInTheirParagraphs) {
+TEST_F(DocumentBackEndTest, PicturesStandInTheirParagraphsAndANullOneIsLeftOut) {
   doc.AppendPicture(Picture({20, 10}, 1));
   doc.AppendText(QStringLiteral("\nTitle\n"));
+  doc.AppendPicture(QImage());
+  doc.AppendText(QStringLiteral("\n"));
   doc.AppendPicture(Picture({20, 10}, 1));
   doc.AppendText(QStringLiteral("\nafter"));
-  EXPECT_EQ(Texts(ReadBack(doc.Content())), QStringList({"[Pictures/imagen1.png]", "Title", "[Pictures/imagen2.png]", "after"}));
+  EXPECT_EQ(Texts(ReadBack(doc.Content())),
+            QStringList({"[Pictures/imagen1.png]", "Title", "", "[Pictures/imagen2.png]", "after"}));
+  EXPECT_EQ(doc.Content().pictures.size(), 2u);
 }
 
 TEST_F(DocumentBackEndTest, AFontHoldsForWhatFollowsAndTheTabsOpeningALineIndentIt) {
@@ -93,13 +97,14 @@ TEST(ReportPictureSize, WidePicturesShrinkToTheTextColumn) {
   EXPECT_NEAR(drawing.width(), 200 / 96.0 * 2.54, 1e-2);
 }
 
-TEST(ReportPictures, ArtworkIsLoadedAndMissingArtworkIsDrawn) {
+TEST(ReportPictures, ArtworkIsLoadedAndAMissingPieceIsANullPicture) {
   ArtworkPictures pictures;
-  const QImage banner = pictures.Banner();
-  EXPECT_EQ(banner.size(), QSize(1326, 234));
-  EXPECT_FALSE(LoadArtwork(QStringLiteral("ImagePared"), QSize(200, 150)).isNull()) << "SVG artwork is readable";
-  EXPECT_TRUE(LoadArtwork(QStringLiteral("NoSuchPicture"), QSize(200, 150)).isNull());
-  EXPECT_EQ(pictures.ElementDrawing(QStringLiteral("NoSuchPicture")).size(), QSize(400, 300));
+  EXPECT_EQ(pictures.Banner().size(), QSize(1326, 234));
+  for (const char* name : {"ImagePared", "ImageSuelo", "ImageTecho", "ImageTuberia", "ImageTuberiaEnterrada",
+                           "ImageTuberiaEnterradaCaja", "ImageEsfera", "ImageConducto", "ImageDepositoV",
+                           "ImageDepositoH"})
+    EXPECT_FALSE(pictures.ElementDrawing(QString::fromLatin1(name)).isNull()) << name;
+  EXPECT_TRUE(pictures.ElementDrawing(QStringLiteral("NoSuchPicture")).isNull());
 }
 
 TEST(ReportPictures, ChartOfExtremeValuesIsStillDrawn) {
@@ -140,6 +145,31 @@ TEST_F(ReportFileTest, ArchiveIsAnOpenDocumentText) {
   EXPECT_FALSE(QImage::fromData(Entry(entries, "Pictures/imagen3.png")).isNull());
   EXPECT_TRUE(Entry(entries, "styles.xml").contains("fo:language=\"zxx\"")) << "spelling and grammar are off";
   EXPECT_TRUE(Entry(entries, "meta.xml").contains("<dc:title>Sin especificar</dc:title>")) << "the reference";
+}
+
+// Pictures that cannot be had: the report is written without them.
+class NoPictures : public ReportPictures {
+ public:
+  QImage Banner() override { return {}; }
+  QImage ElementDrawing(const QString&) override { return {}; }
+  QImage TemperatureChart(const ChartModel&) override { return {}; }
+};
+
+TEST_F(ReportFileTest, WithoutItsPicturesTheReportKeepsItsTextAndIsWritten) {
+  OpenProjectFile(app, CasePath(QStringLiteral("buried_box.txt")));
+  const QDateTime when(QDate(2024, 5, 1), QTime(10, 32));
+  NamedPictures named;
+  WriteReport(app, doc, named, when);
+  FileReportDocument bare;
+  NoPictures none;
+  WriteReport(app, bare, none, when);
+  EXPECT_TRUE(bare.Content().pictures.empty());
+  EXPECT_EQ(bare.Content().PlainText(), QString(doc.Content().PlainText()).remove(QChar(0xFFFC)));
+  QTemporaryDir dir;
+  for (const char* name : {"informe.odt", "informe.pdf"}) {
+    QString error;
+    EXPECT_TRUE(SaveReport(bare.Content(), dir.filePath(QString::fromLatin1(name)), &error)) << name << ": " << error.toStdString();
+  }
 }
 
 TEST_F(ReportFileTest, TextsTabsAndFontsReadBack) {
