@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ChartLabels.h"
+#include "results/ChartLabels.h"
 
 #include <QImage>
 #include <QPointF>
