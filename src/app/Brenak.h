@@ -2,11 +2,13 @@
 
 #include "data/UserMaterials.h"
 #include "form/WindowState.h"
+#include "results/CaseCalculation.h"
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 class ReportService;
-#include <vector>
 
 // The main window of the program without its widgets: the window's state, and
 // the ways out that only the application may take.
@@ -21,6 +23,10 @@ class Brenak : public WindowState {
   ReportService* report = nullptr;
   // Opens the table of thicknesses ("Tabla de espesores"); set by the window.
   std::function<void()> onThicknessTable;
+
+  // What the last "Calcular" (or the calculation of an opened project) gave:
+  // the report and the table of thicknesses read it.
+  std::optional<CaseOutcome> lastOutcome;
 
   // The user's own materials (app/UserMaterialCommands.h), and their file.
   std::vector<UserMaterial> userMaterials;

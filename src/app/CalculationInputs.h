@@ -4,6 +4,6 @@
 
 class WindowState;
 
-// The inputs of a calculation as the window holds them: every number read with
-// ParseNumber, the lists by their selected rows, the layers with their states.
+// The inputs of a calculation of the case on the window, with the convection
+// regimes its last calculation left.
 CalcInputs ReadCalcInputs(const WindowState& app);

@@ -1,6 +1,6 @@
 #include "app/CalculationRun.h"
 
-#include "app/CalculationInputs.h"
+#include "form/WindowCase.h"
 #include "engine/CalcOutcome.h"
 #include "form/NumberFormat.h"
 #include "form/WindowState.h"
@@ -12,13 +12,14 @@
 
 namespace {
 
-void ShowOutcomeResults(WindowState& app, const CalcInputs& in, const CalcOutcome& outcome) {
-  const Results& r = outcome.results;
+void ShowOutcomeResults(WindowState& app, const CaseOutcome& outcome) {
+  const CalcInputs& in = outcome.inputs;
+  const Results& r = outcome.engine.results;
   FillTemperatureChart(app.chart, in, r.profile);
   if (r.hasBox) app.form.SetText("LTCaja", FormatFixed(r.boxTemperature, 5, 2));
   if (r.hasDewPoints) FillDewPointSeries(app.chart, r.dewPointProfile);
-  ShowResults(app, in, r);
-  if (outcome.economic) EconomicResults(app, in, outcome.economicOutcome);
+  ShowResults(app, outcome);
+  if (outcome.engine.economic) EconomicResults(app, in, outcome.engine.economicOutcome);
 }
 
 void ShowBareElementLine(WindowState& app, const BareElementLine& line) {
@@ -50,14 +51,15 @@ void WriteEngineFigures(WindowState& app, const EngineFigures& f) {
 
 }  // namespace
 
-void RunCalculation(WindowState& app) {
-  const CalcInputs in = ReadCalcInputs(app);
+CaseOutcome RunCalculation(WindowState& app) {
+  const CaseOutcome calculated = CalculateCase(CaseFromWindow(app), {app.interiorLaminar, app.exteriorLaminar});
+  const CalcInputs& in = calculated.inputs;
+  const CalcOutcome& outcome = calculated.engine;
   app.absurdData = false;
   app.form.Show("Label10");
   app.form.Hide("LabelTlateral");
   if (in.IsTank()) app.form.Show("LabelTlateral");
 
-  const CalcOutcome outcome = Calculate(in);
   for (const CalcEvent& event : outcome.events) {
     switch (event.kind) {
       case CalcEvent::Kind::Message:
@@ -67,7 +69,7 @@ void RunCalculation(WindowState& app) {
         ShowBareElementLine(app, event.line);
         break;
       case CalcEvent::Kind::Results:
-        ShowOutcomeResults(app, in, outcome);
+        ShowOutcomeResults(app, calculated);
         break;
     }
   }
@@ -81,4 +83,5 @@ void RunCalculation(WindowState& app) {
     // step of the search.
     if (outcome.economic) app.form.Show("PanelEconomico");
   }
+  return calculated;
 }

@@ -11,7 +11,7 @@
 void CommandCalculate(Brenak& app) {
   if (!CheckInputsComplete(app)) return;
   if (!CheckShownFields(app)) return;
-  RunCalculation(app);
+  app.lastOutcome = RunCalculation(app);
   app.form.SetEnabled("SpeedButton7", true);
   app.form.SetEnabled("SBImpresor", true);
 }

@@ -89,7 +89,7 @@ bool OpenProjectFile(Brenak& app, const QString& path) {
   RememberProject(app, path);
 
   if (CheckInputsComplete(app) && CheckShownFields(app)) {
-    RunCalculation(app);
+    app.lastOutcome = RunCalculation(app);
     app.form.SetEnabled("SpeedButton7", true);
     app.form.SetEnabled("SBImpresor", true);
   }

@@ -3,6 +3,7 @@
 #include "engine/CalcInputs.h"
 #include "engine/CalcOutcome.h"
 #include "engine/Results.h"
+#include "results/CaseCalculation.h"
 
 #include <QVector>
 
@@ -11,7 +12,7 @@ class WindowState;
 // Writes a calculation's results into the window: the three result lines, the
 // interface temperatures and dew points, the computed resistances and
 // coefficients and, for the thickness target, the insulation layer.
-void ShowResults(WindowState& app, const CalcInputs& in, const Results& results);
+void ShowResults(WindowState& app, const CaseOutcome& outcome);
 
 
 // The economic panel shown over the results panel.

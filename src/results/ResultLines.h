@@ -1,0 +1,32 @@
+#pragma once
+
+#include "results/CaseCalculation.h"
+
+#include <QString>
+#include <optional>
+
+// The result lines of a calculation as the window and the report write them:
+// the line under the layers (the insulation thickness, the condensation
+// verdict, the final temperature of the fluid, a tank's note), the resistance
+// or overall coefficient, the heat flow and the regulation's line. A line the
+// calculation does not write is empty (nothing), and the heat-flow line is an
+// empty text where the condition makes the heat flow meaningless.
+struct ResultLines {
+  std::optional<QString> note;
+  QString resistance;
+  QString heatFlow;
+  QString rite;
+};
+
+// The lines of a calculation that gave results.
+ResultLines MakeResultLines(const CaseOutcome& outcome);
+
+// The lines of the economic panel.
+struct EconomicLines {
+  QString thickness;
+  QString resistance;
+  QString heatFlow;
+  QString totalCost;
+  QString investment;
+};
+EconomicLines MakeEconomicLines(const CalcInputs& in, const EconomicOutcome& o);
