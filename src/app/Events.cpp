@@ -73,7 +73,7 @@ Routes BuildRoutes() {
   };
   click["SBImpresor"] = [](Brenak& app) {
     DesktopReportService desktop;
-    PrintReport(app, app.report ? *app.report : desktop);
+    PrintReport(app, app.lastOutcome.value_or(CaseOutcome{}), app.report ? *app.report : desktop);
   };
   click["SBExportarPdf"] = [](Brenak& app) { ExportReportPdf(app); };
   click["SBImpresor2"] = [](Brenak& app) { app.form.Show("Panel6"); };

@@ -4,6 +4,7 @@
 #include "files/ProjectFolders.h"
 #include "form/ControlCatalog.h"
 #include "form/FileDialogs.h"
+#include "form/WindowCase.h"
 #include "report/ReportContent.h"
 #include "report/ReportFiles.h"
 #include "report/ReportPictures.h"
@@ -46,7 +47,8 @@ void ExportReportPdf(Brenak& app, const QDateTime& when) {
   FileReportDocument document;
   ArtworkPictures artwork;
   ReportPictures& pictures = app.report ? app.report->Pictures() : artwork;
-  WriteReport(app, document, pictures, when);
+  WriteReport(WindowReportCase(app, CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{})), document, pictures,
+              when);
   QString error;
   if (!SaveReportPdf(document.Content(), path, &error))
     app.Warn(QStringLiteral("No se ha podido escribir el PDF en %1 (%2). El informe no se ha guardado.")

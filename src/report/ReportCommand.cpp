@@ -4,6 +4,7 @@
 #include "report/ReportContent.h"
 #include "report/ReportFiles.h"
 #include "report/ReportWriter.h"
+#include "form/WindowCase.h"
 #include "form/WindowState.h"
 
 #include <QDesktopServices>
@@ -30,9 +31,9 @@ bool DesktopReportService::OpenReport(const QString& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void PrintReport(WindowState& app, ReportService& service) {
+void PrintReport(WindowState& app, const CaseOutcome& outcome, ReportService& service) {
   FileReportDocument document;
-  WriteReport(app, document, service.Pictures());
+  WriteReport(WindowReportCase(app, CaseFromWindow(app), outcome), document, service.Pictures());
 
   const QString path = service.NewReportPath(app);
   if (path.isEmpty()) {

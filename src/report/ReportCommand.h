@@ -2,6 +2,7 @@
 
 #include "report/ReportPictures.h"
 #include "report/ReportService.h"
+#include "results/CaseCalculation.h"
 
 #include <QDateTime>
 #include <QString>
@@ -24,8 +25,8 @@ class DesktopReportService : public ReportService {
   ArtworkPictures pictures_;
 };
 
-// "Imprimir": writes the report of the window into a new file of the
-// service's and opens it. When the file cannot be written an "Atención" box
+// "Imprimir": writes the report of the case on the window, with the outcome
+// of its last calculation, into a new file of the service's and opens it. When the file cannot be written an "Atención" box
 // says so and nothing else happens; when no application opens it, a box says
 // where it is.
-void PrintReport(WindowState& app, ReportService& service);
+void PrintReport(WindowState& app, const CaseOutcome& outcome, ReportService& service);

@@ -181,7 +181,7 @@ TEST_F(ExportPdfTest, PdfHoldsTheTextOfTheReport) {
 
     FileReportDocument document;
     NamedPictures pictures;
-    WriteReport(app, document, pictures, kWhen);
+    WriteReport(WindowReport(app), document, pictures, kWhen);
     const ReportContent& content = document.Content();
     for (const ReportParagraph& paragraph : content.paragraphs) {
       if (paragraph.IsTable()) {

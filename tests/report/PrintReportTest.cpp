@@ -47,8 +47,8 @@ class PrintReportTest : public WindowTest {
 };
 
 TEST_F(PrintReportTest, EachPressWritesAndOpensANewDocumentInTheReportsFolder) {
-  PrintReport(app, service);
-  PrintReport(app, service);
+  PrintReport(app, app.lastOutcome.value_or(CaseOutcome{}), service);
+  PrintReport(app, app.lastOutcome.value_or(CaseOutcome{}), service);
   EXPECT_TRUE(sink.shown.empty());
   ASSERT_EQ(Reports().size(), 2);
   ASSERT_EQ(service.opened.size(), 2);
@@ -63,7 +63,7 @@ TEST_F(PrintReportTest, EachPressWritesAndOpensANewDocumentInTheReportsFolder) {
 
 TEST_F(PrintReportTest, WithoutAnApplicationTheUserIsToldWhereTheReportIs) {
   service.opens = false;
-  PrintReport(app, service);
+  PrintReport(app, app.lastOutcome.value_or(CaseOutcome{}), service);
   ASSERT_EQ(Reports().size(), 1);
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].caption, kAtencion);
@@ -76,7 +76,7 @@ TEST_F(PrintReportTest, ADocumentThatCannotBeWrittenGivesOneWarningAndChangesNot
   blocker.close();
   service.fixedPath = dir.filePath("blocker/informe.odt");
   const QStringList before = WindowState();
-  PrintReport(app, service);
+  PrintReport(app, app.lastOutcome.value_or(CaseOutcome{}), service);
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].caption, kAtencion);
   EXPECT_EQ(sink.shown[0].buttons, MessageButtons::Ok);

@@ -1,8 +1,14 @@
 #include "report/ReportTestSupport.h"
 
+#include "app/Brenak.h"
+#include "form/WindowCase.h"
 #include "report/OpenDocumentPackage.h"
 
 #include <QXmlStreamReader>
+
+ReportCase WindowReport(const Brenak& app) {
+  return WindowReportCase(app, CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{}));
+}
 
 void RecordingReportDocument::SetFont(const ReportFont& font) {
   log << QStringLiteral("font:%1 %2").arg(font.bold ? QStringLiteral("Bold") : QStringLiteral("Normal"))

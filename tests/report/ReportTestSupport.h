@@ -2,6 +2,7 @@
 
 #include "report/ReportDocument.h"
 #include "report/ReportPictures.h"
+#include "report/ReportWriter.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -27,6 +28,12 @@ class RecordingReportDocument : public ReportDocument {
   QStringList log;
   std::vector<ReportTable> tables;
 };
+
+class Brenak;
+
+// What the report of the window tells: the case on it and the outcome of its
+// last calculation (none before the first).
+ReportCase WindowReport(const Brenak& app);
 
 // Small pictures that carry their name, so a log can tell them apart.
 class NamedPictures : public ReportPictures {
