@@ -29,8 +29,6 @@ const QString kDeepIndent = QStringLiteral("\t\t");
 // A paragraph of its own.
 void Line(ReportDocument& doc, const QString& text) { doc.AppendText(text + QLatin1Char('\n')); }
 
-// The text of a field with a number, written with the user's decimal
-// separator however it was typed or stored; any other text as it stands.
 // The convection and radiation coefficients the calculation worked out, as
 // the window writes them; empty where it worked out none.
 QString WorkedOutCoefficient(const ReportCase& r, const QString& control) {
