@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+class ReportService;
+
 // The main window of the program without its widgets: the window's state, and
 // the ways out that only the application may take.
 class Brenak : public WindowState {
@@ -16,6 +18,9 @@ class Brenak : public WindowState {
 
   // Closes the window, which ends the program ("Cerrar"); set by the window.
   std::function<void()> onClose;
+  // Where reports are written and how they are opened; the desktop's own
+  // when none is set.
+  ReportService* report = nullptr;
   // Opens the table of thicknesses ("Tabla de espesores"); set by the window.
   std::function<void()> onThicknessTable;
 

@@ -5,6 +5,7 @@
 #include "form/NumberFormat.h"
 #include "form/WindowState.h"
 #include "layout/ClearResults.h"
+#include "results/ResultLines.h"
 #include "results/ShowResults.h"
 #include "results/TemperatureChart.h"
 
@@ -24,7 +25,7 @@ void ShowOutcomeResults(WindowState& app, const CaseOutcome& outcome) {
 
 void ShowBareElementLine(WindowState& app, const BareElementLine& line) {
   const char* label = line.slot == BareElementLine::Slot::HeatFlow ? "LabelQ" : "LabelRT";
-  app.form.SetText(label, line.caption + FormatFixed(line.value, 6, line.decimals) + line.unit);
+  app.form.SetText(label, BareElementLineText(line));
 }
 
 // A figure that is not a finite number (a pipe of no diameter gives an infinite

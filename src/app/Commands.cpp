@@ -6,11 +6,9 @@
 #include "app/CalculationRun.h"
 #include "layout/ClearResults.h"
 #include "layout/GeometryLayout.h"
-#include "report/ReportService.h"
 #include "app/Brenak.h"
 
 void CommandCalculate(Brenak& app) {
-  if (app.report) app.report->Disconnect();
   if (!CheckInputsComplete(app)) return;
   if (!CheckShownFields(app)) return;
   app.lastOutcome = RunCalculation(app);

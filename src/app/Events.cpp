@@ -71,7 +71,10 @@ Routes BuildRoutes() {
   click["SBTablaEspesores"] = [](Brenak& app) {
     if (app.onThicknessTable) app.onThicknessTable();
   };
-  click["SBImpresor"] = PrintReport;
+  click["SBImpresor"] = [](Brenak& app) {
+    DesktopReportService desktop;
+    PrintReport(app, app.lastOutcome.value_or(CaseOutcome{}), app.report ? *app.report : desktop);
+  };
   click["SBExportarPdf"] = [](Brenak& app) { ExportReportPdf(app); };
   click["SBImpresor2"] = [](Brenak& app) { app.form.Show("Panel6"); };
   click["Image1"] = HidePanel("Panel6");

@@ -4,6 +4,7 @@
 #include "files/ProjectFolders.h"
 #include "form/ControlCatalog.h"
 #include "form/FileDialogs.h"
+#include "form/WindowCase.h"
 #include "report/ReportContent.h"
 #include "report/ReportFiles.h"
 #include "report/ReportPictures.h"
@@ -43,11 +44,11 @@ void ExportReportPdf(Brenak& app, const QDateTime& when) {
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) path += QStringLiteral(".pdf");
 
-  // A document of its own: the one "Imprimir" keeps stays as it is.
   FileReportDocument document;
   ArtworkPictures artwork;
   ReportPictures& pictures = app.report ? app.report->Pictures() : artwork;
-  if (!WriteReport(app, document, pictures, when)) return;
+  WriteReport(WindowReportCase(app, CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{})), document, pictures,
+              when);
   QString error;
   if (!SaveReportPdf(document.Content(), path, &error))
     ShowWarning(app.messages, MessageId::PdfNotWritten,

@@ -12,8 +12,7 @@ inline const QString kPdfFilter = QStringLiteral("Documento PDF (*.pdf)|*.pdf");
 // there as a PDF, dated `when`, without any document application. A name
 // without the ".pdf" ending gets it. Nothing happens while "Imprimir" is not
 // offered, without file dialogs or when the user cancels; when the file
-// cannot be written an "Atención" box says so. The report that "Imprimir"
-// left open is not touched.
+// cannot be written an "Atención" box says so.
 void ExportReportPdf(Brenak& app, const QDateTime& when = QDateTime::currentDateTime());
 
 // Offers "Exportar PDF" (SBExportarPdf) exactly when "Imprimir" is offered,

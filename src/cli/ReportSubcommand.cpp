@@ -10,6 +10,7 @@
 #include "app/Brenak.h"
 #include "form/MessageSink.h"
 #include "form/NumberFormat.h"
+#include "form/WindowCase.h"
 #include "app/StartUp.h"
 
 #include <QCommandLineParser>
@@ -61,7 +62,7 @@ int RunReportSubcommand(const QStringList& args, const QString& programPath) {
 
   FileReportDocument document;
   ArtworkPictures pictures;
-  if (!WriteReport(app, document, pictures)) return Fail(QStringLiteral("no se ha podido componer el informe"), 4);
+  WriteReport(WindowReportCase(app, CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{})), document, pictures);
   QString error;
   if (!SaveReport(document.Content(), files[1], &error))
     return Fail(QStringLiteral("no se ha podido escribir %1: %2").arg(files[1], error), 4);

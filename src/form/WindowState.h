@@ -11,11 +11,10 @@
 
 class FileDialogs;
 class QSettings;
-class ReportService;
 
 // What the main window holds, without its widgets: the controls, the chart, the
 // selected element kind and the process-wide flags, with the services that
-// reach outside (message boxes, file dialogs, the report document). Every layer
+// reach outside (message boxes, file dialogs). Every layer
 // above the form works on it; the application's window (app/Brenak.h) adds the
 // routes that only the top of the program may take.
 // The toolbar button that shows each kind with a red caption.
@@ -31,7 +30,6 @@ class WindowState {
   ChartModel chart;
   MessageSink& messages;
   FileDialogs* dialogs = nullptr;
-  ReportService* report = nullptr;
 
   GeometryKind kind = GeometryKind::Plate;
   bool absurdData = false;      // a "Datos absurdos" warning was raised in this run

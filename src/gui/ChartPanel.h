@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form/ChartModel.h"
-#include "report/ChartLabels.h"
+#include "results/ChartLabels.h"
 
 #include <QFrame>
 #include <QImage>

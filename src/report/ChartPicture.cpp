@@ -2,7 +2,7 @@
 
 #include "form/ChartModel.h"
 #include "form/NumberFormat.h"
-#include "report/ChartLabels.h"
+#include "results/ChartLabels.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,7 +1,6 @@
 #include "report/InterfaceTemperatures.h"
 
 #include "form/NumberFormat.h"
-#include "form/WindowState.h"
 
 #include <QVector>
 #include <cmath>
@@ -21,24 +20,18 @@ QVector<double> FacePlaces(const ChartModel& chart) {
 
 }  // namespace
 
-ReportTable InterfaceTemperatureTable(const WindowState& app) {
-  const auto& form = app.form;
+ReportTable InterfaceTemperatureTable(const Case& c, const CaseOutcome& outcome, const ChartModel& chart) {
   ReportTable table;
   table.headerRows = 1;
   table.fontSize = 9;
+  if (!outcome.HasResults()) return table;
 
-  int layers = 0;
-  for (int n = 1; n <= 6; ++n)
-    if (form.Visible(QStringLiteral("ENombre%1").arg(n))) layers = n;
-  const auto shownText = [&form](const QString& name) {
-    return form.Visible(name) ? form.Text(name) : QString();
-  };
-  if (layers == 0 || shownText(QStringLiteral("LT0")).isEmpty()) return table;
-
-  const bool dewPoints = !shownText(QStringLiteral("LTR0")).isEmpty();
-  const QVector<double> places = FacePlaces(app.chart);
+  const Results& results = outcome.engine.results;
+  const int layers = c.LayerCount();
+  const bool dewPoints = outcome.condensingFaces.has_value();
+  const QVector<double> places = FacePlaces(chart);
   const bool placed = places.size() >= layers + 1;
-  const bool flat = app.IsPlate() || app.IsDuct();
+  const bool flat = c.IsPlate() || c.IsDuct();
 
   // The names of the faces take what the figures leave of the width.
   QStringList headings{QStringLiteral("Cara")};
@@ -55,13 +48,11 @@ ReportTable InterfaceTemperatureTable(const WindowState& app) {
   table.alignments.front() = CellAlignment::Left;
   table.rows.push_back(headings);
 
-  const auto layerName = [&form](int n) {
-    const QString name = form.Text(QStringLiteral("ENombre%1").arg(n)).simplified();
+  const auto layerName = [&c](int n) {
+    const QString name = c.layers[n - 1].name.simplified();
     return name.isEmpty() ? QStringLiteral("Capa %1").arg(n) : name;
   };
   for (int face = 0; face <= layers; ++face) {
-    const QString temperature = shownText(QStringLiteral("LT%1").arg(face));
-    if (temperature.isEmpty()) continue;
     QStringList row;
     if (face == 0)
       row << QStringLiteral("Interior");
@@ -70,16 +61,15 @@ ReportTable InterfaceTemperatureTable(const WindowState& app) {
     else
       row << layerName(face) + QStringLiteral(" / ") + layerName(face + 1);
     if (placed) row << FormatFixed(places[face], 6, 2);
-    row << temperature;
-    if (dewPoints) row << shownText(QStringLiteral("LTR%1").arg(face));
+    row << FormatFixed(results.temperatures[face], 5, 2);
+    if (dewPoints) row << FormatFixed(results.dewPoints[face], 5, 2);
     table.rows.push_back(row);
   }
   // The outer face of the box of a buried pipe comes after the pipe's.
-  const QString box = shownText(QStringLiteral("LTCaja"));
-  if (!box.isEmpty()) {
+  if (c.IsPipeInBox() && results.hasBox) {
     QStringList row{QStringLiteral("Canalización")};
     if (placed) row << (places.size() > layers + 1 ? FormatFixed(places[layers + 1], 6, 2) : QString());
-    row << box;
+    row << FormatFixed(results.boxTemperature, 5, 2);
     if (dewPoints) row << QString();
     table.rows.push_back(row);
   }

@@ -49,7 +49,7 @@ void FontFaces(QXmlStreamWriter& xml) {
   xml.writeEndElement();
 }
 
-// Every effect is stated, on or off, so that a piece does not inherit one.
+// The weight is stated in every style, so that a piece does not inherit one.
 void TextProperties(QXmlStreamWriter& xml, const ReportFont& font) {
   xml.writeEmptyElement(QStringLiteral("style:text-properties"));
   const QString size = Points(font.size);
@@ -60,22 +60,6 @@ void TextProperties(QXmlStreamWriter& xml, const ReportFont& font) {
   xml.writeAttribute(QStringLiteral("fo:font-weight"), weight);
   xml.writeAttribute(QStringLiteral("style:font-weight-asian"), weight);
   xml.writeAttribute(QStringLiteral("style:font-weight-complex"), weight);
-  const QString slant = font.italic ? QStringLiteral("italic") : QStringLiteral("normal");
-  xml.writeAttribute(QStringLiteral("fo:font-style"), slant);
-  xml.writeAttribute(QStringLiteral("style:font-style-asian"), slant);
-  xml.writeAttribute(QStringLiteral("style:font-style-complex"), slant);
-  // Embossed and engraved exclude each other; engraved wins when both are asked.
-  xml.writeAttribute(QStringLiteral("style:font-relief"), font.engrave  ? QStringLiteral("engraved")
-                                                          : font.emboss ? QStringLiteral("embossed")
-                                                                        : QStringLiteral("none"));
-  xml.writeAttribute(QStringLiteral("fo:text-shadow"), font.shadow ? QStringLiteral("1pt 1pt") : QStringLiteral("none"));
-  if (font.doubleStrikeThrough || font.strikeThrough) {
-    xml.writeAttribute(QStringLiteral("style:text-line-through-style"), QStringLiteral("solid"));
-    xml.writeAttribute(QStringLiteral("style:text-line-through-type"),
-                       font.doubleStrikeThrough ? QStringLiteral("double") : QStringLiteral("single"));
-  } else {
-    xml.writeAttribute(QStringLiteral("style:text-line-through-style"), QStringLiteral("none"));
-  }
 }
 
 template <typename Key>
@@ -171,7 +155,7 @@ void WriteText(QXmlStreamWriter& xml, const QString& text, bool& afterCharacter)
   flush();
 }
 
-QByteArray StylesXml(const ReportContent& content) {
+QByteArray StylesXml() {
   QByteArray bytes;
   QXmlStreamWriter xml(&bytes);
   StartDocument(xml, QStringLiteral("office:document-styles"));
@@ -185,11 +169,10 @@ QByteArray StylesXml(const ReportContent& content) {
   xml.writeEmptyElement(QStringLiteral("style:text-properties"));
   xml.writeAttribute(QStringLiteral("style:font-name"), kReportFontFamily);
   xml.writeAttribute(QStringLiteral("fo:font-size"), Points(ReportFont{}.size));
-  // Text in no language is not checked for spelling or grammar.
-  const QString language = content.proofing ? QStringLiteral("es") : QStringLiteral("zxx");
-  const QString country = content.proofing ? QStringLiteral("ES") : QStringLiteral("none");
-  xml.writeAttribute(QStringLiteral("fo:language"), language);
-  xml.writeAttribute(QStringLiteral("fo:country"), country);
+  // A report is mostly figures, units and symbols ("Tint", "hext"): written in
+  // no language, the word processor does not mark them as misspelt.
+  xml.writeAttribute(QStringLiteral("fo:language"), QStringLiteral("zxx"));
+  xml.writeAttribute(QStringLiteral("fo:country"), QStringLiteral("none"));
   xml.writeAttribute(QStringLiteral("style:language-asian"), QStringLiteral("zxx"));
   xml.writeAttribute(QStringLiteral("style:country-asian"), QStringLiteral("none"));
   xml.writeAttribute(QStringLiteral("style:language-complex"), QStringLiteral("zxx"));
@@ -498,7 +481,7 @@ QByteArray OdtContentXml(const ReportContent& content) {
 QByteArray OdtBytes(const ReportContent& content) {
   OpenDocumentPackage package(kTextMediaType);
   package.AddXml(QStringLiteral("content.xml"), OdtContentXml(content));
-  package.AddXml(QStringLiteral("styles.xml"), StylesXml(content));
+  package.AddXml(QStringLiteral("styles.xml"), StylesXml());
   package.AddXml(QStringLiteral("meta.xml"), MetaXml(content));
   for (const auto& [index, number] : content.PictureNumbers()) package.AddPicture(number, content.pictures[index]);
   return package.Bytes();

@@ -1,8 +1,10 @@
 #include "report/ReportCommand.h"
 
 #include "files/ProjectFolders.h"
+#include "report/ReportContent.h"
 #include "report/ReportFiles.h"
 #include "report/ReportWriter.h"
+#include "form/WindowCase.h"
 #include "form/WindowState.h"
 
 #include <QDesktopServices>
@@ -29,12 +31,9 @@ bool DesktopReportService::OpenReport(const QString& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void PrintReport(WindowState& app) {
-  DesktopReportService standIn;
-  ReportService& service = app.report ? *app.report : standIn;
-  service.Disconnect();
-  FileReportDocument& document = service.Document();
-  if (!WriteReport(app, document, service.Pictures())) return;
+void PrintReport(WindowState& app, const CaseOutcome& outcome, ReportService& service) {
+  FileReportDocument document;
+  WriteReport(WindowReportCase(app, CaseFromWindow(app), outcome), document, service.Pictures());
 
   const QString path = service.NewReportPath(app);
   if (path.isEmpty()) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "report/ReportContent.h"
 #include "report/ReportPictures.h"
 #include "report/ReportService.h"
+#include "results/CaseCalculation.h"
 
 #include <QDateTime>
 #include <QString>
@@ -17,20 +17,16 @@ QString NewReportName(const QString& folder, const QDateTime& when, const QStrin
 // OpenDocument texts and are opened with the desktop's default application.
 class DesktopReportService : public ReportService {
  public:
-  void Disconnect() override { document_.Disconnect(); }
-  FileReportDocument& Document() override { return document_; }
   ReportPictures& Pictures() override { return pictures_; }
   QString NewReportPath(const WindowState& app) override;
   bool OpenReport(const QString& path) override;
 
  private:
-  FileReportDocument document_;
   ArtworkPictures pictures_;
 };
 
-// "Imprimir": drops the connection of the last report, writes the report of
-// the window into a new file and opens it. When the file cannot be written an
-// "Atención" box says so and nothing else happens; when no application opens
-// it, a box says where it is. Uses app.report, or the desktop service when the
-// window has none.
-void PrintReport(WindowState& app);
+// "Imprimir": writes the report of the case on the window, with the outcome
+// of its last calculation, into a new file of the service's and opens it. When the file cannot be written an "Atención" box
+// says so and nothing else happens; when no application opens it, a box says
+// where it is.
+void PrintReport(WindowState& app, const CaseOutcome& outcome, ReportService& service);

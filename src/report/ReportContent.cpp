@@ -1,16 +1,5 @@
 #include "report/ReportContent.h"
 
-void ReportFont::Apply(const ReportFontChange& change) {
-  if (change.bold) bold = *change.bold;
-  if (change.italic) italic = *change.italic;
-  if (change.emboss) emboss = *change.emboss;
-  if (change.engrave) engrave = *change.engrave;
-  if (change.shadow) shadow = *change.shadow;
-  if (change.doubleStrikeThrough) doubleStrikeThrough = *change.doubleStrikeThrough;
-  if (change.strikeThrough) strikeThrough = *change.strikeThrough;
-  size = change.size;
-}
-
 int ReportParagraph::LeadingTabs() const {
   if (pieces.empty() || pieces.front().IsPicture()) return 0;
   const QString& text = pieces.front().text;
@@ -107,30 +96,9 @@ bool ReportContent::KeepsWithNext(size_t p) const {
   return paragraphs[p + 1].IsTable() || (!next.empty() && next.front().IsPicture());
 }
 
-bool FileReportDocument::Connect() {
-  connected_ = true;
-  return true;
-}
-
-// A file has no window of its own to give a caption to.
-void FileReportDocument::ShowWindow(const QString&) {}
-
-void FileReportDocument::SetDocumentTitle(const QString& title) {
-  if (connected_) content_.title = title;
-}
-
-void FileReportDocument::NewDocument() {
-  if (!connected_) return;
-  content_ = ReportContent{};
-  content_.paragraphs.back().mark = content_.font;
-}
-
-void FileReportDocument::DisableProofing() {
-  if (connected_) content_.proofing = false;
-}
+void FileReportDocument::SetDocumentTitle(const QString& title) { content_.title = title; }
 
 void FileReportDocument::AppendText(const QString& text) {
-  if (!connected_) return;
   const auto append = [this](const QString& piece) {
     if (piece.isEmpty()) return;
     ReportParagraph& last = content_.paragraphs.back();
@@ -151,33 +119,19 @@ void FileReportDocument::AppendText(const QString& text) {
   append(text.mid(start));
 }
 
-void FileReportDocument::SetLastSentenceFont(const ReportFontChange& change) {
-  if (!connected_) return;
-  content_.font.Apply(change);
-  ReportParagraph& last = content_.paragraphs.back();
-  for (ReportPiece& piece : last.pieces) piece.font.Apply(change);
-  last.mark = content_.font;
-  // Neighbouring pieces that now share a format become one.
-  std::vector<ReportPiece> merged;
-  for (ReportPiece& piece : last.pieces) {
-    if (!merged.empty() && !piece.IsPicture() && !merged.back().IsPicture() && merged.back().font == piece.font)
-      merged.back().text += piece.text;
-    else
-      merged.push_back(piece);
-  }
-  last.pieces = std::move(merged);
+void FileReportDocument::SetFont(const ReportFont& font) {
+  content_.font = font;
+  content_.paragraphs.back().mark = font;
 }
 
-void FileReportDocument::PastePictureOverLastSentence(const QImage& picture) {
-  if (!connected_) return;
-  ReportParagraph& last = content_.paragraphs.back();
-  last.pieces.clear();
+void FileReportDocument::AppendPicture(const QImage& picture) {
+  if (picture.isNull()) return;
   content_.pictures.push_back(picture);
-  last.pieces.push_back(ReportPiece{QString(), static_cast<int>(content_.pictures.size()) - 1, content_.font});
+  content_.paragraphs.back().pieces.push_back(
+      ReportPiece{QString(), static_cast<int>(content_.pictures.size()) - 1, content_.font});
 }
 
 void FileReportDocument::AppendTable(const ReportTable& table) {
-  if (!connected_) return;
   ReportParagraph& last = content_.paragraphs.back();
   last.pieces.clear();
   content_.tables.push_back(table);
@@ -185,5 +139,3 @@ void FileReportDocument::AppendTable(const ReportTable& table) {
   last.table = static_cast<int>(content_.tables.size()) - 1;
   content_.paragraphs.push_back(ReportParagraph{{}, content_.font});
 }
-
-void FileReportDocument::Disconnect() { connected_ = false; }

@@ -7,21 +7,6 @@
 #include <map>
 #include <vector>
 
-// The character format of a piece of a report.
-struct ReportFont {
-  bool bold = false;
-  bool italic = false;
-  bool emboss = false;
-  bool engrave = false;
-  bool shadow = false;
-  bool doubleStrikeThrough = false;
-  bool strikeThrough = false;
-  float size = 12.0f;
-
-  void Apply(const ReportFontChange& change);
-  bool operator==(const ReportFont&) const = default;
-};
-
 // A run of text of one format (tabs included, no line feeds) or a picture.
 struct ReportPiece {
   QString text;
@@ -45,7 +30,6 @@ struct ReportParagraph {
 // unfinished one that appended text goes to.
 struct ReportContent {
   QString title;  // the document's title among its properties
-  bool proofing = true;  // check spelling and grammar as you type
   std::vector<ReportParagraph> paragraphs{ReportParagraph{}};
   std::vector<QImage> pictures;
   std::vector<ReportTable> tables;
@@ -67,26 +51,18 @@ struct ReportContent {
   bool KeepsWithNext(size_t p) const;
 };
 
-// The document back end of the report: keeps the content in memory, to be
-// written as an OpenDocument text or a PDF (ReportFiles.h). While it is not
-// connected, the operations change nothing.
+// The document of a report in memory, to be written as an OpenDocument text
+// or a PDF (ReportFiles.h).
 class FileReportDocument : public ReportDocument {
  public:
-  bool Connect() override;
-  void ShowWindow(const QString& caption) override;
   void SetDocumentTitle(const QString& title) override;
-  void NewDocument() override;
-  void DisableProofing() override;
   void AppendText(const QString& text) override;
-  void SetLastSentenceFont(const ReportFontChange& change) override;
-  void PastePictureOverLastSentence(const QImage& picture) override;
+  void SetFont(const ReportFont& font) override;
+  void AppendPicture(const QImage& picture) override;
   void AppendTable(const ReportTable& table) override;
-  void Disconnect() override;
 
-  bool IsConnected() const { return connected_; }
   const ReportContent& Content() const { return content_; }
 
  private:
-  bool connected_ = false;
   ReportContent content_;
 };

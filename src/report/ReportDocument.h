@@ -3,21 +3,15 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
-#include <optional>
 #include <vector>
 
-// A change of the character format of the end of a report document: each effect
-// that holds a value is switched on or off, the others stay as they are; the
-// size, in points, is always set.
-struct ReportFontChange {
-  std::optional<bool> bold;
-  std::optional<bool> italic;
-  std::optional<bool> emboss;
-  std::optional<bool> engrave;
-  std::optional<bool> shadow;
-  std::optional<bool> doubleStrikeThrough;
-  std::optional<bool> strikeThrough;
-  float size = 10.0f;
+// The character format of a piece of a report: the report writes its text
+// plain or bold, in a few sizes (points).
+struct ReportFont {
+  bool bold = false;
+  float size = 12.0f;
+
+  bool operator==(const ReportFont&) const = default;
 };
 
 // How the text of a table column sits in its cells.
@@ -67,34 +61,24 @@ inline bool ReportCellInset::operator==(const ReportCellInset& other) const {
          picture == other.picture;
 }
 
-// The document the report is written into. The report is built only by
-// appending at the end; "the last sentence" is the content of the unfinished
-// last paragraph (empty, or holding only the tabs written just before).
+// The document the report is written into, built only by appending at its end:
+// paragraphs of text, pictures and tables. The last paragraph is the
+// unfinished one that appended text goes to.
 class ReportDocument {
  public:
   virtual ~ReportDocument() = default;
 
-  // Attaches to the document application. False when it cannot be reached.
-  virtual bool Connect() = 0;
-  // Makes the application visible and gives its window the caption.
-  virtual void ShowWindow(const QString& caption) = 0;
   // The title the document carries among its properties (a PDF's Title).
   virtual void SetDocumentTitle(const QString& title) = 0;
-  // Starts a new empty document, the target of everything that follows.
-  virtual void NewDocument() = 0;
-  // Switches off the checking of spelling and grammar as you type.
-  virtual void DisableProofing() = 0;
   // Appends the text at the end of the document. A line feed in the text ends
   // a paragraph; a tab stays in it.
   virtual void AppendText(const QString& text) = 0;
-  // Formats the last sentence; the format holds for the text appended after it
-  // until the next change.
-  virtual void SetLastSentenceFont(const ReportFontChange& change) = 0;
-  // Puts the picture in place of the last sentence.
-  virtual void PastePictureOverLastSentence(const QImage& picture) = 0;
+  // The format of the text appended from now on; the last paragraph's end
+  // takes it too, which sets the height of a paragraph left empty.
+  virtual void SetFont(const ReportFont& font) = 0;
+  // Appends the picture to the last paragraph.
+  virtual void AppendPicture(const QImage& picture) = 0;
   // Puts the table in place of the last paragraph (empty, or holding only
   // tabs) and starts a new empty paragraph after it.
   virtual void AppendTable(const ReportTable& table) = 0;
-  // Drops the connection; harmless when there is none.
-  virtual void Disconnect() = 0;
 };

@@ -49,8 +49,6 @@ QTextCharFormat CharFormat(const ReportFont& font) {
   format.setFontFamilies({kReportFontFamily});
   format.setFontPointSize(font.size);
   format.setFontWeight(font.bold ? QFont::Bold : QFont::Normal);
-  format.setFontItalic(font.italic);
-  format.setFontStrikeOut(font.strikeThrough || font.doubleStrikeThrough);
   return format;
 }
 

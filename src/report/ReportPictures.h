@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/ChartLabels.h"
+#include "results/ChartLabels.h"
 
 #include <QImage>
 #include <QPointF>
@@ -28,9 +28,9 @@ class ReportPictures {
   virtual QImage TemperatureChart(const ChartModel& chart) = 0;
 };
 
-// Pictures from the program's artwork (Qt resources ":/pictures/<name>.svg"),
-// with a plain drawing of our own where a piece of artwork is missing, and the
-// chart drawn from the chart model. Pictures are rendered at twice their size
+// Pictures from the program's artwork (Qt resources ":/pictures/<name>.svg",
+// compiled into the program; a null image for a name it does not hold), and
+// the chart drawn from the chart model. Pictures are rendered at twice their size
 // and carry their print size in their dots-per-metre.
 class ArtworkPictures : public ReportPictures {
  public:
@@ -46,10 +46,6 @@ inline constexpr QSize kBannerSize{663, 117};
 // `scale` device pixels per screen pixel. A null image when the artwork is
 // missing or unreadable.
 QImage LoadArtwork(const QString& name, QSize box, qreal scale = 2.0);
-
-// The stand-in pictures.
-QImage DrawFallbackBanner(qreal scale = 2.0);
-QImage DrawFallbackElement(const QString& imageName, qreal scale = 2.0);
 
 // An axis of the report's chart: its ends and step, the decimals of its numbers.
 struct Axis {

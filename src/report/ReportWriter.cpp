@@ -4,10 +4,15 @@
 #include "report/ReportDocument.h"
 #include "report/ReportFiles.h"
 #include "report/ReportPictures.h"
-#include "form/WindowState.h"
+#include "form/CaseFields.h"
 #include "form/NumberFormat.h"
+#include "form/WindowState.h"
+#include "results/ResultLines.h"
+#include "results/TemperatureChart.h"
 
 #include <QFileInfo>
+
+#include <cmath>
 
 namespace {
 
@@ -21,12 +26,31 @@ constexpr float kBodySize = 10;
 const QString kIndent = QStringLiteral("\t");
 const QString kDeepIndent = QStringLiteral("\t\t");
 
-void Line(ReportDocument& doc, const QString& text) { AppendRun(doc, text, RunEnd::LineFeed); }
+// A paragraph of its own.
+void Line(ReportDocument& doc, const QString& text) { doc.AppendText(text + QLatin1Char('\n')); }
 
-// The text of a field with a number, written with the user's decimal
-// separator however it was typed or stored; any other text as it stands.
-QString Value(const WindowState& app, const char* field) {
-  const QString text = app.form.Text(field);
+// The convection and radiation coefficients the calculation worked out, as
+// the window writes them; empty where it worked out none.
+QString WorkedOutCoefficient(const ReportCase& r, const QString& control) {
+  const EngineFigures& f = r.outcome.engine.figures;
+  const auto figure = [](bool calculated, float value) {
+    return calculated && std::isfinite(value) ? FormatFixed(value, 6, 2) : QString();
+  };
+  if (control == QLatin1String("Edithci")) return figure(f.interiorCalculated, f.interiorConvection);
+  if (control == QLatin1String("Edithri")) return figure(f.interiorCalculated, f.interiorRadiation);
+  if (control == QLatin1String("Edithce")) return figure(f.exteriorCalculated, f.exteriorConvection);
+  if (control == QLatin1String("Edithre")) return figure(f.exteriorCalculated, f.exteriorRadiation);
+  return {};
+}
+
+// The text of a value of the case, or of a coefficient the calculation worked
+// out, by the control that shows it: a number is written with the user's
+// decimal separator however it was typed or stored; any other text as it
+// stands.
+QString Value(const ReportCase& r, const char* control) {
+  const QString name = QString::fromLatin1(control);
+  const CaseField* field = FindCaseField(name);
+  const QString text = field ? CaseText(r.c, *field) : WorkedOutCoefficient(r, name);
   const QChar separator = DecimalSeparator();
   if (ReadDecimal(text, separator)) return text;
   const QString exchanged = ExchangeSeparators(text);
@@ -35,9 +59,9 @@ QString Value(const WindowState& app, const char* field) {
 
 void Heading(ReportDocument& doc, const QString& text) {
   Line(doc, QString());
-  SetReportFont(doc, QStringLiteral("Bold"), kHeadingSize);
+  doc.SetFont({true, kHeadingSize});
   Line(doc, text);
-  SetReportFont(doc, QStringLiteral("Normal"), kBodySize);
+  doc.SetFont({false, kBodySize});
 }
 
 // A block of texts side by side, without lines, indented as a line of data.
@@ -57,39 +81,39 @@ ReportTable SideBySide(const QStringList& texts, double widthCm) {
 // Writes the interior or exterior temperature line: the temperature, and the
 // relative humidity beside it, in a column of its own, when the window asks
 // for it.
-void TemperatureLine(ReportDocument& doc, const WindowState& app, const char* temperatureField,
+void TemperatureLine(ReportDocument& doc, const ReportCase& r, const char* temperatureField,
                      const char* humidityField, const QString& temperatureCaption, const QString& humidityCaption) {
-  if (!app.form.Visible(temperatureField)) {
+  if (!r.Shown(temperatureField)) {
     Line(doc, QString());
     return;
   }
-  const QString temperature = temperatureCaption + Value(app, temperatureField) + QStringLiteral(" ºC");
-  if (!app.form.Visible(humidityField)) {
+  const QString temperature = temperatureCaption + Value(r, temperatureField) + QStringLiteral(" ºC");
+  if (!r.Shown(humidityField)) {
     Line(doc, kIndent + temperature);
     return;
   }
   doc.AppendTable(
-      SideBySide({temperature, humidityCaption + Value(app, humidityField) + QStringLiteral(" %")}, 4.5));
+      SideBySide({temperature, humidityCaption + Value(r, humidityField) + QStringLiteral(" %")}, 4.5));
 }
 
 // A line of a calculated coefficient's data ("Altura = 3 m"), when the field is shown.
-void DataLine(ReportDocument& doc, const WindowState& app, const char* field, const QString& caption,
+void DataLine(ReportDocument& doc, const ReportCase& r, const char* field, const QString& caption,
               const QString& unit) {
-  if (app.form.Visible(field)) Line(doc, kDeepIndent + caption + Value(app, field) + unit);
+  if (r.Shown(field)) Line(doc, kDeepIndent + caption + Value(r, field) + unit);
 }
 
-void ConvectionLines(ReportDocument& doc, const WindowState& app, const char* convectionField, bool laminar,
+void ConvectionLines(ReportDocument& doc, const ReportCase& r, const char* convectionField, bool laminar,
                      const char* radiationField) {
-  DataLine(doc, app, convectionField,
+  DataLine(doc, r, convectionField,
            laminar ? QStringLiteral("Coef. convección laminar = ") : QStringLiteral("Coef. convección turbulenta = "),
            QStringLiteral(" W/m2ºC"));
-  DataLine(doc, app, radiationField, QStringLiteral("Coef. radiación = "), QStringLiteral(" W/m2ºC"));
+  DataLine(doc, r, radiationField, QStringLiteral("Coef. radiación = "), QStringLiteral(" W/m2ºC"));
 }
 
-void InteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
-  const bool plate = app.IsPlate();
-  const QString hint = Value(app, "EditCoefInt") + QStringLiteral(" W/m2ºC");
-  switch (app.form.Index("RGhi")) {
+void InteriorCoefficientLines(ReportDocument& doc, const ReportCase& r) {
+  const bool plate = r.c.IsPlate();
+  const QString hint = Value(r, "EditCoefInt") + QStringLiteral(" W/m2ºC");
+  switch (r.c.interiorMode) {
     case 0:
       Line(doc, kIndent +
                     (plate ? QStringLiteral("Coeficiente convección-radiación interno impuesto: hint = ")
@@ -105,11 +129,11 @@ void InteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
              kIndent + QStringLiteral("Coeficiente convección interno muy alto (resistencia térmica despreciable)"));
       break;
     case 2:
-      DataLine(doc, app, "EditAnchura", QStringLiteral("Longitud = "), QStringLiteral(" m"));
-      DataLine(doc, app, "EditAlthi", QStringLiteral("Altura = "), QStringLiteral(" m"));
-      DataLine(doc, app, "Editvelhi", QStringLiteral("Velocidad = "), QStringLiteral(" m/s"));
-      DataLine(doc, app, "Editemisionhi", QStringLiteral("Coef. emisión = "), QString());
-      ConvectionLines(doc, app, "Edithci", app.interiorLaminar, "Edithri");
+      DataLine(doc, r, "EditAnchura", QStringLiteral("Longitud = "), QStringLiteral(" m"));
+      DataLine(doc, r, "EditAlthi", QStringLiteral("Altura = "), QStringLiteral(" m"));
+      DataLine(doc, r, "Editvelhi", QStringLiteral("Velocidad = "), QStringLiteral(" m/s"));
+      DataLine(doc, r, "Editemisionhi", QStringLiteral("Coef. emisión = "), QString());
+      ConvectionLines(doc, r, "Edithci", r.outcome.engine.interiorLaminar, "Edithri");
       Line(doc, kIndent +
                     (plate ? QStringLiteral("Coeficiente convección-radiación interior calculado: hint = ")
                            : QStringLiteral("Coeficiente convección interior calculado: hint = ")) +
@@ -120,9 +144,9 @@ void InteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
   }
 }
 
-void ExteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
-  const QString hext = Value(app, "EditCoefext") + QStringLiteral(" W/m2ºC");
-  switch (app.form.Index("RGhe")) {
+void ExteriorCoefficientLines(ReportDocument& doc, const ReportCase& r) {
+  const QString hext = Value(r, "EditCoefext") + QStringLiteral(" W/m2ºC");
+  switch (r.c.exteriorMode) {
     case 0:
       Line(doc, kIndent + QStringLiteral("Coeficiente convección-radiación externo impuesto: hext = ") + hext);
       break;
@@ -131,15 +155,15 @@ void ExteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
            kIndent + QStringLiteral("Coeficiente convección-radiación muy alto (resistencia térmica despreciable)"));
       break;
     case 2:
-      DataLine(doc, app, "EditAlthe", QStringLiteral("Altura = "), QStringLiteral(" m"));
-      DataLine(doc, app, "Editvelhe", QStringLiteral("Velocidad = "), QStringLiteral(" m/s"));
-      DataLine(doc, app, "Editemisionhe", QStringLiteral("Coef. emisión = "), QString());
-      ConvectionLines(doc, app, "Edithce", app.exteriorLaminar, "Edithre");
-      if (app.form.Index("RGAmbientehe") == 1)
+      DataLine(doc, r, "EditAlthe", QStringLiteral("Altura = "), QStringLiteral(" m"));
+      DataLine(doc, r, "Editvelhe", QStringLiteral("Velocidad = "), QStringLiteral(" m/s"));
+      DataLine(doc, r, "Editemisionhe", QStringLiteral("Coef. emisión = "), QString());
+      ConvectionLines(doc, r, "Edithce", r.outcome.engine.exteriorLaminar, "Edithre");
+      if (r.c.surroundings == 1)
         Line(doc, kIndent +
                       QStringLiteral("Coeficiente convección exterior calculado (al ambiente exterior): hext = ") +
                       hext);
-      else if (app.form.Index("RGAmbientehe") == 0)
+      else if (r.c.surroundings == 0)
         Line(doc, kIndent +
                       QStringLiteral("Coeficiente convección-radiación exterior calculado (recinto cerrado): hext = ") +
                       hext);
@@ -149,33 +173,33 @@ void ExteriorCoefficientLines(ReportDocument& doc, const WindowState& app) {
   }
 }
 
-void SoilLines(ReportDocument& doc, const WindowState& app) {
-  if (app.form.Visible("EditTsuelo"))
-    Line(doc, kIndent + QStringLiteral("Tsuelo = ") + Value(app, "EditTsuelo") + QStringLiteral(" ºC"));
+void SoilLines(ReportDocument& doc, const ReportCase& r) {
+  if (r.Shown("EditTsuelo"))
+    Line(doc, kIndent + QStringLiteral("Tsuelo = ") + Value(r, "EditTsuelo") + QStringLiteral(" ºC"));
   else
     Line(doc, QString());
-  const QString conductivity = Value(app, "EditkTerreno") + QStringLiteral(" W/mºC");
-  if (app.form.Index("RadioGroupTerreno") == 1) {
-    DataLine(doc, app, "EditDensidad", QStringLiteral("Densidad terreno = "), QStringLiteral(" kg/m3"));
-    DataLine(doc, app, "EditHumedad", QStringLiteral("Humedad relativa terreno = "), QStringLiteral(" %"));
+  const QString conductivity = Value(r, "EditkTerreno") + QStringLiteral(" W/mºC");
+  if (r.c.soilMode == 1) {
+    DataLine(doc, r, "EditDensidad", QStringLiteral("Densidad terreno = "), QStringLiteral(" kg/m3"));
+    DataLine(doc, r, "EditHumedad", QStringLiteral("Humedad relativa terreno = "), QStringLiteral(" %"));
     Line(doc, kIndent + QStringLiteral("Conductividad terreno calculada: kterreno = ") + conductivity);
-  } else if (app.form.Index("RadioGroupTerreno") == 0) {
+  } else if (r.c.soilMode == 0) {
     Line(doc, kIndent + QStringLiteral("Conductividad terreno impuesta: kterreno = ") + conductivity);
   }
-  Line(doc, kIndent + QStringLiteral("Profundidad eje tubería: p = ") + Value(app, "EditProfundidad") +
+  Line(doc, kIndent + QStringLiteral("Profundidad eje tubería: p = ") + Value(r, "EditProfundidad") +
                 QStringLiteral(" m"));
 }
 
 // The heading block: what the case is, which file holds it and when the
 // report was made.
-ReportTable CaseHeading(const WindowState& app, const QDateTime& when) {
+ReportTable CaseHeading(const ReportCase& r, const QDateTime& when) {
   ReportTable table;
   table.ruled = false;
   table.fontSize = 11;
   table.widthsCm = {2.6, 7.6};
   table.alignments = {CellAlignment::Left, CellAlignment::Left};
-  const QString file = app.projectPath.isEmpty() ? kUnsavedProject : QFileInfo(app.projectPath).fileName();
-  table.rows = {{QStringLiteral("Referencia:"), app.form.Text("EditReferencia")},
+  const QString file = r.projectPath.isEmpty() ? kUnsavedProject : QFileInfo(r.projectPath).fileName();
+  table.rows = {{QStringLiteral("Referencia:"), r.c.reference},
                 {QStringLiteral("Proyecto:"), file},
                 {QStringLiteral("Fecha:"), when.toString(QStringLiteral("dd/MM/yyyy HH:mm"))}};
   return table;
@@ -218,7 +242,7 @@ constexpr double kChartCm = 17.0 - kTemperaturesCm;
 
 // The data of the economic thickness: the money and time figures, then the
 // two points of the insulation's cost line.
-void EconomicInputs(ReportDocument& doc, const WindowState& app) {
+void EconomicInputs(ReportDocument& doc, const ReportCase& r) {
   Heading(doc, QStringLiteral("Datos económicos"));
   ReportTable figures;
   figures.ruled = false;
@@ -228,7 +252,7 @@ void EconomicInputs(ReportDocument& doc, const WindowState& app) {
   figures.alignments = {CellAlignment::Left, CellAlignment::Left};
   const auto row = [&](const char* caption, const char* field, const char* unit) {
     figures.rows.push_back(
-        {QString::fromUtf8(caption), Value(app, field) + QLatin1Char(' ') + QString::fromUtf8(unit)});
+        {QString::fromUtf8(caption), Value(r, field) + QLatin1Char(' ') + QString::fromUtf8(unit)});
   };
   row("Inflación del combustible", "EditInf", "%");
   row("Coste de oportunidad del dinero", "EditOpor", "%");
@@ -244,9 +268,9 @@ void EconomicInputs(ReportDocument& doc, const WindowState& app) {
   costs.widthsCm = {3.5, 5.0};
   costs.alignments = {CellAlignment::Right, CellAlignment::Right};
   costs.rows = {
-      {QStringLiteral("Espesor\n(mm)"), QStringLiteral("Coste aislamiento\n(%1)").arg(app.form.Text("Label29"))},
-      {Value(app, "EditEsp1"), Value(app, "EditCI1")},
-      {Value(app, "EditEsp2"), Value(app, "EditCI2")}};
+      {QStringLiteral("Espesor\n(mm)"), QStringLiteral("Coste aislamiento\n(%1)").arg(UnitText(r.c, CaseUnit::EurosPerSquareMetre))},
+      {Value(r, "EditEsp1"), Value(r, "EditCI1")},
+      {Value(r, "EditEsp2"), Value(r, "EditCI2")}};
   doc.AppendTable(costs);
 }
 
@@ -258,143 +282,103 @@ QString ResistanceCell(const QString& text, bool shown) {
 }
 
 // Condition lines shared by several element kinds.
-QString PercentageLine(const WindowState& app) {
-  return QStringLiteral("Reducción al ") + Value(app, "EditCondicionPor") +
+QString PercentageLine(const ReportCase& r) {
+  return QStringLiteral("Reducción al ") + Value(r, "EditCondicionPor") +
          QStringLiteral(" % del flujo de calor de elemento sin aislamiento");
 }
-QString SurfaceTemperatureLine(const WindowState& app) {
-  return QStringLiteral("Imposición de una temperatura superficial exterior de ") + Value(app, "EditCondicionTe") +
+QString SurfaceTemperatureLine(const ReportCase& r) {
+  return QStringLiteral("Imposición de una temperatura superficial exterior de ") + Value(r, "EditCondicionTe") +
          QStringLiteral(" ºC");
 }
-QString HeatFlowLine(const WindowState& app) {
-  return QStringLiteral("Imposición de un flujo de calor de ") + Value(app, "EditCondicionQ") + QStringLiteral("W");
+QString HeatFlowLine(const ReportCase& r) {
+  return QStringLiteral("Imposición de un flujo de calor de ") + Value(r, "EditCondicionQ") + QStringLiteral("W");
 }
-QString LinearHeatFlowLine(const WindowState& app) {
-  return QStringLiteral("Imposición de una densidad lineal de flujo de calor de ") + Value(app, "EditCondicionQ") +
+QString LinearHeatFlowLine(const ReportCase& r) {
+  return QStringLiteral("Imposición de una densidad lineal de flujo de calor de ") + Value(r, "EditCondicionQ") +
          QStringLiteral("W/m");
 }
-QString LinearResistanceLine(const WindowState& app) {
-  return QStringLiteral("Conseguir una resistencia térmica lineal de ") + Value(app, "EditCondicionRT") +
+QString LinearResistanceLine(const ReportCase& r) {
+  return QStringLiteral("Conseguir una resistencia térmica lineal de ") + Value(r, "EditCondicionRT") +
          QStringLiteral(" mºC/W");
 }
 const QString kEconomic = QStringLiteral("Espesor económico");
 const QString kNoExteriorCondensation = QStringLiteral("Evitar condensaciones exteriores");
 
-std::optional<QString> PlateCondition(const WindowState& app, int row) {
+std::optional<QString> PlateCondition(const ReportCase& r, int row) {
   switch (row) {
     case 0:
       return QStringLiteral("Imposición de una densidad superficial de flujo de calor de ") +
-             Value(app, "EditCondicionQ") + QStringLiteral("W/m2");
-    case 1: return PercentageLine(app);
+             Value(r, "EditCondicionQ") + QStringLiteral("W/m2");
+    case 1: return PercentageLine(r);
     case 2:
       return QStringLiteral("Conseguir un coef. global de transferencia de calor de ") +
-             Value(app, "EditCondicionRT") + QStringLiteral("W/m2ºC");
+             Value(r, "EditCondicionRT") + QStringLiteral("W/m2ºC");
     case 3: return kEconomic;
-    case 4: return SurfaceTemperatureLine(app);
+    case 4: return SurfaceTemperatureLine(r);
     case 5: return kNoExteriorCondensation;
     case 6:
       return QStringLiteral("Imposición de una temperatura superficial interior de ") +
-             Value(app, "EditCondicionTi") + QStringLiteral(" ºC");
+             Value(r, "EditCondicionTi") + QStringLiteral(" ºC");
     case 7: return QStringLiteral("Evitar condensaciones interiores");
     default: return std::nullopt;
   }
 }
 
-std::optional<QString> PipeInAirCondition(const WindowState& app, int row) {
+std::optional<QString> PipeInAirCondition(const ReportCase& r, int row) {
   switch (row) {
-    case 0: return LinearHeatFlowLine(app);
-    case 1: return PercentageLine(app);
-    case 2: return LinearResistanceLine(app);
+    case 0: return LinearHeatFlowLine(r);
+    case 1: return PercentageLine(r);
+    case 2: return LinearResistanceLine(r);
     case 3: return kEconomic;
-    case 4: return SurfaceTemperatureLine(app);
+    case 4: return SurfaceTemperatureLine(r);
     case 5: return kNoExteriorCondensation;
     case 6:
-      return QStringLiteral("Imponer una temperatura final del agua ") + Value(app, "EditTf") +
-             QStringLiteral(" ºC con una long. tubería de ") + Value(app, "EditLong") + QStringLiteral(" m");
+      return QStringLiteral("Imponer una temperatura final del agua ") + Value(r, "EditTf") +
+             QStringLiteral(" ºC con una long. tubería de ") + Value(r, "EditLong") + QStringLiteral(" m");
     case 7:
-      return QStringLiteral("Imponer un porcentaje de agua congelada ") + Value(app, "EditCondicionPorCong") +
-             QStringLiteral(" %, durante un tiempo de ") + Value(app, "EditCondicionTCong") + QStringLiteral(" h");
+      return QStringLiteral("Imponer un porcentaje de agua congelada ") + Value(r, "EditCondicionPorCong") +
+             QStringLiteral(" %, durante un tiempo de ") + Value(r, "EditCondicionTCong") + QStringLiteral(" h");
     default: return std::nullopt;
   }
 }
 
-std::optional<QString> SphereCondition(const WindowState& app, int row) {
+std::optional<QString> SphereCondition(const ReportCase& r, int row) {
   switch (row) {
-    case 0: return HeatFlowLine(app);
-    case 1: return PercentageLine(app);
+    case 0: return HeatFlowLine(r);
+    case 1: return PercentageLine(r);
     case 2:
-      return QStringLiteral("Conseguir una resistencia térmica total de ") + Value(app, "EditCondicionRT") +
+      return QStringLiteral("Conseguir una resistencia térmica total de ") + Value(r, "EditCondicionRT") +
              QStringLiteral(" ºC/W");
     case 3: return kEconomic;
-    case 4: return SurfaceTemperatureLine(app);
+    case 4: return SurfaceTemperatureLine(r);
     case 5: return kNoExteriorCondensation;
     default: return std::nullopt;
   }
 }
 
-std::optional<QString> DuctCondition(const WindowState& app, int row) {
+std::optional<QString> DuctCondition(const ReportCase& r, int row) {
   switch (row) {
-    case 0: return HeatFlowLine(app);
-    case 1: return PercentageLine(app);
-    case 2: return LinearResistanceLine(app);
+    case 0: return HeatFlowLine(r);
+    case 1: return PercentageLine(r);
+    case 2: return LinearResistanceLine(r);
     case 3: return kEconomic;
-    case 4: return SurfaceTemperatureLine(app);
+    case 4: return SurfaceTemperatureLine(r);
     case 5: return kNoExteriorCondensation;
     case 6: return QString();
     default: return std::nullopt;
   }
 }
 
-std::optional<QString> TankCondition(const WindowState& app, int row) {
+std::optional<QString> TankCondition(const ReportCase& r, int row) {
   switch (row) {
-    case 0: return HeatFlowLine(app);
-    case 1: return PercentageLine(app);
+    case 0: return HeatFlowLine(r);
+    case 1: return PercentageLine(r);
     case 2: return kEconomic;
     default: return std::nullopt;
   }
 }
 
 }  // namespace
-
-void AppendRun(ReportDocument& doc, const QString& text, RunEnd end) {
-  doc.AppendText(text + (end == RunEnd::LineFeed ? QLatin1Char('\n') : QLatin1Char('\t')));
-}
-
-void SetReportFont(ReportDocument& doc, const QString& style, float size) {
-  ReportFontChange change;
-  change.size = size;
-  if (style == QLatin1String("Normal")) {
-    change.bold = change.italic = change.emboss = change.engrave = change.shadow = change.doubleStrikeThrough =
-        change.strikeThrough = false;
-  } else if (style == QLatin1String("Bold")) {
-    change.bold = true;
-  } else if (style == QLatin1String("Italic")) {
-    change.italic = true;
-  } else if (style == QLatin1String("Emboss")) {
-    change.emboss = true;
-  } else if (style == QLatin1String("Engrave")) {
-    change.engrave = true;
-  } else if (style == QLatin1String("Shadow")) {
-    change.shadow = true;
-  } else if (style == QLatin1String("DoubleStrikeThrough")) {
-    change.doubleStrikeThrough = true;
-  } else if (style == QLatin1String("StrikeThrough")) {
-    change.strikeThrough = true;
-  }
-  doc.SetLastSentenceFont(change);
-}
-
-void PlaceReportPicture(ReportDocument& doc, const QImage& picture) { doc.PastePictureOverLastSentence(picture); }
-
-QString LayerResistanceUnit(const WindowState& app) {
-  switch (app.kind) {
-    case GeometryKind::Plate: return QStringLiteral("m2ºC/W");
-    case GeometryKind::Pipe: return QStringLiteral("mºC/W");
-    case GeometryKind::Sphere: return QStringLiteral("ºC/W");
-    case GeometryKind::Special: return app.IsTank() ? QStringLiteral("mºC/W") : QStringLiteral("m2ºC/W");
-  }
-  return QStringLiteral("m2ºC/W");
-}
 
 QStringList LayerRowCells(const QString& name, const QString& thickness, bool thicknessShown,
                           const QString& conductivity, bool conductivityShown, const QString& resistance,
@@ -405,9 +389,8 @@ QStringList LayerRowCells(const QString& name, const QString& thickness, bool th
   return cells;
 }
 
-ReportTable LayerTable(const WindowState& app) {
-  const auto& form = app.form;
-  const bool vapour = form.Visible("Editrv1");
+ReportTable LayerTable(const ReportCase& r) {
+  const bool vapour = r.Shown("Editrv1");
   ReportTable table;
   table.headerRows = 1;
   table.fontSize = kBodySize;
@@ -417,75 +400,62 @@ ReportTable LayerTable(const WindowState& app) {
   table.alignments.front() = CellAlignment::Left;
   QStringList headings = {QStringLiteral("Nombre"), QStringLiteral("Espesor\n(mm)"),
                           QStringLiteral("Conductividad\n(W/mºC)"),
-                          QStringLiteral("Resist.térmica\n(%1)").arg(LayerResistanceUnit(app))};
+                          QStringLiteral("Resist.térmica\n(%1)").arg(UnitText(r.c, CaseUnit::LayerResistance))};
   if (vapour) headings << QStringLiteral("Resistiv.vapor\n(MN s/gm)");
   table.rows.push_back(headings);
 
-  const auto surface = [&](const QString& name, const char* field) {
-    const QString resistance = form.Text(field);
-    table.rows.push_back(
-        LayerRowCells(name, {}, false, {}, false, resistance, !resistance.isEmpty(), {}, false, vapour));
+  // A surface's resistance is the calculation's.
+  const auto surface = [&](const QString& name, int face) {
+    const float resistance = r.outcome.engine.results.resistances[face];
+    const bool shown = r.outcome.HasResults();
+    table.rows.push_back(LayerRowCells(name, {}, false, {}, false, shown ? FormatResistance(resistance, 5) : QString(),
+                                       shown, {}, false, vapour));
   };
-  surface(QStringLiteral("Interior"), "Edit0RT");
-  for (int n = 1; n <= 6; ++n) {
-    const QString number = QString::number(n);
-    if (!form.Visible(QStringLiteral("ENombre") + number)) continue;
-    const QString thickness = form.Text(QStringLiteral("Edit%1e").arg(n));
-    const QString conductivity = form.Text(QStringLiteral("Edit%1k").arg(n));
-    const QString resistance = form.Text(QStringLiteral("Edit%1RT").arg(n));
-    const QString vapourField = QStringLiteral("Editrv") + number;
-    table.rows.push_back(LayerRowCells(form.Text(QStringLiteral("ENombre") + number), thickness, !thickness.isEmpty(),
-                                       conductivity, !conductivity.isEmpty(), resistance, !resistance.isEmpty(),
-                                       form.Text(vapourField), form.Visible(vapourField), vapour));
+  surface(QStringLiteral("Interior"), 0);
+  for (const CaseLayer& layer : r.c.Layers()) {
+    const int n = static_cast<int>(&layer - r.c.layers.data()) + 1;
+    table.rows.push_back(LayerRowCells(layer.name, layer.thickness, !layer.thickness.isEmpty(), layer.conductivity,
+                                       !layer.conductivity.isEmpty(), layer.resistance, !layer.resistance.isEmpty(),
+                                       layer.vapourResistivity, r.Shown(QStringLiteral("Editrv%1").arg(n)), vapour));
   }
-  if (form.Visible("ComboBoxCaja")) {
-    const QString thickness = form.Text("EditeCaja");
-    const QString conductivity = form.Text("EditkCaja");
-    const QString resistance = form.Text("EditRTCaja");
-    table.rows.push_back(LayerRowCells(QStringLiteral("Canalización: Lado"), thickness, !thickness.isEmpty(),
-                                       conductivity, !conductivity.isEmpty(), resistance, !resistance.isEmpty(), {},
-                                       false, vapour));
-  }
-  if (form.Visible("PanelExterior")) surface(QStringLiteral("Exterior"), "Edit10RT");
-  if (form.Visible("PanelTerreno")) surface(QStringLiteral("Terreno"), "Edit10RT");
+  if (r.c.IsPipeInBox())
+    table.rows.push_back(LayerRowCells(QStringLiteral("Canalización: Lado"), r.c.boxSize, !r.c.boxSize.isEmpty(),
+                                       r.c.boxConductivity, !r.c.boxConductivity.isEmpty(), r.c.boxResistance,
+                                       !r.c.boxResistance.isEmpty(), {}, false, vapour));
+  surface(r.c.IsBuriedPipe() ? QStringLiteral("Terreno") : QStringLiteral("Exterior"), 10);
   return table;
 }
 
-std::optional<QString> DesignConditionLine(const WindowState& app) {
-  switch (app.kind) {
-    case GeometryKind::Plate: return PlateCondition(app, app.form.Index("RadioGroupCondicionP"));
-    case GeometryKind::Pipe:
-      if (app.IsBuriedPipe()) {
-        const int row = app.form.Index("RadioGroupCondicionTE");
-        return row >= 0 && row <= 3 ? PipeInAirCondition(app, row) : std::nullopt;
-      }
-      return app.IsPipeInAir() ? PipeInAirCondition(app, app.form.Index("RadioGroupCondicionT")) : std::nullopt;
-    case GeometryKind::Sphere: return SphereCondition(app, app.form.Index("RadioGroupCondicionE"));
-    case GeometryKind::Special:
-      if (app.IsDuct()) return DuctCondition(app, app.form.Index("RadioGroupConductos"));
-      if (app.IsTank()) return TankCondition(app, app.form.Index("RadioGroupDepositos"));
-      return std::nullopt;
+std::optional<QString> DesignConditionLine(const ReportCase& r) {
+  const int row = r.c.conditionRows[static_cast<int>(r.c.Conditions())];
+  switch (r.c.Conditions()) {
+    case ConditionList::Plate: return PlateCondition(r, row);
+    case ConditionList::PipeInAir: return PipeInAirCondition(r, row);
+    case ConditionList::BuriedPipe: return row >= 0 && row <= 3 ? PipeInAirCondition(r, row) : std::nullopt;
+    case ConditionList::Sphere: return SphereCondition(r, row);
+    case ConditionList::Duct: return DuctCondition(r, row);
+    case ConditionList::Tank: return TankCondition(r, row);
   }
   return std::nullopt;
 }
 
-QString ElementDrawingName(const WindowState& app) {
-  switch (app.kind) {
+QString ElementDrawingName(const Case& c) {
+  switch (c.kind) {
     case GeometryKind::Plate:
-      switch (app.form.Index("RGTipoPared")) {
+      switch (c.plateOrientation) {
         case 1: return QStringLiteral("ImageSuelo");
         case 2: return QStringLiteral("ImageTecho");
         default: return QStringLiteral("ImagePared");
       }
     case GeometryKind::Pipe:
-      switch (app.form.Index("RGTipoTuberias")) {
+      switch (c.pipePlacing) {
         case 2: return QStringLiteral("ImageTuberiaEnterrada");
         case 3: return QStringLiteral("ImageTuberiaEnterradaCaja");
         default: return QStringLiteral("ImageTuberia");
       }
     case GeometryKind::Sphere: return QStringLiteral("ImageEsfera");
     case GeometryKind::Special:
-      switch (app.form.Index("RGTipoOtros")) {
+      switch (c.specialVariant) {
         case 1: return QStringLiteral("ImageDepositoV");
         case 2: return QStringLiteral("ImageDepositoH");
         default: return QStringLiteral("ImageConducto");
@@ -494,76 +464,92 @@ QString ElementDrawingName(const WindowState& app) {
   return QStringLiteral("ImagePared");
 }
 
-QString ReportTitle(const WindowState& app) {
-  const QString reference = app.form.Text("EditReferencia").simplified();
+QString ReportTitle(const Case& c) {
+  const QString reference = c.reference.simplified();
   return reference.isEmpty() ? kUntitledReport : reference;
 }
 
-bool IsEconomicCase(const WindowState& app) { return app.ThicknessTarget() && DesignConditionLine(app) == kEconomic; }
+bool IsEconomicCase(const CaseOutcome& outcome) {
+  return outcome.inputs.thicknessTarget && outcome.inputs.condition == DesignCondition::Economic;
+}
 
-bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures, const QDateTime& when) {
-  // Without the document application nothing can be written: say so and stop.
-  if (!doc.Connect()) {
-    app.messages.Show({QStringLiteral("Error"), QStringLiteral("Word may not be installed"), MessageButtons::Error});
-    return false;
-  }
-  doc.ShowWindow(kReportWindowCaption);
-  doc.NewDocument();
-  doc.SetDocumentTitle(ReportTitle(app));
-  doc.DisableProofing();
+bool ReportCase::Shown(const char* control) const { return Shown(QString::fromLatin1(control)); }
+bool ReportCase::Shown(const QString& control) const { return shown && shown(control); }
+
+ReportCase WindowReportCase(const WindowState& app, const Case& c, const CaseOutcome& outcome) {
+  return {c, outcome, app.projectPath, [&form = app.form](const QString& control) { return form.Visible(control); }};
+}
+
+void WriteReport(const ReportCase& r, ReportDocument& doc, ReportPictures& pictures, const QDateTime& when) {
+  doc.SetDocumentTitle(ReportTitle(r.c));
 
   // Banner; the case, its file and date beside the drawing of the element;
   // title and design condition. Banner and drawing are kept small enough for
   // a short report to fit on one page.
-  PlaceReportPicture(doc, PrintedWithin(pictures.Banner(), 14.0, 3.0));
+  doc.AppendPicture(PrintedWithin(pictures.Banner(), 14.0, 3.0));
   Line(doc, QString());
-  doc.AppendTable(Beside(kHeadingBlockCm, TableInset(CaseHeading(app, when)), kDrawingCm,
-                         PictureInset(PrintedWithin(pictures.ElementDrawing(ElementDrawingName(app)),
+  doc.AppendTable(Beside(kHeadingBlockCm, TableInset(CaseHeading(r, when)), kDrawingCm,
+                         PictureInset(PrintedWithin(pictures.ElementDrawing(ElementDrawingName(r.c)),
                                                     kDrawingCm - 0.2, 3.4))));
   Line(doc, QString());
-  SetReportFont(doc, QStringLiteral("Bold"), kTitleSize);
-  Line(doc, app.ThicknessTarget() ? QStringLiteral("Cálculo del espesor de aislamiento")
+  doc.SetFont({true, kTitleSize});
+  Line(doc, r.c.ThicknessTarget() ? QStringLiteral("Cálculo del espesor de aislamiento")
                                   : QStringLiteral("Cálculo del flujo de calor"));
-  SetReportFont(doc, QStringLiteral("Normal"), 11);
-  if (app.ThicknessTarget()) {
-    if (const std::optional<QString> condition = DesignConditionLine(app)) Line(doc, *condition);
+  doc.SetFont({false, 11});
+  if (r.c.ThicknessTarget()) {
+    if (const std::optional<QString> condition = DesignConditionLine(r)) Line(doc, *condition);
   }
 
   // Interior side.
   Heading(doc, QStringLiteral("Condiciones Interiores"));
-  TemperatureLine(doc, app, "EditTi", "EditFiI", QStringLiteral("Tint = "), QStringLiteral("Hrint = "));
-  InteriorCoefficientLines(doc, app);
-  if (app.form.Visible("Editr0"))
-    Line(doc, kIndent + QStringLiteral("Diámetro interior: ") + Value(app, "Editr0") + QStringLiteral(" mm"));
+  TemperatureLine(doc, r, "EditTi", "EditFiI", QStringLiteral("Tint = "), QStringLiteral("Hrint = "));
+  InteriorCoefficientLines(doc, r);
+  if (r.Shown("Editr0"))
+    Line(doc, kIndent + QStringLiteral("Diámetro interior: ") + Value(r, "Editr0") + QStringLiteral(" mm"));
 
   Heading(doc, QStringLiteral("Datos diferentes capas material"));
-  doc.AppendTable(LayerTable(app));
+  doc.AppendTable(LayerTable(r));
 
   // Exterior side, or the soil of a buried pipe.
-  if (app.form.Visible("PanelExterior")) {
+  if (r.Shown("PanelExterior")) {
     Heading(doc, QStringLiteral("Condiciones Exteriores"));
-    TemperatureLine(doc, app, "EditTe", "EditFiE", QStringLiteral("Text = "), QStringLiteral("Hrext = "));
-    ExteriorCoefficientLines(doc, app);
+    TemperatureLine(doc, r, "EditTe", "EditFiE", QStringLiteral("Text = "), QStringLiteral("Hrext = "));
+    ExteriorCoefficientLines(doc, r);
   }
-  if (app.form.Visible("PanelTerreno")) {
+  if (r.Shown("PanelTerreno")) {
     Heading(doc, QStringLiteral("Condiciones Suelo"));
-    SoilLines(doc, app);
+    SoilLines(doc, r);
   }
-  if (app.form.Visible("EditLongitud"))
-    Line(doc, kIndent + QStringLiteral("Longitud: ") + Value(app, "EditLongitud") + QStringLiteral(" m"));
+  if (r.Shown("EditLongitud"))
+    Line(doc, kIndent + QStringLiteral("Longitud: ") + Value(r, "EditLongitud") + QStringLiteral(" m"));
 
-  if (IsEconomicCase(app)) EconomicInputs(doc, app);
+  if (IsEconomicCase(r.outcome)) EconomicInputs(doc, r);
 
-  // Results, the regulation's minimum thickness, the costs.
+  // Results, the regulation's minimum thickness, the costs, as the window
+  // shows them.
   QStringList results;
-  if (app.form.Visible("Panel5"))
-    for (const char* label : {"LabelEsp", "LabelRT", "LabelQ"})
-      if (app.form.Visible(label) && !app.form.Text(label).isEmpty()) results << app.form.Text(label);
-  if (app.form.Visible("LabelRITE") && !app.form.Text("LabelRITE").isEmpty()) results << app.form.Text("LabelRITE");
   QStringList costs;
-  if (app.form.Visible("PanelEconomico"))
-    for (const char* label : {"LabelCI", "LabelCT"})
-      if (app.form.Visible(label) && !app.form.Text(label).isEmpty()) costs << app.form.Text(label);
+  const CaseOutcome& outcome = r.outcome;
+  const auto result = [&](const char* label, const QString& line) {
+    if (r.Shown("Panel5") && r.Shown(label) && !line.isEmpty()) results << line;
+  };
+  if (outcome.HasResults()) {
+    const ResultLines lines = MakeResultLines(outcome);
+    result("LabelEsp", lines.note.value_or(QString()));
+    result("LabelRT", lines.resistance);
+    result("LabelQ", lines.heatFlow);
+    if (r.Shown("LabelRITE") && !lines.rite.isEmpty()) results << lines.rite;
+    if (outcome.engine.economic && r.Shown("PanelEconomico")) {
+      const EconomicLines economic = MakeEconomicLines(outcome.inputs, outcome.engine.economicOutcome);
+      costs << economic.investment << economic.totalCost;
+    }
+  } else {
+    // A refused condition leaves the bare element's figures.
+    for (const BareElementLine::Slot slot : {BareElementLine::Slot::Resistance, BareElementLine::Slot::HeatFlow})
+      for (const CalcEvent& event : outcome.engine.events)
+        if (event.kind == CalcEvent::Kind::BareElementLine && event.line.slot == slot)
+          result(slot == BareElementLine::Slot::HeatFlow ? "LabelQ" : "LabelRT", BareElementLineText(event.line));
+  }
   if (!results.isEmpty() || !costs.isEmpty()) {
     Heading(doc, QStringLiteral("Resultados"));
     for (const QString& line : results) Line(doc, kIndent + line);
@@ -573,12 +559,16 @@ bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures
 
   // The chart closes the report, with the temperatures of the faces beside it.
   Heading(doc, QStringLiteral("Distribución de temperaturas"));
-  const QImage chart = pictures.TemperatureChart(app.chart);
-  const ReportTable temperatures = InterfaceTemperatureTable(app);
+  ChartModel chartModel;
+  if (outcome.HasResults()) {
+    FillTemperatureChart(chartModel, outcome.inputs, outcome.engine.results.profile);
+    if (outcome.engine.results.hasDewPoints) FillDewPointSeries(chartModel, outcome.engine.results.dewPointProfile);
+  }
+  const QImage chart = pictures.TemperatureChart(chartModel);
+  const ReportTable temperatures = InterfaceTemperatureTable(r.c, outcome, chartModel);
   if (temperatures.rows.size() > 1)
     doc.AppendTable(Beside(kChartCm, PictureInset(PrintedWithin(chart, kChartCm - 0.2, 8.0)), kTemperaturesCm,
                            TableInset(temperatures)));
   else
-    PlaceReportPicture(doc, chart);
-  return true;
+    doc.AppendPicture(chart);
 }

@@ -1,21 +1,18 @@
 #pragma once
 
+#include "form/Case.h"
 #include "report/ReportDocument.h"
+#include "results/CaseCalculation.h"
 
 #include <QDateTime>
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class WindowState;
 class ReportPictures;
-
-// How a run of the report ends: a line feed ends the paragraph, a tab goes on.
-enum class RunEnd { LineFeed, Tab };
-
-// The caption the document application's window gets while it shows a report.
-inline const QString kReportWindowCaption = QStringLiteral("Doroduzu vi vadarudaravu");
 
 // The title a report document carries when the case has no reference.
 inline const QString kUntitledReport = QStringLiteral("Informe Brenak");
@@ -23,22 +20,21 @@ inline const QString kUntitledReport = QStringLiteral("Informe Brenak");
 // What the heading block says of a case that was never saved to a file.
 inline const QString kUnsavedProject = QStringLiteral("sin guardar");
 
-// Appends the text followed by its end character.
-void AppendRun(ReportDocument& doc, const QString& text, RunEnd end);
+// The case a report tells of: its values, the outcome of its last
+// calculation, the project file it is kept in (empty for a case never saved)
+// and which of its fields the window shows, by control name.
+struct ReportCase {
+  Case c;
+  CaseOutcome outcome;
+  QString projectPath;
+  std::function<bool(const QString& control)> shown;
 
-// Formats the last sentence and what follows it. "Bold", "Italic", "Emboss",
-// "Engrave", "Shadow", "DoubleStrikeThrough", "StrikeThrough" switch that one
-// effect on; "Normal" switches all seven off; any other style (or none) leaves
-// the effects alone. The size is set in every case.
-void SetReportFont(ReportDocument& doc, const QString& style, float size);
+  bool Shown(const char* control) const;
+  bool Shown(const QString& control) const;
+};
 
-// Puts the picture in place of the last sentence (the pending tabs).
-void PlaceReportPicture(ReportDocument& doc, const QImage& picture);
-
-// The unit the layer resistances of the element on the window are given in:
-// per square metre of wall for plates and ducts, per metre of length for
-// pipes and tanks, for the whole element for spheres.
-QString LayerResistanceUnit(const WindowState& app);
+// The case on the window with the outcome of its last calculation.
+ReportCase WindowReportCase(const WindowState& app, const Case& c, const CaseOutcome& outcome);
 
 // The cells of one row of the layer table: the name, then thickness (2
 // decimals), conductivity, resistance and, when `vapourColumn`, vapour
@@ -47,26 +43,24 @@ QStringList LayerRowCells(const QString& name, const QString& thickness, bool th
                           const QString& conductivity, bool conductivityShown, const QString& resistance,
                           bool resistanceShown, const QString& vapour, bool vapourShown, bool vapourColumn);
 
-// The table of layers of the window, from the inside out: a heading row with
-// the unit of every column, the interior surface, the layers in use, the box
-// of a buried pipe, the exterior surface or the soil.
-ReportTable LayerTable(const WindowState& app);
+// The table of layers, from the inside out: a heading row with the unit of
+// every column, the interior surface, the layers in use, the box of a buried
+// pipe, the exterior surface or the soil.
+ReportTable LayerTable(const ReportCase& r);
 
 // The line that states the design condition of the case; nothing for a row the
 // condition list of the element does not have.
-std::optional<QString> DesignConditionLine(const WindowState& app);
+std::optional<QString> DesignConditionLine(const ReportCase& r);
 
-// Whether the case on the window seeks the economic thickness.
-bool IsEconomicCase(const WindowState& app);
+// Whether the calculation sought the economic thickness.
+bool IsEconomicCase(const CaseOutcome& outcome);
 
 // The title of the report of the case: its reference, or kUntitledReport.
-QString ReportTitle(const WindowState& app);
+QString ReportTitle(const Case& c);
 
-// The name of the window's picture of the element on the window.
-QString ElementDrawingName(const WindowState& app);
+// The name of the window's picture of the element of the case.
+QString ElementDrawingName(const Case& c);
 
-// Writes the report of what the window shows into a new document, dated
-// `when`. False when the document application cannot be reached: a box says
-// so and nothing is written.
-bool WriteReport(WindowState& app, ReportDocument& doc, ReportPictures& pictures,
+// Writes the report of the case into `doc`, an empty document, dated `when`.
+void WriteReport(const ReportCase& r, ReportDocument& doc, ReportPictures& pictures,
                  const QDateTime& when = QDateTime::currentDateTime());

@@ -83,6 +83,10 @@ ResultLines MakeResultLines(const CaseOutcome& outcome) {
   return lines;
 }
 
+QString BareElementLineText(const BareElementLine& line) {
+  return line.caption + FormatFixed(line.value, 6, line.decimals) + line.unit;
+}
+
 EconomicLines MakeEconomicLines(const CalcInputs& in, const EconomicOutcome& o) {
   EconomicLines lines;
   QString unit;

@@ -26,6 +26,9 @@ struct ResultLines {
 // The lines of a calculation that gave results.
 ResultLines MakeResultLines(const CaseOutcome& outcome);
 
+// The line a refused condition leaves about the bare element.
+QString BareElementLineText(const BareElementLine& line);
+
 // The lines of the economic panel.
 struct EconomicLines {
   QString thickness;

@@ -1,42 +1,21 @@
 // brenak-cli as scripts run it: exit status, JSON on stdout, usage on stderr.
 
+#include "app/CliProcess.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun {
-  int status = -1;
-  QByteArray out;
-  QByteArray err;
-};
-
-CliRun Cli(const QStringList& args) {
-  QProcess p;
-  p.start(QStringLiteral(BRENAK_CLI), args);
-  CliRun r;
-  if (!p.waitForFinished(30000)) {
-    p.kill();
-    p.waitForFinished();
-    return r;
-  }
-  r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-  r.out = p.readAllStandardOutput();
-  r.err = p.readAllStandardError();
-  return r;
-}
-
-QString Case(const char* name) { return QStringLiteral(BRENAK_CASES_DIR "/") + name; }
 
 TEST(CliCalc, PrintsTheWindowStateOfAReadProject) {
-  const CliRun r = Cli({"calc", Case("start.txt"), "--decimal-separator", ","});
+  const CliRun r = RunCli({"calc", CasePath("start.txt"), "--decimal-separator", ","});
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
   const QJsonObject json = QJsonDocument::fromJson(r.out).object();
   const QJsonObject controls = json["controls"].toObject();
@@ -47,7 +26,7 @@ TEST(CliCalc, PrintsTheWindowStateOfAReadProject) {
 }
 
 TEST(CliCalc, RefusedFileExitsWithTwoAndStillPrintsItsMessage) {
-  const CliRun r = Cli({"calc", Case("refused_file.txt"), "--decimal-separator=."});
+  const CliRun r = RunCli({"calc", CasePath("refused_file.txt"), "--decimal-separator=."});
   ASSERT_EQ(r.status, 2) << r.err.toStdString();
   const QJsonArray messages = QJsonDocument::fromJson(r.out).object()["messages"].toArray();
   ASSERT_EQ(messages.size(), 1);
@@ -60,8 +39,8 @@ class CliUsage : public ::testing::TestWithParam<std::vector<const char*>> {};
 
 TEST_P(CliUsage, IsAnErrorOnStderrWithStatusOne) {
   QStringList args;
-  for (const char* a : GetParam()) args << QString::fromUtf8(a).replace("CASE", Case("start.txt"));
-  const CliRun r = Cli(args);
+  for (const char* a : GetParam()) args << QString::fromUtf8(a).replace("CASE", CasePath("start.txt"));
+  const CliRun r = RunCli(args);
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.out.isEmpty());
   EXPECT_TRUE(r.err.contains("brenak-cli calc FILE")) << r.err.toStdString();
@@ -91,8 +70,8 @@ class CliUsageMessage : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(CliUsageMessage, NamesTheProblem) {
   QStringList args;
-  for (const char* a : GetParam().args) args << QString::fromUtf8(a).replace("CASE", Case("start.txt"));
-  const CliRun r = Cli(args);
+  for (const char* a : GetParam().args) args << QString::fromUtf8(a).replace("CASE", CasePath("start.txt"));
+  const CliRun r = RunCli(args);
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.err.contains(QByteArray("brenak-cli: ") + GetParam().message + "\nUso:\n")) << r.err.toStdString();
 }
@@ -112,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{{"calc", "CASE", "--help=yes"}, "opción desconocida: --help=yes"}));
 
 TEST(CliUsage, OfReportShowsOnlyTheReportLine) {
-  const CliRun r = Cli({"report", Case("start.txt"), "--decimal-separator", ";"});
+  const CliRun r = RunCli({"report", CasePath("start.txt"), "--decimal-separator", ";"});
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.err.contains("Uso:\n  brenak-cli report FILE OUT.odt|OUT.pdf [--decimal-separator , | .]\n"))
       << r.err.toStdString();
@@ -121,15 +100,15 @@ TEST(CliUsage, OfReportShowsOnlyTheReportLine) {
 
 TEST(CliHelp, ListsEveryCommandOnStdoutAndReadsNothing) {
   for (const QStringList& args : {QStringList{"--help"}, QStringList{"-h"}}) {
-    const CliRun r = Cli(args);
+    const CliRun r = RunCli(args);
     EXPECT_EQ(r.status, 0);
     for (const char* line : {"brenak-cli calc FILE", "brenak-cli report FILE", "--version"})
       EXPECT_TRUE(r.out.contains(line)) << line << "\n" << r.out.toStdString();
   }
   // A command's help needs no file, and wins over the files given.
   for (const char* command : {"calc", "report"}) {
-    for (const QStringList& rest : {QStringList{"--help"}, QStringList{Case("start.txt"), "-h"}}) {
-      const CliRun r = Cli(QStringList{command} + rest);
+    for (const QStringList& rest : {QStringList{"--help"}, QStringList{CasePath("start.txt"), "-h"}}) {
+      const CliRun r = RunCli(QStringList{command} + rest);
       EXPECT_EQ(r.status, 0) << command;
       EXPECT_TRUE(r.out.startsWith(QByteArray("Uso:\n  brenak-cli ") + command)) << r.out.toStdString();
       EXPECT_TRUE(r.out.contains("--decimal-separator , | .")) << r.out.toStdString();
@@ -139,23 +118,23 @@ TEST(CliHelp, ListsEveryCommandOnStdoutAndReadsNothing) {
 }
 
 TEST(CliHelp, OfAPictureCommandDrawsNothing) {
-  if (!Cli({"--help"}).out.contains("brenak-cli screenshot")) GTEST_SKIP() << "built without the window";
+  if (!RunCli({"--help"}).out.contains("brenak-cli screenshot")) GTEST_SKIP() << "built without the window";
   QTemporaryDir dir;
   const QString png = dir.filePath("ventana.png");
-  const CliRun r = Cli({"screenshot", Case("start.txt"), png, "--help"});
+  const CliRun r = RunCli({"screenshot", CasePath("start.txt"), png, "--help"});
   EXPECT_EQ(r.status, 0);
   for (const char* option : {"--size WxH", "--scale F", "--show-chart", "--welcome", "--click CONTROL"})
     EXPECT_TRUE(r.out.contains(option)) << option << "\n" << r.out.toStdString();
   EXPECT_FALSE(QFileInfo::exists(png));
   // A value that merely looks like the option is the command's to read.
-  const CliRun click = Cli({"screenshot", Case("start.txt"), png, "--click", "--help"});
+  const CliRun click = RunCli({"screenshot", CasePath("start.txt"), png, "--click", "--help"});
   EXPECT_EQ(click.status, 1);
   EXPECT_TRUE(click.err.contains("no hay ningún control --help")) << click.err.toStdString();
 }
 
 TEST(CliVersion, IsTheProjectsVersion) {
   for (const char* option : {"--version", "-v"}) {
-    const CliRun r = Cli({option});
+    const CliRun r = RunCli({option});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(QRegularExpression("^brenak-cli [0-9]+\\.[0-9]+\n$").match(QString::fromUtf8(r.out)).hasMatch())
         << r.out.toStdString();

@@ -1,4 +1,4 @@
-#include "../app/CliProcess.h"
+#include "app/CliProcess.h"
 
 #include <gtest/gtest.h>
 

@@ -19,9 +19,6 @@
 #include <memory>
 #include <ostream>
 
-// Failures show texts as text.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
-
 // The real window on a started program, shown and active, with the welcome
 // panel closed. Actions go through the widgets as a user's would.
 class WindowTest : public ::testing::Test {

@@ -3,7 +3,7 @@
 
 #include "app/ProjectCommands.h"
 #include "app/WindowFixture.h"
-#include "report/ChartLabels.h"
+#include "results/ChartLabels.h"
 #include "report/ReportPictures.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 
 #include "app/Commands.h"
 #include "app/ExportPdf.h"
+#include "app/CliProcess.h"
 #include "app/ProjectCommands.h"
 #include "app/WindowFixture.h"
 #include "form/FileDialogs.h"
@@ -13,7 +14,6 @@
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -161,18 +161,16 @@ TEST_F(ExportPdfTest, PdfHoldsTheTextOfTheReport) {
     ExportReportPdf(app, kWhen);
     ASSERT_EQ(Head(dialogs.answer), "%PDF-") << project;
 
-    QProcess reader;
-    reader.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), dialogs.answer, QStringLiteral("-")});
-    ASSERT_TRUE(reader.waitForFinished(60000));
-    ASSERT_EQ(reader.exitCode(), 0);
-    const QString read = Unfolded(QString::fromUtf8(reader.readAllStandardOutput()));
+    const CliRun reader =
+        RunProgram(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), dialogs.answer, QStringLiteral("-")});
+    ASSERT_EQ(reader.status, 0);
+    const QString read = Unfolded(QString::fromUtf8(reader.out));
 
-    QProcess info;
     const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
     if (!pdfinfo.isEmpty()) {
-      info.start(pdfinfo, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), dialogs.answer});
-      ASSERT_TRUE(info.waitForFinished(60000));
-      EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+      const CliRun info = RunProgram(pdfinfo, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), dialogs.answer});
+      ASSERT_EQ(info.status, 0);
+      EXPECT_TRUE(QString::fromUtf8(info.out)
                       .contains(QRegularExpression(QStringLiteral("Title: +") +
                                                    QRegularExpression::escape(form().Text("EditReferencia")) +
                                                    QStringLiteral("\\n"))))
@@ -181,7 +179,7 @@ TEST_F(ExportPdfTest, PdfHoldsTheTextOfTheReport) {
 
     FileReportDocument document;
     NamedPictures pictures;
-    ASSERT_TRUE(WriteReport(app, document, pictures, kWhen));
+    WriteReport(WindowReport(app), document, pictures, kWhen);
     const ReportContent& content = document.Content();
     for (const ReportParagraph& paragraph : content.paragraphs) {
       if (paragraph.IsTable()) {

@@ -1,13 +1,13 @@
 // The OpenDocument package as other programs read it: the checksum every
 // entry carries, and a written report opened by an independent zip reader.
 
+#include "app/CliProcess.h"
 #include "report/OpenDocumentPackage.h"
 #include "report/ReportContent.h"
 #include "report/ReportFiles.h"
 #include "report/ReportTestSupport.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -66,23 +66,17 @@ TEST(Package, WrittenReportPassesAnIndependentZipCheck) {
   if (checkers.empty()) GTEST_SKIP() << "neither unzip nor python3 is installed";
 
   FileReportDocument doc;
-  doc.Connect();
-  doc.NewDocument();
-  doc.AppendText(QStringLiteral("Cálculo del espesor de aislamiento\n\t"));
-  doc.PastePictureOverLastSentence(NamedPictures::Named(QStringLiteral("Chart1")));
+  doc.AppendText(QStringLiteral("Cálculo del espesor de aislamiento\n"));
+  doc.AppendPicture(NamedPictures::Named(QStringLiteral("Chart1")));
   doc.AppendText(QStringLiteral("\nDistribución de temperaturas"));
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("Informe ñ.odt"));
   ASSERT_TRUE(SaveReport(doc.Content(), path));
 
   for (const ZipChecker& checker : checkers) {
-    QProcess process;
-    process.start(checker.program, checker.arguments + QStringList{path});
-    ASSERT_TRUE(process.waitForFinished(30000)) << checker.program.toStdString();
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 0) << checker.program.toStdString() << "\n"
-                                     << process.readAllStandardOutput().toStdString()
-                                     << process.readAllStandardError().toStdString();
+    const CliRun run = RunProgram(checker.program, checker.arguments + QStringList{path});
+    EXPECT_EQ(run.status, 0) << checker.program.toStdString() << "\n"
+                             << run.out.toStdString() << run.err.toStdString();
   }
 }
 

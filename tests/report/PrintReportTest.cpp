@@ -1,11 +1,11 @@
 #include "report/ReportCommand.h"
 #include "report/ReportTestSupport.h"
+#include "app/CliProcess.h"
 #include "app/WindowFixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -31,7 +31,6 @@ class PrintReportTest : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     app.documentsFolder = dir.path();
-    app.report = &service;
   }
   QStringList Reports() const {
     return QDir(dir.filePath("Brenak/informes")).entryList({"*.odt"}, QDir::Files, QDir::Name);
@@ -48,8 +47,8 @@ class PrintReportTest : public WindowTest {
 };
 
 TEST_F(PrintReportTest, EachPressWritesAndOpensANewDocumentInTheReportsFolder) {
-  PrintReport(app);
-  PrintReport(app);
+  PrintReport(app, app.lastOutcome.value_or(CaseOutcome{}), service);
+  PrintReport(app, app.lastOutcome.value_or(CaseOutcome{}), service);
   EXPECT_TRUE(sink.shown.empty());
   ASSERT_EQ(Reports().size(), 2);
   ASSERT_EQ(service.opened.size(), 2);
@@ -64,7 +63,7 @@ TEST_F(PrintReportTest, EachPressWritesAndOpensANewDocumentInTheReportsFolder) {
 
 TEST_F(PrintReportTest, WithoutAnApplicationTheUserIsToldWhereTheReportIs) {
   service.opens = false;
-  PrintReport(app);
+  PrintReport(app, app.lastOutcome.value_or(CaseOutcome{}), service);
   ASSERT_EQ(Reports().size(), 1);
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].caption, kAtencion);
@@ -77,7 +76,7 @@ TEST_F(PrintReportTest, ADocumentThatCannotBeWrittenGivesOneWarningAndChangesNot
   blocker.close();
   service.fixedPath = dir.filePath("blocker/informe.odt");
   const QStringList before = WindowState();
-  PrintReport(app);
+  PrintReport(app, app.lastOutcome.value_or(CaseOutcome{}), service);
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].caption, kAtencion);
   EXPECT_EQ(sink.shown[0].buttons, MessageButtons::Ok);
@@ -96,31 +95,24 @@ TEST(ReportNames, FollowTheTimeAndNeverReuseAName) {
 }
 
 // brenak-cli report: the project as "Abrir" calculates it, written out.
-int RunCli(const QStringList& args) {
-  QProcess cli;
-  cli.start(QStringLiteral(BRENAK_CLI), args);
-  if (!cli.waitForFinished(60000)) return -1;
-  return cli.exitCode();
-}
-
 TEST(ReportCli, WritesTheReportOfACalculatedProject) {
   QTemporaryDir dir;
   const QString odt = dir.filePath("informe.odt");
   const QString pdf = dir.filePath("informe.pdf");
-  ASSERT_EQ(RunCli({"report", BRENAK_CASES_DIR "/plate_condensation.txt", odt}), 0);
+  ASSERT_EQ(RunCli({"report", CasePath("plate_condensation.txt"), odt}).status, 0);
   QFile file(odt);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_FALSE(ReadStoredZip(file.readAll()).empty());
-  ASSERT_EQ(RunCli({"report", BRENAK_CASES_DIR "/plate_condensation.txt", pdf}), 0);
+  ASSERT_EQ(RunCli({"report", CasePath("plate_condensation.txt"), pdf}).status, 0);
   EXPECT_GT(QFileInfo(pdf).size(), 1000);
 }
 
 TEST(ReportCli, RefusesAProjectThatWasNotCalculated) {
   QTemporaryDir dir;
   const QString odt = dir.filePath("informe.odt");
-  EXPECT_EQ(RunCli({"report", BRENAK_CASES_DIR "/incomplete.txt", odt}), 3);
-  EXPECT_EQ(RunCli({"report", BRENAK_CASES_DIR "/refused_file.txt", odt}), 2);
-  EXPECT_EQ(RunCli({"report", BRENAK_CASES_DIR "/start.txt"}), 1);
+  EXPECT_EQ(RunCli({"report", CasePath("incomplete.txt"), odt}).status, 3);
+  EXPECT_EQ(RunCli({"report", CasePath("refused_file.txt"), odt}).status, 2);
+  EXPECT_EQ(RunCli({"report", CasePath("start.txt")}).status, 1);
   EXPECT_FALSE(QFileInfo::exists(odt));
 }
 

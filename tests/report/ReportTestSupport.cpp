@@ -1,34 +1,21 @@
 #include "report/ReportTestSupport.h"
 
+#include "app/Brenak.h"
+#include "form/WindowCase.h"
 #include "report/OpenDocumentPackage.h"
 
 #include <QXmlStreamReader>
 
-bool RecordingReportDocument::Connect() {
-  log << QStringLiteral("connect");
-  return connects;
+ReportCase WindowReport(const Brenak& app) {
+  return WindowReportCase(app, CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{}));
 }
 
-void RecordingReportDocument::SetLastSentenceFont(const ReportFontChange& change) {
-  const bool normal = change.bold == false && change.italic == false && change.emboss == false &&
-                      change.engrave == false && change.shadow == false && change.doubleStrikeThrough == false &&
-                      change.strikeThrough == false;
-  QStringList parts;
-  if (normal) {
-    parts << QStringLiteral("Normal");
-  } else {
-    const std::pair<const char*, const std::optional<bool>*> effects[] = {
-        {"Bold", &change.bold},       {"Italic", &change.italic}, {"Emboss", &change.emboss},
-        {"Engrave", &change.engrave}, {"Shadow", &change.shadow}, {"DoubleStrikeThrough", &change.doubleStrikeThrough},
-        {"StrikeThrough", &change.strikeThrough}};
-    for (const auto& [name, value] : effects)
-      if (value->has_value()) parts << (**value ? QString() : QStringLiteral("-")) + QLatin1String(name);
-  }
-  parts << QString::number(static_cast<double>(change.size));
-  log << QStringLiteral("font:") + parts.join(QLatin1Char(' '));
+void RecordingReportDocument::SetFont(const ReportFont& font) {
+  log << QStringLiteral("font:%1 %2").arg(font.bold ? QStringLiteral("Bold") : QStringLiteral("Normal"))
+                                      .arg(static_cast<double>(font.size));
 }
 
-void RecordingReportDocument::PastePictureOverLastSentence(const QImage& picture) {
+void RecordingReportDocument::AppendPicture(const QImage& picture) {
   log << QStringLiteral("picture:") + picture.text(QStringLiteral("name"));
 }
 

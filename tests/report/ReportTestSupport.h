@@ -2,6 +2,7 @@
 
 #include "report/ReportDocument.h"
 #include "report/ReportPictures.h"
+#include "report/ReportWriter.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -13,26 +14,26 @@
 // A document that writes down each operation it receives.
 class RecordingReportDocument : public ReportDocument {
  public:
-  bool Connect() override;
-  void ShowWindow(const QString& caption) override { log << QStringLiteral("window:") + caption; }
   void SetDocumentTitle(const QString& title) override { log << QStringLiteral("title:") + title; }
-  void NewDocument() override { log << QStringLiteral("new"); }
-  void DisableProofing() override { log << QStringLiteral("proofing-off"); }
   void AppendText(const QString& text) override { log << QStringLiteral("text:") + text; }
-  void SetLastSentenceFont(const ReportFontChange& change) override;
-  void PastePictureOverLastSentence(const QImage& picture) override;
+  void SetFont(const ReportFont& font) override;
+  void AppendPicture(const QImage& picture) override;
   void AppendTable(const ReportTable& table) override;
-  void Disconnect() override { log << QStringLiteral("disconnect"); }
 
   // The document as text: "{Bold 14}" for a font change, "[Name]" for a
   // picture, a line "| cell | cell |" for each row of a table (a line feed
   // in a cell written "/"), split into lines at the line feeds.
   QStringList Lines() const;
 
-  bool connects = true;
   QStringList log;
   std::vector<ReportTable> tables;
 };
+
+class Brenak;
+
+// What the report of the window tells: the case on it and the outcome of its
+// last calculation (none before the first).
+ReportCase WindowReport(const Brenak& app);
 
 // Small pictures that carry their name, so a log can tell them apart.
 class NamedPictures : public ReportPictures {

@@ -1,4 +1,4 @@
-#include "report/ChartLabels.h"
+#include "results/ChartLabels.h"
 
 #include "form/NumberFormat.h"
 
