@@ -47,7 +47,7 @@ void ExportReportPdf(Brenak& app, const QDateTime& when) {
   FileReportDocument document;
   ArtworkPictures artwork;
   ReportPictures& pictures = app.report ? app.report->Pictures() : artwork;
-  WriteReport(WindowReportCase(app, CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{})), document, pictures,
+  WriteReport(ReportCase(CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{}), app.projectPath), document, pictures,
               when);
   QString error;
   if (!SaveReportPdf(document.Content(), path, &error))

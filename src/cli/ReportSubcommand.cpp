@@ -62,7 +62,7 @@ int RunReportSubcommand(const QStringList& args, const QString& programPath) {
 
   FileReportDocument document;
   ArtworkPictures pictures;
-  WriteReport(WindowReportCase(app, CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{})), document, pictures);
+  WriteReport(ReportCase(CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{}), app.projectPath), document, pictures);
   QString error;
   if (!SaveReport(document.Content(), files[1], &error))
     return Fail(QStringLiteral("no se ha podido escribir %1: %2").arg(files[1], error), 4);

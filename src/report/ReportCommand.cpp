@@ -33,7 +33,7 @@ bool DesktopReportService::OpenReport(const QString& path) {
 
 void PrintReport(WindowState& app, const CaseOutcome& outcome, ReportService& service) {
   FileReportDocument document;
-  WriteReport(WindowReportCase(app, CaseFromWindow(app), outcome), document, service.Pictures());
+  WriteReport(ReportCase(CaseFromWindow(app), outcome, app.projectPath), document, service.Pictures());
 
   const QString path = service.NewReportPath(app);
   if (path.isEmpty()) {

@@ -1,12 +1,14 @@
 #include "report/ReportWriter.h"
 
+#include "checking/ShownFields.h"
+#include "form/CaseOpening.h"
+
 #include "report/InterfaceTemperatures.h"
 #include "report/ReportDocument.h"
 #include "report/ReportFiles.h"
 #include "report/ReportPictures.h"
 #include "form/CaseFields.h"
 #include "form/NumberFormat.h"
-#include "form/WindowState.h"
 #include "results/ResultLines.h"
 #include "results/TemperatureChart.h"
 
@@ -473,11 +475,24 @@ bool IsEconomicCase(const CaseOutcome& outcome) {
   return outcome.inputs.thicknessTarget && outcome.inputs.condition == DesignCondition::Economic;
 }
 
-bool ReportCase::Shown(const char* control) const { return Shown(QString::fromLatin1(control)); }
-bool ReportCase::Shown(const QString& control) const { return shown && shown(control); }
+ReportCase::ReportCase(const Case& value, const CaseOutcome& calculated, const QString& path)
+    : c(value), outcome(calculated), projectPath(path), shownFields(ShownFields(value)) {}
 
-ReportCase WindowReportCase(const WindowState& app, const Case& c, const CaseOutcome& outcome) {
-  return {c, outcome, app.projectPath, [&form = app.form](const QString& control) { return form.Visible(control); }};
+bool ReportCase::Shown(const char* control) const { return Shown(QString::fromLatin1(control)); }
+
+bool ReportCase::Shown(const QString& control) const {
+  // The panels of the sides: a buried pipe has soil where others have air.
+  if (control == QLatin1String("PanelExterior")) return !c.IsBuriedPipe();
+  if (control == QLatin1String("PanelTerreno")) return c.IsBuriedPipe();
+  // The economic figures are shown with the economic thickness they are of.
+  if (control == QLatin1String("PanelEconomico")) return outcome.engine.economic;
+  // The parts of a calculated coefficient.
+  if (control == QLatin1String("Edithci") || control == QLatin1String("Edithri")) return InteriorModeOf(c) == 2;
+  if (control == QLatin1String("Edithce") || control == QLatin1String("Edithre"))
+    return !c.IsBuriedPipe() && ExteriorModeOf(c) == 2;
+  // The result lines are always on the window, empty or not.
+  if (control == QLatin1String("Panel5") || control.startsWith(QLatin1String("Label"))) return true;
+  return shownFields.contains(control);
 }
 
 void WriteReport(const ReportCase& r, ReportDocument& doc, ReportPictures& pictures, const QDateTime& when) {

@@ -6,9 +6,9 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QSet>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <optional>
 
 class WindowState;
@@ -21,20 +21,20 @@ inline const QString kUntitledReport = QStringLiteral("Informe Brenak");
 inline const QString kUnsavedProject = QStringLiteral("sin guardar");
 
 // The case a report tells of: its values, the outcome of its last
-// calculation, the project file it is kept in (empty for a case never saved)
-// and which of its fields the window shows, by control name.
+// calculation and the project file it is kept in (empty for a case never
+// saved). What it shows (an input field, the exterior or the soil, the
+// economic panel) follows from the case and its outcome alone.
 struct ReportCase {
+  ReportCase(const Case& c, const CaseOutcome& outcome, const QString& projectPath);
+
   Case c;
   CaseOutcome outcome;
   QString projectPath;
-  std::function<bool(const QString& control)> shown;
+  QSet<QString> shownFields;  // ShownFields(c)
 
   bool Shown(const char* control) const;
   bool Shown(const QString& control) const;
 };
-
-// The case on the window with the outcome of its last calculation.
-ReportCase WindowReportCase(const WindowState& app, const Case& c, const CaseOutcome& outcome);
 
 // The cells of one row of the layer table: the name, then thickness (2
 // decimals), conductivity, resistance and, when `vapourColumn`, vapour

@@ -7,7 +7,7 @@
 #include <QXmlStreamReader>
 
 ReportCase WindowReport(const Brenak& app) {
-  return WindowReportCase(app, CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{}));
+  return ReportCase(CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{}), app.projectPath);
 }
 
 void RecordingReportDocument::SetFont(const ReportFont& font) {
