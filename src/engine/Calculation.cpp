@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace {
 
@@ -223,14 +222,15 @@ class Calculation {
     // whose cost still falls ends the search at the step before, and says so.
     const bool bareFits = !in().IsBuried() || !OutgrowsItsPlace();
     QString beyondFit;
-    // The bound is set up after the first step, when the coefficients are
-    // those every later step uses.
-    std::optional<FallingCost> falling;
+    // Runs are looked for from the first step on, with the coefficients the
+    // step before left (they are those every later step uses when they do
+    // not follow the temperatures).
     int step = 0, nextTry = 1;
+    bool settled = false;  // the last step left the coefficients as it found them
     do {
       if (c_.passOverFallingCosts && step >= nextTry) {
-        if (!falling) falling.emplace(c_, insulation_, economic_, rIn, Ti_, Te_, hi_, he_);
-        const int last = falling->LastFalling(step);
+        FallingCost falling(c_, insulation_, economic_, rIn, Ti_, Te_, hi_, he_, settled);
+        const int last = falling.LastFalling(step);
         if (last >= step + 2) {
           step = last - 1;
           t = StepThickness(step);
@@ -251,6 +251,7 @@ class Calculation {
       }
       ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
       NewCoefficients(hi_, he_);
+      settled = hi_ == prevHi && he_ == prevHe;
       if (cost > cost0) c_.Absurd(QStringLiteral("Datos absurdos, sin aislamiento es la mejor solución"));
       if (t >= kMaxInsulationThickness)
         c_.Absurd(QStringLiteral("Datos absurdos, pues el espesor de aislamiento sería mayor de 5 m."));

@@ -54,7 +54,7 @@ bool Finite(double x) { return std::isfinite(x); }
 }  // namespace
 
 FallingCost::FallingCost(CalcContext& c, int insulation, const EconomicFigures& figures, double rIn, float Ti,
-                         float Te, float hi, float he)
+                         float Te, float hi, float he, bool settled)
     : c_(c),
       insulation_(insulation),
       figures_(figures),
@@ -65,13 +65,20 @@ FallingCost::FallingCost(CalcContext& c, int insulation, const EconomicFigures& 
       run_(kFirstRun) {
   const CalcInputs& in = c.in;
   const LayerStack& s = c.s;
-  if (!in.thicknessTarget || in.IsBuried() || insulation < 1 || insulation > s.n) return;
-  // Coefficients that follow the surface temperatures change from step to step.
-  if (in.IsPlate() && in.interiorMode == SurfaceCoefMode::Calculate) return;
-  if (in.exteriorMode == SurfaceCoefMode::Calculate) return;
+  noInsulation_ = insulation < 1 || insulation > s.n;
+  if (!in.thicknessTarget || (in.IsBuried() && !noInsulation_)) return;
+  // Coefficients that follow the surface temperatures change from step to
+  // step, unless nothing the steps change reaches them.
+  const bool follow = (in.IsPlate() && in.interiorMode == SurfaceCoefMode::Calculate) ||
+                      in.exteriorMode == SurfaceCoefMode::Calculate;
+  if (follow && !(noInsulation_ && settled)) return;
   const double G = double(figures.hours) * figures.price * figures.F * 0.001;
   if (!Finite(G) || G < 0 || !Finite(dT_) || !Finite(figures.slope) || !Finite(figures.intercept)) return;
-  if (!Finite(hi) || !Finite(he)) return;
+  if (!Finite(hi) || !Finite(he) || !(rIn >= 0 && Finite(rIn))) return;
+  if (noInsulation_) {
+    usable_ = true;
+    return;
+  }
   for (int i = insulation; i <= s.n; ++i) {
     if (s.resistanceComputed[i] && !(s.k[i] > 0 && Finite(s.k[i]))) return;
     if (!s.resistanceComputed[i] && !Finite(s.R[i])) return;
@@ -181,6 +188,7 @@ bool FallingCost::Falls(int a, int b) {
   const int n = c_.s.n;
   const StepFigures p = Evaluate(a - 1);
   const StepFigures e = Evaluate(b);
+  if (noInsulation_) return FallsWithTheSameFlow(p, e);
 
   // The growth of the thickness from one step to the next.
   const double dtMin = double(0.1f) - Ulp(e.t), dtMax = double(0.1f) + Ulp(e.t);
@@ -213,5 +221,27 @@ bool FallingCost::Falls(int a, int b) {
   const double energyFall = G * dT_ * rise / (Rhigh * Rhigh);
   const double fall = energyFall - std::max(slope * dtMin, slope * dtMax) - 2 * error;
   if (!Finite(fall) || !Finite(largest) || largest > 1e37) return false;
+  return fall > 2 * 2 * kFloatRounding * largest + 1e-37;
+}
+
+bool FallingCost::FallsWithTheSameFlow(const StepFigures& p, const StepFigures& b) const {
+  // Every step works out the same total from the same figures, so the heat
+  // flow is the same number at every step and only the investment moves.
+  const float q = static_cast<float>(std::abs(dT_ / double(p.total)));
+  const double G = double(figures_.hours) * figures_.price * figures_.F * 0.001;
+  const double tp = p.t, tb = b.t;
+  const double dtMin = double(0.1f) - Ulp(b.t), dtMax = double(0.1f) + Ulp(b.t);
+  const double Kp = double(figures_.slope) * tp + figures_.intercept;
+  const double Kb = double(figures_.slope) * tb + figures_.intercept;
+  const double rb = rIn_ + tb * 0.001;
+  const CalcInputs& in = c_.in;
+  const double geometry = in.IsPipe() ? kTwoPi * rb : in.IsSphere() ? kFourPi * rb * rb : 1.0;
+  const double investment = std::max(std::abs(Kp), std::abs(Kb)) * geometry;
+  const double energy = G * q;
+  const double error = 1e-13 * (investment + energy);
+  const double largest = investment + energy + error;
+  const double slope = GreatestInvestmentSlope(tp, tb);
+  const double fall = -std::max(slope * dtMin, slope * dtMax) - 2 * error;
+  if (!Finite(q) || !Finite(fall) || !Finite(largest) || largest > 1e37) return false;
   return fall > 2 * 2 * kFloatRounding * largest + 1e-37;
 }

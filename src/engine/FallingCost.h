@@ -17,12 +17,15 @@ struct CalcContext;
 // place). For such elements a bound tells, from the figures of the steps just
 // before a run and at its end, that every step of the run costs less than the
 // one before by more than the rounding of the figures (see FallingCost.cpp).
+// When no layer of the element is the insulation, every step has the same
+// resistance and heat flow; once a step leaves the coefficients as it found
+// them (`settled`), every later step does too, whatever their kind.
 class FallingCost {
  public:
   // The coefficients hi and he are those every step uses; rIn is the radius of
   // the insulation's inner face (m).
   FallingCost(CalcContext& c, int insulation, const EconomicFigures& figures, double rIn, float Ti, float Te,
-              float hi, float he);
+              float hi, float he, bool settled);
 
   // Whether the element's steps can be passed over at all.
   bool Usable() const { return usable_; }
@@ -48,6 +51,8 @@ class FallingCost {
   // over the run from p to b, given the least and greatest growth of the
   // thickness (mm) of one step; not a number when it cannot be bounded.
   double LeastRise(const StepFigures& p, const StepFigures& b, double dtMin, double dtMax) const;
+  // Falls() for an element none of whose layers is the insulation.
+  bool FallsWithTheSameFlow(const StepFigures& p, const StepFigures& b) const;
   // The greatest slope of the investment (per mm) between thicknesses tp and tb.
   double GreatestInvestmentSlope(double tp, double tb) const;
 
@@ -57,5 +62,6 @@ class FallingCost {
   const double rIn_, dT_;
   const float hi_, he_;
   bool usable_ = false;
+  bool noInsulation_ = false;  // no layer is the insulation: the total is that of the bare element
   int run_;  // the length of run tried first
 };

@@ -65,7 +65,8 @@ CalcInputs EconomicCase(Draw& d) {
   in.boxResistance = d.Spread(0.01, 2);
   in.soilConductivity = d.Spread(0.3, 3);
   in.layerCount = 1 + d.Choice(4);
-  const int marked = 1 + d.Choice(in.layerCount);
+  // Now and then no layer is marked: every step then has the bare element's flow.
+  const int marked = d.OneIn(6) ? 0 : 1 + d.Choice(in.layerCount);
   for (int i = 1; i <= in.layerCount; ++i) {
     in.layers[i] = Layer(i == marked ? 0 : d.Spread(0.5, 60), i == marked ? d.Spread(0.02, 0.2) : d.Spread(0.02, 60),
                          i == marked);
