@@ -243,7 +243,9 @@ class Calculation {
       prevT = t;
       prevHi = hi_;
       prevHe = he_;
-      t = StepThickness(++step);
+      // The running sum of 0.1 mm steps, as StepThickness gives it.
+      t += 0.1f;
+      ++step;
       cost = CostAt(t, rIn);
       if (bareFits && in().IsBuried() && OutgrowsItsPlace() && cost < prev) {
         beyondFit = OutgrowsItsBox() ? kEconomicBeyondTheBox : kEconomicBeyondTheDepth;
