@@ -195,11 +195,16 @@ bool FallingCost::Falls(int a, int b) {
   const double rise = LeastRise(p, e, dtMin, dtMax);
   if (!(rise >= 0)) return false;
 
-  // How far the computed total lies from the exact one.
+  // How far the computed total lies from the exact one. The terms must not be
+  // negative: terms that cancel could leave a total of 0, which the resistance
+  // replaces by 0.00001.
   double magnitudes = 0;
-  for (int i = 0; i <= n; ++i) magnitudes += std::max(std::abs(double(p.R[i])), std::abs(double(e.R[i])));
-  magnitudes += std::max(std::abs(double(p.R[10])), std::abs(double(e.R[10])));
-  if (!Finite(magnitudes)) return false;
+  for (int i : {0, 1, 2, 3, 4, 5, 6, 10}) {
+    if (i > n && i != 10) continue;
+    if (!(p.R[i] >= 0 && e.R[i] >= 0)) return false;
+    magnitudes += std::max(double(p.R[i]), double(e.R[i]));
+  }
+  if (!Finite(magnitudes) || !(p.total > 0)) return false;
   const double errR = magnitudes * (n + 4) * 2 * kFloatRounding * 1.001 + 1e-300;
   const double Rlow = double(p.total) - 2 * errR, Rhigh = double(e.total) + errR;
   if (!(Rlow > 0) || !Finite(Rhigh)) return false;
