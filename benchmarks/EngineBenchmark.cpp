@@ -94,6 +94,12 @@ void RegisterTypical() {
   Register("pipe in air economic thickness, calculated exterior", [] {
     return Thickness(CalculatedExterior(Pipe()), DesignCondition::Economic);
   });
+  Register("pipe in air economic thickness, imposed coefficients", [] {
+    return Thickness(Pipe(), DesignCondition::Economic);
+  });
+  Register("plate economic thickness, imposed coefficients", [] {
+    return Thickness(Plate(), DesignCondition::Economic);
+  });
   Register("buried pipe in a box thickness for 15 W/m", [] {
     CalcInputs in = Thickness(Pipe(), DesignCondition::HeatFlow);
     in.pipePlacing = 3;

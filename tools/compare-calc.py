@@ -6,9 +6,10 @@ condition and coefficient mode, with plausible and extreme numbers) and the
 files of tests/cases, runs `brenak-cli calc` of both builds on each under both
 decimal separators, and reports the files whose output differs.
 
-  tools/compare-calc.py OLD_CLI NEW_CLI [--count 2000] [--seed 1] [--keep DIR]
+  tools/compare-calc.py OLD_CLI NEW_CLI [--count 2000] [--seed 1] [--keep DIR] [--jobs 1]
 """
 import argparse
+import concurrent.futures
 import os
 import random
 import subprocess
@@ -105,6 +106,7 @@ def main():
     parser.add_argument("--count", type=int, default=2000)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--keep")
+    parser.add_argument("--jobs", type=int, default=1, help="files compared at once")
     args = parser.parse_args()
     rng = random.Random(args.seed)
     folder = args.keep or tempfile.mkdtemp(prefix="brenak-compare-")
@@ -115,11 +117,12 @@ def main():
         with open(path, "w", encoding="latin-1") as f:
             f.write(project(rng))
         files.append(path)
-    differ = []
-    for path in files:
-        for separator in (",", "."):
-            if run(args.old, path, separator) != run(args.new, path, separator):
-                differ.append((path, separator))
+    def compare(path):
+        return [(path, separator) for separator in (",", ".")
+                if run(args.old, path, separator) != run(args.new, path, separator)]
+
+    with concurrent.futures.ThreadPoolExecutor(max_workers=max(1, args.jobs)) as pool:
+        differ = [d for found in pool.map(compare, files) for d in found]
     print("%d files, %d runs each build, %d differ" % (len(files), 2 * len(files), len(differ)))
     for path, separator in differ[:20]:
         print("  differs:", path, "separator", separator)

@@ -26,6 +26,9 @@ struct CalcContext {
   bool absurd = false;
   // How a pipe or sphere finds the step of its insulation thickness.
   ThicknessSearch search = FindThicknessStep;
+  // Whether the economic search passes over the runs of steps whose cost
+  // surely falls (FallingCost.h), or works out every step.
+  bool passOverFallingCosts = true;
 
   // A warning with the caption "Atención".
   void Warn(MessageId id, const QString& text);

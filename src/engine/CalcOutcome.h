@@ -88,3 +88,8 @@ CalcOutcome Calculate(const CalcInputs& inputs);
 // The same calculation with another search for the thickness of a pipe or a
 // sphere; every search must find the step the walk through the steps finds.
 CalcOutcome Calculate(const CalcInputs& inputs, ThicknessSearch search);
+// How the economic search goes through its steps of 0.1 mm: passing over the
+// runs whose cost surely falls, or working out every one; both stop at the
+// same step with the same figures.
+enum class EconomicSteps { PassOverFallingRuns, WorkOutEvery };
+CalcOutcome Calculate(const CalcInputs& inputs, ThicknessSearch search, EconomicSteps steps);

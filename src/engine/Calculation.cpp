@@ -3,6 +3,7 @@
 #include "engine/CalcContext.h"
 #include "engine/DesignConditions.h"
 #include "engine/EconomicThickness.h"
+#include "engine/FallingCost.h"
 #include "engine/Moisture.h"
 #include "engine/Results.h"
 #include "engine/TemperatureProfile.h"
@@ -19,6 +20,10 @@ namespace {
 // sits at the switch between the laminar and the turbulent correlation can make
 // them alternate for ever. Past this many passes the calculation gives up.
 constexpr int kMaxCoefficientPasses = 500;
+
+// Where no run of falling costs is shown, the economic search works out this
+// many steps before it looks for one again.
+constexpr int kStepsBeforeAnotherRun = 48;
 
 const QString kNoConvergence = QStringLiteral(
     "No es posible calcular: los coeficientes superficiales no convergen (se han alcanzado 500 iteraciones). "
@@ -39,9 +44,10 @@ bool Converged(float hi, float hiNew, float he, float heNew) {
 
 class Calculation {
  public:
-  Calculation(const CalcInputs& inputs, CalcOutcome& outcome, ThicknessSearch search)
+  Calculation(const CalcInputs& inputs, CalcOutcome& outcome, ThicknessSearch search, bool passOverFallingCosts)
       : out_(outcome), c_(inputs, outcome) {
     c_.search = search;
+    c_.passOverFallingCosts = passOverFallingCosts;
   }
 
   void Run() {
@@ -193,11 +199,12 @@ class Calculation {
   }
 
   // Stage D: the economic thickness, 0.1 mm at a time until the total cost stops falling.
-  // Unlike the thickness search, every step is worked out: with calculated
-  // coefficients each step uses those of the step before, so a step's figures
-  // follow only from all the steps before it; and the stop compares the costs
-  // of consecutive steps, which near the least cost differ by less than their
-  // rounding, so no bound tells beforehand which step first fails to fall.
+  // With calculated coefficients each step uses those of the step before, so a
+  // step's figures follow only from all the steps before it, and every step is
+  // worked out. Otherwise each step's cost follows from its thickness alone,
+  // and the runs of steps over which a bound shows the cost falling at every
+  // step by more than its rounding are passed over (FallingCost.h): the search
+  // goes on from the step before the end of such a run.
   bool EconomicSearch() {
     if (in().thickness1 == in().thickness2) {
       c_.Warn(MessageId::EconomicCostPointsEqual,
@@ -217,17 +224,31 @@ class Calculation {
     const bool bareFits = !in().IsBuried() || !OutgrowsItsPlace();
     QString beyondFit;
     MessageId beyondFitId = MessageId::General;
+    // Runs are looked for from the first step on, with the coefficients the
+    // step before left (they are those every later step uses when they do
+    // not follow the temperatures).
+    int step = 0, nextTry = 1;
+    bool settled = false;  // the last step left the coefficients as it found them
     do {
+      if (c_.passOverFallingCosts && step >= nextTry) {
+        FallingCost falling(c_, insulation_, economic_, rIn, Ti_, Te_, hi_, he_, settled);
+        const int last = falling.LastFalling(step);
+        if (last >= step + 2) {
+          step = last - 1;
+          t = StepThickness(step);
+          cost = CostAt(t, rIn);
+        } else {
+          nextTry = step + kStepsBeforeAnotherRun;
+        }
+      }
       prev = cost;
       prevT = t;
       prevHi = hi_;
       prevHe = he_;
+      // The running sum of 0.1 mm steps, as StepThickness gives it.
       t += 0.1f;
-      c_.s.e[insulation_] = t;
-      if (in().HasRadii()) UpdateRadii(in(), c_.s);
-      Rtot_ = c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he_);
-      q_ = static_cast<float>(std::abs((double(Te_) - Ti_) / Rtot_));
-      cost = TotalCost(in(), economic_, rIn, t, q_);
+      ++step;
+      cost = CostAt(t, rIn);
       if (bareFits && in().IsBuried() && OutgrowsItsPlace() && cost < prev) {
         const bool box = OutgrowsItsBox();
         beyondFit = box ? kEconomicBeyondTheBox : kEconomicBeyondTheDepth;
@@ -236,6 +257,7 @@ class Calculation {
       }
       ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
       NewCoefficients(hi_, he_);
+      settled = hi_ == prevHi && he_ == prevHe;
       if (cost > cost0)
         c_.Absurd(MessageId::EconomicWithoutInsulation,
                   QStringLiteral("Datos absurdos, sin aislamiento es la mejor solución"));
@@ -252,11 +274,7 @@ class Calculation {
       t = prevT;
       hi_ = prevHi;
       he_ = prevHe;
-      c_.s.e[insulation_] = t;
-      if (in().HasRadii()) UpdateRadii(in(), c_.s);
-      Rtot_ = c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he_);
-      q_ = static_cast<float>(std::abs((double(Te_) - Ti_) / Rtot_));
-      cost = TotalCost(in(), economic_, rIn, t, q_);
+      cost = CostAt(t, rIn);
       ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
     }
     economicOutcome_.resistance = Rtot_;
@@ -265,6 +283,16 @@ class Calculation {
     economicOutcome_.cost = cost;
     economicOutcome_.investment = static_cast<float>(Investment(in(), economic_, rIn, t));
     return true;
+  }
+
+  // The total cost of insulation t (mm) with the present coefficients; leaves
+  // the arrays, the total resistance and the heat flow as t gives them.
+  float CostAt(float t, double rIn) {
+    c_.s.e[insulation_] = t;
+    if (in().HasRadii()) UpdateRadii(in(), c_.s);
+    Rtot_ = c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he_);
+    q_ = static_cast<float>(std::abs((double(Te_) - Ti_) / Rtot_));
+    return TotalCost(in(), economic_, rIn, t, q_);
   }
 
   // Stage E.
@@ -420,8 +448,12 @@ std::vector<CalcMessage> CalcOutcome::Messages() const {
 CalcOutcome Calculate(const CalcInputs& inputs) { return Calculate(inputs, FindThicknessStep); }
 
 CalcOutcome Calculate(const CalcInputs& inputs, ThicknessSearch search) {
+  return Calculate(inputs, search, EconomicSteps::PassOverFallingRuns);
+}
+
+CalcOutcome Calculate(const CalcInputs& inputs, ThicknessSearch search, EconomicSteps steps) {
   CalcOutcome outcome;
-  Calculation calculation(inputs, outcome, search);
+  Calculation calculation(inputs, outcome, search, steps == EconomicSteps::PassOverFallingRuns);
   calculation.Run();
   return outcome;
 }

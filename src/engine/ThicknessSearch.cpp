@@ -63,7 +63,10 @@ class StepSearch {
   ThicknessStep Find() {
     const int last = LastStep();
     int found = 0;
-    if (Bounded()) {
+    if (insulation_ < 1 || insulation_ > c_.s.n) {
+      // No layer of the element is the insulation: every step gives the same total.
+      if (!(Evaluate(1) < required_)) found = 1;
+    } else if (Bounded()) {
       // Runs of growing length from the first step: a thin insulation is found
       // after a few runs, a thick one after a few more.
       for (int a = 1, length = kWalkedRun; a < last && found == 0; length *= 2) {

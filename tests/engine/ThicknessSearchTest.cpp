@@ -88,6 +88,14 @@ std::vector<Element> Elements() {
       {"BuriedPipeInABox", [] { return Buried(3, 0, 0); }},
       {"BuriedPipeInABoxOfAir", [] { return Buried(3, 1, 0); }},
       {"BuriedPipeInABoxOfGivenResistance", [] { return Buried(3, 2, 1); }},
+      // No layer marked: the steps leave the total as it is.
+      {"PipeWithNoLayerMarked", [] { return PipeInAir(125, {Layer(4, 50), Layer(30, 0.04f)}); }},
+      {"BuriedPipeWithNoLayerMarked",
+       [] {
+         CalcInputs in = Buried(3, 0, 1);
+         in.layers[2].marked = false;
+         return in;
+       }},
   };
 }
 

@@ -2,7 +2,7 @@
 // opens the same project: the same engine outcome to the last bit, the same
 // result lines and the same warnings. Checked on the golden cases and on
 // generated projects of every kind, target and condition.
-#include "OutcomeFingerprint.h"
+#include "engine/OutcomeFingerprint.h"
 #include "ProjectGenerator.h"
 #include "ReusedWindow.h"
 

@@ -1,7 +1,6 @@
 // Whole calculations of generated projects give the same outcome, to the last
 // bit of every figure and the last word of every message, with the engine's
-// thickness search and with the walk through every step of 0.1 mm.
-#include "OutcomeFingerprint.h"
+// thickness and economic searches and with walks through every step of 0.1 mm.
 #include "ProjectGenerator.h"
 
 #include "app/Brenak.h"
@@ -9,6 +8,7 @@
 #include "app/ProjectCommands.h"
 #include "app/StartUp.h"
 #include "engine/CalcOutcome.h"
+#include "engine/OutcomeFingerprint.h"
 #include "engine/SteppingThicknessSearch.h"
 #include "form/MessageSink.h"
 #include "form/NumberFormat.h"
@@ -46,18 +46,23 @@ TEST(ThicknessSearchIdentity, WholeCalculationsOfGeneratedProjectsAgreeWithTheWa
     file.close();
     if (!OpenProjectFile(app, path)) continue;
     const CalcInputs in = ReadCalcInputs(app);
-    if (!in.thicknessTarget || !(in.IsPipe() || in.IsSphere())) continue;
+    const bool economic = in.thicknessTarget && in.condition == DesignCondition::Economic;
+    if (!in.thicknessTarget || !(in.IsPipe() || in.IsSphere() || economic)) continue;
     const std::string searched = Fingerprint(Calculate(in)).Text();
-    const std::string walked = Fingerprint(Calculate(in, SteppingThicknessSearch)).Text();
+    const std::string walked =
+        Fingerprint(Calculate(in, SteppingThicknessSearch, EconomicSteps::WorkOutEvery)).Text();
     ASSERT_EQ(searched, walked) << "generated project " << n << " (brenak_generate_projects 1 DIR " << n << ")";
     ++compared[{int(in.kind) * 10 + (in.IsPipe() ? in.pipePlacing : 0), int(in.condition)}];
   }
   ResetDecimalSeparator();
   // Every condition a pipe in air, a buried pipe or a sphere searches for
-  // comes up, economic aside (its search is its own).
-  int pipeInAir = 0, buried = 0, sphere = 0;
+  // comes up, and the economic search of every element kind.
+  int pipeInAir = 0, buried = 0, sphere = 0, economicKinds = 0;
   for (const auto& [key, runs] : compared) {
-    if (key.second == int(DesignCondition::Economic)) continue;
+    if (key.second == int(DesignCondition::Economic)) {
+      ++economicKinds;
+      continue;
+    }
     const int element = key.first;
     pipeInAir += element == 20 || element == 21;
     buried += element == 22 || element == 23;
@@ -73,6 +78,7 @@ TEST(ThicknessSearchIdentity, WholeCalculationsOfGeneratedProjectsAgreeWithTheWa
   EXPECT_GE(pipeInAir, 2 * 7);  // conditions 0-2 and 4-7, vertical and horizontal
   EXPECT_GE(buried, 2 * 3);     // conditions 0-2, with and without a box
   EXPECT_GE(sphere, 5);         // conditions 0-2, 4 and 5
+  EXPECT_GE(economicKinds, 5);  // plate, pipe in air, buried pipe, sphere, duct or tank
 }
 
 }  // namespace

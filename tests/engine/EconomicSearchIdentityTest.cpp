@@ -1,0 +1,117 @@
+// The economic search that passes over runs of falling costs stops where the
+// search that works out every step stops, with the same figures and messages,
+// on elements of every kind with given, neglected and calculated coefficients:
+// least costs near the bare element, a few centimetres out, and past 5 m.
+#include "engine/CalcOutcome.h"
+#include "engine/LayerInputs.h"
+#include "engine/OutcomeFingerprint.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <string>
+
+namespace {
+
+class Draw {
+ public:
+  explicit Draw(std::uint32_t seed) : rng_(seed) {}
+  double Uniform(double low, double high) { return std::uniform_real_distribution<double>(low, high)(rng_); }
+  // Spread over the decades between low and high.
+  float Spread(double low, double high) { return static_cast<float>(low * std::pow(high / low, Uniform(0, 1))); }
+  int Choice(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+  bool OneIn(int n) { return Choice(n) == 0; }
+
+ private:
+  std::mt19937 rng_;
+};
+
+// An economic thickness of any element. The cost of the insulation may fall
+// as it grows, or barely rise, so that many searches run far.
+CalcInputs EconomicCase(Draw& d) {
+  CalcInputs in;
+  in.thicknessTarget = true;
+  in.condition = DesignCondition::Economic;
+  switch (d.Choice(6)) {
+    case 0: in.kind = GeometryKind::Plate; break;
+    case 1: in.kind = GeometryKind::Pipe; in.pipePlacing = d.Choice(2); break;
+    case 2: in.kind = GeometryKind::Pipe; in.pipePlacing = 2 + d.Choice(2); break;
+    case 3: in.kind = GeometryKind::Sphere; break;
+    case 4: in.kind = GeometryKind::Special; in.specialVariant = 0; break;
+    default: in.kind = GeometryKind::Special; in.specialVariant = 1 + d.Choice(2); break;
+  }
+  in.plateOrientation = d.Choice(3);
+  in.surroundings = d.Choice(2);
+  // Calculated coefficients one time in four: their searches are walked.
+  auto mode = [&d] {
+    const int m = d.Choice(8);
+    return m < 5 ? SurfaceCoefMode::Impose : m < 6 ? SurfaceCoefMode::Neglect : SurfaceCoefMode::Calculate;
+  };
+  in.interiorMode = mode();
+  in.exteriorMode = mode();
+  in.Ti = static_cast<float>(d.Uniform(-30, 300));
+  in.Te = static_cast<float>(d.Uniform(-20, 45));
+  in.soilTemperature = static_cast<float>(d.Uniform(0, 20));
+  in.interiorCoef = d.Spread(2, 3000);
+  in.exteriorCoef = d.Spread(2, 60);
+  in.interiorVelocity = d.Spread(0.1, 5);
+  in.exteriorVelocity = d.Spread(0.1, 10);
+  in.interiorDiameter = d.Spread(6, 3000);
+  in.depth = d.Spread(0.3, 20);
+  in.boxSize = d.Spread(100, 3000);
+  in.boxMode = d.Choice(3);
+  in.boxResistance = d.Spread(0.01, 2);
+  in.soilConductivity = d.Spread(0.3, 3);
+  in.layerCount = 1 + d.Choice(4);
+  // Now and then no layer is marked: every step then has the bare element's flow.
+  const int marked = d.OneIn(6) ? 0 : 1 + d.Choice(in.layerCount);
+  for (int i = 1; i <= in.layerCount; ++i) {
+    in.layers[i] = Layer(i == marked ? 0 : d.Spread(0.5, 60), i == marked ? d.Spread(0.02, 0.2) : d.Spread(0.02, 60),
+                         i == marked);
+    if (d.OneIn(8)) {
+      in.layers[i].conductivityEntered = false;
+      in.layers[i].resistanceEntered = true;
+      in.layers[i].resistance = d.Spread(0.01, 2);
+    }
+  }
+  in.inflation = static_cast<float>(d.Uniform(0, 10));
+  in.opportunity = static_cast<float>(d.Uniform(0, 10));
+  in.lifeYears = static_cast<float>(1 + d.Choice(40));
+  in.hoursPerYear = static_cast<float>(d.Uniform(100, 8760));
+  in.energyCost = d.Spread(0.005, 2);
+  in.thickness1 = static_cast<float>(d.Uniform(10, 100));
+  in.cost1 = static_cast<float>(d.Uniform(1, 80));
+  in.thickness2 = in.thickness1 + static_cast<float>(d.Uniform(5, 100));
+  switch (d.Choice(4)) {
+    case 0: in.cost2 = in.cost1 * static_cast<float>(d.Uniform(0.2, 1)); break;    // cheaper when thicker
+    case 1: in.cost2 = in.cost1 + static_cast<float>(d.Uniform(0, 0.01)); break;  // barely dearer
+    default: in.cost2 = in.cost1 * static_cast<float>(d.Uniform(1, 3)); break;
+  }
+  return in;
+}
+
+TEST(EconomicSearchIdentity, PassingOverFallingRunsStopsWhereEveryStepStops) {
+  constexpr int kCases = 3000;
+  Draw d(20261210);
+  int passedOver = 0, pastFiveMetres = 0, nearTheBareElement = 0;
+  for (int n = 0; n < kCases; ++n) {
+    const CalcInputs in = EconomicCase(d);
+    const CalcOutcome fast = Calculate(in, FindThicknessStep, EconomicSteps::PassOverFallingRuns);
+    const CalcOutcome walked = Calculate(in, FindThicknessStep, EconomicSteps::WorkOutEvery);
+    ASSERT_EQ(Fingerprint(fast).Text(), Fingerprint(walked).Text()) << "case " << n;
+    passedOver += fast.evaluations * 4 < walked.evaluations;
+    if (walked.economic) {
+      pastFiveMetres += walked.economicOutcome.thickness >= 5000;
+      nearTheBareElement += walked.economicOutcome.thickness < 1;
+    }
+  }
+  // The runs are passed over in many searches, and the searches end
+  // everywhere: at the first steps, at 5 m, and in between.
+  EXPECT_GT(passedOver, kCases / 10);
+  EXPECT_GT(pastFiveMetres, kCases / 50);
+  EXPECT_GT(nearTheBareElement, kCases / 50);
+}
+
+}  // namespace
