@@ -80,7 +80,7 @@ bool OpenProjectFile(Brenak& app, const QString& path) {
   if (!reading.ok()) {
     app.projectLoading = false;
     ShowWarning(app.messages, MessageId::ProjectNotOpened,
-                QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reading.error));
+                ProjectNotOpenedText(path, reading.error));
     if (!QFileInfo::exists(path)) ForgetProject(app, path);
     return false;
   }

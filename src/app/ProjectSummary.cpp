@@ -10,7 +10,6 @@
 #include "results/CaseCalculation.h"
 #include "results/ResultLines.h"
 
-#include <QFileInfo>
 #include <QJsonObject>
 
 namespace {
@@ -64,7 +63,7 @@ ProjectSummary SummarizeProjectFile(const QString& path, const QString& /*progra
   if (!reading.ok()) {
     ProjectSummary s;
     s.file = path;
-    s.messages = QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reading.error);
+    s.messages = ProjectNotOpenedText(path, reading.error);
     return s;
   }
   return SummarizeCase(path, AsOpened(reading.value));

@@ -80,26 +80,9 @@ const std::vector<Required>& RequiredInputs() {
   return list;
 }
 
-// Whether the program fills the field in for this case: a solved thickness,
-// a layer's or the box's value that is not the user's, a calculated
-// coefficient, a soil conductivity worked out from its density.
 bool WorkedOut(const Case& c, const QString& name) {
   const CaseField* field = FindCaseField(name);
-  if (!field) return false;
-  if (field->layer) {
-    const CaseLayer& layer = c.layers[field->layer - 1];
-    if (field->layerText == &CaseLayer::thickness) return layer.thicknessSolved;
-    if (field->layerText == &CaseLayer::conductivity) return !layer.conductivityGiven;
-    if (field->layerText == &CaseLayer::resistance)
-      return !layer.resistanceGiven || (c.ThicknessTarget() && c.MarkedLayer() == field->layer);
-    return false;
-  }
-  if (field->text == &Case::interiorCoefficient) return InteriorModeOf(c) == 2;
-  if (field->text == &Case::exteriorCoefficient) return ExteriorModeOf(c) == 2;
-  if (field->text == &Case::boxConductivity) return c.boxMaterial == 1 || c.boxByResistance;
-  if (field->text == &Case::boxResistance) return !c.boxByResistance;
-  if (field->text == &Case::soilConductivity) return c.IsBuriedPipe() && c.soilMode == 1;
-  return false;
+  return field && IsWorkedOut(c, *field);
 }
 
 // The input fields in the order the window holds them, which is the order

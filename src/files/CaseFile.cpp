@@ -78,4 +78,8 @@ CaseReading ReadCaseFile(const QString& path) {
   return ReadCase(bytes);
 }
 
+QString ProjectNotOpenedText(const QString& path, const QString& reason) {
+  return QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reason);
+}
+
 QByteArray WriteCase(const Case& c) { return WriteProjectRecords(RecordsOfCase(c)); }

@@ -31,5 +31,9 @@ CaseReading ReadCase(const QByteArray& bytes);
 // project file can hold.
 CaseReading ReadCaseFile(const QString& path);
 
+// What the program says of a file that is no project: "No es posible abrir el
+// proyecto "NAME": REASON."
+QString ProjectNotOpenedText(const QString& path, const QString& reason);
+
 // The file bytes of a case.
 QByteArray WriteCase(const Case& c);

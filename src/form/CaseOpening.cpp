@@ -10,28 +10,39 @@ int ExteriorModeOf(const Case& c) {
   return c.exteriorMode;
 }
 
+bool IsWorkedOut(const Case& c, const CaseField& field) {
+  if (field.type != CaseValueType::Text) return false;
+  if (field.layer) {
+    const CaseLayer& layer = c.layers[field.layer - 1];
+    if (field.layerText == &CaseLayer::thickness) return layer.thicknessSolved;
+    if (field.layerText == &CaseLayer::conductivity) return !layer.conductivityGiven;
+    if (field.layerText == &CaseLayer::resistance)
+      return !layer.resistanceGiven || (c.ThicknessTarget() && c.MarkedLayer() == field.layer);
+    return false;
+  }
+  if (field.text == &Case::interiorCoefficient) return InteriorModeOf(c) == 2;
+  if (field.text == &Case::exteriorCoefficient) return ExteriorModeOf(c) == 2;
+  if (field.text == &Case::boxConductivity) return c.boxMaterial == 1 || c.boxByResistance;
+  if (field.text == &Case::boxResistance) return !c.boxByResistance;
+  if (field.text == &Case::soilConductivity) return c.IsBuriedPipe() && c.soilMode == 1;
+  return false;
+}
+
 Case AsOpened(const Case& c) {
   Case opened = c;
   opened.interiorMode = InteriorModeOf(c);
   opened.exteriorMode = ExteriorModeOf(c);
-  if (opened.interiorMode != 0) opened.interiorCoefficient.clear();
-  if (opened.exteriorMode != 0 || c.IsBuriedPipe()) opened.exteriorCoefficient.clear();
-
   // The heat flow needs every thickness given: the window takes the marks off.
   if (!c.ThicknessTarget())
     for (CaseLayer& layer : opened.layers) layer.insulation = false;
-  const int marked = c.ThicknessTarget() ? c.MarkedLayer() : 0;
-  for (int n = 1; n <= Case::kMaxLayers; ++n) {
-    CaseLayer& layer = opened.layers[n - 1];
-    if (n == marked) layer.resistanceGiven = false;
-    if (layer.thicknessSolved) layer.thickness.clear();
-    if (!layer.conductivityGiven) layer.conductivity.clear();
-    if (!layer.resistanceGiven) layer.resistance.clear();
-  }
+  if (const int marked = opened.ThicknessTarget() ? opened.MarkedLayer() : 0)
+    opened.layers[marked - 1].resistanceGiven = false;
 
-  const bool airBox = c.boxMaterial == 1;
-  if (airBox || c.boxByResistance) opened.boxConductivity.clear();
-  if (!c.boxByResistance) opened.boxResistance.clear();
-  if (c.IsBuriedPipe() && c.soilMode == 1) opened.soilConductivity.clear();
+  for (const CaseField& field : CaseFields())
+    if (IsWorkedOut(opened, field)) SetCaseText(opened, field, QString());
+  // A coefficient that is not imposed, and a buried pipe's exterior one, are
+  // not shown: nothing of the user's stays in them either.
+  if (opened.interiorMode != 0) opened.interiorCoefficient.clear();
+  if (opened.exteriorMode != 0 || c.IsBuriedPipe()) opened.exteriorCoefficient.clear();
   return opened;
 }
