@@ -140,6 +140,8 @@ class Calculation {
     hiNew = hi_;
     heNew = he_;
     float prev1 = 0, prev2 = 0;
+    // The coefficients each of the last two passes was solved with.
+    float hiPrev1 = -1, hePrev1 = -1, hiPrev2 = -1, hePrev2 = -1;
     bool firstPass = true;
     return CoefficientLoop(hiNew, heNew, [&] {
       if (in().HasRadii()) UpdateRadii(in(), c_.s);
@@ -153,11 +155,17 @@ class Calculation {
       const float thickness = c_.s.e[insulation_];
       const bool settled = !firstPass && std::abs(double(thickness) - prev1) < 0.05;
       firstPass = false;
-      // A thickness that comes back after two passes ends the loop. When the
-      // passes alternate between two thicknesses (the target follows the outer
-      // radius), the answer lies between them: one last pass is solved on the
-      // element with the mean of the two.
-      const bool repeated = thickness == prev2;
+      // A pass that comes back to the thickness and the coefficients of two
+      // passes before ends the loop. When the passes alternate between two
+      // thicknesses (the target follows the outer radius), the answer lies
+      // between them: one last pass is solved on the element with the mean of
+      // the two. A thickness that comes back with other coefficients is no
+      // cycle but a loop still on its way, and goes on.
+      const bool repeated = thickness == prev2 && Converged(hi_, hiPrev2, he_, hePrev2);
+      hiPrev2 = hiPrev1;
+      hePrev2 = hePrev1;
+      hiPrev1 = hi_;
+      hePrev1 = he_;
       if (repeated) {
         hi_ = hiNew;
         he_ = heNew;
