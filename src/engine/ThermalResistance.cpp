@@ -83,6 +83,6 @@ float TotalResistance(const CalcInputs& in, ResistanceMode mode, LayerStack& s, 
   for (int i = 0; i <= n; ++i) total += s.R[i];
   total += boxTerm;
   total += s.R[10];
-  if (total == 0 || std::isnan(total)) total = 0.00001f;
+  if (total == 0 || std::isnan(total)) total = kLeastTotalResistance;
   return total;
 }

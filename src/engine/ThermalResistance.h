@@ -17,7 +17,9 @@ enum class ResistanceMode { WithoutInsulation, WithInsulation };
 
 // Total resistance from the interior fluid to the exterior fluid or the
 // undisturbed soil; rewrites R[0], R[1..n] and R[10]. A coefficient not above 0
-// adds no surface resistance. A total of 0 (or not a number) becomes 0.00001.
+// adds no surface resistance. A total of 0 (or not a number) becomes
+// kLeastTotalResistance, so that no flow divides by zero.
+inline constexpr float kLeastTotalResistance = 0.00001f;
 float TotalResistance(const CalcInputs& in, ResistanceMode mode, LayerStack& s, int insulation, float hi, float he,
                       BuriedPipeTerms& terms);
 

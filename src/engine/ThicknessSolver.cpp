@@ -3,6 +3,7 @@
 #include "engine/CalcContext.h"
 #include "engine/DesignConditions.h"
 #include "engine/FluidTemperature.h"
+#include "engine/ThermalResistance.h"
 #include "engine/ThicknessSearch.h"
 
 #include <cmath>
@@ -34,7 +35,15 @@ float SolveThickness(CalcContext& c, int insulation, float Rsa, float target, fl
   const float Rreq = static_cast<float>(required);
 
   if (in.IsPlate() || in.IsDuct()) {
-    const float Ri = Rreq - Rsa;
+    // A bare element of no resistance at all (nothing but the insulation, both
+    // coefficients neglected) reads as the least total only so that its flow
+    // is finite; the insulation then takes the whole requirement, and its
+    // layer and the total agree.
+    float bareTerms = 0;
+    for (int i = 0; i <= s.n; ++i) bareTerms += s.R[i];
+    bareTerms += s.R[10];
+    const float bare = Rsa == kLeastTotalResistance && bareTerms == 0 ? 0.0f : Rsa;
+    const float Ri = Rreq - bare;
     s.R[insulation] = Ri;
     s.e[insulation] = static_cast<float>(double(Ri) * s.k[insulation] * 1000);
     if (!(s.e[insulation] < kMaxInsulationThickness)) c.Absurd(MessageId::InsulationOverFiveMetres, kOverFiveMetres);
