@@ -44,8 +44,12 @@ void ShowResults(WindowState& app, const CaseOutcome& outcome) {
     }
   }
 
-  form.SetText("EditCoefInt", FF(r.interiorCoef, 5, 2));
-  form.SetText("EditCoefext", FF(r.exteriorCoef, 5, 2));
+  // A coefficient the user imposed stays as typed: written back to five
+  // significant figures it would change the case (1343.17 would read 1343.2)
+  // and the next calculation, the file saved or a table built from the window
+  // would no longer be the case the user gave.
+  if (in.interiorMode != SurfaceCoefMode::Impose) form.SetText("EditCoefInt", FF(r.interiorCoef, 5, 2));
+  if (in.exteriorMode != SurfaceCoefMode::Impose) form.SetText("EditCoefext", FF(r.exteriorCoef, 5, 2));
 
   if (outcome.condensingFaces)
     for (int i = 0; i <= n; ++i) form.SetText("LTR" + QString::number(i), FF(r.dewPoints[i], 5, 2));
