@@ -6,6 +6,7 @@
 #include "engine/InsulationLayer.h"
 #include "form/NumberFormat.h"
 #include "form/WindowState.h"
+#include "results/CaseCalculation.h"
 
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -130,10 +131,11 @@ std::vector<TableFigure> FiguresTheWindowHides(const WindowState& app) {
   return hidden;
 }
 
-ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<float>& wanted,
-                                   const TableFigureValues& figures, int layer) {
+namespace {
+
+ThicknessTable BuildTable(CalcInputs in, const std::vector<float>& wanted, const TableFigureValues& figures,
+                          int layer) {
   ThicknessTable table;
-  CalcInputs in = ReadCalcInputs(app);
   for (const auto& [control, value] : figures)
     if (float* input = FigureInput(in, control)) *input = value;
   std::vector<float> thicknesses = wanted;
@@ -195,6 +197,18 @@ ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<flo
     table.rows << cells;
   }
   return table;
+}
+
+}  // namespace
+
+ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<float>& thicknesses,
+                                   const TableFigureValues& figures, int layer) {
+  return BuildTable(ReadCalcInputs(app), thicknesses, figures, layer);
+}
+
+ThicknessTable BuildThicknessTable(const Case& c, const std::vector<float>& thicknesses,
+                                   const TableFigureValues& figures, int layer) {
+  return BuildTable(CaseInputs(c), thicknesses, figures, layer);
 }
 
 QStringList LayerChoices(const WindowState& app) {

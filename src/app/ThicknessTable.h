@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form/Case.h"
 #include "studies/ThicknessSweep.h"
 
 #include <QJsonArray>
@@ -48,6 +49,10 @@ using TableFigureValues = std::map<QString, float>;
 // insulant. Varying another layer of a thickness calculation, the marked
 // layer keeps the thickness the calculation finds.
 ThicknessTable BuildThicknessTable(const WindowState& app, const std::vector<float>& thicknesses,
+                                   const TableFigureValues& figures = {}, int layer = 0);
+// The same for a case without a window (a file read by the command line):
+// the case as it stands, its values as entered.
+ThicknessTable BuildThicknessTable(const Case& c, const std::vector<float>& thicknesses,
                                    const TableFigureValues& figures = {}, int layer = 0);
 
 // The layers of the case on the window that a table can vary, from the inside

@@ -1,10 +1,11 @@
 #include "SweepSubcommand.h"
 
 #include "CommandLine.h"
-#include "app/Brenak.h"
-#include "app/ProjectCommands.h"
-#include "app/StartUp.h"
 #include "app/ThicknessTable.h"
+#include "checking/CaseCheck.h"
+#include "files/CaseFile.h"
+#include "form/CaseOpening.h"
+#include "form/MessageSink.h"
 #include "form/NumberFormat.h"
 #include "studies/ThicknessSweep.h"
 
@@ -22,7 +23,7 @@ std::vector<float> ParseThicknessOption(const QString& text) {
   return thicknesses;
 }
 
-int RunSweepSubcommand(const QStringList& args, const QString& programPath) {
+int RunSweepSubcommand(const QStringList& args, const QString& /*programPath*/) {
   const QCommandLineOption thicknessOption(
       QStringLiteral("thickness"),
       QStringLiteral("espesores del aislante en mm, separados por comas (12.5 con punto decimal); por omisión, "
@@ -70,14 +71,19 @@ int RunSweepSubcommand(const QStringList& args, const QString& programPath) {
   }
   if (!separator.isNull()) SetDecimalSeparator(separator);
 
-  RecordingMessageSink sink;
-  Brenak app(sink);
-  CreateMainWindow(app, ProgramFolderFromPath(programPath));
-  const bool read = OpenProjectFile(app, files.first());
-  // The boxes the opening showed (a refusal, data missing) come first.
-  for (const Message& message : sink.shown) PrintError(message.caption + QStringLiteral(": ") + message.text);
-  if (!read) return 2;
-  const ThicknessTable table = BuildThicknessTable(app, thicknesses, {}, layer);
+  // The case as the file holds it, as opening it gives it; a file that is
+  // no project, or a case the checks refuse, gives no table.
+  const CaseReading reading = ReadCaseFile(files.first());
+  if (!reading.ok()) {
+    PrintError(kAtencion + QStringLiteral(": ") + ProjectNotOpenedText(files.first(), reading.error));
+    return 2;
+  }
+  const Case opened = AsOpened(reading.value);
+  const std::vector<CaseProblem> problems = CheckCase(opened);
+  for (const CaseProblem& problem : problems)
+    for (const Message& box : problem.boxes) PrintError(box.caption + QStringLiteral(": ") + box.text);
+  if (!problems.empty()) return 2;
+  const ThicknessTable table = BuildThicknessTable(opened, thicknesses, {}, layer);
   if (table.refused != SweepRefusal::None) {
     PrintError(table.refusal);
     return 2;

@@ -2,9 +2,12 @@
 // heat flow the window gives for the same case calculated at that thickness.
 
 #include "app/CliProcess.h"
+#include "files/CaseFile.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QJsonArray>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -107,6 +110,21 @@ TEST(CliSweep, ARefusedFileOrCaseExitsWithTwoAndItsReason) {
       file.err.contains("brenak-cli: Atención: No es posible abrir el proyecto \"refused_file.txt\": el dato "
                         "nº 66 está fuera de límites (7, se espera de 1 a 4).\n"))
       << file.err.toStdString();
+
+  // A case the checks refuse gives no table, and says what it lacks.
+  CaseReading start = ReadCaseFile(CasePath("start.txt"));
+  ASSERT_TRUE(start.ok());
+  start.value.interiorTemperature.clear();
+  QTemporaryDir dir;
+  QFile lacking(dir.filePath("lacking.txt"));
+  ASSERT_TRUE(lacking.open(QIODevice::WriteOnly));
+  lacking.write(WriteCase(start.value));
+  lacking.close();
+  const CliRun incomplete = RunCli({"sweep", lacking.fileName()});
+  EXPECT_EQ(incomplete.status, 2);
+  EXPECT_TRUE(incomplete.out.isEmpty());
+  EXPECT_TRUE(incomplete.err.contains("brenak-cli: Atención: Falta especificar la temperatura interior\n"))
+      << incomplete.err.toStdString();
 }
 
 TEST(CliSweep, AWrongListOrFormatIsAWrongUse) {

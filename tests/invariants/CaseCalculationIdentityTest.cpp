@@ -1,6 +1,6 @@
 // A case calculated without any window gives what the window gives when it
 // opens the same project: the same engine outcome to the last bit, the same
-// result lines and the same warnings. Checked on the golden cases and on
+// result lines, the same warnings and the same table of thicknesses. Checked on the golden cases and on
 // generated projects of every kind, target and condition.
 #include "engine/OutcomeFingerprint.h"
 #include "ProjectGenerator.h"
@@ -8,6 +8,7 @@
 
 #include "app/CalculationInputs.h"
 #include "app/ProjectCommands.h"
+#include "app/ThicknessTable.h"
 #include "checking/CaseCheck.h"
 #include "checking/ShownFields.h"
 #include "files/CaseFile.h"
@@ -76,6 +77,13 @@ class CaseCalculationIdentity : public ::testing::TestWithParam<QChar> {
     QStringList boxes;
     for (const Message& m : window_.Messages().shown) boxes << m.text;
     EXPECT_EQ(warnings, boxes) << name;
+
+    // The table of thicknesses of the case is the window's, cell for cell:
+    // the window after its calculation holds what the user typed.
+    const ThicknessTable fromWindow = BuildThicknessTable(app, CommercialThicknesses());
+    const ThicknessTable fromCase = BuildThicknessTable(AsOpened(reading.value), CommercialThicknesses());
+    EXPECT_EQ(fromCase.refusal, fromWindow.refusal) << name;
+    EXPECT_EQ(fromCase.rows, fromWindow.rows) << name;
 
     if (alone.HasResults()) {
       const ResultLines lines = MakeResultLines(alone);
