@@ -97,6 +97,7 @@ RiteVerdict CheckRite(const CalcInputs& in, const Results& r, int layer) {
   }
   v.hot = fluid > surroundings;
   v.onlyOutside = in.IsBuried();
+  v.thicknessTarget = in.thicknessTarget;
 
   double innerRadius = double(in.interiorDiameter) * 0.0005;
   for (int i = 1; i < layer; ++i) innerRadius += double(r.thicknesses[i]) * 0.001;

@@ -29,6 +29,7 @@ struct RiteVerdict {
   float insideMinimum = 0;   // mm, corrected to the conductivity, to 0.1 mm rounded up
   float outsideMinimum = 0;
   bool hasInsulation = false;
+  bool thicknessTarget = false;  // the insulation is the marked layer of a thickness calculation
   float insulation = 0;      // mm, the thickness of the insulation layer (entered or found)
   bool meetsInside = false, meetsOutside = false;
 };

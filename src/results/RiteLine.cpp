@@ -22,7 +22,12 @@ QString RiteLine(const RiteVerdict& v) {
     line += QStringLiteral("mínimo ") + Millimetres(v.insideMinimum) + QStringLiteral(" en interior, ") +
             Millimetres(v.outsideMinimum) + QStringLiteral(" en exterior");
   }
-  if (!v.hasInsulation) return line + QStringLiteral("; no hay capa de aislamiento marcada");
+  // A heat flow marks no layer: its insulation is the least conductive
+  // insulant given by its conductivity, and there may be none.
+  if (!v.hasInsulation && v.thicknessTarget) return line + QStringLiteral("; no hay capa de aislamiento marcada");
+  if (!v.hasInsulation)
+    return line + QStringLiteral("; ninguna capa es un aislante dado por su conductividad (de %1 W/mºC como mucho)")
+                      .arg(FormatFixed(kInsulatingConductivity, 5, 1));
 
   line += QStringLiteral("; el aislamiento de ") + Millimetres(v.insulation);
   if (v.onlyOutside) return line + (v.meetsOutside ? QStringLiteral(" cumple") : QStringLiteral(" no cumple"));

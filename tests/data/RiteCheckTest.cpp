@@ -118,6 +118,11 @@ TEST_F(RiteLines, JudgeTheInsulationLayerOfTheCase) {
   in.thicknessTarget = false;
   in.layers[2].conductivity = in.layers[3].conductivity = 0.2f;
   EXPECT_FALSE(CheckRite(in, r).hasInsulation);
+  // A heat flow marks no layer: the line says why none is judged.
+  EXPECT_TRUE(RiteLine(CheckRite(in, r))
+                  .endsWith(QStringLiteral("; ninguna capa es un aislante dado por su conductividad (de 0,1 W/mºC "
+                                           "como mucho)")))
+      << RiteLine(CheckRite(in, r)).toStdString();
 }
 
 TEST_F(RiteLines, BuriedDuctsTanksAndElementsOutsideTheTables) {
