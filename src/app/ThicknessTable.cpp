@@ -170,6 +170,7 @@ ThicknessTable BuildTable(CalcInputs in, const std::vector<float>& wanted, const
                              QStringLiteral("Coste total en la vida útil (") + table.costUnit + ')',
                              QStringLiteral("RITE"),
                              QStringLiteral("Nota")};
+  table.numberColumns = {true, true, true, true, false, true, true, true, true, false, false};
   if (found && sweep.insulationLayer == marked) table.commercialRow = CommercialRow(thicknesses, *found);
 
   const double none = std::numeric_limits<double>::quiet_NaN();
@@ -177,6 +178,7 @@ ThicknessTable BuildTable(CalcInputs in, const std::vector<float>& wanted, const
     const SweepRow& row = sweep.rows[i];
     QStringList cells{ThicknessAsEntered(row.thickness)};
     table.thicknesses.push_back(row.thickness);
+    table.rowCalculated.push_back(row.calculated);
     if (!row.calculated) {
       cells << row.message;
       while (cells.size() < table.header.size()) cells << QString();

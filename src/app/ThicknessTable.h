@@ -23,6 +23,8 @@ struct ThicknessTable {
   QString costUnit;  // of the costs: "euros/m2", "euros/m" or "euros"
   QStringList header;
   QList<QStringList> rows;
+  std::vector<bool> numberColumns;  // a column of figures, by the header's order
+  std::vector<bool> rowCalculated;  // false: the row holds its message, not figures
   std::vector<float> thicknesses;
   std::vector<double> heatFlows, totalCosts;  // for the chart; NaN where a row has no figure
   int commercialRow = -1;  // after a thickness calculation: the next commercial thickness

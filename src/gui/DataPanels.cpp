@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <tuple>
 
@@ -33,7 +32,7 @@ QLabel* HeadingLabel(QLabel* label) {
   // As wide as its longest word or a field, so that the spare width of the
   // table goes to the layer names rather than to unwrapped headings.
   int longest = FieldWidth(label, 7);
-  for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+  for (const QString& word : label->text().simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts))
     longest = qMax(longest, label->fontMetrics().horizontalAdvance(word) + 4);
   label->setMaximumWidth(longest);
   return label;

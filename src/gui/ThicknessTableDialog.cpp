@@ -407,7 +407,9 @@ void ThicknessTableDialog::ShowTable() {
     const bool commercial = r == table_.commercialRow;
     for (int c = 0; c < columns; ++c) {
       auto* item = new QTableWidgetItem(cells.value(c));
-      const bool number = TryParseNumber(item->text()).has_value();
+      // Figures to the right; a row without figures holds its message.
+      const bool figure = c < static_cast<int>(table_.numberColumns.size()) && table_.numberColumns[c];
+      const bool number = figure && (c == 0 || table_.rowCalculated[r]);
       item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
       if (commercial) {
         item->setBackground(kCommercialRow);

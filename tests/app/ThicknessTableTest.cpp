@@ -74,6 +74,9 @@ TEST_F(ThicknessTableTest, CopiedAndSavedTablesKeepTheirColumns) {
   const QStringList lines = TableAsTabSeparated(table).split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 3);
   EXPECT_EQ(lines[1].split('\t').size(), table.header.size());
+  // The dialog aligns by what a column holds, a kind for every column.
+  EXPECT_EQ(table.numberColumns.size(), static_cast<size_t>(table.header.size()));
+  EXPECT_EQ(table.rowCalculated.size(), static_cast<size_t>(table.rows.size()));
   // With a decimal comma the CSV separates its fields with semicolons.
   const QStringList csv = TableAsCsv(table).split('\n', Qt::SkipEmptyParts);
   EXPECT_EQ(csv[1].split(';').size(), table.header.size());
