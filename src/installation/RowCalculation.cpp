@@ -6,6 +6,7 @@
 #include "form/NumberFormat.h"
 #include "installation/RowCase.h"
 #include "results/CaseCalculation.h"
+#include "studies/ThicknessSweep.h"
 
 namespace {
 
@@ -86,8 +87,11 @@ RowOutcome CalculateRow(const InstallationDocument& doc, const InstallationRow& 
     }
   }
 
+  // A section left bare is checked as the same section insulated: the only
+  // layer of a bare section is left at no thickness, which the checks of a
+  // layer would refuse.
   const Case c = bare ? BareRowCase(doc, row) : RowCase(doc, row, thickness);
-  const std::vector<CaseProblem> problems = CheckCase(c);
+  const std::vector<CaseProblem> problems = CheckCase(bare ? RowCase(doc, row, CommercialThicknesses().front()) : c);
   if (!problems.empty()) {
     const CaseProblem& first = problems.front();
     out.refusal = first.boxes.empty() ? Note(QStringLiteral("El caso de la sección no se puede calcular"))
