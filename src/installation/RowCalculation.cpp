@@ -112,7 +112,10 @@ RowOutcome CalculateRow(const InstallationDocument& doc, const InstallationRow& 
   out.heatFlowPerUnit = PerUnit(in, r);
   out.heatFlow = out.heatFlowPerUnit * out.quantity;
   out.surfaceTemperature = r.temperatures[static_cast<size_t>(r.layerCount)];
-  out.condensationApplies = !in.IsBuried();
+  // The dew point needs the humidity of the air around the section, which
+  // a heat flow does not: a template without it says nothing of condensation.
+  out.condensationApplies = !in.IsBuried() && TryParseNumber(c.exteriorHumidity).has_value() &&
+                            in.exteriorHumidity > 0 && in.exteriorHumidity <= 100;
   if (out.condensationApplies) {
     const float pressure = static_cast<float>(double(SaturationPressure(in.Te)) * in.exteriorHumidity * 0.01);
     out.dewPoint = DewPointTemperature(pressure);

@@ -5,6 +5,7 @@
 #include "installation/InstallationCalculation.h"
 #include "installation/InstallationExport.h"
 #include "installation/InstallationFile.h"
+#include "installation/RowCase.h"
 #include "installation/SectionCsvImport.h"
 
 #include <QFile>
@@ -157,7 +158,10 @@ TEST(SectionCsv, CommaSeparatedWithDecimalPointsAndTheUsersMaterials) {
       "Impulsion,conducto,600,400,20,14,28,,Mi manta,30\r\n"
       "Retorno,conducto,\"500,5\",400,20,14,28,0.036,,30\r\n"
       "Mal,conducto,500,5,400,20,14,28,0.036,,30\r\n";
-  const SectionCsvImport imported = ImportSectionsCsv(list, {{QStringLiteral("Mi manta"), 0.033f, 10}});
+  const std::vector<UserMaterial> library = {{QStringLiteral("Mi manta"), 0.033f, 10},
+                                             {QStringLiteral("Otra"), 0.05f, 10},
+                                             {QStringLiteral("Lana de vidrio"), 0.05f, 10}};
+  const SectionCsvImport imported = ImportSectionsCsv(list, library);
   ASSERT_TRUE(imported.ok()) << imported.error.toStdString();
   ASSERT_EQ(imported.rows.size(), 2u);
   EXPECT_EQ(imported.rows[0].material, QStringLiteral("Mi manta"));
@@ -165,6 +169,11 @@ TEST(SectionCsv, CommaSeparatedWithDecimalPointsAndTheUsersMaterials) {
   EXPECT_EQ(imported.rows[1].conductivity, QStringLiteral("0.036"));
   ASSERT_EQ(imported.problems.size(), 1u);
   EXPECT_EQ(imported.problems[0].line, 4);
+  // The document keeps the user's material a row names, and only that one.
+  const std::vector<UserMaterial> kept = UserMaterialsNamed(imported.rows, library);
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0].name, QStringLiteral("Mi manta"));
+  EXPECT_TRUE(UserMaterialsNamed(imported.rows, library, kept).empty());
 }
 
 TEST(SectionCsv, ListsThatCannotBeReadAtAll) {
