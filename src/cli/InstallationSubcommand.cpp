@@ -118,6 +118,8 @@ int RunInstallationSubcommand(const QStringList& args, const QString& /*programP
     PrintError(QStringLiteral("fila %1%2: %3").arg(i + 1).arg(reference, outcome.refusal->text));
   }
 
+  if (!results.totals.dataProblem.isEmpty()) PrintError(results.totals.dataProblem);
+
   if (format == TableFormat::Json) {
     WriteOut(QJsonDocument(InstallationAsJson(doc, results, lineProblems)).toJson(QJsonDocument::Indented));
   } else {

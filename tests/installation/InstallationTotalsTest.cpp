@@ -198,6 +198,34 @@ INSTANTIATE_TEST_SUITE_P(
         MinimumCase{"NoMinimumBelowFortyDegrees", "0.04", "33.7", "30", RitePlacing::Inside, 0, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(InstallationTotals, DataOutOfBoundsAreToldAndCountAsNothing) {
+  InstallationDocument doc;
+  doc.rows = {MakeRow(SectionElement::PipeInAirHorizontal)};
+  std::vector<RowOutcome> outcomes(1);
+  outcomes[0].heatFlow = 100;
+  struct Bad {
+    QString InstallationTotalsData::*text;
+    const char* value;
+  };
+  const Bad bads[] = {{&InstallationTotalsData::hoursPerYear, "8761"},
+                      {&InstallationTotalsData::hoursPerYear, "mucho"},
+                      {&InstallationTotalsData::energyPrice, "-0.1"},
+                      {&InstallationTotalsData::co2Factor, ""},
+                      {&InstallationTotalsData::maximumPower, "0"}};
+  for (const Bad& bad : bads) {
+    InstallationDocument wrong = doc;
+    wrong.totals.*bad.text = QString::fromLatin1(bad.value);
+    EXPECT_FALSE(CheckTotalsData(wrong.totals).isEmpty()) << bad.value;
+    const InstallationTotals t = SumInstallation(wrong, outcomes);
+    EXPECT_EQ(t.dataProblem, CheckTotalsData(wrong.totals));
+    EXPECT_EQ(t.heatFlowW, 100);
+  }
+  doc.totals.hoursPerYear = QStringLiteral("8760");
+  doc.totals.maximumPower.clear();
+  EXPECT_TRUE(CheckTotalsData(doc.totals).isEmpty());
+  EXPECT_EQ(SumInstallation(doc, outcomes).energyKwhYear, 876);
+}
+
 // The bill: every calculated row's insulation, a line per material, thickness
 // and size, and the totals per material add up to the lines.
 TEST(BillOfMaterials, AddsUp) {
