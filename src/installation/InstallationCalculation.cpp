@@ -18,13 +18,16 @@ void RecalculateRow(const InstallationDocument& doc, int index, InstallationResu
 }
 
 void InsertRowResult(const InstallationDocument& doc, int index, InstallationResults& results) {
-  if (index >= 0 && static_cast<size_t>(index) < doc.rows.size() && static_cast<size_t>(index) <= results.rows.size())
+  // Only when the results lack the row: a second call for one insertion changes nothing.
+  if (index >= 0 && static_cast<size_t>(index) < doc.rows.size() && static_cast<size_t>(index) <= results.rows.size() &&
+      results.rows.size() < doc.rows.size())
     results.rows.insert(results.rows.begin() + index, CalculateRow(doc, doc.rows[static_cast<size_t>(index)]));
   RecalculateRow(doc, -1, results);
 }
 
 void RemoveRowResult(const InstallationDocument& doc, int index, InstallationResults& results) {
-  if (index >= 0 && static_cast<size_t>(index) < results.rows.size()) results.rows.erase(results.rows.begin() + index);
+  if (index >= 0 && static_cast<size_t>(index) < results.rows.size() && results.rows.size() > doc.rows.size())
+    results.rows.erase(results.rows.begin() + index);
   RecalculateRow(doc, -1, results);
 }
 
