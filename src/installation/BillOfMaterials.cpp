@@ -55,7 +55,8 @@ BillOfMaterials MakeBillOfMaterials(const InstallationDocument& doc, const std::
       return l.material == material && l.thickness == o.thickness && l.size == size && l.unit == unit;
     };
     auto it = std::find_if(bill.lines.begin(), bill.lines.end(), same);
-    if (it == bill.lines.end()) it = bill.lines.insert(bill.lines.end(), BillLine{material, o.thickness, size, 0, unit, 0});
+    if (it == bill.lines.end())
+      it = bill.lines.insert(bill.lines.end(), BillLine{material, o.thickness, size, 0, unit, 0});
     it->quantity += quantity;
     ++it->sections;
 

@@ -11,7 +11,8 @@ InstallationResults CalculateInstallation(const InstallationDocument& doc) {
 void RecalculateRow(const InstallationDocument& doc, int index, InstallationResults& results) {
   // Rows added or taken off at the end since the last sums.
   while (results.rows.size() > doc.rows.size()) results.rows.pop_back();
-  while (results.rows.size() < doc.rows.size()) results.rows.push_back(CalculateRow(doc, doc.rows[results.rows.size()]));
+  while (results.rows.size() < doc.rows.size())
+    results.rows.push_back(CalculateRow(doc, doc.rows[results.rows.size()]));
   if (index >= 0 && static_cast<size_t>(index) < doc.rows.size())
     results.rows[static_cast<size_t>(index)] = CalculateRow(doc, doc.rows[static_cast<size_t>(index)]);
   RecalculateSums(doc, results);

@@ -23,8 +23,10 @@ QString CheckTotalsData(const InstallationTotalsData& data) {
   const double any = std::numeric_limits<double>::max();
   if (!Within(data.hoursPerYear, 0, kHoursInAYear))
     return QStringLiteral("Las horas al año deben ser un número de 0 a 8760");
-  if (!Within(data.energyPrice, 0, any)) return QStringLiteral("El precio de la energía debe ser un número no negativo");
-  if (!Within(data.co2Factor, 0, any)) return QStringLiteral("El factor de emisión de CO2 debe ser un número no negativo");
+  if (!Within(data.energyPrice, 0, any))
+    return QStringLiteral("El precio de la energía debe ser un número no negativo");
+  if (!Within(data.co2Factor, 0, any))
+    return QStringLiteral("El factor de emisión de CO2 debe ser un número no negativo");
   if (!data.maximumPower.trimmed().isEmpty() && !Within(data.maximumPower, std::numeric_limits<double>::min(), any))
     return QStringLiteral("La potencia máxima de la instalación debe ser un número mayor que 0");
   return QString();

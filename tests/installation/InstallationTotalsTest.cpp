@@ -122,9 +122,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ProcedureCase{"FourPercentExactly", 400, "10", false, true, true, RiteProcedure::Simplified, true},
         ProcedureCase{"JustOverFourPercent", 400.01, "10", false, false, false, RiteProcedure::Simplified, true},
-        ProcedureCase{"SeventyKilowattsStillSimplified", 2800, "70", false, true, true, RiteProcedure::Simplified, true},
-        ProcedureCase{"OverSeventyTheAlternativeGoverns", 2900, "70,5", false, false, false,
-                      RiteProcedure::Alternative, false},
+        ProcedureCase{"SeventyKilowattsStillSimplified", 2800, "70", false, true, true, RiteProcedure::Simplified,
+                      true},
+        ProcedureCase{"OverSeventyTheAlternativeGoverns", 2900, "70,5", false, false, false, RiteProcedure::Alternative,
+                      false},
         ProcedureCase{"OverSeventyWithinTheShare", 2820, "70.5", false, true, true, RiteProcedure::Alternative, true},
         ProcedureCase{"BelowTheTablesFailsBoth", 10, "100", true, true, false, RiteProcedure::Alternative, false}),
     [](const auto& info) { return std::string(info.param.name); });
