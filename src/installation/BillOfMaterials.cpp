@@ -16,7 +16,10 @@ double Millimetres(const QString& text) { return double(ParseNumber(text)) * 0.0
 
 QString PipeSizeLabel(const InstallationRow& row) {
   if (const PipeSizeEntry* size = FindPipeSize(row.pipeSize)) return size->layerName;
-  return QString::fromUtf8("Ø ") + FormatFixed(ParseNumber(row.diameter), 6, 1) + QStringLiteral(" mm");
+  // Every digit typed counts: two diameters that differ are never one label.
+  QString diameter = QString::number(double(ParseNumber(row.diameter)), 'g', 7);
+  diameter.replace(QLatin1Char('.'), DecimalSeparator());
+  return QString::fromUtf8("Ø ") + diameter + QStringLiteral(" mm");
 }
 
 double InsulatedSurface(const InstallationRow& row) {

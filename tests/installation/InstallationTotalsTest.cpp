@@ -274,6 +274,16 @@ TEST(BillOfMaterials, SurfacesOfTheElements) {
   InstallationRow plate = MakeRow(SectionElement::Plate);
   EXPECT_NEAR(InsulatedSurface(plate), 12, 1e-9);
   EXPECT_EQ(InsulatedSurface(MakeRow(SectionElement::BuriedPipe)), 0);
+
+  // Pipes are listed by their size: a size of the tables by its name, a
+  // diameter with every digit typed, so that two sizes are never one label.
+  InstallationRow pipe = MakeRow(SectionElement::PipeInAirHorizontal);
+  pipe.diameter = QStringLiteral("21,34");
+  InstallationRow other = pipe;
+  other.diameter = QStringLiteral("21.3");
+  EXPECT_NE(PipeSizeLabel(pipe), PipeSizeLabel(other));
+  pipe.pipeSize = QStringLiteral("cobre 20/22");
+  EXPECT_EQ(PipeSizeLabel(pipe), QStringLiteral("Cobre 20/22"));
 }
 
 }  // namespace
