@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "CalcSubcommand.h"
+#include "InstallationSubcommand.h"
 #include "ReportSubcommand.h"
 #include "SummarySubcommand.h"
 #include "SweepSubcommand.h"
@@ -33,6 +34,17 @@ constexpr Subcommand kSubcommands[] = {
      "resultados, RITE y avisos.",
      "0 todos los archivos leídos, 1 uso incorrecto, 2 algún archivo rechazado (su fila lleva el aviso).",
      RunSummarySubcommand},
+    {"installation",
+     "FILE [--power-kw P] [--format csv|json] [--decimal-separator , | .]\n"
+     "  brenak-cli installation --import-csv LISTA.csv --template PROYECTO.txt [--power-kw P] [--save DOC] "
+     "[--format csv|json] [--decimal-separator , | .]",
+     "Calcula una instalación (un documento .brenak-instalacion.json, o una lista de secciones en CSV con un "
+     "proyecto plantilla) y escribe cada sección con sus resultados, los totales, los dos procedimientos del RITE "
+     "y la medición del aislamiento.",
+     "0 todas las secciones calculadas, 1 uso incorrecto, 2 alguna sección o línea de la lista rechazada (su "
+     "número y el motivo en la salida de errores) o documento, lista o plantilla ilegible, 3 la instalación no se "
+     "ha podido guardar.",
+     RunInstallationSubcommand},
     {"report", "FILE OUT.odt|OUT.pdf [--decimal-separator , | .]",
      "Abre FILE como \"Abrir\" y escribe el informe del proyecto calculado: un PDF si OUT termina en .pdf, un "
      "texto OpenDocument si no.",
