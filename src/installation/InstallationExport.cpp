@@ -10,6 +10,14 @@ namespace {
 
 QString F(double value, int digits) { return FormatFixed(value, 9, digits); }
 
+// Why the installation has no verdict: sections left out of the totals, or none.
+QString UnjudgedText(const InstallationTotals& t) {
+  if (t.rowsCalculated == 0) return QStringLiteral("Sin veredicto: no hay secciones calculadas");
+  return QStringLiteral("Sin veredicto: %1 %2 fuera de los totales")
+      .arg(t.rowsLeftOut)
+      .arg(t.rowsLeftOut == 1 ? QStringLiteral("sección") : QStringLiteral("secciones"));
+}
+
 // A figure for the JSON, to the digits the tables show.
 double Rounded(double value, int digits) {
   const double scale = std::pow(10.0, digits);
@@ -176,9 +184,13 @@ QStringList TotalsLines(const InstallationTotals& t) {
                       rite.alternativeMeets ? QStringLiteral("cumple") : QStringLiteral("no cumple"));
   else
     lines << QStringLiteral("RITE, procedimiento alternativo: falta la potencia máxima de la instalación");
-  lines << QStringLiteral("Procedimiento que rige: %1. La instalación %2 el RITE")
-               .arg(RiteProcedureName(rite.governing),
-                    rite.meets ? QStringLiteral("cumple") : QStringLiteral("no cumple"));
+  if (rite.judged)
+    lines << QStringLiteral("Procedimiento que rige: %1. La instalación %2 el RITE")
+                 .arg(RiteProcedureName(rite.governing),
+                      rite.meets ? QStringLiteral("cumple") : QStringLiteral("no cumple"));
+  else
+    lines << QStringLiteral("Procedimiento que rige: %1. %2")
+                 .arg(RiteProcedureName(rite.governing), UnjudgedText(t));
   return lines;
 }
 
@@ -207,7 +219,7 @@ QString TotalsAsCsv(const InstallationTotals& t) {
        rite.powerGiven ? F(rite.lossPercent, 2) : QString()},
       {QStringLiteral("RITE, procedimiento alternativo"), rite.powerGiven ? verdict(rite.alternativeMeets) : QString()},
       {QStringLiteral("Procedimiento que rige"), RiteProcedureName(rite.governing)},
-      {QStringLiteral("RITE, la instalación"), verdict(rite.meets)}};
+      {QStringLiteral("RITE, la instalación"), rite.judged ? verdict(rite.meets) : UnjudgedText(t)}};
   const QChar separator = CsvSeparator();
   QStringList lines;
   for (const QStringList& row : rows) lines << CsvLine(row, separator);
@@ -289,6 +301,6 @@ QJsonObject InstallationAsJson(const InstallationDocument& doc, const Installati
                      {QStringLiteral("totals"), totals},
                      {QStringLiteral("rite_simplified"), simplified},
                      {QStringLiteral("rite_alternative"), alternative},
-                     {QStringLiteral("rite_meets"), rite.meets},
+                     {QStringLiteral("rite_meets"), rite.judged ? QJsonValue(rite.meets) : QJsonValue(QJsonValue::Null)},
                      {QStringLiteral("bill_of_materials"), bill}};
 }

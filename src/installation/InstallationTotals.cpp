@@ -81,7 +81,9 @@ InstallationTotals SumInstallation(const InstallationDocument& doc, const std::v
   }
   rite.governing = rite.powerGiven && rite.powerKw > kAlternativeProcedurePower ? RiteProcedure::Alternative
                                                                                 : RiteProcedure::Simplified;
-  rite.meets = rite.governing == RiteProcedure::Alternative ? rite.alternativeMeets : rite.simplifiedMeets;
+  rite.judged = t.rowsLeftOut == 0 && t.rowsCalculated > 0;
+  rite.meets = rite.judged &&
+               (rite.governing == RiteProcedure::Alternative ? rite.alternativeMeets : rite.simplifiedMeets);
   return t;
 }
 

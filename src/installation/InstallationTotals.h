@@ -32,7 +32,11 @@ struct RiteProcedures {
   // Which procedure governs: the alternative over 70 kW, the simplified
   // otherwise; and the verdict of the installation by it.
   RiteProcedure governing = RiteProcedure::Simplified;
-  bool meets = true;
+  // The installation is judged only when every section of it is calculated: a
+  // section left out (refused, or not yet calculated) may be the one below
+  // its minimum, and an installation of no section meets nothing.
+  bool judged = false;
+  bool meets = false;
 };
 
 // The installation's totals: the calculated rows summed, insulated and bare.

@@ -4,6 +4,7 @@
 
 #include "form/NumberFormat.h"
 #include "installation/InstallationCalculation.h"
+#include "installation/InstallationExport.h"
 #include "installation/RowCase.h"
 #include "studies/ThicknessSweep.h"
 
@@ -139,6 +140,27 @@ TEST(RiteProcedures, WithoutPowerOnlyTheSimplifiedIsJudged) {
   EXPECT_FALSE(rite.powerGiven);
   EXPECT_EQ(rite.governing, RiteProcedure::Simplified);
   EXPECT_TRUE(rite.meets);
+}
+
+// A section left out may be the one below its minimum: the installation is
+// judged only whole, and one of no section meets nothing.
+TEST(RiteProcedures, AnInstallationWithSectionsLeftOutHasNoVerdict) {
+  InstallationDocument doc;
+  doc.rows = {MakeRow(SectionElement::PipeInAirHorizontal), MakeRow(SectionElement::PipeInAirHorizontal)};
+  std::vector<RowOutcome> outcomes(2);
+  outcomes[0].heatFlow = 10;
+  outcomes[0].verdict = RowRiteVerdict::Meets;
+  outcomes[1].refusal = Message{kAtencion, QStringLiteral("Falta especificar la temperatura interior")};
+  ASSERT_FALSE(outcomes[1].Calculated());
+  const InstallationTotals partial = SumInstallation(doc, outcomes);
+  EXPECT_EQ(partial.rowsLeftOut, 1);
+  EXPECT_FALSE(partial.rite.judged);
+  EXPECT_FALSE(partial.rite.meets);
+  EXPECT_TRUE(TotalsAsCsv(partial).contains(QStringLiteral("Sin veredicto: 1 sección fuera de los totales")));
+
+  const InstallationTotals empty = SumInstallation(InstallationDocument{}, {});
+  EXPECT_FALSE(empty.rite.judged);
+  EXPECT_FALSE(empty.rite.meets);
 }
 
 // "mínimo RITE" takes the least thickness of the commercial series that meets
