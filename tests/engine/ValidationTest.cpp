@@ -1,6 +1,7 @@
 // Brenak against published worked examples: each case is built from the
 // example's data and compared with the published figure within the precision
-// the source gives it. The README's "Validation" table lists them.
+// the source gives it. The "Validation" table of docs/development.md
+// and of the user's manuals lists them.
 #include "engine/CalcOutcome.h"
 #include "engine/LayerInputs.h"
 #include "engine/FluidTemperature.h"
