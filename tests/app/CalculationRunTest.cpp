@@ -261,8 +261,9 @@ TEST_P(NonFiniteResults, AreRefusedWithAMessage) {
   ASSERT_EQ(sink.shown.size(), 1u) << Messages().join("\n").toStdString();
   EXPECT_EQ(sink.shown.front().id, MessageId::ResultNotFinite) << Messages().join("\n").toStdString();
   EXPECT_EQ(Text("LabelQ"), "");
-  for (const Control& c : app.form.Controls())
+  for (const Control& c : app.form.Controls()) {
     EXPECT_FALSE(c.text.contains("NAN") || c.text.contains("INF")) << c.name.toStdString();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -405,8 +406,9 @@ TEST_F(CalculationTest, RefusedConditionShowsNoInfiniteBoxResistance) {
   ASSERT_EQ(sink.shown.size(), 1u) << Messages().join("\n").toStdString();
   EXPECT_EQ(sink.shown.front().id, MessageId::ConditionMetWithoutInsulation);
   EXPECT_EQ(Text("EditRTCaja"), "");
-  for (const Control& c : app.form.Controls())
+  for (const Control& c : app.form.Controls()) {
     EXPECT_FALSE(c.text.contains("NAN") || c.text.contains("INF")) << c.name.toStdString();
+  }
 }
 
 }  // namespace

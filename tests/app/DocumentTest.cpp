@@ -146,7 +146,7 @@ TEST_F(DocumentTest, SavingFromTheQuestionWritesTheFileAndANewCaseAsksWhere) {
 }
 
 TEST_F(DocumentTest, RecentProjectsAndTheLastFolderAreRemembered) {
-  for (int n = 0; n < kRecentProjects + 2; ++n) ASSERT_TRUE(SaveProjectFile(app, Path(QString("p%1.txt").arg(n))));
+  for (int n = 0; n < kRecentProjects + 2; ++n) { ASSERT_TRUE(SaveProjectFile(app, Path(QString("p%1.txt").arg(n)))); }
   const QStringList recent = RecentProjects(app);
   ASSERT_EQ(recent.size(), kRecentProjects);
   EXPECT_EQ(recent.first(), QFileInfo(Path("p9.txt")).absoluteFilePath());
@@ -234,8 +234,9 @@ TEST_F(DocumentTest, NuevoEmptiesAndHidesTheEconomicPanel) {
   dialogs.answer = SaveAnswer::Discard;
   app.form.UserClick("SBNuevo");
   EXPECT_FALSE(app.form.Visible("PanelEconomico"));
-  for (const char* label : {"LabelEspEco", "LabelQEco", "LabelRTEco", "LabelCI", "LabelCT"})
+  for (const char* label : {"LabelEspEco", "LabelQEco", "LabelRTEco", "LabelCI", "LabelCT"}) {
     EXPECT_TRUE(app.form.Text(label).isEmpty()) << label;
+  }
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ TEST_F(KeptInputs, TheInsulationMarkComesBackWithTheThicknessTarget) {
   Do({"RadioGroupCalcular=1", "RBAislante1", "RadioGroupCalcular=0"});
   ASSERT_TRUE(OpenProjectFile(app, heatFlow));
   Do({"RadioGroupCalcular=1"});
-  for (int n = 1; n <= 6; ++n) EXPECT_FALSE(form().Checked("RBAislante" + QString::number(n))) << n;
+  for (int n = 1; n <= 6; ++n) { EXPECT_FALSE(form().Checked("RBAislante" + QString::number(n))) << n; }
 }
 
 }  // namespace

@@ -23,8 +23,9 @@ TEST_F(NewProjectCommand, FromAThreeLayerPipe) {
   EXPECT_EQ(form().Text("Edit1e"), QString());
   EXPECT_EQ(form().Text("EditTi") + " " + form().Text("EditCoefInt"), QStringLiteral("25 9"));
   // Kept: the condition value, the economic life, the names of unused rows.
-  for (const char* name : {"EditCondicionQ", "EditNa", "ENombre3"})
+  for (const char* name : {"EditCondicionQ", "EditNa", "ENombre3"}) {
     EXPECT_EQ(form().Text(name), QStringLiteral("77")) << name;
+  }
   // The previous case's layers and reference do not come with the new one.
   EXPECT_EQ(form().Text("Edit2e") + form().Text("Edit2k") + form().Text("Edit3k"), QString());
   EXPECT_EQ(form().Text("EditReferencia"), QStringLiteral("Sin especificar"));

@@ -131,11 +131,12 @@ TEST(CliSummary, GivesEveryFileItsRowInOrderAndTwoForARefusedOne) {
   for (int i = 0; i < files.size(); ++i) {
     EXPECT_TRUE(lines[i + 1].startsWith(files[i] + ',')) << lines[i + 1].toStdString();
     // A refused file: its name and its message, quoted, nothing between.
-    if (files[i].endsWith("refused_file.txt"))
+    if (files[i].endsWith("refused_file.txt")) {
       EXPECT_EQ(lines[i + 1],
                 files[i] + QString(12, ',') +
                     "\"No es posible abrir el proyecto \"\"refused_file.txt\"\": el dato nº 66 está fuera de "
                     "límites (7, se espera de 1 a 4).\"");
+    }
   }
 
   const CliRun json = RunCli({"summary", CasePath("start.txt"), CasePath("sphere.txt"), "--format", "json"});

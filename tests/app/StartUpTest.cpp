@@ -44,10 +44,12 @@ class CommandLineAnswers : public ::testing::TestWithParam<AnswerCase> {};
 TEST_P(CommandLineAnswers, OnlyAnOptionAloneIsAnswered) {
   const QString answer = CommandLineAnswer(GetParam().arguments);
   const QString beginning = QString::fromUtf8(GetParam().beginning);
-  if (beginning.isEmpty())
+  if (beginning.isEmpty()) {
     EXPECT_EQ(answer, QString());
-  else
+  }
+  else {
     EXPECT_TRUE(answer.startsWith(beginning) && answer.endsWith(QLatin1Char('\n'))) << answer.toStdString();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, CommandLineAnswers,

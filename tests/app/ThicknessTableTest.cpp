@@ -121,7 +121,7 @@ TEST_F(ThicknessTableTest, CondensationIsAnsweredYesOrNo) {
     EXPECT_EQ(table.rows[0][4], humidity > 50 ? QStringLiteral("sí") : QStringLiteral("no"));
   }
   ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/buried_box.txt")));
-  for (const QStringList& row : BuildThicknessTable(app, {10, 50}).rows) EXPECT_TRUE(row[4].isEmpty());
+  for (const QStringList& row : BuildThicknessTable(app, {10, 50}).rows) { EXPECT_TRUE(row[4].isEmpty()); }
 }
 
 // The humidity, hours and prices the table uses: those of the window when it
@@ -147,8 +147,9 @@ TEST_F(ThicknessTableTest, FiguresTheWindowHidesCanBeGiven) {
   // exterior air for a humidity.
   ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/economic.txt")));
   const QStringList economic = controls(FiguresTheWindowHides(app));
-  for (const char* shown : {"EditNh", "EditCET", "EditInf", "EditOpor", "EditNa", "EditEsp1", "EditCI2"})
+  for (const char* shown : {"EditNh", "EditCET", "EditInf", "EditOpor", "EditNa", "EditEsp1", "EditCI2"}) {
     EXPECT_FALSE(economic.contains(QString::fromLatin1(shown))) << shown;
+  }
   ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/buried_box.txt")));
   EXPECT_FALSE(controls(FiguresTheWindowHides(app)).contains("EditFiE"));
   EXPECT_TRUE(controls(FiguresTheWindowHides(app)).contains("EditNh"));

@@ -130,8 +130,9 @@ TEST(FieldKindTable, ValidatesSixtyThreeFieldsWithKnownKinds) {
     EXPECT_EQ(letters.shown.size(), 1u) << c.name.toStdString() << " " << kind.toStdString();
   }
   EXPECT_EQ(validated, 63);
-  for (const char* name : {"EditCondicionTi", "EditLongitud", "ENombre1", "ENombre6", "EditReferencia", "Edit0RT"})
+  for (const char* name : {"EditCondicionTi", "EditLongitud", "ENombre1", "ENombre6", "EditReferencia", "Edit0RT"}) {
     EXPECT_TRUE(FieldKind(QString::fromLatin1(name)).isEmpty()) << name;
+  }
   EXPECT_EQ(FieldKind("Editrv6"), QStringLiteral("ResistividadV"));
   EXPECT_EQ(FieldKind("EditRTCaja"), QStringLiteral("ResistenciaT"));
   EXPECT_EQ(FieldKind("EditNa"), QStringLiteral("Anos"));

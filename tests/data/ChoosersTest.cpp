@@ -128,7 +128,7 @@ TEST_F(ChooserTest, OnlyTheSelectedFamilyListIsShown) {
   for (int family : {0, 3, 1, 2}) {
     app.form.UserSelect("RGTuberias", family);
     ShowPipeSizeList(app);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(app.form.Visible(lists[i]), i == family) << family << " " << lists[i];
+    for (int i = 0; i < 4; ++i) { EXPECT_EQ(app.form.Visible(lists[i]), i == family) << family << " " << lists[i]; }
   }
 }
 

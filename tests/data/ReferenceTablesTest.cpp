@@ -24,8 +24,9 @@ TEST(ReferenceTables, ListsOfTheWindowMatchTheTables) {
   EXPECT_EQ(app.form.At("RGMatPlacas").items, Items(PlateMaterials()));
   EXPECT_EQ(app.form.At("RGCoefEmision").items, Items(EmissionCoefficients()));
   EXPECT_EQ(app.form.At("RGTuberias").items.size(), kPipeFamilies);
-  for (int family = 0; family < kPipeFamilies; ++family)
+  for (int family = 0; family < kPipeFamilies; ++family) {
     EXPECT_EQ(app.form.At(PipeSizeList(family)).items, Items(PipeSizes(family))) << family;
+  }
   EXPECT_TRUE(PipeSizes(4).empty());
   EXPECT_TRUE(PipeSizeList(-1).isEmpty());
 }
@@ -67,8 +68,9 @@ TEST_P(SoilTable, LabelsReproduceThePrintedTable) {
     auto expected = [&](int k) { return QString::fromLatin1(row.values[k]).replace('.', separator); };
     EXPECT_EQ(app.form.Text("LabelM" + zone), expected(0));
     EXPECT_EQ(app.form.Text("LabelO" + zone), expected(1));
-    for (int m = 1; m <= 12; ++m)
+    for (int m = 1; m <= 12; ++m) {
       EXPECT_EQ(app.form.Text("Label" + zone + QString::number(m)), expected(m + 1)) << "month " << m;
+    }
   }
 }
 

@@ -35,7 +35,7 @@ TEST(Calculate, HeatFlowOfAWallFollowsItsResistancesAndItsTemperaturesFall) {
   EXPECT_NEAR(r.resistanceTotal, R, 1e-5);
   EXPECT_NEAR(r.heatFlow, 15 / R, 1e-4);
   EXPECT_NEAR(r.temperatures[0], 25 - 15 / R / 9, 1e-4);
-  for (int i = 1; i <= 2; ++i) EXPECT_LT(r.temperatures[i], r.temperatures[i - 1]);
+  for (int i = 1; i <= 2; ++i) { EXPECT_LT(r.temperatures[i], r.temperatures[i - 1]); }
   EXPECT_NEAR(r.temperatures[2], 10 + 15 / R / 16, 1e-4);
   // The chart runs from the interior to the exterior temperature.
   ASSERT_FALSE(r.profile.isEmpty());
@@ -132,8 +132,9 @@ TEST(Calculate, AnAbsurdEconomicRunShowsNoFigureThatIsNotFinite) {
   EXPECT_TRUE(outcome.absurdData);
   if (outcome.economic) {
     const EconomicOutcome& o = outcome.economicOutcome;
-    for (double figure : {double(o.cost), double(o.investment), double(o.heatFlow), double(o.resistance)})
+    for (double figure : {double(o.cost), double(o.investment), double(o.heatFlow), double(o.resistance)}) {
       EXPECT_TRUE(std::isfinite(figure));
+    }
   }
 }
 

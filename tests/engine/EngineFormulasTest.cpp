@@ -39,7 +39,7 @@ TEST_P(SurfaceCoefficientCases, MatchWorkedValues) {
   SurfaceParts parts;
   const float h = c.compute(parts);
   EXPECT_NEAR(parts.convection, c.convection, 0.001 * std::max(1.0, c.convection));
-  if (c.total >= 0) EXPECT_NEAR(h, c.total, 0.0005 * std::max(1.0, c.total));
+  if (c.total >= 0) { EXPECT_NEAR(h, c.total, 0.0005 * std::max(1.0, c.total)); }
   EXPECT_EQ(parts.laminar, c.laminar);
 }
 
@@ -350,7 +350,7 @@ TEST(Moisture, EqualResistivitiesGiveAStraightPressureLine) {
   // No vapour resistance anywhere: the same line rather than undefined values.
   s.rv = {};
   const DewPointProfile none = ComputeDewPointProfile(s, 20, 0, 50, 80);
-  for (int i = 0; i <= 2; ++i) EXPECT_FLOAT_EQ(none.Tdew[i], equal.Tdew[i]);
+  for (int i = 0; i <= 2; ++i) { EXPECT_FLOAT_EQ(none.Tdew[i], equal.Tdew[i]); }
 }
 
 TEST(Moisture, CondensationCountsUndefinedValues) {

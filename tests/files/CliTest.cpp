@@ -102,8 +102,9 @@ TEST(CliHelp, ListsEveryCommandOnStdoutAndReadsNothing) {
   for (const QStringList& args : {QStringList{"--help"}, QStringList{"-h"}}) {
     const CliRun r = RunCli(args);
     EXPECT_EQ(r.status, 0);
-    for (const char* line : {"brenak-cli calc FILE", "brenak-cli report FILE", "--version"})
+    for (const char* line : {"brenak-cli calc FILE", "brenak-cli report FILE", "--version"}) {
       EXPECT_TRUE(r.out.contains(line)) << line << "\n" << r.out.toStdString();
+    }
   }
   // A command's help needs no file, and wins over the files given.
   for (const char* command : {"calc", "report"}) {
@@ -123,8 +124,9 @@ TEST(CliHelp, OfAPictureCommandDrawsNothing) {
   const QString png = dir.filePath("ventana.png");
   const CliRun r = RunCli({"screenshot", CasePath("start.txt"), png, "--help"});
   EXPECT_EQ(r.status, 0);
-  for (const char* option : {"--size WxH", "--scale F", "--show-chart", "--welcome", "--click CONTROL"})
+  for (const char* option : {"--size WxH", "--scale F", "--show-chart", "--welcome", "--click CONTROL"}) {
     EXPECT_TRUE(r.out.contains(option)) << option << "\n" << r.out.toStdString();
+  }
   EXPECT_FALSE(QFileInfo::exists(png));
   // A value that merely looks like the option is the command's to read.
   const CliRun click = RunCli({"screenshot", CasePath("start.txt"), png, "--click", "--help"});

@@ -202,7 +202,7 @@ TEST_P(Refusal, LeavesTheWindowAsItWasWithOneMessage) {
   const QString name = GetParam().first;
   QString path = Path("bad.txt");
   if (name == "Folder") path = dir.path();
-  else if (name == "Pipe") ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);  // no writer: reading would wait
+  else if (name == "Pipe") { ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0); }  // no writer: reading would wait
   else if (name != "Missing") Write("bad.txt", GetParam().second(Read("good.txt")));
   sink.shown.clear();
 

@@ -30,7 +30,7 @@ TEST(CaseFields, NameControlsOfTheRightKindEachOnceInFileOrder) {
                                                          : type == ControlType::RadioGroup || type == ControlType::ComboBox;
     EXPECT_TRUE(fits) << entry.control;
     // A list's rows are those the window offers (the coefficient lists at their longest).
-    if (entry.type == CaseValueType::Row) EXPECT_EQ(entry.rows, app.form.At(name).items.size()) << entry.control;
+    if (entry.type == CaseValueType::Row) { EXPECT_EQ(entry.rows, app.form.At(name).items.size()) << entry.control; }
   }
   EXPECT_EQ(kindCodes, 1);
 }

@@ -89,8 +89,9 @@ TEST_F(NumberFormatTest, ParseAcceptsEitherSeparator) {
 }
 
 TEST_F(NumberFormatTest, TextThatIsNoNumberGivesNothing) {
-  for (const char* text : {"", "  ", "abc", "1.2.3", "1,2.3", "e5", "1e", "--1", "1 2", "1e999", "0x10", "nan", "inf"})
+  for (const char* text : {"", "  ", "abc", "1.2.3", "1,2.3", "e5", "1e", "--1", "1 2", "1e999", "0x10", "nan", "inf"}) {
     EXPECT_FALSE(TryParseNumber(QString::fromLatin1(text)).has_value()) << text;
+  }
   EXPECT_EQ(ParseNumber("letras"), 0.0f);
   // Too small for a double is a number all the same: zero.
   EXPECT_EQ(TryParseNumber("1e-400"), 0.0f);

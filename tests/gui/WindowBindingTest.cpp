@@ -53,8 +53,8 @@ void ExpectMirrors(const Brenak& app, const MainWindow& window) {
         // A heading is laid out in lines; a caption beside its field keeps
         // its words and drops the blanks that spaced them.
         const QString shown = static_cast<QLabel*>(w)->text();
-        if (w->property("compact").toBool()) EXPECT_EQ(shown.simplified(), c.text.simplified());
-        else if (!w->property("heading").toBool()) EXPECT_EQ(shown, c.text);
+        if (w->property("compact").toBool()) { EXPECT_EQ(shown.simplified(), c.text.simplified()); }
+        else if (!w->property("heading").toBool()) { EXPECT_EQ(shown, c.text); }
         break;
       }
       case ControlType::RadioGroup: {
@@ -97,7 +97,7 @@ TEST_F(WindowTest, EveryControlHasAWidgetOfItsKindAndName) {
     EXPECT_EQ(found, W(c.name));
     EXPECT_TRUE(WidgetFitsType(found, c.type)) << ControlTypeName(c.type);
     // Inside the panel the model puts it in.
-    if (!c.parent.isEmpty()) EXPECT_TRUE(W(c.parent)->isAncestorOf(found)) << c.parent.toStdString();
+    if (!c.parent.isEmpty()) { EXPECT_TRUE(W(c.parent)->isAncestorOf(found)) << c.parent.toStdString(); }
   }
   EXPECT_EQ(window->windowTitle(),
             QStringLiteral("Sin título[*] - Programa de cálculo de aislamientos (v1.0) 9/8/2013"));

@@ -39,8 +39,9 @@ TEST_F(WindowTest, EveryControlSitsInTheToolbarOrTheDataArea) {
   const QWidget* content = window->findChild<QScrollArea*>()->widget();
   EXPECT_TRUE(content->isAncestorOf(W("Panel2")));
   EXPECT_TRUE(content->isAncestorOf(W("PanelTerreno")));
-  for (const char* overlay : {"Chart1", "PMateriales", "PEleccionTub", "PCoefEmision", "PanelTTerreno"})
+  for (const char* overlay : {"Chart1", "PMateriales", "PEleccionTub", "PCoefEmision", "PanelTTerreno"}) {
     EXPECT_FALSE(content->isAncestorOf(W(overlay))) << overlay;
+  }
 }
 
 // The interior and exterior panels stand side by side with their rows level:

@@ -14,8 +14,9 @@ TEST_F(WindowTest, FieldsSayTheirMeaningUnitAndRange) {
   EXPECT_EQ(W("EditCondicionQ")->toolTip(), QStringLiteral("Flujo de calor deseado (W), entre 0.001 y 100"));
   // No field the user can reach is left without one.
   for (const Control& c : app.form.Controls())
-    if (c.type == ControlType::Edit && c.name != QLatin1String("EditComodin"))
+    if (c.type == ControlType::Edit && c.name != QLatin1String("EditComodin")) {
       EXPECT_FALSE(W(c.name)->toolTip().isEmpty()) << c.name.toStdString();
+    }
 }
 
 // A command of the toolbar names the key that gives it.

@@ -47,16 +47,18 @@ TEST_F(CliInstallation, ImportsPrintsSavesAndReads) {
   const QJsonArray refused = json["refused"].toArray();
   ASSERT_EQ(refused.size(), 1);
   EXPECT_EQ(refused[0]["line"].toInt(), 4);
-  for (const char* key : {"heat_flow_w", "bare_heat_flow_w", "energy_kwh_year", "cost_euros_year", "co2_kg_year"})
+  for (const char* key : {"heat_flow_w", "bare_heat_flow_w", "energy_kwh_year", "cost_euros_year", "co2_kg_year"}) {
     EXPECT_TRUE(json["totals"].toObject().contains(QLatin1String(key))) << key;
+  }
   const QJsonObject alternative = json["rite_alternative"].toObject();
   EXPECT_EQ(alternative["power_kw"].toDouble(), 50);
   EXPECT_TRUE(alternative.contains("loss_percent"));
   EXPECT_TRUE(alternative.contains("meets"));
   const QJsonArray bill = json["bill_of_materials"].toArray();
   ASSERT_FALSE(bill.isEmpty());
-  for (const char* key : {"material", "thickness_mm", "size", "quantity", "unit"})
+  for (const char* key : {"material", "thickness_mm", "size", "quantity", "unit"}) {
     EXPECT_TRUE(bill[0].toObject().contains(QLatin1String(key))) << key;
+  }
 
   // The saved document prints the same, and every row of it is calculated.
   const CliRun reread = RunCli({"installation", doc, "--format", "json"});

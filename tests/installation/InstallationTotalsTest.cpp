@@ -282,8 +282,9 @@ TEST(BillOfMaterials, AddsUp) {
 
   // Lines of one material stay together, thinner first.
   for (size_t i = 1; i < bill.lines.size(); ++i)
-    if (bill.lines[i].material == bill.lines[i - 1].material)
+    if (bill.lines[i].material == bill.lines[i - 1].material) {
       EXPECT_LE(bill.lines[i - 1].thickness, bill.lines[i].thickness);
+    }
 }
 
 TEST(BillOfMaterials, SurfacesOfTheElements) {

@@ -90,7 +90,7 @@ class CaseCalculationIdentity : public ::testing::TestWithParam<QChar> {
       EXPECT_EQ(lines.heatFlow, app.form.Text(QStringLiteral("LabelQ"))) << name;
       EXPECT_EQ(lines.resistance, app.form.Text(QStringLiteral("LabelRT"))) << name;
       EXPECT_EQ(lines.rite, app.form.Text(QStringLiteral("LabelRITE"))) << name;
-      if (lines.note) EXPECT_EQ(*lines.note, app.form.Text(QStringLiteral("LabelEsp"))) << name;
+      if (lines.note) { EXPECT_EQ(*lines.note, app.form.Text(QStringLiteral("LabelEsp"))) << name; }
     }
     return true;
   }

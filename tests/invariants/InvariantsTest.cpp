@@ -109,8 +109,9 @@ TEST_F(Invariants, GeneratedProjectsCoverEveryCase) {
     // exterior list of a buried pipe is not used.
     const bool sphere = element == 30, tank = element == 41 || element == 42;
     EXPECT_EQ(interiorModes[element].size(), sphere || tank ? 2u : 3u) << "element " << element;
-    if (element != 22 && element != 23)
+    if (element != 22 && element != 23) {
       EXPECT_EQ(exteriorModes[element].size(), sphere ? 2u : 3u) << "element " << element;
+    }
   }
 }
 

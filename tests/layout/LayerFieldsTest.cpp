@@ -92,8 +92,9 @@ TEST_F(LayerFields, ClickIntoAnInputEmptiesTheResults) {
   form().Show({"Chart1", "Label10", "PanelEconomico"});
 
   Do({"EditTi"});
-  for (const char* name : {"Edit1e", "Edit1RT", "Edit0RT", "LT1", "LTR1", "LTCaja", "LabelQ", "LabelEsp", "Edithci"})
+  for (const char* name : {"Edit1e", "Edit1RT", "Edit0RT", "LT1", "LTR1", "LTCaja", "LabelQ", "LabelEsp", "Edithci"}) {
     EXPECT_EQ(form().Text(name), QString()) << name;
+  }
   EXPECT_EQ(form().Text("Edit1k") + form().Text("EditCoefInt"), QStringLiteral("0,049"));  // entered, shown
   EXPECT_FALSE(form().Enabled("SBImpresor"));
   // The economic figures go with the results they belong to.

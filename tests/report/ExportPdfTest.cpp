@@ -185,8 +185,9 @@ TEST_F(ExportPdfTest, PdfHoldsTheTextOfTheReport) {
       if (paragraph.IsTable()) {
         QStringList cells;
         CellTexts(content.tables[paragraph.table], cells);
-        for (const QString& cell : cells)
+        for (const QString& cell : cells) {
           EXPECT_TRUE(Squeezed(read).contains(Squeezed(cell))) << project << ": " << cell.toStdString();
+        }
         continue;
       }
       QString text;

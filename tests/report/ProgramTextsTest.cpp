@@ -47,7 +47,7 @@ class ProgramTexts : public ::testing::TestWithParam<Slip> {};
 TEST_P(ProgramTexts, HoldNoSlip) {
   ASSERT_GT(WrittenTexts().size(), 1000);
   const QString wrong = QString::fromUtf8(GetParam().wrong);
-  for (const QString& text : WrittenTexts()) EXPECT_FALSE(text.contains(wrong)) << text.toStdString();
+  for (const QString& text : WrittenTexts()) { EXPECT_FALSE(text.contains(wrong)) << text.toStdString(); }
 }
 
 INSTANTIATE_TEST_SUITE_P(

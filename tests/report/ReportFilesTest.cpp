@@ -234,8 +234,9 @@ TEST_F(ReportFileTest, LayerTableIsATableOfTheDocument) {
             QStringList({"Nombre", "Espesor\n(mm)", "Conductividad\n(W/mºC)", "Resist.térmica\n(m2ºC/W)"}));
   EXPECT_EQ(layers->rows[3][0], "Panel de lana mineral de alta densidad con barrera de vapor");
   // The texts around the table are paragraphs of their own, not tab-aligned rows.
-  for (const QString& text : Texts(ReadOdtParagraphs(xml)))
+  for (const QString& text : Texts(ReadOdtParagraphs(xml))) {
     EXPECT_FALSE(text.contains("Aislante 1")) << text.toStdString();
+  }
 }
 
 // Every word of the layer table's headings fits its column, inside the cell's
@@ -342,8 +343,9 @@ TEST_F(ReportFileTest, HeadingBlockAndEconomicDataOfAProject) {
   // The same window asked for the heat flow has no economic data.
   form().SelectRow("RadioGroupCalcular", 0);
   CommandCalculate(app);
-  for (const OdtTable& table : ReadOdtTables(Entry(ReadStoredZip(OdtBytes(Write())), QStringLiteral("content.xml"))))
+  for (const OdtTable& table : ReadOdtTables(Entry(ReadStoredZip(OdtBytes(Write())), QStringLiteral("content.xml")))) {
     EXPECT_NE(table.rows[0][0], "Inflación del combustible");
+  }
 }
 
 // The report laid out on the pages of a PDF.

@@ -138,6 +138,7 @@ std::vector<OdtParagraph> ReadOdtParagraphs(const QByteArray& contentXml) {
               {QLatin1Char('[') + attributes.value(QLatin1String("table:name")).toString() + QLatin1Char(']'),
                {},
                false,
+               {},
                {}});
       } else if (tableDepth > 0) {
         continue;

@@ -73,10 +73,11 @@ TEST_F(ReportWriterTest, StartWindowWithResults) {
   };
   const QStringList lines = Write();
   ASSERT_EQ(lines.size(), expected.size()) << lines.join(QLatin1Char('\n')).toStdString();
-  for (qsizetype i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << "line " << i;
-  for (const char* label : {"LabelEsp", "LabelRT", "LabelQ", "LabelRITE"})
+  for (qsizetype i = 0; i < expected.size(); ++i) { EXPECT_EQ(lines[i], expected[i]) << "line " << i; }
+  for (const char* label : {"LabelEsp", "LabelRT", "LabelQ", "LabelRITE"}) {
     EXPECT_TRUE(lines.contains("\t" + form().Text(label)) || lines.contains("{Normal 10}\t" + form().Text(label)))
         << label;
+  }
 }
 
 // The document's title among its properties names the case.
@@ -348,8 +349,9 @@ TEST_F(ReportWriterTest, LayerTableHasARowPerLayerBetweenTheSurfaces) {
   EXPECT_TRUE(layers.ruled);
   ASSERT_EQ(layers.rows.size(), 1u + 1 + 6 + 1);
   EXPECT_EQ(layers.rows[1].front(), "Interior");
-  for (int n = 1; n <= 6; ++n)
+  for (int n = 1; n <= 6; ++n) {
     EXPECT_EQ(layers.rows[1 + n].front(), n == 3 ? form().Text("ENombre3") : QStringLiteral("Capa %1").arg(n));
+  }
   EXPECT_EQ(layers.rows.back().front(), "Exterior");
 }
 
