@@ -11,7 +11,7 @@
 #include <algorithm>
 
 InstallationSession::InstallationSession(Brenak& app, QObject* parent)
-    : QObject(parent), app_(app), doc_(NewInstallationDocument()) {}
+    : QObject(parent), app_(app), doc_(NewInstallationDocument()), results_(CalculateInstallation(doc_)) {}
 
 void InstallationSession::SetPath(const QString& path, bool modified) {
   if (path == path_ && modified == modified_) return;
