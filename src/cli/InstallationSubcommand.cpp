@@ -14,30 +14,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 
-namespace {
-
-// The user's own materials the rows name, to keep with the document.
-std::vector<UserMaterial> NamedUserMaterials(const std::vector<InstallationRow>& rows) {
-  const QString path = UserMaterialsPath();
-  if (!QFileInfo::exists(path)) return {};
-  std::vector<UserMaterial> named;
-  for (const UserMaterial& material : LoadUserMaterials(path).materials) {
-    for (const InstallationRow& row : rows) {
-      InstallationRow alone;
-      alone.material = row.material;
-      // Only a name the built-in list does not hold is the user's.
-      if (row.material.trimmed().compare(material.name.trimmed(), Qt::CaseInsensitive) == 0 &&
-          !FindRowMaterial(alone, {})) {
-        named.push_back(material);
-        break;
-      }
-    }
-  }
-  return named;
-}
-
-}  // namespace
-
 int RunInstallationSubcommand(const QStringList& args, const QString& /*programPath*/) {
   const QCommandLineOption importOption(QStringLiteral("import-csv"),
                                         QStringLiteral("lista de secciones en CSV de la que construir la instalación"),
@@ -121,7 +97,7 @@ int RunInstallationSubcommand(const QStringList& args, const QString& /*programP
     lineProblems = imported.problems;
     doc.templateCase = reading.value;
     doc.rows = imported.rows;
-    doc.userMaterials = NamedUserMaterials(doc.rows);
+    doc.userMaterials = UserMaterialsNamed(doc.rows, userMaterials);
   } else {
     const InstallationReading reading = ReadInstallationFile(files.first());
     if (!reading.ok()) {

@@ -6,6 +6,7 @@
 #include "form/NumberFormat.h"
 #include "installation/RowCase.h"
 #include "results/CaseCalculation.h"
+#include "studies/ThicknessSweep.h"
 
 namespace {
 
@@ -86,8 +87,11 @@ RowOutcome CalculateRow(const InstallationDocument& doc, const InstallationRow& 
     }
   }
 
+  // A section left bare is checked as the same section insulated: the only
+  // layer of a bare section is left at no thickness, which the checks of a
+  // layer would refuse.
   const Case c = bare ? BareRowCase(doc, row) : RowCase(doc, row, thickness);
-  const std::vector<CaseProblem> problems = CheckCase(c);
+  const std::vector<CaseProblem> problems = CheckCase(bare ? RowCase(doc, row, CommercialThicknesses().front()) : c);
   if (!problems.empty()) {
     const CaseProblem& first = problems.front();
     out.refusal = first.boxes.empty() ? Note(QStringLiteral("El caso de la sección no se puede calcular"))
@@ -108,7 +112,10 @@ RowOutcome CalculateRow(const InstallationDocument& doc, const InstallationRow& 
   out.heatFlowPerUnit = PerUnit(in, r);
   out.heatFlow = out.heatFlowPerUnit * out.quantity;
   out.surfaceTemperature = r.temperatures[static_cast<size_t>(r.layerCount)];
-  out.condensationApplies = !in.IsBuried();
+  // The dew point needs the humidity of the air around the section, which
+  // a heat flow does not: a template without it says nothing of condensation.
+  out.condensationApplies = !in.IsBuried() && TryParseNumber(c.exteriorHumidity).has_value() &&
+                            in.exteriorHumidity > 0 && in.exteriorHumidity <= 100;
   if (out.condensationApplies) {
     const float pressure = static_cast<float>(double(SaturationPressure(in.Te)) * in.exteriorHumidity * 0.01);
     out.dewPoint = DewPointTemperature(pressure);

@@ -6,6 +6,7 @@
 #include "results/CaseCalculation.h"
 #include "studies/ThicknessSweep.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -197,6 +198,26 @@ std::optional<RowMaterial> FindRowMaterial(const InstallationRow& row, const std
     found->conductivity = static_cast<float>(*conductivity);
   }
   return found;
+}
+
+std::vector<UserMaterial> UserMaterialsNamed(const std::vector<InstallationRow>& rows,
+                                             const std::vector<UserMaterial>& library,
+                                             const std::vector<UserMaterial>& kept) {
+  std::vector<UserMaterial> named;
+  for (const UserMaterial& material : library) {
+    auto same = [&material](const UserMaterial& m) { return SameText(m.name, material.name); };
+    if (std::any_of(kept.begin(), kept.end(), same) || std::any_of(named.begin(), named.end(), same)) continue;
+    for (const InstallationRow& row : rows) {
+      InstallationRow alone;
+      alone.material = row.material;
+      // A name the built-in list holds is that list's, whatever the user's list says.
+      if (SameText(row.material, material.name) && !FindRowMaterial(alone, {})) {
+        named.push_back(material);
+        break;
+      }
+    }
+  }
+  return named;
 }
 
 int TemplateInsulationLayer(const Case& templateCase) {

@@ -31,6 +31,13 @@ struct RowMaterial {
 };
 std::optional<RowMaterial> FindRowMaterial(const InstallationRow& row, const std::vector<UserMaterial>& userMaterials);
 
+// The materials of `library` (the user's own) that the rows name and that
+// neither the built-in list nor `kept` holds: those a document must keep to
+// give the same figures elsewhere.
+std::vector<UserMaterial> UserMaterialsNamed(const std::vector<InstallationRow>& rows,
+                                             const std::vector<UserMaterial>& library,
+                                             const std::vector<UserMaterial>& kept = {});
+
 // The template's insulation layer (1..6): its marked layer, or the least
 // conductive insulating one; when it has none, a new layer after the others.
 int TemplateInsulationLayer(const Case& templateCase);
