@@ -239,9 +239,6 @@ QImage PrintedWithin(QImage picture, double widthCm, double heightCm) {
 
 std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPaintDevice* device) {
   auto document = std::make_unique<QTextDocument>();
-  // Laid out on the device it is printed on, text is measured at the device's
-  // resolution; font sizes are not rounded to whole screen pixels.
-  if (device) document->documentLayout()->setPaintDevice(device);
   const double pagePixelsPerCm = (device ? device->logicalDpiY() : kScreenDpi) / kCmPerInch;
   document->setDefaultFont(QFont(kReportFontFamily, static_cast<int>(ReportFont{}.size)));
   document->setDocumentMargin(0);
@@ -304,6 +301,11 @@ std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPai
       }
     }
   }
+  // Laid out on the device it is printed on, text is measured at the device's
+  // resolution; font sizes are not rounded to whole screen pixels. The layout
+  // is made once the content is in: made before, it would lay a long table
+  // out again for every cell put in it.
+  if (device) document->documentLayout()->setPaintDevice(device);
   KeepHeadingsWithWhatFollows(*document, content, blocks);
   return document;
 }
