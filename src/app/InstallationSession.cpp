@@ -166,6 +166,6 @@ InstallationRow NextRow(const InstallationRow* previous) {
   row.fluidTemperature = QStringLiteral("60");
   row.surroundingsTemperature = QStringLiteral("20");
   row.riteMinimum = true;
-  if (!InsulatingMaterials().empty()) row.material = InsulatingMaterials().front().layerName;
+  if (!InsulatingMaterials().empty()) row.material = InsulatingMaterials().front().item;
   return row;
 }

@@ -272,7 +272,7 @@ QStringList InstallationTableModel::Choices(int column) const {
         for (const PipeSizeEntry& size : PipeSizes(family)) choices << size.layerName;
       break;
     case Material:
-      for (const MaterialEntry& material : InsulatingMaterials()) choices << material.layerName;
+      for (const MaterialEntry& material : InsulatingMaterials()) choices << material.item;
       for (const UserMaterial& material : session_.Document().userMaterials) choices << material.name;
       for (const UserMaterial& material : session_.App().userMaterials) choices << material.name;
       choices.removeDuplicates();
