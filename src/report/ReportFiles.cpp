@@ -239,6 +239,9 @@ QImage PrintedWithin(QImage picture, double widthCm, double heightCm) {
 
 std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPaintDevice* device) {
   auto document = std::make_unique<QTextDocument>();
+  // Laid out on the device it is printed on, text is measured at the device's
+  // resolution; font sizes are not rounded to whole screen pixels.
+  if (device) document->documentLayout()->setPaintDevice(device);
   const double pagePixelsPerCm = (device ? device->logicalDpiY() : kScreenDpi) / kCmPerInch;
   document->setDefaultFont(QFont(kReportFontFamily, static_cast<int>(ReportFont{}.size)));
   document->setDocumentMargin(0);
@@ -254,6 +257,10 @@ std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPai
   document->setPageSize(QSizeF(TextWidthCm() * pagePixelsPerCm, TextHeightCm() * pagePixelsPerCm));
 
   QTextCursor cursor(document.get());
+  // The content goes in as one edit, laid out once at its end: laid out after
+  // every change, a long table would be laid out again for each of its cells.
+  document->setUndoRedoEnabled(false);
+  cursor.beginEditBlock();
   // The pictures go by the names they have in the OpenDocument package.
   const std::map<int, int> pictures = content.PictureNumbers();
   for (const auto& [index, number] : pictures)
@@ -301,11 +308,7 @@ std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPai
       }
     }
   }
-  // Laid out on the device it is printed on, text is measured at the device's
-  // resolution; font sizes are not rounded to whole screen pixels. The layout
-  // is made once the content is in: made before, it would lay a long table
-  // out again for every cell put in it.
-  if (device) document->documentLayout()->setPaintDevice(device);
+  cursor.endEditBlock();
   KeepHeadingsWithWhatFollows(*document, content, blocks);
   return document;
 }
