@@ -16,7 +16,13 @@ QWidget* InstallationDelegate::createEditor(QWidget* parent, const QStyleOptionV
   combo->setEditable(!only);
   combo->addItems(choices);
   combo->setMaxVisibleItems(20);
-  if (!only) {
+  if (only) {
+    // A choice from the list is the whole edit.
+    connect(combo, &QComboBox::activated, this, [this, combo] {
+      emit const_cast<InstallationDelegate*>(this)->commitData(combo);
+      emit const_cast<InstallationDelegate*>(this)->closeEditor(combo, QAbstractItemDelegate::SubmitModelCache);
+    });
+  } else {
     // Typing finds an entry of the list anywhere in its name.
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->completer()->setCompletionMode(QCompleter::PopupCompletion);

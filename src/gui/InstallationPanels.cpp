@@ -46,6 +46,8 @@ QLineEdit* NumberEdit(QWidget* parent, const QString& name, const QString& tip) 
 InstallationPanels::InstallationPanels(InstallationSession& session, QWidget* parent)
     : QTabWidget(parent), session_(session) {
   setObjectName(QStringLiteral("InstallationPanels"));
+  // The pages take the height their contents ask for; the table the rest.
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   addTab(BuildTotalsPage(), QStringLiteral("Totales"));
   addTab(BuildRitePage(), QStringLiteral("Procedimientos del RITE"));
   addTab(BuildBillPage(), QStringLiteral("Medición de aislamiento"));
@@ -80,7 +82,7 @@ QWidget* InstallationPanels::BuildTotalsPage() {
   form->addRow(QStringLiteral("Potencia máxima (kW):"), power_);
   layout->addWidget(data);
 
-  auto* figures = new QGroupBox(QStringLiteral("Totales de la instalación, al año"), page);
+  auto* figures = new QGroupBox(QStringLiteral("Totales de la instalación"), page);
   auto* grid = new QGridLayout(figures);
   for (int r = 0; r < 5; ++r) {
     for (int c = 0; c < 4; ++c) {
@@ -164,7 +166,8 @@ QWidget* InstallationPanels::BuildBillPage() {
   bill_->setObjectName(QStringLiteral("InstMedicion"));
   bill_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   bill_->verticalHeader()->hide();
-  bill_->horizontalHeader()->setStretchLastSection(true);
+  bill_->verticalHeader()->setDefaultSectionSize(bill_->fontMetrics().height() + 6);
+  bill_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   layout->addWidget(bill_, 1);
   auto* buttons = new QVBoxLayout;
   auto* copy = new QPushButton(QStringLiteral("Copiar"), page);
@@ -277,4 +280,6 @@ void InstallationPanels::ShowFigures() {
     }
   }
   bill_->resizeColumnsToContents();
+  // The pipe sizes take what is left of the width.
+  if (bill_->columnCount() > 2) bill_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
 }

@@ -223,9 +223,9 @@ void InstallationWindow::ShowCounts() {
 
 void InstallationWindow::FitColumns() {
   table_->resizeColumnsToContents();
-  // A reference or a material may be long: it is cut rather than widening the
-  // table past the window, and shows whole in its tooltip and editor.
-  const int widest = table_->fontMetrics().averageCharWidth() * 28;
+  // A reference or a material as long as a sentence is cut rather than
+  // widening the table past the window; it shows whole in its editor.
+  const int widest = table_->fontMetrics().averageCharWidth() * 48;
   for (int c : {int(InstallationTableModel::Reference), int(InstallationTableModel::Material)})
     if (table_->columnWidth(c) > widest) table_->setColumnWidth(c, widest);
 }

@@ -127,7 +127,7 @@ void InstallationData(ReportDocument& doc, const InstallationDocument& installat
 void SectionTables(ReportDocument& doc, const InstallationDocument& installation, const InstallationResults& results) {
   Heading(doc, QStringLiteral("Tramos"));
   using A = CellAlignment;
-  ReportTable data = Ruled({0.8, 2.8, 2.2, 2.1, 1.3, 1.2, 1.2, 1.5, 2.6, 1.3},
+  ReportTable data = Ruled({0.8, 2.5, 2.2, 2.1, 1.6, 1.2, 1.2, 1.5, 2.6, 1.3},
                            {A::Right, A::Left, A::Left, A::Left, A::Right, A::Right, A::Right, A::Left, A::Left, A::Right},
                            kSectionTableSize);
   data.rows.push_back({QStringLiteral("Nº"), QStringLiteral("Referencia"), QStringLiteral("Elemento"),
@@ -353,7 +353,7 @@ void WriteInstallationMemorandum(const InstallationDocument& installation, const
   doc.SetFont({false, kBodySize});
 
   Heading(doc, QStringLiteral("Medición de aislamiento"));
-  ReportTable bill = Ruled({4.6, 2.0, 4.4, 2.2, 1.4, 1.4},
+  ReportTable bill = Ruled({4.2, 2.0, 4.0, 3.0, 1.4, 1.4},
                            {CellAlignment::Left, CellAlignment::Right, CellAlignment::Left, CellAlignment::Right,
                             CellAlignment::Left, CellAlignment::Right},
                            9);
