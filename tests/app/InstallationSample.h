@@ -2,8 +2,8 @@
 
 // An installation as an engineer's pipe list has it: risers and runs of steel
 // pipe of the tables, copper lines by their outside diameter, ducts, tanks,
-// a buried line, a few sections at "mínimo RITE", and, every 50th row, a
-// section whose length was mistyped.
+// a buried line, a few sections at "mínimo RITE", and, the tenth of every 50
+// rows, a section whose length was mistyped.
 
 #include "app/InstallationSession.h"
 #include "data/ReferenceTables.h"
@@ -61,7 +61,7 @@ inline InstallationRow SampleRow(int n) {
       row.placing = RitePlacing::Outside;
       break;
   }
-  if (n % 50 == 49) row.length = QStringLiteral("12 m");  // letters where a number goes
+  if (n % 50 == 9) row.length = QStringLiteral("12 m");  // letters where a number goes
   return row;
 }
 

@@ -1,0 +1,184 @@
+// The installation's window as a user meets it: opened from the main window,
+// 200 sections on a 1366×768 screen and on a 1920×1080 one without a scroll
+// bar besides the table's and without a text cut short, a cell edited in
+// place, and a row opened in the main window. With BRENAK_SCREENSHOT_DIR set,
+// the window is also saved there as pictures.
+#include "WindowFixture.h"
+
+#include "app/InstallationCommands.h"
+#include "app/InstallationSample.h"
+#include "app/InstallationSession.h"
+#include "app/InstallationTableModel.h"
+#include "gui/InstallationPanels.h"
+#include "gui/InstallationWindow.h"
+#include "gui/LayoutCheck.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTabWidget>
+#include <ostream>
+
+namespace {
+
+using Model = InstallationTableModel;
+
+class InstallationWindowTest : public WindowTest {
+ protected:
+  InstallationWindow* Open() {
+    QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
+    InstallationWindow* installation = window->Installation();
+    if (installation) installation->copyText = [this](const QString& text) { copied = text; };
+    return installation;
+  }
+  // Fits the window to `size` and measures it, with the page `tab` of the
+  // totals shown.
+  LayoutReport Measure(InstallationWindow* w, const QSize& size, int tab) {
+    w->resize(size);
+    w->Panels()->setCurrentIndex(tab);
+    SettleLayouts();
+    return CheckLayout(w);
+  }
+  // The texts of the table that its columns cut: every heading, and the cells
+  // of the rows in view.
+  QStringList CutCells(InstallationWindow* w) {
+    QStringList cut;
+    QTableView* table = w->Table();
+    const QFontMetrics metrics(table->font());
+    const int padding = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+    for (int c = 0; c < Model::ColumnCount; ++c) {
+      const int width = table->columnWidth(c);
+      if (table->horizontalHeader()->sectionSizeHint(c) > width)
+        cut << QStringLiteral("heading %1").arg(Model::ColumnName(c));
+      for (int r = table->rowAt(0); r >= 0 && r <= table->rowAt(table->viewport()->height() - 1); ++r) {
+        const QModelIndex index = w->Model().index(r, c);
+        const int decoration = index.data(Qt::DecorationRole).isValid() ? table->iconSize().width() + 4 : 0;
+        if (metrics.horizontalAdvance(index.data().toString()) + padding + decoration > width)
+          cut << QStringLiteral("%1 of row %2").arg(Model::ColumnName(c)).arg(r + 1);
+      }
+    }
+    return cut;
+  }
+  void SaveScreenshot(QWidget* w, const QString& name) {
+    const QString folder = qEnvironmentVariable("BRENAK_SCREENSHOT_DIR");
+    if (folder.isEmpty()) return;
+    SettleLayouts();
+    w->grab().save(QDir(folder).filePath(name));
+  }
+
+  QString copied;
+};
+
+TEST_F(InstallationWindowTest, OpensFromTheToolbarAndCtrlIOnce) {
+  Click(QStringLiteral("SBInstalacion"));
+  InstallationWindow* first = window->Installation();
+  ASSERT_NE(first, nullptr);
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_TRUE(first->isWindow());
+  EXPECT_TRUE(first->windowTitle().startsWith(QStringLiteral("Instalación")));
+  EXPECT_EQ(Open(), first);
+}
+
+TEST_F(InstallationWindowTest, TwoHundredSectionsFitTheSmallAndTheLargeScreen) {
+  InstallationWindow* w = Open();
+  ASSERT_NE(w, nullptr);
+  w->Session().Replace(SampleInstallation(200), QString(), false);
+  for (const QSize& size : {QSize(1366, 740), QSize(1920, 1040)}) {
+    for (int tab = 0; tab < w->Panels()->count(); ++tab) {
+      const LayoutReport report = Measure(w, size, tab);
+      EXPECT_EQ(report.size, size);
+      EXPECT_TRUE(report.clipped.isEmpty()) << "tab " << tab << ": " << report.Json().toStdString();
+    }
+    // The table scrolls down through its rows, and shows a good part of them.
+    EXPECT_TRUE(w->Table()->verticalScrollBar()->isVisible());
+    EXPECT_GE(w->Table()->rowAt(w->Table()->viewport()->height() - 1), 10);
+    EXPECT_EQ(CutCells(w), QStringList()) << size.width();
+    if (size.width() == 1920) EXPECT_FALSE(w->Table()->horizontalScrollBar()->isVisible());
+  }
+  w->resize(1366, 740);
+  w->Panels()->setCurrentIndex(0);
+  SaveScreenshot(w, QStringLiteral("installation-totals.png"));
+  w->Panels()->setCurrentIndex(1);
+  SaveScreenshot(w, QStringLiteral("installation-rite.png"));
+  w->Panels()->setCurrentIndex(2);
+  SaveScreenshot(w, QStringLiteral("installation-bill.png"));
+  if (const QString folder = qEnvironmentVariable("BRENAK_SCREENSHOT_DIR"); !folder.isEmpty())
+    ExportInstallationPdfFile(w->Session(), QDir(folder).filePath(QStringLiteral("installation.pdf")));
+}
+
+TEST_F(InstallationWindowTest, ACellTypedInPlaceRecalculatesItsRowAndTheTotals) {
+  InstallationWindow* w = Open();
+  ASSERT_NE(w, nullptr);
+  w->Session().Replace(SampleInstallation(12), QString(), false);
+  QTableView* table = w->Table();
+  const QModelIndex length = w->Model().index(0, Model::Quantity);
+  const QString before = w->Panels()->TotalsCell(1, 1)->text();
+  table->setCurrentIndex(length);
+  table->edit(length);
+  auto* field = table->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(field, nullptr);
+  field->selectAll();
+  QTest::keyClicks(field, QStringLiteral("40"));
+  QTest::keyClick(field, Qt::Key_Return);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(w->Session().Document().rows[0].length, QStringLiteral("40"));
+  EXPECT_NE(w->Panels()->TotalsCell(1, 1)->text(), before);
+  EXPECT_TRUE(w->isWindowModified());
+
+  // The element is chosen from its list, and the choice is the edit.
+  const QModelIndex element = w->Model().index(1, Model::Element);
+  table->setCurrentIndex(element);
+  table->edit(element);
+  auto* list = table->findChild<QComboBox*>(QStringLiteral("InstallationCellList"));
+  ASSERT_NE(list, nullptr);
+  EXPECT_FALSE(list->isEditable());
+  list->setCurrentIndex(static_cast<int>(SectionElement::Duct));
+  emit list->activated(static_cast<int>(SectionElement::Duct));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(w->Session().Document().rows[1].element, SectionElement::Duct);
+}
+
+TEST_F(InstallationWindowTest, TheTotalsDataAreReadAndAWrongOneIsRefused) {
+  InstallationWindow* w = Open();
+  ASSERT_NE(w, nullptr);
+  w->Session().Replace(SampleInstallation(12), QString(), false);
+  InstallationPanels* panels = w->Panels();
+  panels->SourceCombo()->setCurrentIndex(static_cast<int>(EnergySource::PeninsularElectricity));
+  emit panels->SourceCombo()->activated(static_cast<int>(EnergySource::PeninsularElectricity));
+  EXPECT_EQ(w->Session().Document().totals.source, EnergySource::PeninsularElectricity);
+  EXPECT_EQ(ParseNumber(w->Session().Document().totals.co2Factor), 0.331f);
+
+  panels->PowerEdit()->setText(QStringLiteral("mucha"));
+  emit panels->PowerEdit()->editingFinished();
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].id, MessageId::FieldNotANumber);
+  EXPECT_EQ(panels->PowerEdit()->text(), w->Session().Document().totals.maximumPower);
+
+  Click(QStringLiteral("SBInstalacion"));
+  panels->setCurrentIndex(2);
+  panels->findChild<QPushButton*>(QStringLiteral("InstCopiarMedicion"))->click();
+  EXPECT_TRUE(copied.contains(QStringLiteral("Lana de vidrio")));
+}
+
+TEST_F(InstallationWindowTest, ARowOpenedInTheMainWindowComesBackFromTheBar) {
+  InstallationWindow* w = Open();
+  ASSERT_NE(w, nullptr);
+  w->Session().Replace(SampleInstallation(4), QString(), false);
+  w->Table()->setCurrentIndex(w->Model().index(2, Model::Reference));
+  w->Command(QStringLiteral("InstAbrirFila"))->trigger();
+  EXPECT_EQ(Shown(QStringLiteral("EditReferencia")), QStringLiteral("T-003"));
+  EXPECT_FALSE(Shown(QStringLiteral("LabelQ")).isEmpty());
+  EXPECT_TRUE(w->LinkBar()->isVisibleTo(w));
+  SaveScreenshot(window.get(), QStringLiteral("installation-row-in-main-window.png"));
+
+  TypeInto(QStringLiteral("EditTi"), QStringLiteral("45"));
+  w->findChild<QPushButton*>(QStringLiteral("InstTraer"))->click();
+  EXPECT_EQ(w->Session().Document().rows[2].fluidTemperature, QStringLiteral("45"));
+}
+
+}  // namespace
