@@ -13,10 +13,14 @@ namespace {
 // of them "mínimo RITE", on the golden pipe in air as the template.
 InstallationDocument ThousandSections() {
   InstallationDocument doc;
-  doc.templateCase = ReadCaseFile(QDir(QStringLiteral(BRENAK_CASES_DIR)).filePath(QStringLiteral("pipe_air_flow.txt"))).value;
-  const SectionElement kinds[] = {SectionElement::PipeInAirHorizontal, SectionElement::PipeInAirVertical,
-                                  SectionElement::PipeInAirHorizontal, SectionElement::BuriedPipe,
-                                  SectionElement::Duct, SectionElement::TankVertical};
+  doc.templateCase =
+      ReadCaseFile(QDir(QStringLiteral(BRENAK_CASES_DIR)).filePath(QStringLiteral("pipe_air_flow.txt"))).value;
+  const SectionElement kinds[] = {SectionElement::PipeInAirHorizontal,
+                                  SectionElement::PipeInAirVertical,
+                                  SectionElement::PipeInAirHorizontal,
+                                  SectionElement::BuriedPipe,
+                                  SectionElement::Duct,
+                                  SectionElement::TankVertical};
   for (int i = 0; i < 1000; ++i) {
     InstallationRow row;
     row.reference = QStringLiteral("Tramo %1").arg(i + 1);

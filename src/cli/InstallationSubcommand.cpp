@@ -29,7 +29,7 @@ int RunInstallationSubcommand(const QStringList& args, const QString& /*programP
   const QCommandLineOption formatOption = FormatOption();
   const QCommandLineOption separatorOption = DecimalSeparatorOption();
   const QCommandLineOption helpOption = HelpOption();
-  const QList<QCommandLineOption> options{importOption, templateOption, powerOption, saveOption,
+  const QList<QCommandLineOption> options{importOption, templateOption,  powerOption, saveOption,
                                           formatOption, separatorOption, helpOption};
   QCommandLineParser parser;
   parser.addOptions(options);
@@ -49,7 +49,8 @@ int RunInstallationSubcommand(const QStringList& args, const QString& /*programP
   const bool importing = parser.isSet(importOption);
   if (importing && !files.isEmpty())
     return UsageError(QStringLiteral("installation espera un documento o --import-csv, no ambos"));
-  if (!importing && files.size() != 1) return UsageError(QStringLiteral("installation espera un documento de instalación"));
+  if (!importing && files.size() != 1)
+    return UsageError(QStringLiteral("installation espera un documento de instalación"));
   if (importing && !parser.isSet(templateOption))
     return UsageError(QStringLiteral("--import-csv necesita --template con el proyecto plantilla"));
   if (!importing && (parser.isSet(templateOption) || parser.isSet(saveOption)))
@@ -114,9 +115,12 @@ int RunInstallationSubcommand(const QStringList& args, const QString& /*programP
     const RowOutcome& outcome = results.rows[i];
     if (outcome.Calculated()) continue;
     refused = true;
-    const QString reference = doc.rows[i].reference.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(doc.rows[i].reference);
+    const QString reference =
+        doc.rows[i].reference.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(doc.rows[i].reference);
     PrintError(QStringLiteral("fila %1%2: %3").arg(i + 1).arg(reference, outcome.refusal->text));
   }
+
+  if (!results.totals.dataProblem.isEmpty()) PrintError(results.totals.dataProblem);
 
   if (format == TableFormat::Json) {
     WriteOut(QJsonDocument(InstallationAsJson(doc, results, lineProblems)).toJson(QJsonDocument::Indented));

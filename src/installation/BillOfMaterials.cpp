@@ -16,7 +16,10 @@ double Millimetres(const QString& text) { return double(ParseNumber(text)) * 0.0
 
 QString PipeSizeLabel(const InstallationRow& row) {
   if (const PipeSizeEntry* size = FindPipeSize(row.pipeSize)) return size->layerName;
-  return QString::fromUtf8("Ø ") + FormatFixed(ParseNumber(row.diameter), 6, 1) + QStringLiteral(" mm");
+  // Every digit typed counts: two diameters that differ are never one label.
+  QString diameter = QString::number(double(ParseNumber(row.diameter)), 'g', 7);
+  diameter.replace(QLatin1Char('.'), DecimalSeparator());
+  return QString::fromUtf8("Ø ") + diameter + QStringLiteral(" mm");
 }
 
 double InsulatedSurface(const InstallationRow& row) {
@@ -55,7 +58,8 @@ BillOfMaterials MakeBillOfMaterials(const InstallationDocument& doc, const std::
       return l.material == material && l.thickness == o.thickness && l.size == size && l.unit == unit;
     };
     auto it = std::find_if(bill.lines.begin(), bill.lines.end(), same);
-    if (it == bill.lines.end()) it = bill.lines.insert(bill.lines.end(), BillLine{material, o.thickness, size, 0, unit, 0});
+    if (it == bill.lines.end())
+      it = bill.lines.insert(bill.lines.end(), BillLine{material, o.thickness, size, 0, unit, 0});
     it->quantity += quantity;
     ++it->sections;
 

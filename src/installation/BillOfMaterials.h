@@ -17,8 +17,8 @@ struct BillLine {
   float thickness = 0;  // mm
   QString size;         // the pipe size ("Acero DN50", "Ø 60,3 mm"); empty for a surface
   double quantity = 0;
-  QString unit;         // "m" or "m2"
-  int sections = 0;     // how many rows it gathers
+  QString unit;      // "m" or "m2"
+  int sections = 0;  // how many rows it gathers
 };
 
 // A material's totals: metres of pipe and square metres of surface.

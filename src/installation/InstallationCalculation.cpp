@@ -11,20 +11,24 @@ InstallationResults CalculateInstallation(const InstallationDocument& doc) {
 void RecalculateRow(const InstallationDocument& doc, int index, InstallationResults& results) {
   // Rows added or taken off at the end since the last sums.
   while (results.rows.size() > doc.rows.size()) results.rows.pop_back();
-  while (results.rows.size() < doc.rows.size()) results.rows.push_back(CalculateRow(doc, doc.rows[results.rows.size()]));
+  while (results.rows.size() < doc.rows.size())
+    results.rows.push_back(CalculateRow(doc, doc.rows[results.rows.size()]));
   if (index >= 0 && static_cast<size_t>(index) < doc.rows.size())
     results.rows[static_cast<size_t>(index)] = CalculateRow(doc, doc.rows[static_cast<size_t>(index)]);
   RecalculateSums(doc, results);
 }
 
 void InsertRowResult(const InstallationDocument& doc, int index, InstallationResults& results) {
-  if (index >= 0 && static_cast<size_t>(index) < doc.rows.size() && static_cast<size_t>(index) <= results.rows.size())
+  // Only when the results lack the row: a second call for one insertion changes nothing.
+  if (index >= 0 && static_cast<size_t>(index) < doc.rows.size() && static_cast<size_t>(index) <= results.rows.size() &&
+      results.rows.size() < doc.rows.size())
     results.rows.insert(results.rows.begin() + index, CalculateRow(doc, doc.rows[static_cast<size_t>(index)]));
   RecalculateRow(doc, -1, results);
 }
 
 void RemoveRowResult(const InstallationDocument& doc, int index, InstallationResults& results) {
-  if (index >= 0 && static_cast<size_t>(index) < results.rows.size()) results.rows.erase(results.rows.begin() + index);
+  if (index >= 0 && static_cast<size_t>(index) < results.rows.size() && results.rows.size() > doc.rows.size())
+    results.rows.erase(results.rows.begin() + index);
   RecalculateRow(doc, -1, results);
 }
 

@@ -26,7 +26,9 @@ InstallationResults CalculateInstallation(const InstallationDocument& doc);
 // the sums.
 void RecalculateRow(const InstallationDocument& doc, int index, InstallationResults& results);
 
-// A row inserted at `index` (calculated) or removed there, and the sums.
+// A row inserted in the document at `index` (calculated) or removed from it
+// there, and the sums. Each call answers one insertion or removal: results
+// that already have as many rows as the document are left as they are.
 void InsertRowResult(const InstallationDocument& doc, int index, InstallationResults& results);
 void RemoveRowResult(const InstallationDocument& doc, int index, InstallationResults& results);
 

@@ -48,7 +48,7 @@ struct InstallationRow {
   QString diameter;
   QString width;
   QString height;
-  QString length;  // m, units or m2 as SectionQuantityOf says
+  QString length;                   // m, units or m2 as SectionQuantityOf says
   QString fluidTemperature;         // ºC
   QString surroundingsTemperature;  // ºC: the air's, or the soil's for a buried pipe
   RitePlacing placing = RitePlacing::Inside;

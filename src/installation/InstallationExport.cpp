@@ -54,7 +54,8 @@ QString SizeText(const InstallationRow& row) {
 QString InsulationText(const InstallationRow& row) {
   QString text = row.material.trimmed();
   if (!row.conductivity.trimmed().isEmpty())
-    text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + QStringLiteral("(λ %1)").arg(row.conductivity.trimmed());
+    text +=
+        (text.isEmpty() ? QString() : QStringLiteral(" ")) + QStringLiteral("(λ %1)").arg(row.conductivity.trimmed());
   return text;
 }
 
@@ -121,7 +122,7 @@ namespace {
 
 QStringList BillHeader() {
   return {QStringLiteral("Material"), QStringLiteral("Espesor (mm)"), QStringLiteral("Medida"),
-          QStringLiteral("Cantidad"), QStringLiteral("Unidad"), QStringLiteral("Secciones")};
+          QStringLiteral("Cantidad"), QStringLiteral("Unidad"),       QStringLiteral("Secciones")};
 }
 
 std::vector<QStringList> BillRows(const BillOfMaterials& bill) {
@@ -129,9 +130,11 @@ std::vector<QStringList> BillRows(const BillOfMaterials& bill) {
   for (const BillLine& l : bill.lines)
     rows.push_back({l.material, F(l.thickness, 1), l.size, F(l.quantity, 2), l.unit, QString::number(l.sections)});
   for (const BillMaterialTotal& t : bill.totals) {
-    if (t.metres > 0) rows.push_back({t.material, QStringLiteral("Total"), QString(), F(t.metres, 2), QStringLiteral("m"), QString()});
+    if (t.metres > 0)
+      rows.push_back({t.material, QStringLiteral("Total"), QString(), F(t.metres, 2), QStringLiteral("m"), QString()});
     if (t.squareMetres > 0)
-      rows.push_back({t.material, QStringLiteral("Total"), QString(), F(t.squareMetres, 2), QStringLiteral("m2"), QString()});
+      rows.push_back(
+          {t.material, QStringLiteral("Total"), QString(), F(t.squareMetres, 2), QStringLiteral("m2"), QString()});
   }
   return rows;
 }
@@ -164,8 +167,9 @@ QStringList TotalsLines(const InstallationTotals& t) {
         << QStringLiteral("CO2 al año: %1 kg (sin aislar %2 kg; ahorro %3 kg)")
                .arg(F(t.co2KgYear, 0), F(t.bareCo2KgYear, 0), F(t.savedCo2KgYear, 0));
   lines << QStringLiteral("RITE, procedimiento simplificado: %1")
-               .arg(rite.simplifiedMeets ? QStringLiteral("cumple")
-                                         : QStringLiteral("no cumple (%1 secciones bajo el mínimo)").arg(rite.belowMinimum.size()));
+               .arg(rite.simplifiedMeets
+                        ? QStringLiteral("cumple")
+                        : QStringLiteral("no cumple (%1 secciones bajo el mínimo)").arg(rite.belowMinimum.size()));
   if (rite.powerGiven)
     lines << QStringLiteral("RITE, procedimiento alternativo: pérdidas de las tuberías %1 W, %2 % de %3 kW: %4")
                  .arg(F(rite.pipeLossW, 0), F(rite.lossPercent, 2), F(rite.powerKw, 1),
@@ -173,7 +177,8 @@ QStringList TotalsLines(const InstallationTotals& t) {
   else
     lines << QStringLiteral("RITE, procedimiento alternativo: falta la potencia máxima de la instalación");
   lines << QStringLiteral("Procedimiento que rige: %1. La instalación %2 el RITE")
-               .arg(RiteProcedureName(rite.governing), rite.meets ? QStringLiteral("cumple") : QStringLiteral("no cumple"));
+               .arg(RiteProcedureName(rite.governing),
+                    rite.meets ? QStringLiteral("cumple") : QStringLiteral("no cumple"));
   return lines;
 }
 
@@ -198,7 +203,8 @@ QString TotalsAsCsv(const InstallationTotals& t) {
       {QStringLiteral("RITE, procedimiento simplificado"), verdict(rite.simplifiedMeets)},
       {QStringLiteral("Potencia máxima (kW)"), rite.powerGiven ? F(rite.powerKw, 1) : QString()},
       {QStringLiteral("Pérdidas de las tuberías (W)"), F(rite.pipeLossW, 1)},
-      {QStringLiteral("Pérdidas de las tuberías (% de la potencia)"), rite.powerGiven ? F(rite.lossPercent, 2) : QString()},
+      {QStringLiteral("Pérdidas de las tuberías (% de la potencia)"),
+       rite.powerGiven ? F(rite.lossPercent, 2) : QString()},
       {QStringLiteral("RITE, procedimiento alternativo"), rite.powerGiven ? verdict(rite.alternativeMeets) : QString()},
       {QStringLiteral("Procedimiento que rige"), RiteProcedureName(rite.governing)},
       {QStringLiteral("RITE, la instalación"), verdict(rite.meets)}};
@@ -235,11 +241,13 @@ QJsonObject InstallationAsJson(const InstallationDocument& doc, const Installati
     object.insert(QStringLiteral("surface_temperature"), figure(o.surfaceTemperature, 2));
     object.insert(QStringLiteral("condenses"),
                   calculated && o.condensationApplies ? QJsonValue(o.condenses) : QJsonValue(QJsonValue::Null));
-    object.insert(QStringLiteral("rite_minimum_inside_mm"),
-                  rite && !o.rite.onlyOutside ? QJsonValue(Rounded(o.rite.insideMinimum, 1)) : QJsonValue(QJsonValue::Null));
+    object.insert(QStringLiteral("rite_minimum_inside_mm"), rite && !o.rite.onlyOutside
+                                                                ? QJsonValue(Rounded(o.rite.insideMinimum, 1))
+                                                                : QJsonValue(QJsonValue::Null));
     object.insert(QStringLiteral("rite_minimum_outside_mm"),
                   rite ? QJsonValue(Rounded(o.rite.outsideMinimum, 1)) : QJsonValue(QJsonValue::Null));
-    object.insert(QStringLiteral("rite_verdict"), calculated ? RowRiteVerdictKey(o.verdict) : QStringLiteral("rechazada"));
+    object.insert(QStringLiteral("rite_verdict"),
+                  calculated ? RowRiteVerdictKey(o.verdict) : QStringLiteral("rechazada"));
     object.insert(QStringLiteral("thickness_mm"), figure(o.thickness, 1));
     object.insert(QStringLiteral("messages"), messages);
     rows.append(object);
@@ -259,12 +267,14 @@ QJsonObject InstallationAsJson(const InstallationDocument& doc, const Installati
   const RiteProcedures& rite = t.rite;
   QJsonObject alternative{
       {QStringLiteral("power_kw"), rite.powerGiven ? QJsonValue(rite.powerKw) : QJsonValue(QJsonValue::Null)},
-      {QStringLiteral("loss_percent"), rite.powerGiven ? QJsonValue(Rounded(rite.lossPercent, 3)) : QJsonValue(QJsonValue::Null)},
+      {QStringLiteral("loss_percent"),
+       rite.powerGiven ? QJsonValue(Rounded(rite.lossPercent, 3)) : QJsonValue(QJsonValue::Null)},
       {QStringLiteral("meets"), rite.powerGiven ? QJsonValue(rite.alternativeMeets) : QJsonValue(QJsonValue::Null)},
       {QStringLiteral("governs"), rite.governing == RiteProcedure::Alternative}};
   QJsonArray below;
   for (int index : rite.belowMinimum) below.append(index + 1);
-  QJsonObject simplified{{QStringLiteral("meets"), rite.simplifiedMeets}, {QStringLiteral("rows_below_minimum"), below}};
+  QJsonObject simplified{{QStringLiteral("meets"), rite.simplifiedMeets},
+                         {QStringLiteral("rows_below_minimum"), below}};
 
   QJsonArray bill;
   for (const BillLine& l : results.bill.lines)

@@ -155,11 +155,13 @@ InstallationReading ReadInstallation(const QByteArray& bytes) {
 
   const QJsonValue records = root.value(QStringLiteral("plantilla")).toObject().value(QStringLiteral("registros"));
   if (!records.isArray() || records.toArray().size() != kProjectRecordCount)
-    return Refused(P::BadTemplate, QStringLiteral("la plantilla no tiene los %1 valores de un proyecto").arg(kProjectRecordCount));
+    return Refused(P::BadTemplate,
+                   QStringLiteral("la plantilla no tiene los %1 valores de un proyecto").arg(kProjectRecordCount));
   QStringList values;
   for (const QJsonValue& value : records.toArray()) {
     QString text;
-    if (!ReadText(value, &text)) return Refused(P::BadTemplate, QStringLiteral("un valor de la plantilla no es un texto"));
+    if (!ReadText(value, &text))
+      return Refused(P::BadTemplate, QStringLiteral("un valor de la plantilla no es un texto"));
     values << CutToFieldWidth(text);
   }
   const QString templateError = CheckProjectRecords(values);
@@ -179,22 +181,26 @@ InstallationReading ReadInstallation(const QByteArray& bytes) {
 
   const QJsonValue totals = root.value(QStringLiteral("totales"));
   if (!totals.isUndefined()) {
-    if (!totals.isObject()) return Refused(P::NotADocument, QStringLiteral("los datos de los totales no son un objeto"));
+    if (!totals.isObject())
+      return Refused(P::NotADocument, QStringLiteral("los datos de los totales no son un objeto"));
     const QJsonObject object = totals.toObject();
     for (const TotalsKey& key : kTotalsTexts) {
       const QJsonValue value = object.value(QLatin1String(key.key));
       if (value.isUndefined()) continue;
       if (!ReadText(value, &(doc.totals.*key.text)))
-        return Refused(P::NotADocument, QStringLiteral("el valor de \"%1\" no es un texto").arg(QLatin1String(key.key)));
+        return Refused(P::NotADocument,
+                       QStringLiteral("el valor de \"%1\" no es un texto").arg(QLatin1String(key.key)));
     }
     const QJsonValue source = object.value(QStringLiteral("fuente_energia"));
     if (!source.isUndefined() && !EnergySourceFromKey(source.toString(), &doc.totals.source))
-      return Refused(P::NotADocument, QStringLiteral("la fuente de energía no es ninguna de las que el programa conoce"));
+      return Refused(P::NotADocument,
+                     QStringLiteral("la fuente de energía no es ninguna de las que el programa conoce"));
   }
 
   const QJsonValue materials = root.value(QStringLiteral("materiales_propios"));
   if (!materials.isUndefined()) {
-    if (!materials.isArray()) return Refused(P::NotADocument, QStringLiteral("los materiales propios no son una lista"));
+    if (!materials.isArray())
+      return Refused(P::NotADocument, QStringLiteral("los materiales propios no son una lista"));
     for (const QJsonValue& value : materials.toArray()) {
       const QJsonObject object = value.toObject();
       UserMaterial m;
@@ -213,11 +219,13 @@ InstallationReading ReadInstallationFile(const QString& path) {
   using P = InstallationFileProblem;
   const QFileInfo info(path);
   QFile file(path);
-  if (!info.isFile() || !file.open(QIODevice::ReadOnly)) return Refused(P::Unreadable, QStringLiteral("no se puede leer el archivo"));
+  if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+    return Refused(P::Unreadable, QStringLiteral("no se puede leer el archivo"));
   if (info.size() > kInstallationFileMaxBytes)
     return Refused(P::TooLarge, QStringLiteral("el archivo es demasiado grande para ser una instalación"));
   const QByteArray bytes = file.read(kInstallationFileMaxBytes + 1);
-  if (file.error() != QFileDevice::NoError) return Refused(P::Unreadable, QStringLiteral("no se puede leer el archivo"));
+  if (file.error() != QFileDevice::NoError)
+    return Refused(P::Unreadable, QStringLiteral("no se puede leer el archivo"));
   if (bytes.size() > kInstallationFileMaxBytes)
     return Refused(P::TooLarge, QStringLiteral("el archivo es demasiado grande para ser una instalación"));
   return ReadInstallation(bytes);

@@ -18,12 +18,12 @@ inline constexpr qint64 kInstallationFileMaxBytes = 16 * 1024 * 1024;
 // Why a file was refused.
 enum class InstallationFileProblem {
   None,
-  Unreadable,     // not a regular file, or it cannot be read
+  Unreadable,  // not a regular file, or it cannot be read
   TooLarge,
-  NotJson,        // damaged: not a JSON object
-  NotADocument,   // JSON of another shape, or a value of the wrong kind
-  NewerVersion,   // written by a newer version of the program
-  BadTemplate,    // the template is no case a project file could hold
+  NotJson,       // damaged: not a JSON object
+  NotADocument,  // JSON of another shape, or a value of the wrong kind
+  NewerVersion,  // written by a newer version of the program
+  BadTemplate,   // the template is no case a project file could hold
 };
 
 struct InstallationReading {

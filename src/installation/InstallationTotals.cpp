@@ -3,12 +3,42 @@
 #include "form/NumberFormat.h"
 
 #include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+// A value of the data within its bounds, or nothing.
+std::optional<double> Within(const QString& text, double least, double most) {
+  const std::optional<float> value = TryParseNumber(text);
+  if (!value || double(*value) < least || double(*value) > most) return std::nullopt;
+  return double(*value);
+}
+
+constexpr double kHoursInAYear = 8760;
+
+}  // namespace
+
+QString CheckTotalsData(const InstallationTotalsData& data) {
+  const double any = std::numeric_limits<double>::max();
+  if (!Within(data.hoursPerYear, 0, kHoursInAYear))
+    return QStringLiteral("Las horas al año deben ser un número de 0 a 8760");
+  if (!Within(data.energyPrice, 0, any))
+    return QStringLiteral("El precio de la energía debe ser un número no negativo");
+  if (!Within(data.co2Factor, 0, any))
+    return QStringLiteral("El factor de emisión de CO2 debe ser un número no negativo");
+  if (!data.maximumPower.trimmed().isEmpty() && !Within(data.maximumPower, std::numeric_limits<double>::min(), any))
+    return QStringLiteral("La potencia máxima de la instalación debe ser un número mayor que 0");
+  return QString();
+}
 
 InstallationTotals SumInstallation(const InstallationDocument& doc, const std::vector<RowOutcome>& outcomes) {
   InstallationTotals t;
-  t.hoursPerYear = double(ParseNumber(doc.totals.hoursPerYear));
-  t.energyPrice = double(ParseNumber(doc.totals.energyPrice));
-  t.co2Factor = double(ParseNumber(doc.totals.co2Factor));
+  const double any = std::numeric_limits<double>::max();
+  t.dataProblem = CheckTotalsData(doc.totals);
+  t.hoursPerYear = Within(doc.totals.hoursPerYear, 0, kHoursInAYear).value_or(0);
+  t.energyPrice = Within(doc.totals.energyPrice, 0, any).value_or(0);
+  t.co2Factor = Within(doc.totals.co2Factor, 0, any).value_or(0);
   RiteProcedures& rite = t.rite;
 
   const size_t count = std::min(outcomes.size(), doc.rows.size());
@@ -40,8 +70,8 @@ InstallationTotals SumInstallation(const InstallationDocument& doc, const std::v
   t.savedCo2KgYear = t.bareCo2KgYear - t.co2KgYear;
 
   rite.simplifiedMeets = rite.belowMinimum.empty();
-  const std::optional<float> power = TryParseNumber(doc.totals.maximumPower);
-  rite.powerGiven = power && *power > 0;
+  const std::optional<double> power = Within(doc.totals.maximumPower, std::numeric_limits<double>::min(), any);
+  rite.powerGiven = power.has_value();
   if (rite.powerGiven) {
     rite.powerKw = *power;
     rite.lossPercent = rite.pipeLossW / (rite.powerKw * 1000) * 100;

@@ -59,13 +59,20 @@ struct InstallationTotals {
   double savedCostEurosYear = 0;
   double savedCo2KgYear = 0;
 
-  // The figures the totals were worked out with, as read from the data.
+  // The figures the totals were worked out with, as read from the data; a
+  // value that CheckTotalsData refuses counts as 0 (no power: not judged).
+  QString dataProblem;  // CheckTotalsData's sentence, empty when the data are sound
   double hoursPerYear = 0;
   double energyPrice = 0;
   double co2Factor = 0;
 
   RiteProcedures rite;
 };
+
+// What is wrong with the totals' data, in a Spanish sentence naming the
+// value: hours a year from 0 to 8760, a price and a CO2 factor not below 0,
+// a maximum power above 0 or empty. Empty when nothing is.
+QString CheckTotalsData(const InstallationTotalsData& data);
 
 // Sums the row outcomes (in the document's row order) with the totals' data.
 InstallationTotals SumInstallation(const InstallationDocument& doc, const std::vector<RowOutcome>& outcomes);

@@ -94,8 +94,8 @@ RowOutcome CalculateRow(const InstallationDocument& doc, const InstallationRow& 
   const std::vector<CaseProblem> problems = CheckCase(bare ? RowCase(doc, row, CommercialThicknesses().front()) : c);
   if (!problems.empty()) {
     const CaseProblem& first = problems.front();
-    out.refusal = first.boxes.empty() ? Note(QStringLiteral("El caso de la sección no se puede calcular"))
-                                      : first.boxes.front();
+    out.refusal =
+        first.boxes.empty() ? Note(QStringLiteral("El caso de la sección no se puede calcular")) : first.boxes.front();
     out.refusedColumn = first.control;
     return out;
   }
@@ -128,7 +128,8 @@ RowOutcome CalculateRow(const InstallationDocument& doc, const InstallationRow& 
   out.rite = CheckRite(in, r, layer);
   if (out.rite.scope != RiteVerdict::Scope::NotApplicable) {
     const bool inside = EffectivePlacing(row) == RitePlacing::Inside && !out.rite.onlyOutside;
-    out.verdict = (inside ? out.rite.meetsInside : out.rite.meetsOutside) ? RowRiteVerdict::Meets : RowRiteVerdict::Fails;
+    out.verdict =
+        (inside ? out.rite.meetsInside : out.rite.meetsOutside) ? RowRiteVerdict::Meets : RowRiteVerdict::Fails;
   }
 
   if (bare) {

@@ -37,8 +37,8 @@ struct RowOutcome {
   double condensationMargin = 0;     // ºC, surface temperature − dew point
   bool condenses = false;            // the surface lies below the dew point
 
-  float thickness = 0;             // mm, the insulation used
-  bool thicknessFromRite = false;  // chosen as "mínimo RITE"
+  float thickness = 0;                 // mm, the insulation used
+  bool thicknessFromRite = false;      // chosen as "mínimo RITE"
   bool noCommercialThickness = false;  // "mínimo RITE" and no thickness of the series meets the tables
 
   RiteVerdict rite;  // the tables' minima for this row (inside and outside)

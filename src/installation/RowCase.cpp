@@ -27,13 +27,34 @@ std::optional<double> Number(const QString& text) {
 
 void PutElement(Case& c, SectionElement element) {
   switch (element) {
-    case SectionElement::PipeInAirVertical: c.kind = GeometryKind::Pipe; c.pipePlacing = 0; break;
-    case SectionElement::PipeInAirHorizontal: c.kind = GeometryKind::Pipe; c.pipePlacing = 1; break;
-    case SectionElement::BuriedPipe: c.kind = GeometryKind::Pipe; c.pipePlacing = 2; break;
-    case SectionElement::BuriedPipeInBox: c.kind = GeometryKind::Pipe; c.pipePlacing = 3; break;
-    case SectionElement::Duct: c.kind = GeometryKind::Special; c.specialVariant = 0; break;
-    case SectionElement::TankVertical: c.kind = GeometryKind::Special; c.specialVariant = 1; break;
-    case SectionElement::TankHorizontal: c.kind = GeometryKind::Special; c.specialVariant = 2; break;
+    case SectionElement::PipeInAirVertical:
+      c.kind = GeometryKind::Pipe;
+      c.pipePlacing = 0;
+      break;
+    case SectionElement::PipeInAirHorizontal:
+      c.kind = GeometryKind::Pipe;
+      c.pipePlacing = 1;
+      break;
+    case SectionElement::BuriedPipe:
+      c.kind = GeometryKind::Pipe;
+      c.pipePlacing = 2;
+      break;
+    case SectionElement::BuriedPipeInBox:
+      c.kind = GeometryKind::Pipe;
+      c.pipePlacing = 3;
+      break;
+    case SectionElement::Duct:
+      c.kind = GeometryKind::Special;
+      c.specialVariant = 0;
+      break;
+    case SectionElement::TankVertical:
+      c.kind = GeometryKind::Special;
+      c.specialVariant = 1;
+      break;
+    case SectionElement::TankHorizontal:
+      c.kind = GeometryKind::Special;
+      c.specialVariant = 2;
+      break;
     case SectionElement::Plate: c.kind = GeometryKind::Plate; break;
     case SectionElement::Sphere: c.kind = GeometryKind::Sphere; break;
   }
@@ -268,7 +289,7 @@ std::optional<RowProblem> CheckRow(const InstallationDocument& doc, const Instal
     size = std::min(*Number(row.width), *Number(row.height));
   }
   if (IsTankElement(e) && (problem = positive(row.height, "alto_mm", "la altura del depósito"))) return problem;
-  const char* quantity = SectionQuantityOf(e) == SectionQuantity::Units        ? "el número de unidades"
+  const char* quantity = SectionQuantityOf(e) == SectionQuantity::Units          ? "el número de unidades"
                          : SectionQuantityOf(e) == SectionQuantity::SquareMetres ? "la superficie"
                                                                                  : "la longitud";
   if ((problem = positive(row.length, "longitud_m", quantity))) return problem;
@@ -283,13 +304,12 @@ std::optional<RowProblem> CheckRow(const InstallationDocument& doc, const Instal
     return RowProblem{Kind::UnknownMaterial, QStringLiteral("material"),
                       "No hay ningún material \"" + row.material.trimmed() + "\" en las listas"};
   }
-  if (!row.riteMinimum && (problem = positive(row.thickness, "espesor_mm", "el espesor del aislante")))
-    return problem;
+  if (!row.riteMinimum && (problem = positive(row.thickness, "espesor_mm", "el espesor del aislante"))) return problem;
 
   const double wall = 2 * LayersOf(doc, row).innerThickness;
   if (size > 0 && !(size > wall))
-    return RowProblem{Kind::WallLargerThanSize, e == SectionElement::Duct ? QStringLiteral("ancho_mm")
-                                                                         : QStringLiteral("diametro_mm"),
+    return RowProblem{Kind::WallLargerThanSize,
+                      e == SectionElement::Duct ? QStringLiteral("ancho_mm") : QStringLiteral("diametro_mm"),
                       "La pared de la plantilla (" + NumberText(wall) + " mm de lado a lado) no cabe en la medida"};
   return std::nullopt;
 }
@@ -318,12 +338,13 @@ RiteMinimumChoice RiteMinimumThickness(const InstallationDocument& doc, const In
   const CalcInputs in = CaseInputs(c);
   Results r;
   r.layerCount = in.layerCount;
-  for (int n = 1; n <= in.layerCount; ++n) r.thicknesses[static_cast<size_t>(n)] = in.layers[static_cast<size_t>(n)].thickness;
+  for (int n = 1; n <= in.layerCount; ++n)
+    r.thicknesses[static_cast<size_t>(n)] = in.layers[static_cast<size_t>(n)].thickness;
   const RiteVerdict verdict = CheckRite(in, r, RowInsulationLayer(doc, row));
   if (verdict.scope == RiteVerdict::Scope::NotApplicable) return choice;
   choice.anyMinimum = true;
   choice.minimum = EffectivePlacing(row) == RitePlacing::Inside && !verdict.onlyOutside ? verdict.insideMinimum
-                                                                                       : verdict.outsideMinimum;
+                                                                                        : verdict.outsideMinimum;
   const long long minimum = std::llround(double(choice.minimum) * 10);
   for (float t : series) {
     if (std::llround(double(t) * 10) >= minimum) {
@@ -346,15 +367,15 @@ RowFromCaseResult RowFromCase(const InstallationDocument& doc, const Installatio
   const SectionElement element = ElementOf(edited);
   if (element != ElementOf(base)) {
     back.element = element;
-    back.placing = IsBuriedElement(element) ? RitePlacing::Buried
+    back.placing = IsBuriedElement(element)             ? RitePlacing::Buried
                    : row.placing == RitePlacing::Buried ? RitePlacing::Inside
                                                         : row.placing;
   }
-  if (changed(edited.interiorTemperature, base.interiorTemperature))
-    back.fluidTemperature = edited.interiorTemperature;
+  if (changed(edited.interiorTemperature, base.interiorTemperature)) back.fluidTemperature = edited.interiorTemperature;
   const QString& surroundings = IsBuriedElement(element) ? edited.soilTemperature : edited.exteriorTemperature;
   const QString& baseSurroundings = IsBuriedElement(ElementOf(base)) ? base.soilTemperature : base.exteriorTemperature;
-  if (changed(surroundings, baseSurroundings) || element != ElementOf(base)) back.surroundingsTemperature = surroundings;
+  if (changed(surroundings, baseSurroundings) || element != ElementOf(base))
+    back.surroundingsTemperature = surroundings;
   if (!IsBuriedElement(element) && edited.surroundings != base.surroundings)
     back.placing = edited.surroundings == 1 ? RitePlacing::Outside : RitePlacing::Inside;
 
@@ -362,13 +383,14 @@ RowFromCaseResult RowFromCase(const InstallationDocument& doc, const Installatio
   // ones; the inner ones give the wall the size is measured over.
   const int layer = RowInsulationLayer(doc, row);
   double wall = 0;
-  for (int n = 1; n < layer && n <= edited.LayerCount(); ++n) wall += 2 * double(ParseNumber(edited.layers[n - 1].thickness));
+  for (int n = 1; n < layer && n <= edited.LayerCount(); ++n)
+    wall += 2 * double(ParseNumber(edited.layers[n - 1].thickness));
   auto plusWall = [&](const QString& text, double scale) {
     const std::optional<double> value = Number(text);
     return value ? NumberText(*value * scale + wall) : text;
   };
-  const bool sizeChanged = changed(edited.interiorDiameter, base.interiorDiameter) ||
-                           (layer > 1 && edited.layers[0] != base.layers[0]);
+  const bool sizeChanged =
+      changed(edited.interiorDiameter, base.interiorDiameter) || (layer > 1 && edited.layers[0] != base.layers[0]);
   if ((IsPipeElement(element) || IsTankElement(element) || element == SectionElement::Sphere) &&
       (sizeChanged || element != ElementOf(base))) {
     back.pipeSize.clear();
@@ -391,7 +413,8 @@ RowFromCaseResult RowFromCase(const InstallationDocument& doc, const Installatio
     const CaseLayer& now = edited.layers[static_cast<size_t>(layer - 1)];
     const CaseLayer& was = base.layers[static_cast<size_t>(layer - 1)];
     if (changed(now.name, was.name)) back.material = now.name;
-    if (changed(now.conductivity, was.conductivity) || changed(now.name, was.name)) back.conductivity = now.conductivity;
+    if (changed(now.conductivity, was.conductivity) || changed(now.name, was.name))
+      back.conductivity = now.conductivity;
     if (changed(now.thickness, was.thickness)) {
       back.thickness = now.thickness;
       back.riteMinimum = false;

@@ -28,12 +28,18 @@ struct ColumnName {
 };
 
 constexpr ColumnName kColumns[] = {
-    {"referencia", Column::Reference},     {"elemento", Column::Element},
-    {"diametro_mm", Column::Diameter},     {"ancho_mm", Column::Width},
-    {"alto_mm", Column::Height},           {"longitud_m", Column::Length},
-    {"t_fluido", Column::FluidTemperature}, {"t_ambiente", Column::SurroundingsTemperature},
-    {"ubicacion", Column::Placing},        {"material", Column::Material},
-    {"conductividad", Column::Conductivity}, {"espesor_mm", Column::Thickness},
+    {"referencia", Column::Reference},
+    {"elemento", Column::Element},
+    {"diametro_mm", Column::Diameter},
+    {"ancho_mm", Column::Width},
+    {"alto_mm", Column::Height},
+    {"longitud_m", Column::Length},
+    {"t_fluido", Column::FluidTemperature},
+    {"t_ambiente", Column::SurroundingsTemperature},
+    {"ubicacion", Column::Placing},
+    {"material", Column::Material},
+    {"conductividad", Column::Conductivity},
+    {"espesor_mm", Column::Thickness},
 };
 
 // One line of fields, and the number of the line it starts on.
@@ -146,7 +152,8 @@ SectionCsvImport ImportSectionsCsv(const QByteArray& bytes, const std::vector<Us
     columns.push_back(column);
   }
   if (!anyKnown) {
-    result.error = QStringLiteral("la primera línea no nombra ninguna columna conocida (%1)").arg(SectionCsvColumns().join(", "));
+    result.error =
+        QStringLiteral("la primera línea no nombra ninguna columna conocida (%1)").arg(SectionCsvColumns().join(", "));
     return result;
   }
   auto has = [&columns](Column wanted) {
@@ -155,8 +162,8 @@ SectionCsvImport ImportSectionsCsv(const QByteArray& bytes, const std::vector<Us
     return false;
   };
   QStringList missing;
-  for (Column wanted : {Column::Element, Column::Length, Column::FluidTemperature, Column::SurroundingsTemperature,
-                        Column::Thickness})
+  for (Column wanted :
+       {Column::Element, Column::Length, Column::FluidTemperature, Column::SurroundingsTemperature, Column::Thickness})
     if (!has(wanted))
       for (const ColumnName& c : kColumns)
         if (c.column == wanted) missing << QLatin1String(c.name);
@@ -201,9 +208,11 @@ SectionCsvImport ImportSectionsCsv(const QByteArray& bytes, const std::vector<Us
       }
     }
     if (!SectionElementFromKey(element, &row.element)) {
-      result.problems.push_back({record.line, element.isEmpty() ? QStringLiteral("elemento: falta")
-                                                                : QStringLiteral("elemento: \"%1\" no es ninguno de los "
-                                                                                 "que el programa conoce").arg(element)});
+      result.problems.push_back({record.line, element.isEmpty()
+                                                  ? QStringLiteral("elemento: falta")
+                                                  : QStringLiteral("elemento: \"%1\" no es ninguno de los "
+                                                                   "que el programa conoce")
+                                                        .arg(element)});
       continue;
     }
     row.placing = DefaultPlacing(row.element);

@@ -16,7 +16,7 @@
 
 // A line that gave no row.
 struct CsvLineProblem {
-  int line = 0;  // 1 is the header
+  int line = 0;    // 1 is the header
   QString reason;  // a Spanish sentence without capital or full stop
 };
 

@@ -37,9 +37,9 @@ TEST_F(CliInstallation, ImportsPrintsSavesAndReads) {
   const QJsonObject json = QJsonDocument::fromJson(imported.out).object();
   const QJsonArray rows = json["rows"].toArray();
   ASSERT_EQ(rows.size(), 3);
-  for (const char* key : {"reference", "element", "length_m", "heat_flow_per_unit", "unit", "heat_flow_w",
-                          "surface_temperature", "condenses", "rite_minimum_inside_mm", "rite_minimum_outside_mm",
-                          "rite_verdict", "thickness_mm", "messages"})
+  for (const char* key :
+       {"reference", "element", "length_m", "heat_flow_per_unit", "unit", "heat_flow_w", "surface_temperature",
+        "condenses", "rite_minimum_inside_mm", "rite_minimum_outside_mm", "rite_verdict", "thickness_mm", "messages"})
     EXPECT_TRUE(rows[0].toObject().contains(QLatin1String(key))) << key;
   EXPECT_EQ(rows[0]["thickness_mm"].toDouble(), 32);  // mínimo RITE: the table asks 30 mm at 0.04 W/mºC
   EXPECT_EQ(rows[1]["rite_verdict"].toString(), "no_cumple");

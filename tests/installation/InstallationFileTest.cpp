@@ -154,7 +154,8 @@ TEST(SectionCsv, ImportsTheGoodLinesAndTellsTheBadOnes) {
 
 TEST(SectionCsv, CommaSeparatedWithDecimalPointsAndTheUsersMaterials) {
   const QByteArray list =
-      "\xEF\xBB\xBFreferencia,elemento,ancho_mm,alto_mm,longitud_m,t_fluido,t_ambiente,conductividad,material,espesor_mm\r\n"
+      "\xEF\xBB\xBFreferencia,elemento,ancho_mm,alto_mm,longitud_m,t_fluido,t_ambiente,conductividad,material,espesor_"
+      "mm\r\n"
       "Impulsion,conducto,600,400,20,14,28,,Mi manta,30\r\n"
       "Retorno,conducto,\"500,5\",400,20,14,28,0.036,,30\r\n"
       "Mal,conducto,500,5,400,20,14,28,0.036,,30\r\n";

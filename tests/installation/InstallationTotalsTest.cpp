@@ -122,9 +122,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ProcedureCase{"FourPercentExactly", 400, "10", false, true, true, RiteProcedure::Simplified, true},
         ProcedureCase{"JustOverFourPercent", 400.01, "10", false, false, false, RiteProcedure::Simplified, true},
-        ProcedureCase{"SeventyKilowattsStillSimplified", 2800, "70", false, true, true, RiteProcedure::Simplified, true},
-        ProcedureCase{"OverSeventyTheAlternativeGoverns", 2900, "70,5", false, false, false,
-                      RiteProcedure::Alternative, false},
+        ProcedureCase{"SeventyKilowattsStillSimplified", 2800, "70", false, true, true, RiteProcedure::Simplified,
+                      true},
+        ProcedureCase{"OverSeventyTheAlternativeGoverns", 2900, "70,5", false, false, false, RiteProcedure::Alternative,
+                      false},
         ProcedureCase{"OverSeventyWithinTheShare", 2820, "70.5", false, true, true, RiteProcedure::Alternative, true},
         ProcedureCase{"BelowTheTablesFailsBoth", 10, "100", true, true, false, RiteProcedure::Alternative, false}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -198,6 +199,34 @@ INSTANTIATE_TEST_SUITE_P(
         MinimumCase{"NoMinimumBelowFortyDegrees", "0.04", "33.7", "30", RitePlacing::Inside, 0, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(InstallationTotals, DataOutOfBoundsAreToldAndCountAsNothing) {
+  InstallationDocument doc;
+  doc.rows = {MakeRow(SectionElement::PipeInAirHorizontal)};
+  std::vector<RowOutcome> outcomes(1);
+  outcomes[0].heatFlow = 100;
+  struct Bad {
+    QString InstallationTotalsData::*text;
+    const char* value;
+  };
+  const Bad bads[] = {{&InstallationTotalsData::hoursPerYear, "8761"},
+                      {&InstallationTotalsData::hoursPerYear, "mucho"},
+                      {&InstallationTotalsData::energyPrice, "-0.1"},
+                      {&InstallationTotalsData::co2Factor, ""},
+                      {&InstallationTotalsData::maximumPower, "0"}};
+  for (const Bad& bad : bads) {
+    InstallationDocument wrong = doc;
+    wrong.totals.*bad.text = QString::fromLatin1(bad.value);
+    EXPECT_FALSE(CheckTotalsData(wrong.totals).isEmpty()) << bad.value;
+    const InstallationTotals t = SumInstallation(wrong, outcomes);
+    EXPECT_EQ(t.dataProblem, CheckTotalsData(wrong.totals));
+    EXPECT_EQ(t.heatFlowW, 100);
+  }
+  doc.totals.hoursPerYear = QStringLiteral("8760");
+  doc.totals.maximumPower.clear();
+  EXPECT_TRUE(CheckTotalsData(doc.totals).isEmpty());
+  EXPECT_EQ(SumInstallation(doc, outcomes).energyKwhYear, 876);
+}
+
 // The bill: every calculated row's insulation, a line per material, thickness
 // and size, and the totals per material add up to the lines.
 TEST(BillOfMaterials, AddsUp) {
@@ -245,6 +274,16 @@ TEST(BillOfMaterials, SurfacesOfTheElements) {
   InstallationRow plate = MakeRow(SectionElement::Plate);
   EXPECT_NEAR(InsulatedSurface(plate), 12, 1e-9);
   EXPECT_EQ(InsulatedSurface(MakeRow(SectionElement::BuriedPipe)), 0);
+
+  // Pipes are listed by their size: a size of the tables by its name, a
+  // diameter with every digit typed, so that two sizes are never one label.
+  InstallationRow pipe = MakeRow(SectionElement::PipeInAirHorizontal);
+  pipe.diameter = QStringLiteral("21,34");
+  InstallationRow other = pipe;
+  other.diameter = QStringLiteral("21.3");
+  EXPECT_NE(PipeSizeLabel(pipe), PipeSizeLabel(other));
+  pipe.pipeSize = QStringLiteral("cobre 20/22");
+  EXPECT_EQ(PipeSizeLabel(pipe), QStringLiteral("Cobre 20/22"));
 }
 
 }  // namespace

@@ -97,8 +97,10 @@ TEST_P(RowAsCase, BringsBackWhatFitsTheRowAndNamesTheRest) {
   const int layer = RowInsulationLayer(doc, row);
   c.layers[static_cast<size_t>(layer - 1)].thickness = QStringLiteral("45");
   c.interiorTemperature = QStringLiteral("80");
-  if (c.IsBuriedPipe()) c.soilTemperature = QStringLiteral("12");
-  else c.exteriorTemperature = QStringLiteral("12");
+  if (c.IsBuriedPipe())
+    c.soilTemperature = QStringLiteral("12");
+  else
+    c.exteriorTemperature = QStringLiteral("12");
   c.interiorHumidity = QStringLiteral("33");  // no column of a row holds it
 
   const RowFromCaseResult back = RowFromCase(doc, row, c);
