@@ -231,8 +231,9 @@ QVariant InstallationTableModel::Display(int r, int column) const {
     case Element: return SectionElementName(row.element);
     case Placing: return RitePlacingName(EffectivePlacing(row));
     case Quantity:
-      return row.length.trimmed().isEmpty() ? QString()
-                                            : row.length.trimmed() + QLatin1Char(' ') + SectionQuantityUnit(row.element);
+      // The unit follows a number; a text that is none stands as typed.
+      if (!TryParseNumber(row.length)) return row.length;
+      return row.length.trimmed() + QLatin1Char(' ') + SectionQuantityUnit(row.element);
     case Thickness:
       if (!row.riteMinimum) return row.thickness;
       if (calculated) return F(o->thickness, 0) + QStringLiteral(" (mín. RITE)");

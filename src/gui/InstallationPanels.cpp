@@ -5,6 +5,7 @@
 #include "app/InstallationSession.h"
 #include "form/NumberFormat.h"
 #include "installation/InstallationMemorandum.h"
+#include "installation/InstallationTotals.h"
 #include "installation/RowCase.h"
 
 #include <QComboBox>
@@ -203,35 +204,18 @@ void InstallationPanels::ShowData() {
 void InstallationPanels::ReadData() {
   if (showing_) return;
   InstallationTotalsData data = session_.Document().totals;
-  struct Field {
-    QLineEdit* edit;
-    QString* value;
-    const char* caption;
-    bool optional;
-  };
-  const Field fields[] = {{hours_, &data.hoursPerYear, "Horas de funcionamiento al año", false},
-                          {price_, &data.energyPrice, "Precio de la energía", false},
-                          {factor_, &data.co2Factor, "Factor de emisión de CO2", false},
-                          {power_, &data.maximumPower, "Potencia máxima de la instalación", true}};
-  for (const Field& field : fields) {
-    const QString text = field.edit->text().trimmed();
-    if (text.isEmpty() && field.optional) {
-      field.value->clear();
-      continue;
-    }
-    const std::optional<float> value = TryParseNumber(text);
-    if (!value || *value < 0) {
-      session_.App().messages.Show({QStringLiteral("Se espera un nº real y no letras"),
-                                    QStringLiteral("%1: «%2» no es un número válido; se deja %3.")
-                                        .arg(QString::fromUtf8(field.caption), text,
-                                             field.value->isEmpty() ? QStringLiteral("vacío") : *field.value),
-                                    MessageButtons::Ok, MessageId::FieldNotANumber});
-      ShowData();
-      return;
-    }
-    *field.value = text;
-  }
+  data.hoursPerYear = hours_->text().trimmed();
+  data.energyPrice = price_->text().trimmed();
+  data.co2Factor = factor_->text().trimmed();
+  data.maximumPower = power_->text().trimmed();
   data.source = static_cast<EnergySource>(source_->currentIndex());
+  // A value refused is said, and the fields show the document's data again.
+  if (const QString problem = CheckTotalsData(data); !problem.isEmpty()) {
+    session_.App().messages.Show({QStringLiteral("Valor fuera de límites"), problem, MessageButtons::Ok,
+                                  MessageId::FieldOutOfLimits});
+    ShowData();
+    return;
+  }
   session_.SetTotalsData(data);
 }
 

@@ -100,13 +100,26 @@ TEST_F(InstallationWindowTest, TwoHundredSectionsFitTheSmallAndTheLargeScreen) {
     EXPECT_EQ(CutCells(w), QStringList()) << size.width();
     if (size.width() == 1920) EXPECT_FALSE(w->Table()->horizontalScrollBar()->isVisible());
   }
-  w->resize(1366, 740);
-  w->Panels()->setCurrentIndex(0);
-  SaveScreenshot(w, QStringLiteral("installation-totals.png"));
-  w->Panels()->setCurrentIndex(1);
-  SaveScreenshot(w, QStringLiteral("installation-rite.png"));
-  w->Panels()->setCurrentIndex(2);
-  SaveScreenshot(w, QStringLiteral("installation-bill.png"));
+}
+
+// As a Spanish desktop writes numbers, with a decimal comma: the same fit, and
+// the pictures of the window and its memorandum when asked for.
+class SpanishInstallationWindowTest : public InstallationWindowTest {
+ protected:
+  QChar Separator() const override { return QLatin1Char(','); }
+};
+
+TEST_F(SpanishInstallationWindowTest, TwoHundredSectionsFitWithADecimalComma) {
+  InstallationWindow* w = Open();
+  ASSERT_NE(w, nullptr);
+  w->Session().Replace(SampleInstallation(200), QStringLiteral("/obras/Hospital comarcal.brenak-instalacion.json"), false);
+  for (int tab = 0; tab < w->Panels()->count(); ++tab) {
+    const LayoutReport report = Measure(w, QSize(1366, 740), tab);
+    EXPECT_TRUE(report.clipped.isEmpty()) << "tab " << tab << ": " << report.Json().toStdString();
+    SaveScreenshot(w, QStringLiteral("installation-%1.png").arg(tab));
+  }
+  EXPECT_EQ(CutCells(w), QStringList());
+  EXPECT_TRUE(w->Model().index(0, Model::HeatFlow).data().toString().contains(QLatin1Char(',')));
   if (const QString folder = qEnvironmentVariable("BRENAK_SCREENSHOT_DIR"); !folder.isEmpty())
     ExportInstallationPdfFile(w->Session(), QDir(folder).filePath(QStringLiteral("installation.pdf")));
 }
@@ -156,7 +169,7 @@ TEST_F(InstallationWindowTest, TheTotalsDataAreReadAndAWrongOneIsRefused) {
   panels->PowerEdit()->setText(QStringLiteral("mucha"));
   emit panels->PowerEdit()->editingFinished();
   ASSERT_EQ(sink.shown.size(), 1u);
-  EXPECT_EQ(sink.shown[0].id, MessageId::FieldNotANumber);
+  EXPECT_EQ(sink.shown[0].id, MessageId::FieldOutOfLimits);
   EXPECT_EQ(panels->PowerEdit()->text(), w->Session().Document().totals.maximumPower);
 
   Click(QStringLiteral("SBInstalacion"));
