@@ -4,6 +4,9 @@
 #include "app/Commands.h"
 #include "app/InstallationSession.h"
 #include "app/ProjectCommands.h"
+#include "form/CaseFields.h"
+#include "form/CaseOpening.h"
+#include "form/NumberFormat.h"
 #include "form/WindowCase.h"
 #include "installation/RowCase.h"
 
@@ -44,12 +47,30 @@ void BringBackFromMainWindow(InstallationSession& session) {
   Brenak& app = session.App();
   const Case edited = CaseFromWindow(app);
   if (link->kind == MainWindowLink::Kind::Template) {
-    session.SetTemplate(edited);
+    // What the calculation on the main window worked out (its coefficients, a
+    // layer's resistance) is no change of the user's.
+    session.SetTemplate(AsOpened(edited));
     return;
   }
   if (link->row < 0 || link->row >= session.RowCount()) return;
   const InstallationDocument& doc = session.Document();
-  const RowFromCaseResult back = RowFromCase(doc, doc.rows[static_cast<size_t>(link->row)], edited);
+  const InstallationRow& row = doc.rows[static_cast<size_t>(link->row)];
+  // A mode the element cannot take shows on the main window as the one it
+  // falls back to (a sphere imposes its outside coefficient): the same mode.
+  Case seen = edited;
+  const Case base = RowCase(doc, row);
+  if (seen.interiorMode == InteriorModeOf(base)) seen.interiorMode = base.interiorMode;
+  if (seen.exteriorMode == ExteriorModeOf(base)) seen.exteriorMode = base.exteriorMode;
+  // The main window writes a number it shows in its own digits ("10.00" for
+  // "10"): the same number is no change.
+  for (const CaseField& field : CaseFields()) {
+    if (field.type != CaseValueType::Text) continue;
+    const QString now = CaseText(seen, field);
+    const QString was = CaseText(base, field);
+    const std::optional<float> a = TryParseNumber(now), b = TryParseNumber(was);
+    if (now != was && a && b && *a == *b) SetCaseText(seen, field, was);
+  }
+  const RowFromCaseResult back = RowFromCase(doc, row, AsOpened(seen));
   session.SetRow(link->row, back.row);
   if (!back.leftOut.isEmpty())
     ShowWarning(app.messages, MessageId::General,

@@ -144,6 +144,9 @@ Case NewInstallationTemplate() {
   form.UserSelect(QStringLiteral("RGAmbientehe"), 0);  // in a closed room
   Case c = CaseFromWindow(start);
   c.reference = QStringLiteral("Plantilla de la instalación");
+  // A sphere cannot have its outside coefficient worked out and imposes it:
+  // that of still air in a room, radiation included.
+  if (c.exteriorCoefficient.trimmed().isEmpty()) c.exteriorCoefficient = QStringLiteral("10");
   return c;
 }
 

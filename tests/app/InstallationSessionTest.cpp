@@ -14,6 +14,7 @@
 #include "form/NumberFormat.h"
 #include "installation/InstallationFile.h"
 #include "installation/RowCase.h"
+#include "results/CaseCalculation.h"
 
 #include <gtest/gtest.h>
 
@@ -279,5 +280,55 @@ TEST_F(InstallationSessionTest, AChangedCaseOnTheMainWindowIsOfferedToBeSavedFir
   EXPECT_FALSE(session.Link());
   EXPECT_EQ(app.form.Text(QStringLiteral("EditTi")), QStringLiteral("55"));
 }
+
+}  // namespace
+
+namespace {
+
+// Every element a row can be, opened in the main window: the window's own
+// calculation of the case gives the figures the row shows.
+class RowInMainWindowTest : public InstallationSessionTest, public ::testing::WithParamInterface<SectionElement> {};
+
+TEST_P(RowInMainWindowTest, TheMainWindowGivesTheRowsFigures) {
+  InstallationRow row;
+  row.reference = QStringLiteral("Tramo");
+  row.element = GetParam();
+  row.placing = DefaultPlacing(row.element);
+  row.diameter = IsTankElement(row.element) ? QStringLiteral("800") : QStringLiteral("88.9");
+  row.width = QStringLiteral("500");
+  row.height = IsTankElement(row.element) ? QStringLiteral("1500") : QStringLiteral("300");
+  row.length = QStringLiteral("3");
+  row.fluidTemperature = QStringLiteral("60");
+  row.surroundingsTemperature = QStringLiteral("15");
+  row.material = QStringLiteral("Lana de roca");
+  row.thickness = QStringLiteral("40");
+  InstallationDocument doc = NewInstallationDocument();
+  doc.rows = {row};
+  session.Replace(doc, QString(), false);
+  ASSERT_TRUE(Outcome(0).Calculated()) << Outcome(0).refusal->text.toStdString();
+
+  ASSERT_TRUE(OpenRowInMainWindow(session, 0));
+  ASSERT_TRUE(app.lastOutcome && app.lastOutcome->HasResults());
+  const CaseOutcome alone = CalculateCase(RowCase(session.Document(), session.Document().rows[0]));
+  EXPECT_EQ(app.lastOutcome->engine.results.heatFlow, alone.engine.results.heatFlow);
+  EXPECT_EQ(app.lastOutcome->engine.results.profile, alone.engine.results.profile);
+  ASSERT_EQ(app.lastOutcome->rite.has_value(), alone.rite.has_value());
+  if (alone.rite) EXPECT_EQ(app.lastOutcome->rite->outsideMinimum, Outcome(0).rite.outsideMinimum);
+
+  // Brought back unchanged, the row is the row it was.
+  BringBackFromMainWindow(session);
+  EXPECT_EQ(session.Document().rows[0], row);
+  EXPECT_TRUE(sink.shown.empty()) << sink.shown.front().text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Elements, RowInMainWindowTest,
+                         ::testing::Values(SectionElement::PipeInAirHorizontal, SectionElement::PipeInAirVertical,
+                                           SectionElement::BuriedPipe, SectionElement::BuriedPipeInBox,
+                                           SectionElement::Duct, SectionElement::TankVertical,
+                                           SectionElement::TankHorizontal, SectionElement::Plate,
+                                           SectionElement::Sphere),
+                         [](const ::testing::TestParamInfo<SectionElement>& info) {
+                           return SectionElementKey(info.param).toStdString();
+                         });
 
 }  // namespace
