@@ -54,7 +54,7 @@ bool WriteWhole(const QString& path, const QByteArray& bytes) {
 }
 
 void Tell(InstallationSession& session, MessageId id, const QString& text) {
-  ShowWarning(session.App().messages, id, text);
+  ShowWarning(session.Messages(), id, text);
 }
 
 QString WithEnding(QString path, const QString& ending) {
@@ -75,7 +75,7 @@ void WriteMemorandum(const InstallationSession& session, FileReportDocument& doc
 }  // namespace
 
 bool ConfirmLeaveInstallation(InstallationSession& session) {
-  FileDialogs* dialogs = session.App().dialogs;
+  FileDialogs* dialogs = session.Dialogs();
   if (!session.Modified() || !dialogs) return true;
   QString name = QFileInfo(session.Path()).fileName();
   if (name.isEmpty()) name = QStringLiteral("Instalación sin título");
@@ -93,7 +93,7 @@ void NewInstallation(InstallationSession& session) {
 }
 
 void OpenInstallation(InstallationSession& session) {
-  FileDialogs* dialogs = session.App().dialogs;
+  FileDialogs* dialogs = session.Dialogs();
   if (!dialogs || !ConfirmLeaveInstallation(session)) return;
   const QString path = dialogs->AskOpenFile(StartFolder(session), kInstallationFilter, QStringLiteral("json"));
   if (!path.isEmpty()) OpenInstallationFile(session, path);
@@ -115,7 +115,7 @@ bool SaveInstallation(InstallationSession& session) {
 }
 
 bool SaveInstallationAs(InstallationSession& session) {
-  FileDialogs* dialogs = session.App().dialogs;
+  FileDialogs* dialogs = session.Dialogs();
   if (!dialogs) return false;
   const QString chosen =
       dialogs->AskSaveFile(Proposed(session, kInstallationSuffix), kInstallationFilter, QStringLiteral("json"));
@@ -134,7 +134,7 @@ bool SaveInstallationFile(InstallationSession& session, const QString& path) {
 }
 
 void ImportSections(InstallationSession& session) {
-  FileDialogs* dialogs = session.App().dialogs;
+  FileDialogs* dialogs = session.Dialogs();
   if (!dialogs) return;
   const QString path = dialogs->AskOpenFile(StartFolder(session), kCsvFilter, QStringLiteral("csv"));
   if (!path.isEmpty()) ImportSectionsFile(session, path);
@@ -180,7 +180,7 @@ void ImportSectionsFile(InstallationSession& session, const QString& path) {
 }
 
 void ExportRows(InstallationSession& session) {
-  FileDialogs* dialogs = session.App().dialogs;
+  FileDialogs* dialogs = session.Dialogs();
   if (!dialogs) return;
   const QString chosen = dialogs->AskSaveFile(Proposed(session, QStringLiteral(".csv")), kCsvFilter, QStringLiteral("csv"));
   if (!chosen.isEmpty()) ExportRowsFile(session, WithEnding(chosen, QStringLiteral(".csv")));
@@ -199,7 +199,7 @@ void CopyBillOfMaterials(const InstallationSession& session, const std::function
 }
 
 void SaveBillOfMaterials(InstallationSession& session) {
-  FileDialogs* dialogs = session.App().dialogs;
+  FileDialogs* dialogs = session.Dialogs();
   if (!dialogs) return;
   const QString chosen =
       dialogs->AskSaveFile(Proposed(session, QStringLiteral(" - medición.csv")), kCsvFilter, QStringLiteral("csv"));
@@ -237,7 +237,7 @@ void PrintInstallation(InstallationSession& session, ReportService& service, con
 }
 
 void ExportInstallationPdf(InstallationSession& session, const QDateTime& when) {
-  FileDialogs* dialogs = session.App().dialogs;
+  FileDialogs* dialogs = session.Dialogs();
   if (!dialogs) return;
   QString folder = ReportsFolder(session.App());
   if (folder.isEmpty()) folder = StartFolder(session);

@@ -13,6 +13,10 @@
 InstallationSession::InstallationSession(Brenak& app, QObject* parent)
     : QObject(parent), app_(app), doc_(NewInstallationDocument()), results_(CalculateInstallation(doc_)) {}
 
+FileDialogs* InstallationSession::Dialogs() const { return dialogs_ ? dialogs_ : app_.dialogs; }
+
+MessageSink& InstallationSession::Messages() const { return messages_ ? *messages_ : app_.messages; }
+
 void InstallationSession::SetPath(const QString& path, bool modified) {
   if (path == path_ && modified == modified_) return;
   path_ = path;

@@ -8,6 +8,8 @@
 #include <optional>
 
 class Brenak;
+class FileDialogs;
+class MessageSink;
 
 // What the main window holds of the installation while the user looks at it
 // there: the template case ("Editar plantilla") or one row as a whole case
@@ -29,6 +31,14 @@ class InstallationSession : public QObject {
   explicit InstallationSession(Brenak& app, QObject* parent = nullptr);
 
   Brenak& App() const { return app_; }
+  // How the installation's commands ask and tell: the window's own dialogs and
+  // boxes, else those of the main window.
+  FileDialogs* Dialogs() const;
+  MessageSink& Messages() const;
+  void UseDialogs(FileDialogs* dialogs, MessageSink* messages) {
+    dialogs_ = dialogs;
+    messages_ = messages;
+  }
   const InstallationDocument& Document() const { return doc_; }
   const InstallationResults& Results() const { return results_; }
   int RowCount() const { return static_cast<int>(doc_.rows.size()); }
@@ -79,6 +89,8 @@ class InstallationSession : public QObject {
   void Touched();
 
   Brenak& app_;
+  FileDialogs* dialogs_ = nullptr;
+  MessageSink* messages_ = nullptr;
   InstallationDocument doc_;
   InstallationResults results_;
   QString path_;

@@ -211,7 +211,7 @@ void InstallationPanels::ReadData() {
   data.source = static_cast<EnergySource>(source_->currentIndex());
   // A value refused is said, and the fields show the document's data again.
   if (const QString problem = CheckTotalsData(data); !problem.isEmpty()) {
-    session_.App().messages.Show({QStringLiteral("Valor fuera de límites"), problem, MessageButtons::Ok,
+    session_.Messages().Show({QStringLiteral("Valor fuera de límites"), problem, MessageButtons::Ok,
                                   MessageId::FieldOutOfLimits});
     ShowData();
     return;

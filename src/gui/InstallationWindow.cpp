@@ -115,6 +115,12 @@ InstallationWindow::InstallationWindow(Brenak& app, QWidget* parent)
 
 InstallationWindow::~InstallationWindow() = default;
 
+void InstallationWindow::AskAndTellHere() {
+  messages_.SetWindow(this);
+  dialogs_ = std::make_unique<WidgetFileDialogs>(this);
+  session_->UseDialogs(dialogs_.get(), &messages_);
+}
+
 QAction* InstallationWindow::AddCommand(const QString& name, const QString& text, const QString& tip,
                                         const QKeySequence& key, const std::function<void()>& run) {
   auto* action = new QAction(text, this);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "gui/WindowServices.h"
+
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class Brenak;
@@ -34,6 +37,10 @@ class InstallationWindow : public QMainWindow {
   QAction* Command(const QString& name) const;
   // The bar that says which case of the installation the main window holds.
   QFrame* LinkBar() const { return linkBar_; }
+
+  // Boxes and file dialogs over this window, in place of the main window's
+  // (the window's tests leave them to the main window's, which they record).
+  void AskAndTellHere();
 
   // Puts a text on the clipboard; the desktop's clipboard unless replaced.
   std::function<void(const QString& text)> copyText;
@@ -68,6 +75,9 @@ class InstallationWindow : public QMainWindow {
   void ChooseRow(int row);
 
   Brenak& app_;
+  // The boxes and file dialogs of the installation's commands, over this window.
+  WidgetMessageSink messages_;
+  std::unique_ptr<WidgetFileDialogs> dialogs_;
   InstallationSession* session_;
   InstallationTableModel* model_;
   QTableView* table_ = nullptr;

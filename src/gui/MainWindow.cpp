@@ -145,6 +145,8 @@ void MainWindow::OpenInstallation() {
   // One installation window, kept with its document while it is open.
   if (!installation_) {
     installation_ = new InstallationWindow(app_, this);
+    // Its boxes and dialogs over it, where the main window's are the desktop's.
+    if (dynamic_cast<WidgetMessageSink*>(&app_.messages)) installation_->AskAndTellHere();
     installation_->showMainWindow = [this] {
       Sync();
       raise();
