@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -194,6 +195,26 @@ void InstallationWindow::BuildCommands() {
   add("InstPdf", "Exportar PDF", "Guardar la memoria técnica como PDF", QKeySequence(Qt::CTRL | Qt::Key_E),
       [&s] { ExportInstallationPdf(s); });
   addToolBar(Qt::TopToolBarArea, toolbar);
+
+  // The rows' commands also on the table's own menu; a double click on a row's
+  // number opens it in the main window.
+  table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  for (const char* name : {"InstAnadir", "InstDuplicar", "InstEliminar", "InstAbrirFila"})
+    table_->addAction(Command(QString::fromLatin1(name)));
+  connect(table_->verticalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int row) {
+    table_->setCurrentIndex(model_->index(row, InstallationTableModel::Reference));
+    Command(QStringLiteral("InstAbrirFila"))->trigger();
+  });
+  // What needs a row waits for one.
+  const auto follow = [this] {
+    const bool any = table_->currentIndex().isValid();
+    for (const char* name : {"InstDuplicar", "InstEliminar", "InstAbrirFila"})
+      Command(QString::fromLatin1(name))->setEnabled(any);
+  };
+  connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this, follow);
+  connect(model_, &QAbstractItemModel::modelReset, this, follow);
+  connect(model_, &QAbstractItemModel::rowsRemoved, this, follow);
+  follow();
 }
 
 void InstallationWindow::ShowState() {

@@ -195,3 +195,45 @@ TEST_F(InstallationWindowTest, ARowOpenedInTheMainWindowComesBackFromTheBar) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(InstallationWindowTest, RowsAreAddedCopiedAndRemovedFromTheToolbar) {
+  InstallationWindow* w = Open();
+  ASSERT_NE(w, nullptr);
+  ASSERT_EQ(w->Session().RowCount(), 0);
+  EXPECT_FALSE(w->Command(QStringLiteral("InstEliminar"))->isEnabled());
+  EXPECT_FALSE(w->Command(QStringLiteral("InstAbrirFila"))->isEnabled());
+
+  w->Command(QStringLiteral("InstAnadir"))->trigger();
+  ASSERT_EQ(w->Session().RowCount(), 1);
+  EXPECT_TRUE(w->Command(QStringLiteral("InstAbrirFila"))->isEnabled());
+  InstallationRow first = w->Session().Document().rows[0];
+  first.reference = QStringLiteral("Montante");
+  first.diameter = QStringLiteral("60.3");
+  first.length = QStringLiteral("12");
+  first.element = SectionElement::PipeInAirVertical;
+  w->Session().SetRow(0, first);
+  // A new row repeats the one it follows, but for its reference and length.
+  w->Command(QStringLiteral("InstAnadir"))->trigger();
+  ASSERT_EQ(w->Session().RowCount(), 2);
+  const InstallationRow& second = w->Session().Document().rows[1];
+  EXPECT_EQ(second.element, SectionElement::PipeInAirVertical);
+  EXPECT_EQ(second.diameter, QStringLiteral("60.3"));
+  EXPECT_TRUE(second.reference.isEmpty());
+  EXPECT_TRUE(second.length.isEmpty());
+
+  w->Table()->selectionModel()->clearSelection();
+  w->Table()->setCurrentIndex(w->Model().index(0, Model::Reference));
+  w->Command(QStringLiteral("InstDuplicar"))->trigger();
+  ASSERT_EQ(w->Session().RowCount(), 3);
+  EXPECT_EQ(w->Session().Document().rows[1], w->Session().Document().rows[0]);
+
+  w->Table()->selectAll();
+  w->Command(QStringLiteral("InstEliminar"))->trigger();
+  EXPECT_EQ(w->Session().RowCount(), 0);
+  EXPECT_EQ(w->Session().Results().totals.rowsCalculated, 0);
+  EXPECT_FALSE(w->Command(QStringLiteral("InstEliminar"))->isEnabled());
+}
+
+}  // namespace
