@@ -90,6 +90,8 @@ QString* TextOf(InstallationRow& row, int column) {
   }
 }
 
+const QString* TextOf(const InstallationRow& row, int column) { return TextOf(const_cast<InstallationRow&>(row), column); }
+
 }  // namespace
 
 InstallationTableModel::InstallationTableModel(InstallationSession& session, QObject* parent)
@@ -215,7 +217,7 @@ QVariant InstallationTableModel::Edit(int r, int column) const {
     case Placing: return static_cast<int>(EffectivePlacing(row));
     case Thickness: return row.riteMinimum ? RiteMinimumText() : row.thickness;
     default: {
-      QString* text = TextOf(const_cast<InstallationRow&>(row), column);
+      const QString* text = TextOf(row, column);
       return text ? QVariant(*text) : QVariant();
     }
   }

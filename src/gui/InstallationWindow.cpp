@@ -22,12 +22,14 @@
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <set>
 
@@ -92,6 +94,10 @@ InstallationWindow::InstallationWindow(Brenak& app, QWidget* parent)
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 0);
   splitter->setChildrenCollapsible(false);
+  // The pages start at the height of the totals' data (five fields), so that
+  // the table shows as many rows as it can; the divider moves them.
+  const int line = fontMetrics().height();
+  splitter->setSizes({40 * line, 17 * line});
   layout->addWidget(splitter, 1);
   setCentralWidget(central);
 
@@ -160,10 +166,19 @@ void InstallationWindow::BuildCommands() {
       [&s] { OpenInstallation(s); });
   add("InstGuardar", "Guardar", "Guardar la instalación", QKeySequence(Qt::CTRL | Qt::Key_S),
       [&s] { SaveInstallation(s); });
-  add("InstGuardarComo", "Guardar como…", "Guardar la instalación con otro nombre",
-      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [&s] { SaveInstallationAs(s); });
+  // "Guardar como…" on the arrow of "Guardar", as on the main window.
+  QAction* saveAs = AddCommand(QStringLiteral("InstGuardarComo"), QStringLiteral("Guardar como…"),
+                               QStringLiteral("Guardar la instalación con otro nombre"),
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [&s] { SaveInstallationAs(s); });
+  addAction(saveAs);
+  if (auto* save = qobject_cast<QToolButton*>(toolbar->widgetForAction(Command(QStringLiteral("InstGuardar"))))) {
+    auto* menu = new QMenu(save);
+    menu->addAction(saveAs);
+    save->setMenu(menu);
+    save->setPopupMode(QToolButton::MenuButtonPopup);
+  }
   toolbar->addSeparator();
-  add("InstAnadir", "Añadir tramo", "Añadir un tramo tras la fila actual, con sus mismos datos salvo la referencia "
+  add("InstAnadir", "Añadir", "Añadir un tramo tras la fila actual, con sus mismos datos salvo la referencia "
       "y la longitud", QKeySequence(Qt::Key_Insert), [this] { AddRow(); });
   add("InstDuplicar", "Duplicar", "Duplicar los tramos elegidos", QKeySequence(Qt::CTRL | Qt::Key_D),
       [this] { DuplicateRows(); });
