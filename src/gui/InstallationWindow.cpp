@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
@@ -32,6 +33,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <set>
+
+namespace {
+
+// Where the window's place and size are kept among the user's preferences.
+const QString kPlaceKey = QStringLiteral("instalacion/ventana");
+
+}  // namespace
 
 InstallationWindow::InstallationWindow(Brenak& app, QWidget* parent)
     : QMainWindow(parent), app_(app), session_(new InstallationSession(app, this)),
@@ -315,9 +323,14 @@ void InstallationWindow::ChooseRow(int row) {
 
 void InstallationWindow::ShowOnScreen() {
   if (!isVisible()) {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QSize available = screen ? screen->availableGeometry().size() : QSize(1366, 740);
-    resize(QSize(1366, 740).boundedTo(available));
+    // Where the user left it last time; the first time, as large as a
+    // 1366×768 screen allows.
+    const QByteArray kept = app_.settings ? app_.settings->value(kPlaceKey).toByteArray() : QByteArray();
+    if (kept.isEmpty() || !restoreGeometry(kept)) {
+      const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+      const QSize available = screen ? screen->availableGeometry().size() : QSize(1366, 740);
+      resize(QSize(1366, 740).boundedTo(available));
+    }
     show();
     KeepOnScreen(this);
   }
@@ -330,6 +343,7 @@ void InstallationWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  if (app_.settings) app_.settings->setValue(kPlaceKey, saveGeometry());
   // The next opening starts a new document.
   session_->Replace(NewInstallationDocument(), QString(), false);
   QMainWindow::closeEvent(event);
