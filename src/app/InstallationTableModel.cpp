@@ -225,6 +225,10 @@ QVariant InstallationTableModel::Edit(int r, int column) const {
 
 QVariant InstallationTableModel::Display(int r, int column) const {
   const InstallationRow& row = session_.Document().rows[static_cast<size_t>(r)];
+  // A pipe of the tables has the tables' outside diameter, shown but not typed.
+  if (column == Diameter && IsPipeElement(row.element))
+    if (const PipeSizeEntry* size = FindPipeSize(row.pipeSize))
+      return FormatFixed(size->interiorDiameter + 2 * size->wallThickness, 6, 1);
   if (!Applies(row, column) && column != Placing) return QString();
   const RowOutcome* o =
       static_cast<size_t>(r) < session_.Results().rows.size() ? &session_.Results().rows[static_cast<size_t>(r)] : nullptr;

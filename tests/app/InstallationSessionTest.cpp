@@ -121,6 +121,9 @@ TEST_F(InstallationSessionTest, OnlyTheColumnsOfTheElementAreEdited) {
   EXPECT_FALSE(editable(4, Model::PipeSize));
   EXPECT_TRUE(editable(4, Model::Width));
   EXPECT_FALSE(editable(0, Model::Diameter));
+  const PipeSizeEntry& size = PipeSizes(0)[0];
+  EXPECT_EQ(Data(0, Model::Diameter), FormatFixed(size.interiorDiameter + 2 * size.wallThickness, 6, 1));
+  EXPECT_EQ(Data(4, Model::PipeSize), QString());
   EXPECT_FALSE(editable(0, Model::Width));
   EXPECT_FALSE(editable(0, Model::HeatFlow));
   EXPECT_FALSE(Set(0, Model::Width, QStringLiteral("300")));
