@@ -25,6 +25,7 @@ namespace {
 
 const QString kMeetsStyle = QStringLiteral("color: #146e28; font-weight: bold;");
 const QString kFailsStyle = QStringLiteral("color: #aa1414; font-weight: bold;");
+const QString kUnjudgedStyle = QStringLiteral("color: #8a5a00; font-weight: bold;");
 
 QLabel* Wrapped(QWidget* parent, const QString& name) {
   auto* label = new QLabel(parent);
@@ -229,7 +230,7 @@ void InstallationPanels::ShowFigures() {
   const ProcedureTexts governing = GoverningProcedure(results);
   governing_->setText(governing.rule);
   verdict_->setText(governing.verdict);
-  verdict_->setStyleSheet(governing.meets ? kMeetsStyle : kFailsStyle);
+  verdict_->setStyleSheet(!governing.judged ? kUnjudgedStyle : governing.meets ? kMeetsStyle : kFailsStyle);
   const ProcedureTexts simplified = SimplifiedProcedure(session_.Document(), results);
   simplifiedRule_->setText(simplified.rule);
   simplified_->setText(simplified.verdict);

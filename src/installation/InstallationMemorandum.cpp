@@ -270,6 +270,18 @@ ProcedureTexts GoverningProcedure(const InstallationResults& results) {
                      .arg(F(rite.powerKw, 1));
   else
     texts.rule = QStringLiteral("Con %1 kW, hasta 70 kW, basta el procedimiento simplificado.").arg(F(rite.powerKw, 1));
+  const InstallationTotals& t = results.totals;
+  if (t.rowsLeftOut > 0 || t.rowsCalculated == 0) {
+    texts.judged = false;
+    texts.meets = false;
+    texts.verdict = t.rowsCalculated == 0 ? QStringLiteral("Sin veredicto: la instalación no tiene ningún tramo calculado.")
+                    : t.rowsLeftOut == 1
+                        ? QStringLiteral("Sin veredicto: 1 tramo rechazado queda fuera, y podría ser el que no cumple.")
+                        : QStringLiteral("Sin veredicto: %1 tramos rechazados quedan fuera, y cualquiera podría ser el "
+                                         "que no cumple.")
+                              .arg(t.rowsLeftOut);
+    return texts;
+  }
   texts.verdict = QStringLiteral("La instalación %1 el RITE por el procedimiento %2.")
                       .arg(Verdict(rite.meets), rite.governing == RiteProcedure::Alternative ? QStringLiteral("alternativo")
                                                                                              : QStringLiteral("simplificado"));

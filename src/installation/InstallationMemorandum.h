@@ -30,6 +30,9 @@ QString RowsCountedLine(const InstallationTotals& totals);
 struct ProcedureTexts {
   QString rule;
   QString verdict;
+  // An installation with sections left out (or none) is not judged: any of
+  // them may be the one below its minimum.
+  bool judged = true;
   bool meets = false;
   QStringList belowMinimum;  // "3 · Montante DN 50: 20,0 mm, mínimo 25,0 mm"
 };

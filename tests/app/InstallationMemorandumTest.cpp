@@ -94,6 +94,8 @@ TEST_F(MemorandumTest, TellsEverySectionTheTotalsTheProceduresAndTheBill) {
   EXPECT_TRUE(Has(lines, QStringLiteral("51 tramos calculados; 1 rechazado, fuera de los totales"))) << all;
   // 120 kW: the alternative procedure governs.
   EXPECT_TRUE(Has(lines, QStringLiteral("más de 70 kW"))) << all;
+  // A section left out may be the one below its minimum: no verdict.
+  EXPECT_TRUE(Has(lines, QStringLiteral("Sin veredicto: 1 tramo rechazado queda fuera"))) << all;
   EXPECT_TRUE(Has(lines, QStringLiteral("IT 1.2.4.2.1.3"))) << all;
   EXPECT_TRUE(Has(lines, QStringLiteral("| Total Lana de vidrio |"))) << all;
 }
