@@ -23,6 +23,8 @@ class Brenak : public WindowState {
   ReportService* report = nullptr;
   // Opens the table of thicknesses ("Tabla de espesores"); set by the window.
   std::function<void()> onThicknessTable;
+  // Opens the installation's window ("Instalación"); set by the window.
+  std::function<void()> onInstallation;
 
   // What the last "Calcular" (or the calculation of an opened project) gave:
   // the report and the table of thicknesses read it.

@@ -71,6 +71,9 @@ Routes BuildRoutes() {
   click["SBTablaEspesores"] = [](Brenak& app) {
     if (app.onThicknessTable) app.onThicknessTable();
   };
+  click["SBInstalacion"] = [](Brenak& app) {
+    if (app.onInstallation) app.onInstallation();
+  };
   click["SBImpresor"] = [](Brenak& app) {
     DesktopReportService desktop;
     PrintReport(app, app.lastOutcome.value_or(CaseOutcome{}), app.report ? *app.report : desktop);

@@ -70,6 +70,8 @@ std::vector<Control> BuildControlCatalog() {
   k.Button("SBExportarPdf", window, "Exportar PDF", "Guardar el informe como PDF");
   k.Button("SBTablaEspesores", window, "Tabla de espesores",
            "Calcula el caso para una lista de espesores de aislamiento comerciales");
+  k.Button("SBInstalacion", window, "Instalación",
+           "Abre la instalación: todos los tramos de tuberías, conductos y depósitos de un edificio en un documento");
   k.Button("SBImpresor2", window, "Acerca de", "Acerca de Brenak");
   k.Button("SpeedButton1", window, "Calcular", "Calcular");
   k.Button("SpeedButton7", window, "Gráfica", "Gráfica");

@@ -3,6 +3,7 @@
 #include "gui/ChartPanel.h"
 #include "gui/ConditionFields.h"
 #include "gui/DataPanels.h"
+#include "gui/InstallationWindow.h"
 #include "gui/Overlays.h"
 #include "gui/TabOrder.h"
 #include "gui/ThicknessTableDialog.h"
@@ -12,6 +13,8 @@
 #include "gui/WindowServices.h"
 #include "gui/WindowToolbar.h"
 #include "app/Brenak.h"
+#include "app/InstallationCaseLink.h"
+#include "app/InstallationSession.h"
 #include "app/ProjectCommands.h"
 #include "app/StartUp.h"
 #include "checking/FieldDescription.h"
@@ -59,6 +62,7 @@ MainWindow::MainWindow(Brenak& app, QWidget* parent) : QMainWindow(parent), app_
   userMaterials_ = new UserMaterialsEditor(app_, overlays_->UserMaterialTools(),
                                            [this](const std::function<void()>& action) { Forward(action); });
   app_.onThicknessTable = [this] { OpenThicknessTable(); };
+  app_.onInstallation = [this] { OpenInstallation(); };
   BuildShortcuts();
   AttachRecentProjects(qobject_cast<QToolButton*>(binding_->Widget(QStringLiteral("SBAbrir"))), app_,
                        [this](const std::function<void()>& action) { Forward(action); });
@@ -68,6 +72,8 @@ MainWindow::MainWindow(Brenak& app, QWidget* parent) : QMainWindow(parent), app_
   app_.documentChanged = [this, told = app_.documentChanged] {
     if (told) told();
     ShowDocumentTitle(this, app_);
+    // A project opened or saved here is no longer the installation's case.
+    if (installation_ && !app_.projectPath.isEmpty()) DropMainWindowLink(installation_->Session());
   };
   // The model asks for the focus in the middle of an action, before the window
   // shows what the action changed: the request waits for the next Sync().
@@ -86,6 +92,8 @@ MainWindow::~MainWindow() = default;
 QWidget* MainWindow::ControlWidget(const QString& name) const { return binding_->Widget(name); }
 
 ChartPanel* MainWindow::Chart() const { return overlays_->Chart(); }
+
+InstallationWindow* MainWindow::Installation() const { return installation_; }
 
 void MainWindow::BuildShortcuts() {
   for (const ToolbarEntry& e : ToolbarEntries()) {
@@ -131,6 +139,21 @@ void MainWindow::OpenThicknessTable() {
   thicknessTable_->raise();
   thicknessTable_->activateWindow();
   thicknessTable_->Calculate();
+}
+
+void MainWindow::OpenInstallation() {
+  // One installation window, kept with its document while it is open.
+  if (!installation_) {
+    installation_ = new InstallationWindow(app_, this);
+    // Its boxes and dialogs over it, where the main window's are the desktop's.
+    if (dynamic_cast<WidgetMessageSink*>(&app_.messages)) installation_->AskAndTellHere();
+    installation_->showMainWindow = [this] {
+      Sync();
+      raise();
+      activateWindow();
+    };
+  }
+  installation_->ShowOnScreen();
 }
 
 void MainWindow::ReportError(const QString& text) {
@@ -192,6 +215,8 @@ void MainWindow::ShowOnScreen() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   bool leave = false;  // an error while saving keeps the window open
   Forward([this, &leave] { leave = ConfirmDiscardChanges(app_); });
+  // A changed installation is offered to be saved too.
+  if (leave && installation_ && installation_->isVisible()) leave = installation_->close();
   if (!leave) {
     event->ignore();
     return;

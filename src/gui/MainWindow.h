@@ -9,6 +9,7 @@
 class Brenak;
 class ChartPanel;
 class DataPanels;
+class InstallationWindow;
 class QScrollArea;
 class QToolBar;
 class ThicknessTableDialog;
@@ -31,6 +32,8 @@ class MainWindow : public QMainWindow {
   // The widget of a control of the model; null for a name the model lacks.
   QWidget* ControlWidget(const QString& name) const;
   ChartPanel* Chart() const;
+  // The installation's window; null before "Instalación" first opens it.
+  InstallationWindow* Installation() const;
 
   // Mirrors the whole model: texts, visibility, enabled and read-only flags,
   // field states, rows, marks, caption colours, the chart.
@@ -67,6 +70,8 @@ class MainWindow : public QMainWindow {
   void ReportError(const QString& text);
   // "Tabla de espesores": opens the table over the window, worked out anew.
   void OpenThicknessTable();
+  // "Instalación": shows the installation's window, made the first time.
+  void OpenInstallation();
 
   Brenak& app_;
   std::unique_ptr<WindowBinding> binding_;
@@ -74,6 +79,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<WindowOverlays> overlays_;
   UserMaterialsEditor* userMaterials_ = nullptr;  // owned by the material chooser
   QPointer<ThicknessTableDialog> thicknessTable_;
+  QPointer<InstallationWindow> installation_;
   QToolBar* toolbar_ = nullptr;
   QWidget* central_ = nullptr;
   QScrollArea* scroll_ = nullptr;

@@ -20,6 +20,7 @@ const QList<ToolbarEntry>& ToolbarEntries() {
       {"SpeedButton1", "calcular", QKeySequence(Qt::Key_F9)},
       {"SpeedButton7", "grafica", QKeySequence(Qt::CTRL | Qt::Key_G)},
       {"SBTablaEspesores", "tabla", QKeySequence(Qt::CTRL | Qt::Key_T)},
+      {"SBInstalacion", "instalacion", QKeySequence(Qt::CTRL | Qt::Key_I)},
       {nullptr, nullptr, {}},
       {"SpeedButton2", "placa", QKeySequence(Qt::CTRL | Qt::Key_1)},
       {"SpeedButton4", "tuberia", QKeySequence(Qt::CTRL | Qt::Key_2)},

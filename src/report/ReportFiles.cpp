@@ -257,6 +257,10 @@ std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPai
   document->setPageSize(QSizeF(TextWidthCm() * pagePixelsPerCm, TextHeightCm() * pagePixelsPerCm));
 
   QTextCursor cursor(document.get());
+  // The content goes in as one edit, laid out once at its end: laid out after
+  // every change, a long table would be laid out again for each of its cells.
+  document->setUndoRedoEnabled(false);
+  cursor.beginEditBlock();
   // The pictures go by the names they have in the OpenDocument package.
   const std::map<int, int> pictures = content.PictureNumbers();
   for (const auto& [index, number] : pictures)
@@ -304,6 +308,7 @@ std::unique_ptr<QTextDocument> ToTextDocument(const ReportContent& content, QPai
       }
     }
   }
+  cursor.endEditBlock();
   KeepHeadingsWithWhatFollows(*document, content, blocks);
   return document;
 }
