@@ -220,7 +220,13 @@ bool FallingCost::Falls(int a, int b) {
   // The growth of the thickness from one step to the next.
   const double dtMin = double(0.1f) - Ulp(e.t), dtMax = double(0.1f) + Ulp(e.t);
   const double rise = LeastRise(p, e, dtMin, dtMax);
-  if (!(rise >= 0)) return false;
+  // On a flat element every term but the insulation's and the surfaces' is
+  // fixed and the insulation's grows, so the totals of the run lie between
+  // those of its ends even where a changing coefficient may lower the total
+  // from one step to the next; the energy may then rise, by at most as much
+  // as that fall at the least total.
+  const bool flat = in.IsPlate() || in.IsDuct();
+  if (!(rise >= 0) && !(flat && Finite(rise))) return false;
 
   // How far the computed total lies from the exact one. The terms must not be
   // negative: terms that cancel could leave a total of 0, which the resistance
@@ -253,7 +259,7 @@ bool FallingCost::Falls(int a, int b) {
   const double largest = investment + G * qHigh + error;
 
   const double slope = GreatestInvestmentSlope(tp, tb);
-  const double energyFall = G * dT_ * rise / (Rhigh * Rhigh);
+  const double energyFall = G * dT_ * rise / (rise >= 0 ? Rhigh * Rhigh : Rlow * Rlow);
   const double fall = energyFall - std::max(slope * dtMin, slope * dtMax) - 2 * error;
   if (!Finite(fall) || !Finite(largest) || largest > 1e37) return false;
   return fall > 2 * 2 * kFloatRounding * largest + 1e-37;

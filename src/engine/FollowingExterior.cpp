@@ -7,8 +7,11 @@
 #include "engine/ThicknessSearch.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 // The bounds below hold for the figures as computed, not only for the exact
 // ones:
@@ -43,6 +46,8 @@ constexpr int kFirstRun = 64;
 constexpr int kShortestRun = 16;
 constexpr int kLandingSteps = 24;
 constexpr int kEnclosurePasses = 12;
+// The most coefficients a landing follows one by one.
+constexpr std::uint32_t kFewCoefficients = 16;
 
 float Down(double x) {
   float f = static_cast<float>(x);
@@ -62,6 +67,14 @@ double Ulp(double x) {
 }
 
 bool Finite(double x) { return std::isfinite(x); }
+
+// How many single-precision numbers lie in [low, high], both positive.
+std::uint32_t FloatsBetween(float low, float high) {
+  std::uint32_t a = 0, b = 0;
+  std::memcpy(&a, &low, sizeof a);
+  std::memcpy(&b, &high, sizeof b);
+  return b >= a ? b - a + 1 : 0;
+}
 
 }  // namespace
 
@@ -295,7 +308,26 @@ std::optional<FollowingExterior::Interval> FollowingExterior::Enclosure(const Ru
 std::optional<FollowingExterior::Landing> FollowingExterior::Land(int first, int to, Interval x) {
   const int n = c_.s.n;
   std::array<float, 7> T{};
+  // Once the interval holds only a few coefficients, each is followed
+  // through the step: the coefficients the step can leave are then exactly
+  // those they give, no more than before.
+  std::vector<float> few;
   for (int j = std::max(first, to - kLandingSteps); j < to; ++j) {
+    if (few.empty() && FloatsBetween(x.low, x.high) <= kFewCoefficients)
+      for (float c = x.low; c <= x.high; c = std::nextafter(c, std::numeric_limits<float>::infinity()))
+        few.push_back(c);
+    if (!few.empty()) {
+      std::vector<float> next;
+      for (float c : few) {
+        ComputeInterfaceTemperatures(c_.s, TotalAt(j, c), Ti_, Te_, T);
+        SurfaceParts parts = parts_;
+        const float left = ExteriorCoefficient(c_.in, parts, T[n], Ti_, Te_, 2 * c_.s.r[n]);
+        if (std::find(next.begin(), next.end(), left) == next.end()) next.push_back(left);
+      }
+      if (next.size() == 1) return Landing{j + 1, next.front()};
+      few = std::move(next);
+      continue;
+    }
     // x holds the coefficient step j works with.
     const float least = TotalAt(j, x.high);
     const float greatest = TotalAt(j, x.low);
@@ -339,7 +371,7 @@ std::optional<FollowingExterior::Landing> FollowingExterior::PassOver(FallingCos
       x = Enclosure(*run, start);
       if (x) change = StepChange(*run, *x, startChange);
     }
-      if (x && Finite(change) && falling.Falls(reached + 1, to, x->low, x->high, change / (double(x->low) * x->low))) {
+        if (x && Finite(change) && falling.Falls(reached + 1, to, x->low, x->high, change / (double(x->low) * x->low))) {
       runFrom = reached;
       reached = to;
       held = start = *x;
