@@ -140,6 +140,20 @@ void RegisterSlowest() {
     in.cost2 = 0.0001f;
     return in;
   });
+  Register("plate economic, calculated exterior, past 5 m", [] {
+    CalcInputs in = Thickness(CalculatedExterior(Plate()), DesignCondition::Economic);
+    in.cost2 = 0.0001f;
+    return in;
+  });
+  // Its interior coefficient follows the interior surface: every step is worked out.
+  Register("plate economic, calculated interior, past 5 m", [] {
+    CalcInputs in = Thickness(Plate(), DesignCondition::Economic);
+    in.interiorMode = SurfaceCoefMode::Calculate;
+    in.interiorHeight = 2.5f;
+    in.interiorHeightShown = true;
+    in.cost2 = 0.0001f;
+    return in;
+  });
   Register("pipe economic, imposed coefficients, past 5 m", [] {
     CalcInputs in = Thickness(Pipe(), DesignCondition::Economic);
     in.cost2 = 0.0001f;

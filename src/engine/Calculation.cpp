@@ -4,6 +4,7 @@
 #include "engine/DesignConditions.h"
 #include "engine/EconomicThickness.h"
 #include "engine/FallingCost.h"
+#include "engine/FollowingExterior.h"
 #include "engine/Moisture.h"
 #include "engine/Results.h"
 #include "engine/TemperatureProfile.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -236,12 +238,28 @@ class Calculation {
     // step before left (they are those every later step uses when they do
     // not follow the temperatures).
     int step = 0, nextTry = 1;
+    std::optional<FollowingExterior> following;
     bool settled = false;  // the last step left the coefficients as it found them
     do {
       if (c_.passOverFallingCosts && step >= nextTry) {
         FallingCost falling(c_, insulation_, economic_, rIn, Ti_, Te_, hi_, he_, settled);
-        const int last = falling.LastFalling(step);
-        if (last >= step + 2) {
+        if (falling.Following()) {
+          // The search goes on from the landing step, worked out with the
+          // exterior coefficient the step before it left.
+          if (!following) following.emplace(c_, insulation_, Ti_, Te_, hi_);
+          if (const auto landing = following->PassOver(falling, step, prevHe, he_)) {
+            step = landing->step;
+            t = StepThickness(step);
+            const float hiBefore = hi_;
+            he_ = landing->coefficientBefore;
+            cost = CostAt(t, rIn);
+            ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
+            NewCoefficients(hi_, he_);
+            settled = hi_ == hiBefore && he_ == landing->coefficientBefore;
+          } else {
+            nextTry = step + kStepsBeforeAnotherRun;
+          }
+        } else if (const int last = falling.LastFalling(step); last >= step + 2) {
           step = last - 1;
           t = StepThickness(step);
           cost = CostAt(t, rIn);

@@ -62,6 +62,8 @@ FallingCost::FallingCost(CalcContext& c, int insulation, const EconomicFigures& 
       dT_(std::abs(double(Te) - Ti)),
       hi_(hi),
       he_(he),
+      heLow_(he),
+      heHigh_(he),
       run_(kFirstRun) {
   const CalcInputs& in = c.in;
   const LayerStack& s = c.s;
@@ -71,7 +73,11 @@ FallingCost::FallingCost(CalcContext& c, int insulation, const EconomicFigures& 
   // step, unless nothing the steps change reaches them.
   const bool follow = (in.IsPlate() && in.interiorMode == SurfaceCoefMode::Calculate) ||
                       in.exteriorMode == SurfaceCoefMode::Calculate;
-  if (follow && !(noInsulation_ && settled)) return;
+  // Only an exterior coefficient that follows can be bounded over a run.
+  following_ = follow && !(noInsulation_ && settled);
+  if (following_ && (in.IsBuried() || noInsulation_ || in.exteriorMode != SurfaceCoefMode::Calculate ||
+                     (in.IsPlate() && in.interiorMode == SurfaceCoefMode::Calculate)))
+    return;
   const double G = double(figures.hours) * figures.price * figures.F * 0.001;
   if (!Finite(G) || G < 0 || !Finite(dT_) || !Finite(figures.slope) || !Finite(figures.intercept)) return;
   if (!Finite(hi) || !Finite(he) || !(rIn >= 0 && Finite(rIn))) return;
@@ -88,19 +94,19 @@ FallingCost::FallingCost(CalcContext& c, int insulation, const EconomicFigures& 
   usable_ = true;
 }
 
-FallingCost::StepFigures FallingCost::Evaluate(int step) {
+FallingCost::StepFigures FallingCost::Evaluate(int step, float he) {
   StepFigures f;
   f.t = StepThickness(step);
   c_.s.e[insulation_] = f.t;
   if (c_.in.HasRadii()) UpdateRadii(c_.in, c_.s);
-  f.total = c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he_);
+  f.total = c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he);
   f.R = c_.s.R;
   f.r = c_.s.r;
   return f;
 }
 
 int FallingCost::LastFalling(int from) {
-  if (!usable_) return from;
+  if (!usable_ || following_) return from;
   const int last = LastStep() - 1;
   int a = from + 1, length = run_;
   while (a <= last) {
@@ -123,9 +129,14 @@ double FallingCost::LeastRise(const StepFigures& p, const StepFigures& b, double
   const LayerStack& s = c_.s;
   const int n = s.n, ins = insulation_;
   constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  // A step may work with another exterior coefficient than the step before,
+  // within [heLow_, heHigh_] and within inverseStep_ of its inverse: the
+  // exterior term may fall by this much more, most where the outer radius is least.
+  const double coefficients =
+      heHigh_ > heLow_ ? std::min(1 / double(heLow_) - 1 / double(heHigh_), inverseStep_) : 0.0;
   if (in.IsPlate() || in.IsDuct()) {
     // Only the insulation's term moves: e · 0.001 / k.
-    return s.resistanceComputed[ins] ? dtMin * 0.001 / double(s.k[ins]) : 0.0;
+    return (s.resistanceComputed[ins] ? dtMin * 0.001 / double(s.k[ins]) : 0.0) - coefficients;
   }
   const bool sphere = in.IsSphere();
   const double shell = sphere ? kFourPi : kTwoPi;
@@ -150,10 +161,11 @@ double FallingCost::LeastRise(const StepFigures& p, const StepFigures& b, double
     }
     rise += term;
   }
-  if (he_ > 0) {
-    const double c = 1 / (double(he_) * shell);
+  if (heLow_ > 0) {
+    const double c = 1 / (double(heLow_) * shell);
     const double rp = p.r[n], rb = b.r[n];
     rise -= sphere ? c * hi * 2 * rb / (rp * rp * rp * rp) : c * hi / (rp * rp);
+    rise -= coefficients / (shell * (sphere ? double(rp) * rp : double(rp)));
   }
   return rise;
 }
@@ -182,18 +194,39 @@ double FallingCost::GreatestInvestmentSlope(double tp, double tb) const {
   return slope + 1e-12 * size;
 }
 
+bool FallingCost::Falls(int a, int b, float low, float high, double inverseStep) {
+  if (!following_ || !(low > 0) || !(low <= high) || !Finite(high) || !(inverseStep >= 0)) return false;
+  heLow_ = low;
+  heHigh_ = high;
+  inverseStep_ = inverseStep;
+  following_ = false;
+  const bool falls = Falls(a, b);
+  following_ = true;
+  heLow_ = heHigh_ = he_;
+  inverseStep_ = 0;
+  return falls;
+}
+
 bool FallingCost::Falls(int a, int b) {
-  if (!usable_ || a < 2 || b < a || b >= LastStep()) return false;
+  if (!usable_ || following_ || a < 2 || b < a || b >= LastStep()) return false;
   const CalcInputs& in = c_.in;
   const int n = c_.s.n;
-  const StepFigures p = Evaluate(a - 1);
-  const StepFigures e = Evaluate(b);
+  // The least total at the start of the run (the greatest coefficient), the
+  // greatest at its end (the least one).
+  const StepFigures p = Evaluate(a - 1, heHigh_);
+  const StepFigures e = Evaluate(b, heLow_);
   if (noInsulation_) return FallsWithTheSameFlow(p, e);
 
   // The growth of the thickness from one step to the next.
   const double dtMin = double(0.1f) - Ulp(e.t), dtMax = double(0.1f) + Ulp(e.t);
   const double rise = LeastRise(p, e, dtMin, dtMax);
-  if (!(rise >= 0)) return false;
+  // On a flat element every term but the insulation's and the surfaces' is
+  // fixed and the insulation's grows, so the totals of the run lie between
+  // those of its ends even where a changing coefficient may lower the total
+  // from one step to the next; the energy may then rise, by at most as much
+  // as that fall at the least total.
+  const bool flat = in.IsPlate() || in.IsDuct();
+  if (!(rise >= 0) && !(flat && Finite(rise))) return false;
 
   // How far the computed total lies from the exact one. The terms must not be
   // negative: terms that cancel could leave a total of 0, which the resistance
@@ -204,6 +237,9 @@ bool FallingCost::Falls(int a, int b) {
     if (!(p.R[i] >= 0 && e.R[i] >= 0)) return false;
     magnitudes += std::max(double(p.R[i]), double(e.R[i]));
   }
+  // A step between works out its exterior term with a coefficient that may
+  // be less than both ends used, where the outer radius may be less.
+  if (heHigh_ > heLow_) magnitudes += double(p.R[10]) * heHigh_ / heLow_;
   if (!Finite(magnitudes) || !(p.total > 0)) return false;
   const double errR = magnitudes * (n + 4) * 2 * kFloatRounding * 1.001 + 1e-300;
   const double Rlow = double(p.total) - 2 * errR, Rhigh = double(e.total) + errR;
@@ -223,7 +259,7 @@ bool FallingCost::Falls(int a, int b) {
   const double largest = investment + G * qHigh + error;
 
   const double slope = GreatestInvestmentSlope(tp, tb);
-  const double energyFall = G * dT_ * rise / (Rhigh * Rhigh);
+  const double energyFall = G * dT_ * rise / (rise >= 0 ? Rhigh * Rhigh : Rlow * Rlow);
   const double fall = energyFall - std::max(slope * dtMin, slope * dtMax) - 2 * error;
   if (!Finite(fall) || !Finite(largest) || largest > 1e37) return false;
   return fall > 2 * 2 * kFloatRounding * largest + 1e-37;

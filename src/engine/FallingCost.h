@@ -10,16 +10,21 @@ struct CalcContext;
 // falls at every step, so that the search, which stops at the first step that
 // costs no less than the one before, can pass over them.
 //
-// It works only while every step's cost follows from its thickness alone: the
-// surface coefficients must not depend on the surface temperatures (given,
-// neglected, or those of flowing fluids inside a pipe or duct), and the element
-// must not be buried (the search then also stops where the pipe outgrows its
-// place). For such elements a bound tells, from the figures of the steps just
-// before a run and at its end, that every step of the run costs less than the
-// one before by more than the rounding of the figures (see FallingCost.cpp).
-// When no layer of the element is the insulation, every step has the same
-// resistance and heat flow; once a step leaves the coefficients as it found
-// them (`settled`), every later step does too, whatever their kind.
+// The element must not be buried (the search then also stops where the pipe
+// outgrows its place). Where every step's cost follows from its thickness
+// alone (the surface coefficients are given, neglected, or those of flowing
+// fluids inside a pipe or duct), a bound tells, from the figures of the steps
+// just before a run and at its end, that every step of the run costs less than
+// the one before by more than the rounding of the figures (see
+// FallingCost.cpp). When no layer of the element is the insulation, every
+// step has the same resistance and heat flow; once a step leaves the
+// coefficients as it found them (`settled`), every later step does too,
+// whatever their kind.
+//
+// When the exterior coefficient follows the exterior surface temperature
+// (and nothing else does), each step works with the coefficient the step
+// before left: the bound then holds for every exterior coefficient within an
+// interval the steps of the run are shown to stay in (FollowingExterior.h).
 class FallingCost {
  public:
   // The coefficients hi and he are those every step uses; rIn is the radius of
@@ -29,6 +34,9 @@ class FallingCost {
 
   // Whether the element's steps can be passed over at all.
   bool Usable() const { return usable_; }
+  // Whether the exterior coefficient follows the surface temperature: the
+  // runs are then found by FollowingExterior, with Falls(a, b, low, high).
+  bool Following() const { return following_; }
 
   // The last step b such that every step of from+1 .. b costs less than the
   // one before it (`from` itself when none is shown). Steps from LastStep()
@@ -38,6 +46,10 @@ class FallingCost {
 
   // Every step j of a..b (1 <= a <= b) costs less than step j - 1.
   bool Falls(int a, int b);
+  // The same when each step j of a - 1..b works with an exterior coefficient
+  // of its own within [low, high] (low > 0) instead of the one given, whose
+  // inverse differs from that of the step before by at most inverseStep.
+  bool Falls(int a, int b, float low, float high, double inverseStep);
 
  private:
   struct StepFigures {
@@ -46,7 +58,7 @@ class FallingCost {
     std::array<float, 11> R{};
     std::array<float, 7> r{};
   };
-  StepFigures Evaluate(int step);
+  StepFigures Evaluate(int step, float he);
   // The least rise of the exact total resistance from one step to the next
   // over the run from p to b, given the least and greatest growth of the
   // thickness (mm) of one step; not a number when it cannot be bounded.
@@ -61,7 +73,11 @@ class FallingCost {
   const EconomicFigures figures_;
   const double rIn_, dT_;
   const float hi_, he_;
+  // The exterior coefficients a step may work with (both he_ unless following).
+  float heLow_, heHigh_;
+  double inverseStep_ = 0;  // the most the inverse of the coefficient changes from a step to the next
   bool usable_ = false;
+  bool following_ = false;
   bool noInsulation_ = false;  // no layer is the insulation: the total is that of the bare element
   int run_;  // the length of run tried first
 };

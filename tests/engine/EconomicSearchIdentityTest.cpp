@@ -29,8 +29,10 @@ class Draw {
 };
 
 // An economic thickness of any element. The cost of the insulation may fall
-// as it grows, or barely rise, so that many searches run far.
-CalcInputs EconomicCase(Draw& d) {
+// as it grows, or barely rise, so that many searches run far. With
+// `exteriorFollows`, the exterior coefficient is calculated from the surface
+// temperature (and the element is not buried).
+CalcInputs EconomicCase(Draw& d, bool exteriorFollows = false) {
   CalcInputs in;
   in.thicknessTarget = true;
   in.condition = DesignCondition::Economic;
@@ -51,6 +53,18 @@ CalcInputs EconomicCase(Draw& d) {
   };
   in.interiorMode = mode();
   in.exteriorMode = mode();
+  if (exteriorFollows) {
+    in.exteriorMode = SurfaceCoefMode::Calculate;
+    if (in.IsBuried()) in.pipePlacing = d.Choice(2);
+    if (in.IsSphere()) in.kind = GeometryKind::Pipe;
+    in.exteriorEmission = static_cast<float>(d.Uniform(0, 1));
+    in.exteriorLength = d.Spread(0.1, 10);
+    in.ductWidth = d.Spread(0.1, 3);
+    in.interiorHeight = d.Spread(0.1, 3);
+    in.Te = static_cast<float>(d.Uniform(-20, 45));
+    // Cold elements too, whose surface lies below the air's temperature.
+    if (d.OneIn(3)) in.Ti = static_cast<float>(d.Uniform(-50, in.Te));
+  }
   in.Ti = static_cast<float>(d.Uniform(-30, 300));
   in.Te = static_cast<float>(d.Uniform(-20, 45));
   in.soilTemperature = static_cast<float>(d.Uniform(0, 20));
@@ -112,6 +126,27 @@ TEST(EconomicSearchIdentity, PassingOverFallingRunsStopsWhereEveryStepStops) {
   EXPECT_GT(passedOver, kCases / 10);
   EXPECT_GT(pastFiveMetres, kCases / 50);
   EXPECT_GT(nearTheBareElement, kCases / 50);
+}
+
+// When the exterior coefficient follows the surface temperature, each step
+// works with the coefficient the step before left; the runs passed over must
+// still land on exactly the step, coefficient and figures of the walk: hot
+// and cold elements, natural and forced convection, runs that cross the
+// switch between laminar and turbulent flow.
+TEST(EconomicSearchIdentity, FollowingExteriorCoefficientStopsWhereEveryStepStops) {
+  constexpr int kCases = 2500;
+  Draw d(771203);
+  int passedOver = 0, farReaching = 0;
+  for (int n = 0; n < kCases; ++n) {
+    const CalcInputs in = EconomicCase(d, true);
+    const CalcOutcome fast = Calculate(in, FindThicknessStep, EconomicSteps::PassOverFallingRuns);
+    const CalcOutcome walked = Calculate(in, FindThicknessStep, EconomicSteps::WorkOutEvery);
+    ASSERT_EQ(Fingerprint(fast).Text(), Fingerprint(walked).Text()) << "case " << n;
+    passedOver += fast.evaluations * 4 < walked.evaluations;
+    farReaching += walked.economic && walked.economicOutcome.thickness >= 100;
+  }
+  EXPECT_GT(passedOver, farReaching / 2);
+  EXPECT_GT(farReaching, kCases / 10);
 }
 
 }  // namespace

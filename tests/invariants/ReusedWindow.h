@@ -19,6 +19,8 @@ class ReusedWindow {
 
   // The window in its start state, with no message shown yet.
   Brenak& Fresh();
+  // The window as the last command left it.
+  Brenak& Window() { return app_; }
   // The boxes shown since the last Fresh().
   const RecordingMessageSink& Messages() const { return sink_; }
 
