@@ -81,8 +81,9 @@ TEST_F(MemorandumTest, TellsEverySectionTheTotalsTheProceduresAndTheBill) {
   EXPECT_TRUE(Has(lines, QStringLiteral("| Instalación: | Hospital |"))) << all;
   EXPECT_TRUE(Has(lines, QStringLiteral("02/03/2026 09:30"))) << all;
   // Every row in both tables of sections.
-  for (const QString& reference : {QStringLiteral("T-001"), QStringLiteral("T-052")})
+  for (const QString& reference : {QStringLiteral("T-001"), QStringLiteral("T-052")}) {
     EXPECT_EQ(lines.filter(QStringLiteral("| ") + reference + QStringLiteral(" |")).size(), 2) << reference.toStdString();
+  }
   // The mistyped row 10: refused, its message among those left out.
   const RowOutcome& refused = session.Results().rows[9];
   ASSERT_FALSE(refused.Calculated());

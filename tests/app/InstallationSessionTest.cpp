@@ -174,7 +174,7 @@ TEST_F(InstallationSessionTest, SavedAndOpenedAgainTheDocumentIsTheSame) {
   // gives the figures it gave.
   EXPECT_EQ(RecordsOfCase(session.Document().templateCase), RecordsOfCase(saved.templateCase));
   ASSERT_EQ(session.Results().rows.size(), figures.size());
-  for (size_t i = 0; i < figures.size(); ++i) EXPECT_EQ(session.Results().rows[i].heatFlow, figures[i]) << i;
+  for (size_t i = 0; i < figures.size(); ++i) { EXPECT_EQ(session.Results().rows[i].heatFlow, figures[i]) << i; }
   EXPECT_TRUE(sink.shown.empty());
 }
 
@@ -316,7 +316,7 @@ TEST_P(RowInMainWindowTest, TheMainWindowGivesTheRowsFigures) {
   EXPECT_EQ(app.lastOutcome->engine.results.heatFlow, alone.engine.results.heatFlow);
   EXPECT_EQ(app.lastOutcome->engine.results.profile, alone.engine.results.profile);
   ASSERT_EQ(app.lastOutcome->rite.has_value(), alone.rite.has_value());
-  if (alone.rite) EXPECT_EQ(app.lastOutcome->rite->outsideMinimum, Outcome(0).rite.outsideMinimum);
+  if (alone.rite) { EXPECT_EQ(app.lastOutcome->rite->outsideMinimum, Outcome(0).rite.outsideMinimum); }
 
   // Brought back unchanged, the row is the row it was.
   BringBackFromMainWindow(session);

@@ -98,7 +98,7 @@ TEST_F(InstallationWindowTest, TwoHundredSectionsFitTheSmallAndTheLargeScreen) {
     EXPECT_TRUE(w->Table()->verticalScrollBar()->isVisible());
     EXPECT_GE(w->Table()->rowAt(w->Table()->viewport()->height() - 1), 10);
     EXPECT_EQ(CutCells(w), QStringList()) << size.width();
-    if (size.width() == 1920) EXPECT_FALSE(w->Table()->horizontalScrollBar()->isVisible());
+    if (size.width() == 1920) { EXPECT_FALSE(w->Table()->horizontalScrollBar()->isVisible()); }
   }
 }
 
