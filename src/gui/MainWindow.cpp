@@ -3,6 +3,7 @@
 #include "gui/ChartPanel.h"
 #include "gui/ConditionFields.h"
 #include "gui/DataPanels.h"
+#include "gui/LanguageMenu.h"
 #include "gui/Overlays.h"
 #include "gui/TabOrder.h"
 #include "gui/ThicknessTableDialog.h"
@@ -64,6 +65,7 @@ MainWindow::MainWindow(Brenak& app, QWidget* parent) : QMainWindow(parent), app_
                        [this](const std::function<void()>& action) { Forward(action); });
   AttachSaveAs(qobject_cast<QToolButton*>(binding_->Widget(QStringLiteral("SBGuardar"))), this, app_,
                [this](const std::function<void()>& action) { Forward(action); });
+  AttachLanguageMenu(qobject_cast<QToolButton*>(binding_->Widget(QStringLiteral("SBImpresor2"))), app_.settings);
   // The title names the project and shows whether it has unsaved changes.
   app_.documentChanged = [this, told = app_.documentChanged] {
     if (told) told();

@@ -117,8 +117,8 @@ QTranslator* InstallQtTranslations(QCoreApplication* application) {
   return translator;
 }
 
-BrenakApplication::BrenakApplication(int& argc, char** argv) : QApplication(argc, argv) {
-  InstallQtTranslations(this);
+BrenakApplication::BrenakApplication(int& argc, char** argv, Language language) : QApplication(argc, argv) {
+  InstallLanguage(*this, language);
 }
 
 bool BrenakApplication::notify(QObject* receiver, QEvent* event) {

@@ -3,6 +3,8 @@
 #include "form/FileDialogs.h"
 #include "form/MessageSink.h"
 
+#include "app/Language.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <functional>
@@ -58,9 +60,9 @@ QTranslator* InstallQtTranslations(QCoreApplication* application);
 
 // The application object of the window: an error that escapes the handling of
 // an event is shown in an error box and the event loop goes on. It speaks
-// Spanish from the start (InstallQtTranslations).
+// `language` from the start, Qt's own texts included (InstallLanguage).
 class BrenakApplication : public QApplication {
  public:
-  BrenakApplication(int& argc, char** argv);
+  BrenakApplication(int& argc, char** argv, Language language = Language::Spanish);
   bool notify(QObject* receiver, QEvent* event) override;
 };
