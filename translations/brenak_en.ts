@@ -2,6 +2,702 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>ChartPanel</name>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copiar la gráfica al portapapeles</source>
+        <translation>Copy the chart to the clipboard</translation>
+    </message>
+</context>
+<context>
+    <name>ControlCatalog</name>
+    <message>
+        <source>Nuevo</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Imprimir</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Exportar PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>Guardar el informe como PDF</source>
+        <translation>Save the report as PDF</translation>
+    </message>
+    <message>
+        <source>Tabla de espesores</source>
+        <translation>Thickness table</translation>
+    </message>
+    <message>
+        <source>Calcula el caso para una lista de espesores de aislamiento comerciales</source>
+        <translation>Calculates the case for a list of commercial insulation thicknesses</translation>
+    </message>
+    <message>
+        <source>Acerca de</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Acerca de Brenak</source>
+        <translation>About Brenak</translation>
+    </message>
+    <message>
+        <source>Calcular</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Gráfica</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Placas planas</source>
+        <translation>Flat walls</translation>
+    </message>
+    <message>
+        <source>Tuberías</source>
+        <translation>Pipes</translation>
+    </message>
+    <message>
+        <source>Esferas</source>
+        <translation>Spheres</translation>
+    </message>
+    <message>
+        <source>Especiales</source>
+        <translation>Special</translation>
+    </message>
+    <message>
+        <source>Conductos y depósitos</source>
+        <translation>Ducts and tanks</translation>
+    </message>
+    <message>
+        <source>Tipo de placa</source>
+        <translation>Wall type</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal interior arriba</source>
+        <translation>Horizontal, inside up</translation>
+    </message>
+    <message>
+        <source>Horizontal interior abajo</source>
+        <translation>Horizontal, inside down</translation>
+    </message>
+    <message>
+        <source>Tipo de tubería</source>
+        <translation>Pipe type</translation>
+    </message>
+    <message>
+        <source>Al aire vertical</source>
+        <translation>In air, vertical</translation>
+    </message>
+    <message>
+        <source>Al aire horizontal</source>
+        <translation>In air, horizontal</translation>
+    </message>
+    <message>
+        <source>Enterrada sin caja</source>
+        <translation>Buried, no casing</translation>
+    </message>
+    <message>
+        <source>Enterrada con caja</source>
+        <translation>Buried in casing</translation>
+    </message>
+    <message>
+        <source>Tipo de elemento</source>
+        <translation>Element type</translation>
+    </message>
+    <message>
+        <source>Conductos aire</source>
+        <translation>Air ducts</translation>
+    </message>
+    <message>
+        <source>Depósito vertical</source>
+        <translation>Vertical tank</translation>
+    </message>
+    <message>
+        <source>Depósito horizontal</source>
+        <translation>Horizontal tank</translation>
+    </message>
+    <message>
+        <source>Calcular:</source>
+        <translation>Calculate:</translation>
+    </message>
+    <message>
+        <source>Flujo de calor</source>
+        <translation>Heat flux</translation>
+    </message>
+    <message>
+        <source>Espesor aislamiento</source>
+        <translation>Insulation thickness</translation>
+    </message>
+    <message>
+        <source>Condición de diseño</source>
+        <translation>Design condition</translation>
+    </message>
+    <message>
+        <source>Condición</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>Flujo de calor  (W/m2)</source>
+        <translation>Heat flux  (W/m2)</translation>
+    </message>
+    <message>
+        <source>Pérdida calor con aislamiento (%)</source>
+        <translation>Heat loss with insulation (%)</translation>
+    </message>
+    <message>
+        <source>Coef. global de trans. calor (W/m2ºC)</source>
+        <translation>Overall heat-transfer coef. (W/m2ºC)</translation>
+    </message>
+    <message>
+        <source>Espesor económico</source>
+        <translation>Economic thickness</translation>
+    </message>
+    <message>
+        <source>Temperatura superficial exterior (ºC)</source>
+        <translation>Outer surface temperature (ºC)</translation>
+    </message>
+    <message>
+        <source>Evitar condensaciones exteriores</source>
+        <translation>Prevent condensation outside</translation>
+    </message>
+    <message>
+        <source>Temperatura superficial interior (ºC)</source>
+        <translation>Inner surface temperature (ºC)</translation>
+    </message>
+    <message>
+        <source>Evitar condensaciones interiores</source>
+        <translation>Prevent condensation inside</translation>
+    </message>
+    <message>
+        <source>Flujo de calor  (W/m)</source>
+        <translation>Heat flux  (W/m)</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica lineal (mºC/W)</source>
+        <translation>Linear thermal resistance (mºC/W)</translation>
+    </message>
+    <message>
+        <source>Temp. final agua                   Longitud              m</source>
+        <translation>Final water temp.                   Length              m</translation>
+    </message>
+    <message>
+        <source>Tiempo congelación (h)         % Congelado</source>
+        <translation>Freezing time (h)         % Frozen</translation>
+    </message>
+    <message>
+        <source>Flujo de calor  (W)</source>
+        <translation>Heat flow  (W)</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica (ºC/W)</source>
+        <translation>Thermal resistance (ºC/W)</translation>
+    </message>
+    <message>
+        <source>Variación temperatura (ºC)</source>
+        <translation>Temperature change (ºC)</translation>
+    </message>
+    <message>
+        <source>Condensaciones interiores</source>
+        <translation>Condensation inside</translation>
+    </message>
+    <message>
+        <source>Estudiar </source>
+        <translation>Check </translation>
+    </message>
+    <message>
+        <source>No estudiar </source>
+        <translation>Do not check </translation>
+    </message>
+    <message>
+        <source>Nunca condensa</source>
+        <translation>Never condenses</translation>
+    </message>
+    <message>
+        <source>Datos económicos</source>
+        <translation>Economic data</translation>
+    </message>
+    <message>
+        <source>euros/m2</source>
+        <translation>euros/m2</translation>
+    </message>
+    <message>
+        <source>Interior</source>
+        <translation>Inside</translation>
+    </message>
+    <message>
+        <source>Temperatura interior     ºC</source>
+        <translation>Inside temperature     ºC</translation>
+    </message>
+    <message>
+        <source>Humedad relativa interior  %</source>
+        <translation>Inside relative humidity  %</translation>
+    </message>
+    <message>
+        <source>Coef. convección</source>
+        <translation>Surface coefficient</translation>
+    </message>
+    <message>
+        <source>Imponer</source>
+        <translation>Given</translation>
+    </message>
+    <message>
+        <source>Despreciar</source>
+        <translation>Neglect</translation>
+    </message>
+    <message>
+        <source>Calcular (aire)</source>
+        <translation>Calculate (air)</translation>
+    </message>
+    <message>
+        <source>hi        W/m2ºC</source>
+        <translation>hi        W/m2ºC</translation>
+    </message>
+    <message>
+        <source>hci       W/m2ºC</source>
+        <translation>hci       W/m2ºC</translation>
+    </message>
+    <message>
+        <source>hri       W/m2ºC</source>
+        <translation>hri       W/m2ºC</translation>
+    </message>
+    <message>
+        <source>  Altura                m</source>
+        <translation>  Height                m</translation>
+    </message>
+    <message>
+        <source> Anchura                m</source>
+        <translation> Width                m</translation>
+    </message>
+    <message>
+        <source>Coef. emisión</source>
+        <translation>Emissivity</translation>
+    </message>
+    <message>
+        <source>Elegir coef. de emisión</source>
+        <translation>Choose the emissivity</translation>
+    </message>
+    <message>
+        <source>Velocidad            m/s</source>
+        <translation>Air speed            m/s</translation>
+    </message>
+    <message>
+        <source>Diámetro interior   mm</source>
+        <translation>Inside diameter   mm</translation>
+    </message>
+    <message>
+        <source>Elegir diámetro</source>
+        <translation>Choose diameter</translation>
+    </message>
+    <message>
+        <source>Aislante</source>
+        <translation>Insulation</translation>
+    </message>
+    <message>
+        <source>Resistencia     térmica       (m2ºC/W)</source>
+        <translation>Thermal     resistance       (m2ºC/W)</translation>
+    </message>
+    <message>
+        <source>Resistividad vapor (MN s/g m)</source>
+        <translation>Water-vapour resistivity (MN s/g m)</translation>
+    </message>
+    <message>
+        <source>Distribución Temperatura        (ºC)</source>
+        <translation>Temperature profile        (ºC)</translation>
+    </message>
+    <message>
+        <source>Distribución Temperatura Rocío  (ºC)</source>
+        <translation>Dew point profile  (ºC)</translation>
+    </message>
+    <message>
+        <source>Para la sup. lateral ºC</source>
+        <translation>For the side surface ºC</translation>
+    </message>
+    <message>
+        <source>Elegir material</source>
+        <translation>Choose the material</translation>
+    </message>
+    <message>
+        <source>Canalización</source>
+        <translation>Casing</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Aire</source>
+        <translation>Air</translation>
+    </message>
+    <message>
+        <source>Exterior</source>
+        <translation>Outside</translation>
+    </message>
+    <message>
+        <source>Temperatura exterior     ºC</source>
+        <translation>Outside temperature     ºC</translation>
+    </message>
+    <message>
+        <source>Humedad relativa exterior  %</source>
+        <translation>Outside relative humidity  %</translation>
+    </message>
+    <message>
+        <source>he        W/m2ºC</source>
+        <translation>he        W/m2ºC</translation>
+    </message>
+    <message>
+        <source>hce       W/m2ºC</source>
+        <translation>hce       W/m2ºC</translation>
+    </message>
+    <message>
+        <source>hre       W/m2ºC</source>
+        <translation>hre       W/m2ºC</translation>
+    </message>
+    <message>
+        <source>Ambiente</source>
+        <translation>Surroundings</translation>
+    </message>
+    <message>
+        <source>Recinto cerrado</source>
+        <translation>Indoors</translation>
+    </message>
+    <message>
+        <source>Al exterior</source>
+        <translation>Outdoors</translation>
+    </message>
+    <message>
+        <source>Velocidad viento     m/s</source>
+        <translation>Wind speed     m/s</translation>
+    </message>
+    <message>
+        <source>Temperatura suelo     ºC</source>
+        <translation>Ground temperature     ºC</translation>
+    </message>
+    <message>
+        <source>Elegir temperatura suelo</source>
+        <translation>Choose the ground temperature</translation>
+    </message>
+    <message>
+        <source>Propiedades Terreno</source>
+        <translation>Soil properties</translation>
+    </message>
+    <message>
+        <source>Profundidad eje     m</source>
+        <translation>Depth of axis     m</translation>
+    </message>
+    <message>
+        <source>Conductividad   W/mºC</source>
+        <translation>Conductivity   W/mºC</translation>
+    </message>
+    <message>
+        <source>Humedad          %</source>
+        <translation>Moisture          %</translation>
+    </message>
+    <message>
+        <source>Valores normales entre 5 y 30%</source>
+        <translation>Usual values between 5 and 30%</translation>
+    </message>
+    <message>
+        <source>Densidad     kg/m3</source>
+        <translation>Density     kg/m3</translation>
+    </message>
+    <message>
+        <source>Valores normales entre 1200 y 1800 kg/m3</source>
+        <translation>Usual values between 1200 and 1800 kg/m3</translation>
+    </message>
+    <message>
+        <source>Estimar temperatura final</source>
+        <translation>Estimate final temperature</translation>
+    </message>
+    <message>
+        <source>Sí (circula agua)</source>
+        <translation>Yes (water flows)</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Sí (circula aire)</source>
+        <translation>Yes (air flows)</translation>
+    </message>
+    <message>
+        <source>Longitud      m</source>
+        <translation>Length      m</translation>
+    </message>
+    <message>
+        <source>Elección de materiales</source>
+        <translation>Choice of materials</translation>
+    </message>
+    <message>
+        <source>Aislantes</source>
+        <translation>Insulating materials</translation>
+    </message>
+    <message>
+        <source>Poliuretano tipo II</source>
+        <translation>Polyurethane type II</translation>
+    </message>
+    <message>
+        <source>Poliestireno tipo V</source>
+        <translation>Polystyrene type V</translation>
+    </message>
+    <message>
+        <source>Lana de vidrio</source>
+        <translation>Glass wool</translation>
+    </message>
+    <message>
+        <source>Espuma elastomérica (valor típico)</source>
+        <translation>Elastomeric foam (typical value)</translation>
+    </message>
+    <message>
+        <source>Coquilla lana de roca (valor típico)</source>
+        <translation>Rock wool pipe section (typical value)</translation>
+    </message>
+    <message>
+        <source>Coquilla lana de vidrio (valor típico)</source>
+        <translation>Glass wool pipe section (typical value)</translation>
+    </message>
+    <message>
+        <source>Espuma de polietileno (valor típico)</source>
+        <translation>Polyethylene foam (typical value)</translation>
+    </message>
+    <message>
+        <source>PIR (valor típico)</source>
+        <translation>PIR (typical value)</translation>
+    </message>
+    <message>
+        <source>XPS (valor típico)</source>
+        <translation>XPS (typical value)</translation>
+    </message>
+    <message>
+        <source>Mis materiales</source>
+        <translation>My materials</translation>
+    </message>
+    <message>
+        <source>Aplicar</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Aplicar el material propio elegido a la capa</source>
+        <translation>Apply the chosen material of your own to the layer</translation>
+    </message>
+    <message>
+        <source>Materiales Tuberías</source>
+        <translation>Pipe materials</translation>
+    </message>
+    <message>
+        <source>Acero</source>
+        <translation>Steel</translation>
+    </message>
+    <message>
+        <source>Cobre</source>
+        <translation>Copper</translation>
+    </message>
+    <message>
+        <source>Aluminio</source>
+        <translation>Aluminium</translation>
+    </message>
+    <message>
+        <source>Materiales Placas</source>
+        <translation>Wall materials</translation>
+    </message>
+    <message>
+        <source>Ladrillo Macizo</source>
+        <translation>Solid brick</translation>
+    </message>
+    <message>
+        <source>Ladrillo Perforado</source>
+        <translation>Perforated brick</translation>
+    </message>
+    <message>
+        <source>Ladrillo Hueco</source>
+        <translation>Hollow brick</translation>
+    </message>
+    <message>
+        <source>Enlucido yeso</source>
+        <translation>Gypsum plaster</translation>
+    </message>
+    <message>
+        <source>Enfoscado cemento</source>
+        <translation>Cement render</translation>
+    </message>
+    <message>
+        <source>Elección de tubería</source>
+        <translation>Choice of pipe</translation>
+    </message>
+    <message>
+        <source>Acero (DN-)</source>
+        <translation>Steel (DN-)</translation>
+    </message>
+    <message>
+        <source>Cobre blando (refrigeración) (&quot;)</source>
+        <translation>Soft copper (refrigeration) (&quot;)</translation>
+    </message>
+    <message>
+        <source>Cobre rígido (refrigeración) (&quot;)</source>
+        <translation>Hard copper (refrigeration) (&quot;)</translation>
+    </message>
+    <message>
+        <source>Cobre (calefacción) (mm)</source>
+        <translation>Copper (heating) (mm)</translation>
+    </message>
+    <message>
+        <source>Tuberías de acero</source>
+        <translation>Steel pipes</translation>
+    </message>
+    <message>
+        <source>Tuberías de cobre blando</source>
+        <translation>Soft copper pipes</translation>
+    </message>
+    <message>
+        <source>Tuberías de cobre rígido</source>
+        <translation>Hard copper pipes</translation>
+    </message>
+    <message>
+        <source>Elección coeficiente de emisión</source>
+        <translation>Choice of emissivity</translation>
+    </message>
+    <message>
+        <source>Tipo de superficie</source>
+        <translation>Surface type</translation>
+    </message>
+    <message>
+        <source>Metálica brillante</source>
+        <translation>Bright metal</translation>
+    </message>
+    <message>
+        <source>Metálica opaca</source>
+        <translation>Dull metal</translation>
+    </message>
+    <message>
+        <source>Pinturas, plásticos, ladrillos, etc.</source>
+        <translation>Paints, plastics, bricks, etc.</translation>
+    </message>
+    <message>
+        <source>Pinturas metálicas</source>
+        <translation>Metallic paints</translation>
+    </message>
+    <message>
+        <source>Pinturas no metálicas de color oscuro</source>
+        <translation>Dark non-metallic paints</translation>
+    </message>
+    <message>
+        <source>Temperaturas suelo en función de la zona climática y mes</source>
+        <translation>Ground temperatures by climate zone and month</translation>
+    </message>
+</context>
+<context>
+    <name>DataPanels</name>
+    <message>
+        <source>Referencia</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Nº capas</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>Espesor (mm)</source>
+        <translation>Thickness (mm)</translation>
+    </message>
+    <message>
+        <source>Conductividad  (W/mºC)</source>
+        <translation>Conductivity  (W/mºC)</translation>
+    </message>
+    <message>
+        <source>Coste aislamiento</source>
+        <translation>Insulation cost</translation>
+    </message>
+</context>
+<context>
+    <name>GeometryLayout</name>
+    <message>
+        <source>Resistencia     térmica       (m2ºC/W)</source>
+        <translation>Thermal     resistance       (m2ºC/W)</translation>
+    </message>
+    <message>
+        <source>Resistencia     térmica       (mºC/W)</source>
+        <translation>Thermal     resistance       (mºC/W)</translation>
+    </message>
+    <message>
+        <source>Resistencia     térmica        (ºC/W)</source>
+        <translation>Thermal     resistance        (ºC/W)</translation>
+    </message>
+    <message>
+        <source>  Altura                m</source>
+        <translation>  Height                m</translation>
+    </message>
+    <message>
+        <source>Anchura              m</source>
+        <translation>Width              m</translation>
+    </message>
+    <message>
+        <source>Longitud              m</source>
+        <translation>Length              m</translation>
+    </message>
+    <message>
+        <source>  Anchura                m</source>
+        <translation>  Width                m</translation>
+    </message>
+    <message>
+        <source> Anchura                m</source>
+        <translation> Width                m</translation>
+    </message>
+    <message>
+        <source>Imponer</source>
+        <translation>Given</translation>
+    </message>
+    <message>
+        <source>Despreciar</source>
+        <translation>Neglect</translation>
+    </message>
+    <message>
+        <source>Calcular (aire)</source>
+        <translation>Calculate (air)</translation>
+    </message>
+    <message>
+        <source>Calcular (agua)</source>
+        <translation>Calculate (water)</translation>
+    </message>
+    <message>
+        <source>Exterior</source>
+        <translation>Outside</translation>
+    </message>
+    <message>
+        <source>El espesor de aislamiento de un conducto se calcula para un flujo de calor, una reducción o una resistencia térmica</source>
+        <translation>The insulation thickness of a duct is calculated for a heat flux, a reduction or a thermal resistance</translation>
+    </message>
+    <message>
+        <source>El programa no calcula el espesor de aislamiento de un depósito: calcule el flujo de calor con el espesor que elija</source>
+        <translation>The program does not calculate the insulation thickness of a tank: calculate the heat flux with the thickness you choose</translation>
+    </message>
+    <message>
+        <source>Terreno</source>
+        <translation>Ground</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>Idioma</source>
@@ -10,6 +706,107 @@
     <message>
         <source>El idioma elegido se aplica al volver a abrir el programa</source>
         <translation>The chosen language applies when the program is opened again</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Error inesperado</source>
+        <translation>Unexpected error</translation>
+    </message>
+</context>
+<context>
+    <name>Overlays</name>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Espesor de aislamiento y flujo de calor en paredes, suelos, techos, tuberías al aire y enterradas, esferas, conductos de aire y depósitos</source>
+        <translation>Insulation thickness and heat flux of walls, floors, roofs, pipes in air and buried, spheres, air ducts and tanks</translation>
+    </message>
+    <message>
+        <source>Versión 1.0  ·  9/8/2013</source>
+        <translation>Version 1.0  ·  9/8/2013</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>Sin título</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Programa de cálculo de aislamientos (v1.0) 9/8/2013</source>
+        <translation>Insulation calculation program (v1.0) 9/8/2013</translation>
+    </message>
+</context>
+<context>
+    <name>WindowBinding</name>
+    <message>
+        <source>Capa de aislamiento</source>
+        <translation>Insulation layer</translation>
+    </message>
+</context>
+<context>
+    <name>WindowDocument</name>
+    <message>
+        <source>Sin proyectos recientes</source>
+        <translation>No recent projects</translation>
+    </message>
+    <message>
+        <source>Guardar como…</source>
+        <translation>Save as…</translation>
+    </message>
+</context>
+<context>
+    <name>WindowServices</name>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abrir proyecto</source>
+        <translation>Open project</translation>
+    </message>
+    <message>
+        <source>Guardar proyecto</source>
+        <translation>Save project</translation>
+    </message>
+    <message>
+        <source>Guardar cambios</source>
+        <translation>Save changes</translation>
+    </message>
+    <message>
+        <source>¿Desea guardar los cambios de «%1»?</source>
+        <translation>Do you want to save the changes to “%1”?</translation>
+    </message>
+    <message>
+        <source>Si no los guarda, se perderán.</source>
+        <translation>If you do not save them, they will be lost.</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>No guardar</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Error inesperado</source>
+        <translation>Unexpected error</translation>
+    </message>
+</context>
+<context>
+    <name>WindowToolbar</name>
+    <message>
+        <source>Órdenes</source>
+        <translation>Commands</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -177,7 +178,7 @@ bool SaveProjectAs(Brenak& app) {
 bool ConfirmDiscardChanges(Brenak& app) {
   if (!app.modified || !app.dialogs) return true;
   const QString name =
-      app.projectPath.isEmpty() ? QStringLiteral("Sin título") : QFileInfo(app.projectPath).fileName();
+      app.projectPath.isEmpty() ? QCoreApplication::translate("StartUp", "Sin título") : QFileInfo(app.projectPath).fileName();
   switch (app.dialogs->AskSaveChanges(name)) {
     case SaveAnswer::Cancel: return false;
     case SaveAnswer::Discard: return true;

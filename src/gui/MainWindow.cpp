@@ -18,6 +18,7 @@
 #include "checking/FieldDescription.h"
 #include "form/Control.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QIcon>
@@ -120,7 +121,7 @@ void MainWindow::Forward(const std::function<void()>& action) {
   } catch (const std::exception& error) {
     ReportError(QString::fromLocal8Bit(error.what()));
   } catch (...) {
-    ReportError(QStringLiteral("Error inesperado"));
+    ReportError(QCoreApplication::translate("MainWindow", "Error inesperado"));
   }
   Sync();
 }

@@ -11,6 +11,7 @@
 #include "gui/WindowToolbar.h"
 #include "form/Form.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -86,7 +87,7 @@ QWidget* WindowBinding::CreateWidget(const Control& c) {
     case ControlType::RadioButton: {
       auto* mark = new QRadioButton(window_);
       mark->setAutoExclusive(false);  // the model keeps the marks exclusive
-      mark->setToolTip(QStringLiteral("Capa de aislamiento"));
+      mark->setToolTip(QCoreApplication::translate("WindowBinding", "Capa de aislamiento"));
       connect(mark, &QRadioButton::clicked, this, [this, name] { forward_([this, name] { form_.UserCheck(name); }); });
       return mark;
     }

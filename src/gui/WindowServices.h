@@ -14,7 +14,7 @@
 class QTranslator;
 
 // The caption of the one button of a box that offers no choice.
-inline const QString kAcceptButton = QStringLiteral("Aceptar");
+QString AcceptButtonText();
 
 // The program's message boxes as Qt modal boxes over the main window. Before a
 // box opens, `beforeShow` brings the window up to date with the model, so the
