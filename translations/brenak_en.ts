@@ -731,6 +731,97 @@
     </message>
 </context>
 <context>
+    <name>ResultLines</name>
+    <message>
+        <source>Coef. global de transferencia de calor %1 W/m2ºC</source>
+        <translation>Overall heat-transfer coefficient %1 W/m2ºC</translation>
+    </message>
+    <message>
+        <source>Densidad sup. flujo de calor %1 W/m2</source>
+        <translation>Heat flux %1 W/m2</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica lineal %1 mºC/W</source>
+        <translation>Linear thermal resistance %1 mºC/W</translation>
+    </message>
+    <message>
+        <source>Densidad lineal flujo de calor %1 W/m</source>
+        <translation>Linear heat flow rate %1 W/m</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica total %1 ºC/W</source>
+        <translation>Total thermal resistance %1 ºC/W</translation>
+    </message>
+    <message>
+        <source>Flujo de calor %1 W</source>
+        <translation>Heat flow %1 W</translation>
+    </message>
+    <message>
+        <source>Flujo de calor %1 W/m  o  %2 W/m2</source>
+        <translation>Heat flow %1 W/m  or  %2 W/m2</translation>
+    </message>
+    <message>
+        <source>Mismo flujo de calor por m2 en todo el depósito</source>
+        <translation>Same heat flux per m2 over the whole tank</translation>
+    </message>
+    <message>
+        <source>Atención.   Se ha considerado:</source>
+        <translation>Note.   Taken into account:</translation>
+    </message>
+    <message>
+        <source>Esp. aislamiento %1 mm</source>
+        <translation>Insulation thickness %1 mm</translation>
+    </message>
+    <message>
+        <source>Atención: Condensa en el interior de las placas planas</source>
+        <translation>Warning: condensation inside the flat wall</translation>
+    </message>
+    <message>
+        <source>No condensa en el interior de las placas planas</source>
+        <translation>No condensation inside the flat wall</translation>
+    </message>
+    <message>
+        <source>La temperatura al final de la tubería es %1 ºC</source>
+        <translation>The temperature at the end of the pipe is %1 ºC</translation>
+    </message>
+    <message>
+        <source>Densidad lineal %1 W/m    Flujo calor total %2 W</source>
+        <translation>Linear heat flow %1 W/m    Total heat flow %2 W</translation>
+    </message>
+    <message>
+        <source>Flujo de calor %1 W/m lineal o %2 W/m2 sup. int.</source>
+        <translation>Heat flow %1 W/m of length or %2 W/m2 of inner surface</translation>
+    </message>
+    <message>
+        <source>La temperatura al final del conducto es %1 ºC</source>
+        <translation>The temperature at the end of the duct is %1 ºC</translation>
+    </message>
+    <message>
+        <source>Coste total (inversión + explotación) %1 euros/m2</source>
+        <translation>Total cost (investment + operation) %1 euros/m2</translation>
+    </message>
+    <message>
+        <source>Coste inversión %1 euros/m2</source>
+        <translation>Investment cost %1 euros/m2</translation>
+    </message>
+    <message>
+        <source>Coste total (inversión + explotación) %1 euros/m</source>
+        <translation>Total cost (investment + operation) %1 euros/m</translation>
+    </message>
+    <message>
+        <source>Coste inversión %1 euros/m</source>
+        <translation>Investment cost %1 euros/m</translation>
+    </message>
+    <message>
+        <source>Coste total (inversión + explotación) %1 euros</source>
+        <translation>Total cost (investment + operation) %1 euros</translation>
+    </message>
+    <message>
+        <source>Coste inversión %1 euros</source>
+        <translation>Investment cost %1 euros</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>Sin título</source>

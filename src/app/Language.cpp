@@ -87,8 +87,7 @@ void InstallLanguage(QCoreApplication& application, Language language) {
   const QString code = LanguageCode(language);
   if (language != Language::Spanish) {
     auto* program = new QTranslator(&application);
-    if (LoadInto(*program, QStringLiteral("brenak_") + code,
-                 {QStringLiteral(":/i18n"), InstalledTranslationsFolder()}))
+    if (LoadInto(*program, QStringLiteral("brenak_") + code, {QStringLiteral(":/i18n"), InstalledTranslationsFolder()}))
       QCoreApplication::installTranslator(program);
     else
       delete program;

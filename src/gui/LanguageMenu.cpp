@@ -29,8 +29,8 @@ void AttachLanguageMenu(QToolButton* button, QSettings* settings) {
       if (settings) SaveLanguageChoice(*settings, language);
     });
   }
-  QAction* note =
-      menu->addAction(QCoreApplication::translate("LanguageMenu", "El idioma elegido se aplica al volver a abrir el programa"));
+  QAction* note = menu->addAction(
+      QCoreApplication::translate("LanguageMenu", "El idioma elegido se aplica al volver a abrir el programa"));
   note->setEnabled(false);
   button->setMenu(menu);
   button->setPopupMode(QToolButton::MenuButtonPopup);

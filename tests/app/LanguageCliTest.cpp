@@ -13,8 +13,8 @@ TEST(LanguageCliTest, SpanishUnlessToldWhateverTheLocale) {
   ASSERT_EQ(plain.status, 0) << plain.err.toStdString();
   EXPECT_EQ(plain.Text("LabelTituloExt"), QStringLiteral("Exterior"));
 
-  const CliRun english = RunCli(args + QStringList{QStringLiteral("--lang"), QStringLiteral("en")},
-                                QStringLiteral("es_ES.UTF-8"));
+  const CliRun english =
+      RunCli(args + QStringList{QStringLiteral("--lang"), QStringLiteral("en")}, QStringLiteral("es_ES.UTF-8"));
   ASSERT_EQ(english.status, 0) << english.err.toStdString();
   EXPECT_EQ(english.Text("LabelTituloExt"), QStringLiteral("Outside"));
   // The layout's texts and the catalog's both come from the translation.
@@ -28,8 +28,8 @@ TEST(LanguageCliTest, SpanishUnlessToldWhateverTheLocale) {
 }
 
 TEST(LanguageCliTest, UnknownLanguageIsWrongUse) {
-  const CliRun run = RunCli({QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("calc"),
-                             CasePath(QStringLiteral("start.txt"))});
+  const CliRun run = RunCli(
+      {QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("calc"), CasePath(QStringLiteral("start.txt"))});
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(run.out.isEmpty());
   EXPECT_TRUE(run.err.contains("fr"));

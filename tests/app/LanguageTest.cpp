@@ -21,16 +21,14 @@ TEST_P(LanguageOfLocaleTest, SpanishForSpanishAndPlainLocales) {
   EXPECT_EQ(LanguageOfLocale(QString::fromLatin1(GetParam().locale)), GetParam().language);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, LanguageOfLocaleTest,
-                         ::testing::Values(LocaleCase{"es_ES", Language::Spanish}, LocaleCase{"es_MX", Language::Spanish},
-                                           LocaleCase{"es", Language::Spanish}, LocaleCase{"C", Language::Spanish},
-                                           LocaleCase{"C.UTF-8", Language::Spanish},
-                                           LocaleCase{"POSIX", Language::Spanish}, LocaleCase{"", Language::Spanish},
-                                           LocaleCase{"en_GB", Language::English},
-                                           LocaleCase{"en_US", Language::English},
-                                           LocaleCase{"de_DE", Language::English},
-                                           LocaleCase{"ca_ES", Language::English},
-                                           LocaleCase{"eu_ES", Language::English}));
+INSTANTIATE_TEST_SUITE_P(
+    Locales, LanguageOfLocaleTest,
+    ::testing::Values(LocaleCase{"es_ES", Language::Spanish}, LocaleCase{"es_MX", Language::Spanish},
+                      LocaleCase{"es", Language::Spanish}, LocaleCase{"C", Language::Spanish},
+                      LocaleCase{"C.UTF-8", Language::Spanish}, LocaleCase{"POSIX", Language::Spanish},
+                      LocaleCase{"", Language::Spanish}, LocaleCase{"en_GB", Language::English},
+                      LocaleCase{"en_US", Language::English}, LocaleCase{"de_DE", Language::English},
+                      LocaleCase{"ca_ES", Language::English}, LocaleCase{"eu_ES", Language::English}));
 
 // Runs TakeLanguageOption on a command line and gives what is left of it.
 std::vector<std::string> Take(std::vector<std::string> words, LanguageOption* option) {
