@@ -629,6 +629,26 @@
         <source>Coste aislamiento</source>
         <translation>Insulation cost</translation>
     </message>
+    <message>
+        <source>Inflación combustible</source>
+        <translation>Fuel inflation</translation>
+    </message>
+    <message>
+        <source>Coste oportunidad dinero</source>
+        <translation>Cost of capital</translation>
+    </message>
+    <message>
+        <source>Años vida instalación</source>
+        <translation>Service life, years</translation>
+    </message>
+    <message>
+        <source>Horas funcionamiento al año</source>
+        <translation>Operating hours per year</translation>
+    </message>
+    <message>
+        <source>Coste energía térmica</source>
+        <translation>Cost of heat energy</translation>
+    </message>
 </context>
 <context>
     <name>GeometryLayout</name>
@@ -819,6 +839,68 @@
     <message>
         <source>Coste inversión %1 euros</source>
         <translation>Investment cost %1 euros</translation>
+    </message>
+</context>
+<context>
+    <name>RiteCheck</name>
+    <message>
+        <source>la tabla de espesores mínimos no se aplica a este elemento</source>
+        <translation>the table of minimum thicknesses does not apply to this element</translation>
+    </message>
+    <message>
+        <source>el fluido está a la temperatura del ambiente</source>
+        <translation>the fluid is at the ambient temperature</translation>
+    </message>
+    <message>
+        <source>la tabla se aplica a fluidos calientes de 40 a 180 ºC</source>
+        <translation>the table applies to hot fluids from 40 to 180 ºC</translation>
+    </message>
+    <message>
+        <source>la tabla se aplica a fluidos fríos por encima de -10 ºC</source>
+        <translation>the table applies to cold fluids above -10 ºC</translation>
+    </message>
+</context>
+<context>
+    <name>RiteLine</name>
+    <message>
+        <source> (sistemas de hasta 70 kW)</source>
+        <translation> (systems up to 70 kW)</translation>
+    </message>
+    <message>
+        <source>mínimo %1 (tubería enterrada, exterior)</source>
+        <translation>minimum %1 (buried pipe, outdoors)</translation>
+    </message>
+    <message>
+        <source>mínimo %1 en interior, %2 en exterior</source>
+        <translation>minimum %1 indoors, %2 outdoors</translation>
+    </message>
+    <message>
+        <source>; no hay capa de aislamiento marcada</source>
+        <translation>; no layer is marked as insulation</translation>
+    </message>
+    <message>
+        <source>; ninguna capa es un aislante dado por su conductividad (de %1 W/mºC como mucho)</source>
+        <translation>; no layer is an insulant by its conductivity (%1 W/mºC at most)</translation>
+    </message>
+    <message>
+        <source>; el aislamiento de %1</source>
+        <translation>; the insulation of %1</translation>
+    </message>
+    <message>
+        <source> cumple</source>
+        <translation> complies</translation>
+    </message>
+    <message>
+        <source> no cumple</source>
+        <translation> does not comply</translation>
+    </message>
+    <message>
+        <source> cumple en interior y en exterior</source>
+        <translation> complies indoors and outdoors</translation>
+    </message>
+    <message>
+        <source> cumple en interior</source>
+        <translation> complies indoors</translation>
     </message>
 </context>
 <context>

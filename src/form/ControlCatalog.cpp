@@ -94,30 +94,42 @@ std::vector<Control> ControlCatalog::Build() {
   k.Panel("PanelEspecial", window);
 
   // Element kind, variant, target and design conditions.
-  k.Group("RGTipoPared", window, tr("Tipo de placa"), {tr("Vertical"), tr("Horizontal interior arriba"), tr("Horizontal interior abajo")}, 0);
+  k.Group("RGTipoPared", window, tr("Tipo de placa"),
+          {tr("Vertical"), tr("Horizontal interior arriba"), tr("Horizontal interior abajo")}, 0);
   k.Group("RGTipoTuberias", window, tr("Tipo de tubería"),
           {tr("Al aire vertical"), tr("Al aire horizontal"), tr("Enterrada sin caja"), tr("Enterrada con caja")}, 0);
-  k.Group("RGTipoOtros", "PanelEspecial", tr("Tipo de elemento"), {tr("Conductos aire"), tr("Depósito vertical"), tr("Depósito horizontal")}, 0);
+  k.Group("RGTipoOtros", "PanelEspecial", tr("Tipo de elemento"),
+          {tr("Conductos aire"), tr("Depósito vertical"), tr("Depósito horizontal")}, 0);
   k.Group("RadioGroupCalcular", window, tr("Calcular:"), {tr("Flujo de calor"), tr("Espesor aislamiento")}, 1);
   k.Panel("PanelCondicion", window, tr("Condición de diseño"));
   k.Group("RadioGroupCondicionP", "PanelCondicion", tr("Condición"),
-          {tr("Flujo de calor  (W/m2)"), tr("Pérdida calor con aislamiento (%)"), tr("Coef. global de trans. calor (W/m2ºC)"),
-           tr("Espesor económico"), tr("Temperatura superficial exterior (ºC)"), tr("Evitar condensaciones exteriores"),
-           tr("Temperatura superficial interior (ºC)"), tr("Evitar condensaciones interiores")}, 0);
-  k.Group("RadioGroupCondicionT", "PanelCondicion", tr("Condición"),
-          {tr("Flujo de calor  (W/m)"), tr("Pérdida calor con aislamiento (%)"), tr("Resistencia térmica lineal (mºC/W)"),
-           tr("Espesor económico"), tr("Temperatura superficial exterior (ºC)"), tr("Evitar condensaciones exteriores"),
-           tr("Temp. final agua                   Longitud              m"), tr("Tiempo congelación (h)         % Congelado")}, 0);
+          {tr("Flujo de calor  (W/m2)"), tr("Pérdida calor con aislamiento (%)"),
+           tr("Coef. global de trans. calor (W/m2ºC)"), tr("Espesor económico"),
+           tr("Temperatura superficial exterior (ºC)"), tr("Evitar condensaciones exteriores"),
+           tr("Temperatura superficial interior (ºC)"), tr("Evitar condensaciones interiores")},
+          0);
+  k.Group(
+      "RadioGroupCondicionT", "PanelCondicion", tr("Condición"),
+      {tr("Flujo de calor  (W/m)"), tr("Pérdida calor con aislamiento (%)"), tr("Resistencia térmica lineal (mºC/W)"),
+       tr("Espesor económico"), tr("Temperatura superficial exterior (ºC)"), tr("Evitar condensaciones exteriores"),
+       tr("Temp. final agua                   Longitud              m"),
+       tr("Tiempo congelación (h)         % Congelado")},
+      0);
   k.Group("RadioGroupCondicionTE", "PanelCondicion", tr("Condición"),
-          {tr("Flujo de calor  (W/m)"), tr("Pérdida calor con aislamiento (%)"), tr("Resistencia térmica lineal (mºC/W)"),
-           tr("Espesor económico")}, 0);
-  k.Group("RadioGroupCondicionE", "PanelCondicion", tr("Condición"),
-          {tr("Flujo de calor  (W)"), tr("Pérdida calor con aislamiento (%)"), tr("Resistencia térmica (ºC/W)"), tr("Espesor económico"),
-           tr("Temperatura superficial exterior (ºC)"), tr("Evitar condensaciones exteriores")}, 0);
-  k.Group("RadioGroupConductos", "PanelCondicion", tr("Condición"),
-          {tr("Flujo de calor  (W/m)"), tr("Pérdida calor con aislamiento (%)"), tr("Resistencia térmica lineal (mºC/W)"),
-           tr("Espesor económico"), tr("Temperatura superficial exterior (ºC)"), tr("Evitar condensaciones exteriores"),
-           tr("Variación temperatura (ºC)")}, 0);
+          {tr("Flujo de calor  (W/m)"), tr("Pérdida calor con aislamiento (%)"),
+           tr("Resistencia térmica lineal (mºC/W)"), tr("Espesor económico")},
+          0);
+  k.Group(
+      "RadioGroupCondicionE", "PanelCondicion", tr("Condición"),
+      {tr("Flujo de calor  (W)"), tr("Pérdida calor con aislamiento (%)"), tr("Resistencia térmica (ºC/W)"),
+       tr("Espesor económico"), tr("Temperatura superficial exterior (ºC)"), tr("Evitar condensaciones exteriores")},
+      0);
+  k.Group(
+      "RadioGroupConductos", "PanelCondicion", tr("Condición"),
+      {tr("Flujo de calor  (W/m)"), tr("Pérdida calor con aislamiento (%)"), tr("Resistencia térmica lineal (mºC/W)"),
+       tr("Espesor económico"), tr("Temperatura superficial exterior (ºC)"), tr("Evitar condensaciones exteriores"),
+       tr("Variación temperatura (ºC)")},
+      0);
   k.Group("RadioGroupDepositos", "PanelCondicion", tr("Condición"),
           {tr("Flujo de calor  (W/m)"), tr("Pérdida calor con aislamiento (%)"), tr("Espesor económico")}, 0);
   k.Edit("EditCondicionQ", "PanelCondicion", "15");
@@ -280,17 +292,19 @@ std::vector<Control> ControlCatalog::Build() {
   // Material chooser.
   k.Panel("PMateriales", window, tr("Elección de materiales")).visible = false;
   k.Group("RGAislantes", "PMateriales", tr("Aislantes"),
-          {tr("Poliuretano tipo II"), tr("Poliestireno tipo V"), tr("Lana de vidrio"), tr("Espuma elastomérica (valor típico)"),
-           tr("Coquilla lana de roca (valor típico)"), tr("Coquilla lana de vidrio (valor típico)"),
-           tr("Espuma de polietileno (valor típico)"), tr("PIR (valor típico)"), tr("XPS (valor típico)")},
+          {tr("Poliuretano tipo II"), tr("Poliestireno tipo V"), tr("Lana de vidrio"),
+           tr("Espuma elastomérica (valor típico)"), tr("Coquilla lana de roca (valor típico)"),
+           tr("Coquilla lana de vidrio (valor típico)"), tr("Espuma de polietileno (valor típico)"),
+           tr("PIR (valor típico)"), tr("XPS (valor típico)")},
           0);
   // The user's own materials: the rows are their names, filled in at start.
   k.Group("RGMisMateriales", "PMateriales", tr("Mis materiales"), {}, -1);
   k.Button("SBMisMateriales", "PMateriales", tr("Aplicar"), tr("Aplicar el material propio elegido a la capa"));
   k.Group("RGMatTuberias", "PMateriales", tr("Materiales Tuberías"), {tr("Acero"), tr("Cobre"), tr("Aluminio")}, 0);
   k.Group("RGMatPlacas", "PMateriales", tr("Materiales Placas"),
-          {tr("Acero"), tr("Cobre"), tr("Aluminio"), tr("Ladrillo Macizo"), tr("Ladrillo Perforado"), tr("Ladrillo Hueco"), tr("Enlucido yeso"),
-           tr("Enfoscado cemento")}, 4);
+          {tr("Acero"), tr("Cobre"), tr("Aluminio"), tr("Ladrillo Macizo"), tr("Ladrillo Perforado"),
+           tr("Ladrillo Hueco"), tr("Enlucido yeso"), tr("Enfoscado cemento")},
+          4);
   k.Button("SpeedButton10", "PMateriales", tr("Aplicar"), tr("Aplicar"));
   k.Button("SpeedButton17", "PMateriales", tr("Aplicar"), tr("Aplicar"));
   k.Button("SpeedButton20", "PMateriales", tr("Cerrar"), tr("Cerrar"));
@@ -299,25 +313,33 @@ std::vector<Control> ControlCatalog::Build() {
   k.Panel("PEleccionTub", window, tr("Elección de tubería")).visible = false;
   k.Group("RGTuberias", "PEleccionTub", tr("Tuberías"),
           {tr("Acero (DN-)"), tr("Cobre blando (refrigeración) (\")"), tr("Cobre rígido (refrigeración) (\")"),
-           tr("Cobre (calefacción) (mm)")}, 0);
+           tr("Cobre (calefacción) (mm)")},
+          0);
   k.Group("RGTubAcero", "PEleccionTub", tr("Tuberías de acero"),
           {"DN 10", "DN 15", "DN 20", "DN 25", "DN 32", "DN 40", "DN 50", "DN 65", "DN 80", "DN 100", "DN 125",
-           "DN 150", "DN 200", "DN 250", "DN 300"}, 5).visible = false;
+           "DN 150", "DN 200", "DN 250", "DN 300"},
+          5)
+      .visible = false;
   k.Group("RGTubCobreBpulg", "PEleccionTub", tr("Tuberías de cobre blando"),
-          {"1/4\"", "5/16\"", "3/8\"", "1/2\"", "5/8\"", "3/4\"", "7/8\"", "1\""}, 5).visible = false;
+          {"1/4\"", "5/16\"", "3/8\"", "1/2\"", "5/8\"", "3/4\"", "7/8\"", "1\""}, 5)
+      .visible = false;
   k.Group("RGTubCobreRpulg", "PEleccionTub", tr("Tuberías de cobre rígido"),
           {"5/8\"", "3/4\"", "7/8\"", "1\"", "1 1/8\"", "1 3/8\"", "1 5/8\"", "2 1/8\"", "2 5/8\"", "3 1/8\"",
-           "3 5/8\"", "4 1/8\"", "5 1/8\"", "6 1/8\""}, 3).visible = false;
+           "3 5/8\"", "4 1/8\"", "5 1/8\"", "6 1/8\""},
+          3)
+      .visible = false;
   k.Group("RGTubCobreCalef", "PEleccionTub", tr("Tuberías de cobre rígido"),
-          {"12/14", "13/15", "16/18", "20/22", "26/28", "33/35", "40/42", "51,6/54"}, 3).visible = false;
+          {"12/14", "13/15", "16/18", "20/22", "26/28", "33/35", "40/42", "51,6/54"}, 3)
+      .visible = false;
   k.Button("SpeedButton8", "PEleccionTub", tr("Aplicar"), tr("Aplicar"));
   k.Button("SpeedButton9", "PEleccionTub", tr("Cerrar"), tr("Cerrar"));
 
   // Emission coefficient chooser.
   k.Panel("PCoefEmision", window, tr("Elección coeficiente de emisión")).visible = false;
   k.Group("RGCoefEmision", "PCoefEmision", tr("Tipo de superficie"),
-          {tr("Metálica brillante"), tr("Metálica opaca"), tr("Pinturas, plásticos, ladrillos, etc."), tr("Pinturas metálicas"),
-           tr("Pinturas no metálicas de color oscuro")}, 4);
+          {tr("Metálica brillante"), tr("Metálica opaca"), tr("Pinturas, plásticos, ladrillos, etc."),
+           tr("Pinturas metálicas"), tr("Pinturas no metálicas de color oscuro")},
+          4);
   k.Button("SpeedButton24", "PCoefEmision", tr("Aplicar"), tr("Aplicar"));
   k.Button("SpeedButton25", "PCoefEmision", tr("Cerrar"), tr("Cerrar"));
 

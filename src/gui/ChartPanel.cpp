@@ -3,11 +3,11 @@
 #include "form/NumberFormat.h"
 #include "gui/ChartAxes.h"
 
-#include <QCoreApplication>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>

@@ -422,13 +422,14 @@ QWidget* DataPanels::BuildEconomicPanel() {
     const char* field;
   };
   int row = 0;
-  for (const Figure& f : {Figure{"Inflación combustible", "%", "EditInf"},
-                          Figure{"Coste oportunidad dinero", "%", "EditOpor"}, Figure{"Años vida instalación", "", "EditNa"},
-                          Figure{"Horas funcionamiento al año", "", "EditNh"},
-                          Figure{"Coste energía térmica", "", "EditCET"}}) {
+  for (const Figure& f : {Figure{QT_TRANSLATE_NOOP("DataPanels", "Inflación combustible"), "%", "EditInf"},
+                          Figure{QT_TRANSLATE_NOOP("DataPanels", "Coste oportunidad dinero"), "%", "EditOpor"},
+                          Figure{QT_TRANSLATE_NOOP("DataPanels", "Años vida instalación"), "", "EditNa"},
+                          Figure{QT_TRANSLATE_NOOP("DataPanels", "Horas funcionamiento al año"), "", "EditNh"},
+                          Figure{QT_TRANSLATE_NOOP("DataPanels", "Coste energía térmica"), "", "EditCET"}}) {
     const int column = (row / 3) * 4;
     // A long caption goes on two lines when the window is narrow.
-    QLabel* caption = Caption(QString::fromUtf8(f.caption));
+    QLabel* caption = Caption(QCoreApplication::translate("DataPanels", f.caption));
     WrapToWidth(caption);
     layout->addWidget(caption, row % 3, column);
     layout->addWidget(Caption(QString::fromUtf8(f.unit)), row % 3, column + 1);

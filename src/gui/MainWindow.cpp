@@ -1,5 +1,10 @@
 #include "gui/MainWindow.h"
 
+#include "app/Brenak.h"
+#include "app/ProjectCommands.h"
+#include "app/StartUp.h"
+#include "checking/FieldDescription.h"
+#include "form/Control.h"
 #include "gui/ChartPanel.h"
 #include "gui/ConditionFields.h"
 #include "gui/DataPanels.h"
@@ -12,14 +17,9 @@
 #include "gui/WindowDocument.h"
 #include "gui/WindowServices.h"
 #include "gui/WindowToolbar.h"
-#include "app/Brenak.h"
-#include "app/ProjectCommands.h"
-#include "app/StartUp.h"
-#include "checking/FieldDescription.h"
-#include "form/Control.h"
 
-#include <QCoreApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QLineEdit>

@@ -7,8 +7,8 @@
 #include "gui/WindowStyle.h"
 #include "form/WindowState.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -11,9 +11,9 @@
 #include "gui/WindowToolbar.h"
 #include "form/Form.h"
 
-#include <QCoreApplication>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>

@@ -5,8 +5,8 @@
 #include "app/ProjectHistory.h"
 #include "app/StartUp.h"
 
-#include <QCoreApplication>
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>

@@ -40,8 +40,10 @@ namespace {
 
 QString AskFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& initialFolder, const QString& filter,
                 const QString& defaultExtension) {
-  QFileDialog dialog(parent, mode == QFileDialog::AcceptOpen ? QCoreApplication::translate("WindowServices", "Abrir proyecto")
-                                                             : QCoreApplication::translate("WindowServices", "Guardar proyecto"),
+  QFileDialog dialog(parent,
+                     mode == QFileDialog::AcceptOpen
+                         ? QCoreApplication::translate("WindowServices", "Abrir proyecto")
+                         : QCoreApplication::translate("WindowServices", "Guardar proyecto"),
                      initialFolder, QtFileFilter(filter));
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -53,14 +55,17 @@ QString AskFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& in
 }  // namespace
 
 SaveAnswer WidgetFileDialogs::AskSaveChanges(const QString& documentName) {
-  QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("WindowServices", "Guardar cambios"),
-                  QCoreApplication::translate("WindowServices", "¿Desea guardar los cambios de «%1»?").arg(documentName), QMessageBox::NoButton,
-                  window_);
+  QMessageBox box(
+      QMessageBox::Warning, QCoreApplication::translate("WindowServices", "Guardar cambios"),
+      QCoreApplication::translate("WindowServices", "¿Desea guardar los cambios de «%1»?").arg(documentName),
+      QMessageBox::NoButton, window_);
   box.setTextFormat(Qt::PlainText);
   box.setInformativeText(QCoreApplication::translate("WindowServices", "Si no los guarda, se perderán."));
   QPushButton* save = box.addButton(QCoreApplication::translate("WindowServices", "Guardar"), QMessageBox::AcceptRole);
-  QPushButton* discard = box.addButton(QCoreApplication::translate("WindowServices", "No guardar"), QMessageBox::DestructiveRole);
-  QPushButton* cancel = box.addButton(QCoreApplication::translate("WindowServices", "Cancelar"), QMessageBox::RejectRole);
+  QPushButton* discard =
+      box.addButton(QCoreApplication::translate("WindowServices", "No guardar"), QMessageBox::DestructiveRole);
+  QPushButton* cancel =
+      box.addButton(QCoreApplication::translate("WindowServices", "Cancelar"), QMessageBox::RejectRole);
   box.setDefaultButton(save);
   box.setEscapeButton(cancel);
   box.exec();

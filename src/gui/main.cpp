@@ -8,13 +8,13 @@
 // before any window opens. --help and --version print their text and end
 // before the application object is made, so they need no display.
 
-#include "gui/MainWindow.h"
-#include "gui/WindowServices.h"
-#include "report/ReportCommand.h"
 #include "app/Brenak.h"
 #include "app/Language.h"
 #include "app/StartUp.h"
 #include "app/UserMaterialCommands.h"
+#include "gui/MainWindow.h"
+#include "gui/WindowServices.h"
+#include "report/ReportCommand.h"
 
 #include <QSettings>
 #include <QStringList>

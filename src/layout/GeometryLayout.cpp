@@ -23,21 +23,11 @@ QString ResistanceSphere() {
 }
 
 // Captions of the size fields of the coefficient panels.
-QString Height() {
-  return QCoreApplication::translate("GeometryLayout", "  Altura                m");
-}
-QString Width() {
-  return QCoreApplication::translate("GeometryLayout", "Anchura              m");
-}
-QString Length() {
-  return QCoreApplication::translate("GeometryLayout", "Longitud              m");
-}
-QString DuctWidth() {
-  return QCoreApplication::translate("GeometryLayout", "  Anchura                m");
-}
-QString InteriorWidthReset() {
-  return QCoreApplication::translate("GeometryLayout", " Anchura                m");
-}
+QString Height() { return QCoreApplication::translate("GeometryLayout", "  Altura                m"); }
+QString Width() { return QCoreApplication::translate("GeometryLayout", "Anchura              m"); }
+QString Length() { return QCoreApplication::translate("GeometryLayout", "Longitud              m"); }
+QString DuctWidth() { return QCoreApplication::translate("GeometryLayout", "  Anchura                m"); }
+QString InteriorWidthReset() { return QCoreApplication::translate("GeometryLayout", " Anchura                m"); }
 
 QStringList CoefAir() {
   return {QCoreApplication::translate("GeometryLayout", "Imponer"),
@@ -68,8 +58,7 @@ void ShowExteriorVelocity(Form& form) { form.Show({"Editvelhe", "Labelvelhe"}); 
 void ResetLayout(WindowState& app) {
   Form& form = app.form;
   form.Show({"Label19", "EditTi", "Label11", "EditTe", "Label12", "EditTsuelo", "Label30", "PanelExterior"});
-  form.SetText("LabelTituloExt",
-          QCoreApplication::translate("GeometryLayout", "Exterior"));
+  form.SetText("LabelTituloExt", QCoreApplication::translate("GeometryLayout", "Exterior"));
 
   form.Hide({"RadioGroupCondensacion", "LabelDistTr", "Label9"});
   for (int i = 0; i <= 6; ++i) form.Hide("LTR" + QString::number(i));
@@ -98,12 +87,16 @@ void ProposeFinalTemperature(WindowState& app) {
 }
 
 QString NoDuctCondition() {
-  return QCoreApplication::translate("GeometryLayout", "El espesor de aislamiento de un conducto se calcula para un flujo de calor, una reducción "
-                   "o una resistencia térmica");
+  return QCoreApplication::translate(
+      "GeometryLayout",
+      "El espesor de aislamiento de un conducto se calcula para un flujo de calor, una reducción "
+      "o una resistencia térmica");
 }
 QString NoTankThickness() {
-  return QCoreApplication::translate("GeometryLayout", "El programa no calcula el espesor de aislamiento de un depósito: calcule el flujo de calor con "
-                   "el espesor que elija");
+  return QCoreApplication::translate(
+      "GeometryLayout",
+      "El programa no calcula el espesor de aislamiento de un depósito: calcule el flujo de calor con "
+      "el espesor que elija");
 }
 
 enum class ConditionCase { Plate, PipeInAir, BuriedPipe, Sphere, Duct };
@@ -203,8 +196,7 @@ void LayoutPipe(WindowState& app) {
   form.Show({"SBRadio", "Editr0", "LabelDiaInt"});
 
   if (buried) {
-    form.SetText("LabelTituloExt",
-          QCoreApplication::translate("GeometryLayout", "Terreno"));
+    form.SetText("LabelTituloExt", QCoreApplication::translate("GeometryLayout", "Terreno"));
     form.Hide("PanelExterior");
     form.Show("PanelTerreno");
     if (app.IsPipeInBox()) {
@@ -249,8 +241,10 @@ void LayoutSpecial(WindowState& app) {
   Form& form = app.form;
   const bool tank = app.IsTank();
   // A tank's interior coefficient cannot be calculated.
-  if (tank) RebuildCoefList(form, "RGhi", CoefNoCalc(), 1);
-  else RebuildCoefList(form, "RGhi", CoefAir());
+  if (tank)
+    RebuildCoefList(form, "RGhi", CoefNoCalc(), 1);
+  else
+    RebuildCoefList(form, "RGhi", CoefAir());
   RebuildCoefList(form, "RGhe", CoefAir());
   // A tank's wall is counted per metre, like a pipe's; a duct's per m2.
   form.SetText("LabelResisT", tank ? ResistancePerLength() : ResistancePerArea());

@@ -29,13 +29,16 @@ ResultLines MakeResultLines(const CaseOutcome& outcome) {
   const double perimeter = in.IsDuct() ? ResultsDuctPerimeter(in, r) : 0;
 
   if (in.IsPlate()) {
-    lines.resistance = QCoreApplication::translate("ResultLines", "Coef. global de transferencia de calor %1 W/m2ºC").arg(FF(1 / double(R), 6, 3));
-    lines.heatFlow = QCoreApplication::translate("ResultLines", "Densidad sup. flujo de calor %1 W/m2").arg(FF(q, 5, 2));
+    lines.resistance = QCoreApplication::translate("ResultLines", "Coef. global de transferencia de calor %1 W/m2ºC")
+                           .arg(FF(1 / double(R), 6, 3));
+    lines.heatFlow =
+        QCoreApplication::translate("ResultLines", "Densidad sup. flujo de calor %1 W/m2").arg(FF(q, 5, 2));
     lines.resistanceFigure = Figure(FF(1 / double(R), 6, 3), "W/m2ºC");
     lines.heatFlowFigure = Figure(FF(q, 5, 2), "W/m2");
   } else if (in.IsPipe()) {
     lines.resistance = QCoreApplication::translate("ResultLines", "Resistencia térmica lineal %1 mºC/W").arg(FR(R, 6));
-    lines.heatFlow = QCoreApplication::translate("ResultLines", "Densidad lineal flujo de calor %1 W/m").arg(FF(q, 5, 2));
+    lines.heatFlow =
+        QCoreApplication::translate("ResultLines", "Densidad lineal flujo de calor %1 W/m").arg(FF(q, 5, 2));
     lines.resistanceFigure = Figure(FR(R, 6), "mºC/W");
     lines.heatFlowFigure = Figure(FF(q, 5, 2), "W/m");
   } else if (in.IsSphere()) {
@@ -44,13 +47,16 @@ ResultLines MakeResultLines(const CaseOutcome& outcome) {
     lines.resistanceFigure = Figure(FR(R, 6), "ºC/W");
     lines.heatFlowFigure = Figure(FF(q, 5, 2), "W");
   } else if (in.IsDuct()) {
-    lines.resistance = QCoreApplication::translate("ResultLines", "Resistencia térmica lineal %1 mºC/W").arg(FR(R / perimeter, 6));
-    lines.heatFlow = QCoreApplication::translate("ResultLines", "Flujo de calor %1 W/m  o  %2 W/m2").arg(FF(q * perimeter, 5, 2), FF(q, 5, 2));
+    lines.resistance =
+        QCoreApplication::translate("ResultLines", "Resistencia térmica lineal %1 mºC/W").arg(FR(R / perimeter, 6));
+    lines.heatFlow = QCoreApplication::translate("ResultLines", "Flujo de calor %1 W/m  o  %2 W/m2")
+                         .arg(FF(q * perimeter, 5, 2), FF(q, 5, 2));
     lines.resistanceFigure = Figure(FR(R / perimeter, 6), "mºC/W");
     lines.heatFlowFigure = Figure(FF(q * perimeter, 5, 2), "W/m");
   } else {
     lines.resistance = QCoreApplication::translate("ResultLines", "Mismo flujo de calor por m2 en todo el depósito");
-    lines.heatFlow = QCoreApplication::translate("ResultLines", "Flujo de calor %1 W").arg(FF(TankHeatFlow(in, q), 5, 2));
+    lines.heatFlow =
+        QCoreApplication::translate("ResultLines", "Flujo de calor %1 W").arg(FF(TankHeatFlow(in, q), 5, 2));
     lines.heatFlowFigure = Figure(FF(TankHeatFlow(in, q), 5, 2), "W");
     lines.note = QCoreApplication::translate("ResultLines", "Atención.   Se ha considerado:");
   }
@@ -60,25 +66,32 @@ ResultLines MakeResultLines(const CaseOutcome& outcome) {
     lines.heatFlowFigure.clear();
   }
 
-  if (in.thicknessTarget) lines.note = QCoreApplication::translate("ResultLines", "Esp. aislamiento %1 mm").arg(FF(r.insulationThickness, 6, 2));
+  if (in.thicknessTarget)
+    lines.note =
+        QCoreApplication::translate("ResultLines", "Esp. aislamiento %1 mm").arg(FF(r.insulationThickness, 6, 2));
 
   if (outcome.condensingFaces)
-    lines.note = *outcome.condensingFaces >= 1 ? QCoreApplication::translate("ResultLines", "Atención: Condensa en el interior de las placas planas")
-                                               : QCoreApplication::translate("ResultLines", "No condensa en el interior de las placas planas");
+    lines.note =
+        *outcome.condensingFaces >= 1
+            ? QCoreApplication::translate("ResultLines", "Atención: Condensa en el interior de las placas planas")
+            : QCoreApplication::translate("ResultLines", "No condensa en el interior de las placas planas");
 
   if (outcome.finalWater) {
-    lines.note = QCoreApplication::translate("ResultLines", "La temperatura al final de la tubería es %1 ºC").arg(FF(outcome.finalWater->finalTemperature, 5, 3));
+    lines.note = QCoreApplication::translate("ResultLines", "La temperatura al final de la tubería es %1 ºC")
+                     .arg(FF(outcome.finalWater->finalTemperature, 5, 3));
     lines.heatFlow = QCoreApplication::translate("ResultLines", "Densidad lineal %1 W/m    Flujo calor total %2 W")
                          .arg(FF(q, 5, 2), FF(outcome.finalWater->totalHeatFlow, 5, 0));
   }
 
   if (in.IsDuct() && !in.thicknessTarget) {
     const double w = in.ductWidth, h = in.interiorHeight;
-    lines.resistance = QCoreApplication::translate("ResultLines", "Resistencia térmica lineal %1 mºC/W").arg(FR(R / perimeter, 6));
+    lines.resistance =
+        QCoreApplication::translate("ResultLines", "Resistencia térmica lineal %1 mºC/W").arg(FR(R / perimeter, 6));
     lines.heatFlow = QCoreApplication::translate("ResultLines", "Flujo de calor %1 W/m lineal o %2 W/m2 sup. int.")
                          .arg(FF(q * perimeter, 5, 2), FF(q * perimeter / (2 * w + 2 * h), 5, 2));
     if (outcome.finalAir) {
-      lines.note = QCoreApplication::translate("ResultLines", "La temperatura al final del conducto es %1 ºC").arg(FF(outcome.finalAir->finalTemperature, 5, 3));
+      lines.note = QCoreApplication::translate("ResultLines", "La temperatura al final del conducto es %1 ºC")
+                       .arg(FF(outcome.finalAir->finalTemperature, 5, 3));
       lines.heatFlow = QCoreApplication::translate("ResultLines", "Densidad lineal %1 W/m    Flujo calor total %2 W")
                            .arg(FF(q * perimeter, 5, 2), FF(outcome.finalAir->totalHeatFlow, 5, 0));
     }
@@ -99,17 +112,22 @@ EconomicLines MakeEconomicLines(const CalcInputs& in, const EconomicOutcome& o) 
   const char* investmentLine = nullptr;
   lines.thickness = QCoreApplication::translate("ResultLines", "Esp. aislamiento %1 mm").arg(FF(o.thickness, 6, 2));
   if (in.IsPlate()) {
-    lines.resistance = QCoreApplication::translate("ResultLines", "Coef. global de transferencia de calor %1 W/m2ºC").arg(FF(1 / double(o.resistance), 6, 3));
-    lines.heatFlow = QCoreApplication::translate("ResultLines", "Densidad sup. flujo de calor %1 W/m2").arg(FF(o.heatFlow, 5, 2));
+    lines.resistance = QCoreApplication::translate("ResultLines", "Coef. global de transferencia de calor %1 W/m2ºC")
+                           .arg(FF(1 / double(o.resistance), 6, 3));
+    lines.heatFlow =
+        QCoreApplication::translate("ResultLines", "Densidad sup. flujo de calor %1 W/m2").arg(FF(o.heatFlow, 5, 2));
     costLine = QT_TRANSLATE_NOOP("ResultLines", "Coste total (inversión + explotación) %1 euros/m2");
     investmentLine = QT_TRANSLATE_NOOP("ResultLines", "Coste inversión %1 euros/m2");
   } else if (in.IsPipe()) {
-    lines.resistance = QCoreApplication::translate("ResultLines", "Resistencia térmica lineal %1 mºC/W").arg(FR(o.resistance, 6));
-    lines.heatFlow = QCoreApplication::translate("ResultLines", "Densidad lineal flujo de calor %1 W/m").arg(FF(o.heatFlow, 5, 2));
+    lines.resistance =
+        QCoreApplication::translate("ResultLines", "Resistencia térmica lineal %1 mºC/W").arg(FR(o.resistance, 6));
+    lines.heatFlow =
+        QCoreApplication::translate("ResultLines", "Densidad lineal flujo de calor %1 W/m").arg(FF(o.heatFlow, 5, 2));
     costLine = QT_TRANSLATE_NOOP("ResultLines", "Coste total (inversión + explotación) %1 euros/m");
     investmentLine = QT_TRANSLATE_NOOP("ResultLines", "Coste inversión %1 euros/m");
   } else {
-    lines.resistance = QCoreApplication::translate("ResultLines", "Resistencia térmica total %1 ºC/W").arg(FR(o.resistance, 6));
+    lines.resistance =
+        QCoreApplication::translate("ResultLines", "Resistencia térmica total %1 ºC/W").arg(FR(o.resistance, 6));
     lines.heatFlow = QCoreApplication::translate("ResultLines", "Flujo de calor %1 W").arg(FF(o.heatFlow, 5, 2));
     costLine = QT_TRANSLATE_NOOP("ResultLines", "Coste total (inversión + explotación) %1 euros");
     investmentLine = QT_TRANSLATE_NOOP("ResultLines", "Coste inversión %1 euros");
