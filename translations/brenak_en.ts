@@ -2,6 +2,197 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>CaseCheck</name>
+    <message>
+        <source>Falta especificar la temperatura interior</source>
+        <translation>The inside temperature is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la humedad relativa interior</source>
+        <translation>The inside relative humidity is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar el coeficiente de convección interior</source>
+        <translation>The inside surface coefficient is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar el radio interior</source>
+        <translation>The inside radius is missing</translation>
+    </message>
+    <message>
+        <source>primera</source>
+        <translation>first</translation>
+    </message>
+    <message>
+        <source>segunda</source>
+        <translation>second</translation>
+    </message>
+    <message>
+        <source>tercera</source>
+        <translation>third</translation>
+    </message>
+    <message>
+        <source>cuarta</source>
+        <translation>fourth</translation>
+    </message>
+    <message>
+        <source>quinta</source>
+        <translation>fifth</translation>
+    </message>
+    <message>
+        <source>sexta</source>
+        <translation>sixth</translation>
+    </message>
+    <message>
+        <source>Falta especificar el espesor de la %1 capa</source>
+        <translation>The thickness of the %1 layer is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la conductividad de la %1 capa</source>
+        <translation>The conductivity of the %1 layer is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la resistencia térmica de la %1 capa</source>
+        <translation>The thermal resistance of the %1 layer is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la resistividad al vapor de la %1 capa</source>
+        <translation>The water-vapour resistivity of the %1 layer is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la dimensión de la caja</source>
+        <translation>The size of the casing is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la conductividad del material de la caja</source>
+        <translation>The conductivity of the casing material is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la resistencia térmica de la caja</source>
+        <translation>The thermal resistance of the casing is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la temperatura exterior</source>
+        <translation>The outside temperature is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la humedad relativa exterior</source>
+        <translation>The outside relative humidity is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar el coeficiente de convección exterior</source>
+        <translation>The outside surface coefficient is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la temperatura del suelo</source>
+        <translation>The ground temperature is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar el flujo de calor que se desea transferir</source>
+        <translation>The wanted heat flux is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar el porcentaje de calor (sobre la superficie desnuda) que se desea transferir</source>
+        <translation>The wanted percentage of heat loss (of the bare surface&apos;s) is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la temperatura superficial exterior que se desea</source>
+        <translation>The wanted outer surface temperature is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la temperatura superficial interior que se desea</source>
+        <translation>The wanted inner surface temperature is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la inflación del combustible</source>
+        <translation>The fuel inflation is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar el coste de oportunidad del dinero</source>
+        <translation>The cost of capital is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar los años de vida de la instalación</source>
+        <translation>The service life of the installation is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar el nº de horas de funcionamiento al año</source>
+        <translation>The operating hours per year are missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar el coste de la energía térmica</source>
+        <translation>The cost of heat energy is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar el coste para el espesor 1</source>
+        <translation>The cost for thickness 1 is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar el coste para el espesor 2</source>
+        <translation>The cost for thickness 2 is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar el espesor 1 (del coste)</source>
+        <translation>Thickness 1 (of the cost) is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar el espesor 2 (del coste)</source>
+        <translation>Thickness 2 (of the cost) is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la longitud</source>
+        <translation>The length is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la anchura del conducto</source>
+        <translation>The width of the duct is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la altura del conducto</source>
+        <translation>The height of the duct is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la emisividad interior</source>
+        <translation>The inside emissivity is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la velocidad del interior</source>
+        <translation>The inside air speed is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la altura del exterior</source>
+        <translation>The outside height is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la emisividad exterior</source>
+        <translation>The outside emissivity is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la velocidad del exterior</source>
+        <translation>The outside air speed is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la densidad del terreno</source>
+        <translation>The soil density is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la humedad del terreno</source>
+        <translation>The soil moisture is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la conductividad del terreno</source>
+        <translation>The soil conductivity is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la profundidad de la tubería en el terreno</source>
+        <translation>The depth of the pipe in the ground is missing</translation>
+    </message>
+    <message>
+        <source>Falta especificar la capa de aislamiento</source>
+        <translation>The insulation layer is not marked</translation>
+    </message>
+</context>
+<context>
     <name>ChartPanel</name>
     <message>
         <source>Copiar</source>
@@ -651,6 +842,25 @@
     </message>
 </context>
 <context>
+    <name>FieldValidation</name>
+    <message>
+        <source>Se espera un nº real y no letras</source>
+        <translation>A number is expected, not letters</translation>
+    </message>
+    <message>
+        <source>Se espera un nº entero y no un nº real</source>
+        <translation>A whole number is expected, not a decimal one</translation>
+    </message>
+    <message>
+        <source>Se espera un nº entero y no letras</source>
+        <translation>A whole number is expected, not letters</translation>
+    </message>
+    <message>
+        <source>Valor fuera de límites</source>
+        <translation>Value out of limits</translation>
+    </message>
+</context>
+<context>
     <name>GeometryLayout</name>
     <message>
         <source>Resistencia     térmica       (m2ºC/W)</source>
@@ -718,6 +928,77 @@
     </message>
 </context>
 <context>
+    <name>KindRules</name>
+    <message>
+        <source>El valor debe estar entre 1 y 100000</source>
+        <translation>The value must be between 1 and 100000</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 0.01 y 1000</source>
+        <translation>The value must be between 0.01 and 1000</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 0.0001 y 200</source>
+        <translation>The value must be between 0.0001 and 200</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 0.0001 y 10</source>
+        <translation>The value must be between 0.0001 and 10</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 0 y 100000</source>
+        <translation>The value must be between 0 and 100000</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 1 y 100</source>
+        <translation>The value must be between 1 and 100</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre -100 y 200</source>
+        <translation>The value must be between -100 and 200</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 0.001 y 100</source>
+        <translation>The value must be between 0.001 and 100</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 1 y 50</source>
+        <translation>The value must be between 1 and 50</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 1 y 8760</source>
+        <translation>The value must be between 1 and 8760</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 0.0001 y 20</source>
+        <translation>The value must be between 0.0001 and 20</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 0.0001 y 1000</source>
+        <translation>The value must be between 0.0001 and 1000</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 0 y 1</source>
+        <translation>The value must be between 0 and 1</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 0.01 y 100</source>
+        <translation>The value must be between 0.01 and 100</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 0.1 y 100</source>
+        <translation>The value must be between 0.1 and 100</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 1 y 10000</source>
+        <translation>The value must be between 1 and 10000</translation>
+    </message>
+    <message>
+        <source>El valor debe estar entre 1200 y 1800</source>
+        <translation>The value must be between 1200 and 1800</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>Idioma</source>
@@ -733,6 +1014,13 @@
     <message>
         <source>Error inesperado</source>
         <translation>Unexpected error</translation>
+    </message>
+</context>
+<context>
+    <name>MessageSink</name>
+    <message>
+        <source>Atención</source>
+        <translation>Warning</translation>
     </message>
 </context>
 <context>
