@@ -3,7 +3,7 @@
 # Packages already present are left alone, so a second run is quick.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config
-          qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools
+          qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
           qt6-translations-l10n
           libgl1-mesa-dev libglx-dev libxkbcommon-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev

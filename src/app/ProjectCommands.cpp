@@ -14,6 +14,7 @@
 #include "app/Brenak.h"
 #include "form/FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -176,8 +177,8 @@ bool SaveProjectAs(Brenak& app) {
 
 bool ConfirmDiscardChanges(Brenak& app) {
   if (!app.modified || !app.dialogs) return true;
-  const QString name =
-      app.projectPath.isEmpty() ? QStringLiteral("Sin título") : QFileInfo(app.projectPath).fileName();
+  const QString name = app.projectPath.isEmpty() ? QCoreApplication::translate("StartUp", "Sin título")
+                                                 : QFileInfo(app.projectPath).fileName();
   switch (app.dialogs->AskSaveChanges(name)) {
     case SaveAnswer::Cancel: return false;
     case SaveAnswer::Discard: return true;

@@ -8,6 +8,7 @@
 #include "form/MessageSink.h"
 #include "form/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -90,10 +91,14 @@ void ImposeCoefficientsAndLayOutPanels(Brenak& app) {
   LayoutExteriorPanel(app);
 }
 
+QString MainWindowCaption() {
+  return QCoreApplication::translate("StartUp", "Programa de cálculo de aislamientos (v1.0) 9/8/2013");
+}
+
 QString MainWindowTitle(const WindowState& app) {
-  const QString name =
-      app.projectPath.isEmpty() ? QStringLiteral("Sin título") : QFileInfo(app.projectPath).fileName();
-  return name + QStringLiteral("[*] - ") + kMainWindowCaption;
+  const QString name = app.projectPath.isEmpty() ? QCoreApplication::translate("StartUp", "Sin título")
+                                                 : QFileInfo(app.projectPath).fileName();
+  return name + QStringLiteral("[*] - ") + MainWindowCaption();
 }
 
 void OpenStartFile(Brenak& app, const QStringList& arguments) {

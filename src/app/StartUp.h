@@ -35,7 +35,7 @@ void SelectStartRows(Brenak& app);
 void ImposeCoefficientsAndLayOutPanels(Brenak& app);
 
 // The caption of the main window.
-inline const QString kMainWindowCaption = QStringLiteral("Programa de cálculo de aislamientos (v1.0) 9/8/2013");
+QString MainWindowCaption();
 
 // The title of the main window: the project's file name (or "Sin título"),
 // Qt's mark of a changed document "[*]", and the program's caption.

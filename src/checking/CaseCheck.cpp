@@ -7,6 +7,8 @@
 #include "form/CaseOpening.h"
 #include "form/ControlCatalog.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // When an empty field counts as missing, beyond being shown.
@@ -25,56 +27,76 @@ const std::vector<Required>& RequiredInputs() {
   static const std::vector<Required> list = [] {
     std::vector<Required> r;
     auto add = [&r](const char* field, const char* message, Need need = Need::Shown) {
-      r.push_back({QString::fromLatin1(field), need, QString::fromUtf8(message)});
+      r.push_back({QString::fromLatin1(field), need, QCoreApplication::translate("CaseCheck", message)});
     };
-    add("EditTi", "Falta especificar la temperatura interior");
-    add("EditFiI", "Falta especificar la humedad relativa interior");
-    add("EditCoefInt", "Falta especificar el coeficiente de convección interior", Need::NotComputed);
-    add("Editr0", "Falta especificar el radio interior");
-    static const char* const ordinals[] = {"primera", "segunda", "tercera", "cuarta", "quinta", "sexta"};
+    add("EditTi", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la temperatura interior"));
+    add("EditFiI", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la humedad relativa interior"));
+    add("EditCoefInt", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el coeficiente de convección interior"),
+        Need::NotComputed);
+    add("Editr0", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el radio interior"));
+    static const char* const ordinals[] = {
+        QT_TRANSLATE_NOOP("CaseCheck", "primera"), QT_TRANSLATE_NOOP("CaseCheck", "segunda"),
+        QT_TRANSLATE_NOOP("CaseCheck", "tercera"), QT_TRANSLATE_NOOP("CaseCheck", "cuarta"),
+        QT_TRANSLATE_NOOP("CaseCheck", "quinta"),  QT_TRANSLATE_NOOP("CaseCheck", "sexta")};
     for (int n = 1; n <= 6; ++n) {
       const QString row = QString::number(n);
-      const QString ordinal = QString::fromLatin1(ordinals[n - 1]);
-      r.push_back({"Edit" + row + "e", Need::NotComputed, "Falta especificar el espesor de la " + ordinal + " capa"});
-      r.push_back({"Edit" + row + "k", Need::NotComputed,
-                   "Falta especificar la conductividad de la " + ordinal + " capa"});
+      const QString ordinal = QCoreApplication::translate("CaseCheck", ordinals[n - 1]);
+      r.push_back(
+          {"Edit" + row + "e", Need::NotComputed,
+           QCoreApplication::translate("CaseCheck", "Falta especificar el espesor de la %1 capa").arg(ordinal)});
+      r.push_back(
+          {"Edit" + row + "k", Need::NotComputed,
+           QCoreApplication::translate("CaseCheck", "Falta especificar la conductividad de la %1 capa").arg(ordinal)});
       r.push_back({"Edit" + row + "RT", Need::NotComputed,
-                   QString::fromUtf8("Falta especificar la resistencia térmica de la ") + ordinal + " capa"});
+                   QCoreApplication::translate("CaseCheck", "Falta especificar la resistencia térmica de la %1 capa")
+                       .arg(ordinal)});
       r.push_back({"Editrv" + row, Need::NotComputed,
-                   "Falta especificar la resistividad al vapor de la " + ordinal + " capa"});
+                   QCoreApplication::translate("CaseCheck", "Falta especificar la resistividad al vapor de la %1 capa")
+                       .arg(ordinal)});
     }
-    add("EditeCaja", "Falta especificar la dimensión de la caja", Need::NotComputed);
-    add("EditkCaja", "Falta especificar la conductividad del material de la caja", Need::NotComputed);
-    add("EditRTCaja", "Falta especificar la resistencia térmica de la caja", Need::NotComputed);
-    add("EditTe", "Falta especificar la temperatura exterior");
-    add("EditFiE", "Falta especificar la humedad relativa exterior");
-    add("EditCoefext", "Falta especificar el coeficiente de convección exterior", Need::NotComputed);
-    add("EditTsuelo", "Falta especificar la temperatura del suelo");
-    add("EditCondicionQ", "Falta especificar el flujo de calor que se desea transferir");
-    add("EditCondicionPor", "Falta especificar el porcentaje de calor (sobre la superficie desnuda) que se desea transferir");
-    add("EditCondicionTe", "Falta especificar la temperatura superficial exterior que se desea");
-    add("EditCondicionTi", "Falta especificar la temperatura superficial interior que se desea");
-    add("EditInf", "Falta especificar la inflación del combustible");
-    add("EditOpor", "Falta especificar el coste de oportunidad del dinero");
-    add("EditNa", "Falta especificar los años de vida de la instalación");
-    add("EditNh", "Falta especificar el nº de horas de funcionamiento al año");
-    add("EditCET", "Falta especificar el coste de la energía térmica");
-    add("EditCI1", "Falta especificar el coste para el espesor 1");
-    add("EditCI2", "Falta especificar el coste para el espesor 2");
-    add("EditEsp1", "Falta especificar el espesor 1 (del coste)");
-    add("EditEsp2", "Falta especificar el espesor 2 (del coste)");
-    add("EditLongitud", "Falta especificar la longitud");
-    add("EditAnchura", "Falta especificar la anchura del conducto");
-    add("EditAlthi", "Falta especificar la altura del conducto");
-    add("Editemisionhi", "Falta especificar la emisividad interior");
-    add("Editvelhi", "Falta especificar la velocidad del interior");
-    add("EditAlthe", "Falta especificar la altura del exterior");
-    add("Editemisionhe", "Falta especificar la emisividad exterior");
-    add("Editvelhe", "Falta especificar la velocidad del exterior");
-    add("EditDensidad", "Falta especificar la densidad del terreno");
-    add("EditHumedad", "Falta especificar la humedad del terreno");
-    add("EditkTerreno", "Falta especificar la conductividad del terreno", Need::NotComputed);
-    add("EditProfundidad", "Falta especificar la profundidad de la tubería en el terreno");
+    add("EditeCaja", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la dimensión de la caja"), Need::NotComputed);
+    add("EditkCaja", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la conductividad del material de la caja"),
+        Need::NotComputed);
+    add("EditRTCaja", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la resistencia térmica de la caja"),
+        Need::NotComputed);
+    add("EditTe", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la temperatura exterior"));
+    add("EditFiE", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la humedad relativa exterior"));
+    add("EditCoefext", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el coeficiente de convección exterior"),
+        Need::NotComputed);
+    add("EditTsuelo", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la temperatura del suelo"));
+    add("EditCondicionQ",
+        QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el flujo de calor que se desea transferir"));
+    add("EditCondicionPor",
+        QT_TRANSLATE_NOOP(
+            "CaseCheck",
+            "Falta especificar el porcentaje de calor (sobre la superficie desnuda) que se desea transferir"));
+    add("EditCondicionTe",
+        QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la temperatura superficial exterior que se desea"));
+    add("EditCondicionTi",
+        QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la temperatura superficial interior que se desea"));
+    add("EditInf", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la inflación del combustible"));
+    add("EditOpor", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el coste de oportunidad del dinero"));
+    add("EditNa", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar los años de vida de la instalación"));
+    add("EditNh", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el nº de horas de funcionamiento al año"));
+    add("EditCET", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el coste de la energía térmica"));
+    add("EditCI1", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el coste para el espesor 1"));
+    add("EditCI2", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el coste para el espesor 2"));
+    add("EditEsp1", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el espesor 1 (del coste)"));
+    add("EditEsp2", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el espesor 2 (del coste)"));
+    add("EditLongitud", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la longitud"));
+    add("EditAnchura", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la anchura del conducto"));
+    add("EditAlthi", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la altura del conducto"));
+    add("Editemisionhi", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la emisividad interior"));
+    add("Editvelhi", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la velocidad del interior"));
+    add("EditAlthe", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la altura del exterior"));
+    add("Editemisionhe", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la emisividad exterior"));
+    add("Editvelhe", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la velocidad del exterior"));
+    add("EditDensidad", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la densidad del terreno"));
+    add("EditHumedad", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la humedad del terreno"));
+    add("EditkTerreno", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la conductividad del terreno"),
+        Need::NotComputed);
+    add("EditProfundidad",
+        QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la profundidad de la tubería en el terreno"));
     return r;
   }();
   return list;
@@ -97,7 +119,7 @@ const QStringList& WindowOrder() {
   return order;
 }
 
-Message Attention(MessageId id, const QString& text) { return {kAtencion, text, MessageButtons::Ok, id}; }
+Message Attention(MessageId id, const QString& text) { return {AttentionCaption(), text, MessageButtons::Ok, id}; }
 
 }  // namespace
 
@@ -112,8 +134,11 @@ std::vector<CaseProblem> MissingInputs(const Case& c) {
   }
   if (c.ThicknessTarget() && c.MarkedLayer() == 0) {
     // The mark of the first row, where the insulation layer is marked.
-    problems.push_back({CaseProblem::Kind::Missing, QStringLiteral("RBAislante1"),
-                        {Attention(MessageId::MissingInsulationLayer, QStringLiteral("Falta especificar la capa de aislamiento"))}});
+    problems.push_back(
+        {CaseProblem::Kind::Missing,
+         QStringLiteral("RBAislante1"),
+         {Attention(MessageId::MissingInsulationLayer,
+                    QCoreApplication::translate("CaseCheck", "Falta especificar la capa de aislamiento"))}});
   }
   return problems;
 }

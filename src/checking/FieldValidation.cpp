@@ -10,6 +10,7 @@
 #include "form/MessageSink.h"
 #include "form/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <cmath>
 #include <limits>
@@ -35,8 +36,11 @@ bool IsIntegerText(const QString& text) {
   return true;
 }
 
+// The box of a refused value: what is wrong and the limits of its kind, in the
+// language the program speaks.
 void Box(MessageSink& messages, MessageId id, const char* caption, const KindRule& rule) {
-  messages.Show({QString::fromUtf8(caption), QString::fromUtf8(rule.message), MessageButtons::Ok, id});
+  messages.Show({QCoreApplication::translate("FieldValidation", caption),
+                 QCoreApplication::translate("KindRules", rule.message), MessageButtons::Ok, id});
 }
 
 }  // namespace
@@ -66,7 +70,8 @@ QString ValidateField(MessageSink& messages, const QString& text, const QString&
   }
 
   if (!rule.integer && outcome == Outcome::None) {
-    Box(messages, MessageId::FieldNotANumber, "Se espera un nº real y no letras", rule);
+    Box(messages, MessageId::FieldNotANumber, QT_TRANSLATE_NOOP("FieldValidation", "Se espera un nº real y no letras"),
+        rule);
     rejected = true;
   }
 
@@ -79,16 +84,18 @@ QString ValidateField(MessageSink& messages, const QString& text, const QString&
       }
       outcome = Outcome::Integer;
     } else if (outcome == Outcome::Real) {
-      Box(messages, MessageId::FieldNotAWholeNumber, "Se espera un nº entero y no un nº real", rule);
+      Box(messages, MessageId::FieldNotAWholeNumber,
+          QT_TRANSLATE_NOOP("FieldValidation", "Se espera un nº entero y no un nº real"), rule);
       rejected = true;
     } else {
-      Box(messages, MessageId::FieldNotAWholeNumber, "Se espera un nº entero y no letras", rule);
+      Box(messages, MessageId::FieldNotAWholeNumber,
+          QT_TRANSLATE_NOOP("FieldValidation", "Se espera un nº entero y no letras"), rule);
       rejected = true;
     }
   }
 
   if (outcome != Outcome::None && (value < rule.lower || value > rule.upper)) {
-    Box(messages, MessageId::FieldOutOfLimits, "Valor fuera de límites", rule);
+    Box(messages, MessageId::FieldOutOfLimits, QT_TRANSLATE_NOOP("FieldValidation", "Valor fuera de límites"), rule);
     rejected = true;
   }
 

@@ -33,7 +33,7 @@ QList<QCommandLineOption> PictureOptions(const QString& name) {
 
 bool IsPictureSubcommand(int argc, char** argv) { return argc > 1 && IsPictureCommand(argv[1]); }
 
-int RunPictureSubcommand(int argc, char** argv) {
+int RunPictureSubcommand(int argc, char** argv, Language language) {
   const QString name = QString::fromLocal8Bit(argv[1]);
   QStringList args;
   for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
@@ -43,7 +43,7 @@ int RunPictureSubcommand(int argc, char** argv) {
   // Arguments the parser refuses go to the command all the same, which says
   // what is wrong with them.
   if (ParseArguments(parser, args) && parser.isSet(QStringLiteral("help"))) return PrintHelp(name, options);
-  return RunPictureCommand(argc, argv);
+  return RunPictureCommand(argc, argv, language);
 }
 
 #endif

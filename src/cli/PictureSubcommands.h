@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Language.h"
+
 // brenak-cli screenshot and brenak-cli chart, the pictures of the real window,
 // in a build with the window (BRENAK_HAVE_GUI). The window's layer reads their
 // arguments and runs them (gui/WindowPictures.h); here they get their help.
@@ -10,4 +12,4 @@ bool IsPictureSubcommand(int argc, char** argv);
 // Shows the help of the picture command named by argv[1] when its arguments,
 // read with its options, ask for it; otherwise runs the command. Must run
 // before any application object exists.
-int RunPictureSubcommand(int argc, char** argv);
+int RunPictureSubcommand(int argc, char** argv, Language language);

@@ -9,10 +9,16 @@
 //   brenak-cli chart FILE OUT.png [...]          (with the window)
 //   brenak-cli --help | --version
 //
+// `--lang es|en` anywhere on the line chooses the language of the texts. The
+// tool speaks Spanish unless told, so its output does not change with the
+// user's desktop; the pictures of the window follow the user's locale, as the
+// window itself does.
+//
 // The tool reads its own options and the name of the subcommand; everything
 // after the name is the subcommand's to read (CommandLine.h lists them).
 
 #include "CommandLine.h"
+#include "app/Language.h"
 
 #ifdef BRENAK_HAVE_GUI
 #include "PictureSubcommands.h"
@@ -22,6 +28,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLocale>
 
 namespace {
 
@@ -54,14 +61,18 @@ int RunCommandLine(const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const LanguageOption language = TakeLanguageOption(argc, argv);
+  if (language.bad) return UsageError(QStringLiteral("--lang: ") + language.badValue + QStringLiteral(" (es | en)"));
 #ifdef BRENAK_HAVE_GUI
   // The picture commands draw the real window and make their own application object.
-  if (IsPictureSubcommand(argc, argv)) return RunPictureSubcommand(argc, argv);
-  if (argc > 1 && IsLayoutCheckCommand(argv[1])) return RunLayoutCheckCommand(argc, argv);
+  const Language windowLanguage = language.language.value_or(LanguageOfLocale(QLocale::system().name()));
+  if (IsPictureSubcommand(argc, argv)) return RunPictureSubcommand(argc, argv, windowLanguage);
+  if (argc > 1 && IsLayoutCheckCommand(argv[1])) return RunLayoutCheckCommand(argc, argv, windowLanguage);
 #endif
   // Reports draw pictures and lay out pages, which needs the font database of a
   // QGuiApplication; the offscreen platform needs no display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
+  if (language.language) InstallLanguage(application, *language.language);
   return RunCommandLine(QCoreApplication::arguments());
 }

@@ -3,6 +3,7 @@
 #include "engine/Constants.h"
 #include "engine/DecimalRounding.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -86,13 +87,13 @@ RiteVerdict CheckRite(const CalcInputs& in, const Results& r, int layer) {
   const bool tank = in.IsTank();
   v.article = duct ? QStringLiteral("IT 1.2.4.2.2") : QStringLiteral("IT 1.2.4.2.1");
   if (!pipe && !duct && !tank) {
-    v.reason = QStringLiteral("la tabla de espesores mínimos no se aplica a este elemento");
+    v.reason = QCoreApplication::translate("RiteCheck", "la tabla de espesores mínimos no se aplica a este elemento");
     return v;
   }
   const float fluid = in.Ti;
   const float surroundings = in.IsBuried() ? in.soilTemperature : in.Te;
   if (fluid == surroundings) {
-    v.reason = QStringLiteral("el fluido está a la temperatura del ambiente");
+    v.reason = QCoreApplication::translate("RiteCheck", "el fluido está a la temperatura del ambiente");
     return v;
   }
   v.hot = fluid > surroundings;
@@ -115,8 +116,9 @@ RiteVerdict CheckRite(const CalcInputs& in, const Results& r, int layer) {
     outside = v.hot ? kHotAirDuct[1] : kColdAirDuct[1];
   } else {
     if ((v.hot ? HotColumn(fluid) : ColdColumn(fluid)) < 0) {
-      v.reason = v.hot ? QStringLiteral("la tabla se aplica a fluidos calientes de 40 a 180 ºC")
-                       : QStringLiteral("la tabla se aplica a fluidos fríos por encima de -10 ºC");
+      v.reason =
+          v.hot ? QCoreApplication::translate("RiteCheck", "la tabla se aplica a fluidos calientes de 40 a 180 ºC")
+                : QCoreApplication::translate("RiteCheck", "la tabla se aplica a fluidos fríos por encima de -10 ºC");
       return v;
     }
     // Equipment and tanks take the row of pipes over 140 mm.

@@ -2,6 +2,7 @@
 
 #include "engine/MessageId.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <vector>
 
@@ -32,10 +33,13 @@ class RecordingMessageSink : public MessageSink {
   std::vector<Message> shown;
 };
 
-// The caption of the completeness check and of every calculation warning.
+// The caption of the completeness check and of every calculation warning, as
+// the source writes it.
 inline const QString kAtencion = QStringLiteral("Atención");
+// The same caption in the language the program speaks.
+inline QString AttentionCaption() { return QCoreApplication::translate("MessageSink", "Atención"); }
 
 // Shows a warning of the kind `id`: caption "Atención", one button.
 inline void ShowWarning(MessageSink& sink, MessageId id, const QString& text) {
-  sink.Show({kAtencion, text, MessageButtons::Ok, id});
+  sink.Show({AttentionCaption(), text, MessageButtons::Ok, id});
 }

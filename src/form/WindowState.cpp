@@ -9,7 +9,7 @@ void WindowState::SetDocument(const QString& path, bool changed) {
   if (documentChanged) documentChanged();
 }
 
-void WindowState::Warn(const QString& text) { messages.Show({kAtencion, text, MessageButtons::Ok}); }
+void WindowState::Warn(const QString& text) { messages.Show({AttentionCaption(), text, MessageButtons::Ok}); }
 
 QString KindButton(GeometryKind kind) {
   switch (kind) {

@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
@@ -43,9 +44,9 @@ ChartPanel::ChartPanel(QWidget* parent) : QFrame(parent), chart_(new QChart), vi
   layout->setSpacing(4);
   buttons_ = new QHBoxLayout;
   buttons_->addStretch(1);
-  auto* copy = new QPushButton(QStringLiteral("Copiar"), this);
+  auto* copy = new QPushButton(QCoreApplication::translate("ChartPanel", "Copiar"), this);
   copy->setObjectName(QStringLiteral("ChartCopy"));
-  copy->setToolTip(QStringLiteral("Copiar la gráfica al portapapeles"));
+  copy->setToolTip(QCoreApplication::translate("ChartPanel", "Copiar la gráfica al portapapeles"));
   copy->setFocusPolicy(Qt::TabFocus);
   connect(copy, &QPushButton::clicked, this, &ChartPanel::CopyToClipboard);
   buttons_->addWidget(copy);

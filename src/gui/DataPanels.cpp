@@ -8,6 +8,7 @@
 #include "gui/WindowStyle.h"
 #include "form/Form.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -177,7 +178,7 @@ QWidget* DataPanels::BuildLeftColumn() {
   layout->setSpacing(8);
 
   auto* reference = new QHBoxLayout;
-  reference->addWidget(Caption(QStringLiteral("Referencia")));
+  reference->addWidget(Caption(QCoreApplication::translate("DataPanels", "Referencia")));
   reference->addWidget(binding_.Take("EditReferencia"), 1);
   layout->addLayout(reference);
 
@@ -276,13 +277,13 @@ LayerTable* DataPanels::BuildLayerTable() {
 
   // Headings.
   auto* count = new QHBoxLayout;
-  count->addWidget(Caption(QStringLiteral("Nº capas")));
+  count->addWidget(Caption(QCoreApplication::translate("DataPanels", "Nº capas")));
   count->addWidget(binding_.Take("ComboBox1"));
   count->addStretch(1);
   grid->addLayout(count, 0, 0, 1, 2, Qt::AlignBottom);
   grid->addWidget(HeadingLabel(binding_.Take<QLabel>("Label19")), 0, 2);
-  grid->addWidget(HeadingLabel(Caption(QStringLiteral("Espesor (mm)"))), 0, 3);
-  grid->addWidget(HeadingLabel(Caption(QStringLiteral("Conductividad  (W/mºC)"))), 0, 4);
+  grid->addWidget(HeadingLabel(Caption(QCoreApplication::translate("DataPanels", "Espesor (mm)"))), 0, 3);
+  grid->addWidget(HeadingLabel(Caption(QCoreApplication::translate("DataPanels", "Conductividad  (W/mºC)"))), 0, 4);
   grid->addWidget(HeadingLabel(binding_.Take<QLabel>("LabelResisT")), 0, 5);
   grid->addWidget(HeadingLabel(binding_.Take<QLabel>("Label9")), 0, 6);
   grid->addWidget(HeadingLabel(binding_.Take<QLabel>("Label10")), 0, 7);
@@ -421,13 +422,14 @@ QWidget* DataPanels::BuildEconomicPanel() {
     const char* field;
   };
   int row = 0;
-  for (const Figure& f : {Figure{"Inflación combustible", "%", "EditInf"},
-                          Figure{"Coste oportunidad dinero", "%", "EditOpor"}, Figure{"Años vida instalación", "", "EditNa"},
-                          Figure{"Horas funcionamiento al año", "", "EditNh"},
-                          Figure{"Coste energía térmica", "", "EditCET"}}) {
+  for (const Figure& f : {Figure{QT_TRANSLATE_NOOP("DataPanels", "Inflación combustible"), "%", "EditInf"},
+                          Figure{QT_TRANSLATE_NOOP("DataPanels", "Coste oportunidad dinero"), "%", "EditOpor"},
+                          Figure{QT_TRANSLATE_NOOP("DataPanels", "Años vida instalación"), "", "EditNa"},
+                          Figure{QT_TRANSLATE_NOOP("DataPanels", "Horas funcionamiento al año"), "", "EditNh"},
+                          Figure{QT_TRANSLATE_NOOP("DataPanels", "Coste energía térmica"), "", "EditCET"}}) {
     const int column = (row / 3) * 4;
     // A long caption goes on two lines when the window is narrow.
-    QLabel* caption = Caption(QString::fromUtf8(f.caption));
+    QLabel* caption = Caption(QCoreApplication::translate("DataPanels", f.caption));
     WrapToWidth(caption);
     layout->addWidget(caption, row % 3, column);
     layout->addWidget(Caption(QString::fromUtf8(f.unit)), row % 3, column + 1);
@@ -436,12 +438,12 @@ QWidget* DataPanels::BuildEconomicPanel() {
   }
   layout->setColumnMinimumWidth(3, 18);
   layout->setColumnMinimumWidth(7, 18);
-  auto* thickness = Caption(QStringLiteral("Espesor (mm)"));
+  auto* thickness = Caption(QCoreApplication::translate("DataPanels", "Espesor (mm)"));
   thickness->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
   layout->addWidget(thickness, 0, 8);
   auto* cost = new QVBoxLayout;
   cost->setSpacing(0);
-  auto* costCaption = Caption(QStringLiteral("Coste aislamiento"));
+  auto* costCaption = Caption(QCoreApplication::translate("DataPanels", "Coste aislamiento"));
   costCaption->setAlignment(Qt::AlignHCenter);
   cost->addWidget(costCaption);
   auto* costUnit = binding_.Take<QLabel>("Label29");

@@ -1,9 +1,15 @@
 #include "gui/MainWindow.h"
 
+#include "app/Brenak.h"
+#include "app/ProjectCommands.h"
+#include "app/StartUp.h"
+#include "checking/FieldDescription.h"
+#include "form/Control.h"
 #include "gui/ChartPanel.h"
 #include "gui/ConditionFields.h"
 #include "gui/DataPanels.h"
 #include "gui/InstallationWindow.h"
+#include "gui/LanguageMenu.h"
 #include "gui/Overlays.h"
 #include "gui/TabOrder.h"
 #include "gui/ThicknessTableDialog.h"
@@ -12,15 +18,11 @@
 #include "gui/WindowDocument.h"
 #include "gui/WindowServices.h"
 #include "gui/WindowToolbar.h"
-#include "app/Brenak.h"
 #include "app/InstallationCaseLink.h"
 #include "app/InstallationSession.h"
-#include "app/ProjectCommands.h"
-#include "app/StartUp.h"
-#include "checking/FieldDescription.h"
-#include "form/Control.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QLineEdit>
@@ -68,6 +70,7 @@ MainWindow::MainWindow(Brenak& app, QWidget* parent) : QMainWindow(parent), app_
                        [this](const std::function<void()>& action) { Forward(action); });
   AttachSaveAs(qobject_cast<QToolButton*>(binding_->Widget(QStringLiteral("SBGuardar"))), this, app_,
                [this](const std::function<void()>& action) { Forward(action); });
+  AttachLanguageMenu(qobject_cast<QToolButton*>(binding_->Widget(QStringLiteral("SBImpresor2"))), app_.settings);
   // The title names the project and shows whether it has unsaved changes.
   app_.documentChanged = [this, told = app_.documentChanged] {
     if (told) told();
@@ -126,7 +129,7 @@ void MainWindow::Forward(const std::function<void()>& action) {
   } catch (const std::exception& error) {
     ReportError(QString::fromLocal8Bit(error.what()));
   } catch (...) {
-    ReportError(QStringLiteral("Error inesperado"));
+    ReportError(QCoreApplication::translate("MainWindow", "Error inesperado"));
   }
   Sync();
 }

@@ -8,6 +8,7 @@
 #include "form/WindowState.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -141,7 +142,7 @@ void WindowOverlays::BuildWelcome() {
   close->SetPreferredSize(QSize(FieldWidth(close, 3), FieldWidth(close, 3)));
   close->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   close->setCursor(Qt::PointingHandCursor);
-  close->setToolTip(QStringLiteral("Cerrar"));
+  close->setToolTip(QCoreApplication::translate("Overlays", "Cerrar"));
   top->addWidget(close);
   layout->addLayout(top);
   layout->addStretch(2);
@@ -151,9 +152,10 @@ void WindowOverlays::BuildWelcome() {
   layout->addWidget(banner, 3);
   layout->addSpacing(18);
   const QStringList credits = {
-      QStringLiteral("Espesor de aislamiento y flujo de calor en paredes, suelos, techos, tuberías al aire y "
-                     "enterradas, esferas, conductos de aire y depósitos"),
-      QStringLiteral("Versión 1.0  ·  9/8/2013"),
+      QCoreApplication::translate("Overlays",
+                                  "Espesor de aislamiento y flujo de calor en paredes, suelos, techos, tuberías al "
+                                  "aire y enterradas, esferas, conductos de aire y depósitos"),
+      QCoreApplication::translate("Overlays", "Versión 1.0  ·  9/8/2013"),
   };
   for (const QString& text : credits) {
     auto* line = Caption(text);

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -86,7 +87,7 @@ QWidget* WindowBinding::CreateWidget(const Control& c) {
     case ControlType::RadioButton: {
       auto* mark = new QRadioButton(window_);
       mark->setAutoExclusive(false);  // the model keeps the marks exclusive
-      mark->setToolTip(QStringLiteral("Capa de aislamiento"));
+      mark->setToolTip(QCoreApplication::translate("WindowBinding", "Capa de aislamiento"));
       connect(mark, &QRadioButton::clicked, this, [this, name] { forward_([this, name] { form_.UserCheck(name); }); });
       return mark;
     }

@@ -6,6 +6,7 @@
 #include "app/StartUp.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -31,7 +32,7 @@ void AttachRecentProjects(QToolButton* open, Brenak& app,
     menu->clear();
     const QStringList recent = RecentProjects(*program);
     if (recent.isEmpty()) {
-      menu->addAction(QStringLiteral("Sin proyectos recientes"))->setEnabled(false);
+      menu->addAction(QCoreApplication::translate("WindowDocument", "Sin proyectos recientes"))->setEnabled(false);
       return;
     }
     const QFontMetrics metrics(menu->font());
@@ -56,7 +57,7 @@ void AttachRecentProjects(QToolButton* open, Brenak& app,
 
 void AttachSaveAs(QToolButton* save, QWidget* window, Brenak& app,
                   const std::function<void(const std::function<void()>& action)>& forward) {
-  auto* saveAs = new QAction(QStringLiteral("Guardar como…"), window);
+  auto* saveAs = new QAction(QCoreApplication::translate("WindowDocument", "Guardar como…"), window);
   saveAs->setObjectName(QStringLiteral("GuardarComo"));
   saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   saveAs->setShortcutContext(Qt::WindowShortcut);

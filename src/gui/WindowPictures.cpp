@@ -124,12 +124,12 @@ bool IsPictureCommand(const char* name) {
 
 bool IsLayoutCheckCommand(const char* name) { return name && std::strcmp(name, "layout-check") == 0; }
 
-int RunLayoutCheckCommand(int argc, char** argv) {
+int RunLayoutCheckCommand(int argc, char** argv, Language language) {
   if (argc < 2 || !IsLayoutCheckCommand(argv[1])) return Usage("orden desconocida");
-  return RunPictureCommand(argc, argv);
+  return RunPictureCommand(argc, argv, language);
 }
 
-int RunPictureCommand(int argc, char** argv) {
+int RunPictureCommand(int argc, char** argv, Language language) {
   PictureOptions options;
   const char* problem = nullptr;
   if (argc < 2 || !(IsPictureCommand(argv[1]) || IsLayoutCheckCommand(argv[1]))) return Usage("orden desconocida");
@@ -144,7 +144,7 @@ int RunPictureCommand(int argc, char** argv) {
   // The window is drawn without a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (!options.scale.isEmpty()) qputenv("QT_SCALE_FACTOR", options.scale);
-  BrenakApplication application(argc, argv);
+  BrenakApplication application(argc, argv, language);
   application.setStyle(QStringLiteral("Fusion"));
   // The letter of a desktop whose font is larger or smaller than Qt's default.
   if (options.fontSize > 0) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Language.h"
+
 // The picture commands of brenak-cli, which need the real window:
 //
 //   brenak-cli screenshot FILE OUT.png [--size WxH] [--scale F] [--show-chart] [--welcome]
@@ -17,8 +19,9 @@
 bool IsPictureCommand(const char* name);
 
 // Runs the picture command named by argv[1]; creates its own QApplication,
-// so it must run before any other application object exists.
-int RunPictureCommand(int argc, char** argv);
+// so it must run before any other application object exists. The window
+// speaks `language`.
+int RunPictureCommand(int argc, char** argv, Language language = Language::Spanish);
 
 //   brenak-cli layout-check FILE [--size WxH] [--scale F] [--click CONTROL]... [--decimal-separator , | .]
 //
@@ -27,4 +30,4 @@ int RunPictureCommand(int argc, char** argv);
 // short by its control (gui/LayoutCheck.h). Exit status: 0 everything fits,
 // 1 something does not, or wrong use. Same conditions as RunPictureCommand.
 bool IsLayoutCheckCommand(const char* name);
-int RunLayoutCheckCommand(int argc, char** argv);
+int RunLayoutCheckCommand(int argc, char** argv, Language language = Language::Spanish);

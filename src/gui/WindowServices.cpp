@@ -1,5 +1,6 @@
 #include "gui/WindowServices.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -8,6 +9,8 @@
 #include <QRegularExpression>
 #include <QTranslator>
 #include <exception>
+
+QString AcceptButtonText() { return QCoreApplication::translate("WindowServices", "Aceptar"); }
 
 void WidgetMessageSink::Show(const Message& message) {
   if (beforeShow) beforeShow();
@@ -19,7 +22,7 @@ void WidgetMessageSink::Show(const Message& message) {
   const bool titled = !message.caption.isEmpty();
   QMessageBox box(icon, message.caption, titled ? message.caption : message.text, QMessageBox::Ok, window_);
   box.setTextFormat(Qt::PlainText);
-  box.button(QMessageBox::Ok)->setText(kAcceptButton);
+  box.button(QMessageBox::Ok)->setText(AcceptButtonText());
   if (titled && !message.text.isEmpty()) {
     if (auto* main = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
       QFont bold = main->font();
@@ -37,8 +40,10 @@ namespace {
 
 QString AskFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& initialFolder, const QString& filter,
                 const QString& defaultExtension) {
-  QFileDialog dialog(parent, mode == QFileDialog::AcceptOpen ? QStringLiteral("Abrir proyecto")
-                                                             : QStringLiteral("Guardar proyecto"),
+  QFileDialog dialog(parent,
+                     mode == QFileDialog::AcceptOpen
+                         ? QCoreApplication::translate("WindowServices", "Abrir proyecto")
+                         : QCoreApplication::translate("WindowServices", "Guardar proyecto"),
                      initialFolder, QtFileFilter(filter));
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -50,14 +55,17 @@ QString AskFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& in
 }  // namespace
 
 SaveAnswer WidgetFileDialogs::AskSaveChanges(const QString& documentName) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Guardar cambios"),
-                  QStringLiteral("¿Desea guardar los cambios de «%1»?").arg(documentName), QMessageBox::NoButton,
-                  window_);
+  QMessageBox box(
+      QMessageBox::Warning, QCoreApplication::translate("WindowServices", "Guardar cambios"),
+      QCoreApplication::translate("WindowServices", "¿Desea guardar los cambios de «%1»?").arg(documentName),
+      QMessageBox::NoButton, window_);
   box.setTextFormat(Qt::PlainText);
-  box.setInformativeText(QStringLiteral("Si no los guarda, se perderán."));
-  QPushButton* save = box.addButton(QStringLiteral("Guardar"), QMessageBox::AcceptRole);
-  QPushButton* discard = box.addButton(QStringLiteral("No guardar"), QMessageBox::DestructiveRole);
-  QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+  box.setInformativeText(QCoreApplication::translate("WindowServices", "Si no los guarda, se perderán."));
+  QPushButton* save = box.addButton(QCoreApplication::translate("WindowServices", "Guardar"), QMessageBox::AcceptRole);
+  QPushButton* discard =
+      box.addButton(QCoreApplication::translate("WindowServices", "No guardar"), QMessageBox::DestructiveRole);
+  QPushButton* cancel =
+      box.addButton(QCoreApplication::translate("WindowServices", "Cancelar"), QMessageBox::RejectRole);
   box.setDefaultButton(save);
   box.setEscapeButton(cancel);
   box.exec();
@@ -103,7 +111,7 @@ QString QtFileFilter(const QString& filter) {
 void ShowErrorBox(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Brenak"), text, QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
-  box.button(QMessageBox::Ok)->setText(kAcceptButton);
+  box.button(QMessageBox::Ok)->setText(AcceptButtonText());
   box.exec();
 }
 
@@ -117,8 +125,8 @@ QTranslator* InstallQtTranslations(QCoreApplication* application) {
   return translator;
 }
 
-BrenakApplication::BrenakApplication(int& argc, char** argv) : QApplication(argc, argv) {
-  InstallQtTranslations(this);
+BrenakApplication::BrenakApplication(int& argc, char** argv, Language language) : QApplication(argc, argv) {
+  InstallLanguage(*this, language);
 }
 
 bool BrenakApplication::notify(QObject* receiver, QEvent* event) {
@@ -127,7 +135,7 @@ bool BrenakApplication::notify(QObject* receiver, QEvent* event) {
   } catch (const std::exception& error) {
     ShowErrorBox(activeWindow(), QString::fromLocal8Bit(error.what()));
   } catch (...) {
-    ShowErrorBox(activeWindow(), QStringLiteral("Error inesperado"));
+    ShowErrorBox(activeWindow(), QCoreApplication::translate("WindowServices", "Error inesperado"));
   }
   return false;
 }

@@ -3,6 +3,8 @@
 #include "form/FileDialogs.h"
 #include "form/MessageSink.h"
 
+#include "app/Language.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <functional>
@@ -12,7 +14,7 @@
 class QTranslator;
 
 // The caption of the one button of a box that offers no choice.
-inline const QString kAcceptButton = QStringLiteral("Aceptar");
+QString AcceptButtonText();
 
 // The program's message boxes as Qt modal boxes over the main window. Before a
 // box opens, `beforeShow` brings the window up to date with the model, so the
@@ -58,9 +60,9 @@ QTranslator* InstallQtTranslations(QCoreApplication* application);
 
 // The application object of the window: an error that escapes the handling of
 // an event is shown in an error box and the event loop goes on. It speaks
-// Spanish from the start (InstallQtTranslations).
+// `language` from the start, Qt's own texts included (InstallLanguage).
 class BrenakApplication : public QApplication {
  public:
-  BrenakApplication(int& argc, char** argv);
+  BrenakApplication(int& argc, char** argv, Language language = Language::Spanish);
   bool notify(QObject* receiver, QEvent* event) override;
 };

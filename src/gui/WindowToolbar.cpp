@@ -3,6 +3,7 @@
 #include "gui/WindowBinding.h"
 #include "gui/WindowStyle.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMainWindow>
 #include <QToolBar>
@@ -44,7 +45,7 @@ QString ToolTipWithKey(const QString& hint, const QKeySequence& key) {
 }
 
 QToolBar* BuildToolbar(QMainWindow* window, WindowBinding& binding) {
-  auto* toolbar = new QToolBar(QStringLiteral("Órdenes"), window);
+  auto* toolbar = new QToolBar(QCoreApplication::translate("WindowToolbar", "Órdenes"), window);
   toolbar->setObjectName(QStringLiteral("Toolbar"));
   toolbar->setMovable(false);
   toolbar->setFloatable(false);

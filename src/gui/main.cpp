@@ -1,6 +1,6 @@
 // brenak: the desktop program.
 //
-//   brenak [FILE]
+//   brenak [--lang es|en] [FILE]
 //   brenak --help | --version
 //
 // One argument is a project file, opened as "Abrir" does once the window is on
@@ -8,12 +8,13 @@
 // before any window opens. --help and --version print their text and end
 // before the application object is made, so they need no display.
 
+#include "app/Brenak.h"
+#include "app/Language.h"
+#include "app/StartUp.h"
+#include "app/UserMaterialCommands.h"
 #include "gui/MainWindow.h"
 #include "gui/WindowServices.h"
 #include "report/ReportCommand.h"
-#include "app/Brenak.h"
-#include "app/StartUp.h"
-#include "app/UserMaterialCommands.h"
 
 #include <QSettings>
 #include <QStringList>
@@ -21,6 +22,12 @@
 #include <exception>
 
 int main(int argc, char** argv) {
+  // --lang chooses the language for this run and is no argument of the window.
+  const LanguageOption language = TakeLanguageOption(argc, argv);
+  if (language.bad) {
+    std::fprintf(stderr, "brenak: --lang: %s (es | en)\n", language.badValue.toLocal8Bit().constData());
+    return 1;
+  }
   // The arguments as given: QApplication takes the options it knows (-style,
   // -platform, -reverse ...) out of its own list, and they count here too.
   QStringList arguments;
@@ -30,7 +37,8 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  BrenakApplication application(argc, argv);
+  const QSettings chosen(QStringLiteral("Brenak"), QStringLiteral("Brenak"));
+  BrenakApplication application(argc, argv, WindowLanguage(language, chosen));
   application.setApplicationName(QStringLiteral("Brenak"));
   application.setDesktopFileName(QStringLiteral("org.brenak.Brenak"));
   application.setStyle(QStringLiteral("Fusion"));

@@ -4,23 +4,45 @@
 #include "form/WindowState.h"
 #include "form/NumberFormat.h"
 
+#include <QCoreApplication>
+
 namespace {
 
+// The texts of this file are translated where they are used, so they follow
+// the language the program speaks.
+
 // Captions of the resistance column, per unit of the element.
-const QString kResistancePerArea = QStringLiteral("Resistencia     térmica       (m2ºC/W)");
-const QString kResistancePerLength = QStringLiteral("Resistencia     térmica       (mºC/W)");
-const QString kResistanceSphere = QStringLiteral("Resistencia     térmica        (ºC/W)");
+QString ResistancePerArea() {
+  return QCoreApplication::translate("GeometryLayout", "Resistencia     térmica       (m2ºC/W)");
+}
+QString ResistancePerLength() {
+  return QCoreApplication::translate("GeometryLayout", "Resistencia     térmica       (mºC/W)");
+}
+QString ResistanceSphere() {
+  return QCoreApplication::translate("GeometryLayout", "Resistencia     térmica        (ºC/W)");
+}
 
 // Captions of the size fields of the coefficient panels.
-const QString kHeight = QStringLiteral("  Altura                m");
-const QString kWidth = QStringLiteral("Anchura              m");
-const QString kLength = QStringLiteral("Longitud              m");
-const QString kDuctWidth = QStringLiteral("  Anchura                m");
-const QString kInteriorWidthReset = QStringLiteral(" Anchura                m");
+QString Height() { return QCoreApplication::translate("GeometryLayout", "  Altura                m"); }
+QString Width() { return QCoreApplication::translate("GeometryLayout", "Anchura              m"); }
+QString Length() { return QCoreApplication::translate("GeometryLayout", "Longitud              m"); }
+QString DuctWidth() { return QCoreApplication::translate("GeometryLayout", "  Anchura                m"); }
+QString InteriorWidthReset() { return QCoreApplication::translate("GeometryLayout", " Anchura                m"); }
 
-const QStringList kCoefAir = {QStringLiteral("Imponer"), QStringLiteral("Despreciar"), QStringLiteral("Calcular (aire)")};
-const QStringList kCoefWater = {QStringLiteral("Imponer"), QStringLiteral("Despreciar"), QStringLiteral("Calcular (agua)")};
-const QStringList kCoefNoCalc = {QStringLiteral("Imponer"), QStringLiteral("Despreciar")};
+QStringList CoefAir() {
+  return {QCoreApplication::translate("GeometryLayout", "Imponer"),
+          QCoreApplication::translate("GeometryLayout", "Despreciar"),
+          QCoreApplication::translate("GeometryLayout", "Calcular (aire)")};
+}
+QStringList CoefWater() {
+  return {QCoreApplication::translate("GeometryLayout", "Imponer"),
+          QCoreApplication::translate("GeometryLayout", "Despreciar"),
+          QCoreApplication::translate("GeometryLayout", "Calcular (agua)")};
+}
+QStringList CoefNoCalc() {
+  return {QCoreApplication::translate("GeometryLayout", "Imponer"),
+          QCoreApplication::translate("GeometryLayout", "Despreciar")};
+}
 
 // Clears and refills a coefficient list, keeping its row; a row the new list
 // lacks becomes `fallback`.
@@ -36,7 +58,7 @@ void ShowExteriorVelocity(Form& form) { form.Show({"Editvelhe", "Labelvelhe"}); 
 void ResetLayout(WindowState& app) {
   Form& form = app.form;
   form.Show({"Label19", "EditTi", "Label11", "EditTe", "Label12", "EditTsuelo", "Label30", "PanelExterior"});
-  form.SetText("LabelTituloExt", QStringLiteral("Exterior"));
+  form.SetText("LabelTituloExt", QCoreApplication::translate("GeometryLayout", "Exterior"));
 
   form.Hide({"RadioGroupCondensacion", "LabelDistTr", "Label9"});
   for (int i = 0; i <= 6; ++i) form.Hide("LTR" + QString::number(i));
@@ -64,12 +86,18 @@ void ProposeFinalTemperature(WindowState& app) {
   app.form.SetText("EditTf", FormatFixed(static_cast<double>(*ti) - 0.01, 6, 2));
 }
 
-const QString kNoDuctCondition =
-    QStringLiteral("El espesor de aislamiento de un conducto se calcula para un flujo de calor, una reducción "
-                   "o una resistencia térmica");
-const QString kNoTankThickness =
-    QStringLiteral("El programa no calcula el espesor de aislamiento de un depósito: calcule el flujo de calor con "
-                   "el espesor que elija");
+QString NoDuctCondition() {
+  return QCoreApplication::translate(
+      "GeometryLayout",
+      "El espesor de aislamiento de un conducto se calcula para un flujo de calor, una reducción "
+      "o una resistencia térmica");
+}
+QString NoTankThickness() {
+  return QCoreApplication::translate(
+      "GeometryLayout",
+      "El programa no calcula el espesor de aislamiento de un depósito: calcule el flujo de calor con "
+      "el espesor que elija");
+}
 
 enum class ConditionCase { Plate, PipeInAir, BuriedPipe, Sphere, Duct };
 
@@ -127,9 +155,9 @@ void ShowConditionFields(WindowState& app, ConditionCase which, int condition) {
 
 void LayoutPlate(WindowState& app) {
   Form& form = app.form;
-  RebuildCoefList(form, "RGhi", kCoefAir);
-  RebuildCoefList(form, "RGhe", kCoefAir);
-  form.SetText("LabelResisT", kResistancePerArea);
+  RebuildCoefList(form, "RGhi", CoefAir());
+  RebuildCoefList(form, "RGhe", CoefAir());
+  form.SetText("LabelResisT", ResistancePerArea());
 
   form.Show("RGTipoPared");
   switch (form.Index("RGTipoPared")) {
@@ -157,9 +185,9 @@ void LayoutPlate(WindowState& app) {
 void LayoutPipe(WindowState& app) {
   Form& form = app.form;
   const bool buried = app.IsBuriedPipe();
-  RebuildCoefList(form, "RGhi", kCoefWater);
-  if (!buried) RebuildCoefList(form, "RGhe", kCoefAir);
-  form.SetText("LabelResisT", kResistancePerLength);
+  RebuildCoefList(form, "RGhi", CoefWater());
+  if (!buried) RebuildCoefList(form, "RGhe", CoefAir());
+  form.SetText("LabelResisT", ResistancePerLength());
 
   form.Show("RGTipoTuberias");
   if (!buried) form.Show("ImageTuberia");
@@ -168,7 +196,7 @@ void LayoutPipe(WindowState& app) {
   form.Show({"SBRadio", "Editr0", "LabelDiaInt"});
 
   if (buried) {
-    form.SetText("LabelTituloExt", QStringLiteral("Terreno"));
+    form.SetText("LabelTituloExt", QCoreApplication::translate("GeometryLayout", "Terreno"));
     form.Hide("PanelExterior");
     form.Show("PanelTerreno");
     if (app.IsPipeInBox()) {
@@ -198,9 +226,9 @@ void LayoutPipe(WindowState& app) {
 void LayoutSphere(WindowState& app) {
   Form& form = app.form;
   // A sphere's coefficients cannot be calculated.
-  RebuildCoefList(form, "RGhi", kCoefNoCalc, 1);
-  RebuildCoefList(form, "RGhe", kCoefNoCalc, 0);
-  form.SetText("LabelResisT", kResistanceSphere);
+  RebuildCoefList(form, "RGhi", CoefNoCalc(), 1);
+  RebuildCoefList(form, "RGhe", CoefNoCalc(), 0);
+  form.SetText("LabelResisT", ResistanceSphere());
 
   form.Show({"ImageEsfera", "Editr0", "LabelDiaInt"});
   if (app.ThicknessTarget()) {
@@ -213,18 +241,20 @@ void LayoutSpecial(WindowState& app) {
   Form& form = app.form;
   const bool tank = app.IsTank();
   // A tank's interior coefficient cannot be calculated.
-  if (tank) RebuildCoefList(form, "RGhi", kCoefNoCalc, 1);
-  else RebuildCoefList(form, "RGhi", kCoefAir);
-  RebuildCoefList(form, "RGhe", kCoefAir);
+  if (tank)
+    RebuildCoefList(form, "RGhi", CoefNoCalc(), 1);
+  else
+    RebuildCoefList(form, "RGhi", CoefAir());
+  RebuildCoefList(form, "RGhe", CoefAir());
   // A tank's wall is counted per metre, like a pipe's; a duct's per m2.
-  form.SetText("LabelResisT", tank ? kResistancePerLength : kResistancePerArea);
+  form.SetText("LabelResisT", tank ? ResistancePerLength() : ResistancePerArea());
 
   form.Show({"PanelEspecial", "RGTipoOtros"});
   // The thickness of a duct is found for a heat flow, a percentage or a
   // resistance; its other conditions, and every thickness of a tank, the
   // program does not calculate, so they cannot be chosen.
   for (int row = 3; row < form.At("RadioGroupConductos").items.size(); ++row)
-    form.SetItemEnabled("RadioGroupConductos", row, false, kNoDuctCondition);
+    form.SetItemEnabled("RadioGroupConductos", row, false, NoDuctCondition());
   if (app.ThicknessTarget() && !tank) {
     form.Show({"RadioGroupConductos", "PanelCondicion"});
     ShowConditionFields(app, ConditionCase::Duct, form.Index("RadioGroupConductos"));
@@ -244,7 +274,7 @@ void ApplyGeometryLayout(WindowState& app) {
   if (app.projectLoading) return;
   UpdateLayerFields(app);
   ResetLayout(app);
-  app.form.SetItemEnabled("RadioGroupCalcular", 1, !app.IsTank(), app.IsTank() ? kNoTankThickness : QString());
+  app.form.SetItemEnabled("RadioGroupCalcular", 1, !app.IsTank(), app.IsTank() ? NoTankThickness() : QString());
   switch (app.kind) {
     case GeometryKind::Plate: LayoutPlate(app); break;
     case GeometryKind::Pipe: LayoutPipe(app); break;
@@ -260,7 +290,7 @@ void LayoutInteriorPanel(WindowState& app) {
   form.Hide({"EditAnchura", "LabelAnchura", "EditAlthi", "LabelAlthi", "Editemisionhi", "Labelemisionhi",
              "SpeedButton21", "Editvelhi", "Labelvelhi", "EditCoefInt", "Labelhi", "Edithci", "Labelhci", "Edithri",
              "Labelhrri"});
-  form.SetText("LabelAnchura", kInteriorWidthReset);
+  form.SetText("LabelAnchura", InteriorWidthReset());
 
   switch (form.Index("RGhi")) {
     case 0:
@@ -275,12 +305,12 @@ void LayoutInteriorPanel(WindowState& app) {
       form.SetState("EditCoefInt", FieldState::Computed);
       if (app.IsPlate()) {
         form.Show({"Editemisionhi", "Labelemisionhi", "SpeedButton21", "EditAlthi", "LabelAlthi"});
-        form.SetText("LabelAlthi", form.Index("RGTipoPared") != 0 ? kWidth : kHeight);
+        form.SetText("LabelAlthi", form.Index("RGTipoPared") != 0 ? Width() : Height());
       } else if (app.IsPipe()) {
         ShowInteriorVelocity(form);
       } else {
         ShowInteriorVelocity(form);
-        form.SetText("LabelAlthi", kHeight);
+        form.SetText("LabelAlthi", Height());
       }
       break;
     default: break;
@@ -296,8 +326,8 @@ void LayoutInteriorPanel(WindowState& app) {
     form.Show("PCoefInt");
     if (app.IsDuct()) {
       form.Show({"EditAlthi", "LabelAlthi", "EditAnchura", "LabelAnchura"});
-      form.SetText("LabelAlthi", kHeight);
-      form.SetText("LabelAnchura", kDuctWidth);
+      form.SetText("LabelAlthi", Height());
+      form.SetText("LabelAnchura", DuctWidth());
       if (form.Index("RadioGroupTempAire") == 0) ShowInteriorVelocity(form);
     }
   }
@@ -339,10 +369,10 @@ void LayoutExteriorPanel(WindowState& app) {
       if (app.IsPlate()) {
         form.Show({"RGAmbientehe", "EditAlthe", "LabelAlthe"});
         if (outdoors) {
-          form.SetText("LabelAlthe", kLength);
+          form.SetText("LabelAlthe", Length());
           ShowExteriorVelocity(form);
         } else {
-          form.SetText("LabelAlthe", form.Index("RGTipoPared") != 0 ? kWidth : kHeight);
+          form.SetText("LabelAlthe", form.Index("RGTipoPared") != 0 ? Width() : Height());
         }
       } else if (app.IsPipe()) {
         form.Show("RGAmbientehe");

@@ -4,6 +4,8 @@
 #include "form/NumberFormat.h"
 #include "results/RiteLine.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString FF(double value, int precision, int digits) { return FormatFixed(value, precision, digits); }
@@ -12,6 +14,9 @@ QString FR(double value, int precision) { return FormatResistance(value, precisi
 
 // A figure with its unit, as a line writes it.
 QString Figure(const QString& number, const char* unit) { return number + QLatin1Char(' ') + QString::fromUtf8(unit); }
+
+// A line of the results in the language the program speaks.
+QString Tr(const char* text) { return QCoreApplication::translate("ResultLines", text); }
 
 }  // namespace
 
@@ -24,30 +29,36 @@ ResultLines MakeResultLines(const CaseOutcome& outcome) {
   const double perimeter = in.IsDuct() ? ResultsDuctPerimeter(in, r) : 0;
 
   if (in.IsPlate()) {
-    lines.resistance = "Coef. global de transferencia de calor " + FF(1 / double(R), 6, 3) + " W/m2ºC";
-    lines.heatFlow = "Densidad sup. flujo de calor " + FF(q, 5, 2) + " W/m2";
+    lines.resistance = QCoreApplication::translate("ResultLines", "Coef. global de transferencia de calor %1 W/m2ºC")
+                           .arg(FF(1 / double(R), 6, 3));
+    lines.heatFlow =
+        QCoreApplication::translate("ResultLines", "Densidad sup. flujo de calor %1 W/m2").arg(FF(q, 5, 2));
     lines.resistanceFigure = Figure(FF(1 / double(R), 6, 3), "W/m2ºC");
     lines.heatFlowFigure = Figure(FF(q, 5, 2), "W/m2");
   } else if (in.IsPipe()) {
-    lines.resistance = "Resistencia térmica lineal " + FR(R, 6) + " mºC/W";
-    lines.heatFlow = "Densidad lineal flujo de calor " + FF(q, 5, 2) + " W/m";
+    lines.resistance = QCoreApplication::translate("ResultLines", "Resistencia térmica lineal %1 mºC/W").arg(FR(R, 6));
+    lines.heatFlow =
+        QCoreApplication::translate("ResultLines", "Densidad lineal flujo de calor %1 W/m").arg(FF(q, 5, 2));
     lines.resistanceFigure = Figure(FR(R, 6), "mºC/W");
     lines.heatFlowFigure = Figure(FF(q, 5, 2), "W/m");
   } else if (in.IsSphere()) {
-    lines.resistance = "Resistencia térmica total " + FR(R, 6) + " ºC/W";
-    lines.heatFlow = "Flujo de calor " + FF(q, 5, 2) + " W";
+    lines.resistance = QCoreApplication::translate("ResultLines", "Resistencia térmica total %1 ºC/W").arg(FR(R, 6));
+    lines.heatFlow = QCoreApplication::translate("ResultLines", "Flujo de calor %1 W").arg(FF(q, 5, 2));
     lines.resistanceFigure = Figure(FR(R, 6), "ºC/W");
     lines.heatFlowFigure = Figure(FF(q, 5, 2), "W");
   } else if (in.IsDuct()) {
-    lines.resistance = "Resistencia térmica lineal " + FR(R / perimeter, 6) + " mºC/W";
-    lines.heatFlow = "Flujo de calor " + FF(q * perimeter, 5, 2) + " W/m  o  " + FF(q, 5, 2) + " W/m2";
+    lines.resistance =
+        QCoreApplication::translate("ResultLines", "Resistencia térmica lineal %1 mºC/W").arg(FR(R / perimeter, 6));
+    lines.heatFlow = QCoreApplication::translate("ResultLines", "Flujo de calor %1 W/m  o  %2 W/m2")
+                         .arg(FF(q * perimeter, 5, 2), FF(q, 5, 2));
     lines.resistanceFigure = Figure(FR(R / perimeter, 6), "mºC/W");
     lines.heatFlowFigure = Figure(FF(q * perimeter, 5, 2), "W/m");
   } else {
-    lines.resistance = QStringLiteral("Mismo flujo de calor por m2 en todo el depósito");
-    lines.heatFlow = "Flujo de calor " + FF(TankHeatFlow(in, q), 5, 2) + " W";
+    lines.resistance = QCoreApplication::translate("ResultLines", "Mismo flujo de calor por m2 en todo el depósito");
+    lines.heatFlow =
+        QCoreApplication::translate("ResultLines", "Flujo de calor %1 W").arg(FF(TankHeatFlow(in, q), 5, 2));
     lines.heatFlowFigure = Figure(FF(TankHeatFlow(in, q), 5, 2), "W");
-    lines.note = QStringLiteral("Atención.   Se ha considerado:");
+    lines.note = QCoreApplication::translate("ResultLines", "Atención.   Se ha considerado:");
   }
 
   if ((r.condition == DesignCondition::Resistance && !in.IsTank()) || r.condition == DesignCondition::FreezingTime) {
@@ -55,27 +66,34 @@ ResultLines MakeResultLines(const CaseOutcome& outcome) {
     lines.heatFlowFigure.clear();
   }
 
-  if (in.thicknessTarget) lines.note = "Esp. aislamiento " + FF(r.insulationThickness, 6, 2) + " mm";
+  if (in.thicknessTarget)
+    lines.note =
+        QCoreApplication::translate("ResultLines", "Esp. aislamiento %1 mm").arg(FF(r.insulationThickness, 6, 2));
 
   if (outcome.condensingFaces)
-    lines.note = *outcome.condensingFaces >= 1 ? QStringLiteral("Atención: Condensa en el interior de las placas planas")
-                                               : QStringLiteral("No condensa en el interior de las placas planas");
+    lines.note =
+        *outcome.condensingFaces >= 1
+            ? QCoreApplication::translate("ResultLines", "Atención: Condensa en el interior de las placas planas")
+            : QCoreApplication::translate("ResultLines", "No condensa en el interior de las placas planas");
 
   if (outcome.finalWater) {
-    lines.note = "La temperatura al final de la tubería es " + FF(outcome.finalWater->finalTemperature, 5, 3) + " ºC";
-    lines.heatFlow = "Densidad lineal " + FF(q, 5, 2) + " W/m    Flujo calor total " +
-                     FF(outcome.finalWater->totalHeatFlow, 5, 0) + " W";
+    lines.note = QCoreApplication::translate("ResultLines", "La temperatura al final de la tubería es %1 ºC")
+                     .arg(FF(outcome.finalWater->finalTemperature, 5, 3));
+    lines.heatFlow = QCoreApplication::translate("ResultLines", "Densidad lineal %1 W/m    Flujo calor total %2 W")
+                         .arg(FF(q, 5, 2), FF(outcome.finalWater->totalHeatFlow, 5, 0));
   }
 
   if (in.IsDuct() && !in.thicknessTarget) {
     const double w = in.ductWidth, h = in.interiorHeight;
-    lines.resistance = "Resistencia térmica lineal " + FR(R / perimeter, 6) + " mºC/W";
-    lines.heatFlow = "Flujo de calor " + FF(q * perimeter, 5, 2) + " W/m lineal o " +
-                     FF(q * perimeter / (2 * w + 2 * h), 5, 2) + " W/m2 sup. int.";
+    lines.resistance =
+        QCoreApplication::translate("ResultLines", "Resistencia térmica lineal %1 mºC/W").arg(FR(R / perimeter, 6));
+    lines.heatFlow = QCoreApplication::translate("ResultLines", "Flujo de calor %1 W/m lineal o %2 W/m2 sup. int.")
+                         .arg(FF(q * perimeter, 5, 2), FF(q * perimeter / (2 * w + 2 * h), 5, 2));
     if (outcome.finalAir) {
-      lines.note = "La temperatura al final del conducto es " + FF(outcome.finalAir->finalTemperature, 5, 3) + " ºC";
-      lines.heatFlow = "Densidad lineal " + FF(q * perimeter, 5, 2) + " W/m    Flujo calor total " +
-                       FF(outcome.finalAir->totalHeatFlow, 5, 0) + " W";
+      lines.note = QCoreApplication::translate("ResultLines", "La temperatura al final del conducto es %1 ºC")
+                       .arg(FF(outcome.finalAir->finalTemperature, 5, 3));
+      lines.heatFlow = QCoreApplication::translate("ResultLines", "Densidad lineal %1 W/m    Flujo calor total %2 W")
+                           .arg(FF(q * perimeter, 5, 2), FF(outcome.finalAir->totalHeatFlow, 5, 0));
     }
   }
 
@@ -89,22 +107,32 @@ QString BareElementLineText(const BareElementLine& line) {
 
 EconomicLines MakeEconomicLines(const CalcInputs& in, const EconomicOutcome& o) {
   EconomicLines lines;
-  QString unit;
-  lines.thickness = "Esp. aislamiento " + FF(o.thickness, 6, 2) + " mm";
+  // The cost lines' unit: per m2 of a wall, per metre of a pipe, per element.
+  const char* costLine = nullptr;
+  const char* investmentLine = nullptr;
+  lines.thickness = QCoreApplication::translate("ResultLines", "Esp. aislamiento %1 mm").arg(FF(o.thickness, 6, 2));
   if (in.IsPlate()) {
-    lines.resistance = "Coef. global de transferencia de calor " + FF(1 / double(o.resistance), 6, 3) + " W/m2ºC";
-    lines.heatFlow = "Densidad sup. flujo de calor " + FF(o.heatFlow, 5, 2) + " W/m2";
-    unit = " euros/m2";
+    lines.resistance = QCoreApplication::translate("ResultLines", "Coef. global de transferencia de calor %1 W/m2ºC")
+                           .arg(FF(1 / double(o.resistance), 6, 3));
+    lines.heatFlow =
+        QCoreApplication::translate("ResultLines", "Densidad sup. flujo de calor %1 W/m2").arg(FF(o.heatFlow, 5, 2));
+    costLine = QT_TRANSLATE_NOOP("ResultLines", "Coste total (inversión + explotación) %1 euros/m2");
+    investmentLine = QT_TRANSLATE_NOOP("ResultLines", "Coste inversión %1 euros/m2");
   } else if (in.IsPipe()) {
-    lines.resistance = "Resistencia térmica lineal " + FR(o.resistance, 6) + " mºC/W";
-    lines.heatFlow = "Densidad lineal flujo de calor " + FF(o.heatFlow, 5, 2) + " W/m";
-    unit = " euros/m";
+    lines.resistance =
+        QCoreApplication::translate("ResultLines", "Resistencia térmica lineal %1 mºC/W").arg(FR(o.resistance, 6));
+    lines.heatFlow =
+        QCoreApplication::translate("ResultLines", "Densidad lineal flujo de calor %1 W/m").arg(FF(o.heatFlow, 5, 2));
+    costLine = QT_TRANSLATE_NOOP("ResultLines", "Coste total (inversión + explotación) %1 euros/m");
+    investmentLine = QT_TRANSLATE_NOOP("ResultLines", "Coste inversión %1 euros/m");
   } else {
-    lines.resistance = "Resistencia térmica total " + FR(o.resistance, 6) + " ºC/W";
-    lines.heatFlow = "Flujo de calor " + FF(o.heatFlow, 5, 2) + " W";
-    unit = " euros";
+    lines.resistance =
+        QCoreApplication::translate("ResultLines", "Resistencia térmica total %1 ºC/W").arg(FR(o.resistance, 6));
+    lines.heatFlow = QCoreApplication::translate("ResultLines", "Flujo de calor %1 W").arg(FF(o.heatFlow, 5, 2));
+    costLine = QT_TRANSLATE_NOOP("ResultLines", "Coste total (inversión + explotación) %1 euros");
+    investmentLine = QT_TRANSLATE_NOOP("ResultLines", "Coste inversión %1 euros");
   }
-  lines.totalCost = "Coste total (inversión + explotación) " + FF(o.cost, 5, 2) + unit;
-  lines.investment = "Coste inversión " + FF(o.investment, 5, 2) + unit;
+  lines.totalCost = Tr(costLine).arg(FF(o.cost, 5, 2));
+  lines.investment = Tr(investmentLine).arg(FF(o.investment, 5, 2));
   return lines;
 }

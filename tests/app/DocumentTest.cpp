@@ -61,7 +61,7 @@ class DocumentTest : public ::testing::Test {
 
 TEST_F(DocumentTest, TheUsersChangesMarkTheCaseAndTheTitleShowsIt) {
   EXPECT_FALSE(app.modified);
-  EXPECT_EQ(MainWindowTitle(app), QStringLiteral("Sin título[*] - ") + kMainWindowCaption);
+  EXPECT_EQ(MainWindowTitle(app), QStringLiteral("Sin título[*] - ") + MainWindowCaption());
   // Opening a chooser list and calculating change nothing of the case.
   app.form.UserClick("SpeedButton11");
   app.form.UserSelect("RGAislantes", 1);
@@ -72,7 +72,7 @@ TEST_F(DocumentTest, TheUsersChangesMarkTheCaseAndTheTitleShowsIt) {
   EXPECT_TRUE(app.modified);
   ASSERT_TRUE(SaveProjectFile(app, Path("caso.txt")));
   EXPECT_FALSE(app.modified);
-  EXPECT_EQ(MainWindowTitle(app), QStringLiteral("caso.txt[*] - ") + kMainWindowCaption);
+  EXPECT_EQ(MainWindowTitle(app), QStringLiteral("caso.txt[*] - ") + MainWindowCaption());
   app.form.UserSelect("RadioGroupCalcular", 0);
   EXPECT_TRUE(app.modified);
 }

@@ -70,7 +70,7 @@ class DocumentTest : public WindowTest {
 // The title names the project, "Sin título" before it has a file, with Qt's
 // mark of unsaved changes.
 TEST_F(DocumentTest, TheTitleNamesTheProjectAndMarksChanges) {
-  const QString caption = kMainWindowCaption;
+  const QString caption = MainWindowCaption();
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Sin título[*] - ") + caption);
   EXPECT_FALSE(window->isWindowModified());
 
