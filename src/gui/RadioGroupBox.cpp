@@ -8,16 +8,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
-#include <QRegularExpression>
 
 namespace {
 
 // A row's text cut at its blank gaps (runs of three or more blanks) that have
 // text after them: the part before the first gap, then the part after each.
-QStringList TextParts(const QString& text) {
-  static const QRegularExpression gap(QStringLiteral(" {3,}"));
-  return text.trimmed().split(gap);
-}
+QStringList TextParts(const QString& text) { return BlankSeparatedParts(text, 3); }
 
 }  // namespace
 

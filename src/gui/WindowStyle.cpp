@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QRegularExpression>
 
 QString ButtonCaption(const QString& text) {
   QString caption = text;
@@ -17,10 +16,27 @@ QLabel* Caption(const QString& text, QWidget* parent) {
   return label;
 }
 
+QStringList BlankSeparatedParts(const QString& text, int least) {
+  const QString trimmed = text.trimmed();
+  QStringList parts;
+  QString part;
+  for (qsizetype i = 0; i < trimmed.size();) {
+    qsizetype run = 0;
+    while (i + run < trimmed.size() && trimmed[i + run] == QLatin1Char(' ')) ++run;
+    if (run >= least) {
+      parts << part;
+      part.clear();
+    } else {
+      part += trimmed.mid(i, run > 0 ? run : 1);
+    }
+    i += run > 0 ? run : 1;
+  }
+  parts << part;
+  return parts;
+}
+
 QString HeadingText(const QString& text) {
-  static const QRegularExpression blanks(QStringLiteral(" {2,}"));
-  QString shown = text.trimmed();
-  shown.replace(blanks, QStringLiteral("\n"));
+  QString shown = BlankSeparatedParts(text, 2).join(QLatin1Char('\n'));
   int depth = 0;
   QString kept;
   for (const QChar c : shown) {
@@ -33,12 +49,7 @@ QString HeadingText(const QString& text) {
   return kept;
 }
 
-QString CompactText(const QString& text) {
-  static const QRegularExpression blanks(QStringLiteral(" {3,}"));
-  QString shown = text.trimmed();
-  shown.replace(blanks, QStringLiteral("  "));
-  return shown;
-}
+QString CompactText(const QString& text) { return BlankSeparatedParts(text, 3).join(QStringLiteral("  ")); }
 
 QLabel* Compact(QWidget* caption) {
   auto* label = static_cast<QLabel*>(caption);

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QFrame;
@@ -16,6 +17,11 @@ QString ButtonCaption(const QString& text);
 
 // A caption shown as written, never as rich text.
 QLabel* Caption(const QString& text, QWidget* parent = nullptr);
+
+// The parts of a caption between its runs of at least `least` blanks, the
+// caption trimmed first: the program's captions space their columns, lines or
+// units with such runs. Display only: no figure is read from a caption.
+QStringList BlankSeparatedParts(const QString& text, int least);
 
 // A column heading as the window shows it: the runs of blanks that spaced its
 // words into lines become line breaks, and a unit in parentheses stays whole.
