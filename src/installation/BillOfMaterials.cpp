@@ -48,7 +48,12 @@ BillOfMaterials MakeBillOfMaterials(const InstallationDocument& doc, const std::
     if (!o.Calculated() || !(o.thickness > 0)) continue;
     const InstallationRow& row = doc.rows[i];
     const std::optional<RowMaterial> found = FindRowMaterial(row, doc.userMaterials);
-    const QString material = found && !found->name.isEmpty() ? found->name : row.material.trimmed();
+    // Each product apart: two materials of one layer name (glass wool as a
+    // blanket and as pipe sections) are bought apart, and so is a material
+    // whose conductivity the row gives.
+    QString material = found && !found->listName.isEmpty() ? found->listName : row.material.trimmed();
+    if (found && !row.conductivity.trimmed().isEmpty())
+      material += QStringLiteral(" (%1 W/mºC)").arg(FormatFixed(found->conductivity, 6, 3));
     const bool pipe = IsPipeElement(row.element);
     const QString size = pipe ? PipeSizeLabel(row) : QString();
     const double quantity = pipe ? double(ParseNumber(row.length)) : InsulatedSurface(row);

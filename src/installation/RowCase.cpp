@@ -201,21 +201,21 @@ std::optional<RowMaterial> FindRowMaterial(const InstallationRow& row, const std
   if (!name.isEmpty()) {
     for (const MaterialEntry& entry : InsulatingMaterials()) {
       if (SameText(entry.item, name) || SameText(entry.layerName, name)) {
-        found = RowMaterial{entry.layerName, entry.conductivity, entry.vapourResistivity};
+        found = RowMaterial{entry.layerName, entry.item, entry.conductivity, entry.vapourResistivity};
         break;
       }
     }
     if (!found)
       for (const UserMaterial& material : userMaterials)
         if (SameText(material.name, name)) {
-          found = RowMaterial{material.name, material.conductivity, material.vapourResistivity};
+          found = RowMaterial{material.name, material.name, material.conductivity, material.vapourResistivity};
           break;
         }
   }
   if (!row.conductivity.trimmed().isEmpty()) {
     const std::optional<double> conductivity = Number(row.conductivity);
     if (!conductivity || !(*conductivity > 0)) return std::nullopt;
-    if (!found) found = RowMaterial{name, 0, 0};
+    if (!found) found = RowMaterial{name, QString(), 0, 0};
     found->conductivity = static_cast<float>(*conductivity);
   }
   return found;

@@ -98,7 +98,7 @@ TEST_F(MemorandumTest, TellsEverySectionTheTotalsTheProceduresAndTheBill) {
   // A section left out may be the one below its minimum: no verdict.
   EXPECT_TRUE(Has(lines, QStringLiteral("Sin veredicto: 1 tramo rechazado queda fuera"))) << all;
   EXPECT_TRUE(Has(lines, QStringLiteral("IT 1.2.4.2.1.3"))) << all;
-  EXPECT_TRUE(Has(lines, QStringLiteral("| Total Lana de vidrio |"))) << all;
+  EXPECT_TRUE(Has(lines, QStringLiteral("| Total Coquilla lana de vidrio (valor típico) |"))) << all;
 }
 
 // The rows BillTotalRows names are the material totals of BillTable, so that

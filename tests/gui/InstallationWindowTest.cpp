@@ -179,7 +179,7 @@ TEST_F(InstallationWindowTest, TheTotalsDataAreReadAndAWrongOneIsRefused) {
   Click(QStringLiteral("SBInstalacion"));
   panels->setCurrentIndex(2);
   panels->findChild<QPushButton*>(QStringLiteral("InstCopiarMedicion"))->click();
-  EXPECT_TRUE(copied.contains(QStringLiteral("Lana de vidrio")));
+  EXPECT_TRUE(copied.contains(QStringLiteral("Coquilla lana de vidrio (valor típico)")));
 }
 
 TEST_F(InstallationWindowTest, ARowOpenedInTheMainWindowComesBackFromTheBar) {

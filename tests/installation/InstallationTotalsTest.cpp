@@ -287,6 +287,24 @@ TEST(BillOfMaterials, AddsUp) {
     }
 }
 
+// Products that share a layer's name are bought apart, and so is a material
+// whose conductivity the row gives.
+TEST(BillOfMaterials, AProductALine) {
+  InstallationDocument doc = MixedDocument();
+  InstallationRow blanket = MakeRow(SectionElement::PipeInAirHorizontal);
+  InstallationRow sections = blanket;
+  sections.material = QStringLiteral("Coquilla lana de vidrio (valor típico)");
+  InstallationRow given = blanket;
+  given.conductivity = QStringLiteral("0.05");
+  doc.rows = {blanket, sections, given};
+  const BillOfMaterials bill = CalculateInstallation(doc).bill;
+  ASSERT_EQ(bill.totals.size(), 3u);
+  EXPECT_EQ(bill.totals[0].material, QStringLiteral("Lana de vidrio"));
+  EXPECT_EQ(bill.totals[1].material, QStringLiteral("Coquilla lana de vidrio (valor típico)"));
+  EXPECT_TRUE(bill.totals[2].material.startsWith(QStringLiteral("Lana de vidrio (0"))) << bill.totals[2].material.toStdString();
+  for (const BillMaterialTotal& total : bill.totals) EXPECT_NEAR(total.metres, 12, 1e-9);
+}
+
 TEST(BillOfMaterials, SurfacesOfTheElements) {
   InstallationRow duct = MakeRow(SectionElement::Duct);  // 600 × 400 mm, 12 m
   EXPECT_NEAR(InsulatedSurface(duct), 2 * (0.6 + 0.4) * 12, 1e-9);
