@@ -1,11 +1,11 @@
 // Time of whole calculations on the window model, typical and slowest cases.
-#include "app/CalculationRun.h"
 #include "app/Brenak.h"
-#include "form/NumberFormat.h"
+#include "app/CalculationRun.h"
 #include "app/StartUp.h"
+#include "form/NumberFormat.h"
 
-#include <QCoreApplication>
 #include <benchmark/benchmark.h>
+#include <QCoreApplication>
 
 #include <functional>
 

@@ -75,8 +75,9 @@ void Run(benchmark::State& state, const CalcInputs& in) {
 using Case = std::function<CalcInputs()>;
 
 void Register(const char* name, const Case& make) {
-  benchmark::RegisterBenchmark(name, [make](benchmark::State& state) { Run(state, make()); })
-      ->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark(name, [make](benchmark::State& state) {
+    Run(state, make());
+  })->Unit(benchmark::kMicrosecond);
 }
 
 // The typical cases.
@@ -88,18 +89,14 @@ void RegisterTypical() {
   Register("plate heat flow, calculated coefficients", [] { return CalculatedCoefficients(Plate()); });
   Register("plate thickness for 15 W/m2", [] { return Thickness(Plate(), DesignCondition::HeatFlow); });
   Register("pipe in air heat flow, calculated coefficients", [] { return CalculatedCoefficients(Pipe()); });
-  Register("pipe in air thickness for 15 W/m, calculated exterior", [] {
-    return Thickness(CalculatedExterior(Pipe()), DesignCondition::HeatFlow);
-  });
-  Register("pipe in air economic thickness, calculated exterior", [] {
-    return Thickness(CalculatedExterior(Pipe()), DesignCondition::Economic);
-  });
-  Register("pipe in air economic thickness, imposed coefficients", [] {
-    return Thickness(Pipe(), DesignCondition::Economic);
-  });
-  Register("plate economic thickness, imposed coefficients", [] {
-    return Thickness(Plate(), DesignCondition::Economic);
-  });
+  Register("pipe in air thickness for 15 W/m, calculated exterior",
+           [] { return Thickness(CalculatedExterior(Pipe()), DesignCondition::HeatFlow); });
+  Register("pipe in air economic thickness, calculated exterior",
+           [] { return Thickness(CalculatedExterior(Pipe()), DesignCondition::Economic); });
+  Register("pipe in air economic thickness, imposed coefficients",
+           [] { return Thickness(Pipe(), DesignCondition::Economic); });
+  Register("plate economic thickness, imposed coefficients",
+           [] { return Thickness(Plate(), DesignCondition::Economic); });
   Register("buried pipe in a box thickness for 15 W/m", [] {
     CalcInputs in = Thickness(Pipe(), DesignCondition::HeatFlow);
     in.pipePlacing = 3;

@@ -2,6 +2,7 @@
 // in a table of 1,000 sections, that row and the sums recalculated, and the
 // whole window painted again (on Qt's offscreen platform, no display needed);
 // and of the installation's memorandum written as a PDF.
+#include "../tests/app/InstallationSample.h"
 #include "app/Brenak.h"
 #include "app/InstallationCommands.h"
 #include "app/InstallationSession.h"
@@ -9,13 +10,12 @@
 #include "app/StartUp.h"
 #include "form/NumberFormat.h"
 #include "gui/InstallationWindow.h"
-#include "../tests/app/InstallationSample.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTableView>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -40,7 +40,8 @@ void EditOneCellOfAThousandAndRepaint(benchmark::State& state) {
     window.repaint();
     ++edit;
   }
-  state.SetLabel(column == InstallationTableModel::Quantity ? "length of a row of 1000" : "fluid temperature of a row of 1000");
+  state.SetLabel(column == InstallationTableModel::Quantity ? "length of a row of 1000"
+                                                            : "fluid temperature of a row of 1000");
 }
 
 // The memorandum of 200 or 1,000 sections written as a PDF, in memory and to

@@ -1,6 +1,6 @@
 // Any bytes as a project file: split, decode and check the records.
-#include "files/ProjectFile.h"
 #include "app/Brenak.h"
+#include "files/ProjectFile.h"
 
 #include <QByteArray>
 #include <cstdint>

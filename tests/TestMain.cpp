@@ -1,5 +1,5 @@
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+#include <QGuiApplication>
 
 // The core runs its tests without a display. A QGuiApplication on the
 // offscreen platform gives the font database that drawing pictures and laying

@@ -1,8 +1,8 @@
 #include "app/CalculationRun.h"
 
-#include "form/WindowCase.h"
 #include "engine/CalcOutcome.h"
 #include "form/NumberFormat.h"
+#include "form/WindowCase.h"
 #include "form/WindowState.h"
 #include "layout/ClearResults.h"
 #include "results/ResultLines.h"
@@ -66,12 +66,8 @@ CaseOutcome RunCalculation(WindowState& app) {
       case CalcEvent::Kind::Message:
         app.messages.Show({event.message.caption, event.message.text, MessageButtons::Ok, event.message.id});
         break;
-      case CalcEvent::Kind::BareElementLine:
-        ShowBareElementLine(app, event.line);
-        break;
-      case CalcEvent::Kind::Results:
-        ShowOutcomeResults(app, calculated);
-        break;
+      case CalcEvent::Kind::BareElementLine: ShowBareElementLine(app, event.line); break;
+      case CalcEvent::Kind::Results: ShowOutcomeResults(app, calculated); break;
     }
   }
   WriteEngineFigures(app, outcome.figures);

@@ -1,11 +1,11 @@
 #include "app/Choosers.h"
 
+#include "app/Brenak.h"
 #include "data/ReferenceTables.h"
+#include "form/NumberFormat.h"
 #include "layout/ClearResults.h"
 #include "layout/GeometryLayout.h"
 #include "layout/LayerFields.h"
-#include "app/Brenak.h"
-#include "form/NumberFormat.h"
 
 namespace {
 
@@ -154,10 +154,8 @@ void ApplyEmission(Brenak& app) {
 void ShowSoilTemperatures(Brenak& app) {
   Form& form = app.form;
   form.Show(QStringLiteral("PanelTTerreno"));
-  for (int z = 0; z < kSoilZones; ++z)
-    form.SetText("LabelM" + SoilZoneName(z), FormatFixed(SoilMean(z), 4, 2));
-  for (int z = 0; z < kSoilZones; ++z)
-    form.SetText("LabelO" + SoilZoneName(z), FormatFixed(SoilOscillation(z), 4, 2));
+  for (int z = 0; z < kSoilZones; ++z) form.SetText("LabelM" + SoilZoneName(z), FormatFixed(SoilMean(z), 4, 2));
+  for (int z = 0; z < kSoilZones; ++z) form.SetText("LabelO" + SoilZoneName(z), FormatFixed(SoilOscillation(z), 4, 2));
   for (int z = 0; z < kSoilZones; ++z)
     for (int m = 1; m <= 12; ++m)
       form.SetText("Label" + SoilZoneName(z) + QString::number(m), FormatFixed(SoilTemperature(z, m), 4, 2));

@@ -1,12 +1,12 @@
 #include "app/Commands.h"
 
+#include "app/Brenak.h"
+#include "app/CalculationRun.h"
+#include "app/ProjectCommands.h"
 #include "checking/CompletenessCheck.h"
 #include "checking/FieldValidation.h"
-#include "app/ProjectCommands.h"
-#include "app/CalculationRun.h"
 #include "layout/ClearResults.h"
 #include "layout/GeometryLayout.h"
-#include "app/Brenak.h"
 
 void CommandCalculate(Brenak& app) {
   if (!CheckInputsComplete(app)) return;

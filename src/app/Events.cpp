@@ -1,21 +1,21 @@
 #include "app/Events.h"
 
-#include "checking/FieldValidation.h"
+#include "app/Brenak.h"
 #include "app/Choosers.h"
-#include "app/UserMaterialCommands.h"
+#include "app/Commands.h"
+#include "app/ExportPdf.h"
+#include "app/NewProject.h"
 #include "app/ProjectCommands.h"
+#include "app/UserMaterialCommands.h"
+#include "checking/FieldValidation.h"
 #include "layout/ClearResults.h"
 #include "layout/GeometryLayout.h"
 #include "layout/LayerFields.h"
 #include "report/ReportCommand.h"
-#include "app/Brenak.h"
-#include "app/Commands.h"
-#include "app/ExportPdf.h"
-#include "app/NewProject.h"
 
 #include <QHash>
-#include <utility>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -85,10 +85,9 @@ Routes BuildRoutes() {
   click["SpeedButton7"] = CommandShowChart;
   click["SpeedButton6"] = CommandHideChart;
   click["SpeedButton3"] = CommandClose;
-  for (const auto& [button, kind] : {std::pair{"SpeedButton2", GeometryKind::Plate},
-                                     std::pair{"SpeedButton4", GeometryKind::Pipe},
-                                     std::pair{"SpeedButton5", GeometryKind::Sphere},
-                                     std::pair{"SpeedButton23", GeometryKind::Special}}) {
+  for (const auto& [button, kind] :
+       {std::pair{"SpeedButton2", GeometryKind::Plate}, std::pair{"SpeedButton4", GeometryKind::Pipe},
+        std::pair{"SpeedButton5", GeometryKind::Sphere}, std::pair{"SpeedButton23", GeometryKind::Special}}) {
     click[button] = [kind = kind](Brenak& app) {
       // The kind clicked again with one layer changes nothing of the case.
       const auto caseOf = [](const Brenak& a) {
@@ -145,8 +144,8 @@ Routes BuildRoutes() {
   click["RGTipoPared"] = LayoutAndClearUnlessLoading;
   click["RadioGroupTempAgua"] = LayoutAndClearUnlessLoading;
   // A design condition shows the fields of its target value at once.
-  for (const char* list : {"RadioGroupCondicionP", "RadioGroupCondicionT", "RadioGroupCondicionTE", "RadioGroupCondicionE",
-                           "RadioGroupConductos"})
+  for (const char* list : {"RadioGroupCondicionP", "RadioGroupCondicionT", "RadioGroupCondicionTE",
+                           "RadioGroupCondicionE", "RadioGroupConductos"})
     click[list] = LayoutAndClear;
   // A surface coefficient mode also decides whether the temperatures are shown
   // for a resistance condition, so the whole window is laid out again; results
@@ -183,13 +182,43 @@ Routes BuildRoutes() {
   click["EditRTCaja"] = EnterBoxResistance;
 
   // Any other input touched makes the results on the window stale.
-  for (const char* field :
-       {"EditTi", "EditFiI", "EditTe", "EditFiE", "EditTsuelo", "EditAnchura", "EditAlthi", "EditAlthe",
-        "Editemisionhi", "Editemisionhe", "Editvelhi", "Editvelhe", "EditCoefInt", "EditCoefext", "Editr0",
-        "EditeCaja", "EditDensidad", "EditProfundidad", "EditHumedad", "EditkTerreno", "EditCondicionQ",
-        "EditCondicionPor", "EditCondicionRT", "EditCondicionTe", "EditTf", "EditLong", "EditCondicionTCong",
-        "EditCondicionPorCong", "EditInf", "EditOpor", "EditNa", "EditNh", "EditCET", "EditCI1", "EditCI2",
-        "EditEsp1", "EditEsp2"})
+  for (const char* field : {"EditTi",
+                            "EditFiI",
+                            "EditTe",
+                            "EditFiE",
+                            "EditTsuelo",
+                            "EditAnchura",
+                            "EditAlthi",
+                            "EditAlthe",
+                            "Editemisionhi",
+                            "Editemisionhe",
+                            "Editvelhi",
+                            "Editvelhe",
+                            "EditCoefInt",
+                            "EditCoefext",
+                            "Editr0",
+                            "EditeCaja",
+                            "EditDensidad",
+                            "EditProfundidad",
+                            "EditHumedad",
+                            "EditkTerreno",
+                            "EditCondicionQ",
+                            "EditCondicionPor",
+                            "EditCondicionRT",
+                            "EditCondicionTe",
+                            "EditTf",
+                            "EditLong",
+                            "EditCondicionTCong",
+                            "EditCondicionPorCong",
+                            "EditInf",
+                            "EditOpor",
+                            "EditNa",
+                            "EditNh",
+                            "EditCET",
+                            "EditCI1",
+                            "EditCI2",
+                            "EditEsp1",
+                            "EditEsp2"})
     click[field] = ClearResults;
 
   r.changes["ComboBox1"] = LayoutAndClear;

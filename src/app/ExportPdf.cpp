@@ -40,15 +40,16 @@ void ExportReportPdf(Brenak& app, const QDateTime& when) {
   if (!app.form.Enabled(kPrint) || !app.dialogs) return;
   QString folder = ReportsFolder(app);
   if (folder.isEmpty()) folder = QDir::homePath();
-  QString path = app.dialogs->AskSaveFile(QDir(folder).filePath(ProposedName(app.form)), kPdfFilter, QStringLiteral("pdf"));
+  QString path =
+      app.dialogs->AskSaveFile(QDir(folder).filePath(ProposedName(app.form)), kPdfFilter, QStringLiteral("pdf"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0) path += QStringLiteral(".pdf");
 
   FileReportDocument document;
   ArtworkPictures artwork;
   ReportPictures& pictures = app.report ? app.report->Pictures() : artwork;
-  WriteReport(ReportCase(CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{}), app.projectPath), document, pictures,
-              when);
+  WriteReport(ReportCase(CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{}), app.projectPath), document,
+              pictures, when);
   QString error;
   if (!SaveReportPdf(document.Content(), path, &error))
     ShowWarning(app.messages, MessageId::PdfNotWritten,

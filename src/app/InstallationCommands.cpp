@@ -160,9 +160,7 @@ void ImportSectionsFile(InstallationSession& session, const QString& path) {
   if (imported.problems.empty() && imported.unknownColumns.isEmpty()) return;
 
   QStringList lines;
-  lines << QStringLiteral("De la lista \"%1\" se han importado %2 tramos.")
-               .arg(Native(path))
-               .arg(imported.rows.size());
+  lines << QStringLiteral("De la lista \"%1\" se han importado %2 tramos.").arg(Native(path)).arg(imported.rows.size());
   if (!imported.unknownColumns.isEmpty())
     lines << QStringLiteral("Columnas que el programa no conoce, no leídas: %1.")
                  .arg(imported.unknownColumns.join(QStringLiteral(", ")));
@@ -182,15 +180,17 @@ void ImportSectionsFile(InstallationSession& session, const QString& path) {
 void ExportRows(InstallationSession& session) {
   FileDialogs* dialogs = session.Dialogs();
   if (!dialogs) return;
-  const QString chosen = dialogs->AskSaveFile(Proposed(session, QStringLiteral(".csv")), kCsvFilter, QStringLiteral("csv"));
+  const QString chosen =
+      dialogs->AskSaveFile(Proposed(session, QStringLiteral(".csv")), kCsvFilter, QStringLiteral("csv"));
   if (!chosen.isEmpty()) ExportRowsFile(session, WithEnding(chosen, QStringLiteral(".csv")));
 }
 
 bool ExportRowsFile(InstallationSession& session, const QString& path) {
   if (WriteWhole(path, RowsAsCsv(session.Document(), session.Results()).toUtf8())) return true;
-  Tell(session, MessageId::TableNotSaved,
-       QStringLiteral("No es posible escribir la tabla en \"%1\". El archivo que hubiera con ese nombre no ha cambiado.")
-           .arg(Native(path)));
+  Tell(
+      session, MessageId::TableNotSaved,
+      QStringLiteral("No es posible escribir la tabla en \"%1\". El archivo que hubiera con ese nombre no ha cambiado.")
+          .arg(Native(path)));
   return false;
 }
 
@@ -252,6 +252,7 @@ bool ExportInstallationPdfFile(InstallationSession& session, const QString& path
   QString error;
   if (SaveReportPdf(document.Content(), path, &error)) return true;
   Tell(session, MessageId::PdfNotWritten,
-       QStringLiteral("No se ha podido escribir el PDF en %1 (%2). La memoria no se ha guardado.").arg(Native(path), error));
+       QStringLiteral("No se ha podido escribir el PDF en %1 (%2). La memoria no se ha guardado.")
+           .arg(Native(path), error));
   return false;
 }

@@ -73,7 +73,8 @@ void InstallationSession::InsertRows(int index, const std::vector<InstallationRo
     results_.rows.insert(results_.rows.begin() + index + static_cast<int>(i), CalculateRow(doc_, kept));
   }
   RecalculateSums(doc_, results_);
-  if (link_ && link_->kind == MainWindowLink::Kind::Row && link_->row >= index) link_->row += static_cast<int>(rows.size());
+  if (link_ && link_->kind == MainWindowLink::Kind::Row && link_->row >= index)
+    link_->row += static_cast<int>(rows.size());
   emit inserted();
   emit totalsChanged();
   Touched();
@@ -90,8 +91,10 @@ void InstallationSession::RemoveRows(int first, int count) {
   bool linkChanged = false;
   if (link_ && link_->kind == MainWindowLink::Kind::Row && link_->row >= first) {
     // The row open in the main window is gone: its case stays there, unlinked.
-    if (link_->row < first + count) link_.reset();
-    else link_->row -= count;
+    if (link_->row < first + count)
+      link_.reset();
+    else
+      link_->row -= count;
     linkChanged = true;
   }
   emit removed();
@@ -140,12 +143,12 @@ Case NewInstallationTemplate() {
   Brenak start(quiet);
   CreateMainWindow(start, QString());
   Form& form = start.form;
-  form.UserClick(QStringLiteral("SpeedButton4"));  // a pipe
-  form.UserSelect(QStringLiteral("RGTipoTuberias"), 1);  // in air, horizontal
+  form.UserClick(QStringLiteral("SpeedButton4"));            // a pipe
+  form.UserSelect(QStringLiteral("RGTipoTuberias"), 1);      // in air, horizontal
   form.UserSelect(QStringLiteral("RadioGroupCalcular"), 0);  // its heat flow
-  form.UserSelect(QStringLiteral("RGhi"), 1);  // a liquid: the inside coefficient neglected
-  form.UserSelect(QStringLiteral("RGhe"), 2);  // the outside one calculated
-  form.UserSelect(QStringLiteral("RGAmbientehe"), 0);  // in a closed room
+  form.UserSelect(QStringLiteral("RGhi"), 1);                // a liquid: the inside coefficient neglected
+  form.UserSelect(QStringLiteral("RGhe"), 2);                // the outside one calculated
+  form.UserSelect(QStringLiteral("RGAmbientehe"), 0);        // in a closed room
   Case c = CaseFromWindow(start);
   c.reference = QStringLiteral("Plantilla de la instalación");
   // A sphere cannot have its outside coefficient worked out and imposes it:

@@ -65,8 +65,7 @@ bool IsNumberColumn(int column) {
     case InstallationTableModel::FluidTemperature:
     case InstallationTableModel::SurroundingsTemperature:
     case InstallationTableModel::Conductivity:
-    case InstallationTableModel::Thickness:
-      return true;
+    case InstallationTableModel::Thickness: return true;
     default:
       return column >= InstallationTableModel::FirstResult && column != InstallationTableModel::Verdict &&
              column != InstallationTableModel::Condensation;
@@ -90,7 +89,9 @@ QString* TextOf(InstallationRow& row, int column) {
   }
 }
 
-const QString* TextOf(const InstallationRow& row, int column) { return TextOf(const_cast<InstallationRow&>(row), column); }
+const QString* TextOf(const InstallationRow& row, int column) {
+  return TextOf(const_cast<InstallationRow&>(row), column);
+}
 
 }  // namespace
 
@@ -123,7 +124,8 @@ bool InstallationTableModel::Applies(const InstallationRow& row, int column) {
   const SectionElement e = row.element;
   switch (column) {
     case PipeSize: return IsPipeElement(e);
-    case Diameter: return (IsPipeElement(e) && row.pipeSize.trimmed().isEmpty()) || IsTankElement(e) || e == SectionElement::Sphere;
+    case Diameter:
+      return (IsPipeElement(e) && row.pipeSize.trimmed().isEmpty()) || IsTankElement(e) || e == SectionElement::Sphere;
     case Width: return e == SectionElement::Duct;
     case Height: return e == SectionElement::Duct || IsTankElement(e);
     case Placing: return !IsBuriedElement(e);
@@ -161,8 +163,9 @@ QVariant InstallationTableModel::data(const QModelIndex& index, int role) const 
   const int r = index.row();
   const int column = index.column();
   const InstallationRow& row = session_.Document().rows[static_cast<size_t>(r)];
-  const RowOutcome* outcome =
-      static_cast<size_t>(r) < session_.Results().rows.size() ? &session_.Results().rows[static_cast<size_t>(r)] : nullptr;
+  const RowOutcome* outcome = static_cast<size_t>(r) < session_.Results().rows.size()
+                                  ? &session_.Results().rows[static_cast<size_t>(r)]
+                                  : nullptr;
   const bool refused = outcome && !outcome->Calculated();
   switch (role) {
     case Qt::DisplayRole: return Display(r, column);
@@ -230,8 +233,9 @@ QVariant InstallationTableModel::Display(int r, int column) const {
     if (const PipeSizeEntry* size = FindPipeSize(row.pipeSize))
       return FormatFixed(size->interiorDiameter + 2 * size->wallThickness, 6, 1);
   if (!Applies(row, column) && column != Placing) return QString();
-  const RowOutcome* o =
-      static_cast<size_t>(r) < session_.Results().rows.size() ? &session_.Results().rows[static_cast<size_t>(r)] : nullptr;
+  const RowOutcome* o = static_cast<size_t>(r) < session_.Results().rows.size()
+                            ? &session_.Results().rows[static_cast<size_t>(r)]
+                            : nullptr;
   const bool calculated = o && o->Calculated();
   switch (column) {
     case Element: return SectionElementName(row.element);
@@ -302,8 +306,10 @@ bool InstallationTableModel::setData(const QModelIndex& index, const QVariant& v
       if (e < 0 || e >= kSectionElementCount) return false;
       const SectionElement element = static_cast<SectionElement>(e);
       // A pipe brought out of the ground is judged inside until told otherwise.
-      if (IsBuriedElement(element)) row.placing = RitePlacing::Buried;
-      else if (row.placing == RitePlacing::Buried) row.placing = DefaultPlacing(element);
+      if (IsBuriedElement(element))
+        row.placing = RitePlacing::Buried;
+      else if (row.placing == RitePlacing::Buried)
+        row.placing = DefaultPlacing(element);
       row.element = element;
       break;
     }

@@ -1,10 +1,10 @@
 #include "app/ProjectCalculation.h"
 
-#include "app/ProjectCommands.h"
 #include "app/Brenak.h"
+#include "app/ProjectCommands.h"
+#include "app/StartUp.h"
 #include "form/FormJson.h"
 #include "form/MessageSink.h"
-#include "app/StartUp.h"
 
 CalculatedProject CalculateProjectFile(const QString& path, const QString& programFolder) {
   RecordingMessageSink sink;

@@ -1,18 +1,18 @@
 #include "app/ProjectCommands.h"
 
-#include "checking/CompletenessCheck.h"
+#include "app/Brenak.h"
 #include "app/CalculationRun.h"
+#include "app/ProjectHistory.h"
+#include "checking/CompletenessCheck.h"
+#include "checking/FieldValidation.h"
 #include "files/CaseFile.h"
 #include "files/ProjectFile.h"
-#include "form/CaseFields.h"
-#include "form/WindowCase.h"
 #include "files/ProjectFolders.h"
-#include "app/ProjectHistory.h"
-#include "checking/FieldValidation.h"
+#include "form/CaseFields.h"
+#include "form/FileDialogs.h"
+#include "form/WindowCase.h"
 #include "layout/ClearResults.h"
 #include "layout/GeometryLayout.h"
-#include "app/Brenak.h"
-#include "form/FileDialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,9 +59,12 @@ void ApplyCaseValues(Brenak& app, const Case& c, int* interiorMode, int* exterio
       case CaseValueType::Kind: app.SetKind(c.kind); break;
       case CaseValueType::Row:
         // The coefficient modes wait until the lists of the opened kind are built.
-        if (field.row == &Case::interiorMode) *interiorMode = c.interiorMode;
-        else if (field.row == &Case::exteriorMode) *exteriorMode = c.exteriorMode;
-        else form.SelectRow(control, CaseInteger(c, field));
+        if (field.row == &Case::interiorMode)
+          *interiorMode = c.interiorMode;
+        else if (field.row == &Case::exteriorMode)
+          *exteriorMode = c.exteriorMode;
+        else
+          form.SelectRow(control, CaseInteger(c, field));
         break;
     }
   }
@@ -80,8 +83,7 @@ bool OpenProjectFile(Brenak& app, const QString& path) {
   const CaseReading reading = ReadCaseFile(path);
   if (!reading.ok()) {
     app.projectLoading = false;
-    ShowWarning(app.messages, MessageId::ProjectNotOpened,
-                ProjectNotOpenedText(path, reading.error));
+    ShowWarning(app.messages, MessageId::ProjectNotOpened, ProjectNotOpenedText(path, reading.error));
     if (!QFileInfo::exists(path)) ForgetProject(app, path);
     return false;
   }

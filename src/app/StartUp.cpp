@@ -1,12 +1,12 @@
 #include "app/StartUp.h"
 
-#include "layout/ClearResults.h"
-#include "layout/GeometryLayout.h"
 #include "app/Brenak.h"
 #include "app/Events.h"
 #include "app/ProjectCommands.h"
 #include "form/MessageSink.h"
 #include "form/NumberFormat.h"
+#include "layout/ClearResults.h"
+#include "layout/GeometryLayout.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -17,7 +17,8 @@
 #endif
 
 QString ProgramFolderFromPath(const QString& programPath) {
-  const qsizetype separator = std::max(programPath.lastIndexOf(QLatin1Char('\\')), programPath.lastIndexOf(QLatin1Char('/')));
+  const qsizetype separator =
+      std::max(programPath.lastIndexOf(QLatin1Char('\\')), programPath.lastIndexOf(QLatin1Char('/')));
   if (separator < 0) return QString();
   return programPath.left(separator);
 }

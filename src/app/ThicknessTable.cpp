@@ -106,17 +106,16 @@ bool ShownOnWindow(const Form& form, QString name) {
 }  // namespace
 
 const std::vector<TableFigure>& TableFigures() {
-  static const std::vector<TableFigure> figures = {
-      {"EditFiE", QStringLiteral("Humedad relativa exterior (%)")},
-      {"EditNh", QStringLiteral("Horas de funcionamiento al año")},
-      {"EditCET", QStringLiteral("Coste de la energía (euros/kWh)")},
-      {"EditInf", QStringLiteral("Inflación del combustible (%)")},
-      {"EditOpor", QStringLiteral("Coste de oportunidad (%)")},
-      {"EditNa", QStringLiteral("Años de vida de la instalación")},
-      {"EditEsp1", QStringLiteral("Espesor 1 (mm)")},
-      {"EditCI1", QStringLiteral("Coste aislamiento 1")},
-      {"EditEsp2", QStringLiteral("Espesor 2 (mm)")},
-      {"EditCI2", QStringLiteral("Coste aislamiento 2")}};
+  static const std::vector<TableFigure> figures = {{"EditFiE", QStringLiteral("Humedad relativa exterior (%)")},
+                                                   {"EditNh", QStringLiteral("Horas de funcionamiento al año")},
+                                                   {"EditCET", QStringLiteral("Coste de la energía (euros/kWh)")},
+                                                   {"EditInf", QStringLiteral("Inflación del combustible (%)")},
+                                                   {"EditOpor", QStringLiteral("Coste de oportunidad (%)")},
+                                                   {"EditNa", QStringLiteral("Años de vida de la instalación")},
+                                                   {"EditEsp1", QStringLiteral("Espesor 1 (mm)")},
+                                                   {"EditCI1", QStringLiteral("Coste aislamiento 1")},
+                                                   {"EditEsp2", QStringLiteral("Espesor 2 (mm)")},
+                                                   {"EditCI2", QStringLiteral("Coste aislamiento 2")}};
   return figures;
 }
 
@@ -188,8 +187,8 @@ ThicknessTable BuildTable(CalcInputs in, const std::vector<float>& wanted, const
       const bool flat = !in.IsBuried();
       cells << FormatFixed(row.heatFlow, 6, 2) << FormatFixed(row.surfaceTemperature, 5, 2)
             << (flat ? FormatFixed(double(row.surfaceTemperature) - row.dewPoint, 5, 2) : QString())
-            << (flat ? (row.condenses ? QStringLiteral("sí") : QStringLiteral("no")) : QString()) << FormatFixed(row.energyPerYear, 8, 1)
-            << FormatFixed(row.energyCostPerYear, 8, 2)
+            << (flat ? (row.condenses ? QStringLiteral("sí") : QStringLiteral("no")) : QString())
+            << FormatFixed(row.energyPerYear, 8, 1) << FormatFixed(row.energyCostPerYear, 8, 2)
             << (row.hasCosts ? FormatFixed(row.investment, 8, 2) : QString())
             << (row.hasCosts ? FormatFixed(row.totalCost, 8, 2) : QString()) << Verdict(row.rite) << QString();
       table.heatFlows.push_back(row.heatFlow);
@@ -254,9 +253,8 @@ std::vector<float> ParseThicknessList(const QString& text) {
   // Entries split by ";" or blanks keep either decimal separator; split by
   // commas, a comma cannot also be the decimal separator.
   const bool commaList = !text.contains(';') && text.contains(',') && !text.contains(' ');
-  const QStringList parts =
-      commaList ? text.split(',', Qt::SkipEmptyParts)
-                : text.split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts);
+  const QStringList parts = commaList ? text.split(',', Qt::SkipEmptyParts)
+                                      : text.split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts);
   std::vector<float> values;
   for (const QString& part : parts) {
     const std::optional<float> value = TryParseNumber(part);

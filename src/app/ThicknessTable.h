@@ -27,7 +27,7 @@ struct ThicknessTable {
   std::vector<bool> rowCalculated;  // false: the row holds its message, not figures
   std::vector<float> thicknesses;
   std::vector<double> heatFlows, totalCosts;  // for the chart; NaN where a row has no figure
-  int commercialRow = -1;  // after a thickness calculation: the next commercial thickness
+  int commercialRow = -1;                     // after a thickness calculation: the next commercial thickness
 };
 
 // A figure of the case that the table uses and the window may not show: the

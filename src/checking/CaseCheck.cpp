@@ -130,7 +130,8 @@ std::vector<CaseProblem> MissingInputs(const Case& c) {
     const CaseField* field = FindCaseField(required.field);
     if (!field || !CaseText(c, *field).isEmpty() || !shown.contains(required.field)) continue;
     if (required.need == Need::NotComputed && WorkedOut(c, required.field)) continue;
-    problems.push_back({CaseProblem::Kind::Missing, required.field, {Attention(MessageId::MissingInput, required.message)}});
+    problems.push_back(
+        {CaseProblem::Kind::Missing, required.field, {Attention(MessageId::MissingInput, required.message)}});
   }
   if (c.ThicknessTarget() && c.MarkedLayer() == 0) {
     // The mark of the first row, where the insulation layer is marked.

@@ -1,8 +1,8 @@
 #include "checking/FieldDescription.h"
 
 #include "checking/FieldValidation.h"
-#include "form/NumberFormat.h"
 #include "form/CaseFields.h"
+#include "form/NumberFormat.h"
 #include "form/WindowCase.h"
 #include "form/WindowState.h"
 
@@ -110,14 +110,18 @@ FieldMeaning DescribeField(const Case& c, const QString& name) {
       return {QStringLiteral("Resistencia térmica de la capa %1").arg(n), resistance};
   if (name == QLatin1String("Edit0RT")) return {QStringLiteral("Resistencia superficial interior"), resistance};
   if (name == QLatin1String("Edit10RT"))
-    return {c.IsBuriedPipe() ? QStringLiteral("Resistencia del terreno") : QStringLiteral("Resistencia superficial exterior"),
+    return {c.IsBuriedPipe() ? QStringLiteral("Resistencia del terreno")
+                             : QStringLiteral("Resistencia superficial exterior"),
             resistance};
   if (name == QLatin1String("EditCondicionQ")) {
-    const QString unit = c.IsPlate() ? QStringLiteral("W/m2") : c.IsSphere() ? QStringLiteral("W") : QStringLiteral("W/m");
+    const QString unit = c.IsPlate()    ? QStringLiteral("W/m2")
+                         : c.IsSphere() ? QStringLiteral("W")
+                                        : QStringLiteral("W/m");
     return {QStringLiteral("Flujo de calor deseado"), unit};
   }
   if (name == QLatin1String("EditCondicionRT")) {
-    if (c.IsPlate()) return {QStringLiteral("Coeficiente global de transmisión de calor deseado"), QStringLiteral("W/m2ºC")};
+    if (c.IsPlate())
+      return {QStringLiteral("Coeficiente global de transmisión de calor deseado"), QStringLiteral("W/m2ºC")};
     if (c.IsSphere()) return {QStringLiteral("Resistencia térmica deseada"), QStringLiteral("ºC/W")};
     return {QStringLiteral("Resistencia térmica lineal deseada"), QStringLiteral("mºC/W")};
   }
@@ -128,7 +132,7 @@ FieldMeaning DescribeField(const Case& c, const QString& name) {
     const QString meaning = c.IsPipe()   ? QStringLiteral("Longitud de la tubería")
                             : c.IsDuct() ? QStringLiteral("Longitud del conducto")
                             : c.IsTank() ? QStringLiteral("Longitud del depósito")
-                                           : QStringLiteral("Longitud");
+                                         : QStringLiteral("Longitud");
     return {meaning, QStringLiteral("m")};
   }
   return {};

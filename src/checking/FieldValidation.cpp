@@ -5,10 +5,10 @@
 
 #include "checking/CaseCheck.h"
 #include "form/CaseFields.h"
-#include "form/WindowCase.h"
-#include "form/WindowState.h"
 #include "form/MessageSink.h"
 #include "form/NumberFormat.h"
+#include "form/WindowCase.h"
+#include "form/WindowState.h"
 
 #include <QCoreApplication>
 #include <QHash>

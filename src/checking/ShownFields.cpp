@@ -32,12 +32,16 @@ void ConditionFields(const Case& c, Shown& shown) {
       if (!buried) shown.Add({"EditFiE"});
       break;
     case 6:
-      if (c.IsPlate()) shown.Add({"EditCondicionTi"});
-      else if (c.IsPipeInAir()) shown.Add({"EditTf", "EditLong", "Editvelhi"});
+      if (c.IsPlate())
+        shown.Add({"EditCondicionTi"});
+      else if (c.IsPipeInAir())
+        shown.Add({"EditTf", "EditLong", "Editvelhi"});
       break;
     case 7:
-      if (c.IsPlate()) shown.Add({"EditFiI"});
-      else if (c.IsPipeInAir()) shown.Add({"EditCondicionTCong", "EditCondicionPorCong"});
+      if (c.IsPlate())
+        shown.Add({"EditFiI"});
+      else if (c.IsPipeInAir())
+        shown.Add({"EditCondicionTCong", "EditCondicionPorCong"});
       break;
     default: break;
   }
@@ -61,8 +65,10 @@ void InteriorFields(const Case& c, int mode, Shown& shown) {
   if (!panel) return;
   if (mode == 0 || mode == 2) shown.Add({"EditCoefInt"});
   if (mode == 2) {
-    if (c.IsPlate()) shown.Add({"Editemisionhi", "EditAlthi"});
-    else if (!c.IsSphere()) shown.Add({"Editvelhi"});
+    if (c.IsPlate())
+      shown.Add({"Editemisionhi", "EditAlthi"});
+    else if (!c.IsSphere())
+      shown.Add({"Editvelhi"});
   }
   if (c.IsPipe() && c.waterEstimateRow == 0) shown.Add({"Editvelhi"});
   if (c.IsDuct()) {
@@ -102,8 +108,10 @@ QSet<QString> ShownFields(const Case& c) {
     shown.Add("Edit" + row + "RT");
   }
 
-  if (c.IsBuriedPipe()) shown.Add({"EditTsuelo"});
-  else shown.Add({"EditTe"});
+  if (c.IsBuriedPipe())
+    shown.Add({"EditTsuelo"});
+  else
+    shown.Add({"EditTe"});
 
   const bool thickness = c.ThicknessTarget();
   if (c.IsPlate()) {
@@ -118,8 +126,10 @@ QSet<QString> ShownFields(const Case& c) {
   } else if (c.IsPipe()) {
     shown.Add({"Editr0"});
     if (c.IsPipeInBox()) shown.Add({"EditeCaja", "EditkCaja", "EditRTCaja"});
-    if (thickness) ConditionFields(c, shown);
-    else if (c.waterEstimateRow == 0) shown.Add({"EditLongitud"});
+    if (thickness)
+      ConditionFields(c, shown);
+    else if (c.waterEstimateRow == 0)
+      shown.Add({"EditLongitud"});
   } else if (c.IsSphere()) {
     shown.Add({"Editr0"});
     if (thickness) ConditionFields(c, shown);

@@ -2,16 +2,16 @@
 
 #include "CommandLine.h"
 
+#include "app/Brenak.h"
 #include "app/ProjectCommands.h"
+#include "app/StartUp.h"
+#include "form/MessageSink.h"
+#include "form/NumberFormat.h"
+#include "form/WindowCase.h"
 #include "report/ReportContent.h"
 #include "report/ReportFiles.h"
 #include "report/ReportPictures.h"
 #include "report/ReportWriter.h"
-#include "app/Brenak.h"
-#include "form/MessageSink.h"
-#include "form/NumberFormat.h"
-#include "form/WindowCase.h"
-#include "app/StartUp.h"
 
 #include <QCommandLineParser>
 #include <cstdio>
@@ -20,8 +20,7 @@ namespace {
 
 void PrintMessages(const RecordingMessageSink& sink) {
   for (const Message& message : sink.shown)
-    std::fprintf(stderr, "%s: %s\n", message.caption.toLocal8Bit().constData(),
-                 message.text.toLocal8Bit().constData());
+    std::fprintf(stderr, "%s: %s\n", message.caption.toLocal8Bit().constData(), message.text.toLocal8Bit().constData());
 }
 
 int Fail(const QString& text, int status) {
@@ -62,7 +61,8 @@ int RunReportSubcommand(const QStringList& args, const QString& programPath) {
 
   FileReportDocument document;
   ArtworkPictures pictures;
-  WriteReport(ReportCase(CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{}), app.projectPath), document, pictures);
+  WriteReport(ReportCase(CaseFromWindow(app), app.lastOutcome.value_or(CaseOutcome{}), app.projectPath), document,
+              pictures);
   QString error;
   if (!SaveReport(document.Content(), files[1], &error))
     return Fail(QStringLiteral("no se ha podido escribir %1: %2").arg(files[1], error), 4);

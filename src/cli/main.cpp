@@ -3,11 +3,10 @@
 //   brenak-cli calc FILE [--set CONTROL=TEXT]... [--click CONTROL[=ROW]]... [--decimal-separator , | .]
 //   brenak-cli sweep FILE [--thickness E1,E2,...] [--layer N] [--format csv|json] [--decimal-separator , | .]
 //   brenak-cli summary FILE... [--format csv|json] [--decimal-separator , | .]
-//   brenak-cli installation FILE | --import-csv LIST.csv --template PROJECT.txt [--power-kw P] [--save DOC] [--format csv|json]
-//   brenak-cli report FILE OUT.odt|OUT.pdf [--decimal-separator , | .]
-//   brenak-cli screenshot FILE OUT.png [...]     (with the window)
-//   brenak-cli chart FILE OUT.png [...]          (with the window)
-//   brenak-cli --help | --version
+//   brenak-cli installation FILE | --import-csv LIST.csv --template PROJECT.txt [--power-kw P] [--save DOC] [--format
+//   csv|json] brenak-cli report FILE OUT.odt|OUT.pdf [--decimal-separator , | .] brenak-cli screenshot FILE OUT.png
+//   [...]     (with the window) brenak-cli chart FILE OUT.png [...]          (with the window) brenak-cli --help |
+//   --version
 //
 // `--lang es|en` anywhere on the line chooses the language of the texts. The
 // tool speaks Spanish unless told, so its output does not change with the

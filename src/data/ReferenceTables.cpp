@@ -12,12 +12,12 @@ const std::vector<MaterialEntry>& InsulatingMaterials() {
       // Typical design values at a mean temperature of 10 ºC, marked as such in
       // the list: the declared value of the product chosen should replace them.
       // The vapour resistivity is the factor μ times 5.26 MN s/g m, that of air.
-      {"Espuma elastomérica (valor típico)", "Espuma elastomérica", 0.036f, 36820.0f},  // μ 7000
-      {"Coquilla lana de roca (valor típico)", "Lana de roca", 0.037f, 5.3f},          // μ 1
-      {"Coquilla lana de vidrio (valor típico)", "Lana de vidrio", 0.033f, 5.3f},      // μ 1
+      {"Espuma elastomérica (valor típico)", "Espuma elastomérica", 0.036f, 36820.0f},      // μ 7000
+      {"Coquilla lana de roca (valor típico)", "Lana de roca", 0.037f, 5.3f},               // μ 1
+      {"Coquilla lana de vidrio (valor típico)", "Lana de vidrio", 0.033f, 5.3f},           // μ 1
       {"Espuma de polietileno (valor típico)", "Espuma de polietileno", 0.040f, 10520.0f},  // μ 2000
-      {"PIR (valor típico)", "PIR", 0.025f, 315.6f},                                   // μ 60
-      {"XPS (valor típico)", "XPS", 0.034f, 526.0f},                                   // μ 100
+      {"PIR (valor típico)", "PIR", 0.025f, 315.6f},                                        // μ 60
+      {"XPS (valor típico)", "XPS", 0.034f, 526.0f},                                        // μ 100
   };
   return table;
 }
@@ -49,9 +49,13 @@ namespace {
 
 const std::vector<PipeSizeEntry>& SteelSizes() {
   static const std::vector<PipeSizeEntry> table = [] {
-    struct Row { int dn; float diameter; float wall; };
-    const Row rows[] = {{10, 12.6f, 2.3f},   {15, 16.1f, 2.6f},   {20, 21.7f, 2.55f}, {25, 27.3f, 3.2f},
-                        {32, 36.0f, 3.2f},   {40, 41.9f, 3.2f},   {50, 53.1f, 3.6f},  {65, 68.9f, 3.6f},
+    struct Row {
+      int dn;
+      float diameter;
+      float wall;
+    };
+    const Row rows[] = {{10, 12.6f, 2.3f},   {15, 16.1f, 2.6f},   {20, 21.7f, 2.55f},  {25, 27.3f, 3.2f},
+                        {32, 36.0f, 3.2f},   {40, 41.9f, 3.2f},   {50, 53.1f, 3.6f},   {65, 68.9f, 3.6f},
                         {80, 80.9f, 4.0f},   {100, 105.3f, 4.5f}, {125, 130.7f, 4.5f}, {150, 158.3f, 5.0f},
                         {200, 208.3f, 5.4f}, {250, 260.4f, 6.3f}, {300, 309.7f, 7.1f}};
     std::vector<PipeSizeEntry> t;
@@ -81,15 +85,14 @@ std::vector<PipeSizeEntry> InchSizes(const QString& namePrefix, std::initializer
 }
 
 const std::vector<PipeSizeEntry>& SoftCopperSizes() {
-  static const std::vector<PipeSizeEntry> table =
-      InchSizes(QStringLiteral("Cobre blando "), {{"1/4", 4.83f, 0.76f},
-                                                  {"5/16", 6.42f, 0.76f},
-                                                  {"3/8", 7.90f, 0.81f},
-                                                  {"1/2", 11.08f, 0.81f},
-                                                  {"5/8", 14.25f, 0.81f},
-                                                  {"3/4", 17.27f, 0.89f},
-                                                  {"7/8", 20.44f, 0.89f},
-                                                  {"1", 23.36f, 1.02f}});
+  static const std::vector<PipeSizeEntry> table = InchSizes(QStringLiteral("Cobre blando "), {{"1/4", 4.83f, 0.76f},
+                                                                                              {"5/16", 6.42f, 0.76f},
+                                                                                              {"3/8", 7.90f, 0.81f},
+                                                                                              {"1/2", 11.08f, 0.81f},
+                                                                                              {"5/8", 14.25f, 0.81f},
+                                                                                              {"3/4", 17.27f, 0.89f},
+                                                                                              {"7/8", 20.44f, 0.89f},
+                                                                                              {"1", 23.36f, 1.02f}});
   return table;
 }
 
@@ -116,19 +119,19 @@ const std::vector<PipeSizeEntry>& RigidCopperSizes() {
 // difference of the two.
 const std::vector<PipeSizeEntry>& HeatingCopperSizes() {
   static const std::vector<PipeSizeEntry> table = {
-      {"12/14", "Cobre 12/14", 12.0f, 2.0f, "100"},    {"13/15", "Cobre 13/15", 13.0f, 2.0f, "100"},
-      {"16/18", "Cobre 16/18", 16.0f, 2.0f, "100"},    {"20/22", "Cobre 20/22", 20.0f, 2.0f, "100"},
-      {"26/28", "Cobre 26/28", 26.0f, 2.0f, "100"},    {"33/35", "Cobre 33/35", 33.0f, 2.0f, "100"},
-      {"40/42", "Cobre 40/42", 40.0f, 2.0f, "100"},    {"51,6/54", "Cobre 51.6/54", 51.6f, 2.4f, "100"},
+      {"12/14", "Cobre 12/14", 12.0f, 2.0f, "100"}, {"13/15", "Cobre 13/15", 13.0f, 2.0f, "100"},
+      {"16/18", "Cobre 16/18", 16.0f, 2.0f, "100"}, {"20/22", "Cobre 20/22", 20.0f, 2.0f, "100"},
+      {"26/28", "Cobre 26/28", 26.0f, 2.0f, "100"}, {"33/35", "Cobre 33/35", 33.0f, 2.0f, "100"},
+      {"40/42", "Cobre 40/42", 40.0f, 2.0f, "100"}, {"51,6/54", "Cobre 51.6/54", 51.6f, 2.4f, "100"},
   };
   return table;
 }
 
 struct SoilZone {
   const char* name;
-  double mean;           // ºC
-  double halfSwing;      // ºC
-  double coldestDay;     // day of the year
+  double mean;        // ºC
+  double halfSwing;   // ºC
+  double coldestDay;  // day of the year
 };
 
 constexpr SoilZone kZones[kSoilZones] = {

@@ -8,10 +8,10 @@
 
 // A material of the material chooser.
 struct MaterialEntry {
-  QString item;       // what the list shows
-  QString layerName;  // what the layer's name field receives
-  float conductivity;        // W/mºC
-  float vapourResistivity;   // MN s/g m
+  QString item;             // what the list shows
+  QString layerName;        // what the layer's name field receives
+  float conductivity;       // W/mºC
+  float vapourResistivity;  // MN s/g m
 };
 
 const std::vector<MaterialEntry>& InsulatingMaterials();  // list RGAislantes

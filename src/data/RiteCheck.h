@@ -30,7 +30,7 @@ struct RiteVerdict {
   float outsideMinimum = 0;
   bool hasInsulation = false;
   bool thicknessTarget = false;  // the insulation is the marked layer of a thickness calculation
-  float insulation = 0;      // mm, the thickness of the insulation layer (entered or found)
+  float insulation = 0;          // mm, the thickness of the insulation layer (entered or found)
   bool meetsInside = false, meetsOutside = false;
 };
 

@@ -97,7 +97,8 @@ UserMaterialFile LoadUserMaterials(const QString& path) {
 QString SaveUserMaterials(const QString& path, const std::vector<UserMaterial>& materials) {
   QJsonArray list;
   for (const UserMaterial& m : materials)
-    list.append(QJsonObject{{kName, m.name}, {kConductivity, double(m.conductivity)}, {kVapour, double(m.vapourResistivity)}});
+    list.append(
+        QJsonObject{{kName, m.name}, {kConductivity, double(m.conductivity)}, {kVapour, double(m.vapourResistivity)}});
   const QByteArray bytes = QJsonDocument(QJsonObject{{kList, list}}).toJson(QJsonDocument::Indented);
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return QStringLiteral("no se puede crear la carpeta");
   QSaveFile file(path);

@@ -13,7 +13,7 @@ struct LayerInput {
   float vapourResistivity = 0;
   bool conductivityEntered = true;
   bool resistanceEntered = false;
-  bool marked = false;     // insulation mark
+  bool marked = false;  // insulation mark
 };
 
 // The inputs of one calculation, read once when it starts so that the searches,
@@ -38,7 +38,7 @@ struct CalcInputs {
   float ductWidth = 3;       // EditAnchura
   float exteriorLength = 3;  // EditAlthe
   bool interiorHeightShown = true, ductWidthShown = true;
-  int surroundings = 0;      // RGAmbientehe: 0 closed room, 1 outdoors
+  int surroundings = 0;  // RGAmbientehe: 0 closed room, 1 outdoors
 
   float interiorDiameter = 125;  // Editr0, mm
   int layerCount = 1;
@@ -74,7 +74,5 @@ struct CalcInputs {
   bool IsPipeInAir() const { return IsPipe() && !IsBuried(); }
   bool HasRadii() const { return IsPipe() || IsSphere() || IsTank(); }
   // Pipes laid horizontally and horizontal tanks use the horizontal cylinder correlation.
-  bool IsHorizontalCylinder() const {
-    return (IsPipe() && pipePlacing == 1) || (IsTank() && specialVariant == 2);
-  }
+  bool IsHorizontalCylinder() const { return (IsPipe() && pipePlacing == 1) || (IsTank() && specialVariant == 2); }
 };

@@ -68,7 +68,7 @@ struct CalcOutcome {
   bool absurdData = false;  // a "Datos absurdos" warning (or a refusal of its kind) was raised
   bool hasResults = false;  // a Results event was produced
   Results results;
-  bool economic = false;    // the economic thickness was found: economicOutcome holds it
+  bool economic = false;  // the economic thickness was found: economicOutcome holds it
   EconomicOutcome economicOutcome;
   EngineFigures figures;
   // The convection regimes the run leaves; the next run starts from them.

@@ -1,16 +1,16 @@
 #include "engine/CalcOutcome.h"
 
 #include "engine/CalcContext.h"
+#include "engine/DecimalRounding.h"
 #include "engine/DesignConditions.h"
 #include "engine/EconomicThickness.h"
 #include "engine/FallingCost.h"
 #include "engine/FollowingExterior.h"
 #include "engine/Moisture.h"
+#include "engine/ResultFigures.h"
 #include "engine/Results.h"
 #include "engine/TemperatureProfile.h"
 #include "engine/ThicknessSolver.h"
-#include "engine/DecimalRounding.h"
-#include "engine/ResultFigures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,8 +55,10 @@ class Calculation {
   void Run() {
     Prepare();
     bool proceed = true;
-    if (c_.in.thicknessTarget) proceed = ThicknessPasses();
-    else proceed = HeatFlowLoop();
+    if (c_.in.thicknessTarget)
+      proceed = ThicknessPasses();
+    else
+      proceed = HeatFlowLoop();
     if (proceed) FinalSteps();
     KeepEngineFigures();
     out_.absurdData = c_.absurd;
@@ -200,8 +202,10 @@ class Calculation {
     for (int n = 0; n < 30 && high - low > 0.1f; ++n) {
       const float mid = static_cast<float>(0.5 * (double(low) + high));
       if (!solveFrom(mid)) return false;
-      if (c_.s.e[insulation_] > mid) low = mid;
-      else high = mid;
+      if (c_.s.e[insulation_] > mid)
+        low = mid;
+      else
+        high = mid;
     }
     if (!solveFrom(high)) return false;
     ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);

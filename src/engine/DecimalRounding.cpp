@@ -54,8 +54,8 @@ std::string RoundedDecimalText(double value, int precision, int digits) {
     // std::to_chars, unlike printf, never takes the decimal point of the C
     // library's locale, which Qt sets from the environment (a comma in Spanish).
     char buffer[160];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value),
-                                       std::chars_format::scientific, 99);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::abs(value), std::chars_format::scientific, 99);
     const std::string sci(buffer, written.ptr);
     const std::size_t ePos = sci.find('e');
     point = std::stoi(sci.substr(ePos + 1)) + 1;

@@ -28,7 +28,8 @@ const QString kNotForElement =
 
 }  // namespace
 
-float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, float he, float hi, float Te, float Ti, float q0) {
+float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, float he, float hi, float Te, float Ti,
+                        float q0) {
   const CalcInputs& in = c.in;
 
   // Ducts have no surface-temperature, condensation or temperature-change
@@ -54,10 +55,10 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
   // A surface temperature (or condensation on it) follows from the flow through
   // that surface's coefficient; with the coefficient neglected the surface sits
   // at the fluid's temperature whatever the insulation, and no thickness meets it.
-  const bool exteriorSurface = condition == DesignCondition::ExteriorSurfaceTemperature ||
-                               condition == DesignCondition::NoExteriorCondensation;
-  const bool interiorSurface = condition == DesignCondition::InteriorSurfaceTemperature ||
-                               condition == DesignCondition::NoInteriorCondensation;
+  const bool exteriorSurface =
+      condition == DesignCondition::ExteriorSurfaceTemperature || condition == DesignCondition::NoExteriorCondensation;
+  const bool interiorSurface =
+      condition == DesignCondition::InteriorSurfaceTemperature || condition == DesignCondition::NoInteriorCondensation;
   if ((exteriorSurface && !(he > 0) && !in.IsBuried()) || (interiorSurface && !(hi > 0) && in.IsPlate())) {
     c.Warn(MessageId::SurfaceCoefficientNeglected,
            exteriorSurface
@@ -76,8 +77,10 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
         // The greatest flow as the element's own figure: per m of a duct.
         float shown = q0;
         QString unit = "W";
-        if (in.IsPlate()) unit = "W/m2";
-        else if (in.IsPipe()) unit = "W/m";
+        if (in.IsPlate())
+          unit = "W/m2";
+        else if (in.IsPipe())
+          unit = "W/m";
         else if (in.IsDuct()) {
           const double w = in.ductWidthShown ? double(in.ductWidth) : 0.0;
           const double h = in.interiorHeightShown ? double(in.interiorHeight) : 0.0;
@@ -115,7 +118,8 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
             c.RefuseNotFinite();
             return -1;
           }
-          c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Coeficiente global sin aislamiento: "), U0, 3, QStringLiteral("W/m2ºC"));
+          c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Coeficiente global sin aislamiento: "), U0, 3,
+                     QStringLiteral("W/m2ºC"));
           c.Warn(MessageId::ConditionMetWithoutInsulation,
                  QStringLiteral("No es posible calcular un espesor de aislante, ya que el coeficiente global de "
                                 "transferencia de calor sin aislamiento ya es menor"));
@@ -129,7 +133,8 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
             c.RefuseNotFinite();
             return -1;
           }
-          c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica total sin aislamiento: "), Rsa, ResistanceDecimals(Rsa), QStringLiteral("ºC/W"));
+          c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica total sin aislamiento: "),
+                     Rsa, ResistanceDecimals(Rsa), QStringLiteral("ºC/W"));
           c.Warn(MessageId::ConditionMetWithoutInsulation,
                  QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica total "
                                 "sin aislamiento ya es mayor"));
@@ -143,7 +148,8 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
           c.RefuseNotFinite();
           return -1;
         }
-        c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica lineal sin aislamiento: "), linear, ResistanceDecimals(linear), QStringLiteral("mºC/W"));
+        c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica lineal sin aislamiento: "),
+                   linear, ResistanceDecimals(linear), QStringLiteral("mºC/W"));
         c.Warn(MessageId::ConditionMetWithoutInsulation,
                QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica lineal "
                               "sin aislamiento ya es mayor"));
@@ -151,8 +157,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       }
       return 0;
     }
-    case DesignCondition::Economic:
-      return 0;
+    case DesignCondition::Economic: return 0;
     case DesignCondition::ExteriorSurfaceTemperature: {
       if (!(in.IsPlate() || in.IsPipe() || in.IsSphere())) break;
       const double Tse = in.wantedExteriorSurface;
@@ -276,8 +281,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       }
       break;
     }
-    default:
-      break;
+    default: break;
   }
   c.Warn(MessageId::ConditionNotForElement, kNotForElement);
   return -1;

@@ -8,7 +8,8 @@ struct CalcContext;
 // may let through (in the element's unit), 0 for the conditions that are only
 // checked here, or -1 after a warning when the condition cannot be met.
 // q0 is the heat flow of the bare element.
-float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, float he, float hi, float Te, float Ti, float q0);
+float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, float he, float hi, float Te, float Ti,
+                        float q0);
 
 // Outer perimeter of a duct's wall at mid-thickness, m.
 double DuctPerimeter(const CalcContext& c, bool onlyShownSides);

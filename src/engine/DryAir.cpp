@@ -3,14 +3,14 @@
 namespace {
 
 constexpr AirProperties kDryAir[] = {
-    {-73.15, 0.0181, 7.59e-6, 0.737, 1.007}, {-23.15, 0.0223, 11.44e-6, 0.720, 1.006},
-    {26.85, 0.0263, 15.89e-6, 0.707, 1.007}, {76.85, 0.0300, 20.92e-6, 0.700, 1.009},
+    {-73.15, 0.0181, 7.59e-6, 0.737, 1.007},  {-23.15, 0.0223, 11.44e-6, 0.720, 1.006},
+    {26.85, 0.0263, 15.89e-6, 0.707, 1.007},  {76.85, 0.0300, 20.92e-6, 0.700, 1.009},
     {126.85, 0.0338, 26.41e-6, 0.690, 1.014},
 };
 
-constexpr double kAtmosphere = 101325;  // Pa
+constexpr double kAtmosphere = 101325;      // Pa
 constexpr double kAirGasConstant = 287.05;  // J/kg·K
-constexpr double kZeroCelsius = 273.15;  // K
+constexpr double kZeroCelsius = 273.15;     // K
 
 }  // namespace
 

@@ -47,14 +47,16 @@ constexpr int kShortestRun = 16;
 
 constexpr double kFloatRounding = 1.0 / (1 << 24);
 
-double Ulp(float x) { return double(std::nextafter(std::abs(x), std::numeric_limits<float>::infinity())) - std::abs(x); }
+double Ulp(float x) {
+  return double(std::nextafter(std::abs(x), std::numeric_limits<float>::infinity())) - std::abs(x);
+}
 
 bool Finite(double x) { return std::isfinite(x); }
 
 }  // namespace
 
-FallingCost::FallingCost(CalcContext& c, int insulation, const EconomicFigures& figures, double rIn, float Ti,
-                         float Te, float hi, float he, bool settled)
+FallingCost::FallingCost(CalcContext& c, int insulation, const EconomicFigures& figures, double rIn, float Ti, float Te,
+                         float hi, float he, bool settled)
     : c_(c),
       insulation_(insulation),
       figures_(figures),
@@ -71,8 +73,8 @@ FallingCost::FallingCost(CalcContext& c, int insulation, const EconomicFigures& 
   if (!in.thicknessTarget || (in.IsBuried() && !noInsulation_)) return;
   // Coefficients that follow the surface temperatures change from step to
   // step, unless nothing the steps change reaches them.
-  const bool follow = (in.IsPlate() && in.interiorMode == SurfaceCoefMode::Calculate) ||
-                      in.exteriorMode == SurfaceCoefMode::Calculate;
+  const bool follow =
+      (in.IsPlate() && in.interiorMode == SurfaceCoefMode::Calculate) || in.exteriorMode == SurfaceCoefMode::Calculate;
   // Only an exterior coefficient that follows can be bounded over a run.
   following_ = follow && !(noInsulation_ && settled);
   if (following_ && (in.IsBuried() || noInsulation_ || in.exteriorMode != SurfaceCoefMode::Calculate ||
@@ -132,8 +134,7 @@ double FallingCost::LeastRise(const StepFigures& p, const StepFigures& b, double
   // A step may work with another exterior coefficient than the step before,
   // within [heLow_, heHigh_] and within inverseStep_ of its inverse: the
   // exterior term may fall by this much more, most where the outer radius is least.
-  const double coefficients =
-      heHigh_ > heLow_ ? std::min(1 / double(heLow_) - 1 / double(heHigh_), inverseStep_) : 0.0;
+  const double coefficients = heHigh_ > heLow_ ? std::min(1 / double(heLow_) - 1 / double(heHigh_), inverseStep_) : 0.0;
   if (in.IsPlate() || in.IsDuct()) {
     // Only the insulation's term moves: e · 0.001 / k.
     return (s.resistanceComputed[ins] ? dtMin * 0.001 / double(s.k[ins]) : 0.0) - coefficients;

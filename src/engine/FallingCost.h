@@ -29,8 +29,8 @@ class FallingCost {
  public:
   // The coefficients hi and he are those every step uses; rIn is the radius of
   // the insulation's inner face (m).
-  FallingCost(CalcContext& c, int insulation, const EconomicFigures& figures, double rIn, float Ti, float Te,
-              float hi, float he, bool settled);
+  FallingCost(CalcContext& c, int insulation, const EconomicFigures& figures, double rIn, float Ti, float Te, float hi,
+              float he, bool settled);
 
   // Whether the element's steps can be passed over at all.
   bool Usable() const { return usable_; }
@@ -53,8 +53,8 @@ class FallingCost {
 
  private:
   struct StepFigures {
-    float t = 0;            // thickness, mm
-    float total = 0;        // total resistance
+    float t = 0;      // thickness, mm
+    float total = 0;  // total resistance
     std::array<float, 11> R{};
     std::array<float, 7> r{};
   };
@@ -79,5 +79,5 @@ class FallingCost {
   bool usable_ = false;
   bool following_ = false;
   bool noInsulation_ = false;  // no layer is the insulation: the total is that of the bare element
-  int run_;  // the length of run tried first
+  int run_;                    // the length of run tried first
 };

@@ -6,10 +6,10 @@
 #include <cmath>
 
 namespace {
-constexpr double kWaterDensity = 1000;    // kg/m3
-constexpr double kWaterHeat = 4.19;       // kJ/kgºC
-constexpr double kIceDensity = 920;       // kg/m3
-constexpr double kLatentHeat = 333.8;     // kJ/kg
+constexpr double kWaterDensity = 1000;  // kg/m3
+constexpr double kWaterHeat = 4.19;     // kJ/kgºC
+constexpr double kIceDensity = 920;     // kg/m3
+constexpr double kLatentHeat = 333.8;   // kJ/kg
 }  // namespace
 
 double PipeCrossSection(const CalcInputs& in) {
@@ -49,7 +49,8 @@ FluidEnd FinalAirTemperature(const CalcInputs& in, float Rlin) {
   const double Ti = in.Ti, Te = in.Te;
   // The air's heat capacity rate, W/ºC: its volume flow times the heat a cubic
   // metre holds at the temperature it enters with.
-  const double C = double(in.interiorVelocity) * (double(in.ductWidth) * in.interiorHeight) * DryAirVolumetricHeat(Ti) * 1000;
+  const double C =
+      double(in.interiorVelocity) * (double(in.ductWidth) * in.interiorHeight) * DryAirVolumetricHeat(Ti) * 1000;
   FluidEnd end;
   end.finalTemperature = static_cast<float>(Te + std::exp(-double(in.length) / (C * Rlin)) * (Ti - Te));
   end.totalHeatFlow = static_cast<float>(std::abs((Ti - end.finalTemperature) * C));

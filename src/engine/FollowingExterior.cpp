@@ -7,9 +7,9 @@
 #include "engine/ThicknessSearch.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -153,8 +153,8 @@ std::optional<FollowingExterior::RunFigures> FollowingExterior::Figures(int firs
                                     wobble / (inner * inner)) /
                     (k * shell);
         } else {
-          change += (i == ins ? radiusStep / inner : width * radiusStep / (inner * inner) + wobble / inner) /
-                    (k * shell);
+          change +=
+              (i == ins ? radiusStep / inner : width * radiusStep / (inner * inner) + wobble / inner) / (k * shell);
         }
       }
     }
@@ -171,7 +171,7 @@ std::optional<FollowingExterior::RunFigures> FollowingExterior::Figures(int firs
 }
 
 std::optional<FollowingExterior::Bounds> FollowingExterior::Coefficients(float Tlow, float Thigh, float Dlow,
-                                                                       float Dhigh) const {
+                                                                         float Dhigh) const {
   // The surface on one side of the air, and no temperature below absolute zero.
   if (!(Tlow > Te_ || Thigh < Te_) || !(double(Te_) + 273.15 >= 0) || !(double(Tlow) + 273.15 >= 0))
     return std::nullopt;
@@ -271,7 +271,7 @@ double FollowingExterior::StepChange(const RunFigures& run, const Interval& x, d
   // How much the exterior term can change from a step to the next with the
   // same coefficient, and per change of the inverse of the coefficient.
   const double r = run.outerLow;
-  const double geometric = flat ? 0.0
+  const double geometric = flat     ? 0.0
                            : sphere ? 2 * run.radiusStep / (double(x.low) * kFourPi * r * r * r)
                                     : run.radiusStep / (double(x.low) * kTwoPi * r * r);
   const double exteriorStep = geometric + 2 * kTermSlack * box->exteriorHigh;
@@ -280,9 +280,9 @@ double FollowingExterior::StepChange(const RunFigures& run, const Interval& x, d
   // inside · Δexterior) / (inside + exterior)², and as computed by twice its error more.
   const double inside = run.insideLow + box->exteriorLow;
   const double spread = dT / (inside * inside);
-  const double fixed = perDegree * (spread * (box->exteriorHigh * run.insideStep + run.insideHigh * exteriorStep) +
-                                    2 * box->error) +
-                       perMetre * 2 * run.radiusStep + 4 * Ulp(x.high) + 1e-15 * x.high;
+  const double fixed =
+      perDegree * (spread * (box->exteriorHigh * run.insideStep + run.insideHigh * exteriorStep) + 2 * box->error) +
+      perMetre * 2 * run.radiusStep + 4 * Ulp(x.high) + 1e-15 * x.high;
   // A change d of the coefficient changes its inverse by at most d / low².
   const double following = perDegree * spread * run.insideHigh * perInverse / (double(x.low) * x.low);
   if (!Finite(fixed) || !Finite(following) || !(following < 0.9)) return kNone;
@@ -290,7 +290,7 @@ double FollowingExterior::StepChange(const RunFigures& run, const Interval& x, d
 }
 
 std::optional<FollowingExterior::Interval> FollowingExterior::Enclosure(const RunFigures& run,
-                                                                      const Interval& start) const {
+                                                                        const Interval& start) const {
   Interval x = start;
   for (int pass = 0; pass < kEnclosurePasses; ++pass) {
     const std::optional<Interval> image = Image(run, x);
@@ -349,7 +349,7 @@ std::optional<FollowingExterior::Landing> FollowingExterior::Land(int first, int
 }
 
 std::optional<FollowingExterior::Landing> FollowingExterior::PassOver(FallingCost& falling, int from, float before,
-                                                                     float now) {
+                                                                      float now) {
   if (!falling.Following() || !falling.Usable()) return std::nullopt;
   const int last = LastStep() - 1;
   // The runs follow one another: each starts where the one before ended,
@@ -371,7 +371,7 @@ std::optional<FollowingExterior::Landing> FollowingExterior::PassOver(FallingCos
       x = Enclosure(*run, start);
       if (x) change = StepChange(*run, *x, startChange);
     }
-        if (x && Finite(change) && falling.Falls(reached + 1, to, x->low, x->high, change / (double(x->low) * x->low))) {
+    if (x && Finite(change) && falling.Falls(reached + 1, to, x->low, x->high, change / (double(x->low) * x->low))) {
       runFrom = reached;
       reached = to;
       held = start = *x;

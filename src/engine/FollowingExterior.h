@@ -53,10 +53,10 @@ class FollowingExterior {
  private:
   // The radii and resistances over a run of steps, the exterior term apart.
   struct RunFigures {
-    double outerLow = 0, outerHigh = 0;  // outer radius, m
-    double insideLow = 0, insideHigh = 0;  // the sum of the other terms
-    double insideStep = 0;  // the most that sum changes from a step to the next
-    double radiusStep = 0;  // the most a radius grows from a step to the next
+    double outerLow = 0, outerHigh = 0;       // outer radius, m
+    double insideLow = 0, insideHigh = 0;     // the sum of the other terms
+    double insideStep = 0;                    // the most that sum changes from a step to the next
+    double radiusStep = 0;                    // the most a radius grows from a step to the next
     float diameterLow = 0, diameterHigh = 0;  // as the exterior coefficient is given it
   };
   // The exterior term and the surface temperature over a run, for the
@@ -92,5 +92,5 @@ class FollowingExterior {
   const int insulation_;
   const float Ti_, Te_, hi_;
   SurfaceParts parts_;  // filled by the coefficients worked out here, not the calculation's
-  int run_;  // the length of run tried first
+  int run_;             // the length of run tried first
 };

@@ -8,11 +8,11 @@
 // out. R[0] is the interior surface, R[10] the exterior surface or the soil.
 struct LayerStack {
   int n = 1;
-  std::array<float, 7> e{};   // thickness, mm; e[0] = 0
-  std::array<float, 7> k{};   // conductivity, W/mºC
-  std::array<float, 11> R{};  // resistances
-  std::array<float, 7> rv{};  // vapour resistivity, MN s/g m
-  std::array<float, 7> r{};   // radii, m: r[0] interior, r[i] outer radius of layer i
+  std::array<float, 7> e{};                  // thickness, mm; e[0] = 0
+  std::array<float, 7> k{};                  // conductivity, W/mºC
+  std::array<float, 11> R{};                 // resistances
+  std::array<float, 7> rv{};                 // vapour resistivity, MN s/g m
+  std::array<float, 7> r{};                  // radii, m: r[0] interior, r[i] outer radius of layer i
   std::array<bool, 7> resistanceComputed{};  // per layer: computed from e and k, or given
 };
 

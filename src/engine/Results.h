@@ -12,7 +12,7 @@ struct Results {
   std::array<float, 7> temperatures{};  // T[0] interior surface, T[i] outer face of layer i
   bool hasDewPoints = false;
   std::array<float, 7> dewPoints{};
-  std::array<float, 7> thicknesses{};   // mm, 1..n
+  std::array<float, 7> thicknesses{};  // mm, 1..n
   DesignCondition condition = DesignCondition::None;
   float resistanceTotal = 0;
   std::array<float, 11> resistances{};  // 0 interior surface, 1..n layers, 10 exterior surface or soil
@@ -24,8 +24,8 @@ struct Results {
   float interiorConvection = 0, interiorRadiation = 0, exteriorConvection = 0, exteriorRadiation = 0;
   bool interiorLaminar = false, exteriorLaminar = false;
   float soilConductivity = 0, boxResistanceValue = 0;
-  bool hasBox = false;                   // a buried pipe in a box: boxTemperature is shown
+  bool hasBox = false;  // a buried pipe in a box: boxTemperature is shown
   float boxTemperature = 0;
-  QVector<QPointF> profile;              // the temperature line of the chart
-  QVector<QPointF> dewPointProfile;      // the dew-point line, when hasDewPoints
+  QVector<QPointF> profile;          // the temperature line of the chart
+  QVector<QPointF> dewPointProfile;  // the dew-point line, when hasDewPoints
 };

@@ -12,7 +12,8 @@ double RadiationCoefficient(double emission, double Tf, double Ts) {
   return emission * 5.67 * (a + b) * (a * a + b * b) * 0.01;
 }
 
-double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double Ti, double Te, double L, bool& laminar) {
+double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double Ti, double Te, double L,
+                              bool& laminar) {
   const double dT = std::abs(Tf - Ts);
   if (dT == 0) return 0;
   const bool turbulent = dT * L * L * L > 10;

@@ -17,7 +17,8 @@ double RadiationCoefficient(double emission, double Tf, double Ts);
 // Natural convection of air on a flat face of height or width L, fluid at Tf and
 // face at Ts; the interior and exterior temperatures Ti, Te tell which side is
 // warmer. Sets `laminar` unless the temperature difference is zero.
-double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double Ti, double Te, double L, bool& laminar);
+double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double Ti, double Te, double L,
+                              bool& laminar);
 
 // Surface coefficient of the inside face, W/m2ºC, or -1 when neglected.
 float InteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, float Ti, float Te);

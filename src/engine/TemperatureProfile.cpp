@@ -28,7 +28,9 @@ ProfileLine BuildProfileLine(const CalcInputs& in, const LayerStack& s, const st
     line.boxTemperature = static_cast<float>(double(Ti) - (double(Ti) - double(Te)) * c / double(Rtot));
     line.points.append(QPointF(double(in.boxSize) * 0.5 * 1.07, line.boxTemperature));
   }
-  if (in.IsBuried()) line.points.append(QPointF(double(in.depth) * 1000, Te));
-  else line.points.append(QPointF(x, Te));
+  if (in.IsBuried())
+    line.points.append(QPointF(double(in.depth) * 1000, Te));
+  else
+    line.points.append(QPointF(x, Te));
   return line;
 }

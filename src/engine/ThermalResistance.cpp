@@ -58,8 +58,10 @@ float TotalResistance(const CalcInputs& in, ResistanceMode mode, LayerStack& s, 
       s.R[i] = 0;
     } else if (s.resistanceComputed[i]) {
       const double k = s.k[i];
-      if (flat) s.R[i] = static_cast<float>(double(s.e[i]) * 0.001 / k);
-      else s.R[i] = CurvedLayerResistance(in.IsSphere(), s.k[i], s.r[i - 1], s.r[i]);
+      if (flat)
+        s.R[i] = static_cast<float>(double(s.e[i]) * 0.001 / k);
+      else
+        s.R[i] = CurvedLayerResistance(in.IsSphere(), s.k[i], s.r[i - 1], s.r[i]);
     }
   }
 

@@ -138,7 +138,8 @@ class StepSearch {
     float bound = 0;
     for (int i = 0; i <= s.n; ++i) {
       float term = Ra[i];
-      if (i == insulation_) term = s.R[i];
+      if (i == insulation_)
+        term = s.R[i];
       else if (i > insulation_ && s.resistanceComputed[i])
         term = CurvedLayerResistance(in.IsSphere(), s.k[i], ra[i - 1], s.r[i]);
       bound += term;

@@ -22,9 +22,12 @@ float SolveThickness(CalcContext& c, int insulation, float Rsa, float target, fl
 
   double required = 0;
   if (in.condition == DesignCondition::Resistance) {
-    if (in.IsPlate()) required = 1 / double(in.wantedResistance);
-    else if (in.IsDuct()) required = double(in.wantedResistance) * DuctPerimeter(c, false);
-    else required = in.wantedResistance;
+    if (in.IsPlate())
+      required = 1 / double(in.wantedResistance);
+    else if (in.IsDuct())
+      required = double(in.wantedResistance) * DuctPerimeter(c, false);
+    else
+      required = in.wantedResistance;
   } else if (in.condition == DesignCondition::FinalWaterTemperature) {
     required = FinalTemperatureResistance(in, Ti, Te);
   } else if (in.condition == DesignCondition::FreezingTime) {

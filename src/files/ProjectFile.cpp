@@ -44,8 +44,10 @@ QString DecodeWindows1252(const QByteArray& bytes) {
   text.reserve(bytes.size());
   for (char c : bytes) {
     const auto b = static_cast<unsigned char>(c);
-    if (b >= 0x80 && b <= 0x9F && kHighC1[b - 0x80] != 0) text.append(QChar(kHighC1[b - 0x80]));
-    else text.append(QChar(static_cast<char16_t>(b)));
+    if (b >= 0x80 && b <= 0x9F && kHighC1[b - 0x80] != 0)
+      text.append(QChar(kHighC1[b - 0x80]));
+    else
+      text.append(QChar(static_cast<char16_t>(b)));
   }
   return text;
 }
@@ -83,7 +85,8 @@ QString CutToFieldWidth(const QString& text) {
   int units = 0;
   int characters = 0;
   while (units < text.size() && characters < kProjectTextWidth) {
-    units += (text.at(units).isHighSurrogate() && units + 1 < text.size() && text.at(units + 1).isLowSurrogate()) ? 2 : 1;
+    units +=
+        (text.at(units).isHighSurrogate() && units + 1 < text.size() && text.at(units + 1).isLowSurrogate()) ? 2 : 1;
     ++characters;
   }
   return text.left(units);
@@ -133,7 +136,8 @@ ProjectRecords ReadProjectRecords(const QByteArray& bytes) {
   if (start < text.size()) lines.append(text.mid(start));
 
   if (lines.size() < kProjectRecordCount) {
-    out.error = QStringLiteral("el archivo está incompleto (%1 de %2 datos)").arg(lines.size()).arg(kProjectRecordCount);
+    out.error =
+        QStringLiteral("el archivo está incompleto (%1 de %2 datos)").arg(lines.size()).arg(kProjectRecordCount);
     return out;
   }
   out.values.reserve(kProjectRecordCount);

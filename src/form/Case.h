@@ -101,9 +101,9 @@ struct Case {
 
   // Along a pipe or a duct: the length, and what to estimate after a heat flow.
   QString length;
-  int airEstimateRow = 1;        // 0 estimate the final air temperature
-  int waterEstimateRow = 1;      // 0 estimate the final water temperature
-  int condensationRow = 1;       // 0 study interstitial condensation
+  int airEstimateRow = 1;    // 0 estimate the final air temperature
+  int waterEstimateRow = 1;  // 0 estimate the final water temperature
+  int condensationRow = 1;   // 0 study interstitial condensation
 
   // Economic data.
   QString inflation;

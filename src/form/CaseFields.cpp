@@ -79,80 +79,80 @@ struct TableBuilder {
 std::vector<CaseField> BuildFields() {
   TableBuilder t;
   t.fields.reserve(98);
-  t.Text("EditReferencia", &Case::reference, nullptr, "Referencia", None);                                  // 1
-  t.Text("EditTi", &Case::interiorTemperature, "Temperatura", "Temperatura interior", Celsius);             // 2
-  t.Text("EditFiI", &Case::interiorHumidity, "Porcentaje", "Humedad relativa interior", Percent);           // 3
+  t.Text("EditReferencia", &Case::reference, nullptr, "Referencia", None);                         // 1
+  t.Text("EditTi", &Case::interiorTemperature, "Temperatura", "Temperatura interior", Celsius);    // 2
+  t.Text("EditFiI", &Case::interiorHumidity, "Porcentaje", "Humedad relativa interior", Percent);  // 3
   t.Text("EditCoefInt", &Case::interiorCoefficient, "CoeficienteConv", "Coeficiente superficial interior hi",
-         SurfaceCoefficient);                                                                                // 4
-  t.Text("Editr0", &Case::interiorDiameter, "Radio", "Diámetro interior", Millimetre);                      // 5
-  t.List("ComboBox1", &Case::layerCount, 6, "Número de capas");                                              // 6
-  for (int n = 1; n <= 6; ++n) t.Layer(n, n == 1);                                                           // 7-42
-  t.List("ComboBoxCaja", &Case::boxMaterial, 2, "Relleno de la caja");                                       // 43
-  t.Text("EditeCaja", &Case::boxSize, "Espesor", "Dimensión de la caja", Millimetre);                       // 44
+         SurfaceCoefficient);                                                           // 4
+  t.Text("Editr0", &Case::interiorDiameter, "Radio", "Diámetro interior", Millimetre);  // 5
+  t.List("ComboBox1", &Case::layerCount, 6, "Número de capas");                         // 6
+  for (int n = 1; n <= 6; ++n) t.Layer(n, n == 1);                                      // 7-42
+  t.List("ComboBoxCaja", &Case::boxMaterial, 2, "Relleno de la caja");                  // 43
+  t.Text("EditeCaja", &Case::boxSize, "Espesor", "Dimensión de la caja", Millimetre);   // 44
   t.Text("EditkCaja", &Case::boxConductivity, "Conductividad", "Conductividad del material de la caja",
-         Conductivity);                                                                                      // 45
+         Conductivity);                                                                                         // 45
   t.Text("EditRTCaja", &Case::boxResistance, "ResistenciaT", "Resistencia térmica de la caja", BoxResistance);  // 46
-  t.Text("EditTe", &Case::exteriorTemperature, "Temperatura", "Temperatura exterior", Celsius);             // 47
-  t.Text("EditFiE", &Case::exteriorHumidity, "Porcentaje", "Humedad relativa exterior", Percent);           // 48
+  t.Text("EditTe", &Case::exteriorTemperature, "Temperatura", "Temperatura exterior", Celsius);                 // 47
+  t.Text("EditFiE", &Case::exteriorHumidity, "Porcentaje", "Humedad relativa exterior", Percent);               // 48
   t.Text("EditCoefext", &Case::exteriorCoefficient, "CoeficienteConv", "Coeficiente superficial exterior he",
-         SurfaceCoefficient);                                                                                // 49
-  t.List("RGhi", &Case::interiorMode, 3, "Coeficiente interior");                                           // 50
-  t.Text("EditAnchura", &Case::ductWidth, "Altura", "Anchura del conducto", Metre);                         // 51
-  t.Text("EditAlthi", &Case::interiorHeight, "Altura", "Altura", Metre);                                    // 52
+         SurfaceCoefficient);                                                        // 49
+  t.List("RGhi", &Case::interiorMode, 3, "Coeficiente interior");                    // 50
+  t.Text("EditAnchura", &Case::ductWidth, "Altura", "Anchura del conducto", Metre);  // 51
+  t.Text("EditAlthi", &Case::interiorHeight, "Altura", "Altura", Metre);             // 52
   t.Text("Editemisionhi", &Case::interiorEmissivity, "Emision", "Coeficiente de emisión de la superficie interior",
-         None);                                                                                              // 53
+         None);                                                                                                // 53
   t.Text("Editvelhi", &Case::interiorVelocity, "Velocidad", "Velocidad del fluido interior", MetrePerSecond);  // 54
-  t.List("RGhe", &Case::exteriorMode, 3, "Coeficiente exterior");                                           // 55
-  t.List("RGAmbientehe", &Case::surroundings, 2, "Ambiente");                                               // 56
-  t.Text("EditAlthe", &Case::exteriorLength, "Altura", "Altura", Metre);                                    // 57
+  t.List("RGhe", &Case::exteriorMode, 3, "Coeficiente exterior");                                              // 55
+  t.List("RGAmbientehe", &Case::surroundings, 2, "Ambiente");                                                  // 56
+  t.Text("EditAlthe", &Case::exteriorLength, "Altura", "Altura", Metre);                                       // 57
   t.Text("Editemisionhe", &Case::exteriorEmissivity, "Emision", "Coeficiente de emisión de la superficie exterior",
-         None);                                                                                              // 58
-  t.Text("Editvelhe", &Case::exteriorVelocity, "Velocidad", "Velocidad del viento", MetrePerSecond);        // 59
-  t.List("RadioGroupTerreno", &Case::soilMode, 2, "Propiedades del terreno");                               // 60
-  t.Text("EditTsuelo", &Case::soilTemperature, "Temperatura", "Temperatura del suelo", Celsius);            // 61
-  t.Text("EditDensidad", &Case::soilDensity, "Densidad", "Densidad del terreno", Density);                  // 62
-  t.Text("EditProfundidad", &Case::depth, "Altura", "Profundidad del eje de la tubería", Metre);           // 63
-  t.Text("EditHumedad", &Case::soilHumidity, "Porcentaje", "Humedad del terreno", Percent);                 // 64
+         None);                                                                                                 // 58
+  t.Text("Editvelhe", &Case::exteriorVelocity, "Velocidad", "Velocidad del viento", MetrePerSecond);            // 59
+  t.List("RadioGroupTerreno", &Case::soilMode, 2, "Propiedades del terreno");                                   // 60
+  t.Text("EditTsuelo", &Case::soilTemperature, "Temperatura", "Temperatura del suelo", Celsius);                // 61
+  t.Text("EditDensidad", &Case::soilDensity, "Densidad", "Densidad del terreno", Density);                      // 62
+  t.Text("EditProfundidad", &Case::depth, "Altura", "Profundidad del eje de la tubería", Metre);                // 63
+  t.Text("EditHumedad", &Case::soilHumidity, "Porcentaje", "Humedad del terreno", Percent);                     // 64
   t.Text("EditkTerreno", &Case::soilConductivity, "Conductividad", "Conductividad del terreno", Conductivity);  // 65
-  t.Add("", Kind).meaning = "Elemento";                                                                      // 66
+  t.Add("", Kind).meaning = "Elemento";                                                                         // 66
   t.Text("EditCondicionQ", &Case::wantedHeatFlow, "Calor", "Flujo de calor que se desea transferir",
-         WantedHeatFlow);                                                                                    // 67
+         WantedHeatFlow);  // 67
   t.Text("EditCondicionPor", &Case::wantedPercentage, "Porcentaje",
-         "Flujo de calor con aislamiento, respecto al de la superficie desnuda", Percent);                  // 68
+         "Flujo de calor con aislamiento, respecto al de la superficie desnuda", Percent);  // 68
   t.Text("EditCondicionRT", &Case::wantedResistance, "ResistenciaT", "Resistencia térmica que se desea",
-         WantedResistance);                                                                                  // 69
-  t.Text("EditCondicionTe", &Case::wantedExteriorSurface, "Temperatura",
-         "Temperatura superficial exterior deseada", Celsius);                                               // 70
+         WantedResistance);  // 69
+  t.Text("EditCondicionTe", &Case::wantedExteriorSurface, "Temperatura", "Temperatura superficial exterior deseada",
+         Celsius);  // 70
   t.Text("EditCondicionTi", &Case::wantedInteriorSurface, nullptr, "Temperatura superficial interior deseada",
-         Celsius);                                                                                           // 71
-  t.Text("EditCondicionTCong", &Case::freezingHours, "Horas", "Tiempo hasta la congelación", Hours);        // 72
+         Celsius);                                                                                    // 71
+  t.Text("EditCondicionTCong", &Case::freezingHours, "Horas", "Tiempo hasta la congelación", Hours);  // 72
   t.Text("EditCondicionPorCong", &Case::frozenPercentage, "Porcentaje", "Parte del agua congelada en ese tiempo",
-         Percent);                                                                                           // 73
-  t.Text("EditTf", &Case::wantedFinalTemperature, "Temperatura", "Temperatura final del agua", Celsius);    // 74
-  t.Text("EditLong", &Case::finalTemperatureLength, "Longitud", "Longitud de la tubería", Metre);          // 75
-  t.Text("EditLongitud", &Case::length, nullptr, "Longitud", Metre);                                        // 76
-  t.List("RadioGroupTempAire", &Case::airEstimateRow, 2, "Temperatura final del aire");                     // 77
-  t.List("RadioGroupTempAgua", &Case::waterEstimateRow, 2, "Temperatura final del agua");                   // 78
-  t.List("RadioGroupCondensacion", &Case::condensationRow, 2, "Condensaciones interiores");                 // 79
-  t.Text("EditInf", &Case::inflation, "Porcentaje", "Inflación del combustible", Percent);                  // 80
-  t.Text("EditCET", &Case::energyCost, "CosteEnerg", "Coste de la energía térmica", EurosPerKwh);           // 81
-  t.Text("EditOpor", &Case::opportunity, "Porcentaje", "Coste de oportunidad del dinero", Percent);         // 82
-  t.Text("EditNa", &Case::lifeYears, "Anos", "Años de vida de la instalación", Years);                      // 83
-  t.Text("EditNh", &Case::hoursPerYear, "Horas", "Horas de funcionamiento al año", Hours);                  // 84
-  t.Text("EditCI1", &Case::cost1, "Coste", "Coste del aislamiento con el primer espesor", EurosPerSquareMetre);  // 85
-  t.Text("EditEsp1", &Case::thickness1, "Espesor", "Primer espesor de coste conocido", Millimetre);         // 86
+         Percent);                                                                                                // 73
+  t.Text("EditTf", &Case::wantedFinalTemperature, "Temperatura", "Temperatura final del agua", Celsius);          // 74
+  t.Text("EditLong", &Case::finalTemperatureLength, "Longitud", "Longitud de la tubería", Metre);                 // 75
+  t.Text("EditLongitud", &Case::length, nullptr, "Longitud", Metre);                                              // 76
+  t.List("RadioGroupTempAire", &Case::airEstimateRow, 2, "Temperatura final del aire");                           // 77
+  t.List("RadioGroupTempAgua", &Case::waterEstimateRow, 2, "Temperatura final del agua");                         // 78
+  t.List("RadioGroupCondensacion", &Case::condensationRow, 2, "Condensaciones interiores");                       // 79
+  t.Text("EditInf", &Case::inflation, "Porcentaje", "Inflación del combustible", Percent);                        // 80
+  t.Text("EditCET", &Case::energyCost, "CosteEnerg", "Coste de la energía térmica", EurosPerKwh);                 // 81
+  t.Text("EditOpor", &Case::opportunity, "Porcentaje", "Coste de oportunidad del dinero", Percent);               // 82
+  t.Text("EditNa", &Case::lifeYears, "Anos", "Años de vida de la instalación", Years);                            // 83
+  t.Text("EditNh", &Case::hoursPerYear, "Horas", "Horas de funcionamiento al año", Hours);                        // 84
+  t.Text("EditCI1", &Case::cost1, "Coste", "Coste del aislamiento con el primer espesor", EurosPerSquareMetre);   // 85
+  t.Text("EditEsp1", &Case::thickness1, "Espesor", "Primer espesor de coste conocido", Millimetre);               // 86
   t.Text("EditCI2", &Case::cost2, "Coste", "Coste del aislamiento con el segundo espesor", EurosPerSquareMetre);  // 87
-  t.Text("EditEsp2", &Case::thickness2, "Espesor", "Segundo espesor de coste conocido", Millimetre);        // 88
-  t.Condition("RadioGroupCondicionP", ConditionList::Plate, 8);                                             // 89
-  t.Condition("RadioGroupCondicionT", ConditionList::PipeInAir, 8);                                         // 90
-  t.Condition("RadioGroupCondicionTE", ConditionList::BuriedPipe, 4);                                       // 91
-  t.Condition("RadioGroupCondicionE", ConditionList::Sphere, 6);                                            // 92
-  t.Condition("RadioGroupConductos", ConditionList::Duct, 7);                                               // 93
-  t.Condition("RadioGroupDepositos", ConditionList::Tank, 3);                                               // 94
-  t.List("RadioGroupCalcular", &Case::target, 2, "Calcular");                                               // 95
-  t.List("RGTipoPared", &Case::plateOrientation, 3, "Tipo de placa");                                       // 96
-  t.List("RGTipoTuberias", &Case::pipePlacing, 4, "Tipo de tubería");                                       // 97
-  t.List("RGTipoOtros", &Case::specialVariant, 3, "Tipo de elemento");                                      // 98
+  t.Text("EditEsp2", &Case::thickness2, "Espesor", "Segundo espesor de coste conocido", Millimetre);              // 88
+  t.Condition("RadioGroupCondicionP", ConditionList::Plate, 8);                                                   // 89
+  t.Condition("RadioGroupCondicionT", ConditionList::PipeInAir, 8);                                               // 90
+  t.Condition("RadioGroupCondicionTE", ConditionList::BuriedPipe, 4);                                             // 91
+  t.Condition("RadioGroupCondicionE", ConditionList::Sphere, 6);                                                  // 92
+  t.Condition("RadioGroupConductos", ConditionList::Duct, 7);                                                     // 93
+  t.Condition("RadioGroupDepositos", ConditionList::Tank, 3);                                                     // 94
+  t.List("RadioGroupCalcular", &Case::target, 2, "Calcular");                                                     // 95
+  t.List("RGTipoPared", &Case::plateOrientation, 3, "Tipo de placa");                                             // 96
+  t.List("RGTipoTuberias", &Case::pipePlacing, 4, "Tipo de tubería");                                             // 97
+  t.List("RGTipoOtros", &Case::specialVariant, 3, "Tipo de elemento");                                            // 98
   return t.fields;
 }
 
@@ -210,8 +210,10 @@ QString CaseText(const Case& c, const CaseField& field) {
 
 void SetCaseText(Case& c, const CaseField& field, const QString& text) {
   if (field.type != Text) return;
-  if (field.layer) c.layers[field.layer - 1].*field.layerText = text;
-  else c.*field.text = text;
+  if (field.layer)
+    c.layers[field.layer - 1].*field.layerText = text;
+  else
+    c.*field.text = text;
 }
 
 int CaseInteger(const Case& c, const CaseField& field) {
@@ -233,8 +235,10 @@ void SetCaseInteger(Case& c, const CaseField& field, int value) {
     case Mark: c.layers[field.layer - 1].*field.layerMark = value != 0; return;
     case Kind: c.kind = static_cast<GeometryKind>(value); return;
     case Row:
-      if (field.row == &Case::layerCount) c.layerCount = value + 1;
-      else *RowIn(c, field) = value;
+      if (field.row == &Case::layerCount)
+        c.layerCount = value + 1;
+      else
+        *RowIn(c, field) = value;
       return;
   }
 }

@@ -32,8 +32,8 @@ enum class CaseUnit {
   Years,
   EurosPerKwh,
   EurosPerSquareMetre,
-  WantedHeatFlow,     // W/m2, W/m or W as the element and its condition are
-  WantedResistance,   // as the element and its condition are
+  WantedHeatFlow,    // W/m2, W/m or W as the element and its condition are
+  WantedResistance,  // as the element and its condition are
 };
 
 // One value of the case: the control that shows it, its record in the project

@@ -22,10 +22,14 @@ const QStringList& ConditionNames(ConditionList list) {
                                     exteriorCondensation,
                                     QStringLiteral("Temperatura superficial interior (ºC)"),
                                     QStringLiteral("Evitar condensaciones interiores")};
-  static const QStringList pipeInAir = {flowPerMetre,        percentage,
-                                        linearResistance,    economic,
-                                        exteriorSurface,     exteriorCondensation,
-                                        QStringLiteral("Temp. final agua"), QStringLiteral("Tiempo congelación (h)")};
+  static const QStringList pipeInAir = {flowPerMetre,
+                                        percentage,
+                                        linearResistance,
+                                        economic,
+                                        exteriorSurface,
+                                        exteriorCondensation,
+                                        QStringLiteral("Temp. final agua"),
+                                        QStringLiteral("Tiempo congelación (h)")};
   static const QStringList buriedPipe = {flowPerMetre, percentage, linearResistance, economic};
   static const QStringList sphere = {QStringLiteral("Flujo de calor (W)"),
                                      percentage,
@@ -33,8 +37,12 @@ const QStringList& ConditionNames(ConditionList list) {
                                      economic,
                                      exteriorSurface,
                                      exteriorCondensation};
-  static const QStringList duct = {flowPerMetre,    percentage,           linearResistance,
-                                   economic,        exteriorSurface,      exteriorCondensation,
+  static const QStringList duct = {flowPerMetre,
+                                   percentage,
+                                   linearResistance,
+                                   economic,
+                                   exteriorSurface,
+                                   exteriorCondensation,
                                    QStringLiteral("Variación temperatura (ºC)")};
   static const QStringList tank = {flowPerMetre, percentage, economic};
   switch (list) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 // The kinds of control of the main window, as the window toolkit offers them.
@@ -15,14 +15,14 @@ enum class FieldState { Entered, Computed };
 struct Control {
   QString name;
   ControlType type = ControlType::Label;
-  QString parent;        // the panel that holds it, empty for the window itself
-  QString text;          // text of a field, caption of a label, group, panel or button
-  QString hint;          // tooltip of a button
-  QStringList items;     // rows of a radio group or combo box
+  QString parent;           // the panel that holds it, empty for the window itself
+  QString text;             // text of a field, caption of a label, group, panel or button
+  QString hint;             // tooltip of a button
+  QStringList items;        // rows of a radio group or combo box
   QList<bool> itemEnabled;  // per row of a radio group; a row not listed is enabled
   QStringList itemHints;    // per row of a radio group: the tooltip of a row, empty for none
-  int index = -1;        // selected row of a radio group or combo box
-  bool checked = false;  // mark of a radio button
+  int index = -1;           // selected row of a radio group or combo box
+  bool checked = false;     // mark of a radio button
   bool visible = true;
   bool enabled = true;
   bool readOnly = false;

@@ -83,8 +83,9 @@ std::vector<Control> ControlCatalog::Build() {
   k.Button("SBExportarPdf", window, tr("Exportar PDF"), tr("Guardar el informe como PDF"));
   k.Button("SBTablaEspesores", window, tr("Tabla de espesores"),
            tr("Calcula el caso para una lista de espesores de aislamiento comerciales"));
-  k.Button("SBInstalacion", window, tr("Instalación"),
-           tr("Abre la instalación: todos los tramos de tuberías, conductos y depósitos de un edificio en un documento"));
+  k.Button(
+      "SBInstalacion", window, tr("Instalación"),
+      tr("Abre la instalación: todos los tramos de tuberías, conductos y depósitos de un edificio en un documento"));
   k.Button("SBImpresor2", window, tr("Acerca de"), tr("Acerca de Brenak"));
   k.Button("SpeedButton1", window, tr("Calcular"), tr("Calcular"));
   k.Button("SpeedButton7", window, tr("Gráfica"), tr("Gráfica"));
@@ -268,9 +269,9 @@ std::vector<Control> ControlCatalog::Build() {
   k.Edit("EditComodin", window).visible = false;
 
   // Pictures of the element.
-  for (const char* name : {"ImagePared", "ImageSuelo", "ImageTecho", "ImageTuberia", "ImageTuberiaEnterrada",
-                           "ImageTuberiaEnterradaCaja", "ImageEsfera", "ImageConducto", "ImageDepositoV",
-                           "ImageDepositoH"})
+  for (const char* name :
+       {"ImagePared", "ImageSuelo", "ImageTecho", "ImageTuberia", "ImageTuberiaEnterrada", "ImageTuberiaEnterradaCaja",
+        "ImageEsfera", "ImageConducto", "ImageDepositoV", "ImageDepositoH"})
     k.Picture(name, window);
 
   // Results.
@@ -280,7 +281,8 @@ std::vector<Control> ControlCatalog::Build() {
   k.Label("LabelQ", "Panel5");
   k.Label("LabelRITE", "Panel5");  // the regulation's minimum thickness
   k.Panel("PanelEconomico", window).visible = false;
-  for (const char* name : {"LabelEspEco", "LabelQEco", "LabelRTEco", "LabelCI", "LabelCT"}) k.Label(name, "PanelEconomico");
+  for (const char* name : {"LabelEspEco", "LabelQEco", "LabelRTEco", "LabelCI", "LabelCT"})
+    k.Label(name, "PanelEconomico");
 
   // The chart.
   k.Add(ControlType::Chart, "Chart1", window).visible = false;

@@ -72,7 +72,7 @@ class Form {
   void UserLeave(const QString& name);
   void UserType(const QString& name, const QString& text);  // typing sets off nothing
   void UserSelect(const QString& name, int row);            // radio group or combo box
-  void UserCheck(const QString& name);                       // radio button
+  void UserCheck(const QString& name);                      // radio button
 
   // Asks the view to give the keyboard focus to a control; `selectAll` selects
   // a field's text, so that what the user types replaces it.

@@ -3,11 +3,11 @@
 #include "engine/DecimalRounding.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <algorithm>
 #include <string>
 
 namespace {
@@ -31,8 +31,8 @@ long long OrderOfMagnitude(const std::string& plain) {
   const std::size_t e = std::min(plain.find('e'), plain.size());
   const std::size_t point = std::min(plain.find('.'), e);
   const std::size_t first = std::min(plain.find_first_of("123456789"), e);
-  const long long order = first < point ? static_cast<long long>(point - first)
-                                        : -static_cast<long long>(first - point - 1);
+  const long long order =
+      first < point ? static_cast<long long>(point - first) : -static_cast<long long>(first - point - 1);
   long long exponent = 0;
   std::size_t i = e + 1;
   const bool negativeExponent = i < plain.size() && plain[i] == '-';
@@ -60,12 +60,18 @@ std::optional<double> ReadDecimal(const QString& text, QChar separator) {
   auto at = [&](int k) { return k < end ? text.at(k) : QChar(0); };
   if (at(i) == '+' || at(i) == '-') plain += char(text.at(i++).unicode());
   int intDigits = 0;
-  while (at(i).isDigit() && at(i).unicode() < 128) { plain += char(at(i++).unicode()); ++intDigits; }
+  while (at(i).isDigit() && at(i).unicode() < 128) {
+    plain += char(at(i++).unicode());
+    ++intDigits;
+  }
   int fracDigits = 0;
   if (at(i) == separator) {
     ++i;
     plain += '.';
-    while (at(i).isDigit() && at(i).unicode() < 128) { plain += char(at(i++).unicode()); ++fracDigits; }
+    while (at(i).isDigit() && at(i).unicode() < 128) {
+      plain += char(at(i++).unicode());
+      ++fracDigits;
+    }
   }
   if (intDigits == 0 && fracDigits == 0) return std::nullopt;
   if (at(i) == 'e' || at(i) == 'E') {
@@ -73,7 +79,10 @@ std::optional<double> ReadDecimal(const QString& text, QChar separator) {
     ++i;
     if (at(i) == '+' || at(i) == '-') plain += char(at(i++).unicode());
     int expDigits = 0;
-    while (at(i).isDigit() && at(i).unicode() < 128) { plain += char(at(i++).unicode()); ++expDigits; }
+    while (at(i).isDigit() && at(i).unicode() < 128) {
+      plain += char(at(i++).unicode());
+      ++expDigits;
+    }
     if (expDigits == 0) return std::nullopt;
   }
   if (i != end) return std::nullopt;
@@ -97,8 +106,10 @@ std::optional<double> ReadDecimal(const QString& text, QChar separator) {
 QString ExchangeSeparators(const QString& text) {
   QString swapped = text;
   for (QChar& c : swapped) {
-    if (c == '.') c = ',';
-    else if (c == ',') c = '.';
+    if (c == '.')
+      c = ',';
+    else if (c == ',')
+      c = '.';
   }
   return swapped;
 }

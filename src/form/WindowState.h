@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/GeometryKind.h"
 #include "form/ChartModel.h"
 #include "form/Form.h"
-#include "engine/GeometryKind.h"
 #include "form/LoadingFlag.h"
 #include "form/MessageSink.h"
 
@@ -32,11 +32,11 @@ class WindowState {
   FileDialogs* dialogs = nullptr;
 
   GeometryKind kind = GeometryKind::Plate;
-  bool absurdData = false;      // a "Datos absurdos" warning was raised in this run
-  LoadingFlag projectLoading;   // a project file is being applied
-  bool interiorLaminar = false; // regime of the last calculated interior convection
-  bool exteriorLaminar = false; // regime of the last calculated exterior convection
-  int chooserTarget = 0;        // layer (1..6) or surface (1, 2) the chooser opened last writes to
+  bool absurdData = false;       // a "Datos absurdos" warning was raised in this run
+  LoadingFlag projectLoading;    // a project file is being applied
+  bool interiorLaminar = false;  // regime of the last calculated interior convection
+  bool exteriorLaminar = false;  // regime of the last calculated exterior convection
+  int chooserTarget = 0;         // layer (1..6) or surface (1, 2) the chooser opened last writes to
   // Both choosers can be open at once; each applies to the target it was opened
   // for, so that "Aplicar" of one never writes into what the other was opened for.
   int materialTarget = 0;

@@ -22,7 +22,7 @@ namespace {
 
 // Series 1 is the temperature, series 2 the dew point; the others are never filled.
 const QColor kSeriesColours[ChartModel::kSeriesCount] = {
-    QColor(192, 57, 43), QColor(31, 95, 139), QColor(39, 174, 96), QColor(142, 68, 173), QColor(211, 84, 0),
+    QColor(192, 57, 43),  QColor(31, 95, 139),   QColor(39, 174, 96),  QColor(142, 68, 173), QColor(211, 84, 0),
     QColor(22, 160, 133), QColor(127, 140, 141), QColor(241, 196, 15), QColor(44, 62, 80)};
 
 bool SameModel(const ChartModel& a, const ChartModel& b) {

@@ -1,8 +1,8 @@
 #include "gui/ConditionFields.h"
 
+#include "form/Form.h"
 #include "gui/RadioGroupBox.h"
 #include "gui/WindowBinding.h"
-#include "form/Form.h"
 
 #include <QWidget>
 
@@ -15,21 +15,34 @@ const QStringList& ConditionGroups() {
 const QList<ConditionField>& ConditionFields() {
   static const QList<ConditionField> fields = {
       {"EditCondicionQ",
-       {{"RadioGroupCondicionP", 0}, {"RadioGroupCondicionT", 0}, {"RadioGroupCondicionTE", 0},
-        {"RadioGroupCondicionE", 0}, {"RadioGroupConductos", 0}, {"RadioGroupDepositos", 0}}},
+       {{"RadioGroupCondicionP", 0},
+        {"RadioGroupCondicionT", 0},
+        {"RadioGroupCondicionTE", 0},
+        {"RadioGroupCondicionE", 0},
+        {"RadioGroupConductos", 0},
+        {"RadioGroupDepositos", 0}}},
       {"EditCondicionPor",
-       {{"RadioGroupCondicionP", 1}, {"RadioGroupCondicionT", 1}, {"RadioGroupCondicionTE", 1},
-        {"RadioGroupCondicionE", 1}, {"RadioGroupConductos", 1}, {"RadioGroupDepositos", 1}}},
+       {{"RadioGroupCondicionP", 1},
+        {"RadioGroupCondicionT", 1},
+        {"RadioGroupCondicionTE", 1},
+        {"RadioGroupCondicionE", 1},
+        {"RadioGroupConductos", 1},
+        {"RadioGroupDepositos", 1}}},
       {"EditCondicionRT",
-       {{"RadioGroupCondicionP", 2}, {"RadioGroupCondicionT", 2}, {"RadioGroupCondicionTE", 2},
-        {"RadioGroupCondicionE", 2}, {"RadioGroupConductos", 2}}},
+       {{"RadioGroupCondicionP", 2},
+        {"RadioGroupCondicionT", 2},
+        {"RadioGroupCondicionTE", 2},
+        {"RadioGroupCondicionE", 2},
+        {"RadioGroupConductos", 2}}},
       {"EditCondicionTe",
-       {{"RadioGroupCondicionP", 4}, {"RadioGroupCondicionT", 4}, {"RadioGroupCondicionE", 4},
+       {{"RadioGroupCondicionP", 4},
+        {"RadioGroupCondicionT", 4},
+        {"RadioGroupCondicionE", 4},
         {"RadioGroupConductos", 4}}},
       {"EditCondicionTi", {{"RadioGroupCondicionP", 6}}},
       {"EditTf", {{"RadioGroupCondicionT", 6}}},
       {"EditLong", {{"RadioGroupCondicionT", 6}}},
-      {"EditCondicionTCong", {{"RadioGroupCondicionT", 7}}, 4},  // hours
+      {"EditCondicionTCong", {{"RadioGroupCondicionT", 7}}, 4},    // hours
       {"EditCondicionPorCong", {{"RadioGroupCondicionT", 7}}, 3},  // a percentage
   };
   return fields;

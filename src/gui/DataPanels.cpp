@@ -1,12 +1,12 @@
 #include "gui/DataPanels.h"
 
+#include "form/Form.h"
 #include "gui/ConditionFields.h"
 #include "gui/LayerTable.h"
 #include "gui/PictureWidget.h"
 #include "gui/RadioGroupBox.h"
 #include "gui/WindowBinding.h"
 #include "gui/WindowStyle.h"
-#include "form/Form.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -123,15 +123,20 @@ void DataPanels::ArrangeEconomicLines(bool narrow) {
     const char* name;
     int row, column, span;
   };
-  static const Place wide[] = {
-      {"LabelEspEco", 0, 0, 1}, {"LabelQEco", 0, 1, 1}, {"LabelRTEco", 1, 0, 2}, {"LabelCI", 2, 0, 1}, {"LabelCT", 2, 1, 1}};
+  static const Place wide[] = {{"LabelEspEco", 0, 0, 1},
+                               {"LabelQEco", 0, 1, 1},
+                               {"LabelRTEco", 1, 0, 2},
+                               {"LabelCI", 2, 0, 1},
+                               {"LabelCT", 2, 1, 1}};
   for (int i = 0; i < 5; ++i) {
     auto* line = static_cast<QLabel*>(binding_.Widget(QLatin1String(wide[i].name)));
     line->setWordWrap(narrow);
     KeepWrappedHeight(line);
     economicLines_->removeWidget(line);
-    if (narrow) economicLines_->addWidget(line, i, 0);
-    else economicLines_->addWidget(line, wide[i].row, wide[i].column, 1, wide[i].span);
+    if (narrow)
+      economicLines_->addWidget(line, i, 0);
+    else
+      economicLines_->addWidget(line, wide[i].row, wide[i].column, 1, wide[i].span);
   }
   economicLines_->setColumnStretch(0, narrow ? 1 : 0);
   economicLines_->setColumnStretch(1, narrow ? 0 : 1);
@@ -205,9 +210,9 @@ QWidget* DataPanels::BuildLeftColumn() {
   variants->addStretch(1);
   elementLayout->addLayout(variants, 0, 0);
   auto* pictures = new QGridLayout;
-  for (const char* name : {"ImagePared", "ImageSuelo", "ImageTecho", "ImageTuberia", "ImageTuberiaEnterrada",
-                           "ImageTuberiaEnterradaCaja", "ImageEsfera", "ImageConducto", "ImageDepositoV",
-                           "ImageDepositoH"}) {
+  for (const char* name :
+       {"ImagePared", "ImageSuelo", "ImageTecho", "ImageTuberia", "ImageTuberiaEnterrada", "ImageTuberiaEnterradaCaja",
+        "ImageEsfera", "ImageConducto", "ImageDepositoV", "ImageDepositoH"}) {
     auto* picture = binding_.Take<PictureWidget>(name);
     picture->SetPreferredSize(QSize(FieldWidth(picture, 19), FieldWidth(picture, 19) * 3 / 4));
     pictures->addWidget(picture, 0, 0);
@@ -346,8 +351,8 @@ LayerTable* DataPanels::BuildLayerTable() {
       auto* label = static_cast<QLabel*>(binding_.Widget(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(n)));
       label->setAlignment(Qt::AlignCenter);
       SetBold(label);
-      Paint(label, QPalette::WindowText, QLatin1String(prefix) == QLatin1String("LT") ? QColor(160, 40, 20)
-                                                                                        : QColor(31, 95, 139));
+      Paint(label, QPalette::WindowText,
+            QLatin1String(prefix) == QLatin1String("LT") ? QColor(160, 40, 20) : QColor(31, 95, 139));
     }
   }
   auto* boxTemperature = static_cast<QLabel*>(binding_.Widget("LTCaja"));
@@ -389,8 +394,11 @@ QWidget* DataPanels::BuildResults() {
   ecoLines->setContentsMargins(14, 8, 14, 8);
   ecoLines->setVerticalSpacing(4);
   ecoLines->setHorizontalSpacing(24);
-  const QList<std::tuple<const char*, int, int, int>> places = {
-      {"LabelEspEco", 0, 0, 1}, {"LabelQEco", 0, 1, 1}, {"LabelRTEco", 1, 0, 2}, {"LabelCI", 2, 0, 1}, {"LabelCT", 2, 1, 1}};
+  const QList<std::tuple<const char*, int, int, int>> places = {{"LabelEspEco", 0, 0, 1},
+                                                                {"LabelQEco", 0, 1, 1},
+                                                                {"LabelRTEco", 1, 0, 2},
+                                                                {"LabelCI", 2, 0, 1},
+                                                                {"LabelCT", 2, 1, 1}};
   for (const auto& [name, row, column, span] : places) {
     auto* line = binding_.Take<QLabel>(name);
     SetBold(line, 1.1);

@@ -73,11 +73,8 @@ bool FloatingPanel::eventFilter(QObject* watched, QEvent* event) {
           KeepInside();
         }
         return true;
-      case QEvent::MouseButtonRelease:
-        dragging_ = false;
-        return true;
-      default:
-        break;
+      case QEvent::MouseButtonRelease: dragging_ = false; return true;
+      default: break;
     }
   }
   return QFrame::eventFilter(watched, event);

@@ -50,6 +50,8 @@ void InstallationDelegate::setEditorData(QWidget* editor, const QModelIndex& ind
 void InstallationDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
   auto* combo = qobject_cast<QComboBox*>(editor);
   if (!combo) return QStyledItemDelegate::setModelData(editor, model, index);
-  if (combo->isEditable()) model->setData(index, combo->currentText(), Qt::EditRole);
-  else model->setData(index, combo->currentIndex(), Qt::EditRole);
+  if (combo->isEditable())
+    model->setData(index, combo->currentText(), Qt::EditRole);
+  else
+    model->setData(index, combo->currentIndex(), Qt::EditRole);
 }

@@ -66,14 +66,16 @@ QWidget* InstallationPanels::BuildTotalsPage() {
   auto* data = new QGroupBox(QStringLiteral("Datos de los totales"), page);
   auto* form = new QFormLayout(data);
   form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-  hours_ = NumberEdit(data, QStringLiteral("InstHoras"), QStringLiteral("Horas de funcionamiento de la instalación al año"));
+  hours_ =
+      NumberEdit(data, QStringLiteral("InstHoras"), QStringLiteral("Horas de funcionamiento de la instalación al año"));
   price_ = NumberEdit(data, QStringLiteral("InstPrecio"), QStringLiteral("Precio de la energía final, euros/kWh"));
   source_ = new QComboBox(data);
   source_->setObjectName(QStringLiteral("InstFuente"));
   for (int s = 0; s < kEnergySourceCount; ++s) source_->addItem(EnergySourceName(static_cast<EnergySource>(s)));
   source_->setToolTip(QStringLiteral("La energía con que se pagan las pérdidas; da su factor de emisión"));
-  factor_ = NumberEdit(data, QStringLiteral("InstFactorCO2"),
-                       QStringLiteral("kg de CO2 por kWh de energía final; el de la fuente elegida, o el que se escriba"));
+  factor_ =
+      NumberEdit(data, QStringLiteral("InstFactorCO2"),
+                 QStringLiteral("kg de CO2 por kWh de energía final; el de la fuente elegida, o el que se escriba"));
   power_ = NumberEdit(data, QStringLiteral("InstPotencia"),
                       QStringLiteral("Potencia máxima que transporta la instalación, kW: la pide el procedimiento "
                                      "alternativo del RITE"));
@@ -212,8 +214,8 @@ void InstallationPanels::ReadData() {
   data.source = static_cast<EnergySource>(source_->currentIndex());
   // A value refused is said, and the fields show the document's data again.
   if (const QString problem = CheckTotalsData(data); !problem.isEmpty()) {
-    session_.Messages().Show({QStringLiteral("Valor fuera de límites"), problem, MessageButtons::Ok,
-                                  MessageId::FieldOutOfLimits});
+    session_.Messages().Show(
+        {QStringLiteral("Valor fuera de límites"), problem, MessageButtons::Ok, MessageId::FieldOutOfLimits});
     ShowData();
     return;
   }
@@ -224,7 +226,8 @@ void InstallationPanels::ShowFigures() {
   const InstallationResults& results = session_.Results();
   const std::vector<QStringList> totals = TotalsTable(results.totals);
   for (int r = 0; r < 5; ++r)
-    for (int c = 0; c < 4; ++c) totals_[r][c]->setText(static_cast<size_t>(r) < totals.size() ? totals[r].value(c) : QString());
+    for (int c = 0; c < 4; ++c)
+      totals_[r][c]->setText(static_cast<size_t>(r) < totals.size() ? totals[r].value(c) : QString());
   counted_->setText(RowsCountedLine(results.totals) + QLatin1Char('.'));
 
   const ProcedureTexts governing = GoverningProcedure(results);
@@ -238,7 +241,9 @@ void InstallationPanels::ShowFigures() {
   const ProcedureTexts alternative = AlternativeProcedure(results);
   alternativeRule_->setText(alternative.rule);
   alternative_->setText(alternative.verdict);
-  alternative_->setStyleSheet(!results.totals.rite.powerGiven ? QString() : alternative.meets ? kMeetsStyle : kFailsStyle);
+  alternative_->setStyleSheet(!results.totals.rite.powerGiven ? QString()
+                              : alternative.meets             ? kMeetsStyle
+                                                              : kFailsStyle);
   below_->clear();
   for (int i = 0; i < simplified.belowMinimum.size(); ++i) {
     auto* item = new QListWidgetItem(simplified.belowMinimum[i], below_);

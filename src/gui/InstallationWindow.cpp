@@ -42,7 +42,9 @@ const QString kPlaceKey = QStringLiteral("instalacion/ventana");
 }  // namespace
 
 InstallationWindow::InstallationWindow(Brenak& app, QWidget* parent)
-    : QMainWindow(parent), app_(app), session_(new InstallationSession(app, this)),
+    : QMainWindow(parent),
+      app_(app),
+      session_(new InstallationSession(app, this)),
       model_(new InstallationTableModel(*session_, this)) {
   setObjectName(QStringLiteral("FInstalacion"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/instalacion.svg")));
@@ -166,7 +168,8 @@ void InstallationWindow::BuildCommands() {
   InstallationSession& s = *session_;
   const auto add = [&](const char* name, const char* text, const char* tip, const QKeySequence& key,
                        const std::function<void()>& run) {
-    toolbar->addAction(AddCommand(QString::fromLatin1(name), QString::fromUtf8(text), QString::fromUtf8(tip), key, run));
+    toolbar->addAction(
+        AddCommand(QString::fromLatin1(name), QString::fromUtf8(text), QString::fromUtf8(tip), key, run));
   };
   add("InstNueva", "Nueva", "Empezar una instalación vacía", QKeySequence(Qt::CTRL | Qt::Key_N),
       [&s] { NewInstallation(s); });
@@ -186,8 +189,10 @@ void InstallationWindow::BuildCommands() {
     save->setPopupMode(QToolButton::MenuButtonPopup);
   }
   toolbar->addSeparator();
-  add("InstAnadir", "Añadir", "Añadir un tramo tras la fila actual, con sus mismos datos salvo la referencia "
-      "y la longitud", QKeySequence(Qt::Key_Insert), [this] { AddRow(); });
+  add("InstAnadir", "Añadir",
+      "Añadir un tramo tras la fila actual, con sus mismos datos salvo la referencia "
+      "y la longitud",
+      QKeySequence(Qt::Key_Insert), [this] { AddRow(); });
   add("InstDuplicar", "Duplicar", "Duplicar los tramos elegidos", QKeySequence(Qt::CTRL | Qt::Key_D),
       [this] { DuplicateRows(); });
   add("InstEliminar", "Eliminar", "Eliminar los tramos elegidos", QKeySequence(Qt::CTRL | Qt::Key_Delete),
@@ -199,8 +204,7 @@ void InstallationWindow::BuildCommands() {
       [&s] { ExportRows(s); });
   toolbar->addSeparator();
   add("InstPlantilla", "Editar plantilla",
-      "Abrir en la ventana principal el caso plantilla, que da lo que las filas no dicen", {},
-      [this] {
+      "Abrir en la ventana principal el caso plantilla, que da lo que las filas no dicen", {}, [this] {
         if (EditTemplate(*session_) && showMainWindow) showMainWindow();
       });
   add("InstAbrirFila", "Abrir en la ventana principal",
@@ -264,7 +268,8 @@ void InstallationWindow::ShowCounts() {
   const InstallationTotals& t = session_->Results().totals;
   const int rows = session_->RowCount();
   QString text = rows == 1 ? QStringLiteral("1 tramo") : QStringLiteral("%1 tramos").arg(rows);
-  if (t.rowsLeftOut == 1) text += QStringLiteral(" · 1 rechazado, fuera de los totales (marca roja; el motivo, al pasar el puntero)");
+  if (t.rowsLeftOut == 1)
+    text += QStringLiteral(" · 1 rechazado, fuera de los totales (marca roja; el motivo, al pasar el puntero)");
   else if (t.rowsLeftOut > 1)
     text += QStringLiteral(" · %1 rechazados, fuera de los totales (marca roja; el motivo, al pasar el puntero)")
                 .arg(t.rowsLeftOut);

@@ -34,11 +34,8 @@ bool LayerTable::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::Show:
-    case QEvent::Hide:
-      PlaceSoon();
-      break;
-    default:
-      break;
+    case QEvent::Hide: PlaceSoon(); break;
+    default: break;
   }
   return QWidget::eventFilter(watched, event);
 }

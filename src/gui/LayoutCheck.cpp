@@ -2,9 +2,9 @@
 
 #include "gui/RadioGroupBox.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -73,7 +73,8 @@ class Checker {
 
   void Check(const QWidget* w) {
     if (auto* label = qobject_cast<const QLabel*>(w)) return CheckLabel(label);
-    if (auto* radio = qobject_cast<const QRadioButton*>(w)) return CheckIndicatorButton(radio, QStyle::SE_RadioButtonContents);
+    if (auto* radio = qobject_cast<const QRadioButton*>(w))
+      return CheckIndicatorButton(radio, QStyle::SE_RadioButtonContents);
     if (auto* box = qobject_cast<const QCheckBox*>(w)) return CheckIndicatorButton(box, QStyle::SE_CheckBoxContents);
     if (auto* push = qobject_cast<const QPushButton*>(w)) return CheckPushButton(push);
     if (auto* tool = qobject_cast<const QToolButton*>(w)) return CheckToolButton(tool);
@@ -173,7 +174,8 @@ class Checker {
     option.editable = combo->isEditable();
     option.currentText = text;
     option.frame = combo->hasFrame();
-    const QRect area = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    const QRect area =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
     Horizontal(combo, text, combo->fontMetrics().horizontalAdvance(text), area);
   }
 
@@ -203,9 +205,10 @@ QByteArray LayoutReport::Json() const {
   QJsonArray cut;
   for (const ClippedText& c : clipped)
     cut.append(QJsonObject{{"control", c.control}, {"text", c.text}, {"needed", c.needed}, {"given", c.given}});
-  const QJsonObject report{{"size", QJsonArray{size.width(), size.height()}},
-                           {"scrollbars", QJsonObject{{"horizontal", horizontalScrollBar}, {"vertical", verticalScrollBar}}},
-                           {"clipped", cut}};
+  const QJsonObject report{
+      {"size", QJsonArray{size.width(), size.height()}},
+      {"scrollbars", QJsonObject{{"horizontal", horizontalScrollBar}, {"vertical", verticalScrollBar}}},
+      {"clipped", cut}};
   return QJsonDocument(report).toJson(QJsonDocument::Indented);
 }
 

@@ -1,6 +1,8 @@
 #include "gui/MainWindow.h"
 
 #include "app/Brenak.h"
+#include "app/InstallationCaseLink.h"
+#include "app/InstallationSession.h"
 #include "app/ProjectCommands.h"
 #include "app/StartUp.h"
 #include "checking/FieldDescription.h"
@@ -18,8 +20,6 @@
 #include "gui/WindowDocument.h"
 #include "gui/WindowServices.h"
 #include "gui/WindowToolbar.h"
-#include "app/InstallationCaseLink.h"
-#include "app/InstallationSession.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -161,8 +161,10 @@ void MainWindow::OpenInstallation() {
 
 void MainWindow::ReportError(const QString& text) {
   Sync();
-  if (showError) showError(text);
-  else ShowErrorBox(this, text);
+  if (showError)
+    showError(text);
+  else
+    ShowErrorBox(this, text);
 }
 
 // -------------------------------------------------------------------- sync
@@ -196,8 +198,10 @@ void MainWindow::ApplyFocusRequest() {
   // control that had the focus.
   w->setFocus(Qt::OtherFocusReason);
   if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-    if (pendingSelectAll_) edit->selectAll();
-    else edit->deselect();
+    if (pendingSelectAll_)
+      edit->selectAll();
+    else
+      edit->deselect();
   }
 }
 

@@ -1,11 +1,11 @@
 #include "gui/Overlays.h"
 
+#include "form/WindowState.h"
 #include "gui/ChartPanel.h"
 #include "gui/FloatingPanel.h"
 #include "gui/PictureWidget.h"
 #include "gui/WindowBinding.h"
 #include "gui/WindowStyle.h"
-#include "form/WindowState.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -93,9 +93,8 @@ void WindowOverlays::BuildChoosers() {
   auto* table = new QGridLayout;
   table->setHorizontalSpacing(10);
   table->setVerticalSpacing(4);
-  const QStringList headings = {"Zona",  "Media", "Osc.Anual", "Enero",   "Febrero",    "Marzo",     "Abril",
-                                "Mayo",  "Junio", "Julio",     "Agosto",  "Septiembre", "Octubre",   "Noviembre",
-                                "Diciembre"};
+  const QStringList headings = {"Zona",  "Media", "Osc.Anual", "Enero",      "Febrero", "Marzo",     "Abril",    "Mayo",
+                                "Junio", "Julio", "Agosto",    "Septiembre", "Octubre", "Noviembre", "Diciembre"};
   for (int c = 0; c < headings.size(); ++c) {
     auto* heading = Caption(headings[c]);
     SetBold(heading);
@@ -191,10 +190,10 @@ void WindowOverlays::CloseTop() {
 
 QString WindowOverlays::ChooserOpener(const QString& panel) const {
   const int target = state_.chooserTarget;
-  if (panel == QLatin1String("PMateriales"))
-    return QStringLiteral("SpeedButton%1").arg(10 + qBound(1, target, 6));
+  if (panel == QLatin1String("PMateriales")) return QStringLiteral("SpeedButton%1").arg(10 + qBound(1, target, 6));
   if (panel == QLatin1String("PEleccionTub")) return QStringLiteral("SBRadio");
-  if (panel == QLatin1String("PCoefEmision")) return target == 2 ? QStringLiteral("SpeedButton22") : QStringLiteral("SpeedButton21");
+  if (panel == QLatin1String("PCoefEmision"))
+    return target == 2 ? QStringLiteral("SpeedButton22") : QStringLiteral("SpeedButton21");
   return QStringLiteral("SpeedButton26");
 }
 
@@ -205,10 +204,10 @@ void WindowOverlays::PlaceChooser(FloatingPanel* panel, const QString& opener) {
   if (anchor && anchor->isVisible()) {
     const QPoint corner = anchor->mapTo(area_, QPoint(0, anchor->height() + 4));
     at = corner;
-    if (at.y() + panel->height() > area_->height()) at.setY(anchor->mapTo(area_, QPoint(0, 0)).y() - panel->height() - 4);
+    if (at.y() + panel->height() > area_->height())
+      at.setY(anchor->mapTo(area_, QPoint(0, 0)).y() - panel->height() - 4);
   }
-  if (panel->objectName() == QLatin1String("PanelTTerreno"))
-    at.setX(at.x() - panel->width() / 2);
+  if (panel->objectName() == QLatin1String("PanelTTerreno")) at.setX(at.x() - panel->width() / 2);
   panel->move(at);
   panel->KeepInside();
 }
@@ -230,7 +229,8 @@ void WindowOverlays::ShowCovering(QWidget* overlay, bool shown) {
   } else {
     const bool hadFocus = overlay->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == overlay;
     overlay->hide();
-    if (hadFocus && focusBeforeCover_ && focusBeforeCover_->isVisible()) focusBeforeCover_->setFocus(Qt::OtherFocusReason);
+    if (hadFocus && focusBeforeCover_ && focusBeforeCover_->isVisible())
+      focusBeforeCover_->setFocus(Qt::OtherFocusReason);
   }
 }
 

@@ -14,7 +14,10 @@ class PictureWidget : public QWidget {
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
-  void SetPreferredSize(const QSize& size) { preferred_ = size; updateGeometry(); }
+  void SetPreferredSize(const QSize& size) {
+    preferred_ = size;
+    updateGeometry();
+  }
 
  signals:
   void clicked();

@@ -37,7 +37,7 @@ void RadioGroupBox::Rebuild() {
   for (Rider& r : riders_)
     if (r.widget) r.widget->setParent(this);
   for (QRadioButton* b : buttons_) delete b;
-  for (QWidget* t : trailing_) delete t;  // with the captions in it
+  for (QWidget* t : trailing_) delete t;                     // with the captions in it
   while (QLayoutItem* item = grid_->takeAt(0)) delete item;  // the rows' own layouts
   buttons_.clear();
   trailing_.clear();
@@ -170,8 +170,10 @@ void RadioGroupBox::LayOutRow(int row) {
     policy.setRetainSizeWhenHidden(k < captions.size());
     riding[k]->setSizePolicy(policy);
     const QVariant width = riding[k]->property(inGap ? "gapWidth" : "fieldWidth");
-    if (width.isValid()) riding[k]->setFixedWidth(width.toInt());
-    else if (inGap) riding[k]->setFixedWidth(FieldWidth(riding[k], 5));
+    if (width.isValid())
+      riding[k]->setFixedWidth(width.toInt());
+    else if (inGap)
+      riding[k]->setFixedWidth(FieldWidth(riding[k], 5));
   }
   for (int k = 0; k < captions.size(); ++k) {
     if (k < riding.size()) layout->addWidget(riding[k]);

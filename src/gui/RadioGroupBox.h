@@ -57,7 +57,7 @@ class RadioGroupBox : public QGroupBox {
   QButtonGroup* group_;
   QGridLayout* grid_;
   QVector<QRadioButton*> buttons_;
-  QVector<QWidget*> trailing_;  // per row, the holder of what follows the button
+  QVector<QWidget*> trailing_;         // per row, the holder of what follows the button
   QVector<QList<QWidget*>> captions_;  // per row, the parts of its text after the first gap
   QVector<Rider> riders_;
   QList<bool> rowEnabled_;

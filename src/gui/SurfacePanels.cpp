@@ -134,8 +134,10 @@ SurfacePanel BuildSurfacePanel(WindowBinding& binding, const SurfaceSide& side) 
 
   QFrame* holder = ownHolder ? binding.Take<QFrame>(side.fields) : framed();
   auto* grid = new QGridLayout(holder);
-  if (ownHolder) grid->setContentsMargins(0, 0, 0, 0);
-  else grid->setContentsMargins(kFrameMargins);
+  if (ownHolder)
+    grid->setContentsMargins(0, 0, 0, 0);
+  else
+    grid->setContentsMargins(kFrameMargins);
   grid->setVerticalSpacing(4);
   int row = 0;
   if (!ownHolder) grid->addWidget(built.title, row++, 0, 1, 2);

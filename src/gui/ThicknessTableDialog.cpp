@@ -51,8 +51,8 @@ QString WrappedHeading(const QString& text, int width = 10) {
   for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
     if (!lines.isEmpty() && !word.startsWith(QLatin1Char('(')) && lines.last().size() + 1 + word.size() <= width)
       lines.last() += QLatin1Char(' ') + word;
-    else if (!lines.isEmpty() && lines.last().startsWith(QLatin1Char('(')) && !lines.last().endsWith(QLatin1Char(')')) &&
-             lines.last().size() + 1 + word.size() <= width)
+    else if (!lines.isEmpty() && lines.last().startsWith(QLatin1Char('(')) &&
+             !lines.last().endsWith(QLatin1Char(')')) && lines.last().size() + 1 + word.size() <= width)
       lines.last() += QLatin1Char(' ') + word;  // the unit goes on
     else
       lines << word;
@@ -295,8 +295,10 @@ void ThicknessTableDialog::FitColumns() {
   if (widthAt(high) > room) {
     while (low < high) {
       const int cap = (low + high + 1) / 2;
-      if (widthAt(cap) <= room) low = cap;
-      else high = cap - 1;
+      if (widthAt(cap) <= room)
+        low = cap;
+      else
+        high = cap - 1;
     }
     for (int c = 0; c < columns; ++c) grid_->setColumnWidth(c, std::max(least[c], std::min(natural[c], low)));
   }

@@ -1,5 +1,6 @@
 #include "gui/WindowBinding.h"
 
+#include "form/Form.h"
 #include "gui/ChartPanel.h"
 #include "gui/ConditionFields.h"
 #include "gui/FieldEdit.h"
@@ -9,7 +10,6 @@
 #include "gui/RadioGroupBox.h"
 #include "gui/WindowStyle.h"
 #include "gui/WindowToolbar.h"
-#include "form/Form.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,12 +24,18 @@ namespace {
 
 // The columns of a radio group's rows; one unless listed.
 int GroupColumns(const QString& name) {
-  static const QHash<QString, int> columns = {
-      {"RadioGroupCalcular", 2}, {"RadioGroupCondensacion", 2}, {"RadioGroupTempAgua", 2},
-      {"RadioGroupTempAire", 2}, {"RGhi", 3},                   {"RGhe", 3},
-      {"RadioGroupTerreno", 2},      {"RGMatPlacas", 2},
-      {"RGTubAcero", 3},         {"RGTubCobreBpulg", 2},        {"RGTubCobreRpulg", 2},
-      {"RGTubCobreCalef", 2}};
+  static const QHash<QString, int> columns = {{"RadioGroupCalcular", 2},
+                                              {"RadioGroupCondensacion", 2},
+                                              {"RadioGroupTempAgua", 2},
+                                              {"RadioGroupTempAire", 2},
+                                              {"RGhi", 3},
+                                              {"RGhe", 3},
+                                              {"RadioGroupTerreno", 2},
+                                              {"RGMatPlacas", 2},
+                                              {"RGTubAcero", 3},
+                                              {"RGTubCobreBpulg", 2},
+                                              {"RGTubCobreRpulg", 2},
+                                              {"RGTubCobreCalef", 2}};
   return columns.value(name, 1);
 }
 
@@ -64,13 +70,11 @@ QWidget* WindowBinding::CreateWidget(const Control& c) {
       }
       connect(edit, &FieldEdit::clicked, this, [this, name] { forward_([this, name] { form_.UserClick(name); }); });
       connect(edit, &FieldEdit::left, this, [this, name] { forward_([this, name] { form_.UserLeave(name); }); });
-      connect(edit, &FieldEdit::typed, this, [this, name](const QString& text) {
-        forward_([this, name, text] { form_.UserType(name, text); });
-      });
+      connect(edit, &FieldEdit::typed, this,
+              [this, name](const QString& text) { forward_([this, name, text] { form_.UserType(name, text); }); });
       return edit;
     }
-    case ControlType::Label:
-      return Caption(c.text, window_);
+    case ControlType::Label: return Caption(c.text, window_);
     case ControlType::RadioGroup: {
       auto* group = new RadioGroupBox(GroupColumns(name), window_);
       connect(group, &RadioGroupBox::rowClicked, this,
@@ -109,7 +113,8 @@ QWidget* WindowBinding::CreateWidget(const Control& c) {
     }
     case ControlType::Panel: {
       if (IsChooserPanel(name)) return new FloatingPanel(window_);
-      if (name == QLatin1String("PanelCondicion") || name == QLatin1String("GroupBoxEco")) return new QGroupBox(window_);
+      if (name == QLatin1String("PanelCondicion") || name == QLatin1String("GroupBoxEco"))
+        return new QGroupBox(window_);
       return PlainFrame(window_);
     }
     case ControlType::Picture: {
@@ -117,8 +122,7 @@ QWidget* WindowBinding::CreateWidget(const Control& c) {
       connect(picture, &PictureWidget::clicked, this, [this, name] { Click(name); });
       return picture;
     }
-    case ControlType::Chart:
-      return new ChartPanel(window_);
+    case ControlType::Chart: return new ChartPanel(window_);
   }
   return new QWidget(window_);
 }
@@ -212,8 +216,7 @@ bool WindowBinding::Mirror(const Control& c) {
       break;
     }
     case ControlType::Picture:
-    case ControlType::Chart:
-      break;
+    case ControlType::Chart: break;
   }
   if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
   if (IsOverlay(c.name)) return rebuilt;  // the overlays show and hide themselves

@@ -41,9 +41,8 @@ void AttachRecentProjects(QToolButton* open, Brenak& app,
       const QFileInfo file(path);
       // The name first; the folder, cut in the middle when long, tells two
       // projects of the same name apart.
-      const QString folder =
-          metrics.elidedText(QDir::toNativeSeparators(file.absolutePath()), Qt::ElideMiddle,
-                             metrics.horizontalAdvance(QLatin1Char('x')) * 48);
+      const QString folder = metrics.elidedText(QDir::toNativeSeparators(file.absolutePath()), Qt::ElideMiddle,
+                                                metrics.horizontalAdvance(QLatin1Char('x')) * 48);
       QAction* action = menu->addAction(QStringLiteral("&%1  %2    %3").arg(i + 1).arg(file.fileName(), folder));
       action->setToolTip(QDir::toNativeSeparators(path));
       action->setData(path);

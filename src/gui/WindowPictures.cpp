@@ -1,13 +1,13 @@
 #include "gui/WindowPictures.h"
 
+#include "app/Brenak.h"
 #include "app/ProjectCommands.h"
+#include "app/StartUp.h"
+#include "form/NumberFormat.h"
 #include "gui/ChartPanel.h"
 #include "gui/LayoutCheck.h"
 #include "gui/MainWindow.h"
 #include "gui/WindowServices.h"
-#include "app/Brenak.h"
-#include "form/NumberFormat.h"
-#include "app/StartUp.h"
 
 #include <QFont>
 #include <QPixmap>
@@ -176,8 +176,10 @@ int RunPictureCommand(int argc, char** argv, Language language) {
       std::fprintf(stderr, "brenak-cli: no hay ningún control %s\n", click.toLocal8Bit().constData());
       return 1;
     }
-    if (isRow) app.form.UserSelect(name, row);
-    else app.form.UserClick(name);
+    if (isRow)
+      app.form.UserSelect(name, row);
+    else
+      app.form.UserClick(name);
     window.Sync();
   }
   if (options.showChart && app.form.Enabled("SpeedButton7")) app.form.UserClick("SpeedButton7");

@@ -16,7 +16,8 @@ void WidgetMessageSink::Show(const Message& message) {
   if (beforeShow) beforeShow();
   // A box only tells: its one button closes it, whatever the language of Qt's
   // own texts.
-  const QMessageBox::Icon icon = message.buttons == MessageButtons::Error ? QMessageBox::Critical : QMessageBox::Warning;
+  const QMessageBox::Icon icon =
+      message.buttons == MessageButtons::Error ? QMessageBox::Critical : QMessageBox::Warning;
   // The caption is the box's title, which a window manager may cut short or
   // not show at all: it is also the main text, and the rest stands under it.
   const bool titled = !message.caption.isEmpty();
@@ -101,9 +102,9 @@ QString QtFileFilter(const QString& filter) {
     patterns.removeDuplicates();
     if (description.isEmpty() && patterns.isEmpty()) continue;
     if (patterns.isEmpty()) patterns << QStringLiteral("*");
-    entries << (description.isEmpty() ? patterns.join(QLatin1Char(' '))
-                                      : description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-                                            QLatin1Char(')'));
+    entries << (description.isEmpty()
+                    ? patterns.join(QLatin1Char(' '))
+                    : description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
   }
   return entries.join(QStringLiteral(";;"));
 }

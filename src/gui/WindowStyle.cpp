@@ -42,9 +42,12 @@ QString HeadingText(const QString& text) {
   for (const QChar c : shown) {
     if (c == QLatin1Char('(')) ++depth;
     if (c == QLatin1Char(')')) depth = qMax(0, depth - 1);
-    if (depth > 0 && c == QLatin1Char(' ')) kept += QChar(0x00A0);
-    else if (depth > 0 && c == QLatin1Char('/')) kept += QStringLiteral("/\u2060");
-    else kept += c;
+    if (depth > 0 && c == QLatin1Char(' '))
+      kept += QChar(0x00A0);
+    else if (depth > 0 && c == QLatin1Char('/'))
+      kept += QStringLiteral("/\u2060");
+    else
+      kept += c;
   }
   return kept;
 }

@@ -189,8 +189,7 @@ QStringList TotalsLines(const InstallationTotals& t) {
                  .arg(RiteProcedureName(rite.governing),
                       rite.meets ? QStringLiteral("cumple") : QStringLiteral("no cumple"));
   else
-    lines << QStringLiteral("Procedimiento que rige: %1. %2")
-                 .arg(RiteProcedureName(rite.governing), UnjudgedText(t));
+    lines << QStringLiteral("Procedimiento que rige: %1. %2").arg(RiteProcedureName(rite.governing), UnjudgedText(t));
   return lines;
 }
 
@@ -296,11 +295,12 @@ QJsonObject InstallationAsJson(const InstallationDocument& doc, const Installati
                             {QStringLiteral("quantity"), Rounded(l.quantity, 3)},
                             {QStringLiteral("unit"), l.unit}});
 
-  return QJsonObject{{QStringLiteral("rows"), rows},
-                     {QStringLiteral("refused"), refused},
-                     {QStringLiteral("totals"), totals},
-                     {QStringLiteral("rite_simplified"), simplified},
-                     {QStringLiteral("rite_alternative"), alternative},
-                     {QStringLiteral("rite_meets"), rite.judged ? QJsonValue(rite.meets) : QJsonValue(QJsonValue::Null)},
-                     {QStringLiteral("bill_of_materials"), bill}};
+  return QJsonObject{
+      {QStringLiteral("rows"), rows},
+      {QStringLiteral("refused"), refused},
+      {QStringLiteral("totals"), totals},
+      {QStringLiteral("rite_simplified"), simplified},
+      {QStringLiteral("rite_alternative"), alternative},
+      {QStringLiteral("rite_meets"), rite.judged ? QJsonValue(rite.meets) : QJsonValue(QJsonValue::Null)},
+      {QStringLiteral("bill_of_materials"), bill}};
 }

@@ -43,7 +43,8 @@ QString SizeText(const InstallationRow& row) {
   switch (row.element) {
     case SectionElement::Duct: return row.width.trimmed() + times + row.height.trimmed();
     case SectionElement::TankVertical:
-    case SectionElement::TankHorizontal: return QString::fromUtf8("Ø ") + row.diameter.trimmed() + times + row.height.trimmed();
+    case SectionElement::TankHorizontal:
+      return QString::fromUtf8("Ø ") + row.diameter.trimmed() + times + row.height.trimmed();
     case SectionElement::Sphere: return QString::fromUtf8("Ø ") + row.diameter.trimmed();
     case SectionElement::Plate: return QString();
     default: return PipeSizeLabel(row);
@@ -85,23 +86,26 @@ ReportTable HeadingBlock(const QString& path, const InstallationDocument& doc, c
   table.fontSize = 11;
   table.widthsCm = {3.4, 13.4};
   table.alignments = {CellAlignment::Left, CellAlignment::Left};
-  table.rows = {{QStringLiteral("Instalación:"), MemorandumTitle(path)},
-                {QStringLiteral("Documento:"), path.isEmpty() ? QStringLiteral("sin guardar") : QFileInfo(path).fileName()},
-                {QStringLiteral("Tramos:"), QString::number(doc.rows.size())},
-                {QStringLiteral("Fecha:"), when.toString(QStringLiteral("dd/MM/yyyy HH:mm"))}};
+  table.rows = {
+      {QStringLiteral("Instalación:"), MemorandumTitle(path)},
+      {QStringLiteral("Documento:"), path.isEmpty() ? QStringLiteral("sin guardar") : QFileInfo(path).fileName()},
+      {QStringLiteral("Tramos:"), QString::number(doc.rows.size())},
+      {QStringLiteral("Fecha:"), when.toString(QStringLiteral("dd/MM/yyyy HH:mm"))}};
   return table;
 }
 
 void InstallationData(ReportDocument& doc, const InstallationDocument& installation) {
   Heading(doc, QStringLiteral("Datos de la instalación"));
   const InstallationTotalsData& t = installation.totals;
-  const QString power = t.maximumPower.trimmed().isEmpty() ? QStringLiteral("no dada") : t.maximumPower.trimmed() + QStringLiteral(" kW");
-  doc.AppendTable(Captions({{QStringLiteral("Horas de funcionamiento al año"), t.hoursPerYear.trimmed() + QStringLiteral(" h")},
-                            {QStringLiteral("Precio de la energía"), t.energyPrice.trimmed() + QStringLiteral(" euros/kWh")},
-                            {QStringLiteral("Energía"), EnergySourceName(t.source)},
-                            {QStringLiteral("Factor de emisión"), t.co2Factor.trimmed() + QStringLiteral(" kg CO2/kWh")},
-                            {QStringLiteral("Potencia máxima de la instalación"), power}},
-                           7.0, 7.0));
+  const QString power =
+      t.maximumPower.trimmed().isEmpty() ? QStringLiteral("no dada") : t.maximumPower.trimmed() + QStringLiteral(" kW");
+  doc.AppendTable(
+      Captions({{QStringLiteral("Horas de funcionamiento al año"), t.hoursPerYear.trimmed() + QStringLiteral(" h")},
+                {QStringLiteral("Precio de la energía"), t.energyPrice.trimmed() + QStringLiteral(" euros/kWh")},
+                {QStringLiteral("Energía"), EnergySourceName(t.source)},
+                {QStringLiteral("Factor de emisión"), t.co2Factor.trimmed() + QStringLiteral(" kg CO2/kWh")},
+                {QStringLiteral("Potencia máxima de la instalación"), power}},
+               7.0, 7.0));
 
   // What every section takes from the template.
   const Case& c = installation.templateCase;
@@ -127,9 +131,10 @@ void InstallationData(ReportDocument& doc, const InstallationDocument& installat
 void SectionTables(ReportDocument& doc, const InstallationDocument& installation, const InstallationResults& results) {
   Heading(doc, QStringLiteral("Tramos"));
   using A = CellAlignment;
-  ReportTable data = Ruled({0.8, 2.5, 2.2, 2.1, 1.6, 1.2, 1.2, 1.5, 2.6, 1.3},
-                           {A::Right, A::Left, A::Left, A::Left, A::Right, A::Right, A::Right, A::Left, A::Left, A::Right},
-                           kSectionTableSize);
+  ReportTable data =
+      Ruled({0.8, 2.5, 2.2, 2.1, 1.6, 1.2, 1.2, 1.5, 2.6, 1.3},
+            {A::Right, A::Left, A::Left, A::Left, A::Right, A::Right, A::Right, A::Left, A::Left, A::Right},
+            kSectionTableSize);
   data.rows.push_back({QStringLiteral("Nº"), QStringLiteral("Referencia"), QStringLiteral("Elemento"),
                        QStringLiteral("Medida\n(mm)"), QStringLiteral("Cantidad"), QStringLiteral("T. fluido\n(ºC)"),
                        QStringLiteral("T. amb.\n(ºC)"), QStringLiteral("Ubicación"), QStringLiteral("Aislante"),
@@ -147,9 +152,11 @@ void SectionTables(ReportDocument& doc, const InstallationDocument& installation
     const RowOutcome& o = results.rows[i];
     const QString number = QString::number(i + 1);
     QString thickness = row.riteMinimum ? RiteMinimumText() : row.thickness.trimmed();
-    if (o.Calculated()) thickness = o.thicknessFromRite ? F(o.thickness, 0) + QStringLiteral(" (mín. RITE)") : F(o.thickness, 1);
+    if (o.Calculated())
+      thickness = o.thicknessFromRite ? F(o.thickness, 0) + QStringLiteral(" (mín. RITE)") : F(o.thickness, 1);
     QString insulation = row.material.trimmed();
-    if (!row.conductivity.trimmed().isEmpty()) insulation += QString::fromUtf8(" (λ ") + row.conductivity.trimmed() + QLatin1Char(')');
+    if (!row.conductivity.trimmed().isEmpty())
+      insulation += QString::fromUtf8(" (λ ") + row.conductivity.trimmed() + QLatin1Char(')');
     data.rows.push_back({number, row.reference, SectionElementName(row.element), SizeText(row),
                          row.length.trimmed() + QLatin1Char(' ') + SectionQuantityUnit(row.element),
                          row.fluidTemperature.trimmed(), row.surroundingsTemperature.trimmed(),
@@ -161,13 +168,13 @@ void SectionTables(ReportDocument& doc, const InstallationDocument& installation
       continue;
     }
     const bool rite = o.rite.scope != RiteVerdict::Scope::NotApplicable;
-    figures.rows.push_back(
-        {number, row.reference, F(o.heatFlowPerUnit, 2) + QLatin1Char(' ') + o.unit, F(o.heatFlow, 1),
-         F(o.surfaceTemperature, 1),
-         o.condensationApplies ? (o.condenses ? QStringLiteral("sí (") : QStringLiteral("no (")) + F(o.condensationMargin, 1) + QLatin1Char(')')
-                               : QStringLiteral("—"),
-         rite && !o.rite.onlyOutside ? F(o.rite.insideMinimum, 1) : QString(), rite ? F(o.rite.outsideMinimum, 1) : QString(),
-         RowRiteVerdictText(o.verdict)});
+    figures.rows.push_back({number, row.reference, F(o.heatFlowPerUnit, 2) + QLatin1Char(' ') + o.unit,
+                            F(o.heatFlow, 1), F(o.surfaceTemperature, 1),
+                            o.condensationApplies ? (o.condenses ? QStringLiteral("sí (") : QStringLiteral("no (")) +
+                                                        F(o.condensationMargin, 1) + QLatin1Char(')')
+                                                  : QStringLiteral("—"),
+                            rite && !o.rite.onlyOutside ? F(o.rite.insideMinimum, 1) : QString(),
+                            rite ? F(o.rite.outsideMinimum, 1) : QString(), RowRiteVerdictText(o.verdict)});
   }
   doc.AppendTable(data);
   Line(doc, QString());
@@ -207,8 +214,10 @@ std::vector<QStringList> TotalsTable(const InstallationTotals& t) {
 QString RowsCountedLine(const InstallationTotals& t) {
   QString line = t.rowsCalculated == 1 ? QStringLiteral("1 tramo calculado")
                                        : QStringLiteral("%1 tramos calculados").arg(t.rowsCalculated);
-  if (t.rowsLeftOut == 1) line += QStringLiteral("; 1 rechazado, fuera de los totales");
-  else if (t.rowsLeftOut > 1) line += QStringLiteral("; %1 rechazados, fuera de los totales").arg(t.rowsLeftOut);
+  if (t.rowsLeftOut == 1)
+    line += QStringLiteral("; 1 rechazado, fuera de los totales");
+  else if (t.rowsLeftOut > 1)
+    line += QStringLiteral("; %1 rechazados, fuera de los totales").arg(t.rowsLeftOut);
   return line;
 }
 
@@ -265,8 +274,9 @@ ProcedureTexts GoverningProcedure(const InstallationResults& results) {
   if (!rite.powerGiven)
     texts.rule = QStringLiteral("Sin potencia máxima dada, la instalación se juzga por el procedimiento simplificado.");
   else if (rite.governing == RiteProcedure::Alternative)
-    texts.rule = QStringLiteral("Con %1 kW, más de 70 kW, la instalación ha de justificarse por el procedimiento "
-                                "alternativo.")
+    texts.rule = QStringLiteral(
+                     "Con %1 kW, más de 70 kW, la instalación ha de justificarse por el procedimiento "
+                     "alternativo.")
                      .arg(F(rite.powerKw, 1));
   else
     texts.rule = QStringLiteral("Con %1 kW, hasta 70 kW, basta el procedimiento simplificado.").arg(F(rite.powerKw, 1));
@@ -274,23 +284,27 @@ ProcedureTexts GoverningProcedure(const InstallationResults& results) {
   if (t.rowsLeftOut > 0 || t.rowsCalculated == 0) {
     texts.judged = false;
     texts.meets = false;
-    texts.verdict = t.rowsCalculated == 0 ? QStringLiteral("Sin veredicto: la instalación no tiene ningún tramo calculado.")
+    texts.verdict = t.rowsCalculated == 0
+                        ? QStringLiteral("Sin veredicto: la instalación no tiene ningún tramo calculado.")
                     : t.rowsLeftOut == 1
                         ? QStringLiteral("Sin veredicto: 1 tramo rechazado queda fuera, y podría ser el que no cumple.")
-                        : QStringLiteral("Sin veredicto: %1 tramos rechazados quedan fuera, y cualquiera podría ser el "
-                                         "que no cumple.")
+                        : QStringLiteral(
+                              "Sin veredicto: %1 tramos rechazados quedan fuera, y cualquiera podría ser el "
+                              "que no cumple.")
                               .arg(t.rowsLeftOut);
     return texts;
   }
-  texts.verdict = QStringLiteral("La instalación %1 el RITE por el procedimiento %2.")
-                      .arg(Verdict(rite.meets), rite.governing == RiteProcedure::Alternative ? QStringLiteral("alternativo")
-                                                                                             : QStringLiteral("simplificado"));
+  texts.verdict =
+      QStringLiteral("La instalación %1 el RITE por el procedimiento %2.")
+          .arg(Verdict(rite.meets), rite.governing == RiteProcedure::Alternative ? QStringLiteral("alternativo")
+                                                                                 : QStringLiteral("simplificado"));
   return texts;
 }
 
 std::vector<QStringList> BillTable(const BillOfMaterials& bill) {
-  std::vector<QStringList> rows{{QStringLiteral("Material"), QStringLiteral("Espesor (mm)"), QStringLiteral("Tubería o superficie"),
-                                 QStringLiteral("Cantidad"), QStringLiteral("Unidad"), QStringLiteral("Tramos")}};
+  std::vector<QStringList> rows{{QStringLiteral("Material"), QStringLiteral("Espesor (mm)"),
+                                 QStringLiteral("Tubería o superficie"), QStringLiteral("Cantidad"),
+                                 QStringLiteral("Unidad"), QStringLiteral("Tramos")}};
   const auto total = [&](const QString& material) {
     for (const BillMaterialTotal& t : bill.totals) {
       if (t.material != material) continue;
@@ -303,9 +317,9 @@ std::vector<QStringList> BillTable(const BillOfMaterials& bill) {
   };
   for (size_t i = 0; i < bill.lines.size(); ++i) {
     const BillLine& line = bill.lines[i];
-    rows.push_back({line.material, F(line.thickness, 0),
-                    line.size.isEmpty() ? QStringLiteral("Superficie aislada") : line.size,
-                    F(line.quantity, line.unit == QLatin1String("m") ? 1 : 2), line.unit, QString::number(line.sections)});
+    rows.push_back(
+        {line.material, F(line.thickness, 0), line.size.isEmpty() ? QStringLiteral("Superficie aislada") : line.size,
+         F(line.quantity, line.unit == QLatin1String("m") ? 1 : 2), line.unit, QString::number(line.sections)});
     if (i + 1 == bill.lines.size() || bill.lines[i + 1].material != line.material) total(line.material);
   }
   return rows;
@@ -340,15 +354,17 @@ void WriteInstallationMemorandum(const InstallationDocument& installation, const
   doc.SetFont({true, kTitleSize});
   Line(doc, QStringLiteral("Memoria técnica del aislamiento térmico de la instalación"));
   doc.SetFont({false, 11});
-  Line(doc, QStringLiteral("Cada tramo se calcula como un caso completo: el flujo de calor con el espesor de aislamiento "
-                           "indicado, frente al mínimo del RITE (IT 1.2.4.2.1) para su ubicación."));
+  Line(doc,
+       QStringLiteral("Cada tramo se calcula como un caso completo: el flujo de calor con el espesor de aislamiento "
+                      "indicado, frente al mínimo del RITE (IT 1.2.4.2.1) para su ubicación."));
 
   InstallationData(doc, installation);
   SectionTables(doc, installation, results);
 
   Heading(doc, QStringLiteral("Totales de la instalación"));
-  ReportTable totals = Ruled({5.0, 3.2, 3.2, 3.2}, {CellAlignment::Left, CellAlignment::Right, CellAlignment::Right, CellAlignment::Right},
-                             kBodySize);
+  ReportTable totals =
+      Ruled({5.0, 3.2, 3.2, 3.2},
+            {CellAlignment::Left, CellAlignment::Right, CellAlignment::Right, CellAlignment::Right}, kBodySize);
   totals.indentCm = 1.25;
   totals.rows = TotalsTable(results.totals);
   doc.AppendTable(totals);
@@ -370,6 +386,8 @@ void WriteInstallationMemorandum(const InstallationDocument& installation, const
                             CellAlignment::Left, CellAlignment::Right},
                            9);
   bill.rows = BillTable(results.bill);
-  if (bill.rows.size() > 1) doc.AppendTable(bill);
-  else Line(doc, QStringLiteral("\tNingún tramo calculado lleva aislamiento."));
+  if (bill.rows.size() > 1)
+    doc.AppendTable(bill);
+  else
+    Line(doc, QStringLiteral("\tNingún tramo calculado lleva aislamiento."));
 }

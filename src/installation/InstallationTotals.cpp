@@ -82,8 +82,8 @@ InstallationTotals SumInstallation(const InstallationDocument& doc, const std::v
   rite.governing = rite.powerGiven && rite.powerKw > kAlternativeProcedurePower ? RiteProcedure::Alternative
                                                                                 : RiteProcedure::Simplified;
   rite.judged = t.rowsLeftOut == 0 && t.rowsCalculated > 0;
-  rite.meets = rite.judged &&
-               (rite.governing == RiteProcedure::Alternative ? rite.alternativeMeets : rite.simplifiedMeets);
+  rite.meets =
+      rite.judged && (rite.governing == RiteProcedure::Alternative ? rite.alternativeMeets : rite.simplifiedMeets);
   return t;
 }
 

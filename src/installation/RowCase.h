@@ -25,8 +25,8 @@ const PipeSizeEntry* FindPipeSize(const QString& name);
 // list shows or by the layer name, letter case aside), then in the user's
 // materials; a typed conductivity takes the place of the material's.
 struct RowMaterial {
-  QString name;      // the layer's name the case takes ("Lana de vidrio")
-  QString listName;  // the material as its list names it ("Coquilla lana de vidrio (valor típico)")
+  QString name;                 // the layer's name the case takes ("Lana de vidrio")
+  QString listName;             // the material as its list names it ("Coquilla lana de vidrio (valor típico)")
   float conductivity = 0;       // W/mºC
   float vapourResistivity = 0;  // MN s/g m
 };

@@ -23,7 +23,8 @@ void ClearResults(WindowState& app) {
   // taken out of use, which shows them again when the layers are raised.
   for (int n = 1; n <= 6; ++n) {
     const QString row = QString::number(n);
-    for (const QString& name : {"Edit" + row + "e", "Edit" + row + "k", "Edit" + row + "RT"}) EmptyIfComputed(form, name);
+    for (const QString& name : {"Edit" + row + "e", "Edit" + row + "k", "Edit" + row + "RT"})
+      EmptyIfComputed(form, name);
   }
   // The box keeps its entered dimension and conductivity, shown or not.
   for (const char* name : {"EditeCaja", "EditkCaja", "EditRTCaja"}) EmptyIfComputed(form, name);

@@ -1,8 +1,8 @@
 #include "layout/GeometryLayout.h"
 
-#include "layout/LayerFields.h"
-#include "form/WindowState.h"
 #include "form/NumberFormat.h"
+#include "form/WindowState.h"
+#include "layout/LayerFields.h"
 
 #include <QCoreApplication>
 
@@ -146,8 +146,10 @@ void ShowConditionFields(WindowState& app, ConditionCase which, int condition) {
       }
       break;
     case 7:
-      if (which == ConditionCase::Plate) form.Show({"EditFiI", "LabelHrI"});
-      else if (which == ConditionCase::PipeInAir) form.Show({"EditCondicionTCong", "EditCondicionPorCong"});
+      if (which == ConditionCase::Plate)
+        form.Show({"EditFiI", "LabelHrI"});
+      else if (which == ConditionCase::PipeInAir)
+        form.Show({"EditCondicionTCong", "EditCondicionPorCong"});
       break;
     default: break;
   }
@@ -190,9 +192,12 @@ void LayoutPipe(WindowState& app) {
   form.SetText("LabelResisT", ResistancePerLength());
 
   form.Show("RGTipoTuberias");
-  if (!buried) form.Show("ImageTuberia");
-  else if (app.IsPipeInBox()) form.Show("ImageTuberiaEnterradaCaja");
-  else form.Show("ImageTuberiaEnterrada");
+  if (!buried)
+    form.Show("ImageTuberia");
+  else if (app.IsPipeInBox())
+    form.Show("ImageTuberiaEnterradaCaja");
+  else
+    form.Show("ImageTuberiaEnterrada");
   form.Show({"SBRadio", "Editr0", "LabelDiaInt"});
 
   if (buried) {
@@ -203,8 +208,8 @@ void LayoutPipe(WindowState& app) {
       form.Show({"ComboBoxCaja", "LabelCaja", "EditeCaja", "EditkCaja", "EditRTCaja", "LTCaja"});
       // An air box has no conductivity, nor has a box given by its resistance.
       const bool byResistance = form.IsEntered("EditRTCaja");
-      form.SetState("EditkCaja", form.Index("ComboBoxCaja") == 1 || byResistance ? FieldState::Computed
-                                                                                  : FieldState::Entered);
+      form.SetState("EditkCaja",
+                    form.Index("ComboBoxCaja") == 1 || byResistance ? FieldState::Computed : FieldState::Entered);
     }
   } else {
     form.Show("PanelExterior");
@@ -335,10 +340,10 @@ void LayoutInteriorPanel(WindowState& app) {
 
 void LayoutExteriorPanel(WindowState& app) {
   Form& form = app.form;
-  form.Hide({"EditDensidad", "LabelDensidad", "EditHumedad", "LabelHumedad", "EditkTerreno", "LabelkTerreno",
-             "EditProfundidad", "LabelProfundidad", "RGAmbientehe", "EditAlthe", "LabelAlthe", "Editemisionhe",
-             "Labelemisionhe", "SpeedButton22", "Editvelhe", "Labelvelhe", "EditCoefext", "Labelhe", "Edithce",
-             "Labelhce", "Edithre", "Labelhrre"});
+  form.Hide({"EditDensidad",    "LabelDensidad",    "EditHumedad",  "LabelHumedad", "EditkTerreno", "LabelkTerreno",
+             "EditProfundidad", "LabelProfundidad", "RGAmbientehe", "EditAlthe",    "LabelAlthe",   "Editemisionhe",
+             "Labelemisionhe",  "SpeedButton22",    "Editvelhe",    "Labelvelhe",   "EditCoefext",  "Labelhe",
+             "Edithce",         "Labelhce",         "Edithre",      "Labelhrre"});
 
   if (app.IsBuriedPipe()) {
     form.Hide("PanelExterior");
@@ -362,8 +367,8 @@ void LayoutExteriorPanel(WindowState& app) {
       break;
     case 1: form.Hide("PCoefExt"); break;
     case 2: {
-      form.Show({"EditCoefext", "Labelhe", "Edithce", "Labelhce", "Edithre", "Labelhrre", "PCoefExt",
-                 "Editemisionhe", "Labelemisionhe", "SpeedButton22"});
+      form.Show({"EditCoefext", "Labelhe", "Edithce", "Labelhce", "Edithre", "Labelhrre", "PCoefExt", "Editemisionhe",
+                 "Labelemisionhe", "SpeedButton22"});
       form.SetState("EditCoefext", FieldState::Computed);
       const bool outdoors = form.Index("RGAmbientehe") == 1;
       if (app.IsPlate()) {

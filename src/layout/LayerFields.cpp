@@ -1,7 +1,7 @@
 #include "layout/LayerFields.h"
 
-#include "layout/ClearResults.h"
 #include "form/WindowState.h"
+#include "layout/ClearResults.h"
 
 #include <utility>
 
@@ -43,8 +43,8 @@ void UpdateLayerFields(WindowState& app) {
   // Row 1 is always in use; the others follow the number of layers.
   for (int n = 1; n <= kRows; ++n) {
     const bool shown = n == 1 || n <= layers;
-    for (const QString& name : {Row("SpeedButton", 10 + n), Row("ENombre", n), Thickness(n), Conductivity(n),
-                                Resistance(n), Row("LT", n)})
+    for (const QString& name :
+         {Row("SpeedButton", 10 + n), Row("ENombre", n), Thickness(n), Conductivity(n), Resistance(n), Row("LT", n)})
       form.SetVisible(name, shown);
   }
 

@@ -67,9 +67,9 @@ constexpr int kCaptionPixels = 12;
 constexpr int kMarkPixels = 10;
 constexpr double kLegendSample = 22;
 
-const QColor kSeriesColours[] = {QColor(200, 30, 30), QColor(20, 110, 200), QColor(30, 150, 60),
-                                 QColor(230, 140, 0),  QColor(120, 60, 170), QColor(0, 150, 150),
-                                 QColor(120, 120, 120), QColor(180, 90, 40), QColor(0, 0, 0)};
+const QColor kSeriesColours[] = {QColor(200, 30, 30),   QColor(20, 110, 200), QColor(30, 150, 60),
+                                 QColor(230, 140, 0),   QColor(120, 60, 170), QColor(0, 150, 150),
+                                 QColor(120, 120, 120), QColor(180, 90, 40),  QColor(0, 0, 0)};
 
 }  // namespace
 
@@ -240,8 +240,9 @@ QImage DrawTemperatureChart(const ChartModel& chart, QSize size, qreal scale) {
   const QFont captionFont = PixelFont(kCaptionPixels, true);
   const QFontMetricsF captionMetrics(captionFont);
   painter.setFont(captionFont);
-  painter.drawText(QRectF(plot.left(), whole.height() - captionMetrics.height() - 10, plot.width(), captionMetrics.height()),
-                   Qt::AlignHCenter | Qt::AlignVCenter, chart.bottomAxis);
+  painter.drawText(
+      QRectF(plot.left(), whole.height() - captionMetrics.height() - 10, plot.width(), captionMetrics.height()),
+      Qt::AlignHCenter | Qt::AlignVCenter, chart.bottomAxis);
   painter.save();
   painter.translate(13, plot.center().y());
   painter.rotate(-90);

@@ -43,7 +43,8 @@ QByteArray ManifestXml(const QString& mediaType, const std::vector<std::pair<QSt
   QXmlStreamWriter xml(&bytes);
   xml.writeStartDocument();
   xml.writeStartElement(QStringLiteral("manifest:manifest"));
-  xml.writeAttribute(QStringLiteral("xmlns:manifest"), QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:manifest:1.0"));
+  xml.writeAttribute(QStringLiteral("xmlns:manifest"),
+                     QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:manifest:1.0"));
   xml.writeAttribute(QStringLiteral("manifest:version"), QStringLiteral("1.2"));
   const auto entry = [&xml](const QString& path, const QString& type) {
     xml.writeEmptyElement(QStringLiteral("manifest:file-entry"));

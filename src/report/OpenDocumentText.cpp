@@ -464,7 +464,8 @@ QByteArray OdtContentXml(const ReportContent& content) {
         continue;
       }
       xml.writeStartElement(QStringLiteral("text:span"));
-      xml.writeAttribute(QStringLiteral("text:style-name"), QStringLiteral("T%1").arg(StyleNumber(textFonts, piece.font)));
+      xml.writeAttribute(QStringLiteral("text:style-name"),
+                         QStringLiteral("T%1").arg(StyleNumber(textFonts, piece.font)));
       WriteText(xml, piece.text.mid(indent), afterCharacter);
       indent = 0;
       xml.writeEndElement();

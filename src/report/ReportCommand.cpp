@@ -1,11 +1,11 @@
 #include "report/ReportCommand.h"
 
 #include "files/ProjectFolders.h"
+#include "form/WindowCase.h"
+#include "form/WindowState.h"
 #include "report/ReportContent.h"
 #include "report/ReportFiles.h"
 #include "report/ReportWriter.h"
-#include "form/WindowCase.h"
-#include "form/WindowState.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -26,7 +26,6 @@ class DesktopReportService : public ReportService {
 };
 
 // "Imprimir": writes the report of the case on the window, with the outcome
-// of its last calculation, into a new file of the service's and opens it. When the file cannot be written an "Atención" box
-// says so and nothing else happens; when no application opens it, a box says
-// where it is.
+// of its last calculation, into a new file of the service's and opens it. When the file cannot be written an "Atención"
+// box says so and nothing else happens; when no application opens it, a box says where it is.
 void PrintReport(WindowState& app, const CaseOutcome& outcome, ReportService& service);

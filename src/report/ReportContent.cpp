@@ -25,7 +25,9 @@ QString TableText(const ReportTable& table) {
         QString before;
         if (!inset->image.isNull() || inset->picture >= 0) before += QChar(0xFFFC);
         for (const ReportTable& inner : inset->table)
-          before += TableText(inner).replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\t'), QLatin1Char(' '));
+          before += TableText(inner)
+                        .replace(QLatin1Char('\n'), QLatin1Char(' '))
+                        .replace(QLatin1Char('\t'), QLatin1Char(' '));
         cell = cell.isEmpty() ? before : before + QLatin1Char(' ') + cell;
       }
       cells << cell;

@@ -326,10 +326,10 @@ bool SaveReportPdf(const ReportContent& content, const QString& path, QString* e
     QPdfWriter pdf(&buffer);
     pdf.setTitle(content.title);
     pdf.setCreator(QStringLiteral("Brenak"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(kReportMarginCm * 10, kReportMarginCm * 10, kReportMarginCm * 10,
-                                            kReportMarginCm * 10),
-                                  QPageLayout::Millimeter));
+    pdf.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                    QMarginsF(kReportMarginCm * 10, kReportMarginCm * 10, kReportMarginCm * 10, kReportMarginCm * 10),
+                    QPageLayout::Millimeter));
     std::unique_ptr<QTextDocument> document = ToTextDocument(content, &pdf);
     PrintPages(*document, pdf);
   }

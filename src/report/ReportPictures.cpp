@@ -19,8 +19,9 @@ QImage LoadArtwork(const QString& name, QSize box, qreal scale) {
   QSize natural = reader.size();
   if (!natural.isValid() || natural.isEmpty()) natural = box;
   // Artwork is shown at its own size, made smaller only when it exceeds the box.
-  const QSize fitted =
-      natural.width() <= box.width() && natural.height() <= box.height() ? natural : natural.scaled(box, Qt::KeepAspectRatio);
+  const QSize fitted = natural.width() <= box.width() && natural.height() <= box.height()
+                           ? natural
+                           : natural.scaled(box, Qt::KeepAspectRatio);
   reader.setScaledSize(fitted * scale);
   const QImage image = reader.read();
   if (image.isNull()) return {};

@@ -3,12 +3,12 @@
 #include "checking/ShownFields.h"
 #include "form/CaseOpening.h"
 
+#include "form/CaseFields.h"
+#include "form/NumberFormat.h"
 #include "report/InterfaceTemperatures.h"
 #include "report/ReportDocument.h"
 #include "report/ReportFiles.h"
 #include "report/ReportPictures.h"
-#include "form/CaseFields.h"
-#include "form/NumberFormat.h"
 #include "results/ResultLines.h"
 #include "results/TemperatureChart.h"
 
@@ -83,8 +83,8 @@ ReportTable SideBySide(const QStringList& texts, double widthCm) {
 // Writes the interior or exterior temperature line: the temperature, and the
 // relative humidity beside it, in a column of its own, when the window asks
 // for it.
-void TemperatureLine(ReportDocument& doc, const ReportCase& r, const char* temperatureField,
-                     const char* humidityField, const QString& temperatureCaption, const QString& humidityCaption) {
+void TemperatureLine(ReportDocument& doc, const ReportCase& r, const char* temperatureField, const char* humidityField,
+                     const QString& temperatureCaption, const QString& humidityCaption) {
   if (!r.Shown(temperatureField)) {
     Line(doc, QString());
     return;
@@ -94,8 +94,7 @@ void TemperatureLine(ReportDocument& doc, const ReportCase& r, const char* tempe
     Line(doc, kIndent + temperature);
     return;
   }
-  doc.AppendTable(
-      SideBySide({temperature, humidityCaption + Value(r, humidityField) + QStringLiteral(" %")}, 4.5));
+  doc.AppendTable(SideBySide({temperature, humidityCaption + Value(r, humidityField) + QStringLiteral(" %")}, 4.5));
 }
 
 // A line of a calculated coefficient's data ("Altura = 3 m"), when the field is shown.
@@ -141,8 +140,7 @@ void InteriorCoefficientLines(ReportDocument& doc, const ReportCase& r) {
                            : QStringLiteral("Coeficiente convección interior calculado: hint = ")) +
                     hint);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -170,8 +168,7 @@ void ExteriorCoefficientLines(ReportDocument& doc, const ReportCase& r) {
                       QStringLiteral("Coeficiente convección-radiación exterior calculado (recinto cerrado): hext = ") +
                       hext);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -188,8 +185,8 @@ void SoilLines(ReportDocument& doc, const ReportCase& r) {
   } else if (r.c.soilMode == 0) {
     Line(doc, kIndent + QStringLiteral("Conductividad terreno impuesta: kterreno = ") + conductivity);
   }
-  Line(doc, kIndent + QStringLiteral("Profundidad eje tubería: p = ") + Value(r, "EditProfundidad") +
-                QStringLiteral(" m"));
+  Line(doc,
+       kIndent + QStringLiteral("Profundidad eje tubería: p = ") + Value(r, "EditProfundidad") + QStringLiteral(" m"));
 }
 
 // The heading block: what the case is, which file holds it and when the
@@ -253,8 +250,7 @@ void EconomicInputs(ReportDocument& doc, const ReportCase& r) {
   figures.widthsCm = {6.0, 4.0};
   figures.alignments = {CellAlignment::Left, CellAlignment::Left};
   const auto row = [&](const char* caption, const char* field, const char* unit) {
-    figures.rows.push_back(
-        {QString::fromUtf8(caption), Value(r, field) + QLatin1Char(' ') + QString::fromUtf8(unit)});
+    figures.rows.push_back({QString::fromUtf8(caption), Value(r, field) + QLatin1Char(' ') + QString::fromUtf8(unit)});
   };
   row("Inflación del combustible", "EditInf", "%");
   row("Coste de oportunidad del dinero", "EditOpor", "%");
@@ -269,10 +265,10 @@ void EconomicInputs(ReportDocument& doc, const ReportCase& r) {
   costs.indentCm = 1.25;
   costs.widthsCm = {3.5, 5.0};
   costs.alignments = {CellAlignment::Right, CellAlignment::Right};
-  costs.rows = {
-      {QStringLiteral("Espesor\n(mm)"), QStringLiteral("Coste aislamiento\n(%1)").arg(UnitText(r.c, CaseUnit::EurosPerSquareMetre))},
-      {Value(r, "EditEsp1"), Value(r, "EditCI1")},
-      {Value(r, "EditEsp2"), Value(r, "EditCI2")}};
+  costs.rows = {{QStringLiteral("Espesor\n(mm)"),
+                 QStringLiteral("Coste aislamiento\n(%1)").arg(UnitText(r.c, CaseUnit::EurosPerSquareMetre))},
+                {Value(r, "EditEsp1"), Value(r, "EditCI1")},
+                {Value(r, "EditEsp2"), Value(r, "EditCI2")}};
   doc.AppendTable(costs);
 }
 
@@ -313,14 +309,14 @@ std::optional<QString> PlateCondition(const ReportCase& r, int row) {
              Value(r, "EditCondicionQ") + QStringLiteral("W/m2");
     case 1: return PercentageLine(r);
     case 2:
-      return QStringLiteral("Conseguir un coef. global de transferencia de calor de ") +
-             Value(r, "EditCondicionRT") + QStringLiteral("W/m2ºC");
+      return QStringLiteral("Conseguir un coef. global de transferencia de calor de ") + Value(r, "EditCondicionRT") +
+             QStringLiteral("W/m2ºC");
     case 3: return kEconomic;
     case 4: return SurfaceTemperatureLine(r);
     case 5: return kNoExteriorCondensation;
     case 6:
-      return QStringLiteral("Imposición de una temperatura superficial interior de ") +
-             Value(r, "EditCondicionTi") + QStringLiteral(" ºC");
+      return QStringLiteral("Imposición de una temperatura superficial interior de ") + Value(r, "EditCondicionTi") +
+             QStringLiteral(" ºC");
     case 7: return QStringLiteral("Evitar condensaciones interiores");
     default: return std::nullopt;
   }
@@ -503,9 +499,9 @@ void WriteReport(const ReportCase& r, ReportDocument& doc, ReportPictures& pictu
   // a short report to fit on one page.
   doc.AppendPicture(PrintedWithin(pictures.Banner(), 14.0, 3.0));
   Line(doc, QString());
-  doc.AppendTable(Beside(kHeadingBlockCm, TableInset(CaseHeading(r, when)), kDrawingCm,
-                         PictureInset(PrintedWithin(pictures.ElementDrawing(ElementDrawingName(r.c)),
-                                                    kDrawingCm - 0.2, 3.4))));
+  doc.AppendTable(
+      Beside(kHeadingBlockCm, TableInset(CaseHeading(r, when)), kDrawingCm,
+             PictureInset(PrintedWithin(pictures.ElementDrawing(ElementDrawingName(r.c)), kDrawingCm - 0.2, 3.4))));
   Line(doc, QString());
   doc.SetFont({true, kTitleSize});
   Line(doc, r.c.ThicknessTarget() ? QStringLiteral("Cálculo del espesor de aislamiento")

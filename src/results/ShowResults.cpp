@@ -1,8 +1,8 @@
 #include "results/ShowResults.h"
 
-#include "results/ResultLines.h"
-#include "form/WindowState.h"
 #include "form/NumberFormat.h"
+#include "form/WindowState.h"
+#include "results/ResultLines.h"
 
 namespace {
 

@@ -14,6 +14,5 @@ class WindowState;
 // coefficients and, for the thickness target, the insulation layer.
 void ShowResults(WindowState& app, const CaseOutcome& outcome);
 
-
 // The economic panel shown over the results panel.
 void EconomicResults(WindowState& app, const CalcInputs& in, const EconomicOutcome& outcome);

@@ -12,18 +12,18 @@ const std::vector<float>& CommercialThicknesses();
 // One thickness of the insulation layer, worked out as a heat-flow calculation
 // of the same case with that layer at that thickness.
 struct SweepRow {
-  float thickness = 0;             // mm
-  bool calculated = false;         // false: `message` says why there are no figures
+  float thickness = 0;      // mm
+  bool calculated = false;  // false: `message` says why there are no figures
   QString message;
-  float heatFlow = 0;              // per m2, per m or per unit, as the window shows it
-  float surfaceTemperature = 0;    // exterior surface, ºC
-  float dewPoint = 0;              // of the exterior air, ºC
-  bool condenses = false;          // the surface lies below the exterior dew point
-  double energyPerYear = 0;        // kWh per year: heat flow × hours of operation
-  double energyCostPerYear = 0;    // euros per year: energy × its cost
-  bool hasCosts = false;           // the two cost points are distinct
-  double investment = 0;           // euros, as the economic thickness counts it
-  double totalCost = 0;            // investment plus the present worth of the energy lost
+  float heatFlow = 0;            // per m2, per m or per unit, as the window shows it
+  float surfaceTemperature = 0;  // exterior surface, ºC
+  float dewPoint = 0;            // of the exterior air, ºC
+  bool condenses = false;        // the surface lies below the exterior dew point
+  double energyPerYear = 0;      // kWh per year: heat flow × hours of operation
+  double energyCostPerYear = 0;  // euros per year: energy × its cost
+  bool hasCosts = false;         // the two cost points are distinct
+  double investment = 0;         // euros, as the economic thickness counts it
+  double totalCost = 0;          // investment plus the present worth of the energy lost
   RiteVerdict rite;
 };
 

@@ -1,9 +1,9 @@
 // Whole calculations on the window model: inputs set as a user would, results
 // read back as the window shows them.
-#include "app/CalculationRun.h"
 #include "app/Brenak.h"
-#include "form/NumberFormat.h"
+#include "app/CalculationRun.h"
 #include "app/StartUp.h"
+#include "form/NumberFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -136,8 +136,9 @@ TEST_F(CalculationTest, BuriedPipeShallowerThanItsRadiusWarnsAndClears) {
   Set("Edit1e", "30");
   Set("EditProfundidad", "0.05");
   Calculate();
-  EXPECT_EQ(Messages(), QStringList{"Datos absurdos, pues la profundidad a la que está enterrada la tubería es menor que "
-                                    "el radio exterior de la tubería (contando el aislante)"});
+  EXPECT_EQ(Messages(),
+            QStringList{"Datos absurdos, pues la profundidad a la que está enterrada la tubería es menor que "
+                        "el radio exterior de la tubería (contando el aislante)"});
   EXPECT_EQ(Text("LabelQ"), "");
   EXPECT_EQ(Text("LT0"), "");
   EXPECT_TRUE(app.chart.series[0].isEmpty());
@@ -266,55 +267,54 @@ TEST_P(NonFiniteResults, AreRefusedWithAMessage) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Engine, NonFiniteResults,
-    ::testing::Values(NonFiniteCase{"PipeOfZeroDiameter",
-                                    [](Brenak& app) {
-                                      app.form.UserClick("SpeedButton4");
-                                      app.form.UserSelect("RadioGroupCalcular", 0);
-                                      app.form.SetText("Edit1e", "30");
-                                      app.form.SetText("Editr0", "0");
-                                    }},
-                      NonFiniteCase{"DuctWithoutSection",
-                                    [](Brenak& app) {
-                                      app.form.UserClick("SpeedButton23");
-                                      app.form.SetText("Edit1e", "0");
-                                      app.form.SetText("EditAnchura", "0");
-                                      app.form.SetText("EditAlthi", "0");
-                                    }},
-                      NonFiniteCase{"StillWaterAlongNoLength",
-                                    [](Brenak& app) {
-                                      app.form.UserClick("SpeedButton4");
-                                      app.form.UserSelect("RadioGroupCalcular", 0);
-                                      app.form.UserSelect("RadioGroupTempAgua", 0);
-                                      app.form.SetText("Edit1e", "30");
-                                      app.form.SetText("Editvelhi", "0");
-                                      app.form.SetText("EditLongitud", "0");
-                                    }},
-                      NonFiniteCase{"SphereOfZeroDiameterForAResistance",
-                                    [](Brenak& app) {
-                                      app.form.UserClick("SpeedButton5");
-                                      app.form.UserSelect("RadioGroupCalcular", 1);
-                                      app.form.UserSelect("RadioGroupCondicionE", 2);
-                                      app.form.SetText("EditCondicionRT", "1");
-                                      app.form.SetText("Editr0", "0");
-                                    }},
-                      NonFiniteCase{"PipeOfZeroDiameterForALinearResistance",
-                                    [](Brenak& app) {
-                                      app.form.UserClick("SpeedButton4");
-                                      app.form.UserSelect("RadioGroupCalcular", 1);
-                                      app.form.UserSelect("RadioGroupCondicionT", 2);
-                                      app.form.SetText("EditCondicionRT", "1");
-                                      app.form.SetText("Editr0", "0");
-                                    }},
-                      NonFiniteCase{"TankOfZeroDiameter",
-                                    [](Brenak& app) {
-                                      app.form.UserClick("SpeedButton23");
-                                      app.form.UserSelect("RGTipoOtros", 1);
-                                      app.form.SetText("Edit1e", "30");
-                                      app.form.SetText("Editr0", "0");
-                                    }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Engine, NonFiniteResults,
+                         ::testing::Values(NonFiniteCase{"PipeOfZeroDiameter",
+                                                         [](Brenak& app) {
+                                                           app.form.UserClick("SpeedButton4");
+                                                           app.form.UserSelect("RadioGroupCalcular", 0);
+                                                           app.form.SetText("Edit1e", "30");
+                                                           app.form.SetText("Editr0", "0");
+                                                         }},
+                                           NonFiniteCase{"DuctWithoutSection",
+                                                         [](Brenak& app) {
+                                                           app.form.UserClick("SpeedButton23");
+                                                           app.form.SetText("Edit1e", "0");
+                                                           app.form.SetText("EditAnchura", "0");
+                                                           app.form.SetText("EditAlthi", "0");
+                                                         }},
+                                           NonFiniteCase{"StillWaterAlongNoLength",
+                                                         [](Brenak& app) {
+                                                           app.form.UserClick("SpeedButton4");
+                                                           app.form.UserSelect("RadioGroupCalcular", 0);
+                                                           app.form.UserSelect("RadioGroupTempAgua", 0);
+                                                           app.form.SetText("Edit1e", "30");
+                                                           app.form.SetText("Editvelhi", "0");
+                                                           app.form.SetText("EditLongitud", "0");
+                                                         }},
+                                           NonFiniteCase{"SphereOfZeroDiameterForAResistance",
+                                                         [](Brenak& app) {
+                                                           app.form.UserClick("SpeedButton5");
+                                                           app.form.UserSelect("RadioGroupCalcular", 1);
+                                                           app.form.UserSelect("RadioGroupCondicionE", 2);
+                                                           app.form.SetText("EditCondicionRT", "1");
+                                                           app.form.SetText("Editr0", "0");
+                                                         }},
+                                           NonFiniteCase{"PipeOfZeroDiameterForALinearResistance",
+                                                         [](Brenak& app) {
+                                                           app.form.UserClick("SpeedButton4");
+                                                           app.form.UserSelect("RadioGroupCalcular", 1);
+                                                           app.form.UserSelect("RadioGroupCondicionT", 2);
+                                                           app.form.SetText("EditCondicionRT", "1");
+                                                           app.form.SetText("Editr0", "0");
+                                                         }},
+                                           NonFiniteCase{"TankOfZeroDiameter",
+                                                         [](Brenak& app) {
+                                                           app.form.UserClick("SpeedButton23");
+                                                           app.form.UserSelect("RGTipoOtros", 1);
+                                                           app.form.SetText("Edit1e", "30");
+                                                           app.form.SetText("Editr0", "0");
+                                                         }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 
@@ -380,10 +380,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BoxGeometryCase{"BoxExactlyFilledByThePipe", "200", "1", "37.5", {}},
         BoxGeometryCase{"BoxTopAtTheGroundSurface", "350", "0.175", "30", {}},
-        BoxGeometryCase{"BoxSmallerThanThePipe", "150", "1", "30",
+        BoxGeometryCase{"BoxSmallerThanThePipe",
+                        "150",
+                        "1",
+                        "30",
                         {"Datos absurdos, pues la semialtura de la canalización es menor que el radio exterior de las "
                          "diferentes capas (contando el aislante)"}},
-        BoxGeometryCase{"BoxReachingAboveTheGround", "350", "0.15", "30",
+        BoxGeometryCase{"BoxReachingAboveTheGround",
+                        "350",
+                        "0.15",
+                        "30",
                         {"Datos absurdos, pues la semialtura de la canalización es mayor que la profundidad a la que "
                          "está enterrada la tubería"}}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -146,7 +146,9 @@ TEST_F(DocumentTest, SavingFromTheQuestionWritesTheFileAndANewCaseAsksWhere) {
 }
 
 TEST_F(DocumentTest, RecentProjectsAndTheLastFolderAreRemembered) {
-  for (int n = 0; n < kRecentProjects + 2; ++n) { ASSERT_TRUE(SaveProjectFile(app, Path(QString("p%1.txt").arg(n)))); }
+  for (int n = 0; n < kRecentProjects + 2; ++n) {
+    ASSERT_TRUE(SaveProjectFile(app, Path(QString("p%1.txt").arg(n))));
+  }
   const QStringList recent = RecentProjects(app);
   ASSERT_EQ(recent.size(), kRecentProjects);
   EXPECT_EQ(recent.first(), QFileInfo(Path("p9.txt")).absoluteFilePath());

@@ -51,8 +51,8 @@ class MemorandumTest : public ::testing::Test {
   void SetUp() override {
     SetDecimalSeparator(',');
     CreateMainWindow(app, QString());
-    session.Replace(SampleInstallation(52), dir.filePath(QStringLiteral("Hospital") + QStringLiteral(".brenak-instalacion.json")),
-                    false);
+    session.Replace(SampleInstallation(52),
+                    dir.filePath(QStringLiteral("Hospital") + QStringLiteral(".brenak-instalacion.json")), false);
   }
   void TearDown() override { ResetDecimalSeparator(); }
 
@@ -82,7 +82,8 @@ TEST_F(MemorandumTest, TellsEverySectionTheTotalsTheProceduresAndTheBill) {
   EXPECT_TRUE(Has(lines, QStringLiteral("02/03/2026 09:30"))) << all;
   // Every row in both tables of sections.
   for (const QString& reference : {QStringLiteral("T-001"), QStringLiteral("T-052")}) {
-    EXPECT_EQ(lines.filter(QStringLiteral("| ") + reference + QStringLiteral(" |")).size(), 2) << reference.toStdString();
+    EXPECT_EQ(lines.filter(QStringLiteral("| ") + reference + QStringLiteral(" |")).size(), 2)
+        << reference.toStdString();
   }
   // The mistyped row 10: refused, its message among those left out.
   const RowOutcome& refused = session.Results().rows[9];

@@ -59,7 +59,9 @@ class InstallationSessionTest : public ::testing::Test {
     return sum;
   }
   bool Set(int row, int column, const QVariant& value) { return model.setData(model.index(row, column), value); }
-  QVariant Data(int row, int column, int role = Qt::DisplayRole) const { return model.data(model.index(row, column), role); }
+  QVariant Data(int row, int column, int role = Qt::DisplayRole) const {
+    return model.data(model.index(row, column), role);
+  }
   void Type(const char* field, const char* text) {
     app.form.UserClick(field);
     app.form.UserType(field, text);
@@ -76,8 +78,9 @@ class InstallationSessionTest : public ::testing::Test {
 
 TEST_F(InstallationSessionTest, AnEditTellsItsRowAloneAndTheSumsFollow) {
   std::vector<std::pair<int, int>> changed;
-  QObject::connect(&model, &QAbstractItemModel::dataChanged,
-                   [&](const QModelIndex& from, const QModelIndex& to) { changed.push_back({from.row(), to.row()}); });
+  QObject::connect(&model, &QAbstractItemModel::dataChanged, [&](const QModelIndex& from, const QModelIndex& to) {
+    changed.push_back({from.row(), to.row()});
+  });
   int sums = 0;
   QObject::connect(&session, &InstallationSession::totalsChanged, [&] { ++sums; });
   const RowOutcome before = Outcome(1);
@@ -116,7 +119,9 @@ TEST_F(InstallationSessionTest, ARefusedRowKeepsItsTextShowsItsMessageAndLeavesT
 }
 
 TEST_F(InstallationSessionTest, OnlyTheColumnsOfTheElementAreEdited) {
-  const auto editable = [&](int row, int column) { return bool(model.flags(model.index(row, column)) & Qt::ItemIsEditable); };
+  const auto editable = [&](int row, int column) {
+    return bool(model.flags(model.index(row, column)) & Qt::ItemIsEditable);
+  };
   // Row 4 is a duct; row 0 a pipe of the tables, whose diameter is the table's.
   EXPECT_FALSE(editable(4, Model::PipeSize));
   EXPECT_TRUE(editable(4, Model::Width));
@@ -174,7 +179,9 @@ TEST_F(InstallationSessionTest, SavedAndOpenedAgainTheDocumentIsTheSame) {
   // gives the figures it gave.
   EXPECT_EQ(RecordsOfCase(session.Document().templateCase), RecordsOfCase(saved.templateCase));
   ASSERT_EQ(session.Results().rows.size(), figures.size());
-  for (size_t i = 0; i < figures.size(); ++i) { EXPECT_EQ(session.Results().rows[i].heatFlow, figures[i]) << i; }
+  for (size_t i = 0; i < figures.size(); ++i) {
+    EXPECT_EQ(session.Results().rows[i].heatFlow, figures[i]) << i;
+  }
   EXPECT_TRUE(sink.shown.empty());
 }
 
@@ -200,7 +207,8 @@ TEST_F(InstallationSessionTest, ADamagedOrNewerFileIsRefusedAndNothingIsLost) {
     EXPECT_FALSE(OpenInstallationFile(session, path));
     ASSERT_EQ(sink.shown.size(), 1u);
     EXPECT_EQ(sink.shown[0].id, MessageId::ProjectNotOpened);
-    EXPECT_TRUE(sink.shown[0].text.contains(QStringLiteral("roto")) || sink.shown[0].text.contains(QStringLiteral("futuro")));
+    EXPECT_TRUE(sink.shown[0].text.contains(QStringLiteral("roto")) ||
+                sink.shown[0].text.contains(QStringLiteral("futuro")));
     EXPECT_EQ(session.Document(), before);
     EXPECT_TRUE(session.Modified());
   }
@@ -210,11 +218,12 @@ TEST_F(InstallationSessionTest, APipeListAddsItsGoodLinesAndTellsEveryBadOne) {
   const QString list = dir.filePath(QStringLiteral("lista.csv"));
   QFile file(list);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("referencia;elemento;diametro_mm;longitud_m;t_fluido;t_ambiente;ubicacion;material;espesor_mm;color\n"
-             "A1;tuberia_aire_horizontal;60,3;12;70;20;interior;Lana de vidrio;30;rojo\n"
-             "A2;tuberia_voladora;60,3;12;70;20;interior;Lana de vidrio;30;azul\n"
-             "A3;tuberia_aire_vertical;42,4;8;70;20;interior;Lana de vidrio;minimo_rite;verde\n"
-             "A4;tuberia_aire_vertical;42,4;;70;20;interior;Lana de vidrio;25;verde\n");
+  file.write(
+      "referencia;elemento;diametro_mm;longitud_m;t_fluido;t_ambiente;ubicacion;material;espesor_mm;color\n"
+      "A1;tuberia_aire_horizontal;60,3;12;70;20;interior;Lana de vidrio;30;rojo\n"
+      "A2;tuberia_voladora;60,3;12;70;20;interior;Lana de vidrio;30;azul\n"
+      "A3;tuberia_aire_vertical;42,4;8;70;20;interior;Lana de vidrio;minimo_rite;verde\n"
+      "A4;tuberia_aire_vertical;42,4;;70;20;interior;Lana de vidrio;25;verde\n");
   file.close();
   const int before = session.RowCount();
   ImportSectionsFile(session, list);
@@ -316,7 +325,9 @@ TEST_P(RowInMainWindowTest, TheMainWindowGivesTheRowsFigures) {
   EXPECT_EQ(app.lastOutcome->engine.results.heatFlow, alone.engine.results.heatFlow);
   EXPECT_EQ(app.lastOutcome->engine.results.profile, alone.engine.results.profile);
   ASSERT_EQ(app.lastOutcome->rite.has_value(), alone.rite.has_value());
-  if (alone.rite) { EXPECT_EQ(app.lastOutcome->rite->outsideMinimum, Outcome(0).rite.outsideMinimum); }
+  if (alone.rite) {
+    EXPECT_EQ(app.lastOutcome->rite->outsideMinimum, Outcome(0).rite.outsideMinimum);
+  }
 
   // Brought back unchanged, the row is the row it was.
   BringBackFromMainWindow(session);

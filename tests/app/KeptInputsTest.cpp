@@ -1,9 +1,9 @@
 // What the user typed stays through the window's changes of layout: opening a
 // project over a case of another kind, switching the element kind or the
 // number of layers, and the target there and back.
-#include "checking/CompletenessCheck.h"
 #include "app/ProjectCommands.h"
 #include "app/WindowFixture.h"
+#include "checking/CompletenessCheck.h"
 
 #include <QTemporaryDir>
 
@@ -95,7 +95,9 @@ TEST_F(KeptInputs, TheInsulationMarkComesBackWithTheThicknessTarget) {
   Do({"RadioGroupCalcular=1", "RBAislante1", "RadioGroupCalcular=0"});
   ASSERT_TRUE(OpenProjectFile(app, heatFlow));
   Do({"RadioGroupCalcular=1"});
-  for (int n = 1; n <= 6; ++n) { EXPECT_FALSE(form().Checked("RBAislante" + QString::number(n))) << n; }
+  for (int n = 1; n <= 6; ++n) {
+    EXPECT_FALSE(form().Checked("RBAislante" + QString::number(n))) << n;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-#include "checking/CompletenessCheck.h"
 #include "app/WindowFixture.h"
+#include "checking/CompletenessCheck.h"
 
 namespace {
 

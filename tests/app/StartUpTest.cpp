@@ -1,5 +1,5 @@
-#include "checking/CompletenessCheck.h"
 #include "app/WindowFixture.h"
+#include "checking/CompletenessCheck.h"
 
 namespace {
 
@@ -18,7 +18,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, ProgramFolder,
                          ::testing::Values(FolderCase{"C:\\Calc\\prog.exe", "C:\\Calc"}, FolderCase{"prog.exe", ""},
                                            FolderCase{"C:\\prog.exe", "C:"}, FolderCase{"", ""},
                                            FolderCase{"/usr/local/bin/brenak", "/usr/local/bin"},
-                                           FolderCase{"/brenak", ""}, FolderCase{"C:\\Calc/bin\\prog.exe", "C:\\Calc/bin"}));
+                                           FolderCase{"/brenak", ""},
+                                           FolderCase{"C:\\Calc/bin\\prog.exe", "C:\\Calc/bin"}));
 
 TEST(CommandLine, TwoArgumentsOrMoreAreMisuse) {
   RecordingMessageSink sink;
@@ -46,8 +47,7 @@ TEST_P(CommandLineAnswers, OnlyAnOptionAloneIsAnswered) {
   const QString beginning = QString::fromUtf8(GetParam().beginning);
   if (beginning.isEmpty()) {
     EXPECT_EQ(answer, QString());
-  }
-  else {
+  } else {
     EXPECT_TRUE(answer.startsWith(beginning) && answer.endsWith(QLatin1Char('\n'))) << answer.toStdString();
   }
 }

@@ -121,7 +121,9 @@ TEST_F(ThicknessTableTest, CondensationIsAnsweredYesOrNo) {
     EXPECT_EQ(table.rows[0][4], humidity > 50 ? QStringLiteral("sí") : QStringLiteral("no"));
   }
   ASSERT_TRUE(OpenProjectFile(app, QStringLiteral(BRENAK_CASES_DIR "/buried_box.txt")));
-  for (const QStringList& row : BuildThicknessTable(app, {10, 50}).rows) { EXPECT_TRUE(row[4].isEmpty()); }
+  for (const QStringList& row : BuildThicknessTable(app, {10, 50}).rows) {
+    EXPECT_TRUE(row[4].isEmpty());
+  }
 }
 
 // The humidity, hours and prices the table uses: those of the window when it

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/Brenak.h"
-#include "form/NumberFormat.h"
 #include "app/StartUp.h"
+#include "form/NumberFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +24,12 @@ class WindowTest : public ::testing::Test {
   void Do(const std::vector<const char*>& steps) {
     for (const char* step : steps) {
       const QStringList parts = QString::fromLatin1(step).split(QLatin1Char('='));
-      if (parts.size() == 2) form().UserSelect(parts[0], parts[1].toInt());
-      else if (form().At(parts[0]).type == ControlType::RadioButton) form().UserCheck(parts[0]);
-      else form().UserClick(parts[0]);
+      if (parts.size() == 2)
+        form().UserSelect(parts[0], parts[1].toInt());
+      else if (form().At(parts[0]).type == ControlType::RadioButton)
+        form().UserCheck(parts[0]);
+      else
+        form().UserClick(parts[0]);
     }
   }
   // The names among the blank-separated `names` that are shown, in that order.

@@ -51,23 +51,21 @@ class CaseCheckTest : public ::testing::Test {
 };
 
 TEST_F(CaseCheckTest, ReportsEveryMissingInputInTableOrder) {
-  Case c = start;  // a plate, thickness for a heat flow, layer 1 marked
+  Case c = start;                                  // a plate, thickness for a heat flow, layer 1 marked
   c.conditionRows[int(ConditionList::Plate)] = 3;  // the economic thickness
   c.layerCount = 4;
   c.layers[0].insulation = false;
   for (QString* text : {&c.cost2, &c.exteriorTemperature, &c.layers[3].thickness, &c.interiorTemperature})
     text->clear();
   QString first;
-  EXPECT_EQ(Missing(c, &first), Joined({"Falta especificar la temperatura interior",
-                                        "Falta especificar el espesor de la segunda capa",
-                                        "Falta especificar la conductividad de la segunda capa",
-                                        "Falta especificar el espesor de la tercera capa",
-                                        "Falta especificar la conductividad de la tercera capa",
-                                        "Falta especificar el espesor de la cuarta capa",
-                                        "Falta especificar la conductividad de la cuarta capa",
-                                        "Falta especificar la temperatura exterior",
-                                        "Falta especificar el coste para el espesor 2",
-                                        "Falta especificar la capa de aislamiento"}));
+  EXPECT_EQ(
+      Missing(c, &first),
+      Joined({"Falta especificar la temperatura interior", "Falta especificar el espesor de la segunda capa",
+              "Falta especificar la conductividad de la segunda capa",
+              "Falta especificar el espesor de la tercera capa",
+              "Falta especificar la conductividad de la tercera capa", "Falta especificar el espesor de la cuarta capa",
+              "Falta especificar la conductividad de la cuarta capa", "Falta especificar la temperatura exterior",
+              "Falta especificar el coste para el espesor 2", "Falta especificar la capa de aislamiento"}));
   // The user starts on the first input missing.
   EXPECT_EQ(first, QStringLiteral("EditTi"));
   EXPECT_EQ(CheckCase(c).size(), 10u);
@@ -79,7 +77,7 @@ TEST_F(CaseCheckTest, WorkedOutFieldsAndUnusedValuesAreNotNeeded) {
   c.layers[0].thickness = QStringLiteral("50");
   c.interiorMode = 2;  // calculated: no coefficient of the user's
   c.interiorCoefficient.clear();
-  c.wantedHeatFlow.clear();  // no condition in a heat flow
+  c.wantedHeatFlow.clear();    // no condition in a heat flow
   c.exteriorHumidity.clear();  // no condensation study
   c.layerCount = 2;
   // A layer given by its resistance needs the resistance, not the conductivity.
@@ -99,13 +97,13 @@ TEST_F(CaseCheckTest, ABuriedPipeAsksForTheSoilNotTheExterior) {
   c.kind = GeometryKind::Pipe;
   c.pipePlacing = 3;
   c.conditionRows[int(ConditionList::BuriedPipe)] = 0;
-  for (QString* text : {&c.exteriorTemperature, &c.exteriorCoefficient, &c.soilTemperature, &c.boxSize,
-                        &c.depth, &c.boxResistance})
+  for (QString* text :
+       {&c.exteriorTemperature, &c.exteriorCoefficient, &c.soilTemperature, &c.boxSize, &c.depth, &c.boxResistance})
     text->clear();
   QString first;
-  EXPECT_EQ(Missing(c, &first), Joined({"Falta especificar la dimensión de la caja",
-                                        "Falta especificar la temperatura del suelo",
-                                        "Falta especificar la profundidad de la tubería en el terreno"}));
+  EXPECT_EQ(Missing(c, &first),
+            Joined({"Falta especificar la dimensión de la caja", "Falta especificar la temperatura del suelo",
+                    "Falta especificar la profundidad de la tubería en el terreno"}));
   EXPECT_EQ(first, QStringLiteral("EditeCaja"));
   // A soil conductivity worked out from the density is not the user's.
   c.boxSize = c.soilTemperature = c.depth = QStringLiteral("1");
@@ -178,9 +176,9 @@ TEST_F(CompletenessOnWindow, BuriedPipeAsksForTheSoilNotTheExterior) {
   for (const char* name : {"EditTe", "EditCoefext", "EditTsuelo", "EditeCaja", "EditProfundidad"})
     app.form.SetText(name, QString());
   EXPECT_FALSE(CheckInputsComplete(app));
-  EXPECT_EQ(Shown(sink), Joined({"Falta especificar la dimensión de la caja",
-                                 "Falta especificar la temperatura del suelo",
-                                 "Falta especificar la profundidad de la tubería en el terreno"}));
+  EXPECT_EQ(Shown(sink),
+            Joined({"Falta especificar la dimensión de la caja", "Falta especificar la temperatura del suelo",
+                    "Falta especificar la profundidad de la tubería en el terreno"}));
   EXPECT_EQ(app.form.FocusRequest(), QStringLiteral("EditeCaja"));
 }
 

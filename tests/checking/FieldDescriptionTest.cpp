@@ -4,8 +4,8 @@
 #include "checking/FieldValidation.h"
 #include "form/NumberFormat.h"
 
-#include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <QRegularExpression>
 
 namespace {
 

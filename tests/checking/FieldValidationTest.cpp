@@ -72,21 +72,17 @@ INSTANTIATE_TEST_SUITE_P(
         ValidationCase{"Emision", "1e-400", '.', "1e-400", {}, ""},
         ValidationCase{"Anos", "1e400", '.', "", {kIntegerGotReal, kOutOfLimits}, kYears},
         ValidationCase{"Densidad", "1199", '.', "", {kOutOfLimits}, kDensity},
-        ValidationCase{"Densidad", "1200", '.', "1200", {}, ""},
-        ValidationCase{"Emision", "0", '.', "0", {}, ""},
-        ValidationCase{"Emision", "1", '.', "1", {}, ""},
-        ValidationCase{"Altura", "0.01", '.', "0.01", {}, ""},
+        ValidationCase{"Densidad", "1200", '.', "1200", {}, ""}, ValidationCase{"Emision", "0", '.', "0", {}, ""},
+        ValidationCase{"Emision", "1", '.', "1", {}, ""}, ValidationCase{"Altura", "0.01", '.', "0.01", {}, ""},
         ValidationCase{"Altura", "0.0099", '.', "", {kOutOfLimits}, "El valor debe estar entre 0.01 y 100"},
         ValidationCase{"ResistividadV", "0", '.', "0", {}, ""},
         ValidationCase{"ResistividadV", "-1", '.', "", {kOutOfLimits}, "El valor debe estar entre 0 y 100000"},
-        ValidationCase{"Radio", "99999999999999999999", '.', "", {kOutOfLimits},
-                       "El valor debe estar entre 1 y 10000"},
+        ValidationCase{"Radio", "99999999999999999999", '.', "", {kOutOfLimits}, "El valor debe estar entre 1 y 10000"},
         // A pipe's interior diameter and a vapour resistivity are real numbers.
         ValidationCase{"Radio", "41,90", ',', "41,90", {}, ""},
         ValidationCase{"Radio", "0.99", '.', "", {kOutOfLimits}, "El valor debe estar entre 1 y 10000"},
         ValidationCase{"ResistividadV", "5.26", ',', "5,26", {}, ""},
-        ValidationCase{"ResistividadV", "100000.01", '.', "", {kOutOfLimits},
-                       "El valor debe estar entre 0 y 100000"}));
+        ValidationCase{"ResistividadV", "100000.01", '.', "", {kOutOfLimits}, "El valor debe estar entre 0 y 100000"}));
 
 INSTANTIATE_TEST_SUITE_P(
     NumberTypes, ValidateFieldCases,
@@ -105,15 +101,14 @@ INSTANTIATE_TEST_SUITE_P(
         // A kind word is matched exactly; an unknown one checks nothing.
         ValidationCase{"temperatura", "letras", '.', "letras", {}, ""}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Separators, ValidateFieldCases,
-    ::testing::Values(
-        // The text goes back with its separator exchanged only when that was needed to read it.
-        ValidationCase{"Conductividad", "0.5", ',', "0,5", {}, ""},
-        ValidationCase{"Conductividad", "0,5", '.', "0.5", {}, ""},
-        ValidationCase{"Conductividad", "0,5", ',', "0,5", {}, ""},
-        ValidationCase{"Conductividad", "0,0001", '.', "0.0001", {}, ""},
-        ValidationCase{"Conductividad", "1,000.5", '.', "", {kRealLetters}, kConductivity}));
+INSTANTIATE_TEST_SUITE_P(Separators, ValidateFieldCases,
+                         ::testing::Values(
+                             // The text goes back with its separator exchanged only when that was needed to read it.
+                             ValidationCase{"Conductividad", "0.5", ',', "0,5", {}, ""},
+                             ValidationCase{"Conductividad", "0,5", '.', "0.5", {}, ""},
+                             ValidationCase{"Conductividad", "0,5", ',', "0,5", {}, ""},
+                             ValidationCase{"Conductividad", "0,0001", '.', "0.0001", {}, ""},
+                             ValidationCase{"Conductividad", "1,000.5", '.', "", {kRealLetters}, kConductivity}));
 
 TEST(FieldKindTable, ValidatesSixtyThreeFieldsWithKnownKinds) {
   RecordingMessageSink sink;
@@ -155,9 +150,9 @@ TEST(FieldKindTable, MessagesStateTheAcceptedLimits) {
     const QRegularExpressionMatch m = stated.match(far.shown.back().text);
     ASSERT_TRUE(m.hasMatch()) << kind.toStdString() << ": " << far.shown.back().text.toStdString();
     const double lower = m.captured(1).toDouble(), upper = m.captured(2).toDouble();
-    const bool integer = !CheckFieldText(QStringLiteral("1.5"), kind).boxes.empty() &&
-                         CheckFieldText(QStringLiteral("1.5"), kind).boxes.front().caption ==
-                             QString::fromUtf8(kIntegerGotReal);
+    const bool integer =
+        !CheckFieldText(QStringLiteral("1.5"), kind).boxes.empty() &&
+        CheckFieldText(QStringLiteral("1.5"), kind).boxes.front().caption == QString::fromUtf8(kIntegerGotReal);
     const double below = integer ? lower - 1 : (lower == 0 ? -0.001 : lower - std::abs(lower) * 0.01);
     const double above = integer ? upper + 1 : upper + std::abs(upper) * 0.01;
     SetDecimalSeparator('.');

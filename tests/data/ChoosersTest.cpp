@@ -2,10 +2,10 @@
 
 #include "app/Brenak.h"
 #include "app/Commands.h"
+#include "app/StartUp.h"
 #include "checking/FieldValidation.h"
 #include "data/ReferenceTables.h"
 #include "form/NumberFormat.h"
-#include "app/StartUp.h"
 
 #include <gtest/gtest.h>
 
@@ -48,16 +48,15 @@ TEST_P(MaterialOffer, ShowsTheListsOfTheCase) {
   EXPECT_EQ(app.chooserTarget, 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MaterialOffer,
-    ::testing::Values(OfferCase{GeometryKind::Plate, true, true, true, false, false, false},
-                      OfferCase{GeometryKind::Pipe, true, true, true, false, false, false},
-                      OfferCase{GeometryKind::Pipe, true, false, false, true, false, false},
-                      OfferCase{GeometryKind::Plate, true, false, false, false, true, false},
-                      OfferCase{GeometryKind::Special, true, false, false, false, true, false},
-                      OfferCase{GeometryKind::Plate, false, false, true, false, true, true},
-                      OfferCase{GeometryKind::Pipe, false, false, true, true, false, true},
-                      OfferCase{GeometryKind::Special, false, false, true, false, true, true}));
+INSTANTIATE_TEST_SUITE_P(Cases, MaterialOffer,
+                         ::testing::Values(OfferCase{GeometryKind::Plate, true, true, true, false, false, false},
+                                           OfferCase{GeometryKind::Pipe, true, true, true, false, false, false},
+                                           OfferCase{GeometryKind::Pipe, true, false, false, true, false, false},
+                                           OfferCase{GeometryKind::Plate, true, false, false, false, true, false},
+                                           OfferCase{GeometryKind::Special, true, false, false, false, true, false},
+                                           OfferCase{GeometryKind::Plate, false, false, true, false, true, true},
+                                           OfferCase{GeometryKind::Pipe, false, false, true, true, false, true},
+                                           OfferCase{GeometryKind::Special, false, false, true, false, true, true}));
 
 TEST_F(ChooserTest, InsulationAppliedToTheMarkedLayer) {
   app.form.SetText("Edit2RT", "0,5");
@@ -128,7 +127,9 @@ TEST_F(ChooserTest, OnlyTheSelectedFamilyListIsShown) {
   for (int family : {0, 3, 1, 2}) {
     app.form.UserSelect("RGTuberias", family);
     ShowPipeSizeList(app);
-    for (int i = 0; i < 4; ++i) { EXPECT_EQ(app.form.Visible(lists[i]), i == family) << family << " " << lists[i]; }
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(app.form.Visible(lists[i]), i == family) << family << " " << lists[i];
+    }
   }
 }
 
@@ -222,7 +223,8 @@ class ChooserRowsPassTheirFieldChecks : public ::testing::TestWithParam<char> {
         const FieldVerdict verdict = CheckFieldText(c.text, kind);
         EXPECT_TRUE(verdict.accepted) << list << " row " << row << ": " << c.name.toStdString() << " \""
                                       << c.text.toStdString() << "\" "
-                                      << (verdict.boxes.empty() ? std::string() : verdict.boxes[0].caption.toStdString());
+                                      << (verdict.boxes.empty() ? std::string()
+                                                                : verdict.boxes[0].caption.toStdString());
       }
       EXPECT_GT(checked, 0) << list << " row " << row << " wrote no checked field";
     }

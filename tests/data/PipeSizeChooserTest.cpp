@@ -2,8 +2,8 @@
 #include "data/ReferenceTables.h"
 
 #include "app/Brenak.h"
-#include "form/NumberFormat.h"
 #include "app/StartUp.h"
+#include "form/NumberFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -63,14 +63,13 @@ TEST_P(PipeSizeApply, WritesThePipeWallAndTwoLayers) {
   EXPECT_TRUE(form.IsEntered("Edit1e"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, PipeSizeApply,
-    ::testing::Values(SizeCase{0, 5, "41,90", "Acero DN40", "3,20", "40"},
-                      SizeCase{0, 2, "21,70", "Acero DN20", "2,55", "40"},
-                      SizeCase{1, 0, "4,83", "Cobre blando 1/4''", "0,76", "100"},
-                      SizeCase{2, 13, "145,80", "Cobre rígido 6 1/8''", "4,89", "100"},
-                      SizeCase{3, 0, "12,00", "Cobre 12/14", "2,00", "100"},
-                      SizeCase{3, 7, "51,60", "Cobre 51.6/54", "2,40", "100"}));
+INSTANTIATE_TEST_SUITE_P(Sizes, PipeSizeApply,
+                         ::testing::Values(SizeCase{0, 5, "41,90", "Acero DN40", "3,20", "40"},
+                                           SizeCase{0, 2, "21,70", "Acero DN20", "2,55", "40"},
+                                           SizeCase{1, 0, "4,83", "Cobre blando 1/4''", "0,76", "100"},
+                                           SizeCase{2, 13, "145,80", "Cobre rígido 6 1/8''", "4,89", "100"},
+                                           SizeCase{3, 0, "12,00", "Cobre 12/14", "2,00", "100"},
+                                           SizeCase{3, 7, "51,60", "Cobre 51.6/54", "2,40", "100"}));
 
 TEST(PipeSizeChooser, FiveLayersBecomeTwo) {
   PipeWindow w;

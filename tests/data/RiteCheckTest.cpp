@@ -1,7 +1,7 @@
 #include "data/RiteCheck.h"
 #include "engine/LayerInputs.h"
-#include "results/RiteLine.h"
 #include "form/NumberFormat.h"
+#include "results/RiteLine.h"
 
 #include <gtest/gtest.h>
 
@@ -22,28 +22,27 @@ TEST_P(RiteCells, TableThickness) {
   EXPECT_EQ(RiteTableThickness(c.hot, c.fluid, c.diameter, c.outside), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, RiteCells,
-    ::testing::Values(CellCase{"HotD35At60Inside", true, 60, 35, false, 25},
-                      CellCase{"HotD35_1At60Inside", true, 60, 35.1f, false, 30},
-                      CellCase{"HotD35At60_1Inside", true, 60.1f, 35, false, 25},
-                      CellCase{"HotD100At100Outside", true, 100, 100, true, 50},
-                      CellCase{"HotD100At100_5Outside", true, 100.5f, 100, true, 60},
-                      CellCase{"HotD200At180Inside", true, 180, 200, false, 50},
-                      CellCase{"HotAt39NotInTheTable", true, 39, 50, false, 0},
-                      CellCase{"HotAt181NotInTheTable", true, 181, 50, false, 0},
-                      CellCase{"HotD140At40Inside", true, 40, 140, false, 30},
-                      CellCase{"HotD140_1At40Inside", true, 40, 140.1f, false, 35},
-                      CellCase{"ColdD35At5Inside", false, 5, 35, false, 20},
-                      CellCase{"ColdD35At5Outside", false, 5, 35, true, 40},
-                      CellCase{"ColdD60At0Outside", false, 0, 60, true, 60},
-                      CellCase{"ColdD90At12Inside", false, 12, 90, false, 30},
-                      CellCase{"ColdD60_1At12Inside", false, 12, 60.1f, false, 30},
-                      CellCase{"ColdD60At12Inside", false, 12, 60, false, 20},
-                      CellCase{"ColdBelowMinus10NotInTheTable", false, -10.5f, 60, false, 0},
-                      CellCase{"ColdAtMinus10NotInTheTable", false, -10, 60, false, 0},
-                      CellCase{"ColdD60AtMinus9_9Inside", false, -9.9f, 60, false, 40}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Boundaries, RiteCells,
+                         ::testing::Values(CellCase{"HotD35At60Inside", true, 60, 35, false, 25},
+                                           CellCase{"HotD35_1At60Inside", true, 60, 35.1f, false, 30},
+                                           CellCase{"HotD35At60_1Inside", true, 60.1f, 35, false, 25},
+                                           CellCase{"HotD100At100Outside", true, 100, 100, true, 50},
+                                           CellCase{"HotD100At100_5Outside", true, 100.5f, 100, true, 60},
+                                           CellCase{"HotD200At180Inside", true, 180, 200, false, 50},
+                                           CellCase{"HotAt39NotInTheTable", true, 39, 50, false, 0},
+                                           CellCase{"HotAt181NotInTheTable", true, 181, 50, false, 0},
+                                           CellCase{"HotD140At40Inside", true, 40, 140, false, 30},
+                                           CellCase{"HotD140_1At40Inside", true, 40, 140.1f, false, 35},
+                                           CellCase{"ColdD35At5Inside", false, 5, 35, false, 20},
+                                           CellCase{"ColdD35At5Outside", false, 5, 35, true, 40},
+                                           CellCase{"ColdD60At0Outside", false, 0, 60, true, 60},
+                                           CellCase{"ColdD90At12Inside", false, 12, 90, false, 30},
+                                           CellCase{"ColdD60_1At12Inside", false, 12, 60.1f, false, 30},
+                                           CellCase{"ColdD60At12Inside", false, 12, 60, false, 20},
+                                           CellCase{"ColdBelowMinus10NotInTheTable", false, -10.5f, 60, false, 0},
+                                           CellCase{"ColdAtMinus10NotInTheTable", false, -10, 60, false, 0},
+                                           CellCase{"ColdD60AtMinus9_9Inside", false, -9.9f, 60, false, 40}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RiteCorrection, ReferenceConductivityGivesTheTableAndOthersAreCorrected) {
   EXPECT_DOUBLE_EQ(RiteCorrected(25, 0.040, 35), 25);

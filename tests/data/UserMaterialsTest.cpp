@@ -63,8 +63,8 @@ TEST_F(UserMaterialsTest, TheChooserAddsAppliesAndRefusesAsTheUserExpects) {
   sink.shown.clear();
 
   EXPECT_TRUE(AddUserMaterial(app, {"Coquilla del proveedor", 0.033f, 25000}));
-  EXPECT_FALSE(AddUserMaterial(app, {"", 0.033f, 0}));         // no name
-  EXPECT_FALSE(AddUserMaterial(app, {"Malo", 0, 0}));          // no conductivity
+  EXPECT_FALSE(AddUserMaterial(app, {"", 0.033f, 0}));  // no name
+  EXPECT_FALSE(AddUserMaterial(app, {"Malo", 0, 0}));   // no conductivity
   EXPECT_EQ(sink.shown.size(), 2u);
   EXPECT_EQ(app.form.At("RGMisMateriales").items, QStringList{"Coquilla del proveedor"});
   EXPECT_EQ(LoadUserMaterials(Path()).materials.size(), 1u);  // saved at once

@@ -35,7 +35,9 @@ TEST(Calculate, HeatFlowOfAWallFollowsItsResistancesAndItsTemperaturesFall) {
   EXPECT_NEAR(r.resistanceTotal, R, 1e-5);
   EXPECT_NEAR(r.heatFlow, 15 / R, 1e-4);
   EXPECT_NEAR(r.temperatures[0], 25 - 15 / R / 9, 1e-4);
-  for (int i = 1; i <= 2; ++i) { EXPECT_LT(r.temperatures[i], r.temperatures[i - 1]); }
+  for (int i = 1; i <= 2; ++i) {
+    EXPECT_LT(r.temperatures[i], r.temperatures[i - 1]);
+  }
   EXPECT_NEAR(r.temperatures[2], 10 + 15 / R / 16, 1e-4);
   // The chart runs from the interior to the exterior temperature.
   ASSERT_FALSE(r.profile.isEmpty());
@@ -50,8 +52,7 @@ TEST(Calculate, ARefusedHeatFlowGivesTheBareElementsLineBeforeItsWarningAndNoRes
   in.wantedHeatFlow = 1000;  // far above what the bare wall lets through
   const CalcOutcome outcome = Calculate(in);
   EXPECT_FALSE(outcome.hasResults);
-  ASSERT_EQ(Kinds(outcome),
-            (std::vector<CalcEvent::Kind>{CalcEvent::Kind::BareElementLine, CalcEvent::Kind::Message}));
+  ASSERT_EQ(Kinds(outcome), (std::vector<CalcEvent::Kind>{CalcEvent::Kind::BareElementLine, CalcEvent::Kind::Message}));
   const BareElementLine& line = outcome.events[0].line;
   EXPECT_EQ(line.slot, BareElementLine::Slot::HeatFlow);
   EXPECT_EQ(line.caption, "Flujo de calor máximo: ");

@@ -38,11 +38,23 @@ CalcInputs EconomicCase(Draw& d, bool exteriorFollows = false) {
   in.condition = DesignCondition::Economic;
   switch (d.Choice(6)) {
     case 0: in.kind = GeometryKind::Plate; break;
-    case 1: in.kind = GeometryKind::Pipe; in.pipePlacing = d.Choice(2); break;
-    case 2: in.kind = GeometryKind::Pipe; in.pipePlacing = 2 + d.Choice(2); break;
+    case 1:
+      in.kind = GeometryKind::Pipe;
+      in.pipePlacing = d.Choice(2);
+      break;
+    case 2:
+      in.kind = GeometryKind::Pipe;
+      in.pipePlacing = 2 + d.Choice(2);
+      break;
     case 3: in.kind = GeometryKind::Sphere; break;
-    case 4: in.kind = GeometryKind::Special; in.specialVariant = 0; break;
-    default: in.kind = GeometryKind::Special; in.specialVariant = 1 + d.Choice(2); break;
+    case 4:
+      in.kind = GeometryKind::Special;
+      in.specialVariant = 0;
+      break;
+    default:
+      in.kind = GeometryKind::Special;
+      in.specialVariant = 1 + d.Choice(2);
+      break;
   }
   in.plateOrientation = d.Choice(3);
   in.surroundings = d.Choice(2);
@@ -82,8 +94,8 @@ CalcInputs EconomicCase(Draw& d, bool exteriorFollows = false) {
   // Now and then no layer is marked: every step then has the bare element's flow.
   const int marked = d.OneIn(6) ? 0 : 1 + d.Choice(in.layerCount);
   for (int i = 1; i <= in.layerCount; ++i) {
-    in.layers[i] = Layer(i == marked ? 0 : d.Spread(0.5, 60), i == marked ? d.Spread(0.02, 0.2) : d.Spread(0.02, 60),
-                         i == marked);
+    in.layers[i] =
+        Layer(i == marked ? 0 : d.Spread(0.5, 60), i == marked ? d.Spread(0.02, 0.2) : d.Spread(0.02, 60), i == marked);
     if (d.OneIn(8)) {
       in.layers[i].conductivityEntered = false;
       in.layers[i].resistanceEntered = true;
@@ -99,7 +111,7 @@ CalcInputs EconomicCase(Draw& d, bool exteriorFollows = false) {
   in.cost1 = static_cast<float>(d.Uniform(1, 80));
   in.thickness2 = in.thickness1 + static_cast<float>(d.Uniform(5, 100));
   switch (d.Choice(4)) {
-    case 0: in.cost2 = in.cost1 * static_cast<float>(d.Uniform(0.2, 1)); break;    // cheaper when thicker
+    case 0: in.cost2 = in.cost1 * static_cast<float>(d.Uniform(0.2, 1)); break;   // cheaper when thicker
     case 1: in.cost2 = in.cost1 + static_cast<float>(d.Uniform(0, 0.01)); break;  // barely dearer
     default: in.cost2 = in.cost1 * static_cast<float>(d.Uniform(1, 3)); break;
   }

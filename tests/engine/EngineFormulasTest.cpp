@@ -39,129 +39,129 @@ TEST_P(SurfaceCoefficientCases, MatchWorkedValues) {
   SurfaceParts parts;
   const float h = c.compute(parts);
   EXPECT_NEAR(parts.convection, c.convection, 0.001 * std::max(1.0, c.convection));
-  if (c.total >= 0) { EXPECT_NEAR(h, c.total, 0.0005 * std::max(1.0, c.total)); }
+  if (c.total >= 0) {
+    EXPECT_NEAR(h, c.total, 0.0005 * std::max(1.0, c.total));
+  }
   EXPECT_EQ(parts.laminar, c.laminar);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Engine, SurfaceCoefficientCases,
-    ::testing::Values(
-        CoefficientCase{"VerticalPlateTurbulent",
-                        [](SurfaceParts& p) {
-                          CalcInputs in = Plate();
-                          in.interiorMode = SurfaceCoefMode::Calculate;
-                          return InteriorCoefficient(in, p, 24, 25, 10);
-                        },
-                        1.74, 7.123, false},
-        CoefficientCase{"VerticalPlateLaminar",
-                        [](SurfaceParts& p) {
-                          CalcInputs in = Plate();
-                          in.interiorMode = SurfaceCoefMode::Calculate;
-                          in.interiorHeight = 1;
-                          return InteriorCoefficient(in, p, 24, 25, 10);
-                        },
-                        1.32, -1, true},
-        CoefficientCase{"CeilingHeatRisingUses152",
-                        [](SurfaceParts& p) {
-                          CalcInputs in = Plate();
-                          in.interiorMode = SurfaceCoefMode::Calculate;
-                          in.plateOrientation = 2;
-                          return InteriorCoefficient(in, p, 24, 25, 10);
-                        },
-                        1.52, -1, false},
-        CoefficientCase{"CeilingColdInsideUses059",
-                        [](SurfaceParts& p) {
-                          CalcInputs in = Plate();
-                          in.interiorMode = SurfaceCoefMode::Calculate;
-                          in.plateOrientation = 2;
-                          return InteriorCoefficient(in, p, 4, 5, 10);
-                        },
-                        0.59, -1, false},
-        CoefficientCase{"FloorWarmInsideUses059",
-                        [](SurfaceParts& p) {
-                          CalcInputs in = Plate();
-                          in.interiorMode = SurfaceCoefMode::Calculate;
-                          in.plateOrientation = 1;
-                          return InteriorCoefficient(in, p, 24, 25, 10);
-                        },
-                        0.59, -1, false},
-        CoefficientCase{"PipeWaterInside",
-                        [](SurfaceParts& p) {
-                          CalcInputs in = Pipe(0);
-                          in.interiorMode = SurfaceCoefMode::Calculate;
-                          return InteriorCoefficient(in, p, 24, 25, 10);
-                        },
-                        2927.1, 2927.1, false},
-        CoefficientCase{"PipeInWind",
-                        [](SurfaceParts& p) {
-                          CalcInputs in = Pipe(0);
-                          in.exteriorMode = SurfaceCoefMode::Calculate;
-                          in.surroundings = 1;
-                          return ExteriorCoefficient(in, p, 10, 25, 10, 0.185f);
-                        },
-                        28.32, -1, false},
-        CoefficientCase{"PipeInLightWind",
-                        [](SurfaceParts& p) {
-                          CalcInputs in = Pipe(0);
-                          in.exteriorMode = SurfaceCoefMode::Calculate;
-                          in.surroundings = 1;
-                          in.exteriorVelocity = 0.01f;
-                          return ExteriorCoefficient(in, p, 10, 25, 10, 0.185f);
-                        },
-                        0.774, -1, true},
-        CoefficientCase{"HorizontalPipeStillAir",
-                        [](SurfaceParts& p) {
-                          CalcInputs in = Pipe(1);
-                          in.exteriorMode = SurfaceCoefMode::Calculate;
-                          return ExteriorCoefficient(in, p, 20, 25, 10, 0.185f);
-                        },
-                        3.389, -1, true},
-        // Dittus-Boelter in a 0.5 m square duct at 5 m/s, by hand from the air table:
-        // at a row of the table, the air cooled (Pr^0.3);
-        CoefficientCase{"DuctInsideCooledAirAtATableRow",
-                        [](SurfaceParts& p) {
-                          CalcInputs in;
-                          in.kind = GeometryKind::Special;
-                          in.interiorMode = SurfaceCoefMode::Calculate;
-                          in.interiorVelocity = 5;
-                          in.ductWidth = 0.5f;
-                          in.interiorHeight = 0.5f;
-                          return InteriorCoefficient(in, p, 0, 26.85f, 10);
-                        },
-                        15.6672, 15.6672, false},
-        // half-way between two rows, the air heated (Pr^0.4);
-        CoefficientCase{"DuctInsideHeatedAirBetweenRows",
-                        [](SurfaceParts& p) {
-                          CalcInputs in;
-                          in.kind = GeometryKind::Special;
-                          in.interiorMode = SurfaceCoefMode::Calculate;
-                          in.interiorVelocity = 5;
-                          in.ductWidth = 0.5f;
-                          in.interiorHeight = 0.5f;
-                          return InteriorCoefficient(in, p, 0, 51.85f, 80);
-                        },
-                        14.3729, 14.3729, false},
-        // below the table, its first row.
-        CoefficientCase{"DuctInsideAirColderThanTheTable",
-                        [](SurfaceParts& p) {
-                          CalcInputs in;
-                          in.kind = GeometryKind::Special;
-                          in.interiorMode = SurfaceCoefMode::Calculate;
-                          in.interiorVelocity = 5;
-                          in.ductWidth = 0.5f;
-                          in.interiorHeight = 0.5f;
-                          return InteriorCoefficient(in, p, 0, -100, -120);
-                        },
-                        19.7167, 19.7167, false},
-        CoefficientCase{"DuctOutside",
-                        [](SurfaceParts& p) {
-                          CalcInputs in;
-                          in.kind = GeometryKind::Special;
-                          in.exteriorMode = SurfaceCoefMode::Calculate;
-                          return ExteriorCoefficient(in, p, 15, 25, 10, 0);
-                        },
-                        1.329, -1, true}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Engine, SurfaceCoefficientCases,
+                         ::testing::Values(CoefficientCase{"VerticalPlateTurbulent",
+                                                           [](SurfaceParts& p) {
+                                                             CalcInputs in = Plate();
+                                                             in.interiorMode = SurfaceCoefMode::Calculate;
+                                                             return InteriorCoefficient(in, p, 24, 25, 10);
+                                                           },
+                                                           1.74, 7.123, false},
+                                           CoefficientCase{"VerticalPlateLaminar",
+                                                           [](SurfaceParts& p) {
+                                                             CalcInputs in = Plate();
+                                                             in.interiorMode = SurfaceCoefMode::Calculate;
+                                                             in.interiorHeight = 1;
+                                                             return InteriorCoefficient(in, p, 24, 25, 10);
+                                                           },
+                                                           1.32, -1, true},
+                                           CoefficientCase{"CeilingHeatRisingUses152",
+                                                           [](SurfaceParts& p) {
+                                                             CalcInputs in = Plate();
+                                                             in.interiorMode = SurfaceCoefMode::Calculate;
+                                                             in.plateOrientation = 2;
+                                                             return InteriorCoefficient(in, p, 24, 25, 10);
+                                                           },
+                                                           1.52, -1, false},
+                                           CoefficientCase{"CeilingColdInsideUses059",
+                                                           [](SurfaceParts& p) {
+                                                             CalcInputs in = Plate();
+                                                             in.interiorMode = SurfaceCoefMode::Calculate;
+                                                             in.plateOrientation = 2;
+                                                             return InteriorCoefficient(in, p, 4, 5, 10);
+                                                           },
+                                                           0.59, -1, false},
+                                           CoefficientCase{"FloorWarmInsideUses059",
+                                                           [](SurfaceParts& p) {
+                                                             CalcInputs in = Plate();
+                                                             in.interiorMode = SurfaceCoefMode::Calculate;
+                                                             in.plateOrientation = 1;
+                                                             return InteriorCoefficient(in, p, 24, 25, 10);
+                                                           },
+                                                           0.59, -1, false},
+                                           CoefficientCase{"PipeWaterInside",
+                                                           [](SurfaceParts& p) {
+                                                             CalcInputs in = Pipe(0);
+                                                             in.interiorMode = SurfaceCoefMode::Calculate;
+                                                             return InteriorCoefficient(in, p, 24, 25, 10);
+                                                           },
+                                                           2927.1, 2927.1, false},
+                                           CoefficientCase{"PipeInWind",
+                                                           [](SurfaceParts& p) {
+                                                             CalcInputs in = Pipe(0);
+                                                             in.exteriorMode = SurfaceCoefMode::Calculate;
+                                                             in.surroundings = 1;
+                                                             return ExteriorCoefficient(in, p, 10, 25, 10, 0.185f);
+                                                           },
+                                                           28.32, -1, false},
+                                           CoefficientCase{"PipeInLightWind",
+                                                           [](SurfaceParts& p) {
+                                                             CalcInputs in = Pipe(0);
+                                                             in.exteriorMode = SurfaceCoefMode::Calculate;
+                                                             in.surroundings = 1;
+                                                             in.exteriorVelocity = 0.01f;
+                                                             return ExteriorCoefficient(in, p, 10, 25, 10, 0.185f);
+                                                           },
+                                                           0.774, -1, true},
+                                           CoefficientCase{"HorizontalPipeStillAir",
+                                                           [](SurfaceParts& p) {
+                                                             CalcInputs in = Pipe(1);
+                                                             in.exteriorMode = SurfaceCoefMode::Calculate;
+                                                             return ExteriorCoefficient(in, p, 20, 25, 10, 0.185f);
+                                                           },
+                                                           3.389, -1, true},
+                                           // Dittus-Boelter in a 0.5 m square duct at 5 m/s, by hand from the air
+                                           // table: at a row of the table, the air cooled (Pr^0.3);
+                                           CoefficientCase{"DuctInsideCooledAirAtATableRow",
+                                                           [](SurfaceParts& p) {
+                                                             CalcInputs in;
+                                                             in.kind = GeometryKind::Special;
+                                                             in.interiorMode = SurfaceCoefMode::Calculate;
+                                                             in.interiorVelocity = 5;
+                                                             in.ductWidth = 0.5f;
+                                                             in.interiorHeight = 0.5f;
+                                                             return InteriorCoefficient(in, p, 0, 26.85f, 10);
+                                                           },
+                                                           15.6672, 15.6672, false},
+                                           // half-way between two rows, the air heated (Pr^0.4);
+                                           CoefficientCase{"DuctInsideHeatedAirBetweenRows",
+                                                           [](SurfaceParts& p) {
+                                                             CalcInputs in;
+                                                             in.kind = GeometryKind::Special;
+                                                             in.interiorMode = SurfaceCoefMode::Calculate;
+                                                             in.interiorVelocity = 5;
+                                                             in.ductWidth = 0.5f;
+                                                             in.interiorHeight = 0.5f;
+                                                             return InteriorCoefficient(in, p, 0, 51.85f, 80);
+                                                           },
+                                                           14.3729, 14.3729, false},
+                                           // below the table, its first row.
+                                           CoefficientCase{"DuctInsideAirColderThanTheTable",
+                                                           [](SurfaceParts& p) {
+                                                             CalcInputs in;
+                                                             in.kind = GeometryKind::Special;
+                                                             in.interiorMode = SurfaceCoefMode::Calculate;
+                                                             in.interiorVelocity = 5;
+                                                             in.ductWidth = 0.5f;
+                                                             in.interiorHeight = 0.5f;
+                                                             return InteriorCoefficient(in, p, 0, -100, -120);
+                                                           },
+                                                           19.7167, 19.7167, false},
+                                           CoefficientCase{"DuctOutside",
+                                                           [](SurfaceParts& p) {
+                                                             CalcInputs in;
+                                                             in.kind = GeometryKind::Special;
+                                                             in.exteriorMode = SurfaceCoefMode::Calculate;
+                                                             return ExteriorCoefficient(in, p, 15, 25, 10, 0);
+                                                           },
+                                                           1.329, -1, true}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(SurfaceCoefficients, NeglectedGivesMinusOneAndKeepsTheFlag) {
   CalcInputs in;
@@ -350,7 +350,9 @@ TEST(Moisture, EqualResistivitiesGiveAStraightPressureLine) {
   // No vapour resistance anywhere: the same line rather than undefined values.
   s.rv = {};
   const DewPointProfile none = ComputeDewPointProfile(s, 20, 0, 50, 80);
-  for (int i = 0; i <= 2; ++i) { EXPECT_FLOAT_EQ(none.Tdew[i], equal.Tdew[i]); }
+  for (int i = 0; i <= 2; ++i) {
+    EXPECT_FLOAT_EQ(none.Tdew[i], equal.Tdew[i]);
+  }
 }
 
 TEST(Moisture, CondensationCountsUndefinedValues) {
@@ -402,16 +404,13 @@ TEST_P(DryAirHeatCases, DensityTimesSpecificHeat) {
   EXPECT_NEAR(DryAirVolumetricHeat(GetParam().T), GetParam().expected, 1e-5);
 }
 
-INSTANTIATE_TEST_SUITE_P(FluidTemperature, DryAirHeatCases,
-                         ::testing::Values(AirHeatCase{"BelowTheTable", -100, 2.0528917},
-                                           AirHeatCase{"At200K", -73.15, 1.7772910},
-                                           AirHeatCase{"Freezing", 0, 1.3006357},
-                                           AirHeatCase{"Room", 20, 1.2123822},
-                                           AirHeatCase{"At300K", 26.85, 1.1848607},
-                                           AirHeatCase{"HotAir", 80, 1.0088500},
-                                           AirHeatCase{"At400K", 126.85, 0.8948228},
-                                           AirHeatCase{"AboveTheTable", 150, 0.8458681}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    FluidTemperature, DryAirHeatCases,
+    ::testing::Values(AirHeatCase{"BelowTheTable", -100, 2.0528917}, AirHeatCase{"At200K", -73.15, 1.7772910},
+                      AirHeatCase{"Freezing", 0, 1.3006357}, AirHeatCase{"Room", 20, 1.2123822},
+                      AirHeatCase{"At300K", 26.85, 1.1848607}, AirHeatCase{"HotAir", 80, 1.0088500},
+                      AirHeatCase{"At400K", 126.85, 0.8948228}, AirHeatCase{"AboveTheTable", 150, 0.8458681}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(FluidTemperature, ForwardAirHoldsTheHeatOfAirAtTheInteriorTemperature) {
   CalcInputs in;

@@ -15,8 +15,8 @@
 #include <cstring>
 #include <functional>
 #include <limits>
-#include <random>
 #include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -69,27 +69,47 @@ LayerInput ByResistance(float resistance, bool marked = false) {
 
 std::vector<Element> Elements() {
   return {
-      {"PipeInAir", [] { return PipeInAir(125, {Layer(4, 50), Layer(0, 0.04f, true)}); }},
+      {"PipeInAir",
+       [] {
+         return PipeInAir(125, {Layer(4, 50), Layer(0, 0.04f, true)});
+       }},
       {"ThinPipeBelowItsCriticalRadius", [] { return PipeInAir(6, {Layer(0, 0.2f, true)}); }, 5, 2},
       {"PipeWithCladdingOutside",
-       [] { return PipeInAir(53.1f, {Layer(3, 50), Layer(0, 0.035f, true), Layer(0.6f, 200), Layer(2, 0.5f)}); }},
+       [] {
+         return PipeInAir(53.1f, {Layer(3, 50), Layer(0, 0.035f, true), Layer(0.6f, 200), Layer(2, 0.5f)});
+       }},
       {"PipeWithNeglectedCoefficients", [] { return PipeInAir(250, {Layer(0, 0.04f, true)}); }, -1, -1},
       {"PipeWithGivenResistanceOutside",
-       [] { return PipeInAir(21.6f, {Layer(0, 0.05f, true), ByResistance(0.3f)}); }, 9, 4},
+       [] {
+         return PipeInAir(21.6f, {Layer(0, 0.05f, true), ByResistance(0.3f)});
+       },
+       9, 4},
       {"PipeWhoseInsulationHasAGivenResistance", [] { return PipeInAir(125, {ByResistance(0.5f, true)}); }},
       {"PipeWithANegativeConductivityOutside",
-       [] { return PipeInAir(125, {Layer(0, 0.04f, true), Layer(5, -0.5f)}); }},
+       [] {
+         return PipeInAir(125, {Layer(0, 0.04f, true), Layer(5, -0.5f)});
+       }},
       {"Sphere", [] { return Sphere(1000, {Layer(0, 0.04f, true)}); }},
       {"SphereFlatteningWithinARounding",
-       [] { return Sphere(20, {Layer(0, 5, true), Layer(2, 0.9f)}); }, 9, 500},
-      {"SmallSphereWithAShellOutside", [] { return Sphere(20, {Layer(0, 0.3f, true), Layer(1, 40)}); }, 9, 3},
+       [] {
+         return Sphere(20, {Layer(0, 5, true), Layer(2, 0.9f)});
+       },
+       9, 500},
+      {"SmallSphereWithAShellOutside",
+       [] {
+         return Sphere(20, {Layer(0, 0.3f, true), Layer(1, 40)});
+       },
+       9, 3},
       {"BuriedPipe", [] { return Buried(2, 0, 0); }},
       {"BuriedPipeInCalculatedSoil", [] { return Buried(2, 0, 1); }},
       {"BuriedPipeInABox", [] { return Buried(3, 0, 0); }},
       {"BuriedPipeInABoxOfAir", [] { return Buried(3, 1, 0); }},
       {"BuriedPipeInABoxOfGivenResistance", [] { return Buried(3, 2, 1); }},
       // No layer marked: the steps leave the total as it is.
-      {"PipeWithNoLayerMarked", [] { return PipeInAir(125, {Layer(4, 50), Layer(30, 0.04f)}); }},
+      {"PipeWithNoLayerMarked",
+       [] {
+         return PipeInAir(125, {Layer(4, 50), Layer(30, 0.04f)});
+       }},
       {"BuriedPipeWithNoLayerMarked",
        [] {
          CalcInputs in = Buried(3, 0, 1);
@@ -160,8 +180,8 @@ TEST_P(SearchOf, StopsWhereTheWalkStopsAtTheTotalOfAStep) {
 TEST_P(SearchOf, StopsWhereTheWalkStopsAcrossTheRange) {
   const float low = std::min(TotalAt(1), TotalAt(LastStep())), high = std::max(TotalAt(1), TotalAt(LastStep()));
   for (int i = 0; i <= 24; ++i) ExpectSameStop(static_cast<float>(low + (high - low) * (i / 24.0)));
-  for (float required : {0.0f, -1.0f, 0.00001f, 1e6f, std::numeric_limits<float>::infinity(),
-                         std::numeric_limits<float>::quiet_NaN()})
+  for (float required :
+       {0.0f, -1.0f, 0.00001f, 1e6f, std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()})
     ExpectSameStop(required);
 }
 
@@ -222,8 +242,8 @@ TEST(SearchOfRandomElements, StopsWhereTheWalkStops) {
       in.soilDensity = wild(logUniform(1000, 2500));
       in.depth = wild(logUniform(0.1, 5));
     }
-    const Element element{"random element " + std::to_string(n), [in] { return in; },
-                          wild(logUniform(1, 50)), unit() < 0.1 ? -1.0f : wild(logUniform(0.5, 100))};
+    const Element element{"random element " + std::to_string(n), [in] { return in; }, wild(logUniform(1, 50)),
+                          unit() < 0.1 ? -1.0f : wild(logUniform(0.5, 100))};
     const float total = TotalAt(element, 1 + static_cast<int>(rng() % LastStep()));
     for (float required : {total, std::nextafter(total, -INFINITY), static_cast<float>(total * (0.5 + unit()))})
       ExpectSameStop(element, required);

@@ -3,8 +3,8 @@
 // the source gives it. The "Validation" table of docs/development.md
 // and of the user's manuals lists them.
 #include "engine/CalcOutcome.h"
-#include "engine/LayerInputs.h"
 #include "engine/FluidTemperature.h"
+#include "engine/LayerInputs.h"
 #include "engine/Moisture.h"
 
 #include <gtest/gtest.h>

@@ -2,17 +2,16 @@
 
 #include "app/CliProcess.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
-
 
 TEST(CliCalc, PrintsTheWindowStateOfAReadProject) {
   const CliRun r = RunCli({"calc", CasePath("start.txt"), "--decimal-separator", ","});
@@ -78,17 +77,16 @@ TEST_P(CliUsageMessage, NamesTheProblem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Mistakes, CliUsageMessage,
-    ::testing::Values(UsageCase{{}, "falta la orden"}, UsageCase{{"calcular", "CASE"}, "orden desconocida: calcular"},
-                      UsageCase{{"--decimal-separator", ",", "calc", "CASE"}, "orden desconocida: --decimal-separator"},
-                      UsageCase{{"calc"}, "calc espera un archivo de proyecto"},
-                      UsageCase{{"calc", "CASE", "--decimal-separator"},
-                                "falta el separador decimal tras --decimal-separator"},
-                      UsageCase{{"calc", "--decimal-separator", ",", "CASE", "--decimal-separator"},
-                                "falta el separador decimal tras --decimal-separator"},
-                      UsageCase{{"calc", "CASE", "--foo", "--decimal-separator=;"},
-                                "el separador decimal debe ser \",\" o \".\""},
-                      UsageCase{{"calc", "--decimal-separator", ",", "CASE", "--foo=bar"}, "opción desconocida: --foo=bar"},
-                      UsageCase{{"calc", "CASE", "--help=yes"}, "opción desconocida: --help=yes"}));
+    ::testing::Values(
+        UsageCase{{}, "falta la orden"}, UsageCase{{"calcular", "CASE"}, "orden desconocida: calcular"},
+        UsageCase{{"--decimal-separator", ",", "calc", "CASE"}, "orden desconocida: --decimal-separator"},
+        UsageCase{{"calc"}, "calc espera un archivo de proyecto"},
+        UsageCase{{"calc", "CASE", "--decimal-separator"}, "falta el separador decimal tras --decimal-separator"},
+        UsageCase{{"calc", "--decimal-separator", ",", "CASE", "--decimal-separator"},
+                  "falta el separador decimal tras --decimal-separator"},
+        UsageCase{{"calc", "CASE", "--foo", "--decimal-separator=;"}, "el separador decimal debe ser \",\" o \".\""},
+        UsageCase{{"calc", "--decimal-separator", ",", "CASE", "--foo=bar"}, "opción desconocida: --foo=bar"},
+        UsageCase{{"calc", "CASE", "--help=yes"}, "opción desconocida: --help=yes"}));
 
 TEST(CliUsage, OfReportShowsOnlyTheReportLine) {
   const CliRun r = RunCli({"report", CasePath("start.txt"), "--decimal-separator", ";"});

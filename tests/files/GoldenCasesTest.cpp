@@ -7,13 +7,13 @@
 #include "form/FormJson.h"
 #include "form/NumberFormat.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cmath>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -73,7 +73,8 @@ class GoldenCases : public ::testing::TestWithParam<std::string> {
 
 TEST_P(GoldenCases, WindowAfterOpeningMatchesTheStoredState) {
   const QString name = QString::fromStdString(GetParam());
-  const CalculatedProject outcome = CalculateProjectFile(CasesDir() + '/' + name + ".txt", QStringLiteral("/opt/brenak"));
+  const CalculatedProject outcome =
+      CalculateProjectFile(CasesDir() + '/' + name + ".txt", QStringLiteral("/opt/brenak"));
   const QJsonObject& actual = outcome.json;
 
   QFile stored(CasesDir() + '/' + name + ".json");
@@ -82,7 +83,8 @@ TEST_P(GoldenCases, WindowAfterOpeningMatchesTheStoredState) {
     stored.write(FormStateJsonLines(actual));
     return;
   }
-  ASSERT_TRUE(stored.open(QIODevice::ReadOnly)) << "no " << name.toStdString() << ".json; run with BRENAK_UPDATE_GOLDEN=1";
+  ASSERT_TRUE(stored.open(QIODevice::ReadOnly))
+      << "no " << name.toStdString() << ".json; run with BRENAK_UPDATE_GOLDEN=1";
   QJsonParseError error;
   const QJsonDocument expected = QJsonDocument::fromJson(stored.readAll(), &error);
   ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();

@@ -4,9 +4,9 @@
 
 #include "app/CliProcess.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <clocale>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,25 +1,25 @@
 #include "app/ProjectCommands.h"
 #include "files/ProjectFolders.h"
 
-#include "files/CaseFile.h"
-#include "files/ProjectFile.h"
-#include "form/WindowCase.h"
 #include "app/Brenak.h"
 #include "app/Commands.h"
+#include "app/StartUp.h"
+#include "files/CaseFile.h"
+#include "files/ProjectFile.h"
 #include "form/FileDialogs.h"
 #include "form/FormJson.h"
 #include "form/NumberFormat.h"
-#include "app/StartUp.h"
+#include "form/WindowCase.h"
 
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
-#include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -92,40 +92,42 @@ void Set(Form& f, const char* name, const char* text) { f.UserType(name, QString
 
 INSTANTIATE_TEST_SUITE_P(
     EveryKind, RoundTrip,
-    ::testing::Values(
-        std::pair{"StartProject", Build([](Form&) {})},
-        std::pair{"PlateCondensationStudy", Build([](Form& f) {
-                    f.UserSelect("RadioGroupCalcular", 0), f.UserSelect("ComboBox1", 1);
-                    f.UserSelect("RadioGroupCondensacion", 0), f.UserSelect("RGTipoPared", 1);
-                    Set(f, "ENombre2", "Ladrillo ñandú"), Set(f, "Edit1e", "40"), Set(f, "Edit2e", "115");
-                    Set(f, "Edit2k", "0.76"), Set(f, "Editrv1", "2"), Set(f, "Editrv2", "40");
-                  })},
-        std::pair{"PipeInAirCalculatedCoefficients", Build([](Form& f) {
-                    f.UserClick("SpeedButton4"), f.UserSelect("RGTipoTuberias", 1), f.UserSelect("ComboBox1", 1);
-                    f.UserCheck("RBAislante2"), Set(f, "Edit1e", "3.2"), Set(f, "Edit1k", "40");
-                    Set(f, "Edit2k", "0.04"), f.UserSelect("RGhi", 2), f.UserSelect("RGhe", 2);
-                    f.UserSelect("RGAmbientehe", 1), Set(f, "EditTi", "80");
-                  })},
-        std::pair{"BuriedPipeAirBoxCalculatedSoil", Build([](Form& f) {
-                    f.UserClick("SpeedButton4"), f.UserSelect("RGTipoTuberias", 3), f.UserSelect("ComboBoxCaja", 1);
-                    f.UserSelect("RadioGroupTerreno", 1), f.UserSelect("RadioGroupCondicionTE", 1);
-                    Set(f, "EditTi", "70");
-                  })},
-        std::pair{"SphereSurfaceTemperature", Build([](Form& f) {
-                    f.UserClick("SpeedButton5"), Set(f, "EditTi", "90");
-                    f.UserSelect("RadioGroupCondicionE", 4), Set(f, "EditCondicionTe", "70");
-                  })},
-        std::pair{"DuctWithFinalAirTemperature", Build([](Form& f) {
-                    f.UserClick("SpeedButton23"), Set(f, "Edit1e", "25"), f.UserSelect("RGhi", 2);
-                    f.UserSelect("RadioGroupTempAire", 0), Set(f, "EditLongitud", "20");
-                  })},
-        std::pair{"HorizontalTank", Build([](Form& f) {
-                    f.UserClick("SpeedButton23"), f.UserSelect("RGTipoOtros", 2), Set(f, "Edit1e", "50");
-                    Set(f, "Editr0", "1000"), f.UserSelect("RGhe", 2);
-                  })},
-        std::pair{"PlateEconomic", Build([](Form& f) {
-                    f.UserSelect("RadioGroupCondicionP", 3), Set(f, "EditTi", "60"), f.UserSelect("RGhi", 1);
-                  })}),
+    ::testing::Values(std::pair{"StartProject", Build([](Form&) {})},
+                      std::pair{"PlateCondensationStudy", Build([](Form& f) {
+                                  f.UserSelect("RadioGroupCalcular", 0), f.UserSelect("ComboBox1", 1);
+                                  f.UserSelect("RadioGroupCondensacion", 0), f.UserSelect("RGTipoPared", 1);
+                                  Set(f, "ENombre2", "Ladrillo ñandú"), Set(f, "Edit1e", "40"), Set(f, "Edit2e", "115");
+                                  Set(f, "Edit2k", "0.76"), Set(f, "Editrv1", "2"), Set(f, "Editrv2", "40");
+                                })},
+                      std::pair{"PipeInAirCalculatedCoefficients", Build([](Form& f) {
+                                  f.UserClick("SpeedButton4"), f.UserSelect("RGTipoTuberias", 1),
+                                      f.UserSelect("ComboBox1", 1);
+                                  f.UserCheck("RBAislante2"), Set(f, "Edit1e", "3.2"), Set(f, "Edit1k", "40");
+                                  Set(f, "Edit2k", "0.04"), f.UserSelect("RGhi", 2), f.UserSelect("RGhe", 2);
+                                  f.UserSelect("RGAmbientehe", 1), Set(f, "EditTi", "80");
+                                })},
+                      std::pair{"BuriedPipeAirBoxCalculatedSoil", Build([](Form& f) {
+                                  f.UserClick("SpeedButton4"), f.UserSelect("RGTipoTuberias", 3),
+                                      f.UserSelect("ComboBoxCaja", 1);
+                                  f.UserSelect("RadioGroupTerreno", 1), f.UserSelect("RadioGroupCondicionTE", 1);
+                                  Set(f, "EditTi", "70");
+                                })},
+                      std::pair{"SphereSurfaceTemperature", Build([](Form& f) {
+                                  f.UserClick("SpeedButton5"), Set(f, "EditTi", "90");
+                                  f.UserSelect("RadioGroupCondicionE", 4), Set(f, "EditCondicionTe", "70");
+                                })},
+                      std::pair{"DuctWithFinalAirTemperature", Build([](Form& f) {
+                                  f.UserClick("SpeedButton23"), Set(f, "Edit1e", "25"), f.UserSelect("RGhi", 2);
+                                  f.UserSelect("RadioGroupTempAire", 0), Set(f, "EditLongitud", "20");
+                                })},
+                      std::pair{"HorizontalTank", Build([](Form& f) {
+                                  f.UserClick("SpeedButton23"), f.UserSelect("RGTipoOtros", 2), Set(f, "Edit1e", "50");
+                                  Set(f, "Editr0", "1000"), f.UserSelect("RGhe", 2);
+                                })},
+                      std::pair{"PlateEconomic", Build([](Form& f) {
+                                  f.UserSelect("RadioGroupCondicionP", 3), Set(f, "EditTi", "60"),
+                                      f.UserSelect("RGhi", 1);
+                                })}),
     [](const auto& info) { return std::string(info.param.first); });
 
 TEST_F(ProjectFilesTest, FileWrittenWithDecimalCommaCalculatesTheSameUnderDecimalPoint) {
@@ -201,9 +203,13 @@ TEST_P(Refusal, LeavesTheWindowAsItWasWithOneMessage) {
 
   const QString name = GetParam().first;
   QString path = Path("bad.txt");
-  if (name == "Folder") path = dir.path();
-  else if (name == "Pipe") { ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0); }  // no writer: reading would wait
-  else if (name != "Missing") Write("bad.txt", GetParam().second(Read("good.txt")));
+  if (name == "Folder")
+    path = dir.path();
+  else if (name == "Pipe") {
+    ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+  }  // no writer: reading would wait
+  else if (name != "Missing")
+    Write("bad.txt", GetParam().second(Read("good.txt")));
   sink.shown.clear();
 
   EXPECT_FALSE(OpenProjectFile(app, path));
@@ -344,8 +350,10 @@ TEST_F(ProjectFilesTest, ProjectsAndReportsGoToTheUsersDocuments) {
   const QString projects = ProjectsFolder(app);
   const QString reports = ReportsFolder(app);
   qputenv("HOME", oldHome);
-  if (oldConfig.isNull()) qunsetenv("XDG_CONFIG_HOME");
-  else qputenv("XDG_CONFIG_HOME", oldConfig);
+  if (oldConfig.isNull())
+    qunsetenv("XDG_CONFIG_HOME");
+  else
+    qputenv("XDG_CONFIG_HOME", oldConfig);
   EXPECT_EQ(projects, Path("home/Documents/Brenak/proyectos"));
   EXPECT_EQ(reports, Path("home/Documents/Brenak/informes"));
   EXPECT_TRUE(QFileInfo(projects).isDir() && QFileInfo(reports).isDir());

@@ -3,8 +3,8 @@
 #include "app/Brenak.h"
 #include "form/CaseFields.h"
 
-#include <QSet>
 #include <gtest/gtest.h>
+#include <QSet>
 
 namespace {
 
@@ -25,12 +25,15 @@ TEST(CaseFields, NameControlsOfTheRightKindEachOnceInFileOrder) {
     EXPECT_FALSE(seen.contains(name)) << entry.control;
     seen.insert(name);
     const ControlType type = app.form.At(name).type;
-    const bool fits = entry.type == CaseValueType::Text   ? type == ControlType::Edit
-                      : entry.type == CaseValueType::Mark ? type == ControlType::RadioButton
-                                                         : type == ControlType::RadioGroup || type == ControlType::ComboBox;
+    const bool fits = entry.type == CaseValueType::Text ? type == ControlType::Edit
+                      : entry.type == CaseValueType::Mark
+                          ? type == ControlType::RadioButton
+                          : type == ControlType::RadioGroup || type == ControlType::ComboBox;
     EXPECT_TRUE(fits) << entry.control;
     // A list's rows are those the window offers (the coefficient lists at their longest).
-    if (entry.type == CaseValueType::Row) { EXPECT_EQ(entry.rows, app.form.At(name).items.size()) << entry.control; }
+    if (entry.type == CaseValueType::Row) {
+      EXPECT_EQ(entry.rows, app.form.At(name).items.size()) << entry.control;
+    }
   }
   EXPECT_EQ(kindCodes, 1);
 }
@@ -70,13 +73,13 @@ TEST_P(FileSpellings, ReadToTheSameValues) {
   EXPECT_EQ(read.values, SampleValues());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Variants, FileSpellings,
-    ::testing::Values(Spelling{"QuotedCrlf1252", "\r\n", true, false, "", "\r\n"},
-                      Spelling{"QuotedLfUtf8MoreLines", "\n", true, true, "", "\"extra\"\n"},
-                      Spelling{"BareCrlfUtf8MarkNoFinalLineEnd", "\r\n", false, true, "\xEF\xBB\xBF", ""},
-                      Spelling{"BareLf1252", "\n", false, false, "", "\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Variants, FileSpellings,
+                         ::testing::Values(Spelling{"QuotedCrlf1252", "\r\n", true, false, "", "\r\n"},
+                                           Spelling{"QuotedLfUtf8MoreLines", "\n", true, true, "", "\"extra\"\n"},
+                                           Spelling{"BareCrlfUtf8MarkNoFinalLineEnd", "\r\n", false, true,
+                                                    "\xEF\xBB\xBF", ""},
+                                           Spelling{"BareLf1252", "\n", false, false, "", "\n"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProjectFileWriting, QuotedCrlfLinesInWindows1252OrElseUtf8) {
   QStringList values = SampleValues();

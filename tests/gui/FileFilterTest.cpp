@@ -14,7 +14,6 @@ struct FilterCase {
 };
 void PrintTo(const FilterCase& c, std::ostream* os) { *os << c.name; }
 
-
 class QtFileFilterTest : public ::testing::TestWithParam<FilterCase> {};
 
 }  // namespace

@@ -1,5 +1,5 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 // The window's tests need a QApplication; the offscreen platform draws
 // without a display.

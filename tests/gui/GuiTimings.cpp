@@ -6,19 +6,19 @@
 // process and from main) and, for every project in the test cases, how long a
 // click on "Calcular" takes until the window has been repainted.
 
+#include "app/Brenak.h"
 #include "app/ProjectCommands.h"
+#include "app/StartUp.h"
 #include "gui/MainWindow.h"
 #include "gui/WindowServices.h"
-#include "app/Brenak.h"
-#include "app/StartUp.h"
 
+#include <unistd.h>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 

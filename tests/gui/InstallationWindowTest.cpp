@@ -20,8 +20,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTableView>
 #include <QTabWidget>
+#include <QTableView>
 #include <ostream>
 
 namespace {
@@ -98,7 +98,9 @@ TEST_F(InstallationWindowTest, TwoHundredSectionsFitTheSmallAndTheLargeScreen) {
     EXPECT_TRUE(w->Table()->verticalScrollBar()->isVisible());
     EXPECT_GE(w->Table()->rowAt(w->Table()->viewport()->height() - 1), 10);
     EXPECT_EQ(CutCells(w), QStringList()) << size.width();
-    if (size.width() == 1920) { EXPECT_FALSE(w->Table()->horizontalScrollBar()->isVisible()); }
+    if (size.width() == 1920) {
+      EXPECT_FALSE(w->Table()->horizontalScrollBar()->isVisible());
+    }
   }
 }
 
@@ -112,7 +114,8 @@ class SpanishInstallationWindowTest : public InstallationWindowTest {
 TEST_F(SpanishInstallationWindowTest, TwoHundredSectionsFitWithADecimalComma) {
   InstallationWindow* w = Open();
   ASSERT_NE(w, nullptr);
-  w->Session().Replace(SampleInstallation(200), QStringLiteral("/obras/Hospital comarcal.brenak-instalacion.json"), false);
+  w->Session().Replace(SampleInstallation(200), QStringLiteral("/obras/Hospital comarcal.brenak-instalacion.json"),
+                       false);
   for (int tab = 0; tab < w->Panels()->count(); ++tab) {
     const LayoutReport report = Measure(w, QSize(1366, 740), tab);
     EXPECT_TRUE(report.clipped.isEmpty()) << "tab " << tab << ": " << report.Json().toStdString();

@@ -4,8 +4,8 @@
 
 #include "WindowFixture.h"
 
-#include "gui/LayoutCheck.h"
 #include "app/ProjectCommands.h"
+#include "gui/LayoutCheck.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -190,7 +190,9 @@ TEST(LayoutCheckTest, ReportsEveryTextItsWidgetCuts) {
 // The results stand under the left column's options when it has room for
 // them, and under the layer table when it has not.
 TEST_F(FitTest, TheResultsGoWhereThereIsRoom) {
-  auto left = [this] { return W("Panel5")->mapTo(window.get(), QPoint()).x() < W("Panel2")->mapTo(window.get(), QPoint()).x(); };
+  auto left = [this] {
+    return W("Panel5")->mapTo(window.get(), QPoint()).x() < W("Panel2")->mapTo(window.get(), QPoint()).x();
+  };
   app.form.UserSelect("RadioGroupCalcular", 0);
   EXPECT_TRUE(Measure(kSmallScreen).Fits());
   EXPECT_TRUE(left());

@@ -2,6 +2,7 @@
 
 #include "gui/WindowServices.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -11,7 +12,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
-#include <gtest/gtest.h>
 #include <ostream>
 
 namespace {
@@ -22,7 +22,6 @@ struct BoxCase {
   QMessageBox::Icon icon;
 };
 void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.name; }
-
 
 class MessageBoxTest : public ::testing::TestWithParam<BoxCase> {};
 
@@ -76,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
     Conventions, MessageBoxTest,
     ::testing::Values(
         BoxCase{"Warning", {kAtencion, "Falta la temperatura interior", MessageButtons::Ok}, QMessageBox::Warning},
-        BoxCase{"Validation", {"Valor fuera de límites", "Entre -273 y 5000", MessageButtons::Ok},
-                QMessageBox::Warning},
+        BoxCase{
+            "Validation", {"Valor fuera de límites", "Entre -273 y 5000", MessageButtons::Ok}, QMessageBox::Warning},
         BoxCase{"FieldCheck",
                 {"Se espera un nº real y no letras", "El valor debe estar entre -100 y 200", MessageButtons::Ok},
                 QMessageBox::Warning},

@@ -80,7 +80,9 @@ TEST_F(ThicknessTableDialogTest, TheTableIsTheCaseOnTheWindowWithTheCommercialRo
   QTableWidget* grid = dialog->TableWidget();
   ASSERT_TRUE(grid->isVisible());
   EXPECT_EQ(Cells(grid), expected.rows);
-  for (int c = 0; c < grid->columnCount(); ++c) { EXPECT_EQ(grid->horizontalHeaderItem(c)->toolTip(), expected.header[c]); }
+  for (int c = 0; c < grid->columnCount(); ++c) {
+    EXPECT_EQ(grid->horizontalHeaderItem(c)->toolTip(), expected.header[c]);
+  }
 
   const int marked = expected.commercialRow;
   ASSERT_GE(marked, 0);

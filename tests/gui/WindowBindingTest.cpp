@@ -53,8 +53,11 @@ void ExpectMirrors(const Brenak& app, const MainWindow& window) {
         // A heading is laid out in lines; a caption beside its field keeps
         // its words and drops the blanks that spaced them.
         const QString shown = static_cast<QLabel*>(w)->text();
-        if (w->property("compact").toBool()) { EXPECT_EQ(shown.simplified(), c.text.simplified()); }
-        else if (!w->property("heading").toBool()) { EXPECT_EQ(shown, c.text); }
+        if (w->property("compact").toBool()) {
+          EXPECT_EQ(shown.simplified(), c.text.simplified());
+        } else if (!w->property("heading").toBool()) {
+          EXPECT_EQ(shown, c.text);
+        }
         break;
       }
       case ControlType::RadioGroup: {
@@ -70,9 +73,7 @@ void ExpectMirrors(const Brenak& app, const MainWindow& window) {
         EXPECT_EQ(combo->currentIndex(), c.index);
         break;
       }
-      case ControlType::RadioButton:
-        EXPECT_EQ(static_cast<QRadioButton*>(w)->isChecked(), c.checked);
-        break;
+      case ControlType::RadioButton: EXPECT_EQ(static_cast<QRadioButton*>(w)->isChecked(), c.checked); break;
       case ControlType::Button: {
         auto* button = static_cast<QAbstractButton*>(w);
         // A command of the toolbar adds its key to the hint.
@@ -80,8 +81,7 @@ void ExpectMirrors(const Brenak& app, const MainWindow& window) {
         EXPECT_EQ(button->palette().color(QPalette::ButtonText) == QColor(Qt::red), c.captionRed);
         break;
       }
-      default:
-        break;
+      default: break;
     }
   }
 }
@@ -97,7 +97,9 @@ TEST_F(WindowTest, EveryControlHasAWidgetOfItsKindAndName) {
     EXPECT_EQ(found, W(c.name));
     EXPECT_TRUE(WidgetFitsType(found, c.type)) << ControlTypeName(c.type);
     // Inside the panel the model puts it in.
-    if (!c.parent.isEmpty()) { EXPECT_TRUE(W(c.parent)->isAncestorOf(found)) << c.parent.toStdString(); }
+    if (!c.parent.isEmpty()) {
+      EXPECT_TRUE(W(c.parent)->isAncestorOf(found)) << c.parent.toStdString();
+    }
   }
   EXPECT_EQ(window->windowTitle(),
             QStringLiteral("Sin título[*] - Programa de cálculo de aislamientos (v1.0) 9/8/2013"));
@@ -109,11 +111,10 @@ struct Scenario {
 };
 void PrintTo(const Scenario& c, std::ostream* os) { *os << c.name; }
 
-
 class WindowMirrorsTest : public WindowTest, public ::testing::WithParamInterface<Scenario> {
  public:
-  using WindowTest::Click;
   using WindowTest::ChooseRow;
+  using WindowTest::Click;
   using WindowTest::PickComboRow;
   using WindowTest::TypeInto;
 };
@@ -126,60 +127,61 @@ TEST_P(WindowMirrorsTest, AfterTheUsersActions) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WindowMirrorsTest,
-    ::testing::Values(
-        Scenario{"Start", [](WindowTest&) {}},
-        Scenario{"PlateCalculated", [](WindowTest& t) { static_cast<WindowMirrorsTest&>(t).Click("SpeedButton1"); }},
-        Scenario{"PlateHeatFlowThreeLayersWithCondensation",
-                 [](WindowTest& t) {
-                   auto& w = static_cast<WindowMirrorsTest&>(t);
-                   w.ChooseRow("RadioGroupCalcular", 0);
-                   w.ChooseRow("RadioGroupCondensacion", 0);
-                   w.PickComboRow("ComboBox1", 2);
-                 }},
-        Scenario{"BuriedPipeInBox",
-                 [](WindowTest& t) {
-                   auto& w = static_cast<WindowMirrorsTest&>(t);
-                   w.Click("SpeedButton4");
-                   w.ChooseRow("RGTipoTuberias", 3);
-                 }},
-        Scenario{"SphereAfterCalculatedCoefficients",
-                 [](WindowTest& t) {
-                   auto& w = static_cast<WindowMirrorsTest&>(t);
-                   w.ChooseRow("RGhi", 2);
-                   w.ChooseRow("RGhe", 2);
-                   w.Click("SpeedButton5");
-                 }},
-        Scenario{"DuctWithCalculatedInterior",
-                 [](WindowTest& t) {
-                   auto& w = static_cast<WindowMirrorsTest&>(t);
-                   w.Click("SpeedButton23");
-                   w.ChooseRow("RGhi", 2);
-                 }},
-        Scenario{"PipeFinalWaterTemperature",
-                 [](WindowTest& t) {
-                   auto& w = static_cast<WindowMirrorsTest&>(t);
-                   w.Click("SpeedButton4");
-                   w.ChooseRow("RadioGroupCondicionT", 6);
-                 }},
-        Scenario{"EconomicCalculated",
-                 [](WindowTest& t) {
-                   auto& w = static_cast<WindowMirrorsTest&>(t);
-                   w.ChooseRow("RadioGroupCondicionP", 3);
-                   w.Click("SpeedButton1");
-                 }},
-        Scenario{"ChartShown",
-                 [](WindowTest& t) {
-                   auto& w = static_cast<WindowMirrorsTest&>(t);
-                   w.Click("SpeedButton1");
-                   w.Click("SpeedButton7");
-                 }},
-        Scenario{"MaterialChooserOpen", [](WindowTest& t) { static_cast<WindowMirrorsTest&>(t).Click("SpeedButton11"); }},
-        Scenario{"NewValueTyped",
-                 [](WindowTest& t) {
-                   auto& w = static_cast<WindowMirrorsTest&>(t);
-                   w.TypeInto("EditTi", "30");
-                   w.Click("SpeedButton1");
-                 }}),
+    ::testing::Values(Scenario{"Start", [](WindowTest&) {}},
+                      Scenario{"PlateCalculated",
+                               [](WindowTest& t) { static_cast<WindowMirrorsTest&>(t).Click("SpeedButton1"); }},
+                      Scenario{"PlateHeatFlowThreeLayersWithCondensation",
+                               [](WindowTest& t) {
+                                 auto& w = static_cast<WindowMirrorsTest&>(t);
+                                 w.ChooseRow("RadioGroupCalcular", 0);
+                                 w.ChooseRow("RadioGroupCondensacion", 0);
+                                 w.PickComboRow("ComboBox1", 2);
+                               }},
+                      Scenario{"BuriedPipeInBox",
+                               [](WindowTest& t) {
+                                 auto& w = static_cast<WindowMirrorsTest&>(t);
+                                 w.Click("SpeedButton4");
+                                 w.ChooseRow("RGTipoTuberias", 3);
+                               }},
+                      Scenario{"SphereAfterCalculatedCoefficients",
+                               [](WindowTest& t) {
+                                 auto& w = static_cast<WindowMirrorsTest&>(t);
+                                 w.ChooseRow("RGhi", 2);
+                                 w.ChooseRow("RGhe", 2);
+                                 w.Click("SpeedButton5");
+                               }},
+                      Scenario{"DuctWithCalculatedInterior",
+                               [](WindowTest& t) {
+                                 auto& w = static_cast<WindowMirrorsTest&>(t);
+                                 w.Click("SpeedButton23");
+                                 w.ChooseRow("RGhi", 2);
+                               }},
+                      Scenario{"PipeFinalWaterTemperature",
+                               [](WindowTest& t) {
+                                 auto& w = static_cast<WindowMirrorsTest&>(t);
+                                 w.Click("SpeedButton4");
+                                 w.ChooseRow("RadioGroupCondicionT", 6);
+                               }},
+                      Scenario{"EconomicCalculated",
+                               [](WindowTest& t) {
+                                 auto& w = static_cast<WindowMirrorsTest&>(t);
+                                 w.ChooseRow("RadioGroupCondicionP", 3);
+                                 w.Click("SpeedButton1");
+                               }},
+                      Scenario{"ChartShown",
+                               [](WindowTest& t) {
+                                 auto& w = static_cast<WindowMirrorsTest&>(t);
+                                 w.Click("SpeedButton1");
+                                 w.Click("SpeedButton7");
+                               }},
+                      Scenario{"MaterialChooserOpen",
+                               [](WindowTest& t) { static_cast<WindowMirrorsTest&>(t).Click("SpeedButton11"); }},
+                      Scenario{"NewValueTyped",
+                               [](WindowTest& t) {
+                                 auto& w = static_cast<WindowMirrorsTest&>(t);
+                                 w.TypeInto("EditTi", "30");
+                                 w.Click("SpeedButton1");
+                               }}),
     [](const ::testing::TestParamInfo<Scenario>& info) { return std::string(info.param.name); });
 
 // What the program itself changes shows up without setting off any reaction:
@@ -242,7 +244,11 @@ TEST_F(WindowTest, TabOrderFollowsTheLayerTableRowByRow) {
   for (int n = 1; n <= 6; ++n)
     for (const char* column : {"ENombre%1", "RBAislante%1", "Edit%1e", "Edit%1k", "Edit%1RT", "Editrv%1"})
       wanted << QString::fromLatin1(column).arg(n);
-  wanted << "ComboBoxCaja" << "EditeCaja" << "EditkCaja" << "EditRTCaja" << "Edit10RT";
+  wanted << "ComboBoxCaja"
+         << "EditeCaja"
+         << "EditkCaja"
+         << "EditRTCaja"
+         << "Edit10RT";
 
   QStringList visited;
   QWidget* w = W("Edit0RT");

@@ -5,11 +5,11 @@
 #include "app/ProjectCommands.h"
 
 #include <QChart>
+#include <QClipboard>
 #include <QLegend>
 #include <QLegendMarker>
-#include <QClipboard>
-#include <QPushButton>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QValueAxis>
 #include <stdexcept>
 

@@ -4,9 +4,9 @@
 
 #include "WindowFixture.h"
 
-#include "gui/WindowDocument.h"
 #include "app/ProjectHistory.h"
 #include "form/FileDialogs.h"
+#include "gui/WindowDocument.h"
 
 #include <QFile>
 #include <QMenu>
@@ -200,7 +200,8 @@ TEST_F(DocumentTest, AWindowKeptLargerThanTheScreenOpensWithinIt) {
   const QRect available = window.screen()->availableGeometry();
   {
     QWidget larger;
-    larger.setGeometry(available.left() + 200, available.top() + 100, available.width() + 900, available.height() + 500);
+    larger.setGeometry(available.left() + 200, available.top() + 100, available.width() + 900,
+                       available.height() + 500);
     settings->setValue(QLatin1String(kWindowPlaceKey), larger.saveGeometry());
   }
   CreateMainWindow(next, QString());
@@ -208,8 +209,8 @@ TEST_F(DocumentTest, AWindowKeptLargerThanTheScreenOpensWithinIt) {
   window.ShowOnScreen();
   QApplication::processEvents();
   EXPECT_TRUE(available.contains(window.frameGeometry()))
-      << window.frameGeometry().width() << "x" << window.frameGeometry().height() << " in " << available.width()
-      << "x" << available.height();
+      << window.frameGeometry().width() << "x" << window.frameGeometry().height() << " in " << available.width() << "x"
+      << available.height();
 }
 
 TEST(FitFrameIntoTest, ShrinksWhatIsLargerAndMovesWhatStandsOutside) {

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "app/Brenak.h"
+#include "app/StartUp.h"
+#include "form/NumberFormat.h"
 #include "gui/ChartPanel.h"
 #include "gui/MainWindow.h"
 #include "gui/PictureWidget.h"
 #include "gui/RadioGroupBox.h"
-#include "app/Brenak.h"
-#include "form/NumberFormat.h"
-#include "app/StartUp.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
 

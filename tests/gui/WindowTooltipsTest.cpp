@@ -27,4 +27,3 @@ TEST_F(WindowTest, ToolbarCommandsNameTheirKeys) {
   // A button outside the toolbar keeps its hint alone.
   EXPECT_EQ(W("SpeedButton21")->toolTip(), QStringLiteral("Elegir coef. de emisión"));
 }
-

@@ -73,7 +73,9 @@ TEST(InstallationInput, DamagedListsImportTheirGoodLines) {
     const SectionCsvImport imported = ImportSectionsCsv(Mutated(good, random), {});
     if (!imported.ok()) continue;
     EXPECT_EQ(imported.rows.size(), imported.rowLines.size());
-    for (const CsvLineProblem& p : imported.problems) { EXPECT_GE(p.line, 2); }
+    for (const CsvLineProblem& p : imported.problems) {
+      EXPECT_GE(p.line, 2);
+    }
     doc.rows = imported.rows;
     const InstallationResults results = CalculateInstallation(doc);
     EXPECT_EQ(results.rows.size(), doc.rows.size());

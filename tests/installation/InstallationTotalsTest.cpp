@@ -301,7 +301,8 @@ TEST(BillOfMaterials, AProductALine) {
   ASSERT_EQ(bill.totals.size(), 3u);
   EXPECT_EQ(bill.totals[0].material, QStringLiteral("Lana de vidrio"));
   EXPECT_EQ(bill.totals[1].material, QStringLiteral("Coquilla lana de vidrio (valor típico)"));
-  EXPECT_TRUE(bill.totals[2].material.startsWith(QStringLiteral("Lana de vidrio (0"))) << bill.totals[2].material.toStdString();
+  EXPECT_TRUE(bill.totals[2].material.startsWith(QStringLiteral("Lana de vidrio (0")))
+      << bill.totals[2].material.toStdString();
   for (const BillMaterialTotal& total : bill.totals) EXPECT_NEAR(total.metres, 12, 1e-9);
 }
 

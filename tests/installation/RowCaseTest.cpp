@@ -79,7 +79,9 @@ TEST_P(RowAsCase, GivesTheFiguresOfItsCaseAloneAndInTheWindow) {
 
   // The size is that of the face the insulation lies on: the regulation's
   // diameter is the row's, the wall inside it.
-  if (IsPipeElement(row.element)) { EXPECT_NEAR(outcome.rite.diameter, 60.3, 1e-3); }
+  if (IsPipeElement(row.element)) {
+    EXPECT_NEAR(outcome.rite.diameter, 60.3, 1e-3);
+  }
 
   // The bare section loses more than the insulated one.
   ASSERT_TRUE(outcome.bareCalculated);

@@ -2,9 +2,9 @@
 // opens the same project: the same engine outcome to the last bit, the same
 // result lines, the same warnings and the same table of thicknesses. Checked on the golden cases and on
 // generated projects of every kind, target and condition.
-#include "engine/OutcomeFingerprint.h"
 #include "ProjectGenerator.h"
 #include "ReusedWindow.h"
+#include "engine/OutcomeFingerprint.h"
 
 #include "app/CalculationInputs.h"
 #include "app/ProjectCommands.h"
@@ -12,8 +12,8 @@
 #include "checking/CaseCheck.h"
 #include "checking/ShownFields.h"
 #include "files/CaseFile.h"
-#include "form/CaseFields.h"
 #include "files/ProjectFile.h"
+#include "form/CaseFields.h"
 #include "form/CaseOpening.h"
 #include "form/NumberFormat.h"
 #include "results/CaseCalculation.h"
@@ -90,7 +90,9 @@ class CaseCalculationIdentity : public ::testing::TestWithParam<QChar> {
       EXPECT_EQ(lines.heatFlow, app.form.Text(QStringLiteral("LabelQ"))) << name;
       EXPECT_EQ(lines.resistance, app.form.Text(QStringLiteral("LabelRT"))) << name;
       EXPECT_EQ(lines.rite, app.form.Text(QStringLiteral("LabelRITE"))) << name;
-      if (lines.note) { EXPECT_EQ(*lines.note, app.form.Text(QStringLiteral("LabelEsp"))) << name; }
+      if (lines.note) {
+        EXPECT_EQ(*lines.note, app.form.Text(QStringLiteral("LabelEsp"))) << name;
+      }
     }
     return true;
   }

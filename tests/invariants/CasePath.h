@@ -16,8 +16,8 @@ class ReusedWindow;
 // when its checks let it.
 struct CaseRun {
   CaseReading reading;
-  bool calculable = false;          // read, and nothing missing or refused
-  std::vector<QString> boxes;       // what the checks said, when not calculable
+  bool calculable = false;             // read, and nothing missing or refused
+  std::vector<QString> boxes;          // what the checks said, when not calculable
   std::optional<CaseOutcome> outcome;  // present when calculable
 };
 CaseRun RunCase(const QByteArray& bytes);

@@ -49,8 +49,7 @@ TEST(ThicknessSearchIdentity, WholeCalculationsOfGeneratedProjectsAgreeWithTheWa
     const bool economic = in.thicknessTarget && in.condition == DesignCondition::Economic;
     if (!in.thicknessTarget || !(in.IsPipe() || in.IsSphere() || economic)) continue;
     const std::string searched = Fingerprint(Calculate(in)).Text();
-    const std::string walked =
-        Fingerprint(Calculate(in, SteppingThicknessSearch, EconomicSteps::WorkOutEvery)).Text();
+    const std::string walked = Fingerprint(Calculate(in, SteppingThicknessSearch, EconomicSteps::WorkOutEvery)).Text();
     ASSERT_EQ(searched, walked) << "generated project " << n << " (brenak_generate_projects 1 DIR " << n << ")";
     ++compared[{int(in.kind) * 10 + (in.IsPipe() ? in.pipePlacing : 0), int(in.condition)}];
   }
@@ -68,13 +67,14 @@ TEST(ThicknessSearchIdentity, WholeCalculationsOfGeneratedProjectsAgreeWithTheWa
     buried += element == 22 || element == 23;
     sphere += element == 30;
   }
-  std::printf("Compared %d searched calculations of %d generated projects\n",
-              [&] {
-                int total = 0;
-                for (const auto& entry : compared) total += entry.second;
-                return total;
-              }(),
-              count);
+  std::printf(
+      "Compared %d searched calculations of %d generated projects\n",
+      [&] {
+        int total = 0;
+        for (const auto& entry : compared) total += entry.second;
+        return total;
+      }(),
+      count);
   EXPECT_GE(pipeInAir, 2 * 7);  // conditions 0-2 and 4-7, vertical and horizontal
   EXPECT_GE(buried, 2 * 3);     // conditions 0-2, with and without a box
   EXPECT_GE(sphere, 5);         // conditions 0-2, 4 and 5

@@ -1,6 +1,6 @@
+#include "app/WindowFixture.h"
 #include "checking/CompletenessCheck.h"
 #include "layout/ClearResults.h"
-#include "app/WindowFixture.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include "app/ProjectCommands.h"
 #include "app/WindowFixture.h"
-#include "results/ChartLabels.h"
 #include "report/ReportPictures.h"
+#include "results/ChartLabels.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -19,10 +19,14 @@ void ExpectReadable(const TemperatureChartLayout& layout, const std::string& whe
   ASSERT_EQ(layout.labelBoxes.size(), layout.labels.size()) << where;
   for (size_t i = 0; i < layout.labels.size(); ++i) {
     const QRectF& box = layout.labelBoxes[i];
-    if (layout.labels[i].keep) { EXPECT_FALSE(box.isNull()) << where << ": " << layout.labels[i].text.toStdString(); }
+    if (layout.labels[i].keep) {
+      EXPECT_FALSE(box.isNull()) << where << ": " << layout.labels[i].text.toStdString();
+    }
     if (box.isNull()) continue;
     EXPECT_TRUE(layout.plot.contains(box)) << where << ": " << layout.labels[i].text.toStdString();
-    if (!layout.legend.isNull()) { EXPECT_FALSE(box.intersects(layout.legend)) << where; }
+    if (!layout.legend.isNull()) {
+      EXPECT_FALSE(box.intersects(layout.legend)) << where;
+    }
     for (size_t j = i + 1; j < layout.labels.size(); ++j) {
       EXPECT_FALSE(box.intersects(layout.labelBoxes[j]))
           << where << ": " << layout.labels[i].text.toStdString() << " and " << layout.labels[j].text.toStdString();
@@ -98,7 +102,9 @@ TEST(ChartLabels, LabelsAvoidTheLinesWhenTheyCan) {
   const QLineF line(at, QPointF(150, 80));
   const QRectF box = PlaceLabelBoxes({{at, QSizeF(30, 12), false, true}}, QRectF(0, 0, 200, 100), {}, {line}).front();
   ASSERT_FALSE(box.isNull());
-  for (int step = 0; step <= 100; ++step) { EXPECT_FALSE(box.contains(line.pointAt(step / 100.0))) << step; }
+  for (int step = 0; step <= 100; ++step) {
+    EXPECT_FALSE(box.contains(line.pointAt(step / 100.0))) << step;
+  }
   EXPECT_GT(box.top(), at.y()) << "still below its point";
 }
 

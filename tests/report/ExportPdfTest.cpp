@@ -1,9 +1,9 @@
 // "Exportar PDF": the report of the window written as a PDF where the user
 // chooses, offered exactly when "Imprimir" is.
 
+#include "app/CliProcess.h"
 #include "app/Commands.h"
 #include "app/ExportPdf.h"
-#include "app/CliProcess.h"
 #include "app/ProjectCommands.h"
 #include "app/WindowFixture.h"
 #include "form/FileDialogs.h"
@@ -70,9 +70,11 @@ TEST_F(ExportPdfTest, WritesThePdfWhereTheUserChooses) {
 TEST_F(ExportPdfTest, TheDialogProposesTheReferenceAsTheName) {
   Open("economic.txt");
   const QString folder = dir.filePath("Brenak/informes");
-  const std::pair<const char*, const char*> cases[] = {
-      {"Muro norte", "Muro norte.pdf"}, {"Sin especificar", "Informe.pdf"}, {"   ", "Informe.pdf"},
-      {"Nave 2/3: ¿aislar?", "Nave 2 3 ¿aislar.pdf"}, {"..\\oculto\t", "oculto.pdf"}};
+  const std::pair<const char*, const char*> cases[] = {{"Muro norte", "Muro norte.pdf"},
+                                                       {"Sin especificar", "Informe.pdf"},
+                                                       {"   ", "Informe.pdf"},
+                                                       {"Nave 2/3: ¿aislar?", "Nave 2 3 ¿aislar.pdf"},
+                                                       {"..\\oculto\t", "oculto.pdf"}};
   for (const auto& [reference, proposed] : cases) {
     form().SetText("EditReferencia", QString::fromUtf8(reference));
     dialogs.asked.clear();
@@ -134,7 +136,7 @@ QString Squeezed(QString text) { return text.remove(QRegularExpression(QStringLi
 // The text with the Latin ligatures a font may set ("ﬁ", "ﬂ"...) written as
 // their letters: a PDF reader gives the character of the glyph that was drawn.
 QString Unfolded(QString text) {
-  const std::pair<char16_t, const char*> ligatures[] = {{u'\uFB00', "ff"}, {u'\uFB01', "fi"},  {u'\uFB02', "fl"},
+  const std::pair<char16_t, const char*> ligatures[] = {{u'\uFB00', "ff"},  {u'\uFB01', "fi"},  {u'\uFB02', "fl"},
                                                         {u'\uFB03', "ffi"}, {u'\uFB04', "ffl"}, {u'\uFB05', "st"},
                                                         {u'\uFB06', "st"}};
   for (const auto& [ligature, letters] : ligatures) text.replace(QChar(ligature), QLatin1String(letters));
@@ -170,10 +172,9 @@ TEST_F(ExportPdfTest, PdfHoldsTheTextOfTheReport) {
     if (!pdfinfo.isEmpty()) {
       const CliRun info = RunProgram(pdfinfo, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), dialogs.answer});
       ASSERT_EQ(info.status, 0);
-      EXPECT_TRUE(QString::fromUtf8(info.out)
-                      .contains(QRegularExpression(QStringLiteral("Title: +") +
-                                                   QRegularExpression::escape(form().Text("EditReferencia")) +
-                                                   QStringLiteral("\\n"))))
+      EXPECT_TRUE(QString::fromUtf8(info.out).contains(
+          QRegularExpression(QStringLiteral("Title: +") + QRegularExpression::escape(form().Text("EditReferencia")) +
+                             QStringLiteral("\\n"))))
           << project;
     }
 

@@ -7,10 +7,10 @@
 #include "report/ReportFiles.h"
 #include "report/ReportTestSupport.h"
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -36,8 +36,9 @@ TEST(Package, KeepsItsPartsInOrderAndListsThemInTheManifest) {
   ASSERT_EQ(names, QStringList({"mimetype", "content.xml", "Pictures/imagen2.png", "META-INF/manifest.xml"}));
   EXPECT_EQ(QImage::fromData(entries[2].data).size(), picture.size());
   const QByteArray manifest = entries[3].data;
-  EXPECT_TRUE(manifest.contains("manifest:full-path=\"/\" manifest:version=\"1.2\" "
-                                "manifest:media-type=\"application/vnd.oasis.opendocument.text\""));
+  EXPECT_TRUE(
+      manifest.contains("manifest:full-path=\"/\" manifest:version=\"1.2\" "
+                        "manifest:media-type=\"application/vnd.oasis.opendocument.text\""));
   EXPECT_TRUE(manifest.contains("manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\""));
   EXPECT_TRUE(manifest.contains("manifest:full-path=\"Pictures/imagen2.png\" manifest:media-type=\"image/png\""));
   EXPECT_FALSE(manifest.contains("mimetype")) << "the mimetype entry is not a part";
@@ -55,9 +56,10 @@ std::vector<ZipChecker> AvailableZipCheckers() {
   if (!unzip.isEmpty()) checkers.push_back({unzip, {QStringLiteral("-t")}});
   const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
   if (!python.isEmpty())
-    checkers.push_back({python,
-                        {QStringLiteral("-c"), QStringLiteral("import zipfile,sys; "
-                                                              "sys.exit(zipfile.ZipFile(sys.argv[1]).testzip() is not None)")}});
+    checkers.push_back(
+        {python,
+         {QStringLiteral("-c"), QStringLiteral("import zipfile,sys; "
+                                               "sys.exit(zipfile.ZipFile(sys.argv[1]).testzip() is not None)")}});
   return checkers;
 }
 
@@ -75,8 +77,7 @@ TEST(Package, WrittenReportPassesAnIndependentZipCheck) {
 
   for (const ZipChecker& checker : checkers) {
     const CliRun run = RunProgram(checker.program, checker.arguments + QStringList{path});
-    EXPECT_EQ(run.status, 0) << checker.program.toStdString() << "\n"
-                             << run.out.toStdString() << run.err.toStdString();
+    EXPECT_EQ(run.status, 0) << checker.program.toStdString() << "\n" << run.out.toStdString() << run.err.toStdString();
   }
 }
 

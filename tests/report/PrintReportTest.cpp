@@ -1,13 +1,13 @@
-#include "report/ReportCommand.h"
-#include "report/ReportTestSupport.h"
 #include "app/CliProcess.h"
 #include "app/WindowFixture.h"
+#include "report/ReportCommand.h"
+#include "report/ReportTestSupport.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "report/ReportTestSupport.h"
 #include "report/ReportWriter.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
+#include <QDir>
 
 namespace {
 
@@ -47,16 +47,17 @@ class ProgramTexts : public ::testing::TestWithParam<Slip> {};
 TEST_P(ProgramTexts, HoldNoSlip) {
   ASSERT_GT(WrittenTexts().size(), 1000);
   const QString wrong = QString::fromUtf8(GetParam().wrong);
-  for (const QString& text : WrittenTexts()) { EXPECT_FALSE(text.contains(wrong)) << text.toStdString(); }
+  for (const QString& text : WrittenTexts()) {
+    EXPECT_FALSE(text.contains(wrong)) << text.toStdString();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Spanish, ProgramTexts,
-    ::testing::Values(Slip{"MillimetreUnit", " mmm"}, Slip{"Resistencia", "Resitencia"},
-                      Slip{"Radiacion", "radición"}, Slip{"ConvectionRadiation", "convección_"},
-                      Slip{"Inflacion", "nflacción"}, Slip{"Inversion", "Inversion"},
-                      Slip{"Energia", "energia"}, Slip{"Tuberias", "Tuberias"}, Slip{"tuberia", "tuberia "},
-                      Slip{"Rocio", "Rocio"}, Slip{"rocio", "rocio"}, Slip{"Mas", " mas "},
+    ::testing::Values(Slip{"MillimetreUnit", " mmm"}, Slip{"Resistencia", "Resitencia"}, Slip{"Radiacion", "radición"},
+                      Slip{"ConvectionRadiation", "convección_"}, Slip{"Inflacion", "nflacción"},
+                      Slip{"Inversion", "Inversion"}, Slip{"Energia", "energia"}, Slip{"Tuberias", "Tuberias"},
+                      Slip{"tuberia", "tuberia "}, Slip{"Rocio", "Rocio"}, Slip{"rocio", "rocio"}, Slip{"Mas", " mas "},
                       Slip{"SiWithoutAccent", "SI  ("}, Slip{"ColonBeforeEquals", ": = "},
                       Slip{"SpaceBeforeColon", " : "}, Slip{"AccentedOr", " ó "},
                       Slip{"AbbreviationWithoutSpace", "Coef.c"}, Slip{"InteriorInterior", "interior interior"},

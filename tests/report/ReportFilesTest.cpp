@@ -1,19 +1,19 @@
 #include "app/CliProcess.h"
 #include "app/Commands.h"
 #include "app/ProjectCommands.h"
+#include "app/WindowFixture.h"
+#include "form/ChartModel.h"
 #include "report/ReportContent.h"
 #include "report/ReportFiles.h"
 #include "report/ReportTestSupport.h"
 #include "report/ReportWriter.h"
-#include "form/ChartModel.h"
-#include "app/WindowFixture.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFile>
-#include <QFontMetricsF>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -101,9 +101,9 @@ TEST(ReportPictureSize, WidePicturesShrinkToTheTextColumn) {
 TEST(ReportPictures, ArtworkIsLoadedAndAMissingPieceIsANullPicture) {
   ArtworkPictures pictures;
   EXPECT_EQ(pictures.Banner().size(), QSize(1326, 234));
-  for (const char* name : {"ImagePared", "ImageSuelo", "ImageTecho", "ImageTuberia", "ImageTuberiaEnterrada",
-                           "ImageTuberiaEnterradaCaja", "ImageEsfera", "ImageConducto", "ImageDepositoV",
-                           "ImageDepositoH"})
+  for (const char* name :
+       {"ImagePared", "ImageSuelo", "ImageTecho", "ImageTuberia", "ImageTuberiaEnterrada", "ImageTuberiaEnterradaCaja",
+        "ImageEsfera", "ImageConducto", "ImageDepositoV", "ImageDepositoH"})
     EXPECT_FALSE(pictures.ElementDrawing(QString::fromLatin1(name)).isNull()) << name;
   EXPECT_TRUE(pictures.ElementDrawing(QStringLiteral("NoSuchPicture")).isNull());
 }
@@ -169,7 +169,8 @@ TEST_F(ReportFileTest, WithoutItsPicturesTheReportKeepsItsTextAndIsWritten) {
   QTemporaryDir dir;
   for (const char* name : {"informe.odt", "informe.pdf"}) {
     QString error;
-    EXPECT_TRUE(SaveReport(bare.Content(), dir.filePath(QString::fromLatin1(name)), &error)) << name << ": " << error.toStdString();
+    EXPECT_TRUE(SaveReport(bare.Content(), dir.filePath(QString::fromLatin1(name)), &error))
+        << name << ": " << error.toStdString();
   }
 }
 
@@ -178,10 +179,9 @@ TEST_F(ReportFileTest, TextsTabsAndFontsReadBack) {
   const std::vector<OdtParagraph> paragraphs = ReadBack(Write());
   const QStringList texts = Texts(paragraphs);
   ASSERT_GT(texts.size(), 10);
-  EXPECT_EQ(
-      texts.mid(0, 6),
-      QStringList({"[Pictures/imagen1.png]", "[Tabla1]", "", "Cálculo del espesor de aislamiento",
-                   "Imposición de una densidad superficial de flujo de calor de 15W/m2", ""}));
+  EXPECT_EQ(texts.mid(0, 6),
+            QStringList({"[Pictures/imagen1.png]", "[Tabla1]", "", "Cálculo del espesor de aislamiento",
+                         "Imposición de una densidad superficial de flujo de calor de 15W/m2", ""}));
   // A leading tab is an indent of one tab stop: a line that wraps keeps it.
   const qsizetype temperature = texts.indexOf("Tint = 25 ºC");
   ASSERT_GE(temperature, 0);
@@ -191,10 +191,10 @@ TEST_F(ReportFileTest, TextsTabsAndFontsReadBack) {
 
   const auto font = [&](const QString& text) {
     const qsizetype at = texts.indexOf(text);
-    return at < 0 || paragraphs[at].runs.empty() ? QString("missing")
-                                                 : paragraphs[at].runs.back().properties.value("fo:font-weight") +
-                                                       QLatin1Char(' ') +
-                                                       paragraphs[at].runs.back().properties.value("fo:font-size");
+    return at < 0 || paragraphs[at].runs.empty()
+               ? QString("missing")
+               : paragraphs[at].runs.back().properties.value("fo:font-weight") + QLatin1Char(' ') +
+                     paragraphs[at].runs.back().properties.value("fo:font-size");
   };
   EXPECT_EQ(font("Cálculo del espesor de aislamiento"), "bold 14pt");
   EXPECT_EQ(font("Imposición de una densidad superficial de flujo de calor de 15W/m2"), "normal 11pt");
@@ -377,9 +377,9 @@ TEST_F(ReportFileTest, PdfKeepsAHeadingWithItsChart) {
     ASSERT_NE(chart, nullptr);
     const double page = document->pageSize().height();
     const QRectF frame = document->documentLayout()->frameBoundingRect(chart);
-    const int headingPage = static_cast<int>(
-        (document->documentLayout()->blockBoundingRect(heading).top() + heading.layout()->lineAt(0).rect().center().y()) /
-        page);
+    const int headingPage = static_cast<int>((document->documentLayout()->blockBoundingRect(heading).top() +
+                                              heading.layout()->lineAt(0).rect().center().y()) /
+                                             page);
     EXPECT_EQ(static_cast<int>((frame.top() + 1) / page), headingPage);
     EXPECT_EQ(static_cast<int>((frame.bottom() - 1) / page), headingPage) << "the chart is not split";
     EXPECT_EQ(document->pageCount(), headingPage + 1);

@@ -11,8 +11,9 @@ ReportCase WindowReport(const Brenak& app) {
 }
 
 void RecordingReportDocument::SetFont(const ReportFont& font) {
-  log << QStringLiteral("font:%1 %2").arg(font.bold ? QStringLiteral("Bold") : QStringLiteral("Normal"))
-                                      .arg(static_cast<double>(font.size));
+  log << QStringLiteral("font:%1 %2")
+             .arg(font.bold ? QStringLiteral("Bold") : QStringLiteral("Normal"))
+             .arg(static_cast<double>(font.size));
 }
 
 void RecordingReportDocument::AppendPicture(const QImage& picture) {
@@ -31,7 +32,8 @@ QStringList TableRows(const ReportTable& table) {
       cell.replace(QLatin1Char('\n'), QLatin1Char('/'));
       if (const ReportCellInset* inset = table.InsetAt(r, c)) {
         QString before;
-        if (!inset->image.isNull()) before += QLatin1Char('[') + inset->image.text(QStringLiteral("name")) + QLatin1Char(']');
+        if (!inset->image.isNull())
+          before += QLatin1Char('[') + inset->image.text(QStringLiteral("name")) + QLatin1Char(']');
         for (const ReportTable& inner : inset->table)
           before += QLatin1Char('{') + TableRows(inner).join(QStringLiteral(" ")) + QLatin1Char('}');
         cell = before + cell;
@@ -157,9 +159,8 @@ std::vector<OdtParagraph> ReadOdtParagraphs(const QByteArray& contentXml) {
         add(QStringLiteral("\t"));
         foldBlank = true;
       } else if (name == QLatin1String("text:s")) {
-        const int count = attributes.hasAttribute(QLatin1String("text:c"))
-                              ? attributes.value(QLatin1String("text:c")).toInt()
-                              : 1;
+        const int count =
+            attributes.hasAttribute(QLatin1String("text:c")) ? attributes.value(QLatin1String("text:c")).toInt() : 1;
         add(QString(count, QLatin1Char(' ')));
         foldBlank = true;
       } else if (name == QLatin1String("draw:image")) {
@@ -220,8 +221,8 @@ std::vector<OdtTable> ReadOdtTables(const QByteArray& contentXml) {
       } else if (open.empty()) {
         continue;
       } else if (name == QLatin1String("table:table-column")) {
-        tables[open.back().table].columnWidths << columnWidths.value(
-            attributes.value(QLatin1String("table:style-name")).toString());
+        tables[open.back().table].columnWidths
+            << columnWidths.value(attributes.value(QLatin1String("table:style-name")).toString());
       } else if (name == QLatin1String("table:table-header-rows")) {
         inHeader = true;
       } else if (name == QLatin1String("table:table-row")) {

@@ -1,6 +1,6 @@
+#include "app/CliProcess.h"
 #include "app/Commands.h"
 #include "app/ProjectCommands.h"
-#include "app/CliProcess.h"
 #include "app/WindowFixture.h"
 #include "report/ReportTestSupport.h"
 #include "report/ReportWriter.h"
@@ -24,7 +24,8 @@ class ReportWriterTest : public WindowTest {
   static QStringList Between(const QStringList& lines, const QString& first, const QString& end) {
     const qsizetype from = lines.indexOf(first);
     const qsizetype to = lines.indexOf(end, from + 1);
-    if (from < 0 || to < 0) return {QStringLiteral("<missing ") + first + QStringLiteral(" ... ") + end + QLatin1Char('>')};
+    if (from < 0 || to < 0)
+      return {QStringLiteral("<missing ") + first + QStringLiteral(" ... ") + end + QLatin1Char('>')};
     return lines.mid(from, to - from);
   }
   // The table whose first row starts with `firstCell`; an empty one when none does.
@@ -42,7 +43,8 @@ TEST_F(ReportWriterTest, StartWindowWithResults) {
   CommandCalculate(app);
   const QStringList expected = {
       "[Image4]",
-      "| {| Referencia: | Sin especificar | | Proyecto: | sin guardar | | Fecha: | 01/05/2024 10:32 |} | [ImagePared] |",
+      "| {| Referencia: | Sin especificar | | Proyecto: | sin guardar | | Fecha: | 01/05/2024 10:32 |} | [ImagePared] "
+      "|",
       "",
       "{Bold 14}Cálculo del espesor de aislamiento",
       "{Normal 11}Imposición de una densidad superficial de flujo de calor de 15W/m2",
@@ -73,7 +75,9 @@ TEST_F(ReportWriterTest, StartWindowWithResults) {
   };
   const QStringList lines = Write();
   ASSERT_EQ(lines.size(), expected.size()) << lines.join(QLatin1Char('\n')).toStdString();
-  for (qsizetype i = 0; i < expected.size(); ++i) { EXPECT_EQ(lines[i], expected[i]) << "line " << i; }
+  for (qsizetype i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(lines[i], expected[i]) << "line " << i;
+  }
   for (const char* label : {"LabelEsp", "LabelRT", "LabelQ", "LabelRITE"}) {
     EXPECT_TRUE(lines.contains("\t" + form().Text(label)) || lines.contains("{Normal 10}\t" + form().Text(label)))
         << label;
@@ -235,13 +239,13 @@ TEST_F(ReportWriterTest, CalculatedCoefficientsListTheirData) {
                          "\t\tCoef. radiación = " + form().Text("Edithri") + " W/m2ºC",
                          "\tCoeficiente convección-radiación interior calculado: hint = " + form().Text("EditCoefInt") +
                              " W/m2ºC"}));
-  EXPECT_EQ(Between(lines, "{Normal 10}\tText = 10 ºC", ""),
-            QStringList({"{Normal 10}\tText = 10 ºC", "\t\tAltura = 3 m", "\t\tVelocidad = 3 m/s",
-                         "\t\tCoef. emisión = 0,9",
-                         "\t\tCoef. convección " + exteriorRegime + " = " + form().Text("Edithce") + " W/m2ºC",
-                         "\t\tCoef. radiación = " + form().Text("Edithre") + " W/m2ºC",
-                         "\tCoeficiente convección exterior calculado (al ambiente exterior): hext = " +
-                             form().Text("EditCoefext") + " W/m2ºC"}));
+  EXPECT_EQ(
+      Between(lines, "{Normal 10}\tText = 10 ºC", ""),
+      QStringList({"{Normal 10}\tText = 10 ºC", "\t\tAltura = 3 m", "\t\tVelocidad = 3 m/s", "\t\tCoef. emisión = 0,9",
+                   "\t\tCoef. convección " + exteriorRegime + " = " + form().Text("Edithce") + " W/m2ºC",
+                   "\t\tCoef. radiación = " + form().Text("Edithre") + " W/m2ºC",
+                   "\tCoeficiente convección exterior calculado (al ambiente exterior): hext = " +
+                       form().Text("EditCoefext") + " W/m2ºC"}));
   EXPECT_FALSE(form().Text("Edithci").isEmpty());
   EXPECT_FALSE(form().Text("Edithre").isEmpty());
 }
@@ -409,9 +413,9 @@ TEST_P(ConditionLineTest, FollowsTheTitle) {
   form().SelectRow("RadioGroupCalcular", 1);
   form().SelectRow(c.conditionGroup, c.row);
   const std::pair<const char*, const char*> values[] = {
-      {"EditCondicionQ", "15"}, {"EditCondicionPor", "5"}, {"EditCondicionRT", "1"},
-      {"EditCondicionTe", "12"}, {"EditCondicionTi", "22"}, {"EditTf", "24,99"},
-      {"EditLong", "100"}, {"EditCondicionTCong", "12"}, {"EditCondicionPorCong", "50"}};
+      {"EditCondicionQ", "15"},  {"EditCondicionPor", "5"},    {"EditCondicionRT", "1"},
+      {"EditCondicionTe", "12"}, {"EditCondicionTi", "22"},    {"EditTf", "24,99"},
+      {"EditLong", "100"},       {"EditCondicionTCong", "12"}, {"EditCondicionPorCong", "50"}};
   for (const auto& [field, value] : values) form().SetText(field, value);
   const QStringList lines = Write();
   ASSERT_GT(lines.size(), 4);
@@ -476,8 +480,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConditionCase{"Duct1", GeometryKind::Special, "RGTipoOtros", 0, "RadioGroupConductos", 1, PERCENTAGE},
         ConditionCase{"Duct2", GeometryKind::Special, "RGTipoOtros", 0, "RadioGroupConductos", 2,
                       "Conseguir una resistencia térmica lineal de 1 mºC/W"},
-        ConditionCase{"Duct3", GeometryKind::Special, "RGTipoOtros", 0, "RadioGroupConductos", 3,
-                      "Espesor económico"},
+        ConditionCase{"Duct3", GeometryKind::Special, "RGTipoOtros", 0, "RadioGroupConductos", 3, "Espesor económico"},
         ConditionCase{"Duct4", GeometryKind::Special, "RGTipoOtros", 0, "RadioGroupConductos", 4, SURFACE_T},
         ConditionCase{"Duct5", GeometryKind::Special, "RGTipoOtros", 0, "RadioGroupConductos", 5,
                       "Evitar condensaciones exteriores"},
