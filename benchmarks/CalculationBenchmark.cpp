@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of whole calculations on the window model, typical and slowest cases.
 #include "app/Brenak.h"
 #include "app/CalculationRun.h"

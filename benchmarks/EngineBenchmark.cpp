@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of one calculation of the engine alone (Calculate on its inputs, no
 // window model): the typical cases, and the slowest case of each design
 // condition, mostly a thickness that runs to or past 5 m.

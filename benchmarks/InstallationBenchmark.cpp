@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of an installation of 1,000 sections: every row and the sums, and one
 // row edited with the sums after it, as the table of the installation does.
 #include "files/CaseFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of an edit in the installation's window: one cell of a row typed anew
 // in a table of 1,000 sections, that row and the sums recalculated, and the
 // whole window painted again (on Qt's offscreen platform, no display needed);

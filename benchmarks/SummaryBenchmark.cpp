@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of the command-line tables: the summary of the golden project files
 // (each opened in a fresh window, calculated and read back) and the table of
 // the 13 commercial thicknesses of an opened case.

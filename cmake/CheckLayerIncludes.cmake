@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Refuses a source of one layer of src/ that includes a header of a layer it
 # may not use: the layers below it are the only ones it may reach.
 #   cmake -DLAYER_DIR=<src/folder> -DLAYER=<folder> -DALLOWED=<a,b,c> -DSTAMP=<file> -P CheckLayerIncludes.cmake

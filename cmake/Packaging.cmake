@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package of the program: `cmake --build <build> --target package`
 # writes brenak_<version>_<arch>.deb in the build folder, with what
 # `cmake --install` puts in /usr (the two programs and their manual pages, the

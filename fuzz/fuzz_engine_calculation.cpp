@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes as the inputs of one calculation of the engine, with no window in
 // between: every number of CalcInputs, including values that no field lets
 // through (zero, negative, huge, subnormal, not a number, infinite). The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text typed into a field: reading it as a number and checking it against
 // every value kind.
 #include "checking/FieldValidation.h"

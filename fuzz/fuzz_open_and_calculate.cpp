@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any 98-record file opened as "Abrir" does: applied, laid out, checked and
 // calculated. Nothing may crash, hang or show a number that is not finite.
 //

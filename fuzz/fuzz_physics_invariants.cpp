@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes as the choices of a generated project (tests/invariants): each four
 // bytes one draw, and past their end a generator seeded from all of them. The
 // project, valid and complete, is read as a case, opened, checked and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a project file: split, decode and check the records.
 #include "app/Brenak.h"
 #include "files/ProjectFile.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing Brenak need.
 # Packages already present are left alone, so a second run is quick.
 set -euo pipefail
@@ -7,7 +8,7 @@ packages=(cmake ninja-build g++ pkg-config
           qt6-translations-l10n
           libgl1-mesa-dev libglx-dev libxkbcommon-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-14-dev
+          clang libclang-rt-14-dev clang-format
           xvfb xauth unzip
           locales fonts-liberation2
           debootstrap lintian appstream desktop-file-utils dpkg-dev)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, checks it with lintian, installs it with apt-get
 # into a fresh Debian 12 system made in a folder, and runs the installed
 # programs there as a user of that system would:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything and runs every test: in a
 # release build under the C locale and again under Spanish (es_ES.UTF-8), once
 # more under AddressSanitizer and UndefinedBehaviorSanitizer (with clang, which

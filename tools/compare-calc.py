@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Compares what two builds of brenak-cli print for the same project files.
 
 Writes COUNT project files (seeded, every element kind, variant, target,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifdef BRENAK_HAVE_GUI
 
 #include "PictureSubcommands.h"

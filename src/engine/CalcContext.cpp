@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/CalcContext.h"
 
 CalcContext::CalcContext(const CalcInputs& inputs, CalcOutcome& outcome) : in(inputs), out(outcome) {

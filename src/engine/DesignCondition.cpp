@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/DesignCondition.h"
 
 DesignCondition ConditionOfRow(GeometryKind kind, bool pipeInAir, int row) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Dry air at 1 atm, as the standard heat-transfer textbooks tabulate it

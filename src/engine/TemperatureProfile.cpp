@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/TemperatureProfile.h"
 
 void ComputeInterfaceTemperatures(const LayerStack& s, float Rtot, float Ti, float Te, std::array<float, 7>& T) {

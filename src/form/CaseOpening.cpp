@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form/CaseOpening.h"
 
 int InteriorModeOf(const Case& c) {

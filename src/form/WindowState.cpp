@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form/WindowState.h"
 
 WindowState::WindowState(MessageSink& sink) : messages(sink) { SetKind(GeometryKind::Plate); }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brenak: the desktop program.
 //
 //   brenak [--lang es|en] [FILE]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/TemperatureChart.h"
 
 void FillTemperatureChart(ChartModel& chart, const CalcInputs& in, const QVector<QPointF>& profile) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole calculations on the window model: inputs set as a user would, results
 // read back as the window shows them.
 #include "app/Brenak.h"

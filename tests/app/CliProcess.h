@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // brenak-cli run as a script runs it, for the tests of its subcommands.

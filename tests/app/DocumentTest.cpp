@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The case as a document: changes since it was started, opened or saved, the
 // question before leaving them, the recent projects, and a file given at start.
 #include "app/Brenak.h"

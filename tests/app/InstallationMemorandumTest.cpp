@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installation's memorandum: what it tells of the sections, the totals,
 // the regulation's procedures and the bill, and "Imprimir" and "Exportar PDF"
 // through the program's report service and dialogs.

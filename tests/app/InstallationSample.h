@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // An installation as an engineer's pipe list has it: risers and runs of steel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installation's window without widgets: editing the table in place, the
 // refused rows, the files and the pipe lists through the program's dialogs,
 // and the way to the main window and back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user typed stays through the window's changes of layout: opening a
 // project over a case of another kind, switching the element kind or the
 // number of layers, and the target there and back.

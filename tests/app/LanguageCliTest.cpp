@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brenak-cli and the language of its texts: Spanish unless --lang en, whatever
 // the user's locale.
 

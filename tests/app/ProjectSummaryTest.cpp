@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The summary of project files: a row per file with what the window shows once
 // it has opened it, and brenak-cli summary printing the rows.
 

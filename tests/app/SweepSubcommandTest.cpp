@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brenak-cli sweep: the table of thicknesses of a project file, row by row the
 // heat flow the window gives for the same case calculated at that thickness.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's actions applied to the window as the command line gives them, and
 // brenak-cli calc --set/--click doing them after opening a project.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Brenak.h"
 #include "app/StartUp.h"
 #include "app/UserMaterialCommands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine on its own: inputs in, an outcome out, with no window behind it.
 #include "engine/CalcOutcome.h"
 #include "engine/LayerInputs.h"

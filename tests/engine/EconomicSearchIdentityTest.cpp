@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The economic search that passes over runs of falling costs stops where the
 // search that works out every step stops, with the same figures and messages,
 // on elements of every kind with given, neglected and calculated coefficients:

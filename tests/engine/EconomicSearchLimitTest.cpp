@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The economic search of a buried pipe stops where the pipe can hold no more
 // insulation: when the cost still falls there, the least cost lies beyond
 // what fits and the run says so, rather than showing the limit as the answer.

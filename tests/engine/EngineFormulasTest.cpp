@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Worked numbers of the thermal engine's formulas, one table row per case.
 #include "engine/DryAir.h"
 #include "engine/EconomicThickness.h"

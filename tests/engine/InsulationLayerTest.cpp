@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which layer is the insulation of a case: the one whose thickness a thickness
 // calculation finds, and the one the regulation's line, the summary and the
 // table of thicknesses take.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures that a check by hand, or a textbook, pins down.
 #include "engine/CalcOutcome.h"
 #include "engine/LayerInputs.h"

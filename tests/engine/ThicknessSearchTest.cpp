@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search for the insulation thickness of pipes and spheres stops at the
 // step the walk through every step stops at, with the same thickness, total
 // and arrays, on elements whose resistance rises, falls before it rises (below

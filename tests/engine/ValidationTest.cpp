@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brenak against published worked examples: each case is built from the
 // example's data and compared with the published figure within the precision
 // the source gives it. The "Validation" table of docs/development.md

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brenak-cli as scripts run it: exit status, JSON on stdout, usage on stderr.
 
 #include "app/CliProcess.h"

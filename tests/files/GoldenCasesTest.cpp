@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every project of tests/cases opened as "brenak-cli calc" opens it, with the
 // decimal point, compared with the window state stored beside it (what
 // "brenak-cli calc NAME.txt --decimal-separator ." prints). Run with

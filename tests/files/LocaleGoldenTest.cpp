@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The golden cases under a Spanish desktop: the C library's numeric locale
 // (a comma) must not reach a number the program writes, and the separator is
 // the one chosen, from the locale or from --decimal-separator.

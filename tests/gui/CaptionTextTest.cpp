@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the window lays out the program's captions: runs of blanks space a
 // caption's columns, lines or unit, and the window turns them into its own
 // columns, line breaks or a narrow gap.

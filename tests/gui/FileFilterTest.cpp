@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project dialogs' filter turned into Qt's form.
 
 #include "gui/WindowServices.h"

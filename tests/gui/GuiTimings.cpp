@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the window, run by hand:
 //
 //   brenak_gui_timings [RUNS]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installation's window as a user meets it: opened from the main window,
 // 200 sections on a 1366×768 screen and on a 1920×1080 one without a scroll
 // bar besides the table's and without a text cut short, a cell edited in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a 1366×768 screen and on a 1920×1080 one: no scroll bar and
 // no text cut short, for every project of tests/cases and for every element
 // kind and variant with both targets and calculated coefficients.

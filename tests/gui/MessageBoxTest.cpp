@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's messages as modal boxes over an up-to-date window.
 
 #include "gui/WindowServices.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Tabla de espesores" on the real window: opened from the toolbar, filled
 // from the case on the window, copied and saved.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's own materials in the material chooser, edited through the
 // chooser's buttons and the material dialog as the user does.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a view of the form model: one widget per control, showing
 // what the model holds, whatever the user did before.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands and field events of the window, done through its widgets.
 
 #include "WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a document: its title, the question before a changed case is
 // left by closing the window, the recent projects on "Abrir", and the window's
 // place kept between runs.

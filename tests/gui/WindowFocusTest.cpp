@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the keyboard goes when the program sends it somewhere, the rows of a
 // radio group that cannot be chosen, and the regulation's line of the results.
 

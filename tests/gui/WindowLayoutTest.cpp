@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the window puts its controls: every one in a layout, the two sides of
 // the element built alike, their titles as the form has them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tells when the pointer rests on a field or a command.
 
 #include "WindowFixture.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check-desktop-metadata.sh desktop|appstream CMAKE BUILD VERSION
 #
 # Installs the build into a scratch folder and checks what a Linux desktop

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brenak-cli installation: a pipe list built into a document with a
 // template, printed, saved and printed again from the saved document.
 #include "app/CliProcess.h"

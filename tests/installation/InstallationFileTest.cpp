@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document on disk and the pipe lists it imports.
 #include "InstallationFixture.h"
 

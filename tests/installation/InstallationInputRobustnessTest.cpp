@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever bytes a document or a pipe list holds, reading them ends in a
 // document or a refusal, never a crash; what is read is calculated, and a
 // document read is written back to the same document.

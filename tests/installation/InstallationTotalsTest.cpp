@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installation's sums, the regulation's two procedures, "mínimo RITE"
 // and the bill of materials.
 #include "InstallationFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A row is a whole case: its figures are those of the case it stands for,
 // calculated alone and opened in the main window, for every element; and a
 // case opened from a row comes back to the same row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalculationInvariants.h"
 
 #include "engine/CalcOutcome.h"

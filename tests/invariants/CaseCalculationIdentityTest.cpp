@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A case calculated without any window gives what the window gives when it
 // opens the same project: the same engine outcome to the last bit, the same
 // result lines, the same warnings and the same table of thicknesses. Checked on the golden cases and on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window fuzzers check most inputs on the path without a window and
 // compare it with the window on a sample: the comparison must find nothing on
 // projects where both agree, and must tell each step at which they do not.

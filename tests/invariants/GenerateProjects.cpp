@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brenak_generate_projects COUNT DIR [SEED]: writes COUNT generated projects
 // into DIR (made when missing), numbers SEED, SEED + 1, ... (SEED 1 when not
 // given), each as generated-<number>.txt. Project number N is always the same

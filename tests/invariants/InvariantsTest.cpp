@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The physical invariants (PhysicsInvariants.h) on a few hundred generated
 // projects, always the same ones, and on the projects kept in cases/.
 #include "PhysicsInvariants.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window reused across project files (the fuzzers open thousands on one)
 // must leave nothing of one file to the next: every file of tests/cases opened
 // after every other gives the window that opening it on a new one gives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole calculations of generated projects give the same outcome, to the last
 // bit of every figure and the last word of every message, with the engine's
 // thickness and economic searches and with walks through every step of 0.1 mm.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/WindowFixture.h"
 #include "checking/CompletenessCheck.h"
 #include "layout/ClearResults.h"

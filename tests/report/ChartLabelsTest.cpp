@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The temperature chart as one reads it: a legend for two lines, the faces
 // of the element, and value labels that never cover one another.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Exportar PDF": the report of the window written as a PDF where the user
 // chooses, offered exactly when "Imprimir" is.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The OpenDocument package as other programs read it: the checksum every
 // entry carries, and a written report opened by an independent zip reader.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Spanish of what the program writes: every caption, list row and hint of
 // the window, every message and result line, and every line and table cell of
 // the report, after opening each project of tests/cases, must be free of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CliProcess.h"
 #include "app/Commands.h"
 #include "app/ProjectCommands.h"

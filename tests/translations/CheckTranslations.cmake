@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a text of the source has no finished English translation.
 #
 #   cmake -DLUPDATE=<lupdate> -DSOURCES=<src folder> -DTS=<brenak_en.ts> -DWORK=<folder> -P CheckTranslations.cmake
