@@ -2,6 +2,165 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>CalcMessages</name>
+    <message>
+        <source>Atención</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>No es posible calcular: con estos datos el resultado no es un número finito. Revise los datos.</source>
+        <translation>Cannot calculate: with these data the result is not a finite number. Check the data.</translation>
+    </message>
+    <message>
+        <source>No es posible calcular: los coeficientes superficiales no convergen (se han alcanzado 500 iteraciones). Revise los datos o imponga los coeficientes.</source>
+        <translation>Cannot calculate: the surface coefficients do not converge (500 iterations reached). Check the data or give the coefficients.</translation>
+    </message>
+    <message>
+        <source>Datos absurdos, pues el espesor económico no cabe en la canalización: con el mayor espesor de aislamiento que cabe en ella el coste total aún baja</source>
+        <translation>Absurd data: the economic thickness does not fit in the casing; with the greatest insulation thickness that fits, the total cost is still falling</translation>
+    </message>
+    <message>
+        <source>Datos absurdos, pues con el espesor económico la profundidad a la que está enterrada la tubería sería menor que su radio exterior: con el mayor espesor de aislamiento que cabe el coste total aún baja</source>
+        <translation>Absurd data: with the economic thickness the burial depth of the pipe would be less than its outer radius; with the greatest insulation thickness that fits, the total cost is still falling</translation>
+    </message>
+    <message>
+        <source>No es posible calcular el espesor económico: los espesores 1 y 2 del coste deben ser distintos</source>
+        <translation>Cannot calculate the economic thickness: cost thicknesses 1 and 2 must differ</translation>
+    </message>
+    <message>
+        <source>Datos absurdos, sin aislamiento es la mejor solución</source>
+        <translation>Absurd data: no insulation is the best solution</translation>
+    </message>
+    <message>
+        <source>Datos absurdos, pues el espesor de aislamiento sería mayor de 5 m.</source>
+        <translation>Absurd data: the insulation thickness would exceed 5 m.</translation>
+    </message>
+    <message>
+        <source>Datos absurdos, pues la profundidad a la que está enterrada la tubería es menor que el radio exterior de la tubería (contando el aislante)</source>
+        <translation>Absurd data: the burial depth of the pipe is less than the outer radius of the pipe (insulation included)</translation>
+    </message>
+    <message>
+        <source>Datos absurdos, pues la semialtura de la canalización es menor que el radio exterior de las diferentes capas (contando el aislante)</source>
+        <translation>Absurd data: the half-height of the casing is less than the outer radius of the layers (insulation included)</translation>
+    </message>
+    <message>
+        <source>Datos absurdos, pues la semialtura de la canalización es mayor que la profundidad a la que está enterrada la tubería</source>
+        <translation>Absurd data: the half-height of the casing is greater than the burial depth of the pipe</translation>
+    </message>
+    <message>
+        <source>No es posible calcular un espesor de aislante para este elemento con la condición seleccionada</source>
+        <translation>No insulation thickness can be calculated for this element with the selected condition</translation>
+    </message>
+    <message>
+        <source>No es posible calcular: las temperaturas interior y del suelo son iguales</source>
+        <translation>Cannot calculate: the inside and ground temperatures are equal</translation>
+    </message>
+    <message>
+        <source>No es posible calcular: las temperaturas interior y exterior son iguales</source>
+        <translation>Cannot calculate: the inside and outside temperatures are equal</translation>
+    </message>
+    <message>
+        <source>No es posible calcular esta condición con el coeficiente superficial exterior despreciado: impóngalo o calcúlelo</source>
+        <translation>This condition cannot be calculated with the outside surface coefficient neglected: give it or calculate it</translation>
+    </message>
+    <message>
+        <source>No es posible calcular esta condición con el coeficiente superficial interior despreciado: impóngalo o calcúlelo</source>
+        <translation>This condition cannot be calculated with the inside surface coefficient neglected: give it or calculate it</translation>
+    </message>
+    <message>
+        <source>Flujo de calor máximo: </source>
+        <translation>Maximum heat flow: </translation>
+    </message>
+    <message>
+        <source>No es posible calcular un espesor de aislante, ya que sin aislamiento el flujo de calor ya es menor</source>
+        <translation>No insulation thickness can be calculated: without insulation the heat flux is already lower</translation>
+    </message>
+    <message>
+        <source>No es posible calcular una reducción del flujo de calor: sin aislamiento el elemento no tiene resistencia térmica</source>
+        <translation>No reduction of the heat flux can be calculated: without insulation the element has no thermal resistance</translation>
+    </message>
+    <message>
+        <source>Coeficiente global sin aislamiento: </source>
+        <translation>Overall coefficient without insulation: </translation>
+    </message>
+    <message>
+        <source>No es posible calcular un espesor de aislante, ya que el coeficiente global de transferencia de calor sin aislamiento ya es menor</source>
+        <translation>No insulation thickness can be calculated: without insulation the overall heat-transfer coefficient is already lower</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica total sin aislamiento: </source>
+        <translation>Total thermal resistance without insulation: </translation>
+    </message>
+    <message>
+        <source>No es posible calcular un espesor de aislante, ya que la resistencia térmica total sin aislamiento ya es mayor</source>
+        <translation>No insulation thickness can be calculated: without insulation the total thermal resistance is already higher</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica lineal sin aislamiento: </source>
+        <translation>Linear thermal resistance without insulation: </translation>
+    </message>
+    <message>
+        <source>No es posible calcular un espesor de aislante, ya que la resistencia térmica lineal sin aislamiento ya es mayor</source>
+        <translation>No insulation thickness can be calculated: without insulation the linear thermal resistance is already higher</translation>
+    </message>
+    <message>
+        <source>La temperatura de la superficie exterior debe encontrarse entre los valores de la temperatura interior y exterior</source>
+        <translation>The outer surface temperature must lie between the inside and outside temperatures</translation>
+    </message>
+    <message>
+        <source>Sin aislamiento la temperatura de la superficie exterior se aproxima más a la exterior que la que se solicita, por tanto no es posible esta condición</source>
+        <translation>Without insulation the outer surface temperature is already closer to the outside temperature than the one asked for, so this condition is not possible</translation>
+    </message>
+    <message>
+        <source>La temperatura exterior es inferior a la interior, nunca condensa en el exterior, por tanto no es posible esta condición</source>
+        <translation>The outside temperature is below the inside one: there is never condensation outside, so this condition is not possible</translation>
+    </message>
+    <message>
+        <source>La temperatura de rocío exterior es menor que la temperatura interior, por lo tanto nunca condensa y no es posible esta condición</source>
+        <translation>The outside dew point is below the inside temperature: there is never condensation, so this condition is not possible</translation>
+    </message>
+    <message>
+        <source>Sin aislamiento la temperatura de la superficie es superior a la de rocío, por lo tanto nunca condensa y no es posible esta condición</source>
+        <translation>Without insulation the surface temperature is above the dew point: there is never condensation, so this condition is not possible</translation>
+    </message>
+    <message>
+        <source>La temperatura de la superficie interior debe encontrarse entre los valores de la temperatura interior y exterior</source>
+        <translation>The inner surface temperature must lie between the inside and outside temperatures</translation>
+    </message>
+    <message>
+        <source>Sin aislamiento la temperatura de la superficie interior se aproxima más a la interior que la que se solicita, por tanto no es posible esta condición</source>
+        <translation>Without insulation the inner surface temperature is already closer to the inside temperature than the one asked for, so this condition is not possible</translation>
+    </message>
+    <message>
+        <source>Datos absurdos, la temperatura final debe estar entre la exterior e interior</source>
+        <translation>Absurd data: the final temperature must lie between the outside and inside ones</translation>
+    </message>
+    <message>
+        <source>La temperatura interior es inferior a la exterior, nunca condensa en el interior, por tanto no es posible esta condición</source>
+        <translation>The inside temperature is below the outside one: there is never condensation inside, so this condition is not possible</translation>
+    </message>
+    <message>
+        <source>La temperatura de rocío interior es menor que la temperatura exterior, por lo tanto nunca condensa y no es posible esta condición</source>
+        <translation>The inside dew point is below the outside temperature: there is never condensation, so this condition is not possible</translation>
+    </message>
+    <message>
+        <source>Datos absurdos, no congela, ya que la temperatura exterior es igual o superior a 0 ºC</source>
+        <translation>Absurd data: no freezing, since the outside temperature is 0 ºC or above</translation>
+    </message>
+    <message>
+        <source>Datos absurdos, no congela, ya que la temperatura interior ya es inferior a la exterior</source>
+        <translation>Absurd data: no freezing, since the inside temperature is already below the outside one</translation>
+    </message>
+    <message>
+        <source>Datos absurdos, pues sin aislamiento la resistencia ya es mayor.</source>
+        <translation>Absurd data: without insulation the resistance is already higher.</translation>
+    </message>
+    <message>
+        <source>Datos absurdos, pues sin aislamiento la resistencia de la tubería ya es mayor.</source>
+        <translation>Absurd data: without insulation the resistance of the pipe is already higher.</translation>
+    </message>
+</context>
+<context>
     <name>CaseCheck</name>
     <message>
         <source>Falta especificar la temperatura interior</source>
@@ -190,6 +349,410 @@
     <message>
         <source>Falta especificar la capa de aislamiento</source>
         <translation>The insulation layer is not marked</translation>
+    </message>
+</context>
+<context>
+    <name>CaseFields</name>
+    <message>
+        <source>Condición de diseño</source>
+        <translation>Design condition</translation>
+    </message>
+    <message>
+        <source>Capa de aislamiento</source>
+        <translation>Insulation layer</translation>
+    </message>
+    <message>
+        <source>Nombre de la capa</source>
+        <translation>Layer name</translation>
+    </message>
+    <message>
+        <source>Espesor de la capa</source>
+        <translation>Layer thickness</translation>
+    </message>
+    <message>
+        <source>Conductividad de la capa</source>
+        <translation>Layer thermal conductivity</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica de la capa</source>
+        <translation>Layer thermal resistance</translation>
+    </message>
+    <message>
+        <source>Resistividad al vapor de la capa</source>
+        <translation>Layer water-vapour resistivity</translation>
+    </message>
+    <message>
+        <source>Referencia</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Temperatura interior</source>
+        <translation>Inside temperature</translation>
+    </message>
+    <message>
+        <source>Humedad relativa interior</source>
+        <translation>Inside relative humidity</translation>
+    </message>
+    <message>
+        <source>Coeficiente superficial interior hi</source>
+        <translation>Inside surface coefficient hi</translation>
+    </message>
+    <message>
+        <source>Diámetro interior</source>
+        <translation>Inside diameter</translation>
+    </message>
+    <message>
+        <source>Número de capas</source>
+        <translation>Number of layers</translation>
+    </message>
+    <message>
+        <source>Relleno de la caja</source>
+        <translation>Casing filling</translation>
+    </message>
+    <message>
+        <source>Dimensión de la caja</source>
+        <translation>Casing size</translation>
+    </message>
+    <message>
+        <source>Conductividad del material de la caja</source>
+        <translation>Conductivity of the casing material</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica de la caja</source>
+        <translation>Thermal resistance of the casing</translation>
+    </message>
+    <message>
+        <source>Temperatura exterior</source>
+        <translation>Outside temperature</translation>
+    </message>
+    <message>
+        <source>Humedad relativa exterior</source>
+        <translation>Outside relative humidity</translation>
+    </message>
+    <message>
+        <source>Coeficiente superficial exterior he</source>
+        <translation>Outside surface coefficient he</translation>
+    </message>
+    <message>
+        <source>Coeficiente interior</source>
+        <translation>Inside coefficient</translation>
+    </message>
+    <message>
+        <source>Anchura del conducto</source>
+        <translation>Duct width</translation>
+    </message>
+    <message>
+        <source>Altura</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Coeficiente de emisión de la superficie interior</source>
+        <translation>Emissivity of the inner surface</translation>
+    </message>
+    <message>
+        <source>Velocidad del fluido interior</source>
+        <translation>Speed of the inside fluid</translation>
+    </message>
+    <message>
+        <source>Coeficiente exterior</source>
+        <translation>Outside coefficient</translation>
+    </message>
+    <message>
+        <source>Ambiente</source>
+        <translation>Surroundings</translation>
+    </message>
+    <message>
+        <source>Coeficiente de emisión de la superficie exterior</source>
+        <translation>Emissivity of the outer surface</translation>
+    </message>
+    <message>
+        <source>Velocidad del viento</source>
+        <translation>Wind speed</translation>
+    </message>
+    <message>
+        <source>Propiedades del terreno</source>
+        <translation>Soil properties</translation>
+    </message>
+    <message>
+        <source>Temperatura del suelo</source>
+        <translation>Ground temperature</translation>
+    </message>
+    <message>
+        <source>Densidad del terreno</source>
+        <translation>Soil density</translation>
+    </message>
+    <message>
+        <source>Profundidad del eje de la tubería</source>
+        <translation>Depth of the pipe axis</translation>
+    </message>
+    <message>
+        <source>Humedad del terreno</source>
+        <translation>Soil moisture</translation>
+    </message>
+    <message>
+        <source>Conductividad del terreno</source>
+        <translation>Soil thermal conductivity</translation>
+    </message>
+    <message>
+        <source>Elemento</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Flujo de calor que se desea transferir</source>
+        <translation>Heat flow to be transferred</translation>
+    </message>
+    <message>
+        <source>Flujo de calor con aislamiento, respecto al de la superficie desnuda</source>
+        <translation>Heat flow with insulation, relative to the bare surface</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica que se desea</source>
+        <translation>Wanted thermal resistance</translation>
+    </message>
+    <message>
+        <source>Temperatura superficial exterior deseada</source>
+        <translation>Wanted outer surface temperature</translation>
+    </message>
+    <message>
+        <source>Temperatura superficial interior deseada</source>
+        <translation>Wanted inner surface temperature</translation>
+    </message>
+    <message>
+        <source>Tiempo hasta la congelación</source>
+        <translation>Time until freezing</translation>
+    </message>
+    <message>
+        <source>Parte del agua congelada en ese tiempo</source>
+        <translation>Share of the water frozen in that time</translation>
+    </message>
+    <message>
+        <source>Temperatura final del agua</source>
+        <translation>Final water temperature</translation>
+    </message>
+    <message>
+        <source>Longitud de la tubería</source>
+        <translation>Pipe length</translation>
+    </message>
+    <message>
+        <source>Longitud</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Temperatura final del aire</source>
+        <translation>Final air temperature</translation>
+    </message>
+    <message>
+        <source>Condensaciones interiores</source>
+        <translation>Condensation inside</translation>
+    </message>
+    <message>
+        <source>Inflación del combustible</source>
+        <translation>Fuel inflation</translation>
+    </message>
+    <message>
+        <source>Coste de la energía térmica</source>
+        <translation>Cost of heat energy</translation>
+    </message>
+    <message>
+        <source>Coste de oportunidad del dinero</source>
+        <translation>Cost of capital</translation>
+    </message>
+    <message>
+        <source>Años de vida de la instalación</source>
+        <translation>Service life of the installation</translation>
+    </message>
+    <message>
+        <source>Horas de funcionamiento al año</source>
+        <translation>Operating hours per year</translation>
+    </message>
+    <message>
+        <source>Coste del aislamiento con el primer espesor</source>
+        <translation>Insulation cost at the first thickness</translation>
+    </message>
+    <message>
+        <source>Primer espesor de coste conocido</source>
+        <translation>First thickness of known cost</translation>
+    </message>
+    <message>
+        <source>Coste del aislamiento con el segundo espesor</source>
+        <translation>Insulation cost at the second thickness</translation>
+    </message>
+    <message>
+        <source>Segundo espesor de coste conocido</source>
+        <translation>Second thickness of known cost</translation>
+    </message>
+    <message>
+        <source>Calcular</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Tipo de placa</source>
+        <translation>Wall type</translation>
+    </message>
+    <message>
+        <source>Tipo de tubería</source>
+        <translation>Pipe type</translation>
+    </message>
+    <message>
+        <source>Tipo de elemento</source>
+        <translation>Element type</translation>
+    </message>
+    <message>
+        <source>años</source>
+        <translation>years</translation>
+    </message>
+</context>
+<context>
+    <name>CaseFile</name>
+    <message>
+        <source>no se puede leer el archivo</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>el archivo es demasiado grande para ser un proyecto</source>
+        <translation>the file is too large to be a project</translation>
+    </message>
+    <message>
+        <source>No es posible abrir el proyecto &quot;%1&quot;: %2.</source>
+        <translation>The project &quot;%1&quot; cannot be opened: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseNames</name>
+    <message>
+        <source>Flujo de calor (W/m2)</source>
+        <translation>Heat flux (W/m2)</translation>
+    </message>
+    <message>
+        <source>Flujo de calor (W/m)</source>
+        <translation>Heat flux (W/m)</translation>
+    </message>
+    <message>
+        <source>Pérdida calor con aislamiento (%)</source>
+        <translation>Heat loss with insulation (%)</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica lineal (mºC/W)</source>
+        <translation>Linear thermal resistance (mºC/W)</translation>
+    </message>
+    <message>
+        <source>Espesor económico</source>
+        <translation>Economic thickness</translation>
+    </message>
+    <message>
+        <source>Temperatura superficial exterior (ºC)</source>
+        <translation>Outer surface temperature (ºC)</translation>
+    </message>
+    <message>
+        <source>Evitar condensaciones exteriores</source>
+        <translation>Prevent condensation outside</translation>
+    </message>
+    <message>
+        <source>Coef. global de trans. calor (W/m2ºC)</source>
+        <translation>Overall heat-transfer coef. (W/m2ºC)</translation>
+    </message>
+    <message>
+        <source>Temperatura superficial interior (ºC)</source>
+        <translation>Inner surface temperature (ºC)</translation>
+    </message>
+    <message>
+        <source>Evitar condensaciones interiores</source>
+        <translation>Prevent condensation inside</translation>
+    </message>
+    <message>
+        <source>Temp. final agua</source>
+        <translation>Final water temp.</translation>
+    </message>
+    <message>
+        <source>Tiempo congelación (h)</source>
+        <translation>Freezing time (h)</translation>
+    </message>
+    <message>
+        <source>Flujo de calor (W)</source>
+        <translation>Heat flow (W)</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica (ºC/W)</source>
+        <translation>Thermal resistance (ºC/W)</translation>
+    </message>
+    <message>
+        <source>Variación temperatura (ºC)</source>
+        <translation>Temperature change (ºC)</translation>
+    </message>
+    <message>
+        <source>Placa plana</source>
+        <translation>Flat wall</translation>
+    </message>
+    <message>
+        <source>Tubería</source>
+        <translation>Pipe</translation>
+    </message>
+    <message>
+        <source>Esfera</source>
+        <translation>Sphere</translation>
+    </message>
+    <message>
+        <source>Conducto o depósito</source>
+        <translation>Duct or tank</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal interior arriba</source>
+        <translation>Horizontal, inside up</translation>
+    </message>
+    <message>
+        <source>Horizontal interior abajo</source>
+        <translation>Horizontal, inside down</translation>
+    </message>
+    <message>
+        <source>Al aire vertical</source>
+        <translation>In air, vertical</translation>
+    </message>
+    <message>
+        <source>Al aire horizontal</source>
+        <translation>In air, horizontal</translation>
+    </message>
+    <message>
+        <source>Enterrada sin caja</source>
+        <translation>Buried, no casing</translation>
+    </message>
+    <message>
+        <source>Enterrada con caja</source>
+        <translation>Buried in casing</translation>
+    </message>
+    <message>
+        <source>Conductos aire</source>
+        <translation>Air ducts</translation>
+    </message>
+    <message>
+        <source>Depósito vertical</source>
+        <translation>Vertical tank</translation>
+    </message>
+    <message>
+        <source>Depósito horizontal</source>
+        <translation>Horizontal tank</translation>
+    </message>
+    <message>
+        <source>Flujo de calor</source>
+        <translation>Heat flux</translation>
+    </message>
+    <message>
+        <source>Espesor aislamiento</source>
+        <translation>Insulation thickness</translation>
+    </message>
+</context>
+<context>
+    <name>ChartLabels</name>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Punto de rocío</source>
+        <translation>Dew point</translation>
     </message>
 </context>
 <context>
@@ -850,6 +1413,265 @@
     </message>
 </context>
 <context>
+    <name>FieldDescription</name>
+    <message>
+        <source>Referencia del proyecto, que encabeza el informe</source>
+        <translation>Project reference, heading the report</translation>
+    </message>
+    <message>
+        <source>Temperatura interior</source>
+        <translation>Inside temperature</translation>
+    </message>
+    <message>
+        <source>Humedad relativa interior</source>
+        <translation>Inside relative humidity</translation>
+    </message>
+    <message>
+        <source>Coeficiente superficial interior hi</source>
+        <translation>Inside surface coefficient hi</translation>
+    </message>
+    <message>
+        <source>Parte de convección del coeficiente interior, hci</source>
+        <translation>Convective part of the inside coefficient, hci</translation>
+    </message>
+    <message>
+        <source>Parte de radiación del coeficiente interior, hri</source>
+        <translation>Radiative part of the inside coefficient, hri</translation>
+    </message>
+    <message>
+        <source>Anchura del conducto</source>
+        <translation>Duct width</translation>
+    </message>
+    <message>
+        <source>Coeficiente de emisión de la superficie interior</source>
+        <translation>Emissivity of the inner surface</translation>
+    </message>
+    <message>
+        <source>Velocidad del fluido interior</source>
+        <translation>Speed of the inside fluid</translation>
+    </message>
+    <message>
+        <source>Diámetro interior</source>
+        <translation>Inside diameter</translation>
+    </message>
+    <message>
+        <source>Temperatura exterior</source>
+        <translation>Outside temperature</translation>
+    </message>
+    <message>
+        <source>Humedad relativa exterior</source>
+        <translation>Outside relative humidity</translation>
+    </message>
+    <message>
+        <source>Coeficiente superficial exterior he</source>
+        <translation>Outside surface coefficient he</translation>
+    </message>
+    <message>
+        <source>Parte de convección del coeficiente exterior, hce</source>
+        <translation>Convective part of the outside coefficient, hce</translation>
+    </message>
+    <message>
+        <source>Parte de radiación del coeficiente exterior, hre</source>
+        <translation>Radiative part of the outside coefficient, hre</translation>
+    </message>
+    <message>
+        <source>Coeficiente de emisión de la superficie exterior</source>
+        <translation>Emissivity of the outer surface</translation>
+    </message>
+    <message>
+        <source>Velocidad del viento</source>
+        <translation>Wind speed</translation>
+    </message>
+    <message>
+        <source>Temperatura del suelo</source>
+        <translation>Ground temperature</translation>
+    </message>
+    <message>
+        <source>Profundidad del eje de la tubería</source>
+        <translation>Depth of the pipe axis</translation>
+    </message>
+    <message>
+        <source>Conductividad del terreno</source>
+        <translation>Soil thermal conductivity</translation>
+    </message>
+    <message>
+        <source>Humedad del terreno</source>
+        <translation>Soil moisture</translation>
+    </message>
+    <message>
+        <source>Densidad del terreno</source>
+        <translation>Soil density</translation>
+    </message>
+    <message>
+        <source>Dimensión de la caja</source>
+        <translation>Casing size</translation>
+    </message>
+    <message>
+        <source>Conductividad del material de la caja</source>
+        <translation>Conductivity of the casing material</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica de la caja</source>
+        <translation>Thermal resistance of the casing</translation>
+    </message>
+    <message>
+        <source>Flujo de calor con aislamiento, respecto al de la superficie desnuda</source>
+        <translation>Heat flow with insulation, relative to the bare surface</translation>
+    </message>
+    <message>
+        <source>Temperatura superficial exterior deseada</source>
+        <translation>Wanted outer surface temperature</translation>
+    </message>
+    <message>
+        <source>Temperatura superficial interior deseada</source>
+        <translation>Wanted inner surface temperature</translation>
+    </message>
+    <message>
+        <source>Temperatura final del agua</source>
+        <translation>Final water temperature</translation>
+    </message>
+    <message>
+        <source>Longitud de la tubería</source>
+        <translation>Pipe length</translation>
+    </message>
+    <message>
+        <source>Tiempo hasta la congelación</source>
+        <translation>Time until freezing</translation>
+    </message>
+    <message>
+        <source>Parte del agua congelada en ese tiempo</source>
+        <translation>Share of the water frozen in that time</translation>
+    </message>
+    <message>
+        <source>Inflación del combustible</source>
+        <translation>Fuel inflation</translation>
+    </message>
+    <message>
+        <source>Coste de oportunidad del dinero</source>
+        <translation>Cost of capital</translation>
+    </message>
+    <message>
+        <source>Años de vida de la instalación</source>
+        <translation>Service life of the installation</translation>
+    </message>
+    <message>
+        <source>años</source>
+        <translation>years</translation>
+    </message>
+    <message>
+        <source>Horas de funcionamiento al año</source>
+        <translation>Operating hours per year</translation>
+    </message>
+    <message>
+        <source>Coste de la energía térmica</source>
+        <translation>Cost of heat energy</translation>
+    </message>
+    <message>
+        <source>Primer espesor de coste conocido</source>
+        <translation>First thickness of known cost</translation>
+    </message>
+    <message>
+        <source>Segundo espesor de coste conocido</source>
+        <translation>Second thickness of known cost</translation>
+    </message>
+    <message>
+        <source>Coste del aislamiento con el primer espesor</source>
+        <translation>Insulation cost at the first thickness</translation>
+    </message>
+    <message>
+        <source>Coste del aislamiento con el segundo espesor</source>
+        <translation>Insulation cost at the second thickness</translation>
+    </message>
+    <message>
+        <source>Nombre de la capa %1</source>
+        <translation>Name of layer %1</translation>
+    </message>
+    <message>
+        <source>Espesor de la capa %1</source>
+        <translation>Thickness of layer %1</translation>
+    </message>
+    <message>
+        <source>Conductividad de la capa %1</source>
+        <translation>Thermal conductivity of layer %1</translation>
+    </message>
+    <message>
+        <source>Resistividad al vapor de la capa %1</source>
+        <translation>Water-vapour resistivity of layer %1</translation>
+    </message>
+    <message>
+        <source>Longitud de la placa</source>
+        <translation>Length of the wall</translation>
+    </message>
+    <message>
+        <source>Anchura de la placa</source>
+        <translation>Width of the wall</translation>
+    </message>
+    <message>
+        <source>Altura de la placa</source>
+        <translation>Height of the wall</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica de la capa %1</source>
+        <translation>Thermal resistance of layer %1</translation>
+    </message>
+    <message>
+        <source>Resistencia superficial interior</source>
+        <translation>Inside surface resistance</translation>
+    </message>
+    <message>
+        <source>Resistencia del terreno</source>
+        <translation>Soil resistance</translation>
+    </message>
+    <message>
+        <source>Resistencia superficial exterior</source>
+        <translation>Outside surface resistance</translation>
+    </message>
+    <message>
+        <source>Flujo de calor deseado</source>
+        <translation>Wanted heat flow</translation>
+    </message>
+    <message>
+        <source>Coeficiente global de transmisión de calor deseado</source>
+        <translation>Wanted overall heat-transfer coefficient</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica deseada</source>
+        <translation>Wanted thermal resistance</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica lineal deseada</source>
+        <translation>Wanted linear thermal resistance</translation>
+    </message>
+    <message>
+        <source>Altura del conducto</source>
+        <translation>Duct height</translation>
+    </message>
+    <message>
+        <source>Longitud del conducto</source>
+        <translation>Duct length</translation>
+    </message>
+    <message>
+        <source>Longitud del depósito</source>
+        <translation>Tank length</translation>
+    </message>
+    <message>
+        <source>Longitud</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>, nº entero entre %1 y %2</source>
+        <translation>, whole number between %1 and %2</translation>
+    </message>
+    <message>
+        <source>, entre %1 y %2</source>
+        <translation>, between %1 and %2</translation>
+    </message>
+    <message>
+        <source>, calculado por el programa</source>
+        <translation>, calculated by the program</translation>
+    </message>
+</context>
+<context>
     <name>FieldValidation</name>
     <message>
         <source>Se espera un nº real y no letras</source>
@@ -1047,6 +1869,29 @@
     </message>
 </context>
 <context>
+    <name>ProjectFile</name>
+    <message>
+        <source>el archivo es demasiado grande para ser un proyecto</source>
+        <translation>the file is too large to be a project</translation>
+    </message>
+    <message>
+        <source>el archivo no es de texto</source>
+        <translation>the file is not a text file</translation>
+    </message>
+    <message>
+        <source>el archivo está incompleto (%1 de %2 datos)</source>
+        <translation>the file is incomplete (%1 of %2 items)</translation>
+    </message>
+    <message>
+        <source>el dato nº %1 debería ser un número entero y es &quot;%2&quot;</source>
+        <translation>item no. %1 should be a whole number and is &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>el dato nº %1 está fuera de límites (%2, se espera de %3 a %4)</source>
+        <translation>item no. %1 is out of limits (%2, %3 to %4 expected)</translation>
+    </message>
+</context>
+<context>
     <name>ResultLines</name>
     <message>
         <source>Coef. global de transferencia de calor %1 W/m2ºC</source>
@@ -1208,6 +2053,52 @@
     <message>
         <source>Programa de cálculo de aislamientos (v1.0) 9/8/2013</source>
         <translation>Insulation calculation program (v1.0) 9/8/2013</translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureChart</name>
+    <message>
+        <source>Distancia x (mm)</source>
+        <translation>Distance x (mm)</translation>
+    </message>
+    <message>
+        <source>Temperatura Tx (ºC)</source>
+        <translation>Temperature Tx (ºC)</translation>
+    </message>
+    <message>
+        <source>Temperatura en la pared compuesta</source>
+        <translation>Temperature through the composite wall</translation>
+    </message>
+    <message>
+        <source>Radio r (mm)</source>
+        <translation>Radius r (mm)</translation>
+    </message>
+    <message>
+        <source>Temperatura Tr (ºC)</source>
+        <translation>Temperature Tr (ºC)</translation>
+    </message>
+    <message>
+        <source>Temperatura en la tubería compuesta</source>
+        <translation>Temperature through the composite pipe</translation>
+    </message>
+    <message>
+        <source>Temperatura en la esfera compuesta</source>
+        <translation>Temperature through the composite sphere</translation>
+    </message>
+    <message>
+        <source>Temperatura en la pared del conducto</source>
+        <translation>Temperature through the duct wall</translation>
+    </message>
+    <message>
+        <source>Temperatura en la pared lateral del depósito</source>
+        <translation>Temperature through the tank side wall</translation>
+    </message>
+</context>
+<context>
+    <name>ThicknessSweep</name>
+    <message>
+        <source>Sin resultados</source>
+        <translation>No results</translation>
     </message>
 </context>
 <context>

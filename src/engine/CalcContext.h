@@ -31,7 +31,9 @@ struct CalcContext {
   // surely falls (FallingCost.h), or works out every step.
   bool passOverFallingCosts = true;
 
-  // A warning with the caption "Atención".
+  // A warning with the caption "Atención". `text` is the Spanish source,
+  // marked with QT_TRANSLATE_NOOP("CalcMessages", ...): the warning holds it
+  // in the program's language.
   void Warn(MessageId id, const QString& text);
   // A "Datos absurdos" warning: also raises the absurd-data flag.
   void Absurd(MessageId id, const QString& text);
@@ -39,7 +41,8 @@ struct CalcContext {
   // Extreme but accepted inputs can lead to figures that are not finite
   // numbers; such a run is refused (as absurd data) rather than shown.
   void RefuseNotFinite();
-  // The bare element's line that goes before the warning refusing a condition.
+  // The bare element's line that goes before the warning refusing a condition;
+  // its caption, like a warning's text, is a "CalcMessages" source.
   void BareLine(BareElementLine::Slot slot, const QString& caption, float value, int decimals, const QString& unit);
 
   float Resistance(ResistanceMode mode, int insulation, float hi, float he) {

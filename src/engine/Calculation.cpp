@@ -28,16 +28,19 @@ constexpr int kMaxCoefficientPasses = 500;
 // many steps before it looks for one again.
 constexpr int kStepsBeforeAnotherRun = 48;
 
-const QString kNoConvergence = QStringLiteral(
+const QString kNoConvergence = QT_TRANSLATE_NOOP(
+    "CalcMessages",
     "No es posible calcular: los coeficientes superficiales no convergen (se han alcanzado 500 iteraciones). "
     "Revise los datos o imponga los coeficientes.");
 
 // The economic search of a buried pipe reached the most insulation the pipe
 // can hold with its total cost still falling.
-const QString kEconomicBeyondTheBox = QStringLiteral(
+const QString kEconomicBeyondTheBox = QT_TRANSLATE_NOOP(
+    "CalcMessages",
     "Datos absurdos, pues el espesor económico no cabe en la canalización: con el mayor espesor de aislamiento que "
     "cabe en ella el coste total aún baja");
-const QString kEconomicBeyondTheDepth = QStringLiteral(
+const QString kEconomicBeyondTheDepth = QT_TRANSLATE_NOOP(
+    "CalcMessages",
     "Datos absurdos, pues con el espesor económico la profundidad a la que está enterrada la tubería sería menor que "
     "su radio exterior: con el mayor espesor de aislamiento que cabe el coste total aún baja");
 
@@ -223,8 +226,9 @@ class Calculation {
   bool EconomicSearch() {
     if (in().thickness1 == in().thickness2) {
       c_.Warn(MessageId::EconomicCostPointsEqual,
-              QStringLiteral("No es posible calcular el espesor económico: los espesores 1 y 2 del coste deben ser "
-                             "distintos"));
+              QT_TRANSLATE_NOOP("CalcMessages",
+                                "No es posible calcular el espesor económico: los espesores 1 y 2 del coste deben ser "
+                                "distintos"));
       return false;
     }
     economic_ = PrepareEconomicFigures(in());
@@ -291,10 +295,11 @@ class Calculation {
       settled = hi_ == prevHi && he_ == prevHe;
       if (cost > cost0)
         c_.Absurd(MessageId::EconomicWithoutInsulation,
-                  QStringLiteral("Datos absurdos, sin aislamiento es la mejor solución"));
+                  QT_TRANSLATE_NOOP("CalcMessages", "Datos absurdos, sin aislamiento es la mejor solución"));
       if (t >= kMaxInsulationThickness)
-        c_.Absurd(MessageId::InsulationOverFiveMetres,
-                  QStringLiteral("Datos absurdos, pues el espesor de aislamiento sería mayor de 5 m."));
+        c_.Absurd(
+            MessageId::InsulationOverFiveMetres,
+            QT_TRANSLATE_NOOP("CalcMessages", "Datos absurdos, pues el espesor de aislamiento sería mayor de 5 m."));
     } while (cost < prev && t < kMaxInsulationThickness);
     // The search stops at the first step that costs no less than the one
     // before; the least cost is that step before, found again with the
@@ -419,19 +424,25 @@ class Calculation {
     if (!in().IsBuried()) return;
     const float rn = c_.s.r[c_.s.n];
     if (rn > in().depth)
-      c_.Absurd(MessageId::PipeAboveGround,
-                QStringLiteral("Datos absurdos, pues la profundidad a la que está enterrada la tubería es menor que el "
-                               "radio exterior de la tubería (contando el aislante)"));
+      c_.Absurd(
+          MessageId::PipeAboveGround,
+          QT_TRANSLATE_NOOP("CalcMessages",
+                            "Datos absurdos, pues la profundidad a la que está enterrada la tubería es menor que el "
+                            "radio exterior de la tubería (contando el aislante)"));
     if (in().IsInBox()) {
       const float half = HalfBox();
       if (OutgrowsItsBox())
-        c_.Absurd(MessageId::PipeOutgrowsBox,
-                  QStringLiteral("Datos absurdos, pues la semialtura de la canalización es menor que el radio exterior "
-                                 "de las diferentes capas (contando el aislante)"));
+        c_.Absurd(
+            MessageId::PipeOutgrowsBox,
+            QT_TRANSLATE_NOOP("CalcMessages",
+                              "Datos absurdos, pues la semialtura de la canalización es menor que el radio exterior "
+                              "de las diferentes capas (contando el aislante)"));
       if (in().depth < half)
-        c_.Absurd(MessageId::BoxAboveGround,
-                  QStringLiteral("Datos absurdos, pues la semialtura de la canalización es mayor que la profundidad a "
-                                 "la que está enterrada la tubería"));
+        c_.Absurd(
+            MessageId::BoxAboveGround,
+            QT_TRANSLATE_NOOP("CalcMessages",
+                              "Datos absurdos, pues la semialtura de la canalización es mayor que la profundidad a "
+                              "la que está enterrada la tubería"));
     }
   }
 

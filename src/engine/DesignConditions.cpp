@@ -24,8 +24,8 @@ double ExteriorArea(const CalcContext& c) {
   return 1;
 }
 
-const QString kNotForElement =
-    QStringLiteral("No es posible calcular un espesor de aislante para este elemento con la condición seleccionada");
+const QString kNotForElement = QT_TRANSLATE_NOOP(
+    "CalcMessages", "No es posible calcular un espesor de aislante para este elemento con la condición seleccionada");
 
 }  // namespace
 
@@ -47,8 +47,10 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
     if (other == in.Ti) {
       c.Warn(MessageId::EqualTemperatures,
              in.IsBuried()
-                 ? QStringLiteral("No es posible calcular: las temperaturas interior y del suelo son iguales")
-                 : QStringLiteral("No es posible calcular: las temperaturas interior y exterior son iguales"));
+                 ? QT_TRANSLATE_NOOP("CalcMessages",
+                                     "No es posible calcular: las temperaturas interior y del suelo son iguales")
+                 : QT_TRANSLATE_NOOP("CalcMessages",
+                                     "No es posible calcular: las temperaturas interior y exterior son iguales"));
       return -1;
     }
   }
@@ -63,10 +65,12 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
   if ((exteriorSurface && !(he > 0) && !in.IsBuried()) || (interiorSurface && !(hi > 0) && in.IsPlate())) {
     c.Warn(MessageId::SurfaceCoefficientNeglected,
            exteriorSurface
-               ? QStringLiteral("No es posible calcular esta condición con el coeficiente superficial exterior "
-                                "despreciado: impóngalo o calcúlelo")
-               : QStringLiteral("No es posible calcular esta condición con el coeficiente superficial interior "
-                                "despreciado: impóngalo o calcúlelo"));
+               ? QT_TRANSLATE_NOOP("CalcMessages",
+                                   "No es posible calcular esta condición con el coeficiente superficial exterior "
+                                   "despreciado: impóngalo o calcúlelo")
+               : QT_TRANSLATE_NOOP("CalcMessages",
+                                   "No es posible calcular esta condición con el coeficiente superficial interior "
+                                   "despreciado: impóngalo o calcúlelo"));
     return -1;
   }
 
@@ -92,10 +96,12 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
           c.RefuseNotFinite();
           return -1;
         }
-        c.BareLine(BareElementLine::Slot::HeatFlow, QStringLiteral("Flujo de calor máximo: "), shown, 2, unit);
+        c.BareLine(BareElementLine::Slot::HeatFlow, QT_TRANSLATE_NOOP("CalcMessages", "Flujo de calor máximo: "), shown,
+                   2, unit);
         c.Warn(
             MessageId::ConditionMetWithoutInsulation,
-            QStringLiteral(
+            QT_TRANSLATE_NOOP(
+                "CalcMessages",
                 "No es posible calcular un espesor de aislante, ya que sin aislamiento el flujo de calor ya es menor"));
         return -1;
       }
@@ -106,8 +112,9 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       // resistance: a fraction of it is no figure an element can be built for.
       if (!(Rsa > 0.00001f)) {
         c.Warn(MessageId::NoResistanceWithoutInsulation,
-               QStringLiteral("No es posible calcular una reducción del flujo de calor: sin aislamiento el elemento "
-                              "no tiene resistencia térmica"));
+               QT_TRANSLATE_NOOP("CalcMessages",
+                                 "No es posible calcular una reducción del flujo de calor: sin aislamiento el elemento "
+                                 "no tiene resistencia térmica"));
         return -1;
       }
       return static_cast<float>(double(q0) * in.wantedPercentage * 0.01);
@@ -119,11 +126,13 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
             c.RefuseNotFinite();
             return -1;
           }
-          c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Coeficiente global sin aislamiento: "), U0, 3,
+          c.BareLine(BareElementLine::Slot::Resistance,
+                     QT_TRANSLATE_NOOP("CalcMessages", "Coeficiente global sin aislamiento: "), U0, 3,
                      QStringLiteral("W/m2ºC"));
           c.Warn(MessageId::ConditionMetWithoutInsulation,
-                 QStringLiteral("No es posible calcular un espesor de aislante, ya que el coeficiente global de "
-                                "transferencia de calor sin aislamiento ya es menor"));
+                 QT_TRANSLATE_NOOP("CalcMessages",
+                                   "No es posible calcular un espesor de aislante, ya que el coeficiente global de "
+                                   "transferencia de calor sin aislamiento ya es menor"));
           return -1;
         }
         return 0;
@@ -134,11 +143,13 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
             c.RefuseNotFinite();
             return -1;
           }
-          c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica total sin aislamiento: "),
-                     Rsa, ResistanceDecimals(Rsa), QStringLiteral("ºC/W"));
+          c.BareLine(BareElementLine::Slot::Resistance,
+                     QT_TRANSLATE_NOOP("CalcMessages", "Resistencia térmica total sin aislamiento: "), Rsa,
+                     ResistanceDecimals(Rsa), QStringLiteral("ºC/W"));
           c.Warn(MessageId::ConditionMetWithoutInsulation,
-                 QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica total "
-                                "sin aislamiento ya es mayor"));
+                 QT_TRANSLATE_NOOP("CalcMessages",
+                                   "No es posible calcular un espesor de aislante, ya que la resistencia térmica total "
+                                   "sin aislamiento ya es mayor"));
           return -1;
         }
         return 0;
@@ -149,11 +160,13 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
           c.RefuseNotFinite();
           return -1;
         }
-        c.BareLine(BareElementLine::Slot::Resistance, QStringLiteral("Resistencia térmica lineal sin aislamiento: "),
-                   linear, ResistanceDecimals(linear), QStringLiteral("mºC/W"));
+        c.BareLine(BareElementLine::Slot::Resistance,
+                   QT_TRANSLATE_NOOP("CalcMessages", "Resistencia térmica lineal sin aislamiento: "), linear,
+                   ResistanceDecimals(linear), QStringLiteral("mºC/W"));
         c.Warn(MessageId::ConditionMetWithoutInsulation,
-               QStringLiteral("No es posible calcular un espesor de aislante, ya que la resistencia térmica lineal "
-                              "sin aislamiento ya es mayor"));
+               QT_TRANSLATE_NOOP("CalcMessages",
+                                 "No es posible calcular un espesor de aislante, ya que la resistencia térmica lineal "
+                                 "sin aislamiento ya es mayor"));
         return -1;
       }
       return 0;
@@ -165,14 +178,17 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       const double x = (double(Ti) - Tse) / (double(Ti) - Te);
       if (x < 0 || x > 1) {
         c.Warn(MessageId::ConditionOutOfRange,
-               QStringLiteral("La temperatura de la superficie exterior debe encontrarse entre los valores de la "
-                              "temperatura interior y exterior"));
+               QT_TRANSLATE_NOOP("CalcMessages",
+                                 "La temperatura de la superficie exterior debe encontrarse entre los valores de la "
+                                 "temperatura interior y exterior"));
         return -1;
       }
       const double target = std::abs(double(he) * ExteriorArea(c) * (Tse - Te));
       if (target > q0) {
-        c.Warn(MessageId::ConditionMetWithoutInsulation,
-               QStringLiteral("Sin aislamiento la temperatura de la superficie exterior se aproxima más a la exterior "
+        c.Warn(
+            MessageId::ConditionMetWithoutInsulation,
+            QT_TRANSLATE_NOOP("CalcMessages",
+                              "Sin aislamiento la temperatura de la superficie exterior se aproxima más a la exterior "
                               "que la que se solicita, por tanto no es posible esta condición"));
         return -1;
       }
@@ -183,21 +199,26 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       const float pv = static_cast<float>(double(SaturationPressure(Te)) * in.exteriorHumidity * 0.01);
       const double Tdew = DewPointTemperature(pv);
       if (Te < Ti) {
-        c.Warn(MessageId::NeverCondenses,
-               QStringLiteral("La temperatura exterior es inferior a la interior, nunca condensa en el exterior, por "
+        c.Warn(
+            MessageId::NeverCondenses,
+            QT_TRANSLATE_NOOP("CalcMessages",
+                              "La temperatura exterior es inferior a la interior, nunca condensa en el exterior, por "
                               "tanto no es posible esta condición"));
         return -1;
       }
       if ((Tdew - Ti) / (double(Te) - Ti) < 0) {
         c.Warn(MessageId::NeverCondenses,
-               QStringLiteral("La temperatura de rocío exterior es menor que la temperatura interior, por lo tanto "
-                              "nunca condensa y no es posible esta condición"));
+               QT_TRANSLATE_NOOP("CalcMessages",
+                                 "La temperatura de rocío exterior es menor que la temperatura interior, por lo tanto "
+                                 "nunca condensa y no es posible esta condición"));
         return -1;
       }
       const double target = std::abs(double(he) * ExteriorArea(c) * (Tdew - Te));
       if (target > q0) {
-        c.Warn(MessageId::ConditionMetWithoutInsulation,
-               QStringLiteral("Sin aislamiento la temperatura de la superficie es superior a la de rocío, por lo tanto "
+        c.Warn(
+            MessageId::ConditionMetWithoutInsulation,
+            QT_TRANSLATE_NOOP("CalcMessages",
+                              "Sin aislamiento la temperatura de la superficie es superior a la de rocío, por lo tanto "
                               "nunca condensa y no es posible esta condición"));
         return -1;
       }
@@ -209,15 +230,17 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
         const double x = (double(Ti) - Tsi) / (double(Ti) - Te);
         if (x < 0 || x > 1) {
           c.Warn(MessageId::ConditionOutOfRange,
-                 QStringLiteral("La temperatura de la superficie interior debe encontrarse entre los valores de la "
-                                "temperatura interior y exterior"));
+                 QT_TRANSLATE_NOOP("CalcMessages",
+                                   "La temperatura de la superficie interior debe encontrarse entre los valores de la "
+                                   "temperatura interior y exterior"));
           return -1;
         }
         const double target = std::abs(double(hi) * (Tsi - Ti));
         if (target > q0) {
           c.Warn(MessageId::ConditionMetWithoutInsulation,
-                 QStringLiteral("Sin aislamiento la temperatura de la superficie interior se aproxima más a la "
-                                "interior que la que se solicita, por tanto no es posible esta condición"));
+                 QT_TRANSLATE_NOOP("CalcMessages",
+                                   "Sin aislamiento la temperatura de la superficie interior se aproxima más a la "
+                                   "interior que la que se solicita, por tanto no es posible esta condición"));
           return -1;
         }
         return static_cast<float>(target);
@@ -229,7 +252,8 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
         const double x = (double(in.wantedFinalTemperature) - Ti) / (double(Te) - Ti);
         if (!(x > 0 && x < 1)) {
           c.Warn(MessageId::ConditionOutOfRange,
-                 QStringLiteral("Datos absurdos, la temperatura final debe estar entre la exterior e interior"));
+                 QT_TRANSLATE_NOOP("CalcMessages",
+                                   "Datos absurdos, la temperatura final debe estar entre la exterior e interior"));
           return -1;
         }
         return 0;
@@ -242,21 +266,25 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
         const double Tdew = DewPointTemperature(pv);
         if (Ti < Te) {
           c.Warn(MessageId::NeverCondenses,
-                 QStringLiteral("La temperatura interior es inferior a la exterior, nunca condensa en el interior, "
-                                "por tanto no es posible esta condición"));
+                 QT_TRANSLATE_NOOP("CalcMessages",
+                                   "La temperatura interior es inferior a la exterior, nunca condensa en el interior, "
+                                   "por tanto no es posible esta condición"));
           return -1;
         }
         if ((double(Ti) - Tdew) / (double(Ti) - Te) > 1) {
-          c.Warn(MessageId::NeverCondenses,
-                 QStringLiteral("La temperatura de rocío interior es menor que la temperatura exterior, por lo tanto "
+          c.Warn(
+              MessageId::NeverCondenses,
+              QT_TRANSLATE_NOOP("CalcMessages",
+                                "La temperatura de rocío interior es menor que la temperatura exterior, por lo tanto "
                                 "nunca condensa y no es posible esta condición"));
           return -1;
         }
         const double target = std::abs(double(hi) * (Tdew - Ti));
         if (target > q0) {
           c.Warn(MessageId::ConditionMetWithoutInsulation,
-                 QStringLiteral("Sin aislamiento la temperatura de la superficie es superior a la de rocío, por lo "
-                                "tanto nunca condensa y no es posible esta condición"));
+                 QT_TRANSLATE_NOOP("CalcMessages",
+                                   "Sin aislamiento la temperatura de la superficie es superior a la de rocío, por lo "
+                                   "tanto nunca condensa y no es posible esta condición"));
           return -1;
         }
         return static_cast<float>(target);
@@ -267,14 +295,16 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
       if (in.IsPipeInAir()) {
         bool refused = false;
         if (Te >= 0) {
-          c.Warn(
-              MessageId::NeverFreezes,
-              QStringLiteral("Datos absurdos, no congela, ya que la temperatura exterior es igual o superior a 0 ºC"));
+          c.Warn(MessageId::NeverFreezes,
+                 QT_TRANSLATE_NOOP(
+                     "CalcMessages",
+                     "Datos absurdos, no congela, ya que la temperatura exterior es igual o superior a 0 ºC"));
           refused = true;
         }
         if (!(in.Ti > Te)) {
           c.Warn(MessageId::NeverFreezes,
-                 QStringLiteral(
+                 QT_TRANSLATE_NOOP(
+                     "CalcMessages",
                      "Datos absurdos, no congela, ya que la temperatura interior ya es inferior a la exterior"));
           refused = true;
         }

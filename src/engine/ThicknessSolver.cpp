@@ -10,7 +10,8 @@
 #include <cmath>
 
 namespace {
-const QString kOverFiveMetres = QStringLiteral("Datos absurdos, pues el espesor de aislamiento sería mayor de 5 m.");
+const QString kOverFiveMetres =
+    QT_TRANSLATE_NOOP("CalcMessages", "Datos absurdos, pues el espesor de aislamiento sería mayor de 5 m.");
 }
 
 float SolveThickness(CalcContext& c, int insulation, float Rsa, float target, float he, float hi, float Te, float Ti,
@@ -53,7 +54,7 @@ float SolveThickness(CalcContext& c, int insulation, float Rsa, float target, fl
     if (!(s.e[insulation] < kMaxInsulationThickness)) c.Absurd(MessageId::InsulationOverFiveMetres, kOverFiveMetres);
     if (Rsa > Rreq)
       c.Absurd(MessageId::ConditionMetWithoutInsulation,
-               QStringLiteral("Datos absurdos, pues sin aislamiento la resistencia ya es mayor."));
+               QT_TRANSLATE_NOOP("CalcMessages", "Datos absurdos, pues sin aislamiento la resistencia ya es mayor."));
   } else if (in.IsPipe() || in.IsSphere()) {
     // The first step of 0.1 mm at which the resistance reaches the requirement.
     const ThicknessStep found = c.search(c, insulation, Rreq, hi, he);
@@ -61,7 +62,8 @@ float SolveThickness(CalcContext& c, int insulation, float Rsa, float target, fl
     if (found.thickness >= kMaxInsulationThickness) c.Absurd(MessageId::InsulationOverFiveMetres, kOverFiveMetres);
     if (found.total > Rreq && found.step == 1)
       c.Absurd(MessageId::ConditionMetWithoutInsulation,
-               QStringLiteral("Datos absurdos, pues sin aislamiento la resistencia de la tubería ya es mayor."));
+               QT_TRANSLATE_NOOP("CalcMessages",
+                                 "Datos absurdos, pues sin aislamiento la resistencia de la tubería ya es mayor."));
   }
   return Rreq;
 }

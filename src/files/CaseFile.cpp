@@ -4,6 +4,7 @@
 #include "files/ProjectFile.h"
 #include "form/CaseFields.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -63,24 +64,25 @@ CaseReading ReadCaseFile(const QString& path) {
   // Only a regular file: a folder cannot be read and a pipe or device could
   // keep the program waiting for ever.
   if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-    reading.error = QStringLiteral("no se puede leer el archivo");
+    reading.error = QCoreApplication::translate("CaseFile", "no se puede leer el archivo");
     return reading;
   }
   if (info.size() > kProjectFileMaxBytes) {
-    reading.error = QStringLiteral("el archivo es demasiado grande para ser un proyecto");
+    reading.error = QCoreApplication::translate("CaseFile", "el archivo es demasiado grande para ser un proyecto");
     return reading;
   }
   // A device that says nothing of its size still stops one byte past the limit.
   const QByteArray bytes = file.read(kProjectFileMaxBytes + 1);
   if (file.error() != QFileDevice::NoError) {
-    reading.error = QStringLiteral("no se puede leer el archivo");
+    reading.error = QCoreApplication::translate("CaseFile", "no se puede leer el archivo");
     return reading;
   }
   return ReadCase(bytes);
 }
 
 QString ProjectNotOpenedText(const QString& path, const QString& reason) {
-  return QStringLiteral("No es posible abrir el proyecto \"%1\": %2.").arg(QFileInfo(path).fileName(), reason);
+  return QCoreApplication::translate("CaseFile", "No es posible abrir el proyecto \"%1\": %2.")
+      .arg(QFileInfo(path).fileName(), reason);
 }
 
 QByteArray WriteCase(const Case& c) { return WriteProjectRecords(RecordsOfCase(c)); }

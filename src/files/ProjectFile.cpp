@@ -3,6 +3,7 @@
 
 #include "form/CaseFields.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace {
@@ -116,11 +117,11 @@ bool ReadRecordInteger(const QString& value, int* result) {
 ProjectRecords ReadProjectRecords(const QByteArray& bytes) {
   ProjectRecords out;
   if (bytes.size() > kProjectFileMaxBytes) {
-    out.error = QStringLiteral("el archivo es demasiado grande para ser un proyecto");
+    out.error = QCoreApplication::translate("ProjectFile", "el archivo es demasiado grande para ser un proyecto");
     return out;
   }
   if (bytes.contains('\0')) {
-    out.error = QStringLiteral("el archivo no es de texto");
+    out.error = QCoreApplication::translate("ProjectFile", "el archivo no es de texto");
     return out;
   }
   const QString text = DecodeFileText(bytes);
@@ -137,8 +138,9 @@ ProjectRecords ReadProjectRecords(const QByteArray& bytes) {
   if (start < text.size()) lines.append(text.mid(start));
 
   if (lines.size() < kProjectRecordCount) {
-    out.error =
-        QStringLiteral("el archivo está incompleto (%1 de %2 datos)").arg(lines.size()).arg(kProjectRecordCount);
+    out.error = QCoreApplication::translate("ProjectFile", "el archivo está incompleto (%1 de %2 datos)")
+                    .arg(lines.size())
+                    .arg(kProjectRecordCount);
     return out;
   }
   out.values.reserve(kProjectRecordCount);
@@ -170,11 +172,14 @@ QString CheckProjectRecords(const QStringList& values) {
     const QString value = i < values.size() ? values.at(i) : QString();
     int n = 0;
     if (!ReadRecordInteger(value, &n))
-      return QStringLiteral("el dato nº %1 debería ser un número entero y es \"%2\"").arg(i + 1).arg(value);
+      return QCoreApplication::translate("ProjectFile", "el dato nº %1 debería ser un número entero y es \"%2\"")
+          .arg(i + 1)
+          .arg(value);
     const int lowest = kindCode ? 1 : 0;
     const int highest = kindCode ? 4 : field.rows - 1;
     if (n < lowest || n > highest)
-      return QStringLiteral("el dato nº %1 está fuera de límites (%2, se espera de %3 a %4)")
+      return QCoreApplication::translate("ProjectFile",
+                                         "el dato nº %1 está fuera de límites (%2, se espera de %3 a %4)")
           .arg(i + 1)
           .arg(n)
           .arg(lowest)

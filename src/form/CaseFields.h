@@ -46,7 +46,7 @@ struct CaseField {
   int record = 0;  // 1..98 in the project file
   CaseValueType type = CaseValueType::Text;
   const char* valueKind = nullptr;  // the field check's kind; none for a name or a list
-  const char* meaning = "";         // "Temperatura interior"
+  const char* meaning = "";         // "Temperatura interior", a "CaseFields" source (FieldMeaningText)
   CaseUnit unit = CaseUnit::None;
   int rows = 0;  // a list's rows
 
@@ -72,5 +72,9 @@ void SetCaseText(Case& c, const CaseField& field, const QString& text);
 int CaseInteger(const Case& c, const CaseField& field);
 void SetCaseInteger(Case& c, const CaseField& field, int value);
 
-// The unit as the window writes it, for the element of the case.
+// The unit as the window writes it, for the element of the case. Symbols are
+// the same in every language; a unit in words ("años") is translated.
 QString UnitText(const Case& c, CaseUnit unit);
+
+// What a field means, in the program's language; empty for a field without one.
+QString FieldMeaningText(const CaseField& field);

@@ -3,6 +3,7 @@
 
 #include "form/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <QLineF>
 
 #include <algorithm>
@@ -64,8 +65,8 @@ bool Crosses(const QRectF& box, const QLineF& segment) {
 
 QString ChartSeriesName(int index) {
   switch (index) {
-    case 0: return kTemperatureSeriesName;
-    case 1: return kDewPointSeriesName;
+    case 0: return QCoreApplication::translate("ChartLabels", "Temperatura");
+    case 1: return QCoreApplication::translate("ChartLabels", "Punto de rocío");
     default: return QString();
   }
 }

@@ -15,13 +15,9 @@
 #include <cmath>
 #include <vector>
 
-// The names of the two series the calculation fills: the temperature through
-// the element and, for a condensation study, the dew point.
-inline const QString kTemperatureSeriesName = QStringLiteral("Temperatura");
-inline const QString kDewPointSeriesName = QStringLiteral("Punto de rocío");
-
-// The name of series `index` in the legend; empty for the series the
-// calculation never fills.
+// The name of series `index` in the legend, in the program's language: the
+// temperature through the element and, for a condensation study, the dew
+// point; empty for the series the calculation never fills.
 QString ChartSeriesName(int index);
 
 // A legend is shown when more than one series is drawn, and always when the

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/TemperatureChart.h"
 
+#include <QCoreApplication>
+
 void FillTemperatureChart(ChartModel& chart, const CalcInputs& in, const QVector<QPointF>& profile) {
   chart.ClearSeries(0);
   chart.ClearSeries(1);
@@ -8,25 +10,25 @@ void FillTemperatureChart(ChartModel& chart, const CalcInputs& in, const QVector
   chart.legendVisible = false;
   QString title;
   if (in.IsPlate()) {
-    chart.bottomAxis = QStringLiteral("Distancia x (mm)");
-    chart.leftAxis = QStringLiteral("Temperatura Tx (ºC)");
-    title = QStringLiteral("Temperatura en la pared compuesta");
+    chart.bottomAxis = QCoreApplication::translate("TemperatureChart", "Distancia x (mm)");
+    chart.leftAxis = QCoreApplication::translate("TemperatureChart", "Temperatura Tx (ºC)");
+    title = QCoreApplication::translate("TemperatureChart", "Temperatura en la pared compuesta");
   } else if (in.IsPipe()) {
-    chart.bottomAxis = QStringLiteral("Radio r (mm)");
-    chart.leftAxis = QStringLiteral("Temperatura Tr (ºC)");
-    title = QStringLiteral("Temperatura en la tubería compuesta");
+    chart.bottomAxis = QCoreApplication::translate("TemperatureChart", "Radio r (mm)");
+    chart.leftAxis = QCoreApplication::translate("TemperatureChart", "Temperatura Tr (ºC)");
+    title = QCoreApplication::translate("TemperatureChart", "Temperatura en la tubería compuesta");
   } else if (in.IsSphere()) {
-    chart.bottomAxis = QStringLiteral("Radio r (mm)");
-    chart.leftAxis = QStringLiteral("Temperatura Tr (ºC)");
-    title = QStringLiteral("Temperatura en la esfera compuesta");
+    chart.bottomAxis = QCoreApplication::translate("TemperatureChart", "Radio r (mm)");
+    chart.leftAxis = QCoreApplication::translate("TemperatureChart", "Temperatura Tr (ºC)");
+    title = QCoreApplication::translate("TemperatureChart", "Temperatura en la esfera compuesta");
   } else if (in.IsDuct()) {
-    chart.bottomAxis = QStringLiteral("Distancia x (mm)");
-    chart.leftAxis = QStringLiteral("Temperatura Tx (ºC)");
-    title = QStringLiteral("Temperatura en la pared del conducto");
+    chart.bottomAxis = QCoreApplication::translate("TemperatureChart", "Distancia x (mm)");
+    chart.leftAxis = QCoreApplication::translate("TemperatureChart", "Temperatura Tx (ºC)");
+    title = QCoreApplication::translate("TemperatureChart", "Temperatura en la pared del conducto");
   } else {
-    chart.bottomAxis = QStringLiteral("Radio r (mm)");
-    chart.leftAxis = QStringLiteral("Temperatura Tr (ºC)");
-    title = QStringLiteral("Temperatura en la pared lateral del depósito");
+    chart.bottomAxis = QCoreApplication::translate("TemperatureChart", "Radio r (mm)");
+    chart.leftAxis = QCoreApplication::translate("TemperatureChart", "Temperatura Tr (ºC)");
+    title = QCoreApplication::translate("TemperatureChart", "Temperatura en la pared lateral del depósito");
   }
   chart.title.append(title);
   for (const QPointF& p : profile) chart.AddPoint(0, p.x(), p.y());

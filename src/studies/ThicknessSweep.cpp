@@ -7,6 +7,7 @@
 #include "engine/Moisture.h"
 #include "engine/ResultFigures.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 const std::vector<float>& CommercialThicknesses() {
@@ -51,7 +52,8 @@ Sweep RunThicknessSweep(const CalcInputs& inputs, const std::vector<float>& thic
     const CalcOutcome outcome = Calculate(in);
     if (!outcome.hasResults || outcome.absurdData) {
       const std::vector<CalcMessage> messages = outcome.Messages();
-      row.message = messages.empty() ? QStringLiteral("Sin resultados") : messages.back().text;
+      row.message =
+          messages.empty() ? QCoreApplication::translate("ThicknessSweep", "Sin resultados") : messages.back().text;
       sweep.rows.push_back(row);
       continue;
     }
