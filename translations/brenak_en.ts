@@ -1781,7 +1781,7 @@
     <message>
         <source>Espesor
 (mm)</source>
-        <translation>Thickness
+        <translation>Thick.
 (mm)</translation>
     </message>
     <message>
@@ -1826,7 +1826,7 @@ outside (mm)</translation>
     </message>
     <message>
         <source> (mín. RITE)</source>
-        <translation> (RITE min.)</translation>
+        <translation> (min. RITE)</translation>
     </message>
     <message>
         <source>Rechazado</source>
@@ -2264,7 +2264,7 @@ outside (mm)</translation>
         <source>Cantidad
 (m, ud, m2)</source>
         <translation>Quantity
-(m, pcs, m2)</translation>
+(m, ud, m2)</translation>
     </message>
     <message>
         <source>T. fluido
@@ -2356,7 +2356,7 @@ outside (mm)</translation>
     </message>
     <message>
         <source> (mín. RITE)</source>
-        <translation> (RITE min.)</translation>
+        <translation> (min. RITE)</translation>
     </message>
     <message>
         <source>Rechazada</source>
