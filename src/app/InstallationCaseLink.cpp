@@ -74,11 +74,13 @@ void BringBackFromMainWindow(InstallationSession& session) {
   const RowFromCaseResult back = RowFromCase(doc, row, AsOpened(seen));
   session.SetRow(link->row, back.row);
   if (!back.leftOut.isEmpty())
-    ShowWarning(session.Messages(), MessageId::General,
-                QStringLiteral("Estos cambios del caso no caben en las columnas de la fila %1 y siguen solo en la "
-                               "ventana principal: %2.")
-                    .arg(link->row + 1)
-                    .arg(back.leftOut.join(QStringLiteral(", "))));
+    ShowWarning(
+        session.Messages(), MessageId::General,
+        QCoreApplication::translate("InstallationCaseLink",
+                                    "Estos cambios del caso no caben en las columnas de la fila %1 y siguen solo en la "
+                                    "ventana principal: %2.")
+            .arg(link->row + 1)
+            .arg(back.leftOut.join(QStringLiteral(", "))));
 }
 
 void DropMainWindowLink(InstallationSession& session) {

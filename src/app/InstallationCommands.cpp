@@ -16,10 +16,18 @@
 #include "report/ReportPictures.h"
 #include "report/ReportService.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+QString InstallationFilter() {
+  return QCoreApplication::translate("InstallationCommands",
+                                     "Instalación de Brenak (*.brenak-instalacion.json)|*.brenak-instalacion.json");
+}
+
+QString CsvFilter() { return QCoreApplication::translate("InstallationCommands", "Lista CSV (*.csv)|*.csv"); }
 
 namespace {
 
@@ -40,7 +48,7 @@ QString StartFolder(const InstallationSession& session) {
 QString Proposed(const InstallationSession& session, const QString& ending) {
   QString name = QFileInfo(session.Path()).fileName();
   if (name.endsWith(kInstallationSuffix)) name.chop(kInstallationSuffix.size());
-  if (name.isEmpty()) name = QStringLiteral("Instalación");
+  if (name.isEmpty()) name = QCoreApplication::translate("InstallationCommands", "Instalación");
   return QDir(StartFolder(session)).filePath(name + ending);
 }
 
@@ -79,7 +87,7 @@ bool ConfirmLeaveInstallation(InstallationSession& session) {
   FileDialogs* dialogs = session.Dialogs();
   if (!session.Modified() || !dialogs) return true;
   QString name = QFileInfo(session.Path()).fileName();
-  if (name.isEmpty()) name = QStringLiteral("Instalación sin título");
+  if (name.isEmpty()) name = QCoreApplication::translate("InstallationCommands", "Instalación sin título");
   switch (dialogs->AskSaveChanges(name)) {
     case SaveAnswer::Cancel: return false;
     case SaveAnswer::Discard: return true;
@@ -96,7 +104,7 @@ void NewInstallation(InstallationSession& session) {
 void OpenInstallation(InstallationSession& session) {
   FileDialogs* dialogs = session.Dialogs();
   if (!dialogs || !ConfirmLeaveInstallation(session)) return;
-  const QString path = dialogs->AskOpenFile(StartFolder(session), kInstallationFilter, QStringLiteral("json"));
+  const QString path = dialogs->AskOpenFile(StartFolder(session), InstallationFilter(), QStringLiteral("json"));
   if (!path.isEmpty()) OpenInstallationFile(session, path);
 }
 
@@ -119,7 +127,7 @@ bool SaveInstallationAs(InstallationSession& session) {
   FileDialogs* dialogs = session.Dialogs();
   if (!dialogs) return false;
   const QString chosen =
-      dialogs->AskSaveFile(Proposed(session, kInstallationSuffix), kInstallationFilter, QStringLiteral("json"));
+      dialogs->AskSaveFile(Proposed(session, kInstallationSuffix), InstallationFilter(), QStringLiteral("json"));
   if (chosen.isEmpty()) return false;
   return SaveInstallationFile(session, WithEnding(chosen, kInstallationSuffix));
 }
@@ -137,7 +145,7 @@ bool SaveInstallationFile(InstallationSession& session, const QString& path) {
 void ImportSections(InstallationSession& session) {
   FileDialogs* dialogs = session.Dialogs();
   if (!dialogs) return;
-  const QString path = dialogs->AskOpenFile(StartFolder(session), kCsvFilter, QStringLiteral("csv"));
+  const QString path = dialogs->AskOpenFile(StartFolder(session), CsvFilter(), QStringLiteral("csv"));
   if (!path.isEmpty()) ImportSectionsFile(session, path);
 }
 
@@ -145,7 +153,8 @@ void ImportSectionsFile(InstallationSession& session, const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     Tell(session, MessageId::General,
-         QStringLiteral("No es posible leer la lista \"%1\": %2.").arg(Native(path), file.errorString()));
+         QCoreApplication::translate("InstallationCommands", "No es posible leer la lista \"%1\": %2.")
+             .arg(Native(path), file.errorString()));
     return;
   }
   // The materials a line may name: the document's, then the user's own.
@@ -154,26 +163,30 @@ void ImportSectionsFile(InstallationSession& session, const QString& path) {
   const SectionCsvImport imported = ImportSectionsCsv(file.readAll(), materials);
   if (!imported.ok()) {
     Tell(session, MessageId::General,
-         QStringLiteral("No es posible importar la lista \"%1\": %2.").arg(Native(path), imported.error));
+         QCoreApplication::translate("InstallationCommands", "No es posible importar la lista \"%1\": %2.")
+             .arg(Native(path), imported.error));
     return;
   }
   session.InsertRows(session.RowCount(), imported.rows);
   if (imported.problems.empty() && imported.unknownColumns.isEmpty()) return;
 
   QStringList lines;
-  lines << QStringLiteral("De la lista \"%1\" se han importado %2 tramos.").arg(Native(path)).arg(imported.rows.size());
+  lines << QCoreApplication::translate("InstallationCommands", "De la lista \"%1\" se han importado %2 tramos.")
+               .arg(Native(path))
+               .arg(imported.rows.size());
   if (!imported.unknownColumns.isEmpty())
-    lines << QStringLiteral("Columnas que el programa no conoce, no leídas: %1.")
+    lines << QCoreApplication::translate("InstallationCommands", "Columnas que el programa no conoce, no leídas: %1.")
                  .arg(imported.unknownColumns.join(QStringLiteral(", ")));
   if (!imported.problems.empty()) {
-    lines << QStringLiteral("Líneas no importadas:");
+    lines << QCoreApplication::translate("InstallationCommands", "Líneas no importadas:");
     int told = 0;
     for (const CsvLineProblem& problem : imported.problems) {
       if (told++ == kToldLines) break;
-      lines << QStringLiteral("línea %1: %2").arg(problem.line).arg(problem.reason);
+      lines
+          << QCoreApplication::translate("InstallationCommands", "línea %1: %2").arg(problem.line).arg(problem.reason);
     }
     const int rest = static_cast<int>(imported.problems.size()) - kToldLines;
-    if (rest > 0) lines << QStringLiteral("y %1 líneas más.").arg(rest);
+    if (rest > 0) lines << QCoreApplication::translate("InstallationCommands", "y %1 líneas más.").arg(rest);
   }
   Tell(session, MessageId::General, lines.join(QLatin1Char('\n')));
 }
@@ -182,16 +195,17 @@ void ExportRows(InstallationSession& session) {
   FileDialogs* dialogs = session.Dialogs();
   if (!dialogs) return;
   const QString chosen =
-      dialogs->AskSaveFile(Proposed(session, QStringLiteral(".csv")), kCsvFilter, QStringLiteral("csv"));
+      dialogs->AskSaveFile(Proposed(session, QStringLiteral(".csv")), CsvFilter(), QStringLiteral("csv"));
   if (!chosen.isEmpty()) ExportRowsFile(session, WithEnding(chosen, QStringLiteral(".csv")));
 }
 
 bool ExportRowsFile(InstallationSession& session, const QString& path) {
   if (WriteWhole(path, RowsAsCsv(session.Document(), session.Results()).toUtf8())) return true;
-  Tell(
-      session, MessageId::TableNotSaved,
-      QStringLiteral("No es posible escribir la tabla en \"%1\". El archivo que hubiera con ese nombre no ha cambiado.")
-          .arg(Native(path)));
+  Tell(session, MessageId::TableNotSaved,
+       QCoreApplication::translate(
+           "InstallationCommands",
+           "No es posible escribir la tabla en \"%1\". El archivo que hubiera con ese nombre no ha cambiado.")
+           .arg(Native(path)));
   return false;
 }
 
@@ -203,15 +217,18 @@ void SaveBillOfMaterials(InstallationSession& session) {
   FileDialogs* dialogs = session.Dialogs();
   if (!dialogs) return;
   const QString chosen =
-      dialogs->AskSaveFile(Proposed(session, QStringLiteral(" - medición.csv")), kCsvFilter, QStringLiteral("csv"));
+      dialogs->AskSaveFile(Proposed(session, QCoreApplication::translate("InstallationCommands", " - medición.csv")),
+                           CsvFilter(), QStringLiteral("csv"));
   if (!chosen.isEmpty()) SaveBillOfMaterialsFile(session, WithEnding(chosen, QStringLiteral(".csv")));
 }
 
 bool SaveBillOfMaterialsFile(InstallationSession& session, const QString& path) {
   if (WriteWhole(path, BillAsCsv(session.Results().bill).toUtf8())) return true;
   Tell(session, MessageId::TableNotSaved,
-       QStringLiteral("No es posible escribir la medición en \"%1\". El archivo que hubiera con ese nombre no ha "
-                      "cambiado.")
+       QCoreApplication::translate(
+           "InstallationCommands",
+           "No es posible escribir la medición en \"%1\". El archivo que hubiera con ese nombre no ha "
+           "cambiado.")
            .arg(Native(path)));
   return false;
 }
@@ -221,20 +238,25 @@ void PrintInstallation(InstallationSession& session, ReportService& service, con
   WriteMemorandum(session, document, when);
   const QString path = service.NewReportPath(session.App());
   if (path.isEmpty()) {
-    Tell(session, MessageId::General,
-         QStringLiteral("No se ha podido crear la carpeta de los informes. La memoria no se ha guardado."));
+    Tell(
+        session, MessageId::General,
+        QCoreApplication::translate("InstallationCommands",
+                                    "No se ha podido crear la carpeta de los informes. La memoria no se ha guardado."));
     return;
   }
   QString error;
   if (!SaveReport(document.Content(), path, &error)) {
     Tell(session, MessageId::General,
-         QStringLiteral("No se ha podido escribir la memoria en %1 (%2). La memoria no se ha guardado.")
+         QCoreApplication::translate("InstallationCommands",
+                                     "No se ha podido escribir la memoria en %1 (%2). La memoria no se ha guardado.")
              .arg(Native(path), error));
     return;
   }
   if (!service.OpenReport(path))
     Tell(session, MessageId::General,
-         QStringLiteral("No hay ninguna aplicación que abra la memoria. Está guardada en %1").arg(Native(path)));
+         QCoreApplication::translate("InstallationCommands",
+                                     "No hay ninguna aplicación que abra la memoria. Está guardada en %1")
+             .arg(Native(path)));
 }
 
 void ExportInstallationPdf(InstallationSession& session, const QDateTime& when) {
@@ -253,7 +275,8 @@ bool ExportInstallationPdfFile(InstallationSession& session, const QString& path
   QString error;
   if (SaveReportPdf(document.Content(), path, &error)) return true;
   Tell(session, MessageId::PdfNotWritten,
-       QStringLiteral("No se ha podido escribir el PDF en %1 (%2). La memoria no se ha guardado.")
+       QCoreApplication::translate("InstallationCommands",
+                                   "No se ha podido escribir el PDF en %1 (%2). La memoria no se ha guardado.")
            .arg(Native(path), error));
   return false;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <functional>
@@ -12,10 +13,10 @@ class ReportService;
 // program's file dialogs and message boxes (the session's Brenak), so that
 // they run the same without a window.
 
-// The filters of the dialogs, as the window toolkit writes them.
-inline const QString kInstallationFilter =
-    QStringLiteral("Instalación de Brenak (*.brenak-instalacion.json)|*.brenak-instalacion.json");
-inline const QString kCsvFilter = QStringLiteral("Lista CSV (*.csv)|*.csv");
+// The filters of the dialogs, as the window toolkit writes them, in the
+// language of the interface.
+QString InstallationFilter();
+QString CsvFilter();
 
 // Before a changed document is left (a new one, another opened, the window
 // closed): asks whether to save it. True when it may be left.

@@ -8,6 +8,7 @@
 #include "installation/InstallationFile.h"
 #include "installation/RowCase.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -28,8 +29,8 @@ void InstallationSession::SetPath(const QString& path, bool modified) {
 QString InstallationSession::Title() const {
   QString name = QFileInfo(path_).fileName();
   if (name.endsWith(kInstallationSuffix)) name.chop(kInstallationSuffix.size());
-  if (name.isEmpty()) name = QStringLiteral("Sin título");
-  return QStringLiteral("Instalación — ") + name + QStringLiteral("[*]");
+  if (name.isEmpty()) name = QCoreApplication::translate("InstallationSession", "Sin título");
+  return QCoreApplication::translate("InstallationSession", "Instalación — ") + name + QStringLiteral("[*]");
 }
 
 void InstallationSession::Touched() {
@@ -151,7 +152,7 @@ Case NewInstallationTemplate() {
   form.UserSelect(QStringLiteral("RGhe"), 2);                // the outside one calculated
   form.UserSelect(QStringLiteral("RGAmbientehe"), 0);        // in a closed room
   Case c = CaseFromWindow(start);
-  c.reference = QStringLiteral("Plantilla de la instalación");
+  c.reference = QCoreApplication::translate("InstallationSession", "Plantilla de la instalación");
   // A sphere cannot have its outside coefficient worked out and imposes it:
   // that of still air in a room, radiation included.
   if (c.exteriorCoefficient.trimmed().isEmpty()) c.exteriorCoefficient = QStringLiteral("10");

@@ -9,6 +9,7 @@
 #include "studies/ThicknessSweep.h"
 
 #include <QColor>
+#include <QCoreApplication>
 
 namespace {
 
@@ -28,26 +29,26 @@ struct ColumnText {
 };
 
 constexpr ColumnText kColumns[InstallationTableModel::ColumnCount] = {
-    {"Referencia", "referencia"},
-    {"Elemento", "elemento"},
-    {"Tubería\n(tablas)", "diametro_mm"},
-    {"Ø exterior\n(mm)", "diametro_mm"},
-    {"Ancho\n(mm)", "ancho_mm"},
-    {"Alto\n(mm)", "alto_mm"},
-    {"Cantidad\n(m, ud, m2)", "longitud_m"},
-    {"T. fluido\n(ºC)", "t_fluido"},
-    {"T. ambiente\n(ºC)", "t_ambiente"},
-    {"Ubicación", "ubicacion"},
-    {"Aislante", "material"},
-    {"λ propia\n(W/mºC)", "conductividad"},
-    {"Espesor\n(mm)", "espesor_mm"},
-    {"Flujo por\nunidad", ""},
-    {"Flujo del\ntramo (W)", ""},
-    {"T. superficie\n(ºC)", ""},
-    {"Condensa\n(margen ºC)", ""},
-    {"Mín. RITE\ninterior (mm)", ""},
-    {"Mín. RITE\nexterior (mm)", ""},
-    {"RITE", ""},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Referencia"), "referencia"},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Elemento"), "elemento"},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Tubería\n(tablas)"), "diametro_mm"},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Ø exterior\n(mm)"), "diametro_mm"},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Ancho\n(mm)"), "ancho_mm"},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Alto\n(mm)"), "alto_mm"},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Cantidad\n(m, ud, m2)"), "longitud_m"},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "T. fluido\n(ºC)"), "t_fluido"},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "T. ambiente\n(ºC)"), "t_ambiente"},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Ubicación"), "ubicacion"},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Aislante"), "material"},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "λ propia\n(W/mºC)"), "conductividad"},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Espesor\n(mm)"), "espesor_mm"},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Flujo por\nunidad"), ""},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Flujo del\ntramo (W)"), ""},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "T. superficie\n(ºC)"), ""},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Condensa\n(margen ºC)"), ""},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Mín. RITE\ninterior (mm)"), ""},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "Mín. RITE\nexterior (mm)"), ""},
+    {QT_TRANSLATE_NOOP("InstallationTableModel", "RITE"), ""},
 };
 
 QString F(double value, int digits) { return FormatFixed(static_cast<float>(value), 6, digits); }
@@ -118,7 +119,8 @@ int InstallationTableModel::columnCount(const QModelIndex& parent) const { retur
 
 QString InstallationTableModel::ColumnName(int column) {
   if (column < 0 || column >= ColumnCount) return {};
-  return QString::fromUtf8(kColumns[column].heading).replace(QLatin1Char('\n'), QLatin1Char(' '));
+  return QCoreApplication::translate("InstallationTableModel", kColumns[column].heading)
+      .replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 bool InstallationTableModel::Applies(const InstallationRow& row, int column) {
@@ -140,14 +142,18 @@ QVariant InstallationTableModel::headerData(int section, Qt::Orientation orienta
     return {};
   }
   if (section < 0 || section >= ColumnCount) return {};
-  if (role == Qt::DisplayRole) return QString::fromUtf8(kColumns[section].heading);
+  if (role == Qt::DisplayRole) return QCoreApplication::translate("InstallationTableModel", kColumns[section].heading);
   if (role == Qt::ToolTipRole && section == Thickness)
-    return QStringLiteral("Un espesor en mm, o «%1»: el menor espesor comercial que cumple el RITE en el tramo")
+    return QCoreApplication::translate(
+               "InstallationTableModel",
+               "Un espesor en mm, o «%1»: el menor espesor comercial que cumple el RITE en el tramo")
         .arg(RiteMinimumText());
   if (role == Qt::ToolTipRole && section == PipeSize)
-    return QStringLiteral("Una tubería de las tablas del programa; sin ella, el diámetro exterior en mm");
+    return QCoreApplication::translate("InstallationTableModel",
+                                       "Una tubería de las tablas del programa; sin ella, el diámetro exterior en mm");
   if (role == Qt::ToolTipRole && section == Conductivity)
-    return QStringLiteral("Una conductividad en W/mºC que sustituye a la del aislante elegido");
+    return QCoreApplication::translate("InstallationTableModel",
+                                       "Una conductividad en W/mºC que sustituye a la del aislante elegido");
   return {};
 }
 
@@ -179,7 +185,9 @@ QVariant InstallationTableModel::data(const QModelIndex& index, int role) const 
                                                         : Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::ToolTipRole: {
       if (refused) return outcome->refusal->text;
-      if (!Applies(row, column)) return QStringLiteral("%1 no tiene esta columna").arg(SectionElementName(row.element));
+      if (!Applies(row, column))
+        return QCoreApplication::translate("InstallationTableModel", "%1 no tiene esta columna")
+            .arg(SectionElementName(row.element));
       if (outcome && !outcome->messages.empty()) {
         QStringList texts;
         for (const Message& m : outcome->messages) texts << m.text;
@@ -247,12 +255,13 @@ QVariant InstallationTableModel::Display(int r, int column) const {
       return row.length.trimmed() + QLatin1Char(' ') + SectionQuantityUnit(row.element);
     case Thickness:
       if (!row.riteMinimum) return row.thickness;
-      if (calculated) return F(o->thickness, 0) + QStringLiteral(" (mín. RITE)");
+      if (calculated) return F(o->thickness, 0) + QCoreApplication::translate("InstallationTableModel", " (mín. RITE)");
       return RiteMinimumText();
     default: break;
   }
   if (column < FirstResult) return Edit(r, column);
-  if (!calculated) return column == Verdict && o ? QStringLiteral("Rechazada") : QString();
+  if (!calculated)
+    return column == Verdict && o ? QCoreApplication::translate("InstallationTableModel", "Rechazada") : QString();
   const bool rite = o->rite.scope != RiteVerdict::Scope::NotApplicable;
   switch (column) {
     case HeatFlowPerUnit: return F(o->heatFlowPerUnit, 2) + QLatin1Char(' ') + o->unit;
@@ -260,8 +269,9 @@ QVariant InstallationTableModel::Display(int r, int column) const {
     case SurfaceTemperature: return F(o->surfaceTemperature, 1);
     case Condensation:
       if (!o->condensationApplies) return QStringLiteral("—");
-      return (o->condenses ? QStringLiteral("Sí (") : QStringLiteral("No (")) + Signed(o->condensationMargin, 1) +
-             QLatin1Char(')');
+      return (o->condenses ? QCoreApplication::translate("InstallationTableModel", "Sí (")
+                           : QCoreApplication::translate("InstallationTableModel", "No (")) +
+             Signed(o->condensationMargin, 1) + QLatin1Char(')');
     case RiteInside: return rite && !o->rite.onlyOutside ? F(o->rite.insideMinimum, 1) : QString();
     case RiteOutside: return rite ? F(o->rite.outsideMinimum, 1) : QString();
     case Verdict: return RowRiteVerdictText(o->verdict);

@@ -10,6 +10,7 @@
 #include "form/NumberFormat.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QSet>
 
@@ -46,15 +47,19 @@ bool ReadActions(const QCommandLineParser& parser, const QCommandLineOption& set
 }  // namespace
 
 int RunCalcSubcommand(const QStringList& args, const QString& programPath) {
-  const QCommandLineOption setOption(QStringLiteral("set"),
-                                     QStringLiteral("escribe TEXTO en el campo CONTROL como el usuario: pulsa en el "
-                                                    "campo, escribe y sale de él (lo comprueba); se repite"),
-                                     QStringLiteral("CONTROL=TEXTO"));
-  const QCommandLineOption clickOption(QStringLiteral("click"),
-                                       QStringLiteral("pulsa un botón, una imagen o un campo, marca una capa "
-                                                      "aislante (RBAislanteN) o elige la FILA, desde 0, de una "
-                                                      "lista; se repite. Las acciones siguen el orden dado"),
-                                       QStringLiteral("CONTROL[=FILA]"));
+  const QCommandLineOption setOption(
+      QStringLiteral("set"),
+      QCoreApplication::translate("CalcSubcommand",
+                                  "escribe TEXTO en el campo CONTROL como el usuario: pulsa en el "
+                                  "campo, escribe y sale de él (lo comprueba); se repite"),
+      QCoreApplication::translate("CalcSubcommand", "CONTROL=TEXTO"));
+  const QCommandLineOption clickOption(
+      QStringLiteral("click"),
+      QCoreApplication::translate("CalcSubcommand",
+                                  "pulsa un botón, una imagen o un campo, marca una capa "
+                                  "aislante (RBAislanteN) o elige la FILA, desde 0, de una "
+                                  "lista; se repite. Las acciones siguen el orden dado"),
+      QCoreApplication::translate("CalcSubcommand", "CONTROL[=FILA]"));
   const QCommandLineOption separatorOption = DecimalSeparatorOption();
   const QCommandLineOption helpOption = HelpOption();
   const QList<QCommandLineOption> options{setOption, clickOption, separatorOption, helpOption};
@@ -68,11 +73,15 @@ int RunCalcSubcommand(const QStringList& args, const QString& programPath) {
   if (const int status = SeparatorUsageError(ReadDecimalSeparator(parser, separatorOption, &separator))) return status;
   for (const QCommandLineOption& option : {setOption, clickOption})
     if (MissingValue(parser, option))
-      return UsageError(QStringLiteral("falta el valor tras --") + option.names().constFirst());
-  if (!parsed) return UsageError(QStringLiteral("opción desconocida: ") + RefusedArgument(parser, args));
+      return UsageError(
+          QCoreApplication::translate("CalcSubcommand", "falta el valor tras --%1").arg(option.names().constFirst()));
+  if (!parsed)
+    return UsageError(
+        QCoreApplication::translate("CalcSubcommand", "opción desconocida: %1").arg(RefusedArgument(parser, args)));
   if (parser.isSet(helpOption)) return PrintHelp(QStringLiteral("calc"), options);
   const QStringList files = parser.positionalArguments();
-  if (files.size() != 1) return UsageError(QStringLiteral("calc espera un archivo de proyecto"));
+  if (files.size() != 1)
+    return UsageError(QCoreApplication::translate("CalcSubcommand", "calc espera un archivo de proyecto"));
   std::vector<UserAction> actions;
   QString problem;
   if (!ReadActions(parser, setOption, clickOption, &actions, &problem)) return UsageError(problem);
@@ -83,7 +92,9 @@ int RunCalcSubcommand(const QStringList& args, const QString& programPath) {
   problem = CheckControlNames(app.form, actions);
   for (const UserAction& action : actions)
     if (problem.isEmpty() && kDesktopCommands.contains(action.control))
-      problem = action.control + QStringLiteral(" abre un diálogo o el procesador de textos; calc no lo pulsa");
+      problem = QCoreApplication::translate("CalcSubcommand",
+                                            "%1 abre un diálogo o el procesador de textos; calc no lo pulsa")
+                    .arg(action.control);
   if (!problem.isEmpty()) {
     PrintError(problem);
     return 2;

@@ -11,22 +11,30 @@
 #include "installation/SectionCsvImport.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 
 int RunInstallationSubcommand(const QStringList& args, const QString& /*programPath*/) {
-  const QCommandLineOption importOption(QStringLiteral("import-csv"),
-                                        QStringLiteral("lista de secciones en CSV de la que construir la instalación"),
-                                        QStringLiteral("LISTA.csv"));
+  const QCommandLineOption importOption(
+      QStringLiteral("import-csv"),
+      QCoreApplication::translate("InstallationSubcommand",
+                                  "lista de secciones en CSV de la que construir la instalación"),
+      QCoreApplication::translate("InstallationSubcommand", "LISTA.csv"));
   const QCommandLineOption templateOption(
-      QStringLiteral("template"), QStringLiteral("proyecto que da lo que las filas no dicen (con --import-csv)"),
-      QStringLiteral("PROYECTO.txt"));
-  const QCommandLineOption powerOption(QStringLiteral("power-kw"),
-                                       QStringLiteral("potencia máxima de la instalación, kW"), QStringLiteral("P"));
-  const QCommandLineOption saveOption(QStringLiteral("save"),
-                                      QStringLiteral("guarda la instalación construida (con --import-csv)"),
-                                      QStringLiteral("DOC") + kInstallationSuffix);
+      QStringLiteral("template"),
+      QCoreApplication::translate("InstallationSubcommand",
+                                  "proyecto que da lo que las filas no dicen (con --import-csv)"),
+      QCoreApplication::translate("InstallationSubcommand", "PROYECTO.txt"));
+  const QCommandLineOption powerOption(
+      QStringLiteral("power-kw"),
+      QCoreApplication::translate("InstallationSubcommand", "potencia máxima de la instalación, kW"),
+      QStringLiteral("P"));
+  const QCommandLineOption saveOption(
+      QStringLiteral("save"),
+      QCoreApplication::translate("InstallationSubcommand", "guarda la instalación construida (con --import-csv)"),
+      QStringLiteral("DOC") + kInstallationSuffix);
   const QCommandLineOption formatOption = FormatOption();
   const QCommandLineOption separatorOption = DecimalSeparatorOption();
   const QCommandLineOption helpOption = HelpOption();
@@ -40,27 +48,35 @@ int RunInstallationSubcommand(const QStringList& args, const QString& /*programP
   if (const int status = SeparatorUsageError(ReadDecimalSeparator(parser, separatorOption, &separator))) return status;
   for (const QCommandLineOption& option : {importOption, templateOption, powerOption, saveOption, formatOption})
     if (MissingValue(parser, option))
-      return UsageError(QStringLiteral("falta el valor tras --") + option.names().constFirst());
-  if (!parsed) return UsageError(QStringLiteral("opción desconocida: ") + RefusedArgument(parser, args));
+      return UsageError(QCoreApplication::translate("InstallationSubcommand", "falta el valor tras --%1")
+                            .arg(option.names().constFirst()));
+  if (!parsed)
+    return UsageError(QCoreApplication::translate("InstallationSubcommand", "opción desconocida: %1")
+                          .arg(RefusedArgument(parser, args)));
   if (parser.isSet(helpOption)) return PrintHelp(QStringLiteral("installation"), options);
   TableFormat format = TableFormat::Csv;
   if (!ReadTableFormat(parser, formatOption, &format))
-    return UsageError(QStringLiteral("el formato debe ser csv o json"));
+    return UsageError(QCoreApplication::translate("InstallationSubcommand", "el formato debe ser csv o json"));
   const QStringList files = parser.positionalArguments();
   const bool importing = parser.isSet(importOption);
   if (importing && !files.isEmpty())
-    return UsageError(QStringLiteral("installation espera un documento o --import-csv, no ambos"));
+    return UsageError(QCoreApplication::translate("InstallationSubcommand",
+                                                  "installation espera un documento o --import-csv, no ambos"));
   if (!importing && files.size() != 1)
-    return UsageError(QStringLiteral("installation espera un documento de instalación"));
+    return UsageError(
+        QCoreApplication::translate("InstallationSubcommand", "installation espera un documento de instalación"));
   if (importing && !parser.isSet(templateOption))
-    return UsageError(QStringLiteral("--import-csv necesita --template con el proyecto plantilla"));
+    return UsageError(QCoreApplication::translate("InstallationSubcommand",
+                                                  "--import-csv necesita --template con el proyecto plantilla"));
   if (!importing && (parser.isSet(templateOption) || parser.isSet(saveOption)))
-    return UsageError(QStringLiteral("--template y --save van con --import-csv"));
+    return UsageError(
+        QCoreApplication::translate("InstallationSubcommand", "--template y --save van con --import-csv"));
   if (parser.isSet(powerOption)) {
     const std::optional<float> power = TryParseNumber(parser.value(powerOption));
     if (!power || !(*power > 0))
-      return UsageError(QStringLiteral("potencia no válida: ") + parser.value(powerOption) +
-                        QStringLiteral(" (kW, mayor que 0)"));
+      return UsageError(
+          QCoreApplication::translate("InstallationSubcommand", "potencia no válida: %1 (kW, mayor que 0)")
+              .arg(parser.value(powerOption)));
   }
   if (!separator.isNull()) SetDecimalSeparator(separator);
 
@@ -76,12 +92,14 @@ int RunInstallationSubcommand(const QStringList& args, const QString& /*programP
     }
     QFile list(listPath);
     if (!QFileInfo(listPath).isFile() || !list.open(QIODevice::ReadOnly)) {
-      PrintError(QStringLiteral("no se puede leer la lista \"%1\"").arg(listPath));
+      PrintError(
+          QCoreApplication::translate("InstallationSubcommand", "no se puede leer la lista \"%1\"").arg(listPath));
       return 2;
     }
     const QByteArray bytes = list.read(kInstallationFileMaxBytes + 1);
     if (bytes.size() > kInstallationFileMaxBytes) {
-      PrintError(QStringLiteral("la lista \"%1\" es demasiado grande").arg(listPath));
+      PrintError(
+          QCoreApplication::translate("InstallationSubcommand", "la lista \"%1\" es demasiado grande").arg(listPath));
       return 2;
     }
     std::vector<UserMaterial> userMaterials;
@@ -89,11 +107,14 @@ int RunInstallationSubcommand(const QStringList& args, const QString& /*programP
     if (QFileInfo::exists(userPath)) userMaterials = LoadUserMaterials(userPath).materials;
     const SectionCsvImport imported = ImportSectionsCsv(bytes, userMaterials);
     if (!imported.ok()) {
-      PrintError(QStringLiteral("la lista \"%1\" no se puede importar: %2").arg(listPath, imported.error));
+      PrintError(QCoreApplication::translate("InstallationSubcommand", "la lista \"%1\" no se puede importar: %2")
+                     .arg(listPath, imported.error));
       return 2;
     }
     for (const QString& column : imported.unknownColumns)
-      PrintError(QStringLiteral("%1: columna desconocida \"%2\", no se tiene en cuenta").arg(listPath, column));
+      PrintError(
+          QCoreApplication::translate("InstallationSubcommand", "%1: columna desconocida \"%2\", no se tiene en cuenta")
+              .arg(listPath, column));
     for (const CsvLineProblem& problem : imported.problems)
       PrintError(QStringLiteral("%1:%2: %3").arg(listPath).arg(problem.line).arg(problem.reason));
     lineProblems = imported.problems;
@@ -118,7 +139,9 @@ int RunInstallationSubcommand(const QStringList& args, const QString& /*programP
     refused = true;
     const QString reference =
         doc.rows[i].reference.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(doc.rows[i].reference);
-    PrintError(QStringLiteral("fila %1%2: %3").arg(i + 1).arg(reference, outcome.refusal->text));
+    PrintError(QCoreApplication::translate("InstallationSubcommand", "fila %1%2: %3")
+                   .arg(i + 1)
+                   .arg(reference, outcome.refusal->text));
   }
 
   if (!results.totals.dataProblem.isEmpty()) PrintError(results.totals.dataProblem);

@@ -11,6 +11,7 @@
 bool IsPictureSubcommand(int argc, char** argv);
 
 // Shows the help of the picture command named by argv[1] when its arguments,
-// read with its options, ask for it; otherwise runs the command. Must run
+// read with its options, ask for it, in `helpLanguage` (the tool's language);
+// otherwise runs the command with the window in `windowLanguage`. Must run
 // before any application object exists.
-int RunPictureSubcommand(int argc, char** argv, Language language);
+int RunPictureSubcommand(int argc, char** argv, Language windowLanguage, Language helpLanguage);

@@ -15,6 +15,7 @@
 #include "report/ReportWriter.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -55,10 +56,11 @@ int RunReportSubcommand(const QStringList& args, const QString& programPath) {
   CreateMainWindow(app, ProgramFolderFromPath(programPath));
   const bool read = OpenProjectFile(app, files[0]);
   PrintMessages(sink);
-  if (!read) return Fail(QStringLiteral("el archivo no es un proyecto: ") + files[0], 2);
+  if (!read)
+    return Fail(QCoreApplication::translate("ReportSubcommand", "el archivo no es un proyecto: %1").arg(files[0]), 2);
   // "Imprimir" is offered only once a calculation has run.
   if (!app.form.Enabled(QStringLiteral("SBImpresor")))
-    return Fail(QStringLiteral("el proyecto no se ha calculado; no hay informe"), 3);
+    return Fail(QCoreApplication::translate("ReportSubcommand", "el proyecto no se ha calculado; no hay informe"), 3);
 
   FileReportDocument document;
   ArtworkPictures pictures;
@@ -66,6 +68,7 @@ int RunReportSubcommand(const QStringList& args, const QString& programPath) {
               pictures);
   QString error;
   if (!SaveReport(document.Content(), files[1], &error))
-    return Fail(QStringLiteral("no se ha podido escribir %1: %2").arg(files[1], error), 4);
+    return Fail(QCoreApplication::translate("ReportSubcommand", "no se ha podido escribir %1: %2").arg(files[1], error),
+                4);
   return 0;
 }

@@ -7,6 +7,7 @@
 #include "form/NumberFormat.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 int RunSummarySubcommand(const QStringList& args, const QString& programPath) {
@@ -20,14 +21,19 @@ int RunSummarySubcommand(const QStringList& args, const QString& programPath) {
 
   QChar separator;
   if (const int status = SeparatorUsageError(ReadDecimalSeparator(parser, separatorOption, &separator))) return status;
-  if (MissingValue(parser, formatOption)) return UsageError(QStringLiteral("falta el valor tras --format"));
-  if (!parsed) return UsageError(QStringLiteral("opción desconocida: ") + RefusedArgument(parser, args));
+  if (MissingValue(parser, formatOption))
+    return UsageError(QCoreApplication::translate("SummarySubcommand", "falta el valor tras --format"));
+  if (!parsed)
+    return UsageError(
+        QCoreApplication::translate("SummarySubcommand", "opción desconocida: %1").arg(RefusedArgument(parser, args)));
   if (parser.isSet(helpOption)) return PrintHelp(QStringLiteral("summary"), options);
   TableFormat format = TableFormat::Csv;
   if (!ReadTableFormat(parser, formatOption, &format))
-    return UsageError(QStringLiteral("el formato debe ser csv o json"));
+    return UsageError(QCoreApplication::translate("SummarySubcommand", "el formato debe ser csv o json"));
   const QStringList files = parser.positionalArguments();
-  if (files.isEmpty()) return UsageError(QStringLiteral("summary espera uno o más archivos de proyecto"));
+  if (files.isEmpty())
+    return UsageError(
+        QCoreApplication::translate("SummarySubcommand", "summary espera uno o más archivos de proyecto"));
   if (!separator.isNull()) SetDecimalSeparator(separator);
 
   const QString programFolder = ProgramFolderFromPath(programPath);

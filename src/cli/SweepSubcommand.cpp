@@ -11,6 +11,7 @@
 #include "studies/ThicknessSweep.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 std::vector<float> ParseThicknessOption(const QString& text) {
@@ -27,13 +28,17 @@ std::vector<float> ParseThicknessOption(const QString& text) {
 int RunSweepSubcommand(const QStringList& args, const QString& /*programPath*/) {
   const QCommandLineOption thicknessOption(
       QStringLiteral("thickness"),
-      QStringLiteral("espesores del aislante en mm, separados por comas (12.5 con punto decimal); por omisión, "
-                     "la serie comercial"),
+      QCoreApplication::translate(
+          "SweepSubcommand",
+          "espesores del aislante en mm, separados por comas (12.5 con punto decimal); por omisión, "
+          "la serie comercial"),
       QStringLiteral("E1,E2,..."));
   const QCommandLineOption layerOption(
       QStringLiteral("layer"),
-      QStringLiteral("capa cuyo espesor varía, de 1 a 6 desde el interior, entre las capas en uso; por omisión, "
-                     "la capa de aislamiento del caso"),
+      QCoreApplication::translate(
+          "SweepSubcommand",
+          "capa cuyo espesor varía, de 1 a 6 desde el interior, entre las capas en uso; por omisión, "
+          "la capa de aislamiento del caso"),
       QStringLiteral("N"));
   const QCommandLineOption formatOption = FormatOption();
   const QCommandLineOption separatorOption = DecimalSeparatorOption();
@@ -47,28 +52,34 @@ int RunSweepSubcommand(const QStringList& args, const QString& /*programPath*/) 
   if (const int status = SeparatorUsageError(ReadDecimalSeparator(parser, separatorOption, &separator))) return status;
   for (const QCommandLineOption& option : {thicknessOption, layerOption, formatOption})
     if (MissingValue(parser, option))
-      return UsageError(QStringLiteral("falta el valor tras --") + option.names().constFirst());
-  if (!parsed) return UsageError(QStringLiteral("opción desconocida: ") + RefusedArgument(parser, args));
+      return UsageError(
+          QCoreApplication::translate("SweepSubcommand", "falta el valor tras --%1").arg(option.names().constFirst()));
+  if (!parsed)
+    return UsageError(
+        QCoreApplication::translate("SweepSubcommand", "opción desconocida: %1").arg(RefusedArgument(parser, args)));
   if (parser.isSet(helpOption)) return PrintHelp(QStringLiteral("sweep"), options);
   TableFormat format = TableFormat::Csv;
   if (!ReadTableFormat(parser, formatOption, &format))
-    return UsageError(QStringLiteral("el formato debe ser csv o json"));
+    return UsageError(QCoreApplication::translate("SweepSubcommand", "el formato debe ser csv o json"));
   const QStringList files = parser.positionalArguments();
-  if (files.size() != 1) return UsageError(QStringLiteral("sweep espera un archivo de proyecto"));
+  if (files.size() != 1)
+    return UsageError(QCoreApplication::translate("SweepSubcommand", "sweep espera un archivo de proyecto"));
   std::vector<float> thicknesses = CommercialThicknesses();
   if (parser.isSet(thicknessOption)) {
     thicknesses = ParseThicknessOption(parser.value(thicknessOption));
     if (thicknesses.empty())
-      return UsageError(QStringLiteral("espesores no válidos: ") + parser.value(thicknessOption) +
-                        QStringLiteral(" (mm, separados por comas, mayores que 0 y hasta 5000)"));
+      return UsageError(
+          QCoreApplication::translate("SweepSubcommand",
+                                      "espesores no válidos: %1 (mm, separados por comas, mayores que 0 y hasta 5000)")
+              .arg(parser.value(thicknessOption)));
   }
   int layer = 0;
   if (parser.isSet(layerOption)) {
     bool number = false;
     layer = parser.value(layerOption).trimmed().toInt(&number);
     if (!number || layer < 1 || layer > 6)
-      return UsageError(QStringLiteral("capa no válida: ") + parser.value(layerOption) +
-                        QStringLiteral(" (un número entero de 1 a 6)"));
+      return UsageError(QCoreApplication::translate("SweepSubcommand", "capa no válida: %1 (un número entero de 1 a 6)")
+                            .arg(parser.value(layerOption)));
   }
   if (!separator.isNull()) SetDecimalSeparator(separator);
 

@@ -36,25 +36,28 @@ namespace {
 // subcommand they name.
 int RunCommandLine(const QStringList& arguments) {
   const QString programPath = arguments.value(0);
-  if (arguments.size() < 2) return UsageError(QStringLiteral("falta la orden"));
+  if (arguments.size() < 2) return UsageError(QCoreApplication::translate("CommandLine", "falta la orden"));
 
   const QCommandLineOption helpOption = HelpOption();
   const QCommandLineOption versionOption = VersionOption();
   QCommandLineParser parser;
   parser.addOptions({helpOption, versionOption});
-  parser.addPositionalArgument(QStringLiteral("orden"), QStringLiteral("la orden y sus argumentos"));
+  parser.addPositionalArgument(QCoreApplication::translate("CommandLine", "orden"),
+                               QCoreApplication::translate("CommandLine", "la orden y sus argumentos"));
   // The options after the subcommand's name are the subcommand's.
   parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-  if (!parser.parse(arguments)) return UsageError(QStringLiteral("orden desconocida: ") + arguments.at(1));
+  if (!parser.parse(arguments))
+    return UsageError(QCoreApplication::translate("CommandLine", "orden desconocida: %1").arg(arguments.at(1)));
   if (parser.isSet(helpOption)) return PrintProgramHelp();
   if (parser.isSet(versionOption)) return PrintVersion();
 
   QStringList args = parser.positionalArguments();
-  if (args.isEmpty()) return UsageError(QStringLiteral("falta la orden"));
+  if (args.isEmpty()) return UsageError(QCoreApplication::translate("CommandLine", "falta la orden"));
   const QString name = args.takeFirst();
   const Subcommand* command = FindSubcommand(name);
   // A picture command is run only as the first argument, before the application exists.
-  if (!command || !command->run) return UsageError(QStringLiteral("orden desconocida: ") + name);
+  if (!command || !command->run)
+    return UsageError(QCoreApplication::translate("CommandLine", "orden desconocida: %1").arg(name));
   return command->run(args, programPath);
 }
 
@@ -66,7 +69,8 @@ int main(int argc, char** argv) {
 #ifdef BRENAK_HAVE_GUI
   // The picture commands draw the real window and make their own application object.
   const Language windowLanguage = language.language.value_or(LanguageOfLocale(QLocale::system().name()));
-  if (IsPictureSubcommand(argc, argv)) return RunPictureSubcommand(argc, argv, windowLanguage);
+  if (IsPictureSubcommand(argc, argv))
+    return RunPictureSubcommand(argc, argv, windowLanguage, language.language.value_or(Language::Spanish));
   if (argc > 1 && IsLayoutCheckCommand(argv[1])) return RunLayoutCheckCommand(argc, argv, windowLanguage);
 #endif
   // Reports draw pictures and lay out pages, which needs the font database of a

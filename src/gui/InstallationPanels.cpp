@@ -10,6 +10,7 @@
 #include "installation/RowCase.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -51,9 +52,9 @@ InstallationPanels::InstallationPanels(InstallationSession& session, QWidget* pa
   setObjectName(QStringLiteral("InstallationPanels"));
   // The pages take the height their contents ask for; the table the rest.
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-  addTab(BuildTotalsPage(), QStringLiteral("Totales"));
-  addTab(BuildRitePage(), QStringLiteral("Procedimientos del RITE"));
-  addTab(BuildBillPage(), QStringLiteral("Medición de aislamiento"));
+  addTab(BuildTotalsPage(), QCoreApplication::translate("InstallationPanels", "Totales"));
+  addTab(BuildRitePage(), QCoreApplication::translate("InstallationPanels", "Procedimientos del RITE"));
+  addTab(BuildBillPage(), QCoreApplication::translate("InstallationPanels", "Medición de aislamiento"));
   connect(&session_, &InstallationSession::totalsChanged, this, &InstallationPanels::ShowFigures);
   connect(&session_, &InstallationSession::reset, this, &InstallationPanels::ShowData);
   ShowData();
@@ -64,30 +65,36 @@ QWidget* InstallationPanels::BuildTotalsPage() {
   auto* page = new QWidget(this);
   auto* layout = new QHBoxLayout(page);
 
-  auto* data = new QGroupBox(QStringLiteral("Datos de los totales"), page);
+  auto* data = new QGroupBox(QCoreApplication::translate("InstallationPanels", "Datos de los totales"), page);
   auto* form = new QFormLayout(data);
   form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
   hours_ =
-      NumberEdit(data, QStringLiteral("InstHoras"), QStringLiteral("Horas de funcionamiento de la instalación al año"));
-  price_ = NumberEdit(data, QStringLiteral("InstPrecio"), QStringLiteral("Precio de la energía final, euros/kWh"));
+      NumberEdit(data, QStringLiteral("InstHoras"),
+                 QCoreApplication::translate("InstallationPanels", "Horas de funcionamiento de la instalación al año"));
+  price_ = NumberEdit(data, QStringLiteral("InstPrecio"),
+                      QCoreApplication::translate("InstallationPanels", "Precio de la energía final, euros/kWh"));
   source_ = new QComboBox(data);
   source_->setObjectName(QStringLiteral("InstFuente"));
   for (int s = 0; s < kEnergySourceCount; ++s) source_->addItem(EnergySourceName(static_cast<EnergySource>(s)));
-  source_->setToolTip(QStringLiteral("La energía con que se pagan las pérdidas; da su factor de emisión"));
-  factor_ =
-      NumberEdit(data, QStringLiteral("InstFactorCO2"),
-                 QStringLiteral("kg de CO2 por kWh de energía final; el de la fuente elegida, o el que se escriba"));
-  power_ = NumberEdit(data, QStringLiteral("InstPotencia"),
-                      QStringLiteral("Potencia máxima que transporta la instalación, kW: la pide el procedimiento "
-                                     "alternativo del RITE"));
-  form->addRow(QStringLiteral("Horas al año:"), hours_);
-  form->addRow(QStringLiteral("Precio (euros/kWh):"), price_);
-  form->addRow(QStringLiteral("Energía:"), source_);
+  source_->setToolTip(QCoreApplication::translate("InstallationPanels",
+                                                  "La energía con que se pagan las pérdidas; da su factor de emisión"));
+  factor_ = NumberEdit(
+      data, QStringLiteral("InstFactorCO2"),
+      QCoreApplication::translate("InstallationPanels",
+                                  "kg de CO2 por kWh de energía final; el de la fuente elegida, o el que se escriba"));
+  power_ = NumberEdit(
+      data, QStringLiteral("InstPotencia"),
+      QCoreApplication::translate("InstallationPanels",
+                                  "Potencia máxima que transporta la instalación, kW: la pide el procedimiento "
+                                  "alternativo del RITE"));
+  form->addRow(QCoreApplication::translate("InstallationPanels", "Horas al año:"), hours_);
+  form->addRow(QCoreApplication::translate("InstallationPanels", "Precio (euros/kWh):"), price_);
+  form->addRow(QCoreApplication::translate("InstallationPanels", "Energía:"), source_);
   form->addRow(QStringLiteral("kg CO2/kWh:"), factor_);
-  form->addRow(QStringLiteral("Potencia máxima (kW):"), power_);
+  form->addRow(QCoreApplication::translate("InstallationPanels", "Potencia máxima (kW):"), power_);
   layout->addWidget(data);
 
-  auto* figures = new QGroupBox(QStringLiteral("Totales de la instalación"), page);
+  auto* figures = new QGroupBox(QCoreApplication::translate("InstallationPanels", "Totales de la instalación"), page);
   auto* grid = new QGridLayout(figures);
   for (int r = 0; r < 5; ++r) {
     for (int c = 0; c < 4; ++c) {
@@ -127,8 +134,10 @@ QWidget* InstallationPanels::BuildRitePage() {
   auto* procedures = new QVBoxLayout;
   governing_ = Wrapped(page, QStringLiteral("InstRigeProcedimiento"));
   verdict_ = Wrapped(page, QStringLiteral("InstVeredicto"));
-  auto* simplifiedTitle = new QLabel(QStringLiteral("Procedimiento simplificado"), page);
-  auto* alternativeTitle = new QLabel(QStringLiteral("Procedimiento alternativo"), page);
+  auto* simplifiedTitle =
+      new QLabel(QCoreApplication::translate("InstallationPanels", "Procedimiento simplificado"), page);
+  auto* alternativeTitle =
+      new QLabel(QCoreApplication::translate("InstallationPanels", "Procedimiento alternativo"), page);
   for (QLabel* title : {simplifiedTitle, alternativeTitle}) {
     QFont font = title->font();
     font.setBold(true);
@@ -151,11 +160,12 @@ QWidget* InstallationPanels::BuildRitePage() {
   procedures->addStretch(1);
   layout->addLayout(procedures, 3);
 
-  auto* list = new QGroupBox(QStringLiteral("Tramos bajo el mínimo de las tablas"), page);
+  auto* list =
+      new QGroupBox(QCoreApplication::translate("InstallationPanels", "Tramos bajo el mínimo de las tablas"), page);
   auto* listLayout = new QVBoxLayout(list);
   below_ = new QListWidget(list);
   below_->setObjectName(QStringLiteral("InstBajoMinimo"));
-  below_->setToolTip(QStringLiteral("Un doble clic lleva a la fila"));
+  below_->setToolTip(QCoreApplication::translate("InstallationPanels", "Un doble clic lleva a la fila"));
   listLayout->addWidget(below_);
   layout->addWidget(list, 2);
   connect(below_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
@@ -175,12 +185,13 @@ QWidget* InstallationPanels::BuildBillPage() {
   bill_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   layout->addWidget(bill_, 1);
   auto* buttons = new QVBoxLayout;
-  auto* copy = new QPushButton(QStringLiteral("Copiar"), page);
+  auto* copy = new QPushButton(QCoreApplication::translate("InstallationPanels", "Copiar"), page);
   copy->setObjectName(QStringLiteral("InstCopiarMedicion"));
-  copy->setToolTip(QStringLiteral("Copiar la medición al portapapeles, para pegarla en una hoja de cálculo"));
-  auto* save = new QPushButton(QStringLiteral("Guardar CSV..."), page);
+  copy->setToolTip(QCoreApplication::translate(
+      "InstallationPanels", "Copiar la medición al portapapeles, para pegarla en una hoja de cálculo"));
+  auto* save = new QPushButton(QCoreApplication::translate("InstallationPanels", "Guardar CSV..."), page);
   save->setObjectName(QStringLiteral("InstGuardarMedicion"));
-  save->setToolTip(QStringLiteral("Guardar la medición en un archivo CSV"));
+  save->setToolTip(QCoreApplication::translate("InstallationPanels", "Guardar la medición en un archivo CSV"));
   buttons->addWidget(copy);
   buttons->addWidget(save);
   buttons->addStretch(1);
@@ -215,8 +226,8 @@ void InstallationPanels::ReadData() {
   data.source = static_cast<EnergySource>(source_->currentIndex());
   // A value refused is said, and the fields show the document's data again.
   if (const QString problem = CheckTotalsData(data); !problem.isEmpty()) {
-    session_.Messages().Show(
-        {QStringLiteral("Valor fuera de límites"), problem, MessageButtons::Ok, MessageId::FieldOutOfLimits});
+    session_.Messages().Show({QCoreApplication::translate("InstallationPanels", "Valor fuera de límites"), problem,
+                              MessageButtons::Ok, MessageId::FieldOutOfLimits});
     ShowData();
     return;
   }

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -66,12 +67,14 @@ InstallationWindow::InstallationWindow(Brenak& app, QWidget* parent)
   linkText_ = new QLabel(linkBar_);
   linkText_->setObjectName(QStringLiteral("InstEnlaceTexto"));
   linkText_->setTextFormat(Qt::PlainText);
-  bringBack_ = new QPushButton(QStringLiteral("Traer los cambios"), linkBar_);
+  bringBack_ = new QPushButton(QCoreApplication::translate("InstallationWindow", "Traer los cambios"), linkBar_);
   bringBack_->setObjectName(QStringLiteral("InstTraer"));
-  bringBack_->setToolTip(QStringLiteral("Tomar el caso de la ventana principal tal como está ahora"));
-  auto* forget = new QPushButton(QStringLiteral("Olvidar"), linkBar_);
+  bringBack_->setToolTip(
+      QCoreApplication::translate("InstallationWindow", "Tomar el caso de la ventana principal tal como está ahora"));
+  auto* forget = new QPushButton(QCoreApplication::translate("InstallationWindow", "Olvidar"), linkBar_);
   forget->setObjectName(QStringLiteral("InstOlvidar"));
-  forget->setToolTip(QStringLiteral("Dejar el caso en la ventana principal sin traerlo"));
+  forget->setToolTip(
+      QCoreApplication::translate("InstallationWindow", "Dejar el caso en la ventana principal sin traerlo"));
   linkLayout->addWidget(linkText_, 1);
   linkLayout->addWidget(bringBack_);
   linkLayout->addWidget(forget);
@@ -160,7 +163,7 @@ QAction* InstallationWindow::Command(const QString& name) const {
 }
 
 void InstallationWindow::BuildCommands() {
-  auto* toolbar = new QToolBar(QStringLiteral("Órdenes de la instalación"), this);
+  auto* toolbar = new QToolBar(QCoreApplication::translate("InstallationWindow", "Órdenes de la instalación"), this);
   toolbar->setObjectName(QStringLiteral("InstOrdenes"));
   toolbar->setMovable(false);
   toolbar->setFloatable(false);
@@ -169,19 +172,23 @@ void InstallationWindow::BuildCommands() {
   InstallationSession& s = *session_;
   const auto add = [&](const char* name, const char* text, const char* tip, const QKeySequence& key,
                        const std::function<void()>& run) {
-    toolbar->addAction(
-        AddCommand(QString::fromLatin1(name), QString::fromUtf8(text), QString::fromUtf8(tip), key, run));
+    toolbar->addAction(AddCommand(QString::fromLatin1(name), QCoreApplication::translate("InstallationWindow", text),
+                                  QCoreApplication::translate("InstallationWindow", tip), key, run));
   };
-  add("InstNueva", "Nueva", "Empezar una instalación vacía", QKeySequence(Qt::CTRL | Qt::Key_N),
+  add("InstNueva", QT_TRANSLATE_NOOP("InstallationWindow", "Nueva"),
+      QT_TRANSLATE_NOOP("InstallationWindow", "Empezar una instalación vacía"), QKeySequence(Qt::CTRL | Qt::Key_N),
       [&s] { NewInstallation(s); });
-  add("InstAbrir", "Abrir", "Abrir una instalación guardada", QKeySequence(Qt::CTRL | Qt::Key_O),
+  add("InstAbrir", QT_TRANSLATE_NOOP("InstallationWindow", "Abrir"),
+      QT_TRANSLATE_NOOP("InstallationWindow", "Abrir una instalación guardada"), QKeySequence(Qt::CTRL | Qt::Key_O),
       [&s] { OpenInstallation(s); });
-  add("InstGuardar", "Guardar", "Guardar la instalación", QKeySequence(Qt::CTRL | Qt::Key_S),
+  add("InstGuardar", QT_TRANSLATE_NOOP("InstallationWindow", "Guardar"),
+      QT_TRANSLATE_NOOP("InstallationWindow", "Guardar la instalación"), QKeySequence(Qt::CTRL | Qt::Key_S),
       [&s] { SaveInstallation(s); });
   // "Guardar como…" on the arrow of "Guardar", as on the main window.
-  QAction* saveAs = AddCommand(QStringLiteral("InstGuardarComo"), QStringLiteral("Guardar como…"),
-                               QStringLiteral("Guardar la instalación con otro nombre"),
-                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [&s] { SaveInstallationAs(s); });
+  QAction* saveAs =
+      AddCommand(QStringLiteral("InstGuardarComo"), QCoreApplication::translate("InstallationWindow", "Guardar como…"),
+                 QCoreApplication::translate("InstallationWindow", "Guardar la instalación con otro nombre"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [&s] { SaveInstallationAs(s); });
   addAction(saveAs);
   if (auto* save = qobject_cast<QToolButton*>(toolbar->widgetForAction(Command(QStringLiteral("InstGuardar"))))) {
     auto* menu = new QMenu(save);
@@ -190,38 +197,49 @@ void InstallationWindow::BuildCommands() {
     save->setPopupMode(QToolButton::MenuButtonPopup);
   }
   toolbar->addSeparator();
-  add("InstAnadir", "Añadir",
-      "Añadir un tramo tras la fila actual, con sus mismos datos salvo la referencia "
-      "y la longitud",
+  add("InstAnadir", QT_TRANSLATE_NOOP("InstallationWindow", "Añadir"),
+      QT_TRANSLATE_NOOP("InstallationWindow",
+                        "Añadir un tramo tras la fila actual, con sus mismos datos salvo la referencia "
+                        "y la longitud"),
       QKeySequence(Qt::Key_Insert), [this] { AddRow(); });
-  add("InstDuplicar", "Duplicar", "Duplicar los tramos elegidos", QKeySequence(Qt::CTRL | Qt::Key_D),
+  add("InstDuplicar", QT_TRANSLATE_NOOP("InstallationWindow", "Duplicar"),
+      QT_TRANSLATE_NOOP("InstallationWindow", "Duplicar los tramos elegidos"), QKeySequence(Qt::CTRL | Qt::Key_D),
       [this] { DuplicateRows(); });
-  add("InstEliminar", "Eliminar", "Eliminar los tramos elegidos", QKeySequence(Qt::CTRL | Qt::Key_Delete),
+  add("InstEliminar", QT_TRANSLATE_NOOP("InstallationWindow", "Eliminar"),
+      QT_TRANSLATE_NOOP("InstallationWindow", "Eliminar los tramos elegidos"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
       [this] { RemoveSelectedRows(); });
   toolbar->addSeparator();
-  add("InstImportar", "Importar CSV", "Añadir los tramos de una lista CSV de hoja de cálculo", {},
+  add("InstImportar", QT_TRANSLATE_NOOP("InstallationWindow", "Importar CSV"),
+      QT_TRANSLATE_NOOP("InstallationWindow", "Añadir los tramos de una lista CSV de hoja de cálculo"), {},
       [&s] { ImportSections(s); });
-  add("InstExportar", "Exportar CSV", "Guardar los tramos con sus resultados en un archivo CSV", {},
+  add("InstExportar", QT_TRANSLATE_NOOP("InstallationWindow", "Exportar CSV"),
+      QT_TRANSLATE_NOOP("InstallationWindow", "Guardar los tramos con sus resultados en un archivo CSV"), {},
       [&s] { ExportRows(s); });
   toolbar->addSeparator();
-  add("InstPlantilla", "Editar plantilla",
-      "Abrir en la ventana principal el caso plantilla, que da lo que las filas no dicen", {}, [this] {
+  add("InstPlantilla", QT_TRANSLATE_NOOP("InstallationWindow", "Editar plantilla"),
+      QT_TRANSLATE_NOOP("InstallationWindow",
+                        "Abrir en la ventana principal el caso plantilla, que da lo que las filas no dicen"),
+      {}, [this] {
         if (EditTemplate(*session_) && showMainWindow) showMainWindow();
       });
-  add("InstAbrirFila", "Abrir en la ventana principal",
-      "Abrir la fila actual como caso completo en la ventana principal: todas sus cifras, la gráfica y el informe",
+  add("InstAbrirFila", QT_TRANSLATE_NOOP("InstallationWindow", "Abrir en la ventana principal"),
+      QT_TRANSLATE_NOOP(
+          "InstallationWindow",
+          "Abrir la fila actual como caso completo en la ventana principal: todas sus cifras, la gráfica y el informe"),
       QKeySequence(Qt::CTRL | Qt::Key_Return), [this] {
         const QModelIndex current = table_->currentIndex();
         if (current.isValid() && OpenRowInMainWindow(*session_, current.row()) && showMainWindow) showMainWindow();
       });
   toolbar->addSeparator();
-  add("InstImprimir", "Imprimir", "Escribir la memoria técnica de la instalación y abrirla",
+  add("InstImprimir", QT_TRANSLATE_NOOP("InstallationWindow", "Imprimir"),
+      QT_TRANSLATE_NOOP("InstallationWindow", "Escribir la memoria técnica de la instalación y abrirla"),
       QKeySequence(Qt::CTRL | Qt::Key_P), [this] {
         DesktopReportService desktop;
         PrintInstallation(*session_, app_.report ? *app_.report : desktop);
       });
-  add("InstPdf", "Exportar PDF", "Guardar la memoria técnica como PDF", QKeySequence(Qt::CTRL | Qt::Key_E),
-      [&s] { ExportInstallationPdf(s); });
+  add("InstPdf", QT_TRANSLATE_NOOP("InstallationWindow", "Exportar PDF"),
+      QT_TRANSLATE_NOOP("InstallationWindow", "Guardar la memoria técnica como PDF"),
+      QKeySequence(Qt::CTRL | Qt::Key_E), [&s] { ExportInstallationPdf(s); });
   addToolBar(Qt::TopToolBarArea, toolbar);
 
   // The rows' commands also on the table's own menu; a double click on a row's
@@ -252,28 +270,35 @@ void InstallationWindow::ShowState() {
   linkBar_->setVisible(link.has_value());
   if (!link) return;
   if (link->kind == MainWindowLink::Kind::Template) {
-    linkText_->setText(QStringLiteral("La plantilla está abierta en la ventana principal."));
-    bringBack_->setText(QStringLiteral("Traer los cambios a la plantilla"));
+    linkText_->setText(
+        QCoreApplication::translate("InstallationWindow", "La plantilla está abierta en la ventana principal."));
+    bringBack_->setText(QCoreApplication::translate("InstallationWindow", "Traer los cambios a la plantilla"));
     return;
   }
   const QString reference = session_->Document().rows[static_cast<size_t>(link->row)].reference.trimmed();
-  linkText_->setText(reference.isEmpty()
-                         ? QStringLiteral("La fila %1 está abierta en la ventana principal.").arg(link->row + 1)
-                         : QStringLiteral("La fila %1 («%2») está abierta en la ventana principal.")
-                               .arg(link->row + 1)
-                               .arg(reference));
-  bringBack_->setText(QStringLiteral("Traer los cambios a la fila"));
+  linkText_->setText(
+      reference.isEmpty()
+          ? QCoreApplication::translate("InstallationWindow", "La fila %1 está abierta en la ventana principal.")
+                .arg(link->row + 1)
+          : QCoreApplication::translate("InstallationWindow", "La fila %1 («%2») está abierta en la ventana principal.")
+                .arg(link->row + 1)
+                .arg(reference));
+  bringBack_->setText(QCoreApplication::translate("InstallationWindow", "Traer los cambios a la fila"));
 }
 
 void InstallationWindow::ShowCounts() {
   const InstallationTotals& t = session_->Results().totals;
   const int rows = session_->RowCount();
-  QString text = rows == 1 ? QStringLiteral("1 tramo") : QStringLiteral("%1 tramos").arg(rows);
+  QString text = rows == 1 ? QCoreApplication::translate("InstallationWindow", "1 tramo")
+                           : QCoreApplication::translate("InstallationWindow", "%1 tramos").arg(rows);
   if (t.rowsLeftOut == 1)
-    text += QStringLiteral(" · 1 rechazado, fuera de los totales (marca roja; el motivo, al pasar el puntero)");
+    text += QCoreApplication::translate(
+        "InstallationWindow", " · 1 rechazado, fuera de los totales (marca roja; el motivo, al pasar el puntero)");
   else if (t.rowsLeftOut > 1)
-    text += QStringLiteral(" · %1 rechazados, fuera de los totales (marca roja; el motivo, al pasar el puntero)")
-                .arg(t.rowsLeftOut);
+    text +=
+        QCoreApplication::translate(
+            "InstallationWindow", " · %1 rechazados, fuera de los totales (marca roja; el motivo, al pasar el puntero)")
+            .arg(t.rowsLeftOut);
   counts_->setText(text);
 }
 

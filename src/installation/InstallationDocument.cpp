@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "installation/InstallationDocument.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -11,21 +12,21 @@ struct ElementText {
 };
 
 constexpr std::array<ElementText, kSectionElementCount> kElements = {{
-    {"tuberia_aire_horizontal", "Tubería en aire, horizontal"},
-    {"tuberia_aire_vertical", "Tubería en aire, vertical"},
-    {"tuberia_enterrada", "Tubería enterrada"},
-    {"tuberia_enterrada_caja", "Tubería enterrada en caja"},
-    {"conducto", "Conducto de aire"},
-    {"deposito_vertical", "Depósito vertical"},
-    {"deposito_horizontal", "Depósito horizontal"},
-    {"placa", "Placa plana"},
-    {"esfera", "Esfera"},
+    {"tuberia_aire_horizontal", QT_TRANSLATE_NOOP("InstallationDocument", "Tubería en aire, horizontal")},
+    {"tuberia_aire_vertical", QT_TRANSLATE_NOOP("InstallationDocument", "Tubería en aire, vertical")},
+    {"tuberia_enterrada", QT_TRANSLATE_NOOP("InstallationDocument", "Tubería enterrada")},
+    {"tuberia_enterrada_caja", QT_TRANSLATE_NOOP("InstallationDocument", "Tubería enterrada en caja")},
+    {"conducto", QT_TRANSLATE_NOOP("InstallationDocument", "Conducto de aire")},
+    {"deposito_vertical", QT_TRANSLATE_NOOP("InstallationDocument", "Depósito vertical")},
+    {"deposito_horizontal", QT_TRANSLATE_NOOP("InstallationDocument", "Depósito horizontal")},
+    {"placa", QT_TRANSLATE_NOOP("InstallationDocument", "Placa plana")},
+    {"esfera", QT_TRANSLATE_NOOP("InstallationDocument", "Esfera")},
 }};
 
 constexpr std::array<ElementText, kRitePlacingCount> kPlacings = {{
-    {"interior", "Interior"},
-    {"exterior", "Exterior"},
-    {"enterrada", "Enterrada"},
+    {"interior", QT_TRANSLATE_NOOP("InstallationDocument", "Interior")},
+    {"exterior", QT_TRANSLATE_NOOP("InstallationDocument", "Exterior")},
+    {"enterrada", QT_TRANSLATE_NOOP("InstallationDocument", "Enterrada")},
 }};
 
 struct SourceText {
@@ -37,11 +38,11 @@ struct SourceText {
 // kg CO2 per kWh of final energy, from the emission factors the regulation
 // recognises for the energy consumed in Spain's buildings (2016).
 constexpr std::array<SourceText, kEnergySourceCount> kSources = {{
-    {"gas_natural", "Gas natural", 0.252},
-    {"gasoleo_calefaccion", "Gasóleo calefacción", 0.311},
-    {"glp", "GLP", 0.254},
-    {"electricidad_peninsular", "Electricidad peninsular", 0.331},
-    {"otra", "Otra", 0},
+    {"gas_natural", QT_TRANSLATE_NOOP("InstallationDocument", "Gas natural"), 0.252},
+    {"gasoleo_calefaccion", QT_TRANSLATE_NOOP("InstallationDocument", "Gasóleo calefacción"), 0.311},
+    {"glp", QT_TRANSLATE_NOOP("InstallationDocument", "GLP"), 0.254},
+    {"electricidad_peninsular", QT_TRANSLATE_NOOP("InstallationDocument", "Electricidad peninsular"), 0.331},
+    {"otra", QT_TRANSLATE_NOOP("InstallationDocument", "Otra"), 0},
 }};
 
 template <typename Enum, typename Table>
@@ -80,7 +81,8 @@ QString SectionElementKey(SectionElement element) {
 }
 
 QString SectionElementName(SectionElement element) {
-  return QString::fromUtf8(kElements[Index(kElements, static_cast<int>(element))].name);
+  return QCoreApplication::translate("InstallationDocument",
+                                     kElements[Index(kElements, static_cast<int>(element))].name);
 }
 
 bool SectionElementFromKey(const QString& key, SectionElement* element) { return FromKey(kElements, key, element); }
@@ -90,7 +92,8 @@ QString RitePlacingKey(RitePlacing placing) {
 }
 
 QString RitePlacingName(RitePlacing placing) {
-  return QString::fromUtf8(kPlacings[Index(kPlacings, static_cast<int>(placing))].name);
+  return QCoreApplication::translate("InstallationDocument",
+                                     kPlacings[Index(kPlacings, static_cast<int>(placing))].name);
 }
 
 bool RitePlacingFromKey(const QString& key, RitePlacing* placing) { return FromKey(kPlacings, key, placing); }
@@ -100,7 +103,7 @@ QString EnergySourceKey(EnergySource source) {
 }
 
 QString EnergySourceName(EnergySource source) {
-  return QString::fromUtf8(kSources[Index(kSources, static_cast<int>(source))].name);
+  return QCoreApplication::translate("InstallationDocument", kSources[Index(kSources, static_cast<int>(source))].name);
 }
 
 bool EnergySourceFromKey(const QString& key, EnergySource* source) { return FromKey(kSources, key, source); }

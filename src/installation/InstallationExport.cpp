@@ -4,6 +4,7 @@
 #include "form/NumberFormat.h"
 #include "installation/RowCase.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <cmath>
 
@@ -13,10 +14,12 @@ QString F(double value, int digits) { return FormatFixed(value, 9, digits); }
 
 // Why the installation has no verdict: sections left out of the totals, or none.
 QString UnjudgedText(const InstallationTotals& t) {
-  if (t.rowsCalculated == 0) return QStringLiteral("Sin veredicto: no hay secciones calculadas");
-  return QStringLiteral("Sin veredicto: %1 %2 fuera de los totales")
+  if (t.rowsCalculated == 0)
+    return QCoreApplication::translate("InstallationExport", "Sin veredicto: no hay secciones calculadas");
+  return QCoreApplication::translate("InstallationExport", "Sin veredicto: %1 %2 fuera de los totales")
       .arg(t.rowsLeftOut)
-      .arg(t.rowsLeftOut == 1 ? QStringLiteral("sección") : QStringLiteral("secciones"));
+      .arg(t.rowsLeftOut == 1 ? QCoreApplication::translate("InstallationExport", "sección")
+                              : QCoreApplication::translate("InstallationExport", "secciones"));
 }
 
 // A figure for the JSON, to the digits the tables show.
@@ -71,25 +74,25 @@ QString InsulationText(const InstallationRow& row) {
 }  // namespace
 
 QStringList RowResultHeader() {
-  return {QStringLiteral("Referencia"),
-          QStringLiteral("Elemento"),
-          QStringLiteral("Medida"),
-          QStringLiteral("Cantidad"),
-          QStringLiteral("Unidad"),
-          QStringLiteral("T. fluido (ºC)"),
-          QStringLiteral("T. ambiente (ºC)"),
-          QStringLiteral("Ubicación"),
-          QStringLiteral("Aislante"),
-          QStringLiteral("Espesor (mm)"),
-          QStringLiteral("Flujo por unidad"),
-          QStringLiteral("Flujo de la sección (W)"),
-          QStringLiteral("T. superficie (ºC)"),
-          QStringLiteral("Condensa"),
-          QStringLiteral("Margen al rocío (ºC)"),
-          QStringLiteral("Mínimo RITE interior (mm)"),
-          QStringLiteral("Mínimo RITE exterior (mm)"),
+  return {QCoreApplication::translate("InstallationExport", "Referencia"),
+          QCoreApplication::translate("InstallationExport", "Elemento"),
+          QCoreApplication::translate("InstallationExport", "Medida"),
+          QCoreApplication::translate("InstallationExport", "Cantidad"),
+          QCoreApplication::translate("InstallationExport", "Unidad"),
+          QCoreApplication::translate("InstallationExport", "T. fluido (ºC)"),
+          QCoreApplication::translate("InstallationExport", "T. ambiente (ºC)"),
+          QCoreApplication::translate("InstallationExport", "Ubicación"),
+          QCoreApplication::translate("InstallationExport", "Aislante"),
+          QCoreApplication::translate("InstallationExport", "Espesor (mm)"),
+          QCoreApplication::translate("InstallationExport", "Flujo por unidad"),
+          QCoreApplication::translate("InstallationExport", "Flujo de la sección (W)"),
+          QCoreApplication::translate("InstallationExport", "T. superficie (ºC)"),
+          QCoreApplication::translate("InstallationExport", "Condensa"),
+          QCoreApplication::translate("InstallationExport", "Margen al rocío (ºC)"),
+          QCoreApplication::translate("InstallationExport", "Mínimo RITE interior (mm)"),
+          QCoreApplication::translate("InstallationExport", "Mínimo RITE exterior (mm)"),
           QStringLiteral("RITE"),
-          QStringLiteral("Mensajes")};
+          QCoreApplication::translate("InstallationExport", "Mensajes")};
 }
 
 QStringList RowResultCells(const InstallationRow& row, const RowOutcome& o) {
@@ -112,7 +115,9 @@ QStringList RowResultCells(const InstallationRow& row, const RowOutcome& o) {
   cells << (o.thicknessFromRite ? F(o.thickness, 0) + QStringLiteral(" (") + RiteMinimumText() + QLatin1Char(')')
                                 : F(o.thickness, 1))
         << F(o.heatFlowPerUnit, 2) + QLatin1Char(' ') + o.unit << F(o.heatFlow, 1) << F(o.surfaceTemperature, 2)
-        << (o.condensationApplies ? (o.condenses ? QStringLiteral("Sí") : QStringLiteral("No")) : QString())
+        << (o.condensationApplies ? (o.condenses ? QCoreApplication::translate("InstallationExport", "Sí")
+                                                 : QCoreApplication::translate("InstallationExport", "No"))
+                                  : QString())
         << (o.condensationApplies ? F(o.condensationMargin, 2) : QString())
         << (rite && !o.rite.onlyOutside ? F(o.rite.insideMinimum, 1) : QString())
         << (rite ? F(o.rite.outsideMinimum, 1) : QString()) << RowRiteVerdictText(o.verdict) << Joined(o.messages);
@@ -130,8 +135,12 @@ QString RowsAsCsv(const InstallationDocument& doc, const InstallationResults& re
 namespace {
 
 QStringList BillHeader() {
-  return {QStringLiteral("Material"), QStringLiteral("Espesor (mm)"), QStringLiteral("Medida"),
-          QStringLiteral("Cantidad"), QStringLiteral("Unidad"),       QStringLiteral("Secciones")};
+  return {QCoreApplication::translate("InstallationExport", "Material"),
+          QCoreApplication::translate("InstallationExport", "Espesor (mm)"),
+          QCoreApplication::translate("InstallationExport", "Medida"),
+          QCoreApplication::translate("InstallationExport", "Cantidad"),
+          QCoreApplication::translate("InstallationExport", "Unidad"),
+          QCoreApplication::translate("InstallationExport", "Secciones")};
 }
 
 std::vector<QStringList> BillRows(const BillOfMaterials& bill) {
@@ -140,10 +149,11 @@ std::vector<QStringList> BillRows(const BillOfMaterials& bill) {
     rows.push_back({l.material, F(l.thickness, 1), l.size, F(l.quantity, 2), l.unit, QString::number(l.sections)});
   for (const BillMaterialTotal& t : bill.totals) {
     if (t.metres > 0)
-      rows.push_back({t.material, QStringLiteral("Total"), QString(), F(t.metres, 2), QStringLiteral("m"), QString()});
+      rows.push_back({t.material, QCoreApplication::translate("InstallationExport", "Total"), QString(), F(t.metres, 2),
+                      QStringLiteral("m"), QString()});
     if (t.squareMetres > 0)
-      rows.push_back(
-          {t.material, QStringLiteral("Total"), QString(), F(t.squareMetres, 2), QStringLiteral("m2"), QString()});
+      rows.push_back({t.material, QCoreApplication::translate("InstallationExport", "Total"), QString(),
+                      F(t.squareMetres, 2), QStringLiteral("m2"), QString()});
   }
   return rows;
 }
@@ -166,60 +176,80 @@ QString BillAsText(const BillOfMaterials& bill) {
 QStringList TotalsLines(const InstallationTotals& t) {
   const RiteProcedures& rite = t.rite;
   QStringList lines;
-  lines << QStringLiteral("Secciones calculadas: %1").arg(t.rowsCalculated);
-  if (t.rowsLeftOut > 0) lines << QStringLiteral("Secciones fuera de los totales: %1").arg(t.rowsLeftOut);
-  lines << QStringLiteral("Pérdidas de calor: %1 W (sin aislar %2 W)").arg(F(t.heatFlowW, 0), F(t.bareHeatFlowW, 0))
-        << QStringLiteral("Energía al año: %1 kWh (sin aislar %2 kWh; ahorro %3 kWh)")
+  lines << QCoreApplication::translate("InstallationExport", "Secciones calculadas: %1").arg(t.rowsCalculated);
+  if (t.rowsLeftOut > 0)
+    lines << QCoreApplication::translate("InstallationExport", "Secciones fuera de los totales: %1").arg(t.rowsLeftOut);
+  lines << QCoreApplication::translate("InstallationExport", "Pérdidas de calor: %1 W (sin aislar %2 W)")
+               .arg(F(t.heatFlowW, 0), F(t.bareHeatFlowW, 0))
+        << QCoreApplication::translate("InstallationExport",
+                                       "Energía al año: %1 kWh (sin aislar %2 kWh; ahorro %3 kWh)")
                .arg(F(t.energyKwhYear, 0), F(t.bareEnergyKwhYear, 0), F(t.savedEnergyKwhYear, 0))
-        << QStringLiteral("Coste al año: %1 euros (sin aislar %2 euros; ahorro %3 euros)")
+        << QCoreApplication::translate("InstallationExport",
+                                       "Coste al año: %1 euros (sin aislar %2 euros; ahorro %3 euros)")
                .arg(F(t.costEurosYear, 2), F(t.bareCostEurosYear, 2), F(t.savedCostEurosYear, 2))
-        << QStringLiteral("CO2 al año: %1 kg (sin aislar %2 kg; ahorro %3 kg)")
+        << QCoreApplication::translate("InstallationExport", "CO2 al año: %1 kg (sin aislar %2 kg; ahorro %3 kg)")
                .arg(F(t.co2KgYear, 0), F(t.bareCo2KgYear, 0), F(t.savedCo2KgYear, 0));
-  lines << QStringLiteral("RITE, procedimiento simplificado: %1")
+  lines << QCoreApplication::translate("InstallationExport", "RITE, procedimiento simplificado: %1")
                .arg(rite.simplifiedMeets
-                        ? QStringLiteral("cumple")
-                        : QStringLiteral("no cumple (%1 secciones bajo el mínimo)").arg(rite.belowMinimum.size()));
+                        ? QCoreApplication::translate("InstallationExport", "cumple")
+                        : QCoreApplication::translate("InstallationExport", "no cumple (%1 secciones bajo el mínimo)")
+                              .arg(rite.belowMinimum.size()));
   if (rite.powerGiven)
-    lines << QStringLiteral("RITE, procedimiento alternativo: pérdidas de las tuberías %1 W, %2 % de %3 kW: %4")
+    lines << QCoreApplication::translate(
+                 "InstallationExport",
+                 "RITE, procedimiento alternativo: pérdidas de las tuberías %1 W, %2 % de %3 kW: %4")
                  .arg(F(rite.pipeLossW, 0), F(rite.lossPercent, 2), F(rite.powerKw, 1),
-                      rite.alternativeMeets ? QStringLiteral("cumple") : QStringLiteral("no cumple"));
+                      rite.alternativeMeets ? QCoreApplication::translate("InstallationExport", "cumple")
+                                            : QCoreApplication::translate("InstallationExport", "no cumple"));
   else
-    lines << QStringLiteral("RITE, procedimiento alternativo: falta la potencia máxima de la instalación");
+    lines << QCoreApplication::translate("InstallationExport",
+                                         "RITE, procedimiento alternativo: falta la potencia máxima de la instalación");
   if (rite.judged)
-    lines << QStringLiteral("Procedimiento que rige: %1. La instalación %2 el RITE")
+    lines << QCoreApplication::translate("InstallationExport", "Procedimiento que rige: %1. La instalación %2 el RITE")
                  .arg(RiteProcedureName(rite.governing),
-                      rite.meets ? QStringLiteral("cumple") : QStringLiteral("no cumple"));
+                      rite.meets ? QCoreApplication::translate("InstallationExport", "cumple")
+                                 : QCoreApplication::translate("InstallationExport", "no cumple"));
   else
-    lines << QStringLiteral("Procedimiento que rige: %1. %2").arg(RiteProcedureName(rite.governing), UnjudgedText(t));
+    lines << QCoreApplication::translate("InstallationExport", "Procedimiento que rige: %1. %2")
+                 .arg(RiteProcedureName(rite.governing), UnjudgedText(t));
   return lines;
 }
 
 QString TotalsAsCsv(const InstallationTotals& t) {
   const RiteProcedures& rite = t.rite;
-  auto verdict = [](bool meets) { return meets ? QStringLiteral("Cumple") : QStringLiteral("No cumple"); };
+  auto verdict = [](bool meets) {
+    return meets ? QCoreApplication::translate("InstallationExport", "Cumple")
+                 : QCoreApplication::translate("InstallationExport", "No cumple");
+  };
   QList<QStringList> rows{
-      {QStringLiteral("Total"), QStringLiteral("Valor")},
-      {QStringLiteral("Secciones calculadas"), QString::number(t.rowsCalculated)},
-      {QStringLiteral("Secciones fuera de los totales"), QString::number(t.rowsLeftOut)},
-      {QStringLiteral("Pérdidas de calor (W)"), F(t.heatFlowW, 1)},
-      {QStringLiteral("Energía al año (kWh)"), F(t.energyKwhYear, 1)},
-      {QStringLiteral("Coste al año (euros)"), F(t.costEurosYear, 2)},
-      {QStringLiteral("CO2 al año (kg)"), F(t.co2KgYear, 1)},
-      {QStringLiteral("Pérdidas sin aislar (W)"), F(t.bareHeatFlowW, 1)},
-      {QStringLiteral("Energía sin aislar al año (kWh)"), F(t.bareEnergyKwhYear, 1)},
-      {QStringLiteral("Coste sin aislar al año (euros)"), F(t.bareCostEurosYear, 2)},
-      {QStringLiteral("CO2 sin aislar al año (kg)"), F(t.bareCo2KgYear, 1)},
-      {QStringLiteral("Ahorro de energía al año (kWh)"), F(t.savedEnergyKwhYear, 1)},
-      {QStringLiteral("Ahorro al año (euros)"), F(t.savedCostEurosYear, 2)},
-      {QStringLiteral("CO2 evitado al año (kg)"), F(t.savedCo2KgYear, 1)},
-      {QStringLiteral("RITE, procedimiento simplificado"), verdict(rite.simplifiedMeets)},
-      {QStringLiteral("Potencia máxima (kW)"), rite.powerGiven ? F(rite.powerKw, 1) : QString()},
-      {QStringLiteral("Pérdidas de las tuberías (W)"), F(rite.pipeLossW, 1)},
-      {QStringLiteral("Pérdidas de las tuberías (% de la potencia)"),
+      {QCoreApplication::translate("InstallationExport", "Total"),
+       QCoreApplication::translate("InstallationExport", "Valor")},
+      {QCoreApplication::translate("InstallationExport", "Secciones calculadas"), QString::number(t.rowsCalculated)},
+      {QCoreApplication::translate("InstallationExport", "Secciones fuera de los totales"),
+       QString::number(t.rowsLeftOut)},
+      {QCoreApplication::translate("InstallationExport", "Pérdidas de calor (W)"), F(t.heatFlowW, 1)},
+      {QCoreApplication::translate("InstallationExport", "Energía al año (kWh)"), F(t.energyKwhYear, 1)},
+      {QCoreApplication::translate("InstallationExport", "Coste al año (euros)"), F(t.costEurosYear, 2)},
+      {QCoreApplication::translate("InstallationExport", "CO2 al año (kg)"), F(t.co2KgYear, 1)},
+      {QCoreApplication::translate("InstallationExport", "Pérdidas sin aislar (W)"), F(t.bareHeatFlowW, 1)},
+      {QCoreApplication::translate("InstallationExport", "Energía sin aislar al año (kWh)"), F(t.bareEnergyKwhYear, 1)},
+      {QCoreApplication::translate("InstallationExport", "Coste sin aislar al año (euros)"), F(t.bareCostEurosYear, 2)},
+      {QCoreApplication::translate("InstallationExport", "CO2 sin aislar al año (kg)"), F(t.bareCo2KgYear, 1)},
+      {QCoreApplication::translate("InstallationExport", "Ahorro de energía al año (kWh)"), F(t.savedEnergyKwhYear, 1)},
+      {QCoreApplication::translate("InstallationExport", "Ahorro al año (euros)"), F(t.savedCostEurosYear, 2)},
+      {QCoreApplication::translate("InstallationExport", "CO2 evitado al año (kg)"), F(t.savedCo2KgYear, 1)},
+      {QCoreApplication::translate("InstallationExport", "RITE, procedimiento simplificado"),
+       verdict(rite.simplifiedMeets)},
+      {QCoreApplication::translate("InstallationExport", "Potencia máxima (kW)"),
+       rite.powerGiven ? F(rite.powerKw, 1) : QString()},
+      {QCoreApplication::translate("InstallationExport", "Pérdidas de las tuberías (W)"), F(rite.pipeLossW, 1)},
+      {QCoreApplication::translate("InstallationExport", "Pérdidas de las tuberías (% de la potencia)"),
        rite.powerGiven ? F(rite.lossPercent, 2) : QString()},
-      {QStringLiteral("RITE, procedimiento alternativo"), rite.powerGiven ? verdict(rite.alternativeMeets) : QString()},
-      {QStringLiteral("Procedimiento que rige"), RiteProcedureName(rite.governing)},
-      {QStringLiteral("RITE, la instalación"), rite.judged ? verdict(rite.meets) : UnjudgedText(t)}};
+      {QCoreApplication::translate("InstallationExport", "RITE, procedimiento alternativo"),
+       rite.powerGiven ? verdict(rite.alternativeMeets) : QString()},
+      {QCoreApplication::translate("InstallationExport", "Procedimiento que rige"), RiteProcedureName(rite.governing)},
+      {QCoreApplication::translate("InstallationExport", "RITE, la instalación"),
+       rite.judged ? verdict(rite.meets) : UnjudgedText(t)}};
   const QChar separator = CsvSeparator();
   QStringList lines;
   for (const QStringList& row : rows) lines << CsvLine(row, separator);

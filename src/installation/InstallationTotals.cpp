@@ -23,13 +23,15 @@ constexpr double kHoursInAYear = 8760;
 QString CheckTotalsData(const InstallationTotalsData& data) {
   const double any = std::numeric_limits<double>::max();
   if (!Within(data.hoursPerYear, 0, kHoursInAYear))
-    return QStringLiteral("Las horas al año deben ser un número de 0 a 8760");
+    return QCoreApplication::translate("InstallationTotals", "Las horas al año deben ser un número de 0 a 8760");
   if (!Within(data.energyPrice, 0, any))
-    return QStringLiteral("El precio de la energía debe ser un número no negativo");
+    return QCoreApplication::translate("InstallationTotals", "El precio de la energía debe ser un número no negativo");
   if (!Within(data.co2Factor, 0, any))
-    return QStringLiteral("El factor de emisión de CO2 debe ser un número no negativo");
+    return QCoreApplication::translate("InstallationTotals",
+                                       "El factor de emisión de CO2 debe ser un número no negativo");
   if (!data.maximumPower.trimmed().isEmpty() && !Within(data.maximumPower, std::numeric_limits<double>::min(), any))
-    return QStringLiteral("La potencia máxima de la instalación debe ser un número mayor que 0");
+    return QCoreApplication::translate("InstallationTotals",
+                                       "La potencia máxima de la instalación debe ser un número mayor que 0");
   return QString();
 }
 
@@ -89,6 +91,7 @@ InstallationTotals SumInstallation(const InstallationDocument& doc, const std::v
 }
 
 QString RiteProcedureName(RiteProcedure procedure) {
-  return procedure == RiteProcedure::Alternative ? QString::fromUtf8("Alternativo (pérdidas ≤ 4 % de la potencia)")
-                                                 : QStringLiteral("Simplificado (tablas)");
+  return procedure == RiteProcedure::Alternative
+             ? QCoreApplication::translate("InstallationTotals", "Alternativo (pérdidas ≤ 4 % de la potencia)")
+             : QCoreApplication::translate("InstallationTotals", "Simplificado (tablas)");
 }

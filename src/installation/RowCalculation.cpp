@@ -46,7 +46,8 @@ Message RefusalOf(const CaseOutcome& outcome) {
   for (const CalcMessage& m : messages)
     if (m.absurd) return {m.caption, m.text, MessageButtons::Ok, m.id};
   if (!messages.empty()) return {messages.back().caption, messages.back().text, MessageButtons::Ok, messages.back().id};
-  return {kAtencion, QStringLiteral("El cálculo no ha dado resultados"), MessageButtons::Ok, MessageId::General};
+  return {kAtencion, QCoreApplication::translate("RowCalculation", "El cálculo no ha dado resultados"),
+          MessageButtons::Ok, MessageId::General};
 }
 
 Message Note(const QString& text) { return {kAtencion, text, MessageButtons::Ok, MessageId::General}; }
@@ -75,15 +76,17 @@ RowOutcome CalculateRow(const InstallationDocument& doc, const InstallationRow& 
     out.thicknessFromRite = true;
     if (!choice.anyMinimum) {
       bare = true;
-      out.messages.push_back(
-          Note(QStringLiteral("El RITE no fija espesor mínimo para esta sección: se calcula sin aislamiento")));
+      out.messages.push_back(Note(QCoreApplication::translate(
+          "RowCalculation", "El RITE no fija espesor mínimo para esta sección: se calcula sin aislamiento")));
     } else {
       thickness = choice.thickness;
       if (!choice.met) {
         out.noCommercialThickness = true;
-        out.messages.push_back(Note(QStringLiteral("Ningún espesor comercial cumple el mínimo del RITE (%1 mm): se "
-                                                   "toma el mayor de la serie, %2 mm")
-                                        .arg(FormatFixed(choice.minimum, 6, 1), FormatFixed(choice.thickness, 6, 0))));
+        out.messages.push_back(
+            Note(QCoreApplication::translate("RowCalculation",
+                                             "Ningún espesor comercial cumple el mínimo del RITE (%1 mm): se "
+                                             "toma el mayor de la serie, %2 mm")
+                     .arg(FormatFixed(choice.minimum, 6, 1), FormatFixed(choice.thickness, 6, 0))));
       }
     }
   }
@@ -96,7 +99,9 @@ RowOutcome CalculateRow(const InstallationDocument& doc, const InstallationRow& 
   if (!problems.empty()) {
     const CaseProblem& first = problems.front();
     out.refusal =
-        first.boxes.empty() ? Note(QStringLiteral("El caso de la sección no se puede calcular")) : first.boxes.front();
+        first.boxes.empty()
+            ? Note(QCoreApplication::translate("RowCalculation", "El caso de la sección no se puede calcular"))
+            : first.boxes.front();
     out.refusedColumn = first.control;
     return out;
   }
@@ -146,11 +151,11 @@ RowOutcome CalculateRow(const InstallationDocument& doc, const InstallationRow& 
 
 QString RowRiteVerdictText(RowRiteVerdict verdict) {
   switch (verdict) {
-    case RowRiteVerdict::Meets: return QStringLiteral("Cumple");
-    case RowRiteVerdict::Fails: return QStringLiteral("No cumple");
+    case RowRiteVerdict::Meets: return QCoreApplication::translate("RowCalculation", "Cumple");
+    case RowRiteVerdict::Fails: return QCoreApplication::translate("RowCalculation", "No cumple");
     case RowRiteVerdict::NotApplicable: break;
   }
-  return QStringLiteral("No aplica");
+  return QCoreApplication::translate("RowCalculation", "No aplica");
 }
 
 QString RowRiteVerdictKey(RowRiteVerdict verdict) {

@@ -7,6 +7,7 @@
 #include "results/CaseCalculation.h"
 #include "studies/ThicknessSweep.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -259,17 +260,27 @@ int RowInsulationLayer(const InstallationDocument& doc, const InstallationRow& r
 std::optional<RowProblem> CheckRow(const InstallationDocument& doc, const InstallationRow& row) {
   using Kind = RowProblem::Kind;
   auto positive = [](const QString& text, const char* column, const char* what) -> std::optional<RowProblem> {
-    const QString name = QString::fromUtf8(what);
-    if (text.trimmed().isEmpty()) return RowProblem{Kind::MissingValue, QLatin1String(column), "Falta " + name};
+    const QString name = QCoreApplication::translate("RowCase", what);
+    if (text.trimmed().isEmpty())
+      return RowProblem{Kind::MissingValue, QLatin1String(column),
+                        QCoreApplication::translate("RowCase", "Falta %1").arg(name)};
     const std::optional<double> value = Number(text);
-    if (!value) return RowProblem{Kind::NotANumber, QLatin1String(column), "No es un número: " + name};
-    if (!(*value > 0)) return RowProblem{Kind::OutOfBounds, QLatin1String(column), "Debe ser mayor que cero: " + name};
+    if (!value)
+      return RowProblem{Kind::NotANumber, QLatin1String(column),
+                        QCoreApplication::translate("RowCase", "No es un número: %1").arg(name)};
+    if (!(*value > 0))
+      return RowProblem{Kind::OutOfBounds, QLatin1String(column),
+                        QCoreApplication::translate("RowCase", "Debe ser mayor que cero: %1").arg(name)};
     return std::nullopt;
   };
   auto number = [](const QString& text, const char* column, const char* what) -> std::optional<RowProblem> {
-    const QString name = QString::fromUtf8(what);
-    if (text.trimmed().isEmpty()) return RowProblem{Kind::MissingValue, QLatin1String(column), "Falta " + name};
-    if (!Number(text)) return RowProblem{Kind::NotANumber, QLatin1String(column), "No es un número: " + name};
+    const QString name = QCoreApplication::translate("RowCase", what);
+    if (text.trimmed().isEmpty())
+      return RowProblem{Kind::MissingValue, QLatin1String(column),
+                        QCoreApplication::translate("RowCase", "Falta %1").arg(name)};
+    if (!Number(text))
+      return RowProblem{Kind::NotANumber, QLatin1String(column),
+                        QCoreApplication::translate("RowCase", "No es un número: %1").arg(name)};
     return std::nullopt;
   };
 
@@ -279,39 +290,56 @@ std::optional<RowProblem> CheckRow(const InstallationDocument& doc, const Instal
   if (IsPipeElement(e) && !row.pipeSize.trimmed().isEmpty()) {
     if (!FindPipeSize(row.pipeSize))
       return RowProblem{Kind::UnknownPipeSize, QStringLiteral("diametro_mm"),
-                        "No hay ninguna tubería \"" + row.pipeSize.trimmed() + "\" en las tablas"};
+                        QCoreApplication::translate("RowCase", "No hay ninguna tubería \"%1\" en las tablas")
+                            .arg(row.pipeSize.trimmed())};
   } else if (IsPipeElement(e) || IsTankElement(e) || e == SectionElement::Sphere) {
-    if ((problem = positive(row.diameter, "diametro_mm", "el diámetro"))) return problem;
+    if ((problem = positive(row.diameter, "diametro_mm", QT_TRANSLATE_NOOP("RowCase", "el diámetro")))) return problem;
     size = *Number(row.diameter);
   }
   if (e == SectionElement::Duct) {
-    if ((problem = positive(row.width, "ancho_mm", "el ancho del conducto"))) return problem;
-    if ((problem = positive(row.height, "alto_mm", "el alto del conducto"))) return problem;
+    if ((problem = positive(row.width, "ancho_mm", QT_TRANSLATE_NOOP("RowCase", "el ancho del conducto"))))
+      return problem;
+    if ((problem = positive(row.height, "alto_mm", QT_TRANSLATE_NOOP("RowCase", "el alto del conducto"))))
+      return problem;
     size = std::min(*Number(row.width), *Number(row.height));
   }
-  if (IsTankElement(e) && (problem = positive(row.height, "alto_mm", "la altura del depósito"))) return problem;
-  const char* quantity = SectionQuantityOf(e) == SectionQuantity::Units          ? "el número de unidades"
-                         : SectionQuantityOf(e) == SectionQuantity::SquareMetres ? "la superficie"
-                                                                                 : "la longitud";
+  if (IsTankElement(e) &&
+      (problem = positive(row.height, "alto_mm", QT_TRANSLATE_NOOP("RowCase", "la altura del depósito"))))
+    return problem;
+  const char* quantity =
+      SectionQuantityOf(e) == SectionQuantity::Units          ? QT_TRANSLATE_NOOP("RowCase", "el número de unidades")
+      : SectionQuantityOf(e) == SectionQuantity::SquareMetres ? QT_TRANSLATE_NOOP("RowCase", "la superficie")
+                                                              : QT_TRANSLATE_NOOP("RowCase", "la longitud");
   if ((problem = positive(row.length, "longitud_m", quantity))) return problem;
-  if ((problem = number(row.fluidTemperature, "t_fluido", "la temperatura del fluido"))) return problem;
-  if ((problem = number(row.surroundingsTemperature, "t_ambiente", "la temperatura del ambiente"))) return problem;
+  if ((problem = number(row.fluidTemperature, "t_fluido", QT_TRANSLATE_NOOP("RowCase", "la temperatura del fluido"))))
+    return problem;
+  if ((problem = number(row.surroundingsTemperature, "t_ambiente",
+                        QT_TRANSLATE_NOOP("RowCase", "la temperatura del ambiente"))))
+    return problem;
 
   if (!row.conductivity.trimmed().isEmpty()) {
-    if ((problem = positive(row.conductivity, "conductividad", "la conductividad del aislante"))) return problem;
+    if ((problem = positive(row.conductivity, "conductividad",
+                            QT_TRANSLATE_NOOP("RowCase", "la conductividad del aislante"))))
+      return problem;
   } else if (row.material.trimmed().isEmpty()) {
-    return RowProblem{Kind::MissingValue, QStringLiteral("material"), QStringLiteral("Falta el material aislante")};
+    return RowProblem{Kind::MissingValue, QStringLiteral("material"),
+                      QCoreApplication::translate("RowCase", "Falta el material aislante")};
   } else if (!FindRowMaterial(row, doc.userMaterials)) {
     return RowProblem{Kind::UnknownMaterial, QStringLiteral("material"),
-                      "No hay ningún material \"" + row.material.trimmed() + "\" en las listas"};
+                      QCoreApplication::translate("RowCase", "No hay ningún material \"%1\" en las listas")
+                          .arg(row.material.trimmed())};
   }
-  if (!row.riteMinimum && (problem = positive(row.thickness, "espesor_mm", "el espesor del aislante"))) return problem;
+  if (!row.riteMinimum &&
+      (problem = positive(row.thickness, "espesor_mm", QT_TRANSLATE_NOOP("RowCase", "el espesor del aislante"))))
+    return problem;
 
   const double wall = 2 * LayersOf(doc, row).innerThickness;
   if (size > 0 && !(size > wall))
-    return RowProblem{Kind::WallLargerThanSize,
-                      e == SectionElement::Duct ? QStringLiteral("ancho_mm") : QStringLiteral("diametro_mm"),
-                      "La pared de la plantilla (" + NumberText(wall) + " mm de lado a lado) no cabe en la medida"};
+    return RowProblem{
+        Kind::WallLargerThanSize,
+        e == SectionElement::Duct ? QStringLiteral("ancho_mm") : QStringLiteral("diametro_mm"),
+        QCoreApplication::translate("RowCase", "La pared de la plantilla (%1 mm de lado a lado) no cabe en la medida")
+            .arg(NumberText(wall))};
   return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include "files/ProjectFile.h"
 #include "installation/RowCase.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace {
@@ -132,7 +133,7 @@ SectionCsvImport ImportSectionsCsv(const QByteArray& bytes, const std::vector<Us
   const QChar separator = firstLine.contains(QLatin1Char(';')) ? QLatin1Char(';') : QLatin1Char(',');
   const std::vector<CsvRecord> records = SplitRecords(text, separator);
   if (records.empty()) {
-    result.error = QStringLiteral("la lista está vacía");
+    result.error = QCoreApplication::translate("SectionCsvImport", "la lista está vacía");
     return result;
   }
 
@@ -154,7 +155,8 @@ SectionCsvImport ImportSectionsCsv(const QByteArray& bytes, const std::vector<Us
   }
   if (!anyKnown) {
     result.error =
-        QStringLiteral("la primera línea no nombra ninguna columna conocida (%1)").arg(SectionCsvColumns().join(", "));
+        QCoreApplication::translate("SectionCsvImport", "la primera línea no nombra ninguna columna conocida (%1)")
+            .arg(SectionCsvColumns().join(", "));
     return result;
   }
   auto has = [&columns](Column wanted) {
@@ -168,9 +170,10 @@ SectionCsvImport ImportSectionsCsv(const QByteArray& bytes, const std::vector<Us
     if (!has(wanted))
       for (const ColumnName& c : kColumns)
         if (c.column == wanted) missing << QLatin1String(c.name);
-  if (!hasMaterial) missing << QStringLiteral("material o conductividad");
+  if (!hasMaterial) missing << QCoreApplication::translate("SectionCsvImport", "material o conductividad");
   if (!missing.isEmpty()) {
-    result.error = QStringLiteral("faltan columnas: ") + missing.join(QStringLiteral(", "));
+    result.error =
+        QCoreApplication::translate("SectionCsvImport", "faltan columnas: ") + missing.join(QStringLiteral(", "));
     return result;
   }
 
@@ -181,10 +184,12 @@ SectionCsvImport ImportSectionsCsv(const QByteArray& bytes, const std::vector<Us
   for (size_t r = 1; r < records.size(); ++r) {
     const CsvRecord& record = records[r];
     if (record.fields.size() > static_cast<qsizetype>(columns.size())) {
-      result.problems.push_back({record.line, QStringLiteral("la línea tiene %1 campos y la cabecera %2 columnas "
-                                                             "(¿una coma decimal sin comillas?)")
-                                                  .arg(record.fields.size())
-                                                  .arg(columns.size())});
+      result.problems.push_back(
+          {record.line, QCoreApplication::translate("SectionCsvImport",
+                                                    "la línea tiene %1 campos y la cabecera %2 columnas "
+                                                    "(¿una coma decimal sin comillas?)")
+                            .arg(record.fields.size())
+                            .arg(columns.size())});
       continue;
     }
     InstallationRow row;
@@ -210,16 +215,19 @@ SectionCsvImport ImportSectionsCsv(const QByteArray& bytes, const std::vector<Us
     }
     if (!SectionElementFromKey(element, &row.element)) {
       result.problems.push_back({record.line, element.isEmpty()
-                                                  ? QStringLiteral("elemento: falta")
-                                                  : QStringLiteral("elemento: \"%1\" no es ninguno de los "
-                                                                   "que el programa conoce")
+                                                  ? QCoreApplication::translate("SectionCsvImport", "elemento: falta")
+                                                  : QCoreApplication::translate("SectionCsvImport",
+                                                                                "elemento: \"%1\" no es ninguno de los "
+                                                                                "que el programa conoce")
                                                         .arg(element)});
       continue;
     }
     row.placing = DefaultPlacing(row.element);
     if (!placing.isEmpty() && !RitePlacingFromKey(placing, &row.placing)) {
       result.problems.push_back(
-          {record.line, QStringLiteral("ubicacion: \"%1\" no es interior, exterior ni enterrada").arg(placing)});
+          {record.line,
+           QCoreApplication::translate("SectionCsvImport", "ubicacion: \"%1\" no es interior, exterior ni enterrada")
+               .arg(placing)});
       continue;
     }
     const QString minimum = thickness.toLower();

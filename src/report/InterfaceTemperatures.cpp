@@ -3,6 +3,7 @@
 
 #include "form/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <QVector>
 #include <cmath>
 
@@ -35,7 +36,7 @@ ReportTable InterfaceTemperatureTable(const Case& c, const CaseOutcome& outcome,
   const bool flat = c.IsPlate() || c.IsDuct();
 
   // The names of the faces take what the figures leave of the width.
-  QStringList headings{QStringLiteral("Cara")};
+  QStringList headings{QCoreApplication::translate("InterfaceTemperatures", "Cara")};
   table.widthsCm = {kInterfaceTemperatureTableCm};
   const auto column = [&](const QString& heading, double widthCm) {
     headings << heading;
@@ -44,21 +45,21 @@ ReportTable InterfaceTemperatureTable(const Case& c, const CaseOutcome& outcome,
   };
   if (placed) column(flat ? QStringLiteral("x\n(mm)") : QStringLiteral("r\n(mm)"), 1.3);
   column(QStringLiteral("T\n(ºC)"), 1.2);
-  if (dewPoints) column(QStringLiteral("T. rocío\n(ºC)"), 1.4);
+  if (dewPoints) column(QCoreApplication::translate("InterfaceTemperatures", "T. rocío\n(ºC)"), 1.4);
   table.alignments.assign(table.widthsCm.size(), CellAlignment::Right);
   table.alignments.front() = CellAlignment::Left;
   table.rows.push_back(headings);
 
   const auto layerName = [&c](int n) {
     const QString name = c.layers[n - 1].name.simplified();
-    return name.isEmpty() ? QStringLiteral("Capa %1").arg(n) : name;
+    return name.isEmpty() ? QCoreApplication::translate("InterfaceTemperatures", "Capa %1").arg(n) : name;
   };
   for (int face = 0; face <= layers; ++face) {
     QStringList row;
     if (face == 0)
-      row << QStringLiteral("Interior");
+      row << QCoreApplication::translate("InterfaceTemperatures", "Interior");
     else if (face == layers)
-      row << QStringLiteral("Exterior");
+      row << QCoreApplication::translate("InterfaceTemperatures", "Exterior");
     else
       row << layerName(face) + QStringLiteral(" / ") + layerName(face + 1);
     if (placed) row << FormatFixed(places[face], 6, 2);
@@ -68,7 +69,7 @@ ReportTable InterfaceTemperatureTable(const Case& c, const CaseOutcome& outcome,
   }
   // The outer face of the box of a buried pipe comes after the pipe's.
   if (c.IsPipeInBox() && results.hasBox) {
-    QStringList row{QStringLiteral("Canalización")};
+    QStringList row{QCoreApplication::translate("InterfaceTemperatures", "Canalización")};
     if (placed) row << (places.size() > layers + 1 ? FormatFixed(places[layers + 1], 6, 2) : QString());
     row << FormatFixed(results.boxTemperature, 5, 2);
     if (dewPoints) row << QString();

@@ -8,6 +8,7 @@
 #include "report/ReportFiles.h"
 #include "report/ReportWriter.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -15,7 +16,8 @@
 #include <QUrl>
 
 QString NewReportName(const QString& folder, const QDateTime& when, const QString& suffix) {
-  const QString stem = QStringLiteral("Informe ") + when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+  const QString stem = QCoreApplication::translate("ReportCommand", "Informe %1")
+                           .arg(when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
   const QDir dir(folder);
   QString name = dir.filePath(stem + QLatin1Char('.') + suffix);
   for (int copy = 2; QFileInfo::exists(name); ++copy)
@@ -38,18 +40,21 @@ void PrintReport(WindowState& app, const CaseOutcome& outcome, ReportService& se
 
   const QString path = service.NewReportPath(app);
   if (path.isEmpty()) {
-    app.Warn(QStringLiteral("No se ha podido crear la carpeta de los informes. El informe no se ha guardado."));
+    app.Warn(QCoreApplication::translate(
+        "ReportCommand", "No se ha podido crear la carpeta de los informes. El informe no se ha guardado."));
     return;
   }
   QString error;
   if (!SaveReport(document.Content(), path, &error)) {
-    app.Warn(QStringLiteral("No se ha podido escribir el informe en %1 (%2). El informe no se ha guardado.")
+    app.Warn(QCoreApplication::translate(
+                 "ReportCommand", "No se ha podido escribir el informe en %1 (%2). El informe no se ha guardado.")
                  .arg(QDir::toNativeSeparators(path), error));
     return;
   }
   if (!service.OpenReport(path))
     app.messages.Show({kAtencion,
-                       QStringLiteral("No hay ninguna aplicación que abra el informe. Está guardado en %1")
+                       QCoreApplication::translate("ReportCommand",
+                                                   "No hay ninguna aplicación que abra el informe. Está guardado en %1")
                            .arg(QDir::toNativeSeparators(path)),
                        MessageButtons::Ok});
 }

@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -335,7 +336,7 @@ bool SaveReportPdf(const ReportContent& content, const QString& path, QString* e
     PrintPages(*document, pdf);
   }
   if (bytes.isEmpty()) {
-    if (error) *error = QStringLiteral("no se ha podido componer el PDF");
+    if (error) *error = QCoreApplication::translate("ReportFiles", "no se ha podido componer el PDF");
     return false;
   }
   return WriteFile(path, bytes, error);

@@ -13,11 +13,17 @@
 #include "results/ResultLines.h"
 #include "results/TemperatureChart.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cmath>
 
 namespace {
+
+// The report's texts, in the language of the interface.
+class ReportWriter {
+  Q_DECLARE_TR_FUNCTIONS(ReportWriter)
+};
 
 // The sizes of the report's text: the title, the section headings, the body.
 constexpr float kTitleSize = 14;
@@ -106,10 +112,11 @@ void DataLine(ReportDocument& doc, const ReportCase& r, const char* field, const
 
 void ConvectionLines(ReportDocument& doc, const ReportCase& r, const char* convectionField, bool laminar,
                      const char* radiationField) {
-  DataLine(doc, r, convectionField,
-           laminar ? QStringLiteral("Coef. convección laminar = ") : QStringLiteral("Coef. convección turbulenta = "),
-           QStringLiteral(" W/m2ºC"));
-  DataLine(doc, r, radiationField, QStringLiteral("Coef. radiación = "), QStringLiteral(" W/m2ºC"));
+  DataLine(
+      doc, r, convectionField,
+      laminar ? ReportWriter::tr("Coef. convección laminar = ") : ReportWriter::tr("Coef. convección turbulenta = "),
+      QStringLiteral(" W/m2ºC"));
+  DataLine(doc, r, radiationField, ReportWriter::tr("Coef. radiación = "), QStringLiteral(" W/m2ºC"));
 }
 
 void InteriorCoefficientLines(ReportDocument& doc, const ReportCase& r) {
@@ -117,29 +124,27 @@ void InteriorCoefficientLines(ReportDocument& doc, const ReportCase& r) {
   const QString hint = Value(r, "EditCoefInt") + QStringLiteral(" W/m2ºC");
   switch (r.c.interiorMode) {
     case 0:
-      Line(doc, kIndent +
-                    (plate ? QStringLiteral("Coeficiente convección-radiación interno impuesto: hint = ")
-                           : QStringLiteral("Coeficiente convección interno impuesto: hint = ")) +
-                    hint);
+      Line(doc, kIndent + (plate ? ReportWriter::tr("Coeficiente convección-radiación interno impuesto: hint = %1")
+                                 : ReportWriter::tr("Coeficiente convección interno impuesto: hint = %1"))
+                              .arg(hint));
       break;
     case 1:
       if (plate)
-        Line(doc,
-             kIndent + QStringLiteral("Coeficiente convección-radiación muy alto (resistencia térmica despreciable)"));
+        Line(doc, kIndent +
+                      ReportWriter::tr("Coeficiente convección-radiación muy alto (resistencia térmica despreciable)"));
       else
         Line(doc,
-             kIndent + QStringLiteral("Coeficiente convección interno muy alto (resistencia térmica despreciable)"));
+             kIndent + ReportWriter::tr("Coeficiente convección interno muy alto (resistencia térmica despreciable)"));
       break;
     case 2:
-      DataLine(doc, r, "EditAnchura", QStringLiteral("Longitud = "), QStringLiteral(" m"));
-      DataLine(doc, r, "EditAlthi", QStringLiteral("Altura = "), QStringLiteral(" m"));
-      DataLine(doc, r, "Editvelhi", QStringLiteral("Velocidad = "), QStringLiteral(" m/s"));
-      DataLine(doc, r, "Editemisionhi", QStringLiteral("Coef. emisión = "), QString());
+      DataLine(doc, r, "EditAnchura", ReportWriter::tr("Longitud = "), QStringLiteral(" m"));
+      DataLine(doc, r, "EditAlthi", ReportWriter::tr("Altura = "), QStringLiteral(" m"));
+      DataLine(doc, r, "Editvelhi", ReportWriter::tr("Velocidad = "), QStringLiteral(" m/s"));
+      DataLine(doc, r, "Editemisionhi", ReportWriter::tr("Coef. emisión = "), QString());
       ConvectionLines(doc, r, "Edithci", r.outcome.engine.interiorLaminar, "Edithri");
-      Line(doc, kIndent +
-                    (plate ? QStringLiteral("Coeficiente convección-radiación interior calculado: hint = ")
-                           : QStringLiteral("Coeficiente convección interior calculado: hint = ")) +
-                    hint);
+      Line(doc, kIndent + (plate ? ReportWriter::tr("Coeficiente convección-radiación interior calculado: hint = %1")
+                                 : ReportWriter::tr("Coeficiente convección interior calculado: hint = %1"))
+                              .arg(hint));
       break;
     default: break;
   }
@@ -149,25 +154,25 @@ void ExteriorCoefficientLines(ReportDocument& doc, const ReportCase& r) {
   const QString hext = Value(r, "EditCoefext") + QStringLiteral(" W/m2ºC");
   switch (r.c.exteriorMode) {
     case 0:
-      Line(doc, kIndent + QStringLiteral("Coeficiente convección-radiación externo impuesto: hext = ") + hext);
+      Line(doc, kIndent + ReportWriter::tr("Coeficiente convección-radiación externo impuesto: hext = %1").arg(hext));
       break;
     case 1:
       Line(doc,
-           kIndent + QStringLiteral("Coeficiente convección-radiación muy alto (resistencia térmica despreciable)"));
+           kIndent + ReportWriter::tr("Coeficiente convección-radiación muy alto (resistencia térmica despreciable)"));
       break;
     case 2:
-      DataLine(doc, r, "EditAlthe", QStringLiteral("Altura = "), QStringLiteral(" m"));
-      DataLine(doc, r, "Editvelhe", QStringLiteral("Velocidad = "), QStringLiteral(" m/s"));
-      DataLine(doc, r, "Editemisionhe", QStringLiteral("Coef. emisión = "), QString());
+      DataLine(doc, r, "EditAlthe", ReportWriter::tr("Altura = "), QStringLiteral(" m"));
+      DataLine(doc, r, "Editvelhe", ReportWriter::tr("Velocidad = "), QStringLiteral(" m/s"));
+      DataLine(doc, r, "Editemisionhe", ReportWriter::tr("Coef. emisión = "), QString());
       ConvectionLines(doc, r, "Edithce", r.outcome.engine.exteriorLaminar, "Edithre");
       if (r.c.surroundings == 1)
-        Line(doc, kIndent +
-                      QStringLiteral("Coeficiente convección exterior calculado (al ambiente exterior): hext = ") +
-                      hext);
+        Line(doc,
+             kIndent + ReportWriter::tr("Coeficiente convección exterior calculado (al ambiente exterior): hext = %1")
+                           .arg(hext));
       else if (r.c.surroundings == 0)
-        Line(doc, kIndent +
-                      QStringLiteral("Coeficiente convección-radiación exterior calculado (recinto cerrado): hext = ") +
-                      hext);
+        Line(doc, kIndent + ReportWriter::tr(
+                                "Coeficiente convección-radiación exterior calculado (recinto cerrado): hext = %1")
+                                .arg(hext));
       break;
     default: break;
   }
@@ -175,19 +180,18 @@ void ExteriorCoefficientLines(ReportDocument& doc, const ReportCase& r) {
 
 void SoilLines(ReportDocument& doc, const ReportCase& r) {
   if (r.Shown("EditTsuelo"))
-    Line(doc, kIndent + QStringLiteral("Tsuelo = ") + Value(r, "EditTsuelo") + QStringLiteral(" ºC"));
+    Line(doc, kIndent + ReportWriter::tr("Tsuelo = %1 ºC").arg(Value(r, "EditTsuelo")));
   else
     Line(doc, QString());
   const QString conductivity = Value(r, "EditkTerreno") + QStringLiteral(" W/mºC");
   if (r.c.soilMode == 1) {
-    DataLine(doc, r, "EditDensidad", QStringLiteral("Densidad terreno = "), QStringLiteral(" kg/m3"));
-    DataLine(doc, r, "EditHumedad", QStringLiteral("Humedad relativa terreno = "), QStringLiteral(" %"));
-    Line(doc, kIndent + QStringLiteral("Conductividad terreno calculada: kterreno = ") + conductivity);
+    DataLine(doc, r, "EditDensidad", ReportWriter::tr("Densidad terreno = "), QStringLiteral(" kg/m3"));
+    DataLine(doc, r, "EditHumedad", ReportWriter::tr("Humedad relativa terreno = "), QStringLiteral(" %"));
+    Line(doc, kIndent + ReportWriter::tr("Conductividad terreno calculada: kterreno = %1").arg(conductivity));
   } else if (r.c.soilMode == 0) {
-    Line(doc, kIndent + QStringLiteral("Conductividad terreno impuesta: kterreno = ") + conductivity);
+    Line(doc, kIndent + ReportWriter::tr("Conductividad terreno impuesta: kterreno = %1").arg(conductivity));
   }
-  Line(doc,
-       kIndent + QStringLiteral("Profundidad eje tubería: p = ") + Value(r, "EditProfundidad") + QStringLiteral(" m"));
+  Line(doc, kIndent + ReportWriter::tr("Profundidad eje tubería: p = %1 m").arg(Value(r, "EditProfundidad")));
 }
 
 // The heading block: what the case is, which file holds it and when the
@@ -198,10 +202,10 @@ ReportTable CaseHeading(const ReportCase& r, const QDateTime& when) {
   table.fontSize = 11;
   table.widthsCm = {2.6, 7.6};
   table.alignments = {CellAlignment::Left, CellAlignment::Left};
-  const QString file = r.projectPath.isEmpty() ? kUnsavedProject : QFileInfo(r.projectPath).fileName();
-  table.rows = {{QStringLiteral("Referencia:"), r.c.reference},
-                {QStringLiteral("Proyecto:"), file},
-                {QStringLiteral("Fecha:"), when.toString(QStringLiteral("dd/MM/yyyy HH:mm"))}};
+  const QString file = r.projectPath.isEmpty() ? ReportWriter::tr("sin guardar") : QFileInfo(r.projectPath).fileName();
+  table.rows = {{ReportWriter::tr("Referencia:"), r.c.reference},
+                {ReportWriter::tr("Proyecto:"), file},
+                {ReportWriter::tr("Fecha:"), when.toString(QStringLiteral("dd/MM/yyyy HH:mm"))}};
   return table;
 }
 
@@ -243,7 +247,7 @@ constexpr double kChartCm = 17.0 - kTemperaturesCm;
 // The data of the economic thickness: the money and time figures, then the
 // two points of the insulation's cost line.
 void EconomicInputs(ReportDocument& doc, const ReportCase& r) {
-  Heading(doc, QStringLiteral("Datos económicos"));
+  Heading(doc, ReportWriter::tr("Datos económicos"));
   ReportTable figures;
   figures.ruled = false;
   figures.fontSize = kBodySize;
@@ -251,13 +255,15 @@ void EconomicInputs(ReportDocument& doc, const ReportCase& r) {
   figures.widthsCm = {6.0, 4.0};
   figures.alignments = {CellAlignment::Left, CellAlignment::Left};
   const auto row = [&](const char* caption, const char* field, const char* unit) {
-    figures.rows.push_back({QString::fromUtf8(caption), Value(r, field) + QLatin1Char(' ') + QString::fromUtf8(unit)});
+    figures.rows.push_back({ReportWriter::tr(caption), Value(r, field) + QLatin1Char(' ') + ReportWriter::tr(unit)});
   };
-  row("Inflación del combustible", "EditInf", "%");
-  row("Coste de oportunidad del dinero", "EditOpor", "%");
-  row("Años de vida de la instalación", "EditNa", "años");
-  row("Horas de funcionamiento al año", "EditNh", "h");
-  row("Coste de la energía térmica", "EditCET", "euros/kWh");
+  row(QT_TRANSLATE_NOOP("ReportWriter", "Inflación del combustible"), "EditInf", "%");
+  row(QT_TRANSLATE_NOOP("ReportWriter", "Coste de oportunidad del dinero"), "EditOpor", "%");
+  row(QT_TRANSLATE_NOOP("ReportWriter", "Años de vida de la instalación"), "EditNa",
+      QT_TRANSLATE_NOOP("ReportWriter", "años"));
+  row(QT_TRANSLATE_NOOP("ReportWriter", "Horas de funcionamiento al año"), "EditNh", "h");
+  row(QT_TRANSLATE_NOOP("ReportWriter", "Coste de la energía térmica"), "EditCET",
+      QT_TRANSLATE_NOOP("ReportWriter", "euros/kWh"));
   doc.AppendTable(figures);
 
   ReportTable costs;
@@ -266,8 +272,8 @@ void EconomicInputs(ReportDocument& doc, const ReportCase& r) {
   costs.indentCm = 1.25;
   costs.widthsCm = {3.5, 5.0};
   costs.alignments = {CellAlignment::Right, CellAlignment::Right};
-  costs.rows = {{QStringLiteral("Espesor\n(mm)"),
-                 QStringLiteral("Coste aislamiento\n(%1)").arg(UnitText(r.c, CaseUnit::EurosPerSquareMetre))},
+  costs.rows = {{ReportWriter::tr("Espesor\n(mm)"),
+                 ReportWriter::tr("Coste aislamiento\n(%1)").arg(UnitText(r.c, CaseUnit::EurosPerSquareMetre))},
                 {Value(r, "EditEsp1"), Value(r, "EditCI1")},
                 {Value(r, "EditEsp2"), Value(r, "EditCI2")}};
   doc.AppendTable(costs);
@@ -282,43 +288,42 @@ QString ResistanceCell(const QString& text, bool shown) {
 
 // Condition lines shared by several element kinds.
 QString PercentageLine(const ReportCase& r) {
-  return QStringLiteral("Reducción al ") + Value(r, "EditCondicionPor") +
-         QStringLiteral(" % del flujo de calor de elemento sin aislamiento");
+  return ReportWriter::tr("Reducción al %1 % del flujo de calor de elemento sin aislamiento")
+      .arg(Value(r, "EditCondicionPor"));
 }
 QString SurfaceTemperatureLine(const ReportCase& r) {
-  return QStringLiteral("Imposición de una temperatura superficial exterior de ") + Value(r, "EditCondicionTe") +
-         QStringLiteral(" ºC");
+  return ReportWriter::tr("Imposición de una temperatura superficial exterior de %1 ºC")
+      .arg(Value(r, "EditCondicionTe"));
 }
 QString HeatFlowLine(const ReportCase& r) {
-  return QStringLiteral("Imposición de un flujo de calor de ") + Value(r, "EditCondicionQ") + QStringLiteral("W");
+  return ReportWriter::tr("Imposición de un flujo de calor de %1W").arg(Value(r, "EditCondicionQ"));
 }
 QString LinearHeatFlowLine(const ReportCase& r) {
-  return QStringLiteral("Imposición de una densidad lineal de flujo de calor de ") + Value(r, "EditCondicionQ") +
-         QStringLiteral("W/m");
+  return ReportWriter::tr("Imposición de una densidad lineal de flujo de calor de %1W/m")
+      .arg(Value(r, "EditCondicionQ"));
 }
 QString LinearResistanceLine(const ReportCase& r) {
-  return QStringLiteral("Conseguir una resistencia térmica lineal de ") + Value(r, "EditCondicionRT") +
-         QStringLiteral(" mºC/W");
+  return ReportWriter::tr("Conseguir una resistencia térmica lineal de %1 mºC/W").arg(Value(r, "EditCondicionRT"));
 }
-const QString kEconomic = QStringLiteral("Espesor económico");
-const QString kNoExteriorCondensation = QStringLiteral("Evitar condensaciones exteriores");
+QString Economic() { return ReportWriter::tr("Espesor económico"); }
+QString NoExteriorCondensation() { return ReportWriter::tr("Evitar condensaciones exteriores"); }
 
 std::optional<QString> PlateCondition(const ReportCase& r, int row) {
   switch (row) {
     case 0:
-      return QStringLiteral("Imposición de una densidad superficial de flujo de calor de ") +
-             Value(r, "EditCondicionQ") + QStringLiteral("W/m2");
+      return ReportWriter::tr("Imposición de una densidad superficial de flujo de calor de %1W/m2")
+          .arg(Value(r, "EditCondicionQ"));
     case 1: return PercentageLine(r);
     case 2:
-      return QStringLiteral("Conseguir un coef. global de transferencia de calor de ") + Value(r, "EditCondicionRT") +
-             QStringLiteral("W/m2ºC");
-    case 3: return kEconomic;
+      return ReportWriter::tr("Conseguir un coef. global de transferencia de calor de %1W/m2ºC")
+          .arg(Value(r, "EditCondicionRT"));
+    case 3: return Economic();
     case 4: return SurfaceTemperatureLine(r);
-    case 5: return kNoExteriorCondensation;
+    case 5: return NoExteriorCondensation();
     case 6:
-      return QStringLiteral("Imposición de una temperatura superficial interior de ") + Value(r, "EditCondicionTi") +
-             QStringLiteral(" ºC");
-    case 7: return QStringLiteral("Evitar condensaciones interiores");
+      return ReportWriter::tr("Imposición de una temperatura superficial interior de %1 ºC")
+          .arg(Value(r, "EditCondicionTi"));
+    case 7: return ReportWriter::tr("Evitar condensaciones interiores");
     default: return std::nullopt;
   }
 }
@@ -328,15 +333,15 @@ std::optional<QString> PipeInAirCondition(const ReportCase& r, int row) {
     case 0: return LinearHeatFlowLine(r);
     case 1: return PercentageLine(r);
     case 2: return LinearResistanceLine(r);
-    case 3: return kEconomic;
+    case 3: return Economic();
     case 4: return SurfaceTemperatureLine(r);
-    case 5: return kNoExteriorCondensation;
+    case 5: return NoExteriorCondensation();
     case 6:
-      return QStringLiteral("Imponer una temperatura final del agua ") + Value(r, "EditTf") +
-             QStringLiteral(" ºC con una long. tubería de ") + Value(r, "EditLong") + QStringLiteral(" m");
+      return ReportWriter::tr("Imponer una temperatura final del agua %1 ºC con una long. tubería de %2 m")
+          .arg(Value(r, "EditTf"), Value(r, "EditLong"));
     case 7:
-      return QStringLiteral("Imponer un porcentaje de agua congelada ") + Value(r, "EditCondicionPorCong") +
-             QStringLiteral(" %, durante un tiempo de ") + Value(r, "EditCondicionTCong") + QStringLiteral(" h");
+      return ReportWriter::tr("Imponer un porcentaje de agua congelada %1 %, durante un tiempo de %2 h")
+          .arg(Value(r, "EditCondicionPorCong"), Value(r, "EditCondicionTCong"));
     default: return std::nullopt;
   }
 }
@@ -346,11 +351,10 @@ std::optional<QString> SphereCondition(const ReportCase& r, int row) {
     case 0: return HeatFlowLine(r);
     case 1: return PercentageLine(r);
     case 2:
-      return QStringLiteral("Conseguir una resistencia térmica total de ") + Value(r, "EditCondicionRT") +
-             QStringLiteral(" ºC/W");
-    case 3: return kEconomic;
+      return ReportWriter::tr("Conseguir una resistencia térmica total de %1 ºC/W").arg(Value(r, "EditCondicionRT"));
+    case 3: return Economic();
     case 4: return SurfaceTemperatureLine(r);
-    case 5: return kNoExteriorCondensation;
+    case 5: return NoExteriorCondensation();
     default: return std::nullopt;
   }
 }
@@ -360,9 +364,9 @@ std::optional<QString> DuctCondition(const ReportCase& r, int row) {
     case 0: return HeatFlowLine(r);
     case 1: return PercentageLine(r);
     case 2: return LinearResistanceLine(r);
-    case 3: return kEconomic;
+    case 3: return Economic();
     case 4: return SurfaceTemperatureLine(r);
-    case 5: return kNoExteriorCondensation;
+    case 5: return NoExteriorCondensation();
     case 6: return QString();
     default: return std::nullopt;
   }
@@ -372,7 +376,7 @@ std::optional<QString> TankCondition(const ReportCase& r, int row) {
   switch (row) {
     case 0: return HeatFlowLine(r);
     case 1: return PercentageLine(r);
-    case 2: return kEconomic;
+    case 2: return Economic();
     default: return std::nullopt;
   }
 }
@@ -397,10 +401,10 @@ ReportTable LayerTable(const ReportCase& r) {
   table.widthsCm = vapour ? std::vector<double>{4.4, 2.4, 3.6, 3.3, 3.3} : std::vector<double>{6.2, 2.8, 3.8, 4.2};
   table.alignments.assign(table.widthsCm.size(), CellAlignment::Right);
   table.alignments.front() = CellAlignment::Left;
-  QStringList headings = {QStringLiteral("Nombre"), QStringLiteral("Espesor\n(mm)"),
-                          QStringLiteral("Conductividad\n(W/mºC)"),
-                          QStringLiteral("Resist.térmica\n(%1)").arg(UnitText(r.c, CaseUnit::LayerResistance))};
-  if (vapour) headings << QStringLiteral("Resistiv.vapor\n(MN s/gm)");
+  QStringList headings = {ReportWriter::tr("Nombre"), ReportWriter::tr("Espesor\n(mm)"),
+                          ReportWriter::tr("Conductividad\n(W/mºC)"),
+                          ReportWriter::tr("Resist.térmica\n(%1)").arg(UnitText(r.c, CaseUnit::LayerResistance))};
+  if (vapour) headings << ReportWriter::tr("Resistiv.vapor\n(MN s/gm)");
   table.rows.push_back(headings);
 
   // A surface's resistance is the calculation's.
@@ -410,7 +414,7 @@ ReportTable LayerTable(const ReportCase& r) {
     table.rows.push_back(LayerRowCells(name, {}, false, {}, false, shown ? FormatResistance(resistance, 5) : QString(),
                                        shown, {}, false, vapour));
   };
-  surface(QStringLiteral("Interior"), 0);
+  surface(ReportWriter::tr("Interior"), 0);
   for (const CaseLayer& layer : r.c.Layers()) {
     const int n = static_cast<int>(&layer - r.c.layers.data()) + 1;
     table.rows.push_back(LayerRowCells(layer.name, layer.thickness, !layer.thickness.isEmpty(), layer.conductivity,
@@ -418,10 +422,10 @@ ReportTable LayerTable(const ReportCase& r) {
                                        layer.vapourResistivity, r.Shown(QStringLiteral("Editrv%1").arg(n)), vapour));
   }
   if (r.c.IsPipeInBox())
-    table.rows.push_back(LayerRowCells(QStringLiteral("Canalización: Lado"), r.c.boxSize, !r.c.boxSize.isEmpty(),
+    table.rows.push_back(LayerRowCells(ReportWriter::tr("Canalización: Lado"), r.c.boxSize, !r.c.boxSize.isEmpty(),
                                        r.c.boxConductivity, !r.c.boxConductivity.isEmpty(), r.c.boxResistance,
                                        !r.c.boxResistance.isEmpty(), {}, false, vapour));
-  surface(r.c.IsBuriedPipe() ? QStringLiteral("Terreno") : QStringLiteral("Exterior"), 10);
+  surface(r.c.IsBuriedPipe() ? ReportWriter::tr("Terreno") : ReportWriter::tr("Exterior"), 10);
   return table;
 }
 
@@ -465,7 +469,7 @@ QString ElementDrawingName(const Case& c) {
 
 QString ReportTitle(const Case& c) {
   const QString reference = c.reference.simplified();
-  return reference.isEmpty() ? kUntitledReport : reference;
+  return reference.isEmpty() ? ReportWriter::tr("Informe Brenak") : reference;
 }
 
 bool IsEconomicCase(const CaseOutcome& outcome) {
@@ -505,35 +509,33 @@ void WriteReport(const ReportCase& r, ReportDocument& doc, ReportPictures& pictu
              PictureInset(PrintedWithin(pictures.ElementDrawing(ElementDrawingName(r.c)), kDrawingCm - 0.2, 3.4))));
   Line(doc, QString());
   doc.SetFont({true, kTitleSize});
-  Line(doc, r.c.ThicknessTarget() ? QStringLiteral("Cálculo del espesor de aislamiento")
-                                  : QStringLiteral("Cálculo del flujo de calor"));
+  Line(doc, r.c.ThicknessTarget() ? ReportWriter::tr("Cálculo del espesor de aislamiento")
+                                  : ReportWriter::tr("Cálculo del flujo de calor"));
   doc.SetFont({false, 11});
   if (r.c.ThicknessTarget()) {
     if (const std::optional<QString> condition = DesignConditionLine(r)) Line(doc, *condition);
   }
 
   // Interior side.
-  Heading(doc, QStringLiteral("Condiciones Interiores"));
-  TemperatureLine(doc, r, "EditTi", "EditFiI", QStringLiteral("Tint = "), QStringLiteral("Hrint = "));
+  Heading(doc, ReportWriter::tr("Condiciones Interiores"));
+  TemperatureLine(doc, r, "EditTi", "EditFiI", ReportWriter::tr("Tint = "), ReportWriter::tr("Hrint = "));
   InteriorCoefficientLines(doc, r);
-  if (r.Shown("Editr0"))
-    Line(doc, kIndent + QStringLiteral("Diámetro interior: ") + Value(r, "Editr0") + QStringLiteral(" mm"));
+  if (r.Shown("Editr0")) Line(doc, kIndent + ReportWriter::tr("Diámetro interior: %1 mm").arg(Value(r, "Editr0")));
 
-  Heading(doc, QStringLiteral("Datos diferentes capas material"));
+  Heading(doc, ReportWriter::tr("Datos diferentes capas material"));
   doc.AppendTable(LayerTable(r));
 
   // Exterior side, or the soil of a buried pipe.
   if (r.Shown("PanelExterior")) {
-    Heading(doc, QStringLiteral("Condiciones Exteriores"));
-    TemperatureLine(doc, r, "EditTe", "EditFiE", QStringLiteral("Text = "), QStringLiteral("Hrext = "));
+    Heading(doc, ReportWriter::tr("Condiciones Exteriores"));
+    TemperatureLine(doc, r, "EditTe", "EditFiE", ReportWriter::tr("Text = "), ReportWriter::tr("Hrext = "));
     ExteriorCoefficientLines(doc, r);
   }
   if (r.Shown("PanelTerreno")) {
-    Heading(doc, QStringLiteral("Condiciones Suelo"));
+    Heading(doc, ReportWriter::tr("Condiciones Suelo"));
     SoilLines(doc, r);
   }
-  if (r.Shown("EditLongitud"))
-    Line(doc, kIndent + QStringLiteral("Longitud: ") + Value(r, "EditLongitud") + QStringLiteral(" m"));
+  if (r.Shown("EditLongitud")) Line(doc, kIndent + ReportWriter::tr("Longitud: %1 m").arg(Value(r, "EditLongitud")));
 
   if (IsEconomicCase(r.outcome)) EconomicInputs(doc, r);
 
@@ -563,14 +565,14 @@ void WriteReport(const ReportCase& r, ReportDocument& doc, ReportPictures& pictu
           result(slot == BareElementLine::Slot::HeatFlow ? "LabelQ" : "LabelRT", BareElementLineText(event.line));
   }
   if (!results.isEmpty() || !costs.isEmpty()) {
-    Heading(doc, QStringLiteral("Resultados"));
+    Heading(doc, ReportWriter::tr("Resultados"));
     for (const QString& line : results) Line(doc, kIndent + line);
     if (!costs.isEmpty()) Line(doc, QString());
     for (const QString& line : costs) Line(doc, kIndent + line);
   }
 
   // The chart closes the report, with the temperatures of the faces beside it.
-  Heading(doc, QStringLiteral("Distribución de temperaturas"));
+  Heading(doc, ReportWriter::tr("Distribución de temperaturas"));
   ChartModel chartModel;
   if (outcome.HasResults()) {
     FillTemperatureChart(chartModel, outcome.inputs, outcome.engine.results.profile);

@@ -15,12 +15,6 @@
 class WindowState;
 class ReportPictures;
 
-// The title a report document carries when the case has no reference.
-inline const QString kUntitledReport = QStringLiteral("Informe Brenak");
-
-// What the heading block says of a case that was never saved to a file.
-inline const QString kUnsavedProject = QStringLiteral("sin guardar");
-
 // The case a report tells of: its values, the outcome of its last
 // calculation and the project file it is kept in (empty for a case never
 // saved). What it shows (an input field, the exterior or the soil, the
@@ -56,7 +50,8 @@ std::optional<QString> DesignConditionLine(const ReportCase& r);
 // Whether the calculation sought the economic thickness.
 bool IsEconomicCase(const CaseOutcome& outcome);
 
-// The title of the report of the case: its reference, or kUntitledReport.
+// The title of the report of the case: its reference, or "Informe Brenak"
+// in the language of the interface.
 QString ReportTitle(const Case& c);
 
 // The name of the window's picture of the element of the case.

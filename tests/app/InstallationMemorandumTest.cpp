@@ -2,6 +2,7 @@
 // The installation's memorandum: what it tells of the sections, the totals,
 // the regulation's procedures and the bill, and "Imprimir" and "Exportar PDF"
 // through the program's report service and dialogs.
+#include "EnglishInterface.h"
 #include "InstallationSample.h"
 #include "report/ReportTestSupport.h"
 
@@ -11,6 +12,7 @@
 #include "app/StartUp.h"
 #include "form/FileDialogs.h"
 #include "form/NumberFormat.h"
+#include "installation/InstallationExport.h"
 #include "installation/InstallationMemorandum.h"
 #include "report/ReportService.h"
 
@@ -163,6 +165,37 @@ TEST_F(MemorandumTest, ExportPdfAsksWhereAndWritesAPdf) {
   EXPECT_FALSE(ExportInstallationPdfFile(session, dir.filePath(QStringLiteral("no/hay/carpeta.pdf"))));
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].id, MessageId::PdfNotWritten);
+}
+
+// With the English translation in force the memorandum and the tables the
+// installation's window and CSV files show speak English; only the data (the
+// references, the materials and pipes of the program's lists, the template's
+// names) stay as they are.
+TEST_F(MemorandumTest, InEnglishNoSpanishTextIsLeft) {
+  EnglishInterface english;
+  session.Replace(SampleInstallation(52), session.Path(), false);  // the rows' messages in English too
+  QString text = Memorandum().join(QLatin1Char('\n'));
+  const InstallationResults& results = session.Results();
+  for (const QString& csv : {RowsAsCsv(session.Document(), results), BillAsCsv(results.bill),
+                             TotalsAsCsv(results.totals), TotalsLines(results.totals).join(QLatin1Char('\n'))})
+    text += QLatin1Char('\n') + csv;
+
+  QStringList data{session.Document().templateCase.reference};
+  for (const CaseLayer& layer : session.Document().templateCase.layers) data << layer.name;
+  for (const InstallationRow& row : session.Document().rows) data << row.material << row.pipeSize;
+  std::sort(data.begin(), data.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
+  for (const QString& d : data)
+    if (!d.trimmed().isEmpty()) text.remove(d);
+
+  for (const char* word :
+       {"Tramo",     "tramo",     "Instalación", "instalación", "Memoria",    "Procedimiento", "procedimiento",
+        "Pérdidas",  "veredicto", "cumple",      "Cantidad",    "Referencia", "Elemento",      "Tubería",
+        "Ubicación", "rechazad",  "Falta",       "calculad",    "Espesor",    "Energía",       "Coste",
+        "Ahorro",    "Medición",  "Superficie",  "Horas",       "Potencia",   "Sección",       "sección",
+        "Secciones", "Sí",        "Interior",    "Exterior",    "Enterrada",  "Depósito",      "Conducto"})
+    EXPECT_FALSE(text.contains(QString::fromUtf8(word))) << "\"" << word << "\" in\n" << text.toStdString();
+  EXPECT_TRUE(text.contains(QLatin1String("{Bold 12}Installation totals"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QLatin1String("51 sections calculated; 1 refused, left out of the totals")));
 }
 
 }  // namespace

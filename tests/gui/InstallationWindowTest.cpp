@@ -6,6 +6,8 @@
 // the window is also saved there as pictures.
 #include "WindowFixture.h"
 
+#include "EnglishInterface.h"
+
 #include "app/InstallationCommands.h"
 #include "app/InstallationSample.h"
 #include "app/InstallationSession.h"
@@ -130,6 +132,32 @@ TEST_F(SpanishInstallationWindowTest, TwoHundredSectionsFitWithADecimalComma) {
   EXPECT_TRUE(w->Model().index(0, Model::HeatFlow).data().toString().contains(QLatin1Char(',')));
   if (const QString folder = qEnvironmentVariable("BRENAK_SCREENSHOT_DIR"); !folder.isEmpty())
     ExportInstallationPdfFile(w->Session(), QDir(folder).filePath(QStringLiteral("installation.pdf")));
+}
+
+// The window built with the English translation in force: its commands,
+// columns and pages speak English and still fit the small screen whole.
+class EnglishInstallationWindowTest : public InstallationWindowTest {
+ protected:
+  EnglishInterface english;
+};
+
+TEST_F(EnglishInstallationWindowTest, TwoHundredSectionsFitInEnglish) {
+  InstallationWindow* w = Open();
+  ASSERT_NE(w, nullptr);
+  w->Session().Replace(SampleInstallation(200), QStringLiteral("/works/County hospital.brenak-instalacion.json"),
+                       false);
+  EXPECT_TRUE(w->windowTitle().startsWith(QStringLiteral("Installation"))) << w->windowTitle().toStdString();
+  EXPECT_EQ(w->Command(QStringLiteral("InstNueva"))->text(), QStringLiteral("New"));
+  EXPECT_EQ(w->Panels()->tabText(1), QStringLiteral("RITE procedures"));
+  EXPECT_EQ(w->Model().headerData(Model::Placing, Qt::Horizontal).toString(), QStringLiteral("Location"));
+  for (int tab = 0; tab < w->Panels()->count(); ++tab) {
+    const LayoutReport report = Measure(w, QSize(1366, 740), tab);
+    EXPECT_TRUE(report.clipped.isEmpty()) << "tab " << tab << ": " << report.Json().toStdString();
+    SaveScreenshot(w, QStringLiteral("installation-en-%1.png").arg(tab));
+  }
+  EXPECT_EQ(CutCells(w), QStringList());
+  if (const QString folder = qEnvironmentVariable("BRENAK_SCREENSHOT_DIR"); !folder.isEmpty())
+    ExportInstallationPdfFile(w->Session(), QDir(folder).filePath(QStringLiteral("installation-en.pdf")));
 }
 
 TEST_F(InstallationWindowTest, ACellTypedInPlaceRecalculatesItsRowAndTheTotals) {
