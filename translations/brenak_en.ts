@@ -4177,6 +4177,10 @@ outside (mm)</translation>
         <source>La pared de la plantilla (%1 mm de lado a lado) no cabe en la medida</source>
         <translation>The wall of the template (%1 mm from side to side) does not fit the size</translation>
     </message>
+    <message>
+        <source>%1 (capa %2)</source>
+        <translation>%1 (layer %2)</translation>
+    </message>
 </context>
 <context>
     <name>SectionCsvImport</name>

@@ -457,8 +457,9 @@ RowFromCaseResult RowFromCase(const InstallationDocument& doc, const Installatio
     const bool differs = field.type == CaseValueType::Text ? changed(CaseText(edited, field), CaseText(now, field))
                                                            : CaseInteger(edited, field) != CaseInteger(now, field);
     if (differs) {
-      QString meaning = QString::fromUtf8(field.meaning);
-      if (field.layer > 0) meaning += QStringLiteral(" (capa %1)").arg(field.layer);
+      QString meaning = FieldMeaningText(field);
+      if (field.layer > 0 && !meaning.isEmpty())
+        meaning = QCoreApplication::translate("RowCase", "%1 (capa %2)").arg(meaning).arg(field.layer);
       if (!meaning.isEmpty() && !result.leftOut.contains(meaning)) result.leftOut << meaning;
     }
   }
