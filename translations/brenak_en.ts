@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>:/pictures/Image4.svg</source>
+        <translation>:/pictures/Image4.en.svg</translation>
+    </message>
+</context>
+<context>
     <name>CalcMessages</name>
     <message>
         <source>Atención</source>

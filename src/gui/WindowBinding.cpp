@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/WindowBinding.h"
 
+#include "form/Artwork.h"
 #include "form/Form.h"
 #include "gui/ChartPanel.h"
 #include "gui/ConditionFields.h"
@@ -119,7 +120,7 @@ QWidget* WindowBinding::CreateWidget(const Control& c) {
       return PlainFrame(window_);
     }
     case ControlType::Picture: {
-      auto* picture = new PictureWidget(QStringLiteral(":/pictures/%1.svg").arg(name), window_);
+      auto* picture = new PictureWidget(ArtworkPath(name), window_);
       connect(picture, &PictureWidget::clicked, this, [this, name] { Click(name); });
       return picture;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ReportPictures.h"
 
+#include "form/Artwork.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -14,7 +16,7 @@ constexpr QSize kElementBox{200, 150};
 }  // namespace
 
 QImage LoadArtwork(const QString& name, QSize box, qreal scale) {
-  const QString path = QStringLiteral(":/pictures/") + name + QStringLiteral(".svg");
+  const QString path = ArtworkPath(name);
   if (!QFile::exists(path)) return {};
   QImageReader reader(path);
   QSize natural = reader.size();
