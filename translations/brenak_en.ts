@@ -1066,7 +1066,7 @@
     </message>
     <message>
         <source>Osc.Anual</source>
-        <translation>Annual sw.</translation>
+        <translation>Annual swing</translation>
     </message>
     <message>
         <source>Enero</source>

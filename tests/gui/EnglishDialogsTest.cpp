@@ -68,7 +68,7 @@ TEST_F(EnglishWindowTest, TheMaterialChooserAndTheSoilTableReadInEnglish) {
   QStringList captions;
   for (const QLabel* label : window->findChildren<QLabel*>()) captions << label->text();
   EXPECT_TRUE(captions.contains(QStringLiteral("January")));
-  EXPECT_TRUE(captions.contains(QStringLiteral("Annual sw.")));
+  EXPECT_TRUE(captions.contains(QStringLiteral("Annual swing")));
   EXPECT_FALSE(captions.contains(QStringLiteral("Enero")));
 }
 
