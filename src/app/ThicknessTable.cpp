@@ -30,6 +30,7 @@ QString PerUnit(const CalcInputs& in) {
   return QString();
 }
 
+// A source text held in a variable (marked with QT_TRANSLATE_NOOP), translated.
 QString Tr(const char* text) { return QCoreApplication::translate("ThicknessTable", text); }
 
 // Why the case gives no table, in words that fit its target.
@@ -86,7 +87,8 @@ constexpr const char* kHeadings[] = {QT_TRANSLATE_NOOP("ThicknessTable", "Espeso
                                      QT_TRANSLATE_NOOP("ThicknessTable", "RITE"),
                                      QT_TRANSLATE_NOOP("ThicknessTable", "Nota")};
 
-// A heading with its units; a heading without %2 leaves it out.
+// A heading with its units put in: %1 the figure's per unit of the element,
+// %2 the cost's unit.
 QString Heading(QString text, const QString& per, const QString& costUnit) {
   return text.replace(QLatin1String("%1"), per).replace(QLatin1String("%2"), costUnit);
 }
