@@ -1600,6 +1600,17 @@
     </message>
 </context>
 <context>
+    <name>ExportPdf</name>
+    <message>
+        <source>Informe</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>No se ha podido escribir el PDF en %1 (%2). El informe no se ha guardado.</source>
+        <translation>The PDF could not be written to %1 (%2). The report has not been saved.</translation>
+    </message>
+</context>
+<context>
     <name>FieldDescription</name>
     <message>
         <source>Referencia del proyecto, que encabeza el informe</source>
@@ -3529,6 +3540,66 @@ outside (mm)</translation>
         <source>Versión 1.0  ·  9/8/2013</source>
         <translation>Version 1.0  ·  9/8/2013</translation>
     </message>
+    <message>
+        <source>Zona</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Osc.Anual</source>
+        <translation>Annual swing</translation>
+    </message>
+    <message>
+        <source>Enero</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>Febrero</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>Marzo</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>Abril</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>Mayo</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Junio</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>Julio</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>Agosto</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>Septiembre</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>Octubre</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>Noviembre</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>Diciembre</source>
+        <translation>December</translation>
+    </message>
 </context>
 <context>
     <name>PictureSubcommands</name>
@@ -3558,6 +3629,13 @@ outside (mm)</translation>
     </message>
 </context>
 <context>
+    <name>ProjectCommands</name>
+    <message>
+        <source>No es posible guardar el proyecto &quot;%1&quot;: no se puede escribir el archivo. El archivo que hubiera con ese nombre no ha cambiado.</source>
+        <translation>The project &quot;%1&quot; cannot be saved: the file cannot be written. Any file of that name is unchanged.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectFile</name>
     <message>
         <source>el archivo es demasiado grande para ser un proyecto</source>
@@ -3578,6 +3656,61 @@ outside (mm)</translation>
     <message>
         <source>el dato nº %1 está fuera de límites (%2, se espera de %3 a %4)</source>
         <translation>item no. %1 is out of limits (%2, %3 to %4 expected)</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectSummary</name>
+    <message>
+        <source>Archivo</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Referencia</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Elemento</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Calcular</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Condición de diseño</source>
+        <translation>Design condition</translation>
+    </message>
+    <message>
+        <source>Capa aislante</source>
+        <translation>Insulation layer</translation>
+    </message>
+    <message>
+        <source>Espesor aislante (mm)</source>
+        <translation>Insulation thickness (mm)</translation>
+    </message>
+    <message>
+        <source>Flujo de calor</source>
+        <translation>Heat flow</translation>
+    </message>
+    <message>
+        <source>Resistencia térmica o coef. global</source>
+        <translation>Thermal resistance or overall coefficient</translation>
+    </message>
+    <message>
+        <source>T. superficie exterior (ºC)</source>
+        <translation>Outer surface T. (ºC)</translation>
+    </message>
+    <message>
+        <source>RITE</source>
+        <translation>RITE</translation>
+    </message>
+    <message>
+        <source>Mensajes</source>
+        <translation>Messages</translation>
     </message>
 </context>
 <context>
@@ -4234,6 +4367,36 @@ outside (mm)</translation>
         <source>Programa de cálculo de aislamientos (v1.0) 9/8/2013</source>
         <translation>Insulation calculation program (v1.0) 9/8/2013</translation>
     </message>
+    <message>
+        <source>AVISO</source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <source>Mal uso</source>
+        <translation>Wrong use</translation>
+    </message>
+    <message>
+        <source>Uso:
+  brenak [PROYECTO]
+  brenak --help | --version
+
+Abre la ventana del programa de cálculo de aislamientos y, si se da PROYECTO, abre ese archivo como &quot;Abrir&quot;.
+
+Opciones:
+  -h, --help     muestra esta ayuda
+  -v, --version  muestra la versión del programa
+</source>
+        <translation>Usage:
+  brenak [PROJECT]
+  brenak --help | --version
+
+Opens the window of the insulation calculator and, if PROJECT is given, opens that file as &quot;Open&quot; does.
+
+Options:
+  -h, --help     shows this help
+  -v, --version  shows the program&apos;s version
+</translation>
+    </message>
 </context>
 <context>
     <name>SummarySubcommand</name>
@@ -4336,6 +4499,460 @@ outside (mm)</translation>
     </message>
 </context>
 <context>
+    <name>ThicknessTable</name>
+    <message>
+        <source>Marque la capa de aislamiento cuyo espesor se quiere variar</source>
+        <translation>Mark the insulation layer whose thickness is to vary</translation>
+    </message>
+    <message>
+        <source>Ninguna capa del caso es un aislante dado por su conductividad (de %1 W/mºC como mucho): elija la capa cuyo espesor se quiere variar</source>
+        <translation>No layer of the case is an insulant given by its thermal conductivity (%1 W/mºC at most): choose the layer whose thickness is to vary</translation>
+    </message>
+    <message>
+        <source>La capa %1 no está en uso: el caso tiene %2 capa</source>
+        <translation>Layer %1 is not in use: the case has %2 layer</translation>
+    </message>
+    <message>
+        <source>La capa %1 no está en uso: el caso tiene %2 capas</source>
+        <translation>Layer %1 is not in use: the case has %2 layers</translation>
+    </message>
+    <message>
+        <source>La capa %1 se ha dado por su resistencia: indique su conductividad para variar su espesor</source>
+        <translation>Layer %1 is given by its thermal resistance: enter its thermal conductivity to vary its thickness</translation>
+    </message>
+    <message>
+        <source>no se aplica</source>
+        <translation>not applicable</translation>
+    </message>
+    <message>
+        <source>cumple</source>
+        <translation>complies</translation>
+    </message>
+    <message>
+        <source>no cumple</source>
+        <translation>does not comply</translation>
+    </message>
+    <message>
+        <source>cumple en interior y exterior</source>
+        <translation>complies indoors and outdoors</translation>
+    </message>
+    <message>
+        <source>cumple en interior</source>
+        <translation>complies indoors</translation>
+    </message>
+    <message>
+        <source>Espesor (mm)</source>
+        <translation>Thickness (mm)</translation>
+    </message>
+    <message>
+        <source>Flujo de calor (W%1)</source>
+        <translation>Heat flow (W%1)</translation>
+    </message>
+    <message>
+        <source>T. superficie exterior (ºC)</source>
+        <translation>Outer surface T. (ºC)</translation>
+    </message>
+    <message>
+        <source>Margen al rocío exterior (ºC)</source>
+        <translation>Margin to outside dew point (ºC)</translation>
+    </message>
+    <message>
+        <source>Condensa</source>
+        <translation>Condenses</translation>
+    </message>
+    <message>
+        <source>Energía perdida (kWh%1 y año)</source>
+        <translation>Energy lost (kWh%1 per year)</translation>
+    </message>
+    <message>
+        <source>Coste energía (%2 y año)</source>
+        <translation>Energy cost (%2 per year)</translation>
+    </message>
+    <message>
+        <source>Inversión aislamiento (%2)</source>
+        <translation>Insulation investment (%2)</translation>
+    </message>
+    <message>
+        <source>Coste total en la vida útil (%2)</source>
+        <translation>Total life-cycle cost (%2)</translation>
+    </message>
+    <message>
+        <source>RITE</source>
+        <translation>RITE</translation>
+    </message>
+    <message>
+        <source>Nota</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Humedad relativa exterior (%)</source>
+        <translation>Outside relative humidity (%)</translation>
+    </message>
+    <message>
+        <source>Horas de funcionamiento al año</source>
+        <translation>Operating hours per year</translation>
+    </message>
+    <message>
+        <source>Coste de la energía (euros/kWh)</source>
+        <translation>Energy cost (euros/kWh)</translation>
+    </message>
+    <message>
+        <source>Inflación del combustible (%)</source>
+        <translation>Fuel inflation (%)</translation>
+    </message>
+    <message>
+        <source>Coste de oportunidad (%)</source>
+        <translation>Cost of capital (%)</translation>
+    </message>
+    <message>
+        <source>Años de vida de la instalación</source>
+        <translation>Service life in years</translation>
+    </message>
+    <message>
+        <source>Espesor 1 (mm)</source>
+        <translation>Thickness 1 (mm)</translation>
+    </message>
+    <message>
+        <source>Coste aislamiento 1</source>
+        <translation>Insulation cost 1</translation>
+    </message>
+    <message>
+        <source>Espesor 2 (mm)</source>
+        <translation>Thickness 2 (mm)</translation>
+    </message>
+    <message>
+        <source>Coste aislamiento 2</source>
+        <translation>Insulation cost 2</translation>
+    </message>
+    <message>
+        <source>sí</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>espesor comercial</source>
+        <translation>commercial thickness</translation>
+    </message>
+</context>
+<context>
+    <name>ThicknessTableDialog</name>
+    <message>
+        <source>Tabla de espesores</source>
+        <translation>Table of thicknesses</translation>
+    </message>
+    <message>
+        <source>Espesores de aislamiento (mm):</source>
+        <translation>Insulation thicknesses (mm):</translation>
+    </message>
+    <message>
+        <source>Espesores en mm separados por «;», por ejemplo 10; 13; 19; 25</source>
+        <translation>Thicknesses in mm separated by «;», for example 10; 13; 19; 25</translation>
+    </message>
+    <message>
+        <source>Capa que varía:</source>
+        <translation>Layer that varies:</translation>
+    </message>
+    <message>
+        <source>La capa cuyo espesor toma cada valor de la lista; al abrir la tabla, la capa de aislamiento del caso</source>
+        <translation>The layer whose thickness takes each value of the list; when the table opens, the case&apos;s insulation layer</translation>
+    </message>
+    <message>
+        <source>Elija una capa</source>
+        <translation>Choose a layer</translation>
+    </message>
+    <message>
+        <source>Calcular</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Datos del estudio que la ventana no muestra</source>
+        <translation>Figures of the study that the window does not show</translation>
+    </message>
+    <message>
+        <source>Cada fila es el caso de la ventana calculado con ese espesor en la capa que varía. Si el caso pide el espesor de esa capa, el espesor comercial que sigue al calculado va en amarillo.</source>
+        <translation>Each row is the case on the window calculated with that thickness in the layer that varies. If the case asks for the thickness of that layer, the commercial thickness above the calculated one is shown in yellow.</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copiar la tabla al portapapeles, para pegarla en una hoja de cálculo</source>
+        <translation>Copy the table to the clipboard, to paste it into a spreadsheet</translation>
+    </message>
+    <message>
+        <source>Guardar CSV...</source>
+        <translation>Save CSV...</translation>
+    </message>
+    <message>
+        <source>Guardar la tabla en un archivo CSV</source>
+        <translation>Save the table in a CSV file</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Guardar la tabla de espesores</source>
+        <translation>Save the table of thicknesses</translation>
+    </message>
+    <message>
+        <source>Archivos CSV (*.csv);;Todos los archivos (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>La lista de espesores no se puede leer: escriba espesores en mm, mayores que 0 y hasta 5000, separados por «;» (por ejemplo 10; 13; 19; 25).</source>
+        <translation>The list of thicknesses cannot be read: type thicknesses in mm, greater than 0 and up to 5000, separated by «;» (for example 10; 13; 19; 25).</translation>
+    </message>
+    <message>
+        <source>Ningún espesor de la lista tiene resultados</source>
+        <translation>No thickness of the list has results</translation>
+    </message>
+    <message>
+        <source>Flujo de calor según el espesor</source>
+        <translation>Heat flow against thickness</translation>
+    </message>
+    <message>
+        <source>Flujo de calor y coste total según el espesor</source>
+        <translation>Heat flow and total cost against thickness</translation>
+    </message>
+    <message>
+        <source>Espesor de aislamiento (mm)</source>
+        <translation>Insulation thickness (mm)</translation>
+    </message>
+    <message>
+        <source>Flujo de calor (%1)</source>
+        <translation>Heat flow (%1)</translation>
+    </message>
+    <message>
+        <source>Flujo de calor</source>
+        <translation>Heat flow</translation>
+    </message>
+    <message>
+        <source>Coste total (%1)</source>
+        <translation>Total cost (%1)</translation>
+    </message>
+    <message>
+        <source>Coste total</source>
+        <translation>Total cost</translation>
+    </message>
+    <message>
+        <source>Espesor comercial</source>
+        <translation>Commercial thickness</translation>
+    </message>
+    <message>
+        <source> - espesores.csv</source>
+        <translation> - thicknesses.csv</translation>
+    </message>
+    <message>
+        <source>Tabla de espesores.csv</source>
+        <translation>Table of thicknesses.csv</translation>
+    </message>
+    <message>
+        <source>No es posible guardar la tabla en %1: %2</source>
+        <translation>The table cannot be saved in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserActions</name>
+    <message>
+        <source>control desconocido: %1</source>
+        <translation>unknown control: %1</translation>
+    </message>
+    <message>
+        <source>%1 está desactivado</source>
+        <translation>%1 is disabled</translation>
+    </message>
+    <message>
+        <source>fila fuera de límites: %1=%2 (%1 tiene %3 filas, de 0 a %4)</source>
+        <translation>row out of range: %1=%2 (%1 has %3 rows, 0 to %4)</translation>
+    </message>
+    <message>
+        <source>la fila %1 de %2 (%3) no se puede elegir</source>
+        <translation>row %1 of %2 (%3) cannot be chosen</translation>
+    </message>
+    <message>
+        <source>%1 es una lista: indique la fila que se elige (%1=FILA, desde 0)</source>
+        <translation>%1 is a list: give the row to choose (%1=ROW, from 0)</translation>
+    </message>
+    <message>
+        <source>%1 no es una lista: no tiene filas que elegir</source>
+        <translation>%1 is not a list: it has no rows to choose</translation>
+    </message>
+    <message>
+        <source>%1 no responde a una pulsación</source>
+        <translation>%1 does not respond to a click</translation>
+    </message>
+    <message>
+        <source>%1 no es un campo en el que escribir</source>
+        <translation>%1 is not a field to type in</translation>
+    </message>
+    <message>
+        <source>%1 es de solo lectura</source>
+        <translation>%1 is read-only</translation>
+    </message>
+    <message>
+        <source>se espera CONTROL=TEXTO: %1</source>
+        <translation>CONTROL=TEXT expected: %1</translation>
+    </message>
+    <message>
+        <source>se espera CONTROL o CONTROL=FILA: %1</source>
+        <translation>CONTROL or CONTROL=ROW expected: %1</translation>
+    </message>
+    <message>
+        <source>la fila debe ser un número entero, desde 0: %1</source>
+        <translation>the row must be a whole number, from 0: %1</translation>
+    </message>
+    <message>
+        <source>%1 no está a la vista en la ventana</source>
+        <translation>%1 is not in view on the window</translation>
+    </message>
+</context>
+<context>
+    <name>UserMaterialCommands</name>
+    <message>
+        <source>el archivo de materiales propios no se pudo leer y no se sobrescribe</source>
+        <translation>the file of your own materials could not be read and is not overwritten</translation>
+    </message>
+    <message>
+        <source>No es posible guardar los materiales propios: %1</source>
+        <translation>Your own materials cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>No es posible guardar el material: %1</source>
+        <translation>The material cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>Materiales propios: %1.</source>
+        <translation>Your own materials: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UserMaterials</name>
+    <message>
+        <source>falta el nombre del material</source>
+        <translation>the material has no name</translation>
+    </message>
+    <message>
+        <source>la conductividad debe ser &gt;0 y &lt; 200</source>
+        <translation>the thermal conductivity must be &gt;0 and &lt; 200</translation>
+    </message>
+    <message>
+        <source>la resistividad al vapor debe estar entre 0 y 100000</source>
+        <translation>the vapour resistivity must be between 0 and 100000</translation>
+    </message>
+    <message>
+        <source>no se puede leer el archivo de materiales propios &quot;%1&quot;</source>
+        <translation>the file of your own materials &quot;%1&quot; cannot be read</translation>
+    </message>
+    <message>
+        <source>el archivo de materiales propios está dañado</source>
+        <translation>the file of your own materials is damaged</translation>
+    </message>
+    <message>
+        <source>el archivo de materiales propios tiene un material que no es válido</source>
+        <translation>the file of your own materials holds a material that is not valid</translation>
+    </message>
+    <message>
+        <source>%1 y no se ha podido apartar: no se guardarán cambios en él</source>
+        <translation>%1 and could not be set aside: no changes will be saved to it</translation>
+    </message>
+    <message>
+        <source>%1; se ha guardado aparte como &quot;%2&quot;</source>
+        <translation>%1; it has been set aside as &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>no se puede crear la carpeta</source>
+        <translation>the folder cannot be created</translation>
+    </message>
+    <message>
+        <source>no se puede escribir el archivo</source>
+        <translation>the file cannot be written</translation>
+    </message>
+</context>
+<context>
+    <name>UserMaterialsEditor</name>
+    <message>
+        <source>por ejemplo %1</source>
+        <translation>for example %1</translation>
+    </message>
+    <message>
+        <source>0 si no se conoce</source>
+        <translation>0 if not known</translation>
+    </message>
+    <message>
+        <source>&amp;Nombre:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Conductividad (W/mºC):</source>
+        <translation>&amp;Conductivity (W/mºC):</translation>
+    </message>
+    <message>
+        <source>&amp;Resistividad al vapor (MN s/g m):</source>
+        <translation>&amp;Vapour resistivity (MN s/g m):</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Los valores declarados por el fabricante del material.</source>
+        <translation>The values declared by the material&apos;s manufacturer.</translation>
+    </message>
+    <message>
+        <source>Aún no hay materiales propios.</source>
+        <translation>No materials of your own yet.</translation>
+    </message>
+    <message>
+        <source>Nuevo material...</source>
+        <translation>New material...</translation>
+    </message>
+    <message>
+        <source>Añadir un material propio a la lista</source>
+        <translation>Add a material of your own to the list</translation>
+    </message>
+    <message>
+        <source>Modificar...</source>
+        <translation>Edit...</translation>
+    </message>
+    <message>
+        <source>Modificar el material propio elegido</source>
+        <translation>Edit the chosen material of your own</translation>
+    </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Quitar el material propio elegido de la lista</source>
+        <translation>Remove the chosen material of your own from the list</translation>
+    </message>
+    <message>
+        <source>Nuevo material propio</source>
+        <translation>New material of your own</translation>
+    </message>
+    <message>
+        <source>Modificar material propio</source>
+        <translation>Edit material of your own</translation>
+    </message>
+    <message>
+        <source>Eliminar material propio</source>
+        <translation>Delete material of your own</translation>
+    </message>
+    <message>
+        <source>¿Quitar «%1» de sus materiales?</source>
+        <translation>Remove «%1» from your materials?</translation>
+    </message>
+</context>
+<context>
     <name>WindowBinding</name>
     <message>
         <source>Capa de aislamiento</source>
@@ -4351,6 +4968,95 @@ outside (mm)</translation>
     <message>
         <source>Guardar como…</source>
         <translation>Save as…</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPictures</name>
+    <message>
+        <source>Uso:
+  brenak-cli screenshot FILE OUT.png [--size WxH] [--scale F] [--font-size PT] [--show-chart] [--welcome]
+                                     [--click CONTROL[=ROW]]... [--decimal-separator , | .]
+  brenak-cli chart FILE OUT.png [--size WxH] [--scale F] [--decimal-separator , | .]
+  brenak-cli layout-check FILE [--size WxH] [--scale F] [--font-size PT] [--click CONTROL[=ROW]]...
+                          [--decimal-separator , | .]
+</source>
+        <translation>Usage:
+  brenak-cli screenshot FILE OUT.png [--size WxH] [--scale F] [--font-size PT] [--show-chart] [--welcome]
+                                     [--click CONTROL[=ROW]]... [--decimal-separator , | .]
+  brenak-cli chart FILE OUT.png [--size WxH] [--scale F] [--decimal-separator , | .]
+  brenak-cli layout-check FILE [--size WxH] [--scale F] [--font-size PT] [--click CONTROL[=ROW]]...
+                          [--decimal-separator , | .]
+</translation>
+    </message>
+    <message>
+        <source>
+layout-check abre FILE en la ventana, sin pantalla, del tamaño pedido (1366x700 si no se pide),
+pulsa los controles pedidos (CONTROL=FILA elige una fila de una lista) y escribe en JSON si el
+área de datos muestra barras de desplazamiento y cada texto visible que no cabe en su control.
+Estado de salida: 0 todo cabe, 1 algo no cabe o uso incorrecto.
+</source>
+        <translation>
+layout-check opens FILE in the window, without a display, at the size asked for (1366x700 if none),
+clicks the controls asked for (CONTROL=ROW chooses a row of a list) and writes in JSON whether the
+data area shows scroll bars and each visible text that does not fit its control.
+Exit status: 0 all fits, 1 something does not fit or wrong use.
+</translation>
+    </message>
+    <message>
+        <source>falta el tamaño tras --size</source>
+        <translation>the size is missing after --size</translation>
+    </message>
+    <message>
+        <source>el tamaño se escribe ANCHOxALTO, por ejemplo 1366x768</source>
+        <translation>the size is written WIDTHxHEIGHT, for example 1366x768</translation>
+    </message>
+    <message>
+        <source>falta la escala tras --scale</source>
+        <translation>the scale is missing after --scale</translation>
+    </message>
+    <message>
+        <source>la escala va de 0.5 a 4</source>
+        <translation>the scale goes from 0.5 to 4</translation>
+    </message>
+    <message>
+        <source>falta el tamaño de letra tras --font-size</source>
+        <translation>the font size is missing after --font-size</translation>
+    </message>
+    <message>
+        <source>el tamaño de letra va de 6 a 24 puntos</source>
+        <translation>the font size goes from 6 to 24 points</translation>
+    </message>
+    <message>
+        <source>el separador decimal debe ser &quot;,&quot; o &quot;.&quot;</source>
+        <translation>the decimal separator must be &quot;,&quot; or &quot;.&quot;</translation>
+    </message>
+    <message>
+        <source>falta el nombre del control tras --click</source>
+        <translation>the control&apos;s name is missing after --click</translation>
+    </message>
+    <message>
+        <source>opción desconocida</source>
+        <translation>unknown option</translation>
+    </message>
+    <message>
+        <source>se espera un archivo de proyecto</source>
+        <translation>a project file is expected</translation>
+    </message>
+    <message>
+        <source>se esperan un archivo de proyecto y un archivo PNG</source>
+        <translation>a project file and a PNG file are expected</translation>
+    </message>
+    <message>
+        <source>orden desconocida</source>
+        <translation>unknown command</translation>
+    </message>
+    <message>
+        <source>no hay ningún control %1</source>
+        <translation>there is no control %1</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir %1</source>
+        <translation>%1 could not be written</translation>
     </message>
 </context>
 <context>
@@ -4394,6 +5100,10 @@ outside (mm)</translation>
     <message>
         <source>Error inesperado</source>
         <translation>Unexpected error</translation>
+    </message>
+    <message>
+        <source>Documento PDF</source>
+        <translation>PDF document</translation>
     </message>
 </context>
 <context>

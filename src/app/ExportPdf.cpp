@@ -12,6 +12,7 @@
 #include "report/ReportService.h"
 #include "report/ReportWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -31,7 +32,8 @@ QString ProposedName(const Form& form) {
   }
   name = name.simplified();
   while (name.startsWith(QLatin1Char('.'))) name = name.mid(1).trimmed();
-  if (name.isEmpty() || reference == StartText(QStringLiteral("EditReferencia"))) name = QStringLiteral("Informe");
+  if (name.isEmpty() || reference == StartText(QStringLiteral("EditReferencia")))
+    name = QCoreApplication::translate("ExportPdf", "Informe");
   return name + QStringLiteral(".pdf");
 }
 
@@ -54,7 +56,8 @@ void ExportReportPdf(Brenak& app, const QDateTime& when) {
   QString error;
   if (!SaveReportPdf(document.Content(), path, &error))
     ShowWarning(app.messages, MessageId::PdfNotWritten,
-                QStringLiteral("No se ha podido escribir el PDF en %1 (%2). El informe no se ha guardado.")
+                QCoreApplication::translate("ExportPdf",
+                                            "No se ha podido escribir el PDF en %1 (%2). El informe no se ha guardado.")
                     .arg(QDir::toNativeSeparators(path), error));
 }
 

@@ -146,8 +146,9 @@ bool SaveProjectFile(Brenak& app, const QString& path) {
     RememberProject(app, path);
   } else {
     ShowWarning(app.messages, MessageId::ProjectNotSaved,
-                QStringLiteral("No es posible guardar el proyecto \"%1\": no se puede escribir el archivo. "
-                               "El archivo que hubiera con ese nombre no ha cambiado.")
+                QCoreApplication::translate("ProjectCommands",
+                                            "No es posible guardar el proyecto \"%1\": no se puede escribir el "
+                                            "archivo. El archivo que hubiera con ese nombre no ha cambiado.")
                     .arg(QDir::toNativeSeparators(path)));
   }
   return written;

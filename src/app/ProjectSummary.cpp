@@ -11,11 +11,28 @@
 #include "results/CaseCalculation.h"
 #include "results/ResultLines.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 namespace {
 
 QString JoinedMessages(const QStringList& texts) { return texts.join(QStringLiteral(" | ")); }
+
+// The columns in the Spanish source: the JSON's keys as they are, the CSV's
+// heading row once translated.
+constexpr const char* kHeadings[] = {QT_TRANSLATE_NOOP("ProjectSummary", "Archivo"),
+                                     QT_TRANSLATE_NOOP("ProjectSummary", "Referencia"),
+                                     QT_TRANSLATE_NOOP("ProjectSummary", "Elemento"),
+                                     QT_TRANSLATE_NOOP("ProjectSummary", "Tipo"),
+                                     QT_TRANSLATE_NOOP("ProjectSummary", "Calcular"),
+                                     QT_TRANSLATE_NOOP("ProjectSummary", "Condición de diseño"),
+                                     QT_TRANSLATE_NOOP("ProjectSummary", "Capa aislante"),
+                                     QT_TRANSLATE_NOOP("ProjectSummary", "Espesor aislante (mm)"),
+                                     QT_TRANSLATE_NOOP("ProjectSummary", "Flujo de calor"),
+                                     QT_TRANSLATE_NOOP("ProjectSummary", "Resistencia térmica o coef. global"),
+                                     QT_TRANSLATE_NOOP("ProjectSummary", "T. superficie exterior (ºC)"),
+                                     QT_TRANSLATE_NOOP("ProjectSummary", "RITE"),
+                                     QT_TRANSLATE_NOOP("ProjectSummary", "Mensajes")};
 
 }  // namespace
 
@@ -70,20 +87,16 @@ ProjectSummary SummarizeProjectFile(const QString& path, const QString& /*progra
   return SummarizeCase(path, AsOpened(reading.value));
 }
 
+QStringList SummaryKeys() {
+  QStringList keys;
+  for (const char* heading : kHeadings) keys << QString::fromUtf8(heading);
+  return keys;
+}
+
 QStringList SummaryHeader() {
-  return {QStringLiteral("Archivo"),
-          QStringLiteral("Referencia"),
-          QStringLiteral("Elemento"),
-          QStringLiteral("Tipo"),
-          QStringLiteral("Calcular"),
-          QStringLiteral("Condición de diseño"),
-          QStringLiteral("Capa aislante"),
-          QStringLiteral("Espesor aislante (mm)"),
-          QStringLiteral("Flujo de calor"),
-          QStringLiteral("Resistencia térmica o coef. global"),
-          QStringLiteral("T. superficie exterior (ºC)"),
-          QStringLiteral("RITE"),
-          QStringLiteral("Mensajes")};
+  QStringList header;
+  for (const char* heading : kHeadings) header << QCoreApplication::translate("ProjectSummary", heading);
+  return header;
 }
 
 QStringList SummaryCells(const ProjectSummary& s) {
@@ -111,7 +124,7 @@ QString SummaryAsCsv(const std::vector<ProjectSummary>& summaries) {
 }
 
 QJsonArray SummaryAsJson(const std::vector<ProjectSummary>& summaries) {
-  const QStringList header = SummaryHeader();
+  const QStringList header = SummaryKeys();
   QJsonArray rows;
   for (const ProjectSummary& s : summaries) {
     const QStringList cells = SummaryCells(s);

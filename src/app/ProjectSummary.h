@@ -39,12 +39,15 @@ ProjectSummary SummarizeCase(const QString& file, const Case& opened);
 // opened and calculated it.
 ProjectSummary SummarizeProjectFile(const QString& path, const QString& programFolder);
 
-// The column titles, and a summary's cells in the same order.
+// The column titles in the interface's language, the same titles in Spanish
+// whatever the language (the keys of the JSON), and a summary's cells in the
+// same order.
 QStringList SummaryHeader();
+QStringList SummaryKeys();
 QStringList SummaryCells(const ProjectSummary& summary);
 
 // A header row and a line per summary, in the CSV of the table of thicknesses
 // (";" between fields where the decimal separator is a comma).
 QString SummaryAsCsv(const std::vector<ProjectSummary>& summaries);
-// One object per summary, keyed by the column titles.
+// One object per summary, keyed by the Spanish column titles.
 QJsonArray SummaryAsJson(const std::vector<ProjectSummary>& summaries);

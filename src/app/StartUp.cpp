@@ -26,7 +26,8 @@ QString ProgramFolderFromPath(const QString& programPath) {
 
 bool CommandLineAccepted(const QStringList& arguments, MessageSink& messages) {
   if (arguments.size() <= 2) return true;
-  messages.Show({QStringLiteral("AVISO"), QStringLiteral("Mal uso"), MessageButtons::Ok, MessageId::WrongUse});
+  messages.Show({QCoreApplication::translate("StartUp", "AVISO"), QCoreApplication::translate("StartUp", "Mal uso"),
+                 MessageButtons::Ok, MessageId::WrongUse});
   return false;
 }
 
@@ -36,17 +37,17 @@ QString CommandLineAnswer(const QStringList& arguments) {
   if (option == QLatin1String("--version") || option == QLatin1String("-v"))
     return QStringLiteral("brenak " BRENAK_VERSION "\n");
   if (option == QLatin1String("--help") || option == QLatin1String("-h"))
-    return QStringLiteral(
-        "Uso:\n"
-        "  brenak [PROYECTO]\n"
-        "  brenak --help | --version\n"
-        "\n"
-        "Abre la ventana del programa de cálculo de aislamientos y, si se da PROYECTO, "
-        "abre ese archivo como \"Abrir\".\n"
-        "\n"
-        "Opciones:\n"
-        "  -h, --help     muestra esta ayuda\n"
-        "  -v, --version  muestra la versión del programa\n");
+    return QCoreApplication::translate("StartUp",
+                                       "Uso:\n"
+                                       "  brenak [PROYECTO]\n"
+                                       "  brenak --help | --version\n"
+                                       "\n"
+                                       "Abre la ventana del programa de cálculo de aislamientos y, si se da PROYECTO, "
+                                       "abre ese archivo como \"Abrir\".\n"
+                                       "\n"
+                                       "Opciones:\n"
+                                       "  -h, --help     muestra esta ayuda\n"
+                                       "  -v, --version  muestra la versión del programa\n");
   return QString();
 }
 

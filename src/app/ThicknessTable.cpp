@@ -9,6 +9,7 @@
 #include "form/WindowState.h"
 #include "results/CaseCalculation.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSettings>
@@ -29,35 +30,67 @@ QString PerUnit(const CalcInputs& in) {
   return QString();
 }
 
+// A source text held in a variable (marked with QT_TRANSLATE_NOOP), translated.
+QString Tr(const char* text) { return QCoreApplication::translate("ThicknessTable", text); }
+
 // Why the case gives no table, in words that fit its target.
 QString RefusalText(SweepRefusal refusal, const CalcInputs& in, int layer) {
   switch (refusal) {
     case SweepRefusal::None: break;
     case SweepRefusal::NoMarkedLayer:
-      return QStringLiteral("Marque la capa de aislamiento cuyo espesor se quiere variar");
+      return QCoreApplication::translate("ThicknessTable",
+                                         "Marque la capa de aislamiento cuyo espesor se quiere variar");
     case SweepRefusal::NoInsulatingLayer:
-      return QStringLiteral(
+      return QCoreApplication::translate(
+                 "ThicknessTable",
                  "Ninguna capa del caso es un aislante dado por su conductividad (de %1 W/mºC como "
                  "mucho): elija la capa cuyo espesor se quiere variar")
           .arg(FormatFixed(kInsulatingConductivity, 5, 1));
     case SweepRefusal::LayerNotInUse:
-      return QStringLiteral("La capa %1 no está en uso: el caso tiene %2 %3")
+      return (in.layerCount == 1
+                  ? QCoreApplication::translate("ThicknessTable", "La capa %1 no está en uso: el caso tiene %2 capa")
+                  : QCoreApplication::translate("ThicknessTable", "La capa %1 no está en uso: el caso tiene %2 capas"))
           .arg(layer)
-          .arg(in.layerCount)
-          .arg(in.layerCount == 1 ? QStringLiteral("capa") : QStringLiteral("capas"));
+          .arg(in.layerCount);
     case SweepRefusal::GivenByResistance:
-      return QStringLiteral("La capa %1 se ha dado por su resistencia: indique su conductividad para variar su espesor")
+      return QCoreApplication::translate(
+                 "ThicknessTable",
+                 "La capa %1 se ha dado por su resistencia: indique su conductividad para variar su espesor")
           .arg(layer);
   }
   return QString();
 }
 
 QString Verdict(const RiteVerdict& v) {
-  if (v.scope == RiteVerdict::Scope::NotApplicable) return QStringLiteral("no se aplica");
-  if (v.onlyOutside) return v.meetsOutside ? QStringLiteral("cumple") : QStringLiteral("no cumple");
-  if (v.meetsOutside) return QStringLiteral("cumple en interior y exterior");
-  if (v.meetsInside) return QStringLiteral("cumple en interior");
-  return QStringLiteral("no cumple");
+  if (v.scope == RiteVerdict::Scope::NotApplicable)
+    return QCoreApplication::translate("ThicknessTable", "no se aplica");
+  if (v.onlyOutside)
+    return v.meetsOutside ? QCoreApplication::translate("ThicknessTable", "cumple")
+                          : QCoreApplication::translate("ThicknessTable", "no cumple");
+  if (v.meetsOutside) return QCoreApplication::translate("ThicknessTable", "cumple en interior y exterior");
+  if (v.meetsInside) return QCoreApplication::translate("ThicknessTable", "cumple en interior");
+  return QCoreApplication::translate("ThicknessTable", "no cumple");
+}
+
+// The columns' headings as the Spanish source has them; %1 is the unit of a
+// figure per unit of the element ("/m2", "/m" or nothing), %2 of a cost.
+// Untranslated, they key the JSON rows; translated, they head the table.
+constexpr const char* kHeadings[] = {QT_TRANSLATE_NOOP("ThicknessTable", "Espesor (mm)"),
+                                     QT_TRANSLATE_NOOP("ThicknessTable", "Flujo de calor (W%1)"),
+                                     QT_TRANSLATE_NOOP("ThicknessTable", "T. superficie exterior (ºC)"),
+                                     QT_TRANSLATE_NOOP("ThicknessTable", "Margen al rocío exterior (ºC)"),
+                                     QT_TRANSLATE_NOOP("ThicknessTable", "Condensa"),
+                                     QT_TRANSLATE_NOOP("ThicknessTable", "Energía perdida (kWh%1 y año)"),
+                                     QT_TRANSLATE_NOOP("ThicknessTable", "Coste energía (%2 y año)"),
+                                     QT_TRANSLATE_NOOP("ThicknessTable", "Inversión aislamiento (%2)"),
+                                     QT_TRANSLATE_NOOP("ThicknessTable", "Coste total en la vida útil (%2)"),
+                                     QT_TRANSLATE_NOOP("ThicknessTable", "RITE"),
+                                     QT_TRANSLATE_NOOP("ThicknessTable", "Nota")};
+
+// A heading with its units put in: %1 the figure's per unit of the element,
+// %2 the cost's unit.
+QString Heading(QString text, const QString& per, const QString& costUnit) {
+  return text.replace(QLatin1String("%1"), per).replace(QLatin1String("%2"), costUnit);
 }
 
 // The thickness a thickness calculation of the case finds, when it finds one.
@@ -107,18 +140,21 @@ bool ShownOnWindow(const Form& form, QString name) {
 }  // namespace
 
 const std::vector<TableFigure>& TableFigures() {
-  static const std::vector<TableFigure> figures = {{"EditFiE", QStringLiteral("Humedad relativa exterior (%)")},
-                                                   {"EditNh", QStringLiteral("Horas de funcionamiento al año")},
-                                                   {"EditCET", QStringLiteral("Coste de la energía (euros/kWh)")},
-                                                   {"EditInf", QStringLiteral("Inflación del combustible (%)")},
-                                                   {"EditOpor", QStringLiteral("Coste de oportunidad (%)")},
-                                                   {"EditNa", QStringLiteral("Años de vida de la instalación")},
-                                                   {"EditEsp1", QStringLiteral("Espesor 1 (mm)")},
-                                                   {"EditCI1", QStringLiteral("Coste aislamiento 1")},
-                                                   {"EditEsp2", QStringLiteral("Espesor 2 (mm)")},
-                                                   {"EditCI2", QStringLiteral("Coste aislamiento 2")}};
+  static const std::vector<TableFigure> figures = {
+      {"EditFiE", QT_TRANSLATE_NOOP("ThicknessTable", "Humedad relativa exterior (%)")},
+      {"EditNh", QT_TRANSLATE_NOOP("ThicknessTable", "Horas de funcionamiento al año")},
+      {"EditCET", QT_TRANSLATE_NOOP("ThicknessTable", "Coste de la energía (euros/kWh)")},
+      {"EditInf", QT_TRANSLATE_NOOP("ThicknessTable", "Inflación del combustible (%)")},
+      {"EditOpor", QT_TRANSLATE_NOOP("ThicknessTable", "Coste de oportunidad (%)")},
+      {"EditNa", QT_TRANSLATE_NOOP("ThicknessTable", "Años de vida de la instalación")},
+      {"EditEsp1", QT_TRANSLATE_NOOP("ThicknessTable", "Espesor 1 (mm)")},
+      {"EditCI1", QT_TRANSLATE_NOOP("ThicknessTable", "Coste aislamiento 1")},
+      {"EditEsp2", QT_TRANSLATE_NOOP("ThicknessTable", "Espesor 2 (mm)")},
+      {"EditCI2", QT_TRANSLATE_NOOP("ThicknessTable", "Coste aislamiento 2")}};
   return figures;
 }
+
+QString TableFigureCaption(const TableFigure& figure) { return Tr(figure.caption); }
 
 std::vector<TableFigure> FiguresTheWindowHides(const WindowState& app) {
   std::vector<TableFigure> hidden;
@@ -159,17 +195,10 @@ ThicknessTable BuildTable(CalcInputs in, const std::vector<float>& wanted, const
   const QString per = PerUnit(in);
   table.flowUnit = QStringLiteral("W") + per;
   table.costUnit = QStringLiteral("euros") + per;
-  table.header = QStringList{QStringLiteral("Espesor (mm)"),
-                             QStringLiteral("Flujo de calor (") + table.flowUnit + ')',
-                             QStringLiteral("T. superficie exterior (ºC)"),
-                             QStringLiteral("Margen al rocío exterior (ºC)"),
-                             QStringLiteral("Condensa"),
-                             QStringLiteral("Energía perdida (kWh") + per + QStringLiteral(" y año)"),
-                             QStringLiteral("Coste energía (") + table.costUnit + QStringLiteral(" y año)"),
-                             QStringLiteral("Inversión aislamiento (") + table.costUnit + ')',
-                             QStringLiteral("Coste total en la vida útil (") + table.costUnit + ')',
-                             QStringLiteral("RITE"),
-                             QStringLiteral("Nota")};
+  for (const char* heading : kHeadings) {
+    table.keys << Heading(QString::fromUtf8(heading), per, table.costUnit);
+    table.header << Heading(Tr(heading), per, table.costUnit);
+  }
   table.numberColumns = {true, true, true, true, false, true, true, true, true, false, false};
   if (found && sweep.insulationLayer == marked) table.commercialRow = CommercialRow(thicknesses, *found);
 
@@ -188,14 +217,16 @@ ThicknessTable BuildTable(CalcInputs in, const std::vector<float>& wanted, const
       const bool flat = !in.IsBuried();
       cells << FormatFixed(row.heatFlow, 6, 2) << FormatFixed(row.surfaceTemperature, 5, 2)
             << (flat ? FormatFixed(double(row.surfaceTemperature) - row.dewPoint, 5, 2) : QString())
-            << (flat ? (row.condenses ? QStringLiteral("sí") : QStringLiteral("no")) : QString())
+            << (flat ? (row.condenses ? QCoreApplication::translate("ThicknessTable", "sí")
+                                      : QCoreApplication::translate("ThicknessTable", "no"))
+                     : QString())
             << FormatFixed(row.energyPerYear, 8, 1) << FormatFixed(row.energyCostPerYear, 8, 2)
             << (row.hasCosts ? FormatFixed(row.investment, 8, 2) : QString())
             << (row.hasCosts ? FormatFixed(row.totalCost, 8, 2) : QString()) << Verdict(row.rite) << QString();
       table.heatFlows.push_back(row.heatFlow);
       table.totalCosts.push_back(row.hasCosts ? row.totalCost : none);
     }
-    if (i == table.commercialRow) cells.last() = QStringLiteral("espesor comercial");
+    if (i == table.commercialRow) cells.last() = QCoreApplication::translate("ThicknessTable", "espesor comercial");
     table.rows << cells;
   }
   return table;
@@ -244,7 +275,7 @@ QJsonArray TableAsJson(const ThicknessTable& table) {
   QJsonArray rows;
   for (const QStringList& row : table.rows) {
     QJsonObject object;
-    for (int c = 0; c < table.header.size() && c < row.size(); ++c) object.insert(table.header[c], row[c]);
+    for (int c = 0; c < table.keys.size() && c < row.size(); ++c) object.insert(table.keys[c], row[c]);
     rows.append(object);
   }
   return rows;

@@ -18,11 +18,12 @@ class WindowState;
 // CSV file. Numbers are written with FormatFixed in the user's locale.
 struct ThicknessTable {
   SweepRefusal refused = SweepRefusal::None;
-  QString refusal;   // why the case cannot be swept (then no rows), for the user
-  int layer = 0;     // the layer whose thickness varies
-  QString flowUnit;  // of the heat flow: "W/m2", "W/m" or "W"
-  QString costUnit;  // of the costs: "euros/m2", "euros/m" or "euros"
-  QStringList header;
+  QString refusal;     // why the case cannot be swept (then no rows), for the user
+  int layer = 0;       // the layer whose thickness varies
+  QString flowUnit;    // of the heat flow: "W/m2", "W/m" or "W"
+  QString costUnit;    // of the costs: "euros/m2", "euros/m" or "euros"
+  QStringList header;  // the columns' headings, in the interface's language
+  QStringList keys;    // the same in Spanish: the JSON rows' keys, whatever the language
   QList<QStringList> rows;
   std::vector<bool> numberColumns;  // a column of figures, by the header's order
   std::vector<bool> rowCalculated;  // false: the row holds its message, not figures
@@ -36,9 +37,11 @@ struct ThicknessTable {
 // prices (for the energy and the costs). `control` holds it on the window.
 struct TableFigure {
   const char* control;
-  QString caption;
+  const char* caption;  // the Spanish source text; shown through TableFigureCaption
 };
 const std::vector<TableFigure>& TableFigures();
+// The figure's caption in the interface's language.
+QString TableFigureCaption(const TableFigure& figure);
 // The figures the table of the case on the window uses while the window does
 // not show them (the humidity only where the exterior is air).
 std::vector<TableFigure> FiguresTheWindowHides(const WindowState& app);
@@ -67,7 +70,7 @@ QString TableAsTabSeparated(const ThicknessTable& table);
 // CSV with a header row; the field separator is ";" where the decimal
 // separator is a comma, as spreadsheets in Spanish expect.
 QString TableAsCsv(const ThicknessTable& table);
-// One object a row, keyed by the header.
+// One object a row, keyed by the Spanish headings (`keys`).
 QJsonArray TableAsJson(const ThicknessTable& table);
 
 // Reads a list of thicknesses typed as "10; 20; 30" or "10 20 30" (with

@@ -3,6 +3,8 @@
 
 #include "app/Brenak.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Whether the user can see the control: it and every panel that holds it are shown.
@@ -12,6 +14,14 @@ bool ShownOnWindow(const Form& form, const QString& name) {
   return true;
 }
 
+QString Unknown(const QString& name) {
+  return QCoreApplication::translate("UserActions", "control desconocido: %1").arg(name);
+}
+
+QString Disabled(const QString& name) {
+  return QCoreApplication::translate("UserActions", "%1 está desactivado").arg(name);
+}
+
 QString Quote(const QString& name) { return QLatin1Char('"') + name + QLatin1Char('"'); }
 
 QString ChooseRow(Form& form, const UserAction& action) {
@@ -19,13 +29,13 @@ QString ChooseRow(Form& form, const UserAction& action) {
   const int row = *action.row;
   const qsizetype rows = control.items.size();
   if (row < 0 || row >= rows)
-    return QStringLiteral("fila fuera de límites: %1=%2 (%1 tiene %3 filas, de 0 a %4)")
+    return QCoreApplication::translate("UserActions", "fila fuera de límites: %1=%2 (%1 tiene %3 filas, de 0 a %4)")
         .arg(action.control)
         .arg(row)
         .arg(rows)
         .arg(rows - 1);
   if (!form.ItemEnabled(action.control, row)) {
-    const QString why = QStringLiteral("la fila %1 de %2 (%3) no se puede elegir")
+    const QString why = QCoreApplication::translate("UserActions", "la fila %1 de %2 (%3) no se puede elegir")
                             .arg(row)
                             .arg(action.control, Quote(control.items[row]));
     const QString hint = control.itemHints.value(row);
@@ -40,28 +50,32 @@ QString Click(Form& form, const UserAction& action) {
   const bool list = control.type == ControlType::RadioGroup || control.type == ControlType::ComboBox;
   if (list) {
     if (!action.row)
-      return action.control + QStringLiteral(" es una lista: indique la fila que se elige (") + action.control +
-             QStringLiteral("=FILA, desde 0)");
+      return QCoreApplication::translate("UserActions",
+                                         "%1 es una lista: indique la fila que se elige (%1=FILA, desde 0)")
+          .arg(action.control);
     return ChooseRow(form, action);
   }
-  if (action.row) return action.control + QStringLiteral(" no es una lista: no tiene filas que elegir");
+  if (action.row)
+    return QCoreApplication::translate("UserActions", "%1 no es una lista: no tiene filas que elegir")
+        .arg(action.control);
   switch (control.type) {
     case ControlType::RadioButton: form.UserCheck(action.control); return QString();
     case ControlType::Button:
     case ControlType::Picture:
     case ControlType::Edit:
-      if (!control.enabled) return action.control + QStringLiteral(" está desactivado");
+      if (!control.enabled) return Disabled(action.control);
       form.UserClick(action.control);
       return QString();
-    default: return action.control + QStringLiteral(" no responde a una pulsación");
+    default: return QCoreApplication::translate("UserActions", "%1 no responde a una pulsación").arg(action.control);
   }
 }
 
 QString Type(Form& form, const UserAction& action) {
   const Control& control = form.At(action.control);
-  if (control.type != ControlType::Edit) return action.control + QStringLiteral(" no es un campo en el que escribir");
-  if (!control.enabled) return action.control + QStringLiteral(" está desactivado");
-  if (control.readOnly) return action.control + QStringLiteral(" es de solo lectura");
+  if (control.type != ControlType::Edit)
+    return QCoreApplication::translate("UserActions", "%1 no es un campo en el que escribir").arg(action.control);
+  if (!control.enabled) return Disabled(action.control);
+  if (control.readOnly) return QCoreApplication::translate("UserActions", "%1 es de solo lectura").arg(action.control);
   form.UserClick(action.control);
   form.UserType(action.control, action.text);
   form.UserLeave(action.control);
@@ -73,7 +87,7 @@ QString Type(Form& form, const UserAction& action) {
 bool ParseTypeAction(const QString& argument, UserAction* action, QString* error) {
   const qsizetype equals = argument.indexOf(QLatin1Char('='));
   if (equals <= 0) {
-    *error = QStringLiteral("se espera CONTROL=TEXTO: ") + argument;
+    *error = QCoreApplication::translate("UserActions", "se espera CONTROL=TEXTO: %1").arg(argument);
     return false;
   }
   action->kind = UserAction::Kind::Type;
@@ -87,7 +101,7 @@ bool ParseClickAction(const QString& argument, UserAction* action, QString* erro
   const qsizetype equals = argument.indexOf(QLatin1Char('='));
   const QString name = equals < 0 ? argument : argument.left(equals);
   if (name.isEmpty()) {
-    *error = QStringLiteral("se espera CONTROL o CONTROL=FILA: ") + argument;
+    *error = QCoreApplication::translate("UserActions", "se espera CONTROL o CONTROL=FILA: %1").arg(argument);
     return false;
   }
   std::optional<int> row;
@@ -95,7 +109,8 @@ bool ParseClickAction(const QString& argument, UserAction* action, QString* erro
     bool whole = false;
     row = argument.mid(equals + 1).toInt(&whole);
     if (!whole) {
-      *error = QStringLiteral("la fila debe ser un número entero, desde 0: ") + argument;
+      *error =
+          QCoreApplication::translate("UserActions", "la fila debe ser un número entero, desde 0: %1").arg(argument);
       return false;
     }
   }
@@ -108,16 +123,16 @@ bool ParseClickAction(const QString& argument, UserAction* action, QString* erro
 
 QString CheckControlNames(const Form& form, const std::vector<UserAction>& actions) {
   for (const UserAction& action : actions)
-    if (!form.Has(action.control)) return QStringLiteral("control desconocido: ") + action.control;
+    if (!form.Has(action.control)) return Unknown(action.control);
   return QString();
 }
 
 QString ApplyUserActions(Brenak& app, const std::vector<UserAction>& actions) {
   Form& form = app.form;
   for (const UserAction& action : actions) {
-    if (!form.Has(action.control)) return QStringLiteral("control desconocido: ") + action.control;
+    if (!form.Has(action.control)) return Unknown(action.control);
     if (!ShownOnWindow(form, action.control))
-      return action.control + QStringLiteral(" no está a la vista en la ventana");
+      return QCoreApplication::translate("UserActions", "%1 no está a la vista en la ventana").arg(action.control);
     const QString refusal = action.kind == UserAction::Kind::Type ? Type(form, action) : Click(form, action);
     if (!refusal.isEmpty()) return refusal;
   }

@@ -4,6 +4,8 @@
 #include "app/Brenak.h"
 #include "app/Choosers.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kList = QStringLiteral("RGMisMateriales");
@@ -19,13 +21,15 @@ void ShowList(Brenak& app, int row) {
 bool Keep(Brenak& app, const std::vector<UserMaterial>& previous, int row) {
   QString problem;
   if (!app.userMaterialsWritable)
-    problem = QStringLiteral("el archivo de materiales propios no se pudo leer y no se sobrescribe");
+    problem = QCoreApplication::translate("UserMaterialCommands",
+                                          "el archivo de materiales propios no se pudo leer y no se sobrescribe");
   else
     problem = SaveUserMaterials(app.userMaterialsPath, app.userMaterials);
   if (!problem.isEmpty()) {
     app.userMaterials = previous;
     ShowWarning(app.messages, MessageId::UserMaterialsNotSaved,
-                QStringLiteral("No es posible guardar los materiales propios: ") + problem);
+                QCoreApplication::translate("UserMaterialCommands", "No es posible guardar los materiales propios: %1")
+                    .arg(problem));
     ShowList(app, app.form.Index(kList));
     return false;
   }
@@ -36,8 +40,9 @@ bool Keep(Brenak& app, const std::vector<UserMaterial>& previous, int row) {
 bool Valid(Brenak& app, const UserMaterial& material) {
   const QString problem = UserMaterialProblem(material);
   if (problem.isEmpty()) return true;
-  ShowWarning(app.messages, MessageId::UserMaterialRefused,
-              QStringLiteral("No es posible guardar el material: ") + problem);
+  ShowWarning(
+      app.messages, MessageId::UserMaterialRefused,
+      QCoreApplication::translate("UserMaterialCommands", "No es posible guardar el material: %1").arg(problem));
   return false;
 }
 
@@ -51,7 +56,7 @@ void LoadUserMaterialLibrary(Brenak& app, const QString& path) {
   ShowList(app, 0);
   if (!file.problem.isEmpty())
     ShowWarning(app.messages, MessageId::UserMaterialsDamaged,
-                QStringLiteral("Materiales propios: ") + file.problem + '.');
+                QCoreApplication::translate("UserMaterialCommands", "Materiales propios: %1.").arg(file.problem));
 }
 
 bool AddUserMaterial(Brenak& app, const UserMaterial& material) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/UserMaterials.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -48,11 +49,11 @@ QString UserMaterialsPath() {
 }
 
 QString UserMaterialProblem(const UserMaterial& m) {
-  if (m.name.trimmed().isEmpty()) return QStringLiteral("falta el nombre del material");
+  if (m.name.trimmed().isEmpty()) return QCoreApplication::translate("UserMaterials", "falta el nombre del material");
   if (!std::isfinite(m.conductivity) || !(m.conductivity > 0) || m.conductivity >= 200)
-    return QStringLiteral("la conductividad debe ser >0 y < 200");
+    return QCoreApplication::translate("UserMaterials", "la conductividad debe ser >0 y < 200");
   if (!std::isfinite(m.vapourResistivity) || m.vapourResistivity < 0 || m.vapourResistivity > 100000)
-    return QStringLiteral("la resistividad al vapor debe estar entre 0 y 100000");
+    return QCoreApplication::translate("UserMaterials", "la resistividad al vapor debe estar entre 0 y 100000");
   return QString();
 }
 
@@ -63,7 +64,9 @@ UserMaterialFile LoadUserMaterials(const QString& path) {
   QString problem;
   if (!file.open(QIODevice::ReadOnly)) {
     // Unreadable but present: reported, and left where it is.
-    result.problem = QStringLiteral("no se puede leer el archivo de materiales propios \"%1\"").arg(path);
+    result.problem =
+        QCoreApplication::translate("UserMaterials", "no se puede leer el archivo de materiales propios \"%1\"")
+            .arg(path);
     result.mayWrite = false;
     return result;
   }
@@ -73,12 +76,13 @@ UserMaterialFile LoadUserMaterials(const QString& path) {
   const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
   const QJsonValue list = doc.object().value(kList);
   if (error.error != QJsonParseError::NoError || !doc.isObject() || !list.isArray()) {
-    problem = QStringLiteral("el archivo de materiales propios está dañado");
+    problem = QCoreApplication::translate("UserMaterials", "el archivo de materiales propios está dañado");
   } else {
     for (const QJsonValue& value : list.toArray()) {
       UserMaterial material;
       if (!ReadMaterial(value, &material)) {
-        problem = QStringLiteral("el archivo de materiales propios tiene un material que no es válido");
+        problem = QCoreApplication::translate("UserMaterials",
+                                              "el archivo de materiales propios tiene un material que no es válido");
         result.materials.clear();
         break;
       }
@@ -89,8 +93,11 @@ UserMaterialFile LoadUserMaterials(const QString& path) {
     result.keptAs = KeepAside(path);
     result.mayWrite = !result.keptAs.isEmpty();
     result.problem = result.keptAs.isEmpty()
-                         ? problem + QStringLiteral(" y no se ha podido apartar: no se guardarán cambios en él")
-                         : problem + QStringLiteral("; se ha guardado aparte como \"%1\"").arg(result.keptAs);
+                         ? QCoreApplication::translate("UserMaterials",
+                                                       "%1 y no se ha podido apartar: no se guardarán cambios en él")
+                               .arg(problem)
+                         : QCoreApplication::translate("UserMaterials", "%1; se ha guardado aparte como \"%2\"")
+                               .arg(problem, result.keptAs);
   }
   return result;
 }
@@ -101,11 +108,12 @@ QString SaveUserMaterials(const QString& path, const std::vector<UserMaterial>& 
     list.append(
         QJsonObject{{kName, m.name}, {kConductivity, double(m.conductivity)}, {kVapour, double(m.vapourResistivity)}});
   const QByteArray bytes = QJsonDocument(QJsonObject{{kList, list}}).toJson(QJsonDocument::Indented);
-  if (!QDir().mkpath(QFileInfo(path).absolutePath())) return QStringLiteral("no se puede crear la carpeta");
+  if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    return QCoreApplication::translate("UserMaterials", "no se puede crear la carpeta");
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
     file.cancelWriting();
-    return QStringLiteral("no se puede escribir el archivo");
+    return QCoreApplication::translate("UserMaterials", "no se puede escribir el archivo");
   }
-  return file.commit() ? QString() : QStringLiteral("no se puede escribir el archivo");
+  return file.commit() ? QString() : QCoreApplication::translate("UserMaterials", "no se puede escribir el archivo");
 }

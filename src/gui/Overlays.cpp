@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <iterator>
 
 namespace {
 
@@ -94,10 +95,17 @@ void WindowOverlays::BuildChoosers() {
   auto* table = new QGridLayout;
   table->setHorizontalSpacing(10);
   table->setVerticalSpacing(4);
-  const QStringList headings = {"Zona",  "Media", "Osc.Anual", "Enero",      "Febrero", "Marzo",     "Abril",    "Mayo",
-                                "Junio", "Julio", "Agosto",    "Septiembre", "Octubre", "Noviembre", "Diciembre"};
-  for (int c = 0; c < headings.size(); ++c) {
-    auto* heading = Caption(headings[c]);
+  static const char* const headings[] = {
+      QT_TRANSLATE_NOOP("Overlays", "Zona"),      QT_TRANSLATE_NOOP("Overlays", "Media"),
+      QT_TRANSLATE_NOOP("Overlays", "Osc.Anual"), QT_TRANSLATE_NOOP("Overlays", "Enero"),
+      QT_TRANSLATE_NOOP("Overlays", "Febrero"),   QT_TRANSLATE_NOOP("Overlays", "Marzo"),
+      QT_TRANSLATE_NOOP("Overlays", "Abril"),     QT_TRANSLATE_NOOP("Overlays", "Mayo"),
+      QT_TRANSLATE_NOOP("Overlays", "Junio"),     QT_TRANSLATE_NOOP("Overlays", "Julio"),
+      QT_TRANSLATE_NOOP("Overlays", "Agosto"),    QT_TRANSLATE_NOOP("Overlays", "Septiembre"),
+      QT_TRANSLATE_NOOP("Overlays", "Octubre"),   QT_TRANSLATE_NOOP("Overlays", "Noviembre"),
+      QT_TRANSLATE_NOOP("Overlays", "Diciembre")};
+  for (int c = 0; c < int(std::size(headings)); ++c) {
+    auto* heading = Caption(QCoreApplication::translate("Overlays", headings[c]));
     SetBold(heading);
     heading->setAlignment(Qt::AlignCenter);
     table->addWidget(heading, 0, c);

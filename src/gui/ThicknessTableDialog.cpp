@@ -11,6 +11,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -61,6 +62,13 @@ QString WrappedHeading(const QString& text, int width = 10) {
   return lines.join(QLatin1Char('\n'));
 }
 
+// The caption of the table's figure held by `control`.
+QString CaptionOf(const QString& control) {
+  for (const TableFigure& figure : TableFigures())
+    if (control == QLatin1String(figure.control)) return TableFigureCaption(figure);
+  return control;
+}
+
 QLineSeries* Line(const QString& name, const QColor& colour) {
   auto* series = new QLineSeries;
   series->setName(name);
@@ -76,28 +84,31 @@ QLineSeries* Line(const QString& name, const QColor& colour) {
 
 ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDialog(parent), app_(app) {
   setObjectName(QStringLiteral("ThicknessTableDialog"));
-  setWindowTitle(QStringLiteral("Tabla de espesores"));
+  setWindowTitle(QCoreApplication::translate("ThicknessTableDialog", "Tabla de espesores"));
   setModal(false);
 
   auto* layout = new QVBoxLayout(this);
 
   auto* listRow = new QHBoxLayout;
-  auto* listCaption = new QLabel(QStringLiteral("Espesores de aislamiento (mm):"), this);
+  auto* listCaption =
+      new QLabel(QCoreApplication::translate("ThicknessTableDialog", "Espesores de aislamiento (mm):"), this);
   list_ = new QLineEdit(ThicknessListText(RememberedThicknesses(app_)), this);
   list_->setObjectName(QStringLiteral("ThicknessList"));
-  list_->setToolTip(QStringLiteral("Espesores en mm separados por «;», por ejemplo 10; 13; 19; 25"));
+  list_->setToolTip(QCoreApplication::translate("ThicknessTableDialog",
+                                                "Espesores en mm separados por «;», por ejemplo 10; 13; 19; 25"));
   listCaption->setBuddy(list_);
-  auto* layerCaption = new QLabel(QStringLiteral("Capa que varía:"), this);
+  auto* layerCaption = new QLabel(QCoreApplication::translate("ThicknessTableDialog", "Capa que varía:"), this);
   layer_ = new QComboBox(this);
   layer_->setObjectName(QStringLiteral("ThicknessLayer"));
   layer_->setToolTip(
-      QStringLiteral("La capa cuyo espesor toma cada valor de la lista; al abrir la tabla, la capa "
-                     "de aislamiento del caso"));
-  layer_->setPlaceholderText(QStringLiteral("Elija una capa"));
+      QCoreApplication::translate("ThicknessTableDialog",
+                                  "La capa cuyo espesor toma cada valor de la lista; al abrir la tabla, la capa "
+                                  "de aislamiento del caso"));
+  layer_->setPlaceholderText(QCoreApplication::translate("ThicknessTableDialog", "Elija una capa"));
   layer_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   layer_->setMinimumContentsLength(18);
   layerCaption->setBuddy(layer_);
-  auto* calculate = new QPushButton(QStringLiteral("Calcular"), this);
+  auto* calculate = new QPushButton(QCoreApplication::translate("ThicknessTableDialog", "Calcular"), this);
   calculate->setObjectName(QStringLiteral("ThicknessCalculate"));
   calculate->setDefault(true);
   listRow->addWidget(listCaption);
@@ -108,14 +119,15 @@ ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDial
   layout->addLayout(listRow);
 
   // The figures the table uses that the window does not show for its case.
-  auto* figuresBox = new QGroupBox(QStringLiteral("Datos del estudio que la ventana no muestra"), this);
+  auto* figuresBox = new QGroupBox(
+      QCoreApplication::translate("ThicknessTableDialog", "Datos del estudio que la ventana no muestra"), this);
   figuresBox->setObjectName(QStringLiteral("ThicknessFigures"));
   auto* figuresGrid = new QGridLayout(figuresBox);
   constexpr int kFiguresPerRow = 4;
   int at = 0;
   for (const TableFigure& figure : TableFigures()) {
     const QString control = QString::fromLatin1(figure.control);
-    auto* caption = new QLabel(figure.caption, figuresBox);
+    auto* caption = new QLabel(TableFigureCaption(figure), figuresBox);
     auto* edit = new QLineEdit(figuresBox);
     edit->setObjectName(QStringLiteral("Figura") + control);
     edit->setMaximumWidth(fontMetrics().averageCharWidth() * 10);
@@ -133,7 +145,8 @@ ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDial
   layout->addWidget(figuresBox);
 
   auto* explanation = new QLabel(
-      QStringLiteral(
+      QCoreApplication::translate(
+          "ThicknessTableDialog",
           "Cada fila es el caso de la ventana calculado con ese espesor en la capa que varía. Si el caso pide "
           "el espesor de esa capa, el espesor comercial que sigue al calculado va en amarillo."),
       this);
@@ -178,13 +191,14 @@ ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDial
   layout->addWidget(pages_, 1);
 
   auto* buttons = new QHBoxLayout;
-  copy_ = new QPushButton(QStringLiteral("Copiar"), this);
+  copy_ = new QPushButton(QCoreApplication::translate("ThicknessTableDialog", "Copiar"), this);
   copy_->setObjectName(QStringLiteral("ThicknessCopy"));
-  copy_->setToolTip(QStringLiteral("Copiar la tabla al portapapeles, para pegarla en una hoja de cálculo"));
-  save_ = new QPushButton(QStringLiteral("Guardar CSV..."), this);
+  copy_->setToolTip(QCoreApplication::translate(
+      "ThicknessTableDialog", "Copiar la tabla al portapapeles, para pegarla en una hoja de cálculo"));
+  save_ = new QPushButton(QCoreApplication::translate("ThicknessTableDialog", "Guardar CSV..."), this);
   save_->setObjectName(QStringLiteral("ThicknessSaveCsv"));
-  save_->setToolTip(QStringLiteral("Guardar la tabla en un archivo CSV"));
-  auto* close = new QPushButton(QStringLiteral("Cerrar"), this);
+  save_->setToolTip(QCoreApplication::translate("ThicknessTableDialog", "Guardar la tabla en un archivo CSV"));
+  auto* close = new QPushButton(QCoreApplication::translate("ThicknessTableDialog", "Cerrar"), this);
   for (QPushButton* b : {copy_, save_, close}) b->setAutoDefault(false);
   buttons->addWidget(copy_);
   buttons->addWidget(save_);
@@ -202,8 +216,9 @@ ThicknessTableDialog::ThicknessTableDialog(Brenak& app, QWidget* parent) : QDial
   connect(close, &QPushButton::clicked, this, &QDialog::close);
 
   askCsvPath = [this](const QString& suggested) {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar la tabla de espesores"), suggested,
-                                                QStringLiteral("Archivos CSV (*.csv);;Todos los archivos (*)"));
+    QString path = QFileDialog::getSaveFileName(
+        this, QCoreApplication::translate("ThicknessTableDialog", "Guardar la tabla de espesores"), suggested,
+        QCoreApplication::translate("ThicknessTableDialog", "Archivos CSV (*.csv);;Todos los archivos (*)"));
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     return path;
   };
@@ -322,9 +337,7 @@ void ThicknessTableDialog::ShowFigures() {
     // A field that comes into view starts from the window's value.
     if (shown && edit->isHidden()) edit->setText(app_.form.Text(control.toLatin1().constData()));
     if (control.startsWith(QLatin1String("EditCI")))
-      caption->setText(QStringLiteral("%1 (%2)").arg(
-          control.endsWith('1') ? QStringLiteral("Coste aislamiento 1") : QStringLiteral("Coste aislamiento 2"),
-          app_.form.Text("Label29")));
+      caption->setText(QStringLiteral("%1 (%2)").arg(CaptionOf(control), app_.form.Text("Label29")));
     caption->setVisible(shown);
     edit->setVisible(shown);
   }
@@ -340,7 +353,7 @@ bool ThicknessTableDialog::ReadFigures(TableFigureValues& values) {
       // The field's own box, naming the figure as the dialog does.
       Message box = verdict.boxes.empty() ? Message{} : verdict.boxes.front();
       box.text = QStringLiteral("%1: %2").arg(widgets.first->text(), box.text);
-      box.caption = kAtencion;
+      box.caption = AttentionCaption();
       tell(box);
       edit->setFocus(Qt::OtherFocusReason);
       edit->selectAll();
@@ -355,9 +368,11 @@ bool ThicknessTableDialog::ReadFigures(TableFigureValues& values) {
 bool ThicknessTableDialog::Calculate() {
   const std::vector<float> thicknesses = ParseThicknessList(list_->text());
   if (thicknesses.empty()) {
-    tell({kAtencion,
-          QStringLiteral("La lista de espesores no se puede leer: escriba espesores en mm, mayores que 0 y hasta "
-                         "5000, separados por «;» (por ejemplo 10; 13; 19; 25)."),
+    tell({AttentionCaption(),
+          QCoreApplication::translate(
+              "ThicknessTableDialog",
+              "La lista de espesores no se puede leer: escriba espesores en mm, mayores que 0 y hasta "
+              "5000, separados por «;» (por ejemplo 10; 13; 19; 25)."),
           MessageButtons::Ok, MessageId::ThicknessListUnreadable});
     list_->setFocus(Qt::OtherFocusReason);
     list_->selectAll();
@@ -466,22 +481,26 @@ void ThicknessTableDialog::DrawChart() {
   const QList<QPointF> flows = points(table_.heatFlows);
   const QList<QPointF> costs = points(table_.totalCosts);
   if (flows.isEmpty()) {
-    chart_->setTitle(QStringLiteral("Ningún espesor de la lista tiene resultados"));
+    chart_->setTitle(
+        QCoreApplication::translate("ThicknessTableDialog", "Ningún espesor de la lista tiene resultados"));
     return;
   }
 
-  chart_->setTitle(costs.isEmpty() ? QStringLiteral("Flujo de calor según el espesor")
-                                   : QStringLiteral("Flujo de calor y coste total según el espesor"));
+  chart_->setTitle(
+      costs.isEmpty()
+          ? QCoreApplication::translate("ThicknessTableDialog", "Flujo de calor según el espesor")
+          : QCoreApplication::translate("ThicknessTableDialog", "Flujo de calor y coste total según el espesor"));
 
   auto* axisX = new QValueAxis;
-  axisX->setTitleText(QStringLiteral("Espesor de aislamiento (mm)"));
+  axisX->setTitleText(QCoreApplication::translate("ThicknessTableDialog", "Espesor de aislamiento (mm)"));
   axisX->setLabelFormat(QStringLiteral("%.0f"));
   axisX->setRange(0, bounds(flows + costs, true).second * 1.03);  // thicknesses are positive
   axisX->applyNiceNumbers();
   chart_->addAxis(axisX, Qt::AlignBottom);
 
   auto* axisFlow = new QValueAxis;
-  axisFlow->setTitleText(QStringLiteral("Flujo de calor (%1)").arg(table_.flowUnit));
+  axisFlow->setTitleText(
+      QCoreApplication::translate("ThicknessTableDialog", "Flujo de calor (%1)").arg(table_.flowUnit));
   axisFlow->setTitleBrush(kHeatFlowColour);
   axisFlow->setLabelsColor(kHeatFlowColour.darker(120));
   // From zero, so that the fall of the heat flow reads at its true scale.
@@ -494,7 +513,8 @@ void ThicknessTableDialog::DrawChart() {
   }
   chart_->addAxis(axisFlow, Qt::AlignLeft);
 
-  QLineSeries* flowSeries = Line(QStringLiteral("Flujo de calor"), kHeatFlowColour);
+  QLineSeries* flowSeries =
+      Line(QCoreApplication::translate("ThicknessTableDialog", "Flujo de calor"), kHeatFlowColour);
   flowSeries->replace(flows);
   chart_->addSeries(flowSeries);
   flowSeries->attachAxis(axisX);
@@ -502,14 +522,15 @@ void ThicknessTableDialog::DrawChart() {
 
   if (!costs.isEmpty()) {
     auto* axisCost = new QValueAxis;
-    axisCost->setTitleText(QStringLiteral("Coste total (%1)").arg(table_.costUnit));
+    axisCost->setTitleText(
+        QCoreApplication::translate("ThicknessTableDialog", "Coste total (%1)").arg(table_.costUnit));
     axisCost->setTitleBrush(kCostColour);
     axisCost->setLabelsColor(kCostColour.darker(120));
     const auto [minCost, maxCost] = bounds(costs, false);
     SetAxisRange(axisCost, minCost, maxCost, 0.08);
     axisCost->setLabelFormat(QStringLiteral("%.0f"));
     chart_->addAxis(axisCost, Qt::AlignRight);
-    QLineSeries* costSeries = Line(QStringLiteral("Coste total"), kCostColour);
+    QLineSeries* costSeries = Line(QCoreApplication::translate("ThicknessTableDialog", "Coste total"), kCostColour);
     costSeries->replace(costs);
     chart_->addSeries(costSeries);
     costSeries->attachAxis(axisX);
@@ -520,7 +541,7 @@ void ThicknessTableDialog::DrawChart() {
   const int row = table_.commercialRow;
   if (row >= 0 && row < static_cast<int>(table_.heatFlows.size()) && std::isfinite(table_.heatFlows[row])) {
     auto* mark = new QScatterSeries;
-    mark->setName(QStringLiteral("Espesor comercial"));
+    mark->setName(QCoreApplication::translate("ThicknessTableDialog", "Espesor comercial"));
     mark->setMarkerSize(13);
     mark->setColor(kCommercialRow.darker(130));
     mark->setBorderColor(Qt::black);
@@ -539,11 +560,12 @@ void ThicknessTableDialog::CopyToClipboard() const {
 QString ThicknessTableDialog::SuggestedCsvPath() const {
   if (!app_.projectPath.isEmpty()) {
     const QFileInfo project(app_.projectPath);
-    return project.dir().filePath(project.completeBaseName() + QStringLiteral(" - espesores.csv"));
+    return project.dir().filePath(project.completeBaseName() +
+                                  QCoreApplication::translate("ThicknessTableDialog", " - espesores.csv"));
   }
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (folder.isEmpty()) folder = QDir::homePath();
-  return QDir(folder).filePath(QStringLiteral("Tabla de espesores.csv"));
+  return QDir(folder).filePath(QCoreApplication::translate("ThicknessTableDialog", "Tabla de espesores.csv"));
 }
 
 void ThicknessTableDialog::SaveCsv() {
@@ -561,8 +583,9 @@ bool ThicknessTableDialog::WriteCsv(const QString& path) {
   if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
   const QString reason = file.errorString();
   file.cancelWriting();
-  tell({kAtencion,
-        QStringLiteral("No es posible guardar la tabla en %1: %2").arg(QDir::toNativeSeparators(path), reason),
+  tell({AttentionCaption(),
+        QCoreApplication::translate("ThicknessTableDialog", "No es posible guardar la tabla en %1: %2")
+            .arg(QDir::toNativeSeparators(path), reason),
         MessageButtons::Ok, MessageId::TableNotSaved});
   return false;
 }

@@ -5,6 +5,7 @@
 #include "app/UserMaterialCommands.h"
 #include "form/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -50,24 +51,27 @@ UserMaterialDialog::UserMaterialDialog(const QString& title, const UserMaterial&
   name_->setMinimumWidth(fontMetrics().averageCharWidth() * 36);
   conductivity_ = new QLineEdit(conductivityShown_, this);
   conductivity_->setObjectName(QStringLiteral("UserMaterialConductivity"));
-  conductivity_->setPlaceholderText(QStringLiteral("por ejemplo %1").arg(Short(0.035, 6, 3)));
+  conductivity_->setPlaceholderText(
+      QCoreApplication::translate("UserMaterialsEditor", "por ejemplo %1").arg(Short(0.035, 6, 3)));
   resistivity_ = new QLineEdit(resistivityShown_, this);
   resistivity_->setObjectName(QStringLiteral("UserMaterialResistivity"));
-  resistivity_->setPlaceholderText(QStringLiteral("0 si no se conoce"));
+  resistivity_->setPlaceholderText(QCoreApplication::translate("UserMaterialsEditor", "0 si no se conoce"));
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("&Nombre:"), name_);
-  form->addRow(QStringLiteral("&Conductividad (W/mºC):"), conductivity_);
-  form->addRow(QStringLiteral("&Resistividad al vapor (MN s/g m):"), resistivity_);
+  form->addRow(QCoreApplication::translate("UserMaterialsEditor", "&Nombre:"), name_);
+  form->addRow(QCoreApplication::translate("UserMaterialsEditor", "&Conductividad (W/mºC):"), conductivity_);
+  form->addRow(QCoreApplication::translate("UserMaterialsEditor", "&Resistividad al vapor (MN s/g m):"), resistivity_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Guardar"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+  buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("UserMaterialsEditor", "Guardar"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("UserMaterialsEditor", "Cancelar"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
-  auto* note = new QLabel(QStringLiteral("Los valores declarados por el fabricante del material."), this);
+  auto* note = new QLabel(
+      QCoreApplication::translate("UserMaterialsEditor", "Los valores declarados por el fabricante del material."),
+      this);
   note->setWordWrap(true);
   layout->addWidget(note);
   layout->addLayout(form);
@@ -90,22 +94,23 @@ UserMaterialsEditor::UserMaterialsEditor(Brenak& app, QWidget* holder, Forward f
   auto* layout = new QVBoxLayout(holder);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(4);
-  empty_ = new QLabel(QStringLiteral("Aún no hay materiales propios."), holder);
+  empty_ = new QLabel(QCoreApplication::translate("UserMaterialsEditor", "Aún no hay materiales propios."), holder);
   empty_->setObjectName(QStringLiteral("UserMaterialsEmpty"));
   empty_->setEnabled(false);  // drawn greyed: a note, not a value
   layout->addWidget(empty_);
 
   auto* row = new QHBoxLayout;
   row->setSpacing(4);
-  add_ = new QPushButton(QStringLiteral("Nuevo material..."), holder);
+  add_ = new QPushButton(QCoreApplication::translate("UserMaterialsEditor", "Nuevo material..."), holder);
   add_->setObjectName(QStringLiteral("UserMaterialAdd"));
-  add_->setToolTip(QStringLiteral("Añadir un material propio a la lista"));
-  edit_ = new QPushButton(QStringLiteral("Modificar..."), holder);
+  add_->setToolTip(QCoreApplication::translate("UserMaterialsEditor", "Añadir un material propio a la lista"));
+  edit_ = new QPushButton(QCoreApplication::translate("UserMaterialsEditor", "Modificar..."), holder);
   edit_->setObjectName(QStringLiteral("UserMaterialEdit"));
-  edit_->setToolTip(QStringLiteral("Modificar el material propio elegido"));
-  delete_ = new QPushButton(QStringLiteral("Eliminar"), holder);
+  edit_->setToolTip(QCoreApplication::translate("UserMaterialsEditor", "Modificar el material propio elegido"));
+  delete_ = new QPushButton(QCoreApplication::translate("UserMaterialsEditor", "Eliminar"), holder);
   delete_->setObjectName(QStringLiteral("UserMaterialDelete"));
-  delete_->setToolTip(QStringLiteral("Quitar el material propio elegido de la lista"));
+  delete_->setToolTip(
+      QCoreApplication::translate("UserMaterialsEditor", "Quitar el material propio elegido de la lista"));
   for (QPushButton* b : {add_, edit_, delete_}) {
     // As the window's own buttons: a mouse press leaves the focus where it is.
     b->setFocusPolicy(Qt::TabFocus);
@@ -146,26 +151,29 @@ void UserMaterialsEditor::AskUntilKept(const QString& title, const UserMaterial&
 }
 
 void UserMaterialsEditor::Add() {
-  AskUntilKept(QStringLiteral("Nuevo material propio"), UserMaterial{},
+  AskUntilKept(QCoreApplication::translate("UserMaterialsEditor", "Nuevo material propio"), UserMaterial{},
                [this](const UserMaterial& m) { return AddUserMaterial(app_, m); });
 }
 
 void UserMaterialsEditor::Edit() {
   const int row = ChosenRow();
   if (row < 0) return;
-  AskUntilKept(QStringLiteral("Modificar material propio"), app_.userMaterials[row],
+  AskUntilKept(QCoreApplication::translate("UserMaterialsEditor", "Modificar material propio"), app_.userMaterials[row],
                [this, row](const UserMaterial& m) { return ReplaceUserMaterial(app_, row, m); });
 }
 
 void UserMaterialsEditor::Delete() {
   const int row = ChosenRow();
   if (row < 0) return;
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Eliminar material propio"),
-                  QStringLiteral("¿Quitar «%1» de sus materiales?").arg(app_.userMaterials[row].name),
+  QMessageBox box(QMessageBox::Question, QCoreApplication::translate("UserMaterialsEditor", "Eliminar material propio"),
+                  QCoreApplication::translate("UserMaterialsEditor", "¿Quitar «%1» de sus materiales?")
+                      .arg(app_.userMaterials[row].name),
                   QMessageBox::NoButton, holder_->window());
   box.setTextFormat(Qt::PlainText);
-  QPushButton* remove = box.addButton(QStringLiteral("Eliminar"), QMessageBox::AcceptRole);
-  box.setDefaultButton(box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole));
+  QPushButton* remove =
+      box.addButton(QCoreApplication::translate("UserMaterialsEditor", "Eliminar"), QMessageBox::AcceptRole);
+  box.setDefaultButton(
+      box.addButton(QCoreApplication::translate("UserMaterialsEditor", "Cancelar"), QMessageBox::RejectRole));
   box.exec();
   if (box.clickedButton() != remove) return;
   forward_([this, row] { DeleteUserMaterial(app_, row); });

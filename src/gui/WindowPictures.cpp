@@ -10,6 +10,7 @@
 #include "gui/MainWindow.h"
 #include "gui/WindowServices.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPixmap>
 #include <cstdio>
@@ -30,23 +31,37 @@ struct PictureOptions {
   QStringList clicks;
 };
 
-const char kUsage[] =
+const char* const kUsage = QT_TRANSLATE_NOOP(
+    "WindowPictures",
     "Uso:\n"
     "  brenak-cli screenshot FILE OUT.png [--size WxH] [--scale F] [--font-size PT] [--show-chart] [--welcome]\n"
     "                                     [--click CONTROL[=ROW]]... [--decimal-separator , | .]\n"
     "  brenak-cli chart FILE OUT.png [--size WxH] [--scale F] [--decimal-separator , | .]\n"
     "  brenak-cli layout-check FILE [--size WxH] [--scale F] [--font-size PT] [--click CONTROL[=ROW]]...\n"
-    "                          [--decimal-separator , | .]\n";
+    "                          [--decimal-separator , | .]\n");
 
-const char kLayoutCheckHelp[] =
+const char* const kLayoutCheckHelp = QT_TRANSLATE_NOOP(
+    "WindowPictures",
     "\nlayout-check abre FILE en la ventana, sin pantalla, del tamaño pedido (1366x700 si no se pide),\n"
     "pulsa los controles pedidos (CONTROL=FILA elige una fila de una lista) y escribe en JSON si el\n"
     "área de datos muestra barras de desplazamiento y cada texto visible que no cabe en su control.\n"
-    "Estado de salida: 0 todo cabe, 1 algo no cabe o uso incorrecto.\n";
+    "Estado de salida: 0 todo cabe, 1 algo no cabe o uso incorrecto.\n");
 
-int Usage(const char* problem) {
-  std::fprintf(stderr, "brenak-cli: %s\n", problem);
-  std::fputs(kUsage, stderr);
+QByteArray Translated(const char* text) { return QCoreApplication::translate("WindowPictures", text).toLocal8Bit(); }
+
+// Says what is wrong with the command line and how it is written, or with no
+// problem (--help) the whole help on the standard output. No window has been
+// made yet: a bare application carries the texts' language.
+int Usage(int& argc, char** argv, Language language, const char* problem) {
+  QCoreApplication texts(argc, argv);
+  InstallLanguage(texts, language);
+  if (!problem) {
+    std::fputs(Translated(kUsage).constData(), stdout);
+    std::fputs(Translated(kLayoutCheckHelp).constData(), stdout);
+    return 0;
+  }
+  std::fprintf(stderr, "brenak-cli: %s\n", Translated(problem).constData());
+  std::fputs(Translated(kUsage).constData(), stderr);
   return 1;
 }
 
@@ -65,26 +80,31 @@ bool ReadOptions(int argc, char** argv, PictureOptions* o, const char** problem)
     };
     QByteArray v;
     if (arg == "--size") {
-      if (!value(&v)) return *problem = "falta el tamaño tras --size", false;
+      if (!value(&v)) return *problem = QT_TRANSLATE_NOOP("WindowPictures", "falta el tamaño tras --size"), false;
       const QList<QByteArray> parts = v.toLower().split('x');
       bool okW = false, okH = false;
       if (parts.size() == 2) o->size = QSize(parts[0].toInt(&okW), parts[1].toInt(&okH));
       if (!okW || !okH || o->size.width() < 200 || o->size.height() < 150 || o->size.width() > 8000 ||
           o->size.height() > 8000)
-        return *problem = "el tamaño se escribe ANCHOxALTO, por ejemplo 1366x768", false;
+        return *problem = QT_TRANSLATE_NOOP("WindowPictures", "el tamaño se escribe ANCHOxALTO, por ejemplo 1366x768"),
+               false;
     } else if (arg == "--scale") {
-      if (!value(&v)) return *problem = "falta la escala tras --scale", false;
+      if (!value(&v)) return *problem = QT_TRANSLATE_NOOP("WindowPictures", "falta la escala tras --scale"), false;
       bool ok = false;
       const double scale = v.toDouble(&ok);
-      if (!ok || scale < 0.5 || scale > 4) return *problem = "la escala va de 0.5 a 4", false;
+      if (!ok || scale < 0.5 || scale > 4)
+        return *problem = QT_TRANSLATE_NOOP("WindowPictures", "la escala va de 0.5 a 4"), false;
       o->scale = v;
     } else if (arg == "--font-size" && o->command != QLatin1String("chart")) {
-      if (!value(&v)) return *problem = "falta el tamaño de letra tras --font-size", false;
+      if (!value(&v))
+        return *problem = QT_TRANSLATE_NOOP("WindowPictures", "falta el tamaño de letra tras --font-size"), false;
       bool ok = false;
       o->fontSize = v.toDouble(&ok);
-      if (!ok || o->fontSize < 6 || o->fontSize > 24) return *problem = "el tamaño de letra va de 6 a 24 puntos", false;
+      if (!ok || o->fontSize < 6 || o->fontSize > 24)
+        return *problem = QT_TRANSLATE_NOOP("WindowPictures", "el tamaño de letra va de 6 a 24 puntos"), false;
     } else if (arg == "--decimal-separator") {
-      if (!value(&v) || (v != "," && v != ".")) return *problem = "el separador decimal debe ser \",\" o \".\"", false;
+      if (!value(&v) || (v != "," && v != "."))
+        return *problem = QT_TRANSLATE_NOOP("WindowPictures", "el separador decimal debe ser \",\" o \".\""), false;
       o->separator = QLatin1Char(v.at(0));
     } else if (arg == "--help" && IsLayoutCheck(o->command)) {
       return *problem = nullptr, false;
@@ -93,20 +113,23 @@ bool ReadOptions(int argc, char** argv, PictureOptions* o, const char** problem)
     } else if (arg == "--welcome" && o->command == QLatin1String("screenshot")) {
       o->keepWelcome = true;
     } else if (arg == "--click") {
-      if (!value(&v)) return *problem = "falta el nombre del control tras --click", false;
+      if (!value(&v))
+        return *problem = QT_TRANSLATE_NOOP("WindowPictures", "falta el nombre del control tras --click"), false;
       o->clicks << QString::fromLatin1(v);
     } else if (arg.startsWith("--")) {
-      return *problem = "opción desconocida", false;
+      return *problem = QT_TRANSLATE_NOOP("WindowPictures", "opción desconocida"), false;
     } else {
       positional << QString::fromLocal8Bit(arg);
     }
   }
   if (IsLayoutCheck(o->command)) {
-    if (positional.size() != 1) return *problem = "se espera un archivo de proyecto", false;
+    if (positional.size() != 1)
+      return *problem = QT_TRANSLATE_NOOP("WindowPictures", "se espera un archivo de proyecto"), false;
     o->project = positional[0];
     return true;
   }
-  if (positional.size() != 2) return *problem = "se esperan un archivo de proyecto y un archivo PNG", false;
+  if (positional.size() != 2)
+    return *problem = QT_TRANSLATE_NOOP("WindowPictures", "se esperan un archivo de proyecto y un archivo PNG"), false;
   o->project = positional[0];
   o->output = positional[1];
   return true;
@@ -126,20 +149,17 @@ bool IsPictureCommand(const char* name) {
 bool IsLayoutCheckCommand(const char* name) { return name && std::strcmp(name, "layout-check") == 0; }
 
 int RunLayoutCheckCommand(int argc, char** argv, Language language) {
-  if (argc < 2 || !IsLayoutCheckCommand(argv[1])) return Usage("orden desconocida");
+  if (argc < 2 || !IsLayoutCheckCommand(argv[1]))
+    return Usage(argc, argv, language, QT_TRANSLATE_NOOP("WindowPictures", "orden desconocida"));
   return RunPictureCommand(argc, argv, language);
 }
 
 int RunPictureCommand(int argc, char** argv, Language language) {
   PictureOptions options;
   const char* problem = nullptr;
-  if (argc < 2 || !(IsPictureCommand(argv[1]) || IsLayoutCheckCommand(argv[1]))) return Usage("orden desconocida");
-  if (!ReadOptions(argc, argv, &options, &problem)) {
-    if (problem) return Usage(problem);
-    std::fputs(kUsage, stdout);  // --help
-    std::fputs(kLayoutCheckHelp, stdout);
-    return 0;
-  }
+  if (argc < 2 || !(IsPictureCommand(argv[1]) || IsLayoutCheckCommand(argv[1])))
+    return Usage(argc, argv, language, QT_TRANSLATE_NOOP("WindowPictures", "orden desconocida"));
+  if (!ReadOptions(argc, argv, &options, &problem)) return Usage(argc, argv, language, problem);
   if (IsLayoutCheck(options.command) && !options.size.isValid()) options.size = QSize(1366, 700);
 
   // The window is drawn without a display.
@@ -174,7 +194,11 @@ int RunPictureCommand(int argc, char** argv, Language language) {
     bool isRow = false;
     const int row = click.section(QLatin1Char('='), 1).toInt(&isRow);
     if (!app.form.Has(name) || (click.contains(QLatin1Char('=')) && !isRow)) {
-      std::fprintf(stderr, "brenak-cli: no hay ningún control %s\n", click.toLocal8Bit().constData());
+      std::fprintf(stderr, "brenak-cli: %s\n",
+                   QCoreApplication::translate("WindowPictures", "no hay ningún control %1")
+                       .arg(click)
+                       .toLocal8Bit()
+                       .constData());
       return 1;
     }
     if (isRow)
@@ -213,7 +237,11 @@ int RunPictureCommand(int argc, char** argv, Language language) {
     picture = panel.Picture();
   }
   if (picture.isNull() || !picture.save(options.output, "PNG")) {
-    std::fprintf(stderr, "brenak-cli: no se pudo escribir %s\n", options.output.toLocal8Bit().constData());
+    std::fprintf(stderr, "brenak-cli: %s\n",
+                 QCoreApplication::translate("WindowPictures", "no se pudo escribir %1")
+                     .arg(options.output)
+                     .toLocal8Bit()
+                     .constData());
     return 1;
   }
   return read ? 0 : 2;

@@ -11,6 +11,14 @@
 #include <QTranslator>
 #include <exception>
 
+namespace {
+
+// The descriptions of the file filters the program hands to its dialogs, in
+// the Spanish of their source; the dialog shows them translated.
+[[maybe_unused]] constexpr const char* kFilterDescriptions[] = {QT_TRANSLATE_NOOP("WindowServices", "Documento PDF")};
+
+}  // namespace
+
 QString AcceptButtonText() { return QCoreApplication::translate("WindowServices", "Aceptar"); }
 
 void WidgetMessageSink::Show(const Message& message) {
@@ -98,6 +106,8 @@ QString QtFileFilter(const QString& filter) {
       patterns += named.captured(1).split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts);
       description = description.left(named.capturedStart()).trimmed();
     }
+    if (!description.isEmpty())
+      description = QCoreApplication::translate("WindowServices", description.toUtf8().constData());
     if (i + 1 < parts.size())
       patterns += parts[i + 1].split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts);
     patterns.removeDuplicates();

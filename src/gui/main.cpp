@@ -17,6 +17,7 @@
 #include "gui/WindowServices.h"
 #include "report/ReportCommand.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QStringList>
 #include <cstdio>
@@ -33,12 +34,15 @@ int main(int argc, char** argv) {
   // -platform, -reverse ...) out of its own list, and they count here too.
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  if (const QString answer = CommandLineAnswer(arguments); !answer.isEmpty()) {
-    std::fputs(answer.toLocal8Bit().constData(), stdout);
+  const QSettings chosen(QStringLiteral("Brenak"), QStringLiteral("Brenak"));
+  if (!CommandLineAnswer(arguments).isEmpty()) {
+    // In the window's language; a bare application carries it without a display.
+    QCoreApplication texts(argc, argv);
+    InstallLanguage(texts, WindowLanguage(language, chosen));
+    std::fputs(CommandLineAnswer(arguments).toLocal8Bit().constData(), stdout);
     return 0;
   }
 
-  const QSettings chosen(QStringLiteral("Brenak"), QStringLiteral("Brenak"));
   BrenakApplication application(argc, argv, WindowLanguage(language, chosen));
   application.setApplicationName(QStringLiteral("Brenak"));
   application.setDesktopFileName(QStringLiteral("org.brenak.Brenak"));

@@ -28,6 +28,21 @@ TEST(LanguageCliTest, SpanishUnlessToldWhateverTheLocale) {
   EXPECT_EQ(spanish.out, plain.out);
 }
 
+// The picture commands say what is wrong in the language of their window.
+TEST(LanguageCliTest, PictureCommandsExplainWrongUseInTheirLanguage) {
+  const QStringList args{QStringLiteral("screenshot"), CasePath(QStringLiteral("start.txt"))};
+  const CliRun spanish = RunCli(args, QStringLiteral("es_ES.UTF-8"));
+  EXPECT_EQ(spanish.status, 1);
+  EXPECT_TRUE(spanish.err.startsWith("brenak-cli: se esperan un archivo de proyecto y un archivo PNG\nUso:\n"))
+      << spanish.err.constData();
+
+  const CliRun english = RunCli(QStringList{QStringLiteral("--lang"), QStringLiteral("en")} + args);
+  EXPECT_EQ(english.status, 1);
+  EXPECT_TRUE(english.err.startsWith("brenak-cli: a project file and a PNG file are expected\nUsage:\n"))
+      << english.err.constData();
+  EXPECT_TRUE(english.out.isEmpty());
+}
+
 TEST(LanguageCliTest, UnknownLanguageIsWrongUse) {
   const CliRun run = RunCli(
       {QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("calc"), CasePath(QStringLiteral("start.txt"))});
