@@ -3810,15 +3810,15 @@ outside (mm)</translation>
     </message>
     <message>
         <source>Coeficiente convección-radiación externo impuesto: hext = %1</source>
-        <translation>Outside surface coefficient given: ho = %1</translation>
+        <translation>Outside surface coefficient given: he = %1</translation>
     </message>
     <message>
         <source>Coeficiente convección exterior calculado (al ambiente exterior): hext = %1</source>
-        <translation>Outside convection coefficient calculated (open air): ho = %1</translation>
+        <translation>Outside convection coefficient calculated (open air): he = %1</translation>
     </message>
     <message>
         <source>Coeficiente convección-radiación exterior calculado (recinto cerrado): hext = %1</source>
-        <translation>Outside surface coefficient calculated (closed room): ho = %1</translation>
+        <translation>Outside surface coefficient calculated (closed room): he = %1</translation>
     </message>
     <message>
         <source>Tsuelo = %1 ºC</source>
@@ -4036,11 +4036,11 @@ outside (mm)</translation>
     </message>
     <message>
         <source>Text = </source>
-        <translation>To = </translation>
+        <translation>Te = </translation>
     </message>
     <message>
         <source>Hrext = </source>
-        <translation>RHo = </translation>
+        <translation>RHe = </translation>
     </message>
     <message>
         <source>Condiciones Suelo</source>

@@ -18,42 +18,46 @@ enum class Need {
   NotComputed,  // and the program does not fill it in
 };
 
+// The list keeps the messages' source texts, translated each time a problem
+// is told, so a change of language reaches them.
 struct Required {
   QString field;
   Need need;
-  QString message;
+  const char* message;  // a "CaseCheck" source text, with %1 for the layer's ordinal
+  int layer = 0;        // 1 to 6 for a layer's field
 };
+
+const char* const kOrdinals[] = {QT_TRANSLATE_NOOP("CaseCheck", "primera"), QT_TRANSLATE_NOOP("CaseCheck", "segunda"),
+                                 QT_TRANSLATE_NOOP("CaseCheck", "tercera"), QT_TRANSLATE_NOOP("CaseCheck", "cuarta"),
+                                 QT_TRANSLATE_NOOP("CaseCheck", "quinta"),  QT_TRANSLATE_NOOP("CaseCheck", "sexta")};
+
+QString MessageOf(const Required& required) {
+  const QString text = QCoreApplication::translate("CaseCheck", required.message);
+  if (required.layer == 0) return text;
+  return text.arg(QCoreApplication::translate("CaseCheck", kOrdinals[required.layer - 1]));
+}
 
 const std::vector<Required>& RequiredInputs() {
   static const std::vector<Required> list = [] {
     std::vector<Required> r;
     auto add = [&r](const char* field, const char* message, Need need = Need::Shown) {
-      r.push_back({QString::fromLatin1(field), need, QCoreApplication::translate("CaseCheck", message)});
+      r.push_back({QString::fromLatin1(field), need, message});
     };
     add("EditTi", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la temperatura interior"));
     add("EditFiI", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la humedad relativa interior"));
     add("EditCoefInt", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el coeficiente de convección interior"),
         Need::NotComputed);
     add("Editr0", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el radio interior"));
-    static const char* const ordinals[] = {
-        QT_TRANSLATE_NOOP("CaseCheck", "primera"), QT_TRANSLATE_NOOP("CaseCheck", "segunda"),
-        QT_TRANSLATE_NOOP("CaseCheck", "tercera"), QT_TRANSLATE_NOOP("CaseCheck", "cuarta"),
-        QT_TRANSLATE_NOOP("CaseCheck", "quinta"),  QT_TRANSLATE_NOOP("CaseCheck", "sexta")};
     for (int n = 1; n <= 6; ++n) {
       const QString row = QString::number(n);
-      const QString ordinal = QCoreApplication::translate("CaseCheck", ordinals[n - 1]);
-      r.push_back(
-          {"Edit" + row + "e", Need::NotComputed,
-           QCoreApplication::translate("CaseCheck", "Falta especificar el espesor de la %1 capa").arg(ordinal)});
-      r.push_back(
-          {"Edit" + row + "k", Need::NotComputed,
-           QCoreApplication::translate("CaseCheck", "Falta especificar la conductividad de la %1 capa").arg(ordinal)});
+      r.push_back({"Edit" + row + "e", Need::NotComputed,
+                   QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar el espesor de la %1 capa"), n});
+      r.push_back({"Edit" + row + "k", Need::NotComputed,
+                   QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la conductividad de la %1 capa"), n});
       r.push_back({"Edit" + row + "RT", Need::NotComputed,
-                   QCoreApplication::translate("CaseCheck", "Falta especificar la resistencia térmica de la %1 capa")
-                       .arg(ordinal)});
+                   QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la resistencia térmica de la %1 capa"), n});
       r.push_back({"Editrv" + row, Need::NotComputed,
-                   QCoreApplication::translate("CaseCheck", "Falta especificar la resistividad al vapor de la %1 capa")
-                       .arg(ordinal)});
+                   QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la resistividad al vapor de la %1 capa"), n});
     }
     add("EditeCaja", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la dimensión de la caja"), Need::NotComputed);
     add("EditkCaja", QT_TRANSLATE_NOOP("CaseCheck", "Falta especificar la conductividad del material de la caja"),
@@ -132,7 +136,7 @@ std::vector<CaseProblem> MissingInputs(const Case& c) {
     if (!field || !CaseText(c, *field).isEmpty() || !shown.contains(required.field)) continue;
     if (required.need == Need::NotComputed && WorkedOut(c, required.field)) continue;
     problems.push_back(
-        {CaseProblem::Kind::Missing, required.field, {Attention(MessageId::MissingInput, required.message)}});
+        {CaseProblem::Kind::Missing, required.field, {Attention(MessageId::MissingInput, MessageOf(required))}});
   }
   if (c.ThicknessTarget() && c.MarkedLayer() == 0) {
     // The mark of the first row, where the insulation layer is marked.
