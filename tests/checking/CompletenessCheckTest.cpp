@@ -7,6 +7,8 @@
 #include "app/Brenak.h"
 #include "app/StartUp.h"
 
+#include "EnglishInterface.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,7 +42,7 @@ class CaseCheckTest : public ::testing::Test {
     for (const CaseProblem& p : problems) {
       EXPECT_EQ(p.kind, CaseProblem::Kind::Missing);
       for (const Message& m : p.boxes) {
-        EXPECT_EQ(m.caption, kAtencion);
+        EXPECT_EQ(m.caption, AttentionCaption());
         texts << m.text;
       }
     }
@@ -184,3 +186,18 @@ TEST_F(CompletenessOnWindow, BuriedPipeAsksForTheSoilNotTheExterior) {
 }
 
 }  // namespace
+
+// The messages follow the language in force each time they are told, not the
+// one in force the first time: English first, then Spanish again.
+TEST_F(CaseCheckTest, MissingInputsSpeakTheLanguageInForce) {
+  Case c = start;
+  c.interiorTemperature.clear();
+  c.layers[0].conductivity.clear();
+  {
+    EnglishInterface english;
+    EXPECT_EQ(Missing(c),
+              Joined({"The inside temperature is missing", "The conductivity of the first layer is missing"}));
+  }
+  EXPECT_EQ(Missing(c), Joined({"Falta especificar la temperatura interior",
+                                "Falta especificar la conductividad de la primera capa"}));
+}
