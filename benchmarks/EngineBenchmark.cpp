@@ -157,6 +157,23 @@ void RegisterSlowest() {
     in.cost2 = 0.0001f;
     return in;
   });
+  // A buried pipe's search ends at the most insulation its box or its depth
+  // holds, or at 5 m for a pipe buried deep enough.
+  Register("buried pipe in a box economic, cost falling to the box", [] {
+    CalcInputs in = Thickness(Pipe(), DesignCondition::Economic);
+    in.pipePlacing = 3;
+    in.depth = 2;
+    in.boxSize = 1500;
+    in.cost2 = 0.0001f;
+    return in;
+  });
+  Register("buried pipe economic, cost falling past 5 m", [] {
+    CalcInputs in = Thickness(Pipe(), DesignCondition::Economic);
+    in.pipePlacing = 2;
+    in.depth = 20;
+    in.cost2 = 0.0001f;
+    return in;
+  });
   Register("pipe exterior surface at 20.5 ºC (past 5 m)", [] {
     CalcInputs in = Thickness(CalculatedExterior(Pipe()), DesignCondition::ExteriorSurfaceTemperature);
     in.wantedExteriorSurface = 20.5f;

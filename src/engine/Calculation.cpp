@@ -268,6 +268,11 @@ class Calculation {
           step = last - 1;
           t = StepThickness(step);
           cost = CostAt(t, rIn);
+          // The coefficients that step leaves: a buried pipe's exterior
+          // coefficient follows its surface though the soil, not that
+          // coefficient, makes its exterior term.
+          ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
+          NewCoefficients(hi_, he_);
         } else {
           nextTry = step + kStepsBeforeAnotherRun;
         }
@@ -406,14 +411,9 @@ class Calculation {
     return true;
   }
 
-  // Half the box height in single precision, like the radius and the depth
-  // it is compared with: a box the pipe fills exactly, or whose top lies at
-  // the ground surface, is not absurd.
-  float HalfBox() const { return static_cast<float>(double(in().boxSize) * 0.001 * 0.5); }
-  // Whether the buried pipe, its layers as they now are, reaches above the
-  // ground or beyond the walls of its box.
-  bool OutgrowsItsBox() const { return in().IsInBox() && c_.s.r[c_.s.n] > HalfBox(); }
-  bool OutgrowsItsPlace() const { return c_.s.r[c_.s.n] > in().depth || OutgrowsItsBox(); }
+  float HalfBox() const { return HalfBoxHeight(in()); }
+  bool OutgrowsItsBox() const { return ::OutgrowsItsBox(in(), c_.s); }
+  bool OutgrowsItsPlace() const { return ::OutgrowsItsPlace(in(), c_.s); }
 
   void BuriedPipeChecks() {
     if (!in().IsBuried()) return;

@@ -11,8 +11,8 @@ struct CalcContext;
 // falls at every step, so that the search, which stops at the first step that
 // costs no less than the one before, can pass over them.
 //
-// The element must not be buried (the search then also stops where the pipe
-// outgrows its place). Where every step's cost follows from its thickness
+// A buried pipe's search also stops where the pipe outgrows its place, so a
+// run passed over must end before it. Where every step's cost follows from its thickness
 // alone (the surface coefficients are given, neglected, or those of flowing
 // fluids inside a pipe or duct), a bound tells, from the figures of the steps
 // just before a run and at its end, that every step of the run costs less than
@@ -58,6 +58,7 @@ class FallingCost {
     float total = 0;  // total resistance
     std::array<float, 11> R{};
     std::array<float, 7> r{};
+    float box = 0;  // a buried pipe's box term
   };
   StepFigures Evaluate(int step, float he);
   // The least rise of the exact total resistance from one step to the next
@@ -66,6 +67,10 @@ class FallingCost {
   double LeastRise(const StepFigures& p, const StepFigures& b, double dtMin, double dtMax) const;
   // Falls() for an element none of whose layers is the insulation.
   bool FallsWithTheSameFlow(const StepFigures& p, const StepFigures& b) const;
+  // The most a buried pipe's soil or box term falls from one step to the next
+  // over the run from p to b, its outer radius growing by at most `growth`
+  // (m) a step; not a number outside the formula's range.
+  double GreatestBuriedFall(const StepFigures& p, const StepFigures& b, double growth) const;
   // The greatest slope of the investment (per mm) between thicknesses tp and tb.
   double GreatestInvestmentSlope(double tp, double tb) const;
 
