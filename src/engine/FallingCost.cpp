@@ -79,7 +79,10 @@ FallingCost::FallingCost(CalcContext& c, int insulation, const EconomicFigures& 
   const bool exteriorFollows = in.exteriorMode == SurfaceCoefMode::Calculate && !in.IsBuried();
   // Only an exterior coefficient that follows can be bounded over a run.
   following_ = (interiorFollows || exteriorFollows) && !(noInsulation_ && settled);
-  if (following_ && (noInsulation_ || interiorFollows)) return;
+  // One coefficient may follow: a plate's interior one or the exterior one.
+  if (following_ && (noInsulation_ || (interiorFollows && exteriorFollows))) return;
+  interiorFollows_ = following_ && interiorFollows;
+  if (interiorFollows_) heLow_ = heHigh_ = hi;
   const double G = double(figures.hours) * figures.price * figures.F * 0.001;
   if (!Finite(G) || G < 0 || !Finite(dT_) || !Finite(figures.slope) || !Finite(figures.intercept)) return;
   if (!Finite(hi) || !Finite(he) || !(rIn >= 0 && Finite(rIn))) return;
@@ -101,7 +104,8 @@ FallingCost::StepFigures FallingCost::Evaluate(int step, float he) {
   f.t = StepThickness(step);
   c_.s.e[insulation_] = f.t;
   if (c_.in.HasRadii()) UpdateRadii(c_.in, c_.s);
-  f.total = c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he);
+  f.total = interiorFollows_ ? c_.Resistance(ResistanceMode::WithInsulation, insulation_, he, he_)
+                             : c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he);
   f.R = c_.s.R;
   f.r = c_.s.r;
   if (c_.in.IsInBox()) f.box = c_.in.boxMode == 2 ? c_.in.boxResistance : c_.buried.boxResistance;
@@ -232,7 +236,7 @@ bool FallingCost::Falls(int a, int b, float low, float high, double inverseStep)
   following_ = false;
   const bool falls = Falls(a, b);
   following_ = true;
-  heLow_ = heHigh_ = he_;
+  heLow_ = heHigh_ = interiorFollows_ ? hi_ : he_;
   inverseStep_ = 0;
   return falls;
 }
@@ -272,7 +276,7 @@ bool FallingCost::Falls(int a, int b) {
   }
   // A step between works out its exterior term with a coefficient that may
   // be less than both ends used, where the outer radius may be less.
-  if (heHigh_ > heLow_) magnitudes += double(p.R[10]) * heHigh_ / heLow_;
+  if (heHigh_ > heLow_) magnitudes += double(p.R[interiorFollows_ ? 0 : 10]) * heHigh_ / heLow_;
   // A buried pipe's box term, and what its logarithm of a ratio near 1 loses.
   double lost = 0;
   if (in.IsInBox()) {
