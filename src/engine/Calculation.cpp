@@ -6,7 +6,7 @@
 #include "engine/DesignConditions.h"
 #include "engine/EconomicThickness.h"
 #include "engine/FallingCost.h"
-#include "engine/FollowingExterior.h"
+#include "engine/FollowingSurface.h"
 #include "engine/Moisture.h"
 #include "engine/ResultFigures.h"
 #include "engine/Results.h"
@@ -218,11 +218,14 @@ class Calculation {
 
   // Stage D: the economic thickness, 0.1 mm at a time until the total cost stops falling.
   // With calculated coefficients each step uses those of the step before, so a
-  // step's figures follow only from all the steps before it, and every step is
-  // worked out. Otherwise each step's cost follows from its thickness alone,
-  // and the runs of steps over which a bound shows the cost falling at every
-  // step by more than its rounding are passed over (FallingCost.h): the search
-  // goes on from the step before the end of such a run.
+  // step's figures follow from all the steps before it. Where each step's cost
+  // follows from its thickness alone, the runs of steps over which a bound
+  // shows the cost falling at every step by more than its rounding are passed
+  // over (FallingCost.h): the search goes on from the step before the end of
+  // such a run. Where one surface coefficient follows its surface, runs are
+  // passed over when the coefficients of their steps can be bounded and the
+  // step the search goes on from found exactly (FollowingSurface.h); where
+  // both follow, every step is worked out.
   bool EconomicSearch() {
     if (in().thickness1 == in().thickness2) {
       c_.Warn(MessageId::EconomicCostPointsEqual,
@@ -247,24 +250,30 @@ class Calculation {
     // step before left (they are those every later step uses when they do
     // not follow the temperatures).
     int step = 0, nextTry = 1;
-    std::optional<FollowingExterior> following;
+    std::optional<FollowingSurface> following;
     bool settled = false;  // the last step left the coefficients as it found them
     do {
       if (c_.passOverFallingCosts && step >= nextTry) {
         FallingCost falling(c_, insulation_, economic_, rIn, Ti_, Te_, hi_, he_, settled);
         if (falling.Following()) {
           // The search goes on from the landing step, worked out with the
-          // exterior coefficient the step before it left.
-          if (!following) following.emplace(c_, insulation_, Ti_, Te_, hi_);
-          if (const auto landing = following->PassOver(falling, step, prevHe, he_)) {
+          // coefficient the step before it left: a plate's interior one
+          // when that one follows, else the exterior one.
+          const bool interior = in().IsPlate() && in().interiorMode == SurfaceCoefMode::Calculate;
+          float& follows = interior ? hi_ : he_;
+          if (!following)
+            following.emplace(c_, insulation_, Ti_, Te_, interior ? he_ : hi_,
+                              interior ? FollowingSurface::Side::Interior : FollowingSurface::Side::Exterior);
+          if (const auto landing = following->PassOver(falling, step, interior ? prevHi : prevHe, follows)) {
             step = landing->step;
             t = StepThickness(step);
-            const float hiBefore = hi_;
-            he_ = landing->coefficientBefore;
+            const float hiBefore = interior ? landing->coefficientBefore : hi_;
+            const float heBefore = interior ? he_ : landing->coefficientBefore;
+            follows = landing->coefficientBefore;
             cost = CostAt(t, rIn);
             ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
             NewCoefficients(hi_, he_);
-            settled = hi_ == hiBefore && he_ == landing->coefficientBefore;
+            settled = hi_ == hiBefore && he_ == heBefore;
           } else {
             nextTry = step + kStepsBeforeAnotherRun;
           }
@@ -272,6 +281,11 @@ class Calculation {
           step = last - 1;
           t = StepThickness(step);
           cost = CostAt(t, rIn);
+          // The coefficients that step leaves: a buried pipe's exterior
+          // coefficient follows its surface though the soil, not that
+          // coefficient, makes its exterior term.
+          ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
+          NewCoefficients(hi_, he_);
         } else {
           nextTry = step + kStepsBeforeAnotherRun;
         }
@@ -411,14 +425,9 @@ class Calculation {
     return true;
   }
 
-  // Half the box height in single precision, like the radius and the depth
-  // it is compared with: a box the pipe fills exactly, or whose top lies at
-  // the ground surface, is not absurd.
-  float HalfBox() const { return static_cast<float>(double(in().boxSize) * 0.001 * 0.5); }
-  // Whether the buried pipe, its layers as they now are, reaches above the
-  // ground or beyond the walls of its box.
-  bool OutgrowsItsBox() const { return in().IsInBox() && c_.s.r[c_.s.n] > HalfBox(); }
-  bool OutgrowsItsPlace() const { return c_.s.r[c_.s.n] > in().depth || OutgrowsItsBox(); }
+  float HalfBox() const { return HalfBoxHeight(in()); }
+  bool OutgrowsItsBox() const { return ::OutgrowsItsBox(in(), c_.s); }
+  bool OutgrowsItsPlace() const { return ::OutgrowsItsPlace(in(), c_.s); }
 
   void BuriedPipeChecks() {
     if (!in().IsBuried()) return;

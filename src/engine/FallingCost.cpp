@@ -71,16 +71,18 @@ FallingCost::FallingCost(CalcContext& c, int insulation, const EconomicFigures& 
   const CalcInputs& in = c.in;
   const LayerStack& s = c.s;
   noInsulation_ = insulation < 1 || insulation > s.n;
-  if (!in.thicknessTarget || (in.IsBuried() && !noInsulation_)) return;
+  if (!in.thicknessTarget) return;
   // Coefficients that follow the surface temperatures change from step to
-  // step, unless nothing the steps change reaches them.
-  const bool follow =
-      (in.IsPlate() && in.interiorMode == SurfaceCoefMode::Calculate) || in.exteriorMode == SurfaceCoefMode::Calculate;
+  // step, unless nothing the steps change reaches them. A buried pipe's
+  // exterior term is the soil's: its exterior coefficient enters no total.
+  const bool interiorFollows = in.IsPlate() && in.interiorMode == SurfaceCoefMode::Calculate;
+  const bool exteriorFollows = in.exteriorMode == SurfaceCoefMode::Calculate && !in.IsBuried();
   // Only an exterior coefficient that follows can be bounded over a run.
-  following_ = follow && !(noInsulation_ && settled);
-  if (following_ && (in.IsBuried() || noInsulation_ || in.exteriorMode != SurfaceCoefMode::Calculate ||
-                     (in.IsPlate() && in.interiorMode == SurfaceCoefMode::Calculate)))
-    return;
+  following_ = (interiorFollows || exteriorFollows) && !(noInsulation_ && settled);
+  // One coefficient may follow: a plate's interior one or the exterior one.
+  if (following_ && (noInsulation_ || (interiorFollows && exteriorFollows))) return;
+  interiorFollows_ = following_ && interiorFollows;
+  if (interiorFollows_) heLow_ = heHigh_ = hi;
   const double G = double(figures.hours) * figures.price * figures.F * 0.001;
   if (!Finite(G) || G < 0 || !Finite(dT_) || !Finite(figures.slope) || !Finite(figures.intercept)) return;
   if (!Finite(hi) || !Finite(he) || !(rIn >= 0 && Finite(rIn))) return;
@@ -102,9 +104,11 @@ FallingCost::StepFigures FallingCost::Evaluate(int step, float he) {
   f.t = StepThickness(step);
   c_.s.e[insulation_] = f.t;
   if (c_.in.HasRadii()) UpdateRadii(c_.in, c_.s);
-  f.total = c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he);
+  f.total = interiorFollows_ ? c_.Resistance(ResistanceMode::WithInsulation, insulation_, he, he_)
+                             : c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he);
   f.R = c_.s.R;
   f.r = c_.s.r;
+  if (c_.in.IsInBox()) f.box = c_.in.boxMode == 2 ? c_.in.boxResistance : c_.buried.boxResistance;
   return f;
 }
 
@@ -163,6 +167,7 @@ double FallingCost::LeastRise(const StepFigures& p, const StepFigures& b, double
     }
     rise += term;
   }
+  if (in.IsBuried()) return rise - GreatestBuriedFall(p, b, hi);
   if (heLow_ > 0) {
     const double c = 1 / (double(heLow_) * shell);
     const double rp = p.r[n], rb = b.r[n];
@@ -170,6 +175,33 @@ double FallingCost::LeastRise(const StepFigures& p, const StepFigures& b, double
     rise -= coefficients / (shell * (sphere ? double(rp) * rp : double(rp)));
   }
   return rise;
+}
+
+double FallingCost::GreatestBuriedFall(const StepFigures& p, const StepFigures& b, double growth) const {
+  const CalcInputs& in = c_.in;
+  const int n = c_.s.n;
+  const double rp = p.r[n], rb = b.r[n];
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  if (!(rp > 0) || !Finite(rb)) return kNaN;
+  if (in.IsInBox()) {
+    // The soil lies outside the box, whose equivalent radius is fixed: only
+    // the box term moves, unless its resistance is given.
+    if (in.boxMode == 2) return 0;
+    if (in.boxMode != 0) return growth / (rp * rp * 53.4072);  // air: 1 / (8.5 · 2π r)
+    // Material: ln(B / r) / (2π k) while B - r exceeds 1 mm, which holds over
+    // the run when it holds at its end.
+    const double B = 1.07 * (double(in.boxSize) * 0.001) * 0.5;
+    const double k = in.boxConductivity;
+    if (!(B - rb > 0.001) || !(k > 0) || !Finite(k) || !Finite(B)) return kNaN;
+    return growth / (rp * k * kTwoPi);
+  }
+  // The soil: acosh(d / r) / (2π λ) while d / r is at least 1.01, which holds
+  // over the run when it holds at its end; its slope in r, d / (r √(d² - r²))
+  // over 2π λ, is greatest where r is least in front and greatest under the root.
+  const double d = in.depth;
+  const double lambda = in.soilMode == 1 ? double(c_.buried.soilConductivity) : double(in.soilConductivity);
+  if (!(d / rb >= 1.01) || !Finite(d) || !(lambda > 0) || !Finite(lambda)) return kNaN;
+  return growth * d / (rp * std::sqrt((d - rb) * (d + rb)) * lambda * kTwoPi);
 }
 
 double FallingCost::GreatestInvestmentSlope(double tp, double tb) const {
@@ -204,7 +236,7 @@ bool FallingCost::Falls(int a, int b, float low, float high, double inverseStep)
   following_ = false;
   const bool falls = Falls(a, b);
   following_ = true;
-  heLow_ = heHigh_ = he_;
+  heLow_ = heHigh_ = interiorFollows_ ? hi_ : he_;
   inverseStep_ = 0;
   return falls;
 }
@@ -218,6 +250,9 @@ bool FallingCost::Falls(int a, int b) {
   const StepFigures p = Evaluate(a - 1, heHigh_);
   const StepFigures e = Evaluate(b, heLow_);
   if (noInsulation_) return FallsWithTheSameFlow(p, e);
+  // A buried pipe's search stops where the pipe outgrows its place: no step
+  // of the run may (the outer radius grows from step to step).
+  if (in.IsBuried() && OutgrowsItsPlace(in, c_.s)) return false;
 
   // The growth of the thickness from one step to the next.
   const double dtMin = double(0.1f) - Ulp(e.t), dtMax = double(0.1f) + Ulp(e.t);
@@ -241,9 +276,16 @@ bool FallingCost::Falls(int a, int b) {
   }
   // A step between works out its exterior term with a coefficient that may
   // be less than both ends used, where the outer radius may be less.
-  if (heHigh_ > heLow_) magnitudes += double(p.R[10]) * heHigh_ / heLow_;
-  if (!Finite(magnitudes) || !(p.total > 0)) return false;
-  const double errR = magnitudes * (n + 4) * 2 * kFloatRounding * 1.001 + 1e-300;
+  if (heHigh_ > heLow_) magnitudes += double(p.R[interiorFollows_ ? 0 : 10]) * heHigh_ / heLow_;
+  // A buried pipe's box term, and what its logarithm of a ratio near 1 loses.
+  double lost = 0;
+  if (in.IsInBox()) {
+    if (!(p.box >= 0 && e.box >= 0)) return false;
+    magnitudes += std::max(double(p.box), double(e.box));
+    if (in.boxMode == 0) lost = 4 * std::numeric_limits<double>::epsilon() / (double(in.boxConductivity) * kTwoPi);
+  }
+  if (!Finite(magnitudes) || !Finite(lost) || !(p.total > 0)) return false;
+  const double errR = magnitudes * (n + 4) * 2 * kFloatRounding * 1.001 + lost + 1e-300;
   const double Rlow = double(p.total) - 2 * errR, Rhigh = double(e.total) + errR;
   if (!(Rlow > 0) || !Finite(Rhigh)) return false;
 

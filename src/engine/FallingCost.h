@@ -11,8 +11,8 @@ struct CalcContext;
 // falls at every step, so that the search, which stops at the first step that
 // costs no less than the one before, can pass over them.
 //
-// The element must not be buried (the search then also stops where the pipe
-// outgrows its place). Where every step's cost follows from its thickness
+// A buried pipe's search also stops where the pipe outgrows its place, so a
+// run passed over must end before it. Where every step's cost follows from its thickness
 // alone (the surface coefficients are given, neglected, or those of flowing
 // fluids inside a pipe or duct), a bound tells, from the figures of the steps
 // just before a run and at its end, that every step of the run costs less than
@@ -22,10 +22,11 @@ struct CalcContext;
 // coefficients as it found them (`settled`), every later step does too,
 // whatever their kind.
 //
-// When the exterior coefficient follows the exterior surface temperature
-// (and nothing else does), each step works with the coefficient the step
-// before left: the bound then holds for every exterior coefficient within an
-// interval the steps of the run are shown to stay in (FollowingExterior.h).
+// When one surface coefficient follows its surface temperature (the exterior
+// one, or a plate's interior one, and nothing else does), each step works with
+// the coefficient the step before left: the bound then holds for every
+// coefficient within an interval the steps of the run are shown to stay in
+// (FollowingSurface.h).
 class FallingCost {
  public:
   // The coefficients hi and he are those every step uses; rIn is the radius of
@@ -35,8 +36,8 @@ class FallingCost {
 
   // Whether the element's steps can be passed over at all.
   bool Usable() const { return usable_; }
-  // Whether the exterior coefficient follows the surface temperature: the
-  // runs are then found by FollowingExterior, with Falls(a, b, low, high).
+  // Whether a surface coefficient follows its surface temperature: the
+  // runs are then found by FollowingSurface, with Falls(a, b, low, high).
   bool Following() const { return following_; }
 
   // The last step b such that every step of from+1 .. b costs less than the
@@ -47,8 +48,8 @@ class FallingCost {
 
   // Every step j of a..b (1 <= a <= b) costs less than step j - 1.
   bool Falls(int a, int b);
-  // The same when each step j of a - 1..b works with an exterior coefficient
-  // of its own within [low, high] (low > 0) instead of the one given, whose
+  // The same when each step j of a - 1..b works with a coefficient of the
+  // surface that follows of its own within [low, high] (low > 0) instead of the one given, whose
   // inverse differs from that of the step before by at most inverseStep.
   bool Falls(int a, int b, float low, float high, double inverseStep);
 
@@ -58,14 +59,20 @@ class FallingCost {
     float total = 0;  // total resistance
     std::array<float, 11> R{};
     std::array<float, 7> r{};
+    float box = 0;  // a buried pipe's box term
   };
-  StepFigures Evaluate(int step, float he);
+  // The step's figures, the coefficient that follows (or he) being h.
+  StepFigures Evaluate(int step, float h);
   // The least rise of the exact total resistance from one step to the next
   // over the run from p to b, given the least and greatest growth of the
   // thickness (mm) of one step; not a number when it cannot be bounded.
   double LeastRise(const StepFigures& p, const StepFigures& b, double dtMin, double dtMax) const;
   // Falls() for an element none of whose layers is the insulation.
   bool FallsWithTheSameFlow(const StepFigures& p, const StepFigures& b) const;
+  // The most a buried pipe's soil or box term falls from one step to the next
+  // over the run from p to b, its outer radius growing by at most `growth`
+  // (m) a step; not a number outside the formula's range.
+  double GreatestBuriedFall(const StepFigures& p, const StepFigures& b, double growth) const;
   // The greatest slope of the investment (per mm) between thicknesses tp and tb.
   double GreatestInvestmentSlope(double tp, double tb) const;
 
@@ -74,8 +81,11 @@ class FallingCost {
   const EconomicFigures figures_;
   const double rIn_, dT_;
   const float hi_, he_;
-  // The exterior coefficients a step may work with (both he_ unless following).
+  // The coefficients a step may work with, of the surface that follows: the
+  // exterior one, or a plate's interior one when `interiorFollows_` (both
+  // the coefficient given unless following).
   float heLow_, heHigh_;
+  bool interiorFollows_ = false;
   double inverseStep_ = 0;  // the most the inverse of the coefficient changes from a step to the next
   bool usable_ = false;
   bool following_ = false;

@@ -26,6 +26,18 @@ void UpdateRadii(const CalcInputs& in, LayerStack& s);
 float TotalThickness(const LayerStack& s);
 // Perimeter of a duct's wall at mid-thickness, m, from the wall's total
 // thickness (m) and the interior width and height (m).
+// Half the height of a buried pipe's box, m, in single precision like the
+// radii and the depth it is compared with: a box the pipe fills exactly, or
+// whose top lies at the ground surface, is not absurd.
+inline float HalfBoxHeight(const CalcInputs& in) { return static_cast<float>(double(in.boxSize) * 0.001 * 0.5); }
+// Whether a buried pipe, its layers as they now are, reaches beyond the walls
+// of its box, or above the ground (or beyond the box).
+inline bool OutgrowsItsBox(const CalcInputs& in, const LayerStack& s) {
+  return in.IsInBox() && s.r[s.n] > HalfBoxHeight(in);
+}
+inline bool OutgrowsItsPlace(const CalcInputs& in, const LayerStack& s) {
+  return s.r[s.n] > in.depth || OutgrowsItsBox(in, s);
+}
 inline double DuctWallPerimeter(float totalThickness, double width, double height) {
   return 4 * double(totalThickness) + 2 * width + 2 * height;
 }

@@ -19,24 +19,27 @@ double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double
   if (dT == 0) return 0;
   const bool turbulent = dT * L * L * L > 10;
   laminar = !turbulent;
-  const double third = kOneThird;
-  const double turbulentStable = 0.59 * std::pow(dT, 0.25);
-  const double turbulentRising = 1.52 * std::pow(dT, third);
-  const double laminarStable = 0.59 * std::pow(dT / L, 0.25);
-  const double laminarRising = 1.32 * std::pow(dT / L, 0.25);
+  // Only the correlation that applies is worked out: the search for an
+  // economic thickness works out this coefficient at every step.
+  const auto turbulentStable = [&] { return 0.59 * std::pow(dT, 0.25); };
+  const auto turbulentRising = [&] { return 1.52 * std::pow(dT, kOneThird); };
+  const auto laminarStable = [&] { return 0.59 * std::pow(dT / L, 0.25); };
+  const auto laminarRising = [&] { return 1.32 * std::pow(dT / L, 0.25); };
   // The warmer side above the colder one keeps the air still (0.59); below it,
   // the heat rises (1.52, 1.32).
   switch (in.plateOrientation) {
     case 1: {  // horizontal, interior above
       const bool stable = Ti >= Te;
-      return turbulent ? (stable ? turbulentStable : turbulentRising) : (stable ? laminarStable : laminarRising);
+      return turbulent ? (stable ? turbulentStable() : turbulentRising())
+                       : (stable ? laminarStable() : laminarRising());
     }
     case 2: {  // horizontal, interior below
       const bool rising = Ti > Te;
-      return turbulent ? (rising ? turbulentRising : turbulentStable) : (rising ? laminarRising : laminarStable);
+      return turbulent ? (rising ? turbulentRising() : turbulentStable())
+                       : (rising ? laminarRising() : laminarStable());
     }
     default:  // vertical
-      return turbulent ? 1.74 * std::pow(dT, third) : 1.32 * std::pow(dT / L, 0.25);
+      return turbulent ? 1.74 * std::pow(dT, kOneThird) : laminarRising();
   }
 }
 

@@ -162,4 +162,67 @@ TEST(EconomicSearchIdentity, FollowingExteriorCoefficientStopsWhereEveryStepStop
   EXPECT_GT(farReaching, kCases / 10);
 }
 
+// A plate whose interior coefficient follows its interior surface: the runs
+// land on the walk's step and coefficient whatever the orientation, the
+// height of the plate, the emission, warm or cold inside, the exterior
+// coefficient given or neglected.
+TEST(EconomicSearchIdentity, FollowingInteriorCoefficientStopsWhereEveryStepStops) {
+  constexpr int kCases = 1500;
+  Draw d(40417);
+  int passedOver = 0, farReaching = 0;
+  for (int n = 0; n < kCases; ++n) {
+    CalcInputs in = EconomicCase(d);
+    in.kind = GeometryKind::Plate;
+    in.interiorMode = SurfaceCoefMode::Calculate;
+    in.exteriorMode = d.OneIn(6) ? SurfaceCoefMode::Neglect : SurfaceCoefMode::Impose;
+    in.interiorEmission = static_cast<float>(d.Uniform(0, 1));
+    in.interiorHeight = d.Spread(0.1, 10);
+    in.Te = static_cast<float>(d.Uniform(-20, 45));
+    if (d.OneIn(3)) in.Ti = static_cast<float>(d.Uniform(-50, in.Te));
+    const CalcOutcome fast = Calculate(in, FindThicknessStep, EconomicSteps::PassOverFallingRuns);
+    const CalcOutcome walked = Calculate(in, FindThicknessStep, EconomicSteps::WorkOutEvery);
+    ASSERT_EQ(Fingerprint(fast).Text(), Fingerprint(walked).Text()) << "case " << n;
+    passedOver += fast.evaluations * 4 < walked.evaluations;
+    farReaching += walked.economic && walked.economicOutcome.thickness >= 100;
+  }
+  EXPECT_GT(passedOver, farReaching / 2);
+  EXPECT_GT(farReaching, kCases / 10);
+}
+
+// Buried pipes pass over runs too, with the soil's term or the box's moving
+// with the outer radius: the runs must stop short of the step that no longer
+// fits the box or the depth, where the search ends and says so. Shallow pipes
+// and small boxes of every kind (material, air, given resistance), soil
+// conductivities given and calculated, exterior coefficients calculated
+// though the soil makes the exterior term.
+TEST(EconomicSearchIdentity, BuriedPipesStopWhereEveryStepStops) {
+  constexpr int kCases = 1500;
+  Draw d(5091);
+  int passedOver = 0, beyondTheirPlace = 0, farReaching = 0;
+  for (int n = 0; n < kCases; ++n) {
+    CalcInputs in = EconomicCase(d);
+    in.kind = GeometryKind::Pipe;
+    in.pipePlacing = 2 + d.Choice(2);
+    in.interiorDiameter = d.Spread(6, 600);
+    const float outside = static_cast<float>(0.001 * in.interiorDiameter);
+    in.boxSize = 1000 * outside * static_cast<float>(d.Uniform(1.1, 8));
+    in.depth = outside * static_cast<float>(d.Uniform(0.6, 30));
+    in.soilMode = d.Choice(2);
+    in.soilDensity = d.Spread(1000, 2500);
+    in.soilHumidity = static_cast<float>(d.Uniform(0, 40));
+    in.boxConductivity = d.Spread(0.05, 3);
+    if (d.OneIn(3)) in.exteriorMode = SurfaceCoefMode::Calculate;
+    const CalcOutcome fast = Calculate(in, FindThicknessStep, EconomicSteps::PassOverFallingRuns);
+    const CalcOutcome walked = Calculate(in, FindThicknessStep, EconomicSteps::WorkOutEvery);
+    ASSERT_EQ(Fingerprint(fast).Text(), Fingerprint(walked).Text()) << "case " << n;
+    passedOver += fast.evaluations * 4 < walked.evaluations;
+    for (const CalcMessage& m : walked.Messages())
+      beyondTheirPlace += m.id == MessageId::PipeOutgrowsBox || m.id == MessageId::PipeAboveGround;
+    farReaching += walked.economic && walked.economicOutcome.thickness >= 100;
+  }
+  EXPECT_GT(passedOver, kCases / 10);
+  EXPECT_GT(beyondTheirPlace, kCases / 20);
+  EXPECT_GT(farReaching, kCases / 20);
+}
+
 }  // namespace

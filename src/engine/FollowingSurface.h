@@ -3,33 +3,40 @@
 
 #include "engine/SurfaceCoefficients.h"
 
+#include <array>
 #include <optional>
 
 struct CalcContext;
 class FallingCost;
 
-// Runs of steps of the economic search when the exterior surface coefficient
-// follows the exterior surface temperature. Step j then works out its total
-// resistance with the coefficient step j - 1 left, and leaves the coefficient
-// of its own surface temperature, so a step's figures follow from every step
-// before it. A run is passed over when three things are shown:
+// Runs of steps of the economic search when a surface coefficient follows
+// its surface temperature: the exterior one, or the interior one of a plate.
+// Step j then works out its total resistance with the coefficient step j - 1
+// left, and leaves the coefficient of its own surface temperature, so a
+// step's figures follow from every step before it. A run is passed over when
+// three things are shown:
 //  1. an interval that holds the coefficient of every step of the run: the
 //     coefficients the steps can leave, worked out for every thickness of the
 //     run and every coefficient of the interval, lie in the interval again;
 //  2. every step of the run costs less than the one before, for any
 //     coefficients of that interval (FallingCost::Falls);
 //  3. the exact coefficient of a step near the end of the run, found from the
-//     interval: the computed total resistance grows with the coefficient a
-//     step works with, so when the least and the greatest coefficient of the
-//     interval give the same total, every coefficient of it does, and so do
-//     the surface temperature and the coefficient the step leaves. Until they
-//     do, the interval of the next step is the one the two totals give.
+//     interval. For the exterior surface, the computed total resistance grows
+//     with the coefficient a step works with, so when the least and the
+//     greatest coefficient of the interval give the same total, every
+//     coefficient of it does, and so do the surface temperature and the
+//     coefficient the step leaves; until they do, the interval of the next
+//     step is the one the two totals give. For a plate's interior, the
+//     computed surface temperature is not monotone in the coefficient, but
+//     the interior term is: when both ends give the same term, every
+//     coefficient does; until they do, the interval of the next step is the
+//     image of the interval over that one step. Once the interval holds a few
+//     numbers, each is followed through the step.
 // The search then goes on from that step as it would have.
 //
-// Only the exterior coefficient may follow (a calculated coefficient of a
-// plate's interior keeps every step worked out), and only where the
-// correlation of the coefficient does not change its regime over the run.
-class FollowingExterior {
+// Only one coefficient may follow, and only where its correlation does not
+// change its regime over the run.
+class FollowingSurface {
  public:
   struct Interval {
     float low = 0, high = 0;
@@ -42,9 +49,11 @@ class FollowingExterior {
     float coefficientBefore = 0;
   };
 
-  // hi is the interior coefficient every step works with. One object serves
-  // a whole search: it keeps the length of the runs it finds.
-  FollowingExterior(CalcContext& c, int insulation, float Ti, float Te, float hi);
+  // The surface whose coefficient follows its temperature.
+  enum class Side { Interior, Exterior };
+  // `fixed` is the other surface's coefficient, which every step works with.
+  // One object serves a whole search: it keeps the length of the runs it finds.
+  FollowingSurface(CalcContext& c, int insulation, float Ti, float Te, float fixed, Side side);
 
   // From step `from`, which works with coefficient `before` and leaves `now`:
   // the furthest step the search can go on from, with every step up to it
@@ -87,11 +96,15 @@ class FollowingExterior {
   std::optional<Bounds> Coefficients(float Tlow, float Thigh, float Dlow, float Dhigh) const;
   std::optional<Interval> Enclosure(const RunFigures& run, const Interval& start) const;
   std::optional<Landing> Land(int first, int to, Interval x);
-  float TotalAt(int step, float he);
+  float TotalAt(int step, float h);
+  // The coefficient a step whose temperatures are T leaves (D: the outer diameter).
+  float Coefficient(SurfaceParts& parts, const std::array<float, 7>& T, float D) const;
 
   CalcContext& c_;
   const int insulation_;
-  const float Ti_, Te_, hi_;
-  SurfaceParts parts_;  // filled by the coefficients worked out here, not the calculation's
-  int run_;             // the length of run tried first
+  const float Ti_, Te_, fixed_;
+  const bool interior_;  // the interior coefficient follows, not the exterior one
+  const float fluid_;    // the temperature of the fluid on the side that follows
+  SurfaceParts parts_;   // filled by the coefficients worked out here, not the calculation's
+  int run_;              // the length of run tried first
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/FollowingExterior.h"
+#include "engine/FollowingSurface.h"
 
 #include "engine/CalcContext.h"
 #include "engine/Constants.h"
@@ -24,18 +24,21 @@
 //  - the exterior surface temperature is Ti - (Ti - Te) c / R, c and R sums
 //    of n + 1 and n + 2 terms in single precision: it lies within
 //    |Ti - Te| (2n + 4) 2^-24 of the exact formula of the terms, plus its own
-//    rounding;
+//    rounding; a plate's interior surface temperature, Ti - (Ti - Te) R0 / R,
+//    lies within that bound too;
 //  - the convection part of the coefficient grows (or falls) with the
-//    difference between the surface and the air and with the diameter, and
+//    difference between the surface and its fluid and with the diameter, and
 //    the radiation part with the surface temperature, as long as the surface
-//    stays on one side of the air and the regime of the correlation does not
+//    stays on one side of the fluid and the regime of the correlation does not
 //    change: their least and greatest values over a box of temperatures and
 //    diameters lie at its corners, within the errors of pow (a last place of
-//    the single-precision figures at most); above the air's temperature both
+//    the single-precision figures at most); above the fluid's temperature both
 //    grow with the surface's, and so does the coefficient;
 //  - the total resistance a step computes grows with the coefficient it works
-//    with (every operation on the way rounds monotonically), and the surface
-//    temperature follows from the total alone.
+//    with (every operation on the way rounds monotonically), and the exterior
+//    surface temperature follows from the total alone; a plate's interior
+//    one follows from the total and the interior term, which is the only
+//    figure of the step the interior coefficient enters.
 
 namespace {
 
@@ -47,8 +50,12 @@ constexpr int kFirstRun = 64;
 constexpr int kShortestRun = 16;
 constexpr int kLandingSteps = 24;
 constexpr int kEnclosurePasses = 12;
-// The most coefficients a landing follows one by one.
+// The most coefficients a landing follows one by one. The interval of a
+// plate's interior coefficient shrinks to some hundreds of numbers (the
+// bound on the computed surface temperature holds it there), and the steps
+// those give leave only a few.
 constexpr std::uint32_t kFewCoefficients = 16;
+constexpr std::uint32_t kFewInteriorCoefficients = 512;
 
 float Down(double x) {
   float f = static_cast<float>(x);
@@ -79,17 +86,31 @@ std::uint32_t FloatsBetween(float low, float high) {
 
 }  // namespace
 
-FollowingExterior::FollowingExterior(CalcContext& c, int insulation, float Ti, float Te, float hi)
-    : c_(c), insulation_(insulation), Ti_(Ti), Te_(Te), hi_(hi), parts_(c.exterior), run_(kFirstRun) {}
+FollowingSurface::FollowingSurface(CalcContext& c, int insulation, float Ti, float Te, float fixed, Side side)
+    : c_(c),
+      insulation_(insulation),
+      Ti_(Ti),
+      Te_(Te),
+      fixed_(fixed),
+      interior_(side == Side::Interior),
+      fluid_(interior_ ? Ti : Te),
+      parts_(interior_ ? c.interior : c.exterior),
+      run_(kFirstRun) {}
 
-float FollowingExterior::TotalAt(int step, float he) {
+float FollowingSurface::TotalAt(int step, float h) {
   // As the search works a step out: a plate or duct keeps its radii.
   c_.s.e[insulation_] = StepThickness(step);
   if (c_.in.HasRadii()) UpdateRadii(c_.in, c_.s);
-  return c_.Resistance(ResistanceMode::WithInsulation, insulation_, hi_, he);
+  return interior_ ? c_.Resistance(ResistanceMode::WithInsulation, insulation_, h, fixed_)
+                   : c_.Resistance(ResistanceMode::WithInsulation, insulation_, fixed_, h);
 }
 
-std::optional<FollowingExterior::RunFigures> FollowingExterior::Figures(int first, int last) {
+float FollowingSurface::Coefficient(SurfaceParts& parts, const std::array<float, 7>& T, float D) const {
+  return interior_ ? InteriorCoefficient(c_.in, parts, T[0], Ti_, Te_)
+                   : ExteriorCoefficient(c_.in, parts, T[c_.s.n], Ti_, Te_, D);
+}
+
+std::optional<FollowingSurface::RunFigures> FollowingSurface::Figures(int first, int last) {
   const CalcInputs& in = c_.in;
   const LayerStack& s = c_.s;
   const int n = s.n, ins = insulation_;
@@ -104,9 +125,12 @@ std::optional<FollowingExterior::RunFigures> FollowingExterior::Figures(int firs
   const double radiusStep = flat ? 0.0 : dtMax * 0.001 * (1 + 1e-12) + (n + 1) * Ulp(e.r[n]);
   RunFigures run;
   run.radiusStep = radiusStep;
-  for (int i = 0; i <= n; ++i) {
+  // Every term but the surface that follows: the interior surface, the
+  // layers and, when the interior follows, the exterior surface.
+  for (int i = interior_ ? 1 : 0; i <= (interior_ ? n + 1 : n); ++i) {
+    if (i == n + 1) i = 10;
     double low = std::min(p.R[i], e.R[i]), high = std::max(p.R[i], e.R[i]);
-    if (i > ins && !flat && s.resistanceComputed[i]) {
+    if (i > ins && i <= n && !flat && s.resistanceComputed[i]) {
       // A layer outside the insulation: its inner radius lies between those
       // of the ends, its width within a last place of its outer radius.
       const double k = s.k[i];
@@ -126,7 +150,7 @@ std::optional<FollowingExterior::RunFigures> FollowingExterior::Figures(int firs
     // What the logarithm of a ratio near 1, or a difference of inverses,
     // loses besides the rounding of the term.
     double lost = 0;
-    if (!flat && i >= ins && s.resistanceComputed[i]) {
+    if (!flat && i >= ins && i <= n && s.resistanceComputed[i]) {
       const double k = s.k[i];
       lost = sphere ? 4 * std::numeric_limits<double>::epsilon() / (double(p.r[i - 1]) * k * shell)
                     : 4 * std::numeric_limits<double>::epsilon() / (k * shell);
@@ -138,7 +162,7 @@ std::optional<FollowingExterior::RunFigures> FollowingExterior::Figures(int firs
     // and its exact change as the radii grow (or the thickness, on a flat
     // element), its width within last places.
     double change = 2 * (high * kTermSlack + lost);
-    if (s.resistanceComputed[i] && i >= ins) {
+    if (i >= ins && i <= n && s.resistanceComputed[i]) {
       const double k = s.k[i];
       if (!(k > 0) || !Finite(k)) return std::nullopt;
       if (flat) {
@@ -171,10 +195,10 @@ std::optional<FollowingExterior::RunFigures> FollowingExterior::Figures(int firs
   return run;
 }
 
-std::optional<FollowingExterior::Bounds> FollowingExterior::Coefficients(float Tlow, float Thigh, float Dlow,
-                                                                         float Dhigh) const {
+std::optional<FollowingSurface::Bounds> FollowingSurface::Coefficients(float Tlow, float Thigh, float Dlow,
+                                                                       float Dhigh) const {
   // The surface on one side of the air, and no temperature below absolute zero.
-  if (!(Tlow > Te_ || Thigh < Te_) || !(double(Te_) + 273.15 >= 0) || !(double(Tlow) + 273.15 >= 0))
+  if (!(Tlow > fluid_ || Thigh < fluid_) || !(double(fluid_) + 273.15 >= 0) || !(double(Tlow) + 273.15 >= 0))
     return std::nullopt;
   double convection[2] = {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
   double radiation[2] = {convection[0], convection[1]};
@@ -183,7 +207,8 @@ std::optional<FollowingExterior::Bounds> FollowingExterior::Coefficients(float T
   for (float T : {Tlow, Thigh}) {
     for (float D : {Dlow, Dhigh}) {
       SurfaceParts parts = parts_;
-      const float h = ExteriorCoefficient(c_.in, parts, T, Ti_, Te_, D);
+      const float h = interior_ ? InteriorCoefficient(c_.in, parts, T, Ti_, Te_)
+                                : ExteriorCoefficient(c_.in, parts, T, Ti_, Te_, D);
       if (!Finite(h) || !Finite(parts.convection) || !Finite(parts.radiation)) return std::nullopt;
       if (!first && parts.laminar != laminar) return std::nullopt;  // the regime changes
       first = false;
@@ -197,7 +222,7 @@ std::optional<FollowingExterior::Bounds> FollowingExterior::Coefficients(float T
     }
   }
   Interval x;
-  if (Tlow > Te_) {
+  if (Tlow > fluid_) {
     // A surface warmer than the air: both parts grow with its temperature,
     // so their sum does, as computed within a last place (pow is not
     // rounded exactly).
@@ -213,8 +238,7 @@ std::optional<FollowingExterior::Bounds> FollowingExterior::Coefficients(float T
   return Bounds{x, std::max(std::abs(convection[0]), std::abs(convection[1]))};
 }
 
-std::optional<FollowingExterior::SurfaceBox> FollowingExterior::Surface(const RunFigures& run,
-                                                                        const Interval& x) const {
+std::optional<FollowingSurface::SurfaceBox> FollowingSurface::Surface(const RunFigures& run, const Interval& x) const {
   SurfaceBox box;
   // The exterior term: least with the greatest coefficient and radius.
   box.areaLow = Area(run.outerLow);
@@ -228,22 +252,24 @@ std::optional<FollowingExterior::SurfaceBox> FollowingExterior::Surface(const Ru
   const int n = c_.s.n;
   box.error = std::abs(dT) * (2 * n + 4) * kRounding * 1.02 +
               4 * std::numeric_limits<double>::epsilon() * (std::abs(Ti_) + std::abs(Te_)) +
-              Ulp(std::abs(Te_) + box.furthest) + 1e-30;
+              Ulp(std::abs(fluid_) + box.furthest) + 1e-30;
   if (!(box.nearest - box.error > 0) || !Finite(box.furthest)) return std::nullopt;
-  const double sign = dT > 0 ? 1 : -1;
-  const double a = Te_ + sign * (box.nearest - box.error), b = Te_ + sign * (box.furthest + box.error);
+  // The exterior surface lies from the exterior air towards the interior
+  // fluid, the interior surface from the interior fluid towards the air.
+  const double sign = (dT > 0) == interior_ ? -1 : 1;
+  const double a = fluid_ + sign * (box.nearest - box.error), b = fluid_ + sign * (box.furthest + box.error);
   box.Tlow = Down(std::min(a, b));
   box.Thigh = Up(std::max(a, b));
   return box;
 }
 
-double FollowingExterior::Area(double r) const {
+double FollowingSurface::Area(double r) const {
   const CalcInputs& in = c_.in;
   if (in.IsPlate() || in.IsDuct()) return 1.0;
   return in.IsSphere() ? kFourPi * r * r : kTwoPi * r;
 }
 
-std::optional<FollowingExterior::Interval> FollowingExterior::Image(const RunFigures& run, const Interval& x) const {
+std::optional<FollowingSurface::Interval> FollowingSurface::Image(const RunFigures& run, const Interval& x) const {
   const std::optional<SurfaceBox> box = Surface(run, x);
   if (!box) return std::nullopt;
   const std::optional<Bounds> h = Coefficients(box->Tlow, box->Thigh, run.diameterLow, run.diameterHigh);
@@ -251,7 +277,7 @@ std::optional<FollowingExterior::Interval> FollowingExterior::Image(const RunFig
   return h->x;
 }
 
-double FollowingExterior::StepChange(const RunFigures& run, const Interval& x, double startChange) const {
+double FollowingSurface::StepChange(const RunFigures& run, const Interval& x, double startChange) const {
   constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
   const CalcInputs& in = c_.in;
   const std::optional<SurfaceBox> box = Surface(run, x);
@@ -263,9 +289,9 @@ double FollowingExterior::StepChange(const RunFigures& run, const Interval& x, d
   // How fast the coefficient follows the surface temperature: the convection
   // part as a power of at most 0.34 of the difference, the radiation part as
   // the derivative of its cubic; and the diameter.
-  const double a = (double(Te_) + 273.15) * 0.01;
+  const double a = (double(fluid_) + 273.15) * 0.01;
   const double b = (std::max(std::abs(double(box->Tlow)), std::abs(double(box->Thigh))) + 273.15) * 0.01;
-  const double emission = std::abs(double(in.exteriorEmission));
+  const double emission = std::abs(double(interior_ ? in.interiorEmission : in.exteriorEmission));
   const double perDegree =
       0.34 * h->convection / (box->nearest - box->error) + emission * 5.67e-4 * (a * a + 3 * b * b + 2 * a * b);
   const double perMetre = flat ? 0.0 : (0.5 * h->convection + 0.0081 / run.diameterLow) / run.diameterLow;
@@ -290,8 +316,8 @@ double FollowingExterior::StepChange(const RunFigures& run, const Interval& x, d
   return std::max(fixed / (1 - following), startChange);
 }
 
-std::optional<FollowingExterior::Interval> FollowingExterior::Enclosure(const RunFigures& run,
-                                                                        const Interval& start) const {
+std::optional<FollowingSurface::Interval> FollowingSurface::Enclosure(const RunFigures& run,
+                                                                      const Interval& start) const {
   Interval x = start;
   for (int pass = 0; pass < kEnclosurePasses; ++pass) {
     const std::optional<Interval> image = Image(run, x);
@@ -306,7 +332,7 @@ std::optional<FollowingExterior::Interval> FollowingExterior::Enclosure(const Ru
   return std::nullopt;
 }
 
-std::optional<FollowingExterior::Landing> FollowingExterior::Land(int first, int to, Interval x) {
+std::optional<FollowingSurface::Landing> FollowingSurface::Land(int first, int to, Interval x) {
   const int n = c_.s.n;
   std::array<float, 7> T{};
   // Once the interval holds only a few coefficients, each is followed
@@ -314,7 +340,7 @@ std::optional<FollowingExterior::Landing> FollowingExterior::Land(int first, int
   // those they give, no more than before.
   std::vector<float> few;
   for (int j = std::max(first, to - kLandingSteps); j < to; ++j) {
-    if (few.empty() && FloatsBetween(x.low, x.high) <= kFewCoefficients)
+    if (few.empty() && FloatsBetween(x.low, x.high) <= (interior_ ? kFewInteriorCoefficients : kFewCoefficients))
       for (float c = x.low; c <= x.high; c = std::nextafter(c, std::numeric_limits<float>::infinity()))
         few.push_back(c);
     if (!few.empty()) {
@@ -322,7 +348,7 @@ std::optional<FollowingExterior::Landing> FollowingExterior::Land(int first, int
       for (float c : few) {
         ComputeInterfaceTemperatures(c_.s, TotalAt(j, c), Ti_, Te_, T);
         SurfaceParts parts = parts_;
-        const float left = ExteriorCoefficient(c_.in, parts, T[n], Ti_, Te_, 2 * c_.s.r[n]);
+        const float left = Coefficient(parts, T, 2 * c_.s.r[n]);
         if (std::find(next.begin(), next.end(), left) == next.end()) next.push_back(left);
       }
       if (next.size() == 1) return Landing{j + 1, next.front()};
@@ -330,13 +356,32 @@ std::optional<FollowingExterior::Landing> FollowingExterior::Land(int first, int
       continue;
     }
     // x holds the coefficient step j works with.
+    if (interior_) {
+      // The interior term is the one figure the coefficient gives a plate's
+      // step: when both ends of x give the same, every coefficient of x
+      // does. Otherwise the next step's coefficients lie in the image of x
+      // over this one step.
+      TotalAt(j, x.low);
+      const float first = c_.s.R[0];
+      const float total = TotalAt(j, x.high);
+      if (c_.s.R[0] == first) {
+        ComputeInterfaceTemperatures(c_.s, total, Ti_, Te_, T);
+        SurfaceParts parts = parts_;
+        return Landing{j + 1, Coefficient(parts, T, 0)};
+      }
+      const std::optional<RunFigures> step = Figures(j, j);
+      const std::optional<Interval> next = step ? Image(*step, x) : std::nullopt;
+      if (!next) return std::nullopt;
+      x = *next;
+      continue;
+    }
     const float least = TotalAt(j, x.high);
     const float greatest = TotalAt(j, x.low);
     const float D = 2 * c_.s.r[n];
     if (least == greatest) {
       ComputeInterfaceTemperatures(c_.s, greatest, Ti_, Te_, T);
       SurfaceParts parts = parts_;
-      return Landing{j + 1, ExteriorCoefficient(c_.in, parts, T[n], Ti_, Te_, D)};
+      return Landing{j + 1, Coefficient(parts, T, D)};
     }
     ComputeInterfaceTemperatures(c_.s, least, Ti_, Te_, T);
     const float a = T[n];
@@ -349,8 +394,8 @@ std::optional<FollowingExterior::Landing> FollowingExterior::Land(int first, int
   return std::nullopt;
 }
 
-std::optional<FollowingExterior::Landing> FollowingExterior::PassOver(FallingCost& falling, int from, float before,
-                                                                      float now) {
+std::optional<FollowingSurface::Landing> FollowingSurface::PassOver(FallingCost& falling, int from, float before,
+                                                                    float now) {
   if (!falling.Following() || !falling.Usable()) return std::nullopt;
   const int last = LastStep() - 1;
   // The runs follow one another: each starts where the one before ended,
