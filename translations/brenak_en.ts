@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>Falta especificar la velocidad del interior</source>
-        <translation>The inside air speed is missing</translation>
+        <translation>The inside velocity is missing</translation>
     </message>
     <message>
         <source>Falta especificar la altura del exterior</source>
@@ -370,7 +370,7 @@
     </message>
     <message>
         <source>Falta especificar la velocidad del exterior</source>
-        <translation>The outside air speed is missing</translation>
+        <translation>The outside velocity is missing</translation>
     </message>
     <message>
         <source>Falta especificar la densidad del terreno</source>
@@ -1241,7 +1241,7 @@
     </message>
     <message>
         <source>Velocidad            m/s</source>
-        <translation>Air speed            m/s</translation>
+        <translation>Velocity            m/s</translation>
     </message>
     <message>
         <source>Diámetro interior   mm</source>
