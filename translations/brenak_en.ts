@@ -7,6 +7,10 @@
         <source>:/pictures/Image4.svg</source>
         <translation>:/pictures/Image4.en.svg</translation>
     </message>
+    <message>
+        <source>:/pictures/ImageConducto.svg</source>
+        <translation>:/pictures/ImageConducto.en.svg</translation>
+    </message>
 </context>
 <context>
     <name>CalcMessages</name>

@@ -28,10 +28,14 @@ TEST(ArtworkTest, EveryDrawingIsThereInBothLanguages) {
   }
 }
 
-TEST(ArtworkTest, TheBannerSpeaksTheLanguageInForce) {
+TEST(ArtworkTest, WordsInDrawingsSpeakTheLanguageInForce) {
   EXPECT_TRUE(Words(ArtworkPath(QStringLiteral("Image4"))).contains(QStringLiteral("Programa de cálculo")));
+  EXPECT_TRUE(Words(ArtworkPath(QStringLiteral("ImageConducto"))).contains(QStringLiteral(">anchura<")));
   EnglishInterface english;
-  const QString words = Words(ArtworkPath(QStringLiteral("Image4")));
-  EXPECT_TRUE(words.contains(QStringLiteral("Thermal insulation calculator")));
-  EXPECT_FALSE(words.contains(QStringLiteral("tuberías")));
+  const QString banner = Words(ArtworkPath(QStringLiteral("Image4")));
+  EXPECT_TRUE(banner.contains(QStringLiteral("Thermal insulation calculator")));
+  EXPECT_FALSE(banner.contains(QStringLiteral("tuberías")));
+  const QString duct = Words(ArtworkPath(QStringLiteral("ImageConducto")));
+  EXPECT_TRUE(duct.contains(QStringLiteral(">width<")));
+  EXPECT_FALSE(duct.contains(QStringLiteral(">anchura<")));
 }
