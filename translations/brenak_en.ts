@@ -5109,6 +5109,26 @@ Exit status: 0 all fits, 1 something does not fit or wrong use.
         <source>Documento PDF</source>
         <translation>PDF document</translation>
     </message>
+    <message>
+        <source>Guardar como PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Abrir instalación</source>
+        <translation>Open installation</translation>
+    </message>
+    <message>
+        <source>Guardar instalación</source>
+        <translation>Save installation</translation>
+    </message>
+    <message>
+        <source>Importar tramos de una lista CSV</source>
+        <translation>Import sections from a CSV list</translation>
+    </message>
+    <message>
+        <source>Guardar como CSV</source>
+        <translation>Save as CSV</translation>
+    </message>
 </context>
 <context>
     <name>WindowToolbar</name>

@@ -50,11 +50,8 @@ namespace {
 
 QString AskFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& initialFolder, const QString& filter,
                 const QString& defaultExtension) {
-  QFileDialog dialog(parent,
-                     mode == QFileDialog::AcceptOpen
-                         ? QCoreApplication::translate("WindowServices", "Abrir proyecto")
-                         : QCoreApplication::translate("WindowServices", "Guardar proyecto"),
-                     initialFolder, QtFileFilter(filter));
+  QFileDialog dialog(parent, FileDialogTitle(mode == QFileDialog::AcceptOpen, defaultExtension), initialFolder,
+                     QtFileFilter(filter));
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(defaultExtension);
@@ -92,6 +89,19 @@ QString WidgetFileDialogs::AskOpenFile(const QString& initialFolder, const QStri
 QString WidgetFileDialogs::AskSaveFile(const QString& initialFolder, const QString& filter,
                                        const QString& defaultExtension) {
   return AskFile(window_, QFileDialog::AcceptSave, initialFolder, filter, defaultExtension);
+}
+
+QString FileDialogTitle(bool open, const QString& extension) {
+  const QString kind = extension.toLower();
+  if (kind == QLatin1String("pdf")) return QCoreApplication::translate("WindowServices", "Guardar como PDF");
+  if (kind == QLatin1String("json"))
+    return open ? QCoreApplication::translate("WindowServices", "Abrir instalación")
+                : QCoreApplication::translate("WindowServices", "Guardar instalación");
+  if (kind == QLatin1String("csv"))
+    return open ? QCoreApplication::translate("WindowServices", "Importar tramos de una lista CSV")
+                : QCoreApplication::translate("WindowServices", "Guardar como CSV");
+  return open ? QCoreApplication::translate("WindowServices", "Abrir proyecto")
+              : QCoreApplication::translate("WindowServices", "Guardar proyecto");
 }
 
 QString QtFileFilter(const QString& filter) {

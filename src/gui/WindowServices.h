@@ -50,6 +50,10 @@ class WidgetFileDialogs : public FileDialogs {
 // (*.txt)|*.TXT" becomes "Text files (*.txt *.TXT)".
 QString QtFileFilter(const QString& filter);
 
+// The title of the file dialog that opens (`open`) or saves a file whose
+// extension is `extension`: the kind of file says what the user is doing.
+QString FileDialogTitle(bool open, const QString& extension);
+
 // The box for an error that escaped a command; the program then goes on.
 void ShowErrorBox(QWidget* parent, const QString& text);
 

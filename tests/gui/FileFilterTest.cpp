@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The project dialogs' filter turned into Qt's form.
+// The file dialogs' filter turned into Qt's form, and their titles.
 
 #include "gui/WindowServices.h"
 
@@ -32,3 +32,13 @@ INSTANTIATE_TEST_SUITE_P(
                                  "Text files (*.txt *.TXT);;Todos (*.*)"},
                       FilterCase{"NoPatterns", "Todos", "Todos (*)"}),
     [](const ::testing::TestParamInfo<FilterCase>& info) { return std::string(info.param.name); });
+
+// The dialog says what the user is doing: a PDF export, an installation or a
+// CSV list is not titled as a project.
+TEST(FileDialogTitleTest, NamesTheKindOfFile) {
+  EXPECT_EQ(FileDialogTitle(true, QStringLiteral("txt")), QStringLiteral("Abrir proyecto"));
+  EXPECT_EQ(FileDialogTitle(false, QStringLiteral("txt")), QStringLiteral("Guardar proyecto"));
+  EXPECT_EQ(FileDialogTitle(false, QStringLiteral("pdf")), QStringLiteral("Guardar como PDF"));
+  EXPECT_EQ(FileDialogTitle(true, QStringLiteral("json")), QStringLiteral("Abrir instalación"));
+  EXPECT_EQ(FileDialogTitle(false, QStringLiteral("CSV")), QStringLiteral("Guardar como CSV"));
+}
