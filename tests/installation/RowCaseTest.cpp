@@ -2,6 +2,7 @@
 // A row is a whole case: its figures are those of the case it stands for,
 // calculated alone and opened in the main window, for every element; and a
 // case opened from a row comes back to the same row.
+#include "EnglishInterface.h"
 #include "InstallationFixture.h"
 #include "engine/OutcomeFingerprint.h"
 
@@ -116,6 +117,20 @@ TEST_P(RowAsCase, BringsBackWhatFitsTheRowAndNamesTheRest) {
   Case now = RowCase(doc, back.row);
   now.interiorHumidity = c.interiorHumidity;
   EXPECT_EQ(now, c);
+}
+
+// What the row cannot hold is named by the field's meaning and its layer, in
+// the language in force.
+TEST_P(RowAsCase, NamesWhatItCannotHoldInTheLanguageInForce) {
+  Case c = RowCase(doc, row);
+  const int layer = RowInsulationLayer(doc, row);
+  c.layers[static_cast<size_t>(layer - 1)].vapourResistivity = QStringLiteral("77");
+  const QString place = QString::number(layer);
+  EXPECT_EQ(RowFromCase(doc, row, c).leftOut,
+            QStringList{QStringLiteral("Resistividad al vapor de la capa (capa %1)").arg(place)});
+  EnglishInterface english;
+  EXPECT_EQ(RowFromCase(doc, row, c).leftOut,
+            QStringList{QStringLiteral("Layer water-vapour resistivity (layer %1)").arg(place)});
 }
 
 INSTANTIATE_TEST_SUITE_P(Elements, RowAsCase,
