@@ -4172,6 +4172,10 @@ outside (mm)</translation>
         <source>la tabla se aplica a fluidos fríos por encima de -10 ºC</source>
         <translation>the table applies to cold fluids above -10 ºC</translation>
     </message>
+    <message>
+        <source>el aislamiento conduce demasiado para corregir la tabla de espesores mínimos</source>
+        <translation>the insulation conducts too much for the table of minimum thicknesses to be corrected</translation>
+    </message>
 </context>
 <context>
     <name>RiteLine</name>

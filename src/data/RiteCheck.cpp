@@ -5,7 +5,9 @@
 #include "engine/DecimalRounding.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -129,9 +131,20 @@ RiteVerdict CheckRite(const CalcInputs& in, const Results& r, int layer) {
     outside = RiteTableThickness(v.hot, fluid, rowDiameter, true);
     if (pipe) diameter = v.diameter;
   }
+  // The correction grows exponentially with the conductivity: a conducting
+  // layer marked as the insulation of a pipe can take the minimum past any
+  // figure single precision holds. No minimum is stated then, rather than an
+  // infinite one.
+  const double insideMinimum = RiteWrittenMinimum(RiteCorrected(inside, lambda, diameter));
+  const double outsideMinimum = RiteWrittenMinimum(RiteCorrected(outside, lambda, diameter));
+  if (!(std::max(insideMinimum, outsideMinimum) <= std::numeric_limits<float>::max())) {
+    v.reason = QCoreApplication::translate(
+        "RiteCheck", "el aislamiento conduce demasiado para corregir la tabla de espesores mínimos");
+    return v;
+  }
   v.scope = duct ? RiteVerdict::Scope::Duct : tank ? RiteVerdict::Scope::Tank : RiteVerdict::Scope::Pipe;
-  v.insideMinimum = static_cast<float>(RiteWrittenMinimum(RiteCorrected(inside, lambda, diameter)));
-  v.outsideMinimum = static_cast<float>(RiteWrittenMinimum(RiteCorrected(outside, lambda, diameter)));
+  v.insideMinimum = static_cast<float>(insideMinimum);
+  v.outsideMinimum = static_cast<float>(outsideMinimum);
   // The thickness and the minima are compared as the result line writes them,
   // in tenths of a millimetre, so that the verdict agrees with the figures.
   const long long insulation = std::llround(double(RoundAsWritten(v.insulation, 6, 1)) * 10);

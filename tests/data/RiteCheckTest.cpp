@@ -158,6 +158,18 @@ TEST_F(RiteLines, BuriedDuctsTanksAndElementsOutsideTheTables) {
             QStringLiteral("RITE IT 1.2.4.2.1: la tabla se aplica a fluidos calientes de 40 a 180 ºC"));
   EXPECT_EQ(RiteLine(CheckRite(HeatingPipe(-10, 20), Thicknesses(HeatingPipe(-10, 20)))),
             QStringLiteral("RITE IT 1.2.4.2.1: la tabla se aplica a fluidos fríos por encima de -10 ºC"));
+
+  // A conducting layer marked as the insulation of a thin pipe: the corrected
+  // minimum is past any single-precision figure, and no minimum is stated.
+  CalcInputs conducting = HeatingPipe(94.5f, 0.3f);
+  conducting.layers[2].conductivity = 5.039f;
+  conducting.thicknessTarget = true;
+  const RiteVerdict c = CheckRite(conducting, Thicknesses(conducting));
+  EXPECT_EQ(c.scope, RiteVerdict::Scope::NotApplicable);
+  EXPECT_EQ(RiteLine(c), QStringLiteral("RITE IT 1.2.4.2.1: el aislamiento conduce demasiado para corregir la "
+                                        "tabla de espesores mínimos"));
+  conducting.layers[2].conductivity = 0.5f;  // still a figure, however large
+  EXPECT_EQ(CheckRite(conducting, Thicknesses(conducting)).scope, RiteVerdict::Scope::Pipe);
 }
 
 // A warm-air duct (20 mm inside, 30 mm outside at the reference conductivity)
