@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <random>
 
 namespace {
@@ -50,11 +51,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       QDir::tempPath() + "/brenak-physics-" + QString::number(QCoreApplication::applicationPid()) + ".txt";
 
   SetDecimalSeparator('.');
-  std::seed_seq seeds(data, data + size);
-  std::mt19937 rest(seeds);
+  // The generator past the bytes' end, seeded only when a project needs it.
+  std::optional<std::mt19937> rest;
   size_t offset = 0;
   const DrawWord draw = [&]() -> std::uint32_t {
-    if (offset + 4 > size) return static_cast<std::uint32_t>(rest());
+    if (offset + 4 > size) {
+      if (!rest) {
+        std::seed_seq seeds(data, data + size);
+        rest.emplace(seeds);
+      }
+      return static_cast<std::uint32_t>((*rest)());
+    }
     std::uint32_t word = 0;
     std::memcpy(&word, data + offset, 4);
     offset += 4;

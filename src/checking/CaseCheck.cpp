@@ -107,34 +107,35 @@ const std::vector<Required>& RequiredInputs() {
   return list;
 }
 
-bool WorkedOut(const Case& c, const QString& name) {
-  const CaseField* field = FindCaseField(name);
-  return field && IsWorkedOut(c, *field);
-}
+// An input field of the window, with its record and the kind of its value
+// looked up once.
+struct OrderedField {
+  QString name;
+  const CaseField* field;
+  QString kind;  // empty for a field whose value has no kind to check
+};
 
 // The input fields in the order the window holds them, which is the order
 // the check of shown values goes through them.
-const QStringList& WindowOrder() {
-  static const QStringList order = [] {
-    QStringList names;
+const std::vector<OrderedField>& WindowOrder() {
+  static const std::vector<OrderedField> order = [] {
+    std::vector<OrderedField> fields;
     for (const Control& control : BuildControlCatalog())
-      if (control.type == ControlType::Edit && FindCaseField(control.name)) names << control.name;
-    return names;
+      if (const CaseField* field = control.type == ControlType::Edit ? FindCaseField(control.name) : nullptr)
+        fields.push_back({control.name, field, FieldKind(control.name)});
+    return fields;
   }();
   return order;
 }
 
 Message Attention(MessageId id, const QString& text) { return {AttentionCaption(), text, MessageButtons::Ok, id}; }
 
-}  // namespace
-
-std::vector<CaseProblem> MissingInputs(const Case& c) {
-  const QSet<QString> shown = ShownFields(c);
+std::vector<CaseProblem> MissingInputsOf(const Case& c, const QSet<QString>& shown) {
   std::vector<CaseProblem> problems;
   for (const Required& required : RequiredInputs()) {
     const CaseField* field = FindCaseField(required.field);
     if (!field || !CaseText(c, *field).isEmpty() || !shown.contains(required.field)) continue;
-    if (required.need == Need::NotComputed && WorkedOut(c, required.field)) continue;
+    if (required.need == Need::NotComputed && IsWorkedOut(c, *field)) continue;
     problems.push_back(
         {CaseProblem::Kind::Missing, required.field, {Attention(MessageId::MissingInput, MessageOf(required))}});
   }
@@ -149,29 +150,34 @@ std::vector<CaseProblem> MissingInputs(const Case& c) {
   return problems;
 }
 
-std::optional<CaseProblem> FirstRefusedField(const Case& c) {
-  const QSet<QString> shown = ShownFields(c);
-  for (const QString& name : WindowOrder()) {
-    const CaseField* field = FindCaseField(name);
-    const QString text = CaseText(c, *field);
-    if (text.isEmpty() || !shown.contains(name) || WorkedOut(c, name)) continue;
-    const QString kind = FieldKind(name);
-    if (kind.isEmpty()) continue;
-    const FieldVerdict verdict = CheckFieldText(text, kind);
+std::optional<CaseProblem> FirstRefusedFieldOf(const Case& c, const QSet<QString>& shown) {
+  for (const OrderedField& ordered : WindowOrder()) {
+    const QString text = CaseText(c, *ordered.field);
+    if (text.isEmpty() || !shown.contains(ordered.name) || IsWorkedOut(c, *ordered.field)) continue;
+    if (ordered.kind.isEmpty()) continue;
+    const FieldVerdict verdict = CheckFieldText(text, ordered.kind);
     if (verdict.accepted) continue;
     // Nobody has just left this field (a project was opened, or a calculation
     // asked for): each box names it.
-    CaseProblem refused{CaseProblem::Kind::Refused, name, verdict.boxes};
-    const QString caption = FieldCaption(c, name);
+    CaseProblem refused{CaseProblem::Kind::Refused, ordered.name, verdict.boxes};
+    const QString caption = FieldCaption(c, ordered.name);
     for (Message& box : refused.boxes) box.text = caption + QLatin1Char('\n') + box.text;
     return refused;
   }
   return std::nullopt;
 }
 
+}  // namespace
+
+std::vector<CaseProblem> MissingInputs(const Case& c) { return MissingInputsOf(c, ShownFields(c)); }
+
+std::optional<CaseProblem> FirstRefusedField(const Case& c) { return FirstRefusedFieldOf(c, ShownFields(c)); }
+
 std::vector<CaseProblem> CheckCase(const Case& c) {
-  std::vector<CaseProblem> problems = MissingInputs(c);
+  // Both checks go by the fields the window shows for the case.
+  const QSet<QString> shown = ShownFields(c);
+  std::vector<CaseProblem> problems = MissingInputsOf(c, shown);
   if (!problems.empty()) return problems;
-  if (std::optional<CaseProblem> refused = FirstRefusedField(c)) problems.push_back(*refused);
+  if (std::optional<CaseProblem> refused = FirstRefusedFieldOf(c, shown)) problems.push_back(*refused);
   return problems;
 }

@@ -20,6 +20,8 @@ double TankHeatFlow(const CalcInputs& in, float q) {
 
 QVector<double> ResultFigures(const CalcInputs& in, const Results& r) {
   QVector<double> figures;
+  // Room for every figure at once: every calculation looks them over.
+  figures.reserve(20 + 3 * (r.layerCount + 1) + 2 * r.profile.size());
   const double R = r.resistanceTotal, q = r.heatFlow;
   figures << R << q << r.interiorCoef << r.exteriorCoef << r.insulationThickness << r.insulationResistance;
   for (int i = 0; i <= r.layerCount; ++i) {

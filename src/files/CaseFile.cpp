@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 QStringList RecordsOfCase(const Case& c) {
   QStringList values;
@@ -71,8 +72,19 @@ CaseReading ReadCaseFile(const QString& path) {
     reading.error = QCoreApplication::translate("CaseFile", "el archivo es demasiado grande para ser un proyecto");
     return reading;
   }
-  // A device that says nothing of its size still stops one byte past the limit.
-  const QByteArray bytes = file.read(kProjectFileMaxBytes + 1);
+  // What the file holds, up to one byte past the limit, read into a buffer
+  // of one byte more than the size found (so that a project of a few
+  // kilobytes does not take a buffer of the limit), grown if the file grew.
+  const qint64 limit = kProjectFileMaxBytes + 1;
+  QByteArray bytes(std::min<qint64>(info.size() + 1, limit), Qt::Uninitialized);
+  qint64 read = 0;
+  while (read < limit) {
+    if (read == bytes.size()) bytes.resize(std::min<qint64>(2 * bytes.size(), limit));
+    const qint64 got = file.read(bytes.data() + read, bytes.size() - read);
+    if (got <= 0) break;
+    read += got;
+  }
+  bytes.resize(read);
   if (file.error() != QFileDevice::NoError) {
     reading.error = QCoreApplication::translate("CaseFile", "no se puede leer el archivo");
     return reading;

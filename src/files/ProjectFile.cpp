@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QStringDecoder>
+#include <QStringView>
+#include <vector>
 
 namespace {
 
@@ -31,12 +33,12 @@ QString DecodeFileText(const QByteArray& bytes) {
 
 // One line of the file as a value: a value enclosed in double quotes loses
 // them (whatever it holds between them), a bare value is taken as it is.
-QString Unquote(const QString& line) {
-  auto quoted = [](const QString& s) { return s.size() >= 2 && s.startsWith('"') && s.endsWith('"'); };
-  if (quoted(line)) return line.mid(1, line.size() - 2);
-  const QString trimmed = line.trimmed();
-  if (quoted(trimmed)) return trimmed.mid(1, trimmed.size() - 2);
-  return line;
+QString Unquote(QStringView line) {
+  auto quoted = [](QStringView s) { return s.size() >= 2 && s.startsWith(u'"') && s.endsWith(u'"'); };
+  if (quoted(line)) return line.mid(1, line.size() - 2).toString();
+  const QStringView trimmed = line.trimmed();
+  if (quoted(trimmed)) return trimmed.mid(1, trimmed.size() - 2).toString();
+  return line.toString();
 }
 
 }  // namespace
@@ -125,26 +127,28 @@ ProjectRecords ReadProjectRecords(const QByteArray& bytes) {
     return out;
   }
   const QString text = DecodeFileText(bytes);
-  QStringList lines;
+  // The lines of the records, seen in the text; what follows them is not read.
+  std::vector<QStringView> lines;
+  lines.reserve(kProjectRecordCount);
   qsizetype start = 0;
-  for (qsizetype i = 0; i < text.size(); ++i) {
+  for (qsizetype i = 0; i < text.size() && lines.size() < size_t(kProjectRecordCount); ++i) {
     const QChar c = text.at(i);
     if (c != '\n' && c != '\r') continue;
-    lines.append(text.mid(start, i - start));
+    lines.push_back(QStringView(text).mid(start, i - start));
     if (c == '\r' && i + 1 < text.size() && text.at(i + 1) == '\n') ++i;
     start = i + 1;
   }
   // The last line needs no line end; a final line end starts no record.
-  if (start < text.size()) lines.append(text.mid(start));
+  if (start < text.size() && lines.size() < size_t(kProjectRecordCount)) lines.push_back(QStringView(text).mid(start));
 
   if (lines.size() < kProjectRecordCount) {
     out.error = QCoreApplication::translate("ProjectFile", "el archivo está incompleto (%1 de %2 datos)")
-                    .arg(lines.size())
+                    .arg(qsizetype(lines.size()))
                     .arg(kProjectRecordCount);
     return out;
   }
   out.values.reserve(kProjectRecordCount);
-  for (int i = 0; i < kProjectRecordCount; ++i) out.values.append(CutToFieldWidth(Unquote(lines.at(i))));
+  for (int i = 0; i < kProjectRecordCount; ++i) out.values.append(CutToFieldWidth(Unquote(lines[i])));
   return out;
 }
 

@@ -70,6 +70,8 @@ struct Run {
   // Worked out, then refused because the element cannot hold it (a buried
   // pipe reaching above the ground or beyond the walls of its box).
   bool outgrown = false;
+  // The convection regimes the run ended in (laminar or not), inside and out.
+  bool interiorLaminar = false, exteriorLaminar = false;
   Results r;
   float thickness = 0;
   float T(int i) const { return r.temperatures[i]; }
@@ -127,6 +129,8 @@ class Checker {
     run.ok = o.hasResults && !o.absurdData;
     run.outgrown = o.hasResults && o.absurdData;
     for (const CalcMessage& m : o.Messages()) run.unsettled |= m.id == MessageId::CoefficientsDoNotConverge;
+    run.interiorLaminar = o.interiorLaminar;
+    run.exteriorLaminar = o.exteriorLaminar;
     run.r = o.results;
     run.thickness = thickness;
     return runs_.emplace(thickness, run).first->second;
@@ -441,6 +445,16 @@ class Checker {
     if (!a.ok || !b.ok) return;
     if (MayLoseResistance(a, b)) {
       report_.belowCriticalRadius = true;
+      return;
+    }
+    // A calculated coefficient whose air changed regime between the two
+    // thicknesses jumps from one correlation to the other: still air over a
+    // horizontal plate, say, takes a laminar coefficient (ΔT/L)^¼ times 0.59,
+    // above the turbulent ΔT^¼ times 0.59 for a height under a metre, so the
+    // thicker insulation, leaving the surface nearer the air's temperature
+    // and the air laminar, may let more heat through.
+    if (a.interiorLaminar != b.interiorLaminar || a.exteriorLaminar != b.exteriorLaminar) {
+      report_.regimeChanged = true;
       return;
     }
     report_.monotonicChecked = true;

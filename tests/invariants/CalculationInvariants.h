@@ -16,7 +16,8 @@ struct CalcOutcome;
 //    meets the design condition, and one step (0.1 mm) less does not meet it
 //    by more than rounding;
 //  - more insulation (10 mm) never lets more heat through, unless the outer
-//    radius of a pipe or sphere lies below its critical radius;
+//    radius of a pipe or sphere lies below its critical radius or a
+//    calculated coefficient changes its convection regime in between;
 //  - the economic thickness costs no more than 0.1 mm either side of it.
 struct InvariantReport {
   bool opened = false;      // the file was read as a project
@@ -27,6 +28,7 @@ struct InvariantReport {
   bool unsettled = false;  // the search ended between two flow regimes: not checked
   bool monotonicChecked = false;
   bool belowCriticalRadius = false;  // the monotonic check was skipped for it
+  bool regimeChanged = false;        // so was it for a convection regime that changed with the insulation
   bool economicChecked = false;
   std::vector<std::string> violations;
 };

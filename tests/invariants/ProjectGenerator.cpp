@@ -543,8 +543,15 @@ QStringList GenerateProjectRecords(const DrawWord& draw) {
 }
 
 QString ProjectText(const QStringList& records) {
+  qsizetype size = 0;
+  for (const QString& value : records) size += value.size() + 4;
   QString text;
-  for (const QString& value : records) text += '"' + value + QLatin1String("\"\r\n");
+  text.reserve(size);
+  for (const QString& value : records) {
+    text += u'"';
+    text += value;
+    text += QLatin1String("\"\r\n");
+  }
   return text;
 }
 
