@@ -231,6 +231,10 @@ class Checker {
     return false;
   }
 
+  static bool SameRegimes(const Run& a, const Run& b) {
+    return a.interiorLaminar == b.interiorLaminar && a.exteriorLaminar == b.exteriorLaminar;
+  }
+
   // False when the thickness could not be checked.
   bool CheckThicknessTarget() {
     const Results& r = out_.results;
@@ -246,7 +250,13 @@ class Checker {
     const Run& nextRun = At(t + kStep);
     const bool hasLess = t >= kStep;
     const Run& lessRun = At(hasLess ? t - kStep : t);
-    const Run& more = nextRun.ok || nextRun.unsettled ? nextRun : at;
+    // Across a switch of convection regime the condition may turn back: the
+    // search stops at the first step that meets it, and the next step, in the
+    // other correlation, need not meet it. The check is then left to the
+    // thickness found, as for a neighbour the element cannot hold.
+    const bool regimeChanges = nextRun.ok && !SameRegimes(nextRun, at);
+    if (regimeChanges) report_.regimeChanged = true;
+    const Run& more = (nextRun.ok || nextRun.unsettled) && !regimeChanges ? nextRun : at;
     const Run& less = lessRun.ok || lessRun.unsettled ? lessRun : at;
     if (at.unsettled || more.unsettled || less.unsettled) {
       report_.unsettled = true;
@@ -453,7 +463,7 @@ class Checker {
     // above the turbulent ΔT^¼ times 0.59 for a height under a metre, so the
     // thicker insulation, leaving the surface nearer the air's temperature
     // and the air laminar, may let more heat through.
-    if (a.interiorLaminar != b.interiorLaminar || a.exteriorLaminar != b.exteriorLaminar) {
+    if (!SameRegimes(a, b)) {
       report_.regimeChanged = true;
       return;
     }

@@ -28,7 +28,9 @@ struct InvariantReport {
   bool unsettled = false;  // the search ended between two flow regimes: not checked
   bool monotonicChecked = false;
   bool belowCriticalRadius = false;  // the monotonic check was skipped for it
-  bool regimeChanged = false;        // so was it for a convection regime that changed with the insulation
+  // A convection regime changed with the insulation: the monotonic check, or
+  // the step beyond the thickness found, was skipped for it.
+  bool regimeChanged = false;
   bool economicChecked = false;
   std::vector<std::string> violations;
 };

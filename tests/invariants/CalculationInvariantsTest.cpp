@@ -58,4 +58,52 @@ TEST(CalculationInvariants, MoreInsulationAcrossASwitchOfRegimeIsNotCompared) {
   EXPECT_TRUE(settled.monotonicChecked);
 }
 
+// A vertical pipe of 125 mm in air at 200 ºC carrying a fluid at -100 ºC, a
+// conducting layer around it, its exterior coefficient calculated: outside the
+// critical radius for a fixed coefficient, yet the warmer surface of the
+// thicker layer radiates more, and its larger coefficient lets more heat in.
+CalcInputs HotAirPipe(float thickness) {
+  CalcInputs in;
+  in.kind = GeometryKind::Pipe;
+  in.pipePlacing = 0;
+  in.thicknessTarget = false;
+  in.condition = DesignCondition::None;
+  in.interiorMode = SurfaceCoefMode::Neglect;
+  in.exteriorMode = SurfaceCoefMode::Calculate;
+  in.exteriorEmission = 0.9f;
+  in.exteriorLength = 3;
+  in.interiorDiameter = 125;
+  in.Ti = -100;
+  in.Te = 200;
+  in.layerCount = 1;
+  LayerInput& layer = in.layers[1];
+  layer.conductivityEntered = true;
+  layer.resistanceEntered = false;
+  layer.marked = true;
+  layer.thickness = thickness;
+  layer.conductivity = 1.00694859f;
+  return in;
+}
+
+TEST(CalculationInvariants, MoreInsulationMayMeetALargerSurfaceCoefficient) {
+  const CalcInputs thin = HotAirPipe(0.1f);
+  const CalcOutcome a = Calculate(thin), b = Calculate(HotAirPipe(10.1f));
+  ASSERT_TRUE(a.hasResults && b.hasResults);
+  EXPECT_GT(b.results.exteriorCoef, a.results.exteriorCoef);
+  EXPECT_GT(b.results.heatFlow, a.results.heatFlow);
+  EXPECT_GT(0.0625, 1.00694859 / a.results.exteriorCoef);  // beyond the critical radius of either coefficient
+
+  const InvariantReport report = CheckCalculationInvariants(thin, a);
+  EXPECT_TRUE(report.violations.empty()) << Describe(report);
+  EXPECT_TRUE(report.monotonicChecked);
+
+  // With the thinner run's coefficient held, the thicker layer lets less heat in.
+  CalcInputs held = HotAirPipe(10.1f);
+  held.exteriorMode = SurfaceCoefMode::Impose;
+  held.exteriorCoef = a.results.exteriorCoef;
+  const CalcOutcome c = Calculate(held);
+  ASSERT_TRUE(c.hasResults);
+  EXPECT_LT(c.results.heatFlow, a.results.heatFlow);
+}
+
 }  // namespace
