@@ -170,6 +170,10 @@
         <source>Datos absurdos, pues sin aislamiento la resistencia de la tubería ya es mayor.</source>
         <translation>Absurd data: without insulation the resistance of the pipe is already higher.</translation>
     </message>
+    <message>
+        <source>No es posible calcular el coeficiente interior: con esta temperatura o esta velocidad del agua la correlación no da un valor positivo. Imponga el coeficiente interior.</source>
+        <translation>The inside surface coefficient cannot be calculated: at this water temperature or velocity the correlation gives no positive value. Impose the inside coefficient.</translation>
+    </message>
 </context>
 <context>
     <name>CalcSubcommand</name>

@@ -58,11 +58,8 @@ class Calculation {
 
   void Run() {
     Prepare();
-    bool proceed = true;
-    if (c_.in.thicknessTarget)
-      proceed = ThicknessPasses();
-    else
-      proceed = HeatFlowLoop();
+    bool proceed = InteriorCoefficientUsable();
+    if (proceed) proceed = c_.in.thicknessTarget ? ThicknessPasses() : HeatFlowLoop();
     if (proceed) FinalSteps();
     KeepEngineFigures();
     out_.absurdData = c_.absurd;
@@ -82,6 +79,20 @@ class Calculation {
     he_ = c_.Exterior(static_cast<float>(Te_ - 0.05 * (double(Te_) - Ti_)), Ti_, Te_);
     cond_ = DesignCondition::None;
     q_ = 0;
+  }
+
+  // The coefficient of the water flowing in a pipe follows from its
+  // temperature and velocity alone. Its correlation falls to zero at
+  // -71 ºC and with a still fluid: no interior resistance would then be
+  // counted at all, as if the coefficient were neglected, so the calculation
+  // is refused instead.
+  bool InteriorCoefficientUsable() {
+    if (!in().IsPipe() || in().interiorMode != SurfaceCoefMode::Calculate || hi_ > 0) return true;
+    c_.Warn(MessageId::InteriorWaterCoefficient,
+            QT_TRANSLATE_NOOP("CalcMessages",
+                              "No es posible calcular el coeficiente interior: con esta temperatura o esta velocidad "
+                              "del agua la correlación no da un valor positivo. Imponga el coeficiente interior."));
+    return false;
   }
 
   void NewCoefficients(float& hiNew, float& heNew) {

@@ -19,6 +19,7 @@ enum class MessageId {
   NeverFreezes,                   // still water that cannot freeze
   NoResistanceWithoutInsulation,  // a percentage of the bare flow of an element without resistance
   EconomicCostPointsEqual,        // the two cost points of the economic thickness share their thickness
+  InteriorWaterCoefficient,       // the coefficient of the water flowing in a pipe comes out not positive
   // The calculation ran and its results are absurd (the results are cleared).
   InsulationOverFiveMetres,
   EconomicWithoutInsulation,  // no insulation costs least

@@ -102,4 +102,35 @@ TEST(PhysicsMends, TheFinalWaterTemperatureConditionReadsTheVelocity) {
   EXPECT_GT(slow.insulationThickness, usual.insulationThickness);
 }
 
+// The water correlation of a pipe's interior coefficient falls to zero at
+// -71 ºC and with a still fluid; below, it would count no interior resistance
+// at all. Such a calculation is refused, by heat flow and by thickness alike.
+TEST(PhysicsMends, AnInteriorWaterCoefficientThatIsNotPositiveIsRefused) {
+  struct Water {
+    float temperature, velocity;
+    bool refused;
+  };
+  for (const Water w : {Water{-70, 1, false}, Water{-72, 1, true}, Water{-100, 1, true}, Water{10, 0, true}}) {
+    for (const bool thickness : {false, true}) {
+      CalcInputs in = HotPipe();
+      in.Ti = w.temperature;
+      in.interiorVelocity = w.velocity;
+      in.interiorMode = SurfaceCoefMode::Calculate;
+      in.layers[2].thickness = 30;
+      in.thicknessTarget = thickness;
+      in.condition = thickness ? DesignCondition::HeatFlow : DesignCondition::None;
+      in.wantedHeatFlow = 40;
+      const CalcOutcome out = Calculate(in);
+      const QString what = QStringLiteral("%1 ºC, %2 m/s, %3").arg(w.temperature).arg(w.velocity).arg(thickness);
+      bool told = false;
+      for (const CalcMessage& m : out.Messages()) told |= m.id == MessageId::InteriorWaterCoefficient;
+      EXPECT_EQ(told, w.refused) << what.toStdString();
+      EXPECT_EQ(out.hasResults, !w.refused) << what.toStdString();
+      if (out.hasResults) {
+        EXPECT_GT(out.results.interiorCoef, 0) << what.toStdString();
+      }
+    }
+  }
+}
+
 }  // namespace
