@@ -211,8 +211,11 @@ std::optional<FollowingSurface::Bounds> FollowingSurface::Coefficients(float Tlo
   bool mixed = false;
   const auto corners = [&](FlowRegime regime, Extremes& e) {
     bool first = true, laminar = false;
+    // A flat surface, or a box of one diameter, has two corners.
+    const int diameters = interior_ || Dlow == Dhigh ? 1 : 2;
     for (float T : {Tlow, Thigh}) {
-      for (float D : {Dlow, Dhigh}) {
+      for (int d = 0; d < diameters; ++d) {
+        const float D = d == 0 ? Dlow : Dhigh;
         SurfaceParts parts = parts_;
         const float h = interior_ ? InteriorCoefficient(c_.in, parts, T, Ti_, Te_, regime)
                                   : ExteriorCoefficient(c_.in, parts, T, Ti_, Te_, D, regime);
