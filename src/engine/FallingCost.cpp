@@ -131,7 +131,8 @@ int FallingCost::LastFalling(int from) {
   return a - 1;
 }
 
-double FallingCost::LeastRise(const StepFigures& p, const StepFigures& b, double dtMin, double dtMax) const {
+double FallingCost::LeastRise(const StepFigures& p, const StepFigures& b, double dtMin, double dtMax,
+                              double& fixedRise) const {
   const CalcInputs& in = c_.in;
   const LayerStack& s = c_.s;
   const int n = s.n, ins = insulation_;
@@ -140,9 +141,11 @@ double FallingCost::LeastRise(const StepFigures& p, const StepFigures& b, double
   // within [heLow_, heHigh_] and within inverseStep_ of its inverse: the
   // exterior term may fall by this much more, most where the outer radius is least.
   const double coefficients = heHigh_ > heLow_ ? std::min(1 / double(heLow_) - 1 / double(heHigh_), inverseStep_) : 0.0;
+  fixedRise = kNaN;
   if (in.IsPlate() || in.IsDuct()) {
     // Only the insulation's term moves: e · 0.001 / k.
-    return (s.resistanceComputed[ins] ? dtMin * 0.001 / double(s.k[ins]) : 0.0) - coefficients;
+    fixedRise = s.resistanceComputed[ins] ? dtMin * 0.001 / double(s.k[ins]) : 0.0;
+    return fixedRise - coefficients;
   }
   const bool sphere = in.IsSphere();
   const double shell = sphere ? kFourPi : kTwoPi;
@@ -167,12 +170,18 @@ double FallingCost::LeastRise(const StepFigures& p, const StepFigures& b, double
     }
     rise += term;
   }
-  if (in.IsBuried()) return rise - GreatestBuriedFall(p, b, hi);
+  if (in.IsBuried()) {
+    fixedRise = rise - GreatestBuriedFall(p, b, hi);
+    return fixedRise;
+  }
   if (heLow_ > 0) {
     const double c = 1 / (double(heLow_) * shell);
     const double rp = p.r[n], rb = b.r[n];
     rise -= sphere ? c * hi * 2 * rb / (rp * rp * rp * rp) : c * hi / (rp * rp);
+    fixedRise = rise;
     rise -= coefficients / (shell * (sphere ? double(rp) * rp : double(rp)));
+  } else {
+    fixedRise = rise;
   }
   return rise;
 }
@@ -256,14 +265,15 @@ bool FallingCost::Falls(int a, int b) {
 
   // The growth of the thickness from one step to the next.
   const double dtMin = double(0.1f) - Ulp(e.t), dtMax = double(0.1f) + Ulp(e.t);
-  const double rise = LeastRise(p, e, dtMin, dtMax);
-  // On a flat element every term but the insulation's and the surfaces' is
-  // fixed and the insulation's grows, so the totals of the run lie between
-  // those of its ends even where a changing coefficient may lower the total
-  // from one step to the next; the energy may then rise, by at most as much
-  // as that fall at the least total.
-  const bool flat = in.IsPlate() || in.IsDuct();
-  if (!(rise >= 0) && !(flat && Finite(rise))) return false;
+  double fixedRise = 0;
+  const double rise = LeastRise(p, e, dtMin, dtMax, fixedRise);
+  // When the total worked out with any one coefficient of the interval rises
+  // from step to step (on a flat element, always: only the insulation's term
+  // moves), the totals of the run lie between those of its ends, the first
+  // with the greatest coefficient and the last with the least, even where a
+  // changing coefficient lowers the total from one step to the next; the
+  // energy may then rise, by at most as much as that fall at the least total.
+  if (!(rise >= 0) && !(Finite(rise) && fixedRise >= 0)) return false;
 
   // How far the computed total lies from the exact one. The terms must not be
   // negative: terms that cancel could leave a total of 0, which the resistance

@@ -66,7 +66,9 @@ class FallingCost {
   // The least rise of the exact total resistance from one step to the next
   // over the run from p to b, given the least and greatest growth of the
   // thickness (mm) of one step; not a number when it cannot be bounded.
-  double LeastRise(const StepFigures& p, const StepFigures& b, double dtMin, double dtMax) const;
+  // `fixedRise` receives the same for steps that all work with one
+  // coefficient of the interval (not a number when it cannot be bounded).
+  double LeastRise(const StepFigures& p, const StepFigures& b, double dtMin, double dtMax, double& fixedRise) const;
   // Falls() for an element none of whose layers is the insulation.
   bool FallsWithTheSameFlow(const StepFigures& p, const StepFigures& b) const;
   // The most a buried pipe's soil or box term falls from one step to the next

@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
-#include <vector>
 
 // The bounds below hold for the figures as computed, not only for the exact
 // ones:
@@ -29,16 +28,18 @@
 //  - the convection part of the coefficient grows (or falls) with the
 //    difference between the surface and its fluid and with the diameter, and
 //    the radiation part with the surface temperature, as long as the surface
-//    stays on one side of the fluid and the regime of the correlation does not
-//    change: their least and greatest values over a box of temperatures and
-//    diameters lie at its corners, within the errors of pow (a last place of
-//    the single-precision figures at most); above the fluid's temperature both
-//    grow with the surface's, and so does the coefficient;
+//    stays on one side of the fluid, in each regime of the correlation: their
+//    least and greatest values over a box of temperatures and diameters lie
+//    at its corners, within the errors of pow (a last place of the
+//    single-precision figures at most); above the fluid's temperature both
+//    grow with the surface's, and so does the coefficient. The regime itself
+//    follows the temperature difference and the diameter one way, so a box
+//    whose corners flow alike flows alike throughout;
 //  - the total resistance a step computes grows with the coefficient it works
 //    with (every operation on the way rounds monotonically), and the exterior
-//    surface temperature follows from the total alone; a plate's interior
-//    one follows from the total and the interior term, which is the only
-//    figure of the step the interior coefficient enters.
+//    surface temperature follows from the total alone, one way; a plate's
+//    interior one follows from the total and the interior term (the only
+//    figure of the step the interior coefficient enters), one way with each.
 
 namespace {
 
@@ -50,12 +51,9 @@ constexpr int kFirstRun = 64;
 constexpr int kShortestRun = 16;
 constexpr int kLandingSteps = 24;
 constexpr int kEnclosurePasses = 12;
-// The most coefficients a landing follows one by one. The interval of a
-// plate's interior coefficient shrinks to some hundreds of numbers (the
-// bound on the computed surface temperature holds it there), and the steps
-// those give leave only a few.
-constexpr std::uint32_t kFewCoefficients = 16;
-constexpr std::uint32_t kFewInteriorCoefficients = 512;
+// The most surface temperatures a landing works the coefficient out for one
+// by one.
+constexpr std::int64_t kFewTemperatures = 64;
 
 float Down(double x) {
   float f = static_cast<float>(x);
@@ -76,13 +74,15 @@ double Ulp(double x) {
 
 bool Finite(double x) { return std::isfinite(x); }
 
-// How many single-precision numbers lie in [low, high], both positive.
-std::uint32_t FloatsBetween(float low, float high) {
-  std::uint32_t a = 0, b = 0;
-  std::memcpy(&a, &low, sizeof a);
-  std::memcpy(&b, &high, sizeof b);
-  return b >= a ? b - a + 1 : 0;
+// The place of a single-precision number among all of them, in their order.
+std::int64_t Place(float x) {
+  std::int32_t bits = 0;
+  std::memcpy(&bits, &x, sizeof bits);
+  return bits < 0 ? -std::int64_t(bits & 0x7fffffff) : std::int64_t(bits);
 }
+
+// How many single-precision numbers lie in [low, high].
+std::int64_t FloatsBetween(float low, float high) { return low <= high ? Place(high) - Place(low) + 1 : 0; }
 
 }  // namespace
 
@@ -200,42 +200,76 @@ std::optional<FollowingSurface::Bounds> FollowingSurface::Coefficients(float Tlo
   // The surface on one side of the air, and no temperature below absolute zero.
   if (!(Tlow > fluid_ || Thigh < fluid_) || !(double(fluid_) + 273.15 >= 0) || !(double(Tlow) + 273.15 >= 0))
     return std::nullopt;
-  double convection[2] = {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
-  double radiation[2] = {convection[0], convection[1]};
-  float coefficient[2] = {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity()};
-  bool first = true, laminar = false;
-  for (float T : {Tlow, Thigh}) {
-    for (float D : {Dlow, Dhigh}) {
-      SurfaceParts parts = parts_;
-      const float h = interior_ ? InteriorCoefficient(c_.in, parts, T, Ti_, Te_)
-                                : ExteriorCoefficient(c_.in, parts, T, Ti_, Te_, D);
-      if (!Finite(h) || !Finite(parts.convection) || !Finite(parts.radiation)) return std::nullopt;
-      if (!first && parts.laminar != laminar) return std::nullopt;  // the regime changes
-      first = false;
-      laminar = parts.laminar;
-      coefficient[0] = std::min(coefficient[0], h);
-      coefficient[1] = std::max(coefficient[1], h);
-      convection[0] = std::min(convection[0], double(parts.convection));
-      convection[1] = std::max(convection[1], double(parts.convection));
-      radiation[0] = std::min(radiation[0], double(parts.radiation));
-      radiation[1] = std::max(radiation[1], double(parts.radiation));
+  // The least and greatest coefficient and parts at the corners of the box,
+  // worked out in `regime`; false when they are not finite. `mixed` tells
+  // whether the corners flow in different regimes.
+  struct Extremes {
+    double convection[2] = {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
+    double radiation[2] = {convection[0], convection[1]};
+    float coefficient[2] = {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity()};
+  };
+  bool mixed = false;
+  const auto corners = [&](FlowRegime regime, Extremes& e) {
+    bool first = true, laminar = false;
+    // A flat surface, or a box of one diameter, has two corners.
+    const int diameters = interior_ || Dlow == Dhigh ? 1 : 2;
+    for (float T : {Tlow, Thigh}) {
+      for (int d = 0; d < diameters; ++d) {
+        const float D = d == 0 ? Dlow : Dhigh;
+        SurfaceParts parts = parts_;
+        const float h = interior_ ? InteriorCoefficient(c_.in, parts, T, Ti_, Te_, regime)
+                                  : ExteriorCoefficient(c_.in, parts, T, Ti_, Te_, D, regime);
+        if (!Finite(h) || !Finite(parts.convection) || !Finite(parts.radiation)) return false;
+        if (!first && parts.laminar != laminar) mixed = true;
+        first = false;
+        laminar = parts.laminar;
+        e.coefficient[0] = std::min(e.coefficient[0], h);
+        e.coefficient[1] = std::max(e.coefficient[1], h);
+        e.convection[0] = std::min(e.convection[0], double(parts.convection));
+        e.convection[1] = std::max(e.convection[1], double(parts.convection));
+        e.radiation[0] = std::min(e.radiation[0], double(parts.radiation));
+        e.radiation[1] = std::max(e.radiation[1], double(parts.radiation));
+      }
     }
+    return true;
+  };
+  Extremes e;
+  if (!corners(FlowRegime::AsItFlows, e)) return std::nullopt;
+  // Where the corners flow in different regimes, the flow switches inside the
+  // box (the regime follows the temperature difference and the diameter one
+  // way): each correlation, worked out over the whole box, is bounded at its
+  // corners, and a coefficient of the box is one of the two. From one step
+  // to the next the coefficient may also jump from one correlation to the
+  // other at the same surface, by at most the widest gap between them.
+  double jump = 0;
+  if (mixed) {
+    Extremes laminar, turbulent;
+    if (!corners(FlowRegime::Laminar, laminar) || !corners(FlowRegime::Turbulent, turbulent)) return std::nullopt;
+    for (int i : {0, 1}) {
+      const auto pick = [i](double a, double b) { return i == 0 ? std::min(a, b) : std::max(a, b); };
+      e.convection[i] = pick(laminar.convection[i], turbulent.convection[i]);
+      e.radiation[i] = pick(laminar.radiation[i], turbulent.radiation[i]);
+      e.coefficient[i] = static_cast<float>(pick(laminar.coefficient[i], turbulent.coefficient[i]));
+    }
+    jump = std::max(turbulent.convection[1] - laminar.convection[0], laminar.convection[1] - turbulent.convection[0]);
+    jump += 2 * (Ulp(e.convection[0]) + Ulp(e.convection[1]));
   }
   Interval x;
   if (Tlow > fluid_) {
     // A surface warmer than the air: both parts grow with its temperature,
     // so their sum does, as computed within a last place (pow is not
     // rounded exactly).
-    x = {std::nextafter(coefficient[0], 0.0f), std::nextafter(coefficient[1], std::numeric_limits<float>::infinity())};
+    x = {std::nextafter(e.coefficient[0], 0.0f),
+         std::nextafter(e.coefficient[1], std::numeric_limits<float>::infinity())};
   } else {
     // Colder: the parts move apart, each bounded on its own, as computed
     // within a last place of its own and of their sum.
-    const double slack = Ulp(convection[0]) + Ulp(convection[1]) + Ulp(radiation[0]) + Ulp(radiation[1]);
-    x = {Down(convection[0] + radiation[0] - slack), Up(convection[1] + radiation[1] + slack)};
+    const double slack = Ulp(e.convection[0]) + Ulp(e.convection[1]) + Ulp(e.radiation[0]) + Ulp(e.radiation[1]);
+    x = {Down(e.convection[0] + e.radiation[0] - slack), Up(e.convection[1] + e.radiation[1] + slack)};
     x = {std::nextafter(x.low, 0.0f), std::nextafter(x.high, std::numeric_limits<float>::infinity())};
   }
-  if (!(x.low > 0) || !Finite(x.high)) return std::nullopt;
-  return Bounds{x, std::max(std::abs(convection[0]), std::abs(convection[1]))};
+  if (!(x.low > 0) || !Finite(x.high) || !Finite(jump)) return std::nullopt;
+  return Bounds{x, std::max(std::abs(e.convection[0]), std::abs(e.convection[1])), jump};
 }
 
 std::optional<FollowingSurface::SurfaceBox> FollowingSurface::Surface(const RunFigures& run, const Interval& x) const {
@@ -309,7 +343,7 @@ double FollowingSurface::StepChange(const RunFigures& run, const Interval& x, do
   const double spread = dT / (inside * inside);
   const double fixed =
       perDegree * (spread * (box->exteriorHigh * run.insideStep + run.insideHigh * exteriorStep) + 2 * box->error) +
-      perMetre * 2 * run.radiusStep + 4 * Ulp(x.high) + 1e-15 * x.high;
+      perMetre * 2 * run.radiusStep + h->jump + 4 * Ulp(x.high) + 1e-15 * x.high;
   // A change d of the coefficient changes its inverse by at most d / low².
   const double following = perDegree * spread * run.insideHigh * perInverse / (double(x.low) * x.low);
   if (!Finite(fixed) || !Finite(following) || !(following < 0.9)) return kNone;
@@ -334,62 +368,62 @@ std::optional<FollowingSurface::Interval> FollowingSurface::Enclosure(const RunF
 
 std::optional<FollowingSurface::Landing> FollowingSurface::Land(int first, int to, Interval x) {
   const int n = c_.s.n;
+  const int side = interior_ ? 0 : n;
   std::array<float, 7> T{};
-  // Once the interval holds only a few coefficients, each is followed
-  // through the step: the coefficients the step can leave are then exactly
-  // those they give, no more than before.
-  std::vector<float> few;
   for (int j = std::max(first, to - kLandingSteps); j < to; ++j) {
-    if (few.empty() && FloatsBetween(x.low, x.high) <= (interior_ ? kFewInteriorCoefficients : kFewCoefficients))
-      for (float c = x.low; c <= x.high; c = std::nextafter(c, std::numeric_limits<float>::infinity()))
-        few.push_back(c);
-    if (!few.empty()) {
-      std::vector<float> next;
-      for (float c : few) {
-        ComputeInterfaceTemperatures(c_.s, TotalAt(j, c), Ti_, Te_, T);
-        SurfaceParts parts = parts_;
-        const float left = Coefficient(parts, T, 2 * c_.s.r[n]);
-        if (std::find(next.begin(), next.end(), left) == next.end()) next.push_back(left);
-      }
-      if (next.size() == 1) return Landing{j + 1, next.front()};
-      few = std::move(next);
-      continue;
-    }
-    // x holds the coefficient step j works with.
-    if (interior_) {
-      // The interior term is the one figure the coefficient gives a plate's
-      // step: when both ends of x give the same, every coefficient of x
-      // does. Otherwise the next step's coefficients lie in the image of x
-      // over this one step.
-      TotalAt(j, x.low);
-      const float first = c_.s.R[0];
-      const float total = TotalAt(j, x.high);
-      if (c_.s.R[0] == first) {
-        ComputeInterfaceTemperatures(c_.s, total, Ti_, Te_, T);
-        SurfaceParts parts = parts_;
-        return Landing{j + 1, Coefficient(parts, T, 0)};
-      }
-      const std::optional<RunFigures> step = Figures(j, j);
-      const std::optional<Interval> next = step ? Image(*step, x) : std::nullopt;
-      if (!next) return std::nullopt;
-      x = *next;
-      continue;
-    }
+    // x holds the coefficient step j works with. The surface temperature the
+    // step leaves follows from its total and, for a plate's interior, from
+    // the interior term; each moves one way with the coefficient, and the
+    // temperature one way with each, so the temperatures the coefficients of
+    // x give lie between those of the corners.
     const float least = TotalAt(j, x.high);
+    const float termLeast = c_.s.R[0];
     const float greatest = TotalAt(j, x.low);
+    const float termGreatest = c_.s.R[0];
     const float D = 2 * c_.s.r[n];
-    if (least == greatest) {
-      ComputeInterfaceTemperatures(c_.s, greatest, Ti_, Te_, T);
-      SurfaceParts parts = parts_;
-      return Landing{j + 1, Coefficient(parts, T, D)};
+    float Tlow = std::numeric_limits<float>::infinity(), Thigh = -Tlow;
+    for (float term : {termLeast, termGreatest}) {
+      if (interior_) c_.s.R[0] = term;
+      for (float total : {least, greatest}) {
+        ComputeInterfaceTemperatures(c_.s, total, Ti_, Te_, T);
+        Tlow = std::min(Tlow, T[side]);
+        Thigh = std::max(Thigh, T[side]);
+      }
     }
-    ComputeInterfaceTemperatures(c_.s, least, Ti_, Te_, T);
-    const float a = T[n];
-    ComputeInterfaceTemperatures(c_.s, greatest, Ti_, Te_, T);
-    const float b = T[n];
-    const std::optional<Bounds> next = Coefficients(std::min(a, b), std::max(a, b), D, D);
-    if (!next) return std::nullopt;
-    x = next->x;
+    c_.s.R[0] = termGreatest;
+    if (!(Tlow <= Thigh)) return std::nullopt;
+    if (FloatsBetween(Tlow, Thigh) > kFewTemperatures) {
+      const std::optional<Bounds> next = Coefficients(Tlow, Thigh, D, D);
+      if (!next) return std::nullopt;
+      x = next->x;
+      continue;
+    }
+    // Few temperatures: the coefficients the step can leave are those they
+    // give, worked out as the step would.
+    float low = std::numeric_limits<float>::infinity(), high = -low;
+    for (float t = Tlow;; t = std::nextafter(t, std::numeric_limits<float>::infinity())) {
+      SurfaceParts parts = parts_;
+      T[side] = t;
+      const float h = Coefficient(parts, T, D);
+      low = std::min(low, h);
+      high = std::max(high, h);
+      if (!(t < Thigh)) break;
+    }
+    if (!(low > 0) || !Finite(high)) return std::nullopt;
+    if (low < high) {
+      x = {low, high};
+      continue;
+    }
+    // The coefficient step j + 1 works with is known: every step of the run
+    // up to `to` is shown to cost less than the one before, so the steps are
+    // followed one by one to its end, as the search would work them out.
+    float h = low;
+    for (int k = j + 1; k < to; ++k) {
+      ComputeInterfaceTemperatures(c_.s, TotalAt(k, h), Ti_, Te_, T);
+      SurfaceParts parts = parts_;
+      h = Coefficient(parts, T, 2 * c_.s.r[n]);
+    }
+    return Landing{to, h};
   }
   return std::nullopt;
 }
@@ -405,34 +439,51 @@ std::optional<FollowingSurface::Landing> FollowingSurface::PassOver(FallingCost&
   double startChange = std::abs(double(now) - double(before));
   int reached = from, runFrom = from;
   Interval held;
-  bool halved = false;
+  // The run before the last, landed on when the last one cannot be.
+  int earlierFrom = from, earlierReached = from;
+  Interval earlierHeld;
   // From the length of the last run shown: doubled while runs are shown,
-  // halved (down to the shortest) when one is not.
+  // halved (down to the shortest) when one is not, and doubled again after
+  // two runs are shown in a row.
+  int shownInARow = 2;
   for (int length = run_;;) {
     const int to = std::min(reached + length, last);
     if (to < reached + 3) break;
-    std::optional<Interval> x;
+    std::optional<Interval> x, left;
     double change = 0;
     if (const std::optional<RunFigures> run = Figures(reached, to)) {
       x = Enclosure(*run, start);
-      if (x) change = StepChange(*run, *x, startChange);
+      if (x) {
+        change = StepChange(*run, *x, startChange);
+        left = Image(*run, *x);
+      }
     }
-    if (x && Finite(change) && falling.Falls(reached + 1, to, x->low, x->high, change / (double(x->low) * x->low))) {
+    if (x && left && Finite(change) &&
+        falling.Falls(reached + 1, to, x->low, x->high, change / (double(x->low) * x->low))) {
+      earlierFrom = runFrom;
+      earlierReached = reached;
+      earlierHeld = held;
       runFrom = reached;
       reached = to;
-      held = start = *x;
+      // Every step after the first works with a coefficient a step of the
+      // run left, and the last leaves one: the next run starts from those.
+      held = start = *left;
       startChange = change;
       run_ = length;
       if (to == last) break;
-      if (!halved) length *= 2;
+      if (++shownInARow >= 2) length *= 2;
     } else if (length > kShortestRun) {
       length /= 2;
       run_ = length;
-      halved = true;
+      shownInARow = 0;
     } else {
       break;
     }
   }
   if (reached < from + 3) return std::nullopt;
-  return Land(std::max(from + 1, runFrom), reached, held);
+  if (const std::optional<Landing> landing = Land(runFrom + 1, reached, held)) return landing;
+  // The last run may end where the coefficient cannot be found (where the
+  // flow switches between its regimes from step to step).
+  if (earlierReached < from + 3) return std::nullopt;
+  return Land(earlierFrom + 1, earlierReached, earlierHeld);
 }

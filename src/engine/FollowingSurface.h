@@ -21,21 +21,22 @@ class FallingCost;
 //  2. every step of the run costs less than the one before, for any
 //     coefficients of that interval (FallingCost::Falls);
 //  3. the exact coefficient of a step near the end of the run, found from the
-//     interval. For the exterior surface, the computed total resistance grows
-//     with the coefficient a step works with, so when the least and the
-//     greatest coefficient of the interval give the same total, every
-//     coefficient of it does, and so do the surface temperature and the
-//     coefficient the step leaves; until they do, the interval of the next
-//     step is the one the two totals give. For a plate's interior, the
-//     computed surface temperature is not monotone in the coefficient, but
-//     the interior term is: when both ends give the same term, every
-//     coefficient does; until they do, the interval of the next step is the
-//     image of the interval over that one step. Once the interval holds a few
-//     numbers, each is followed through the step.
-// The search then goes on from that step as it would have.
+//     interval. The surface temperature a step leaves follows from its total
+//     resistance (and, for a plate's interior, from the interior term too),
+//     each of which moves one way with the coefficient the step works with:
+//     the temperatures the coefficients of the interval give lie between
+//     those of its ends, and the interval of the next step is the one those
+//     temperatures give. Once they are a few numbers, the coefficient of each
+//     is worked out; when they all give the same one, the coefficient of the
+//     next step is known, and the steps are followed one by one to the end
+//     of the run (when they do not within a few steps, the end of the run
+//     before is tried).
+// The search then goes on from the end of the run as it would have.
 //
-// Only one coefficient may follow, and only where its correlation does not
-// change its regime over the run.
+// Only one coefficient may follow. Where its flow may switch between its
+// laminar and its turbulent correlation over a run, the interval holds the
+// coefficients of both, and the coefficient may jump from one to the other
+// from a step to the next.
 class FollowingSurface {
  public:
   struct Interval {
@@ -81,6 +82,7 @@ class FollowingSurface {
   struct Bounds {
     Interval x;
     double convection = 0;  // the greatest convection part
+    double jump = 0;        // the most the coefficient jumps where the flow switches regime
   };
   std::optional<SurfaceBox> Surface(const RunFigures& run, const Interval& x) const;
   double Area(double r) const;
@@ -95,6 +97,8 @@ class FollowingSurface {
   // [Dlow, Dhigh] give, as computed.
   std::optional<Bounds> Coefficients(float Tlow, float Thigh, float Dlow, float Dhigh) const;
   std::optional<Interval> Enclosure(const RunFigures& run, const Interval& start) const;
+  // The landing at the end `to` of a run whose steps from `first` on work
+  // with coefficients of x; none when the coefficient is not found.
   std::optional<Landing> Land(int first, int to, Interval x);
   float TotalAt(int step, float h);
   // The coefficient a step whose temperatures are T leaves (D: the outer diameter).

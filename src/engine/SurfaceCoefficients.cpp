@@ -13,11 +13,19 @@ double RadiationCoefficient(double emission, double Tf, double Ts) {
   return emission * 5.67 * (a + b) * (a * a + b * b) * 0.01;
 }
 
-double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double Ti, double Te, double L,
-                              bool& laminar) {
+namespace {
+
+bool Turbulent(FlowRegime regime, bool flowCallsForIt) {
+  return regime == FlowRegime::AsItFlows ? flowCallsForIt : regime == FlowRegime::Turbulent;
+}
+
+}  // namespace
+
+double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double Ti, double Te, double L, bool& laminar,
+                              FlowRegime regime) {
   const double dT = std::abs(Tf - Ts);
   if (dT == 0) return 0;
-  const bool turbulent = dT * L * L * L > 10;
+  const bool turbulent = Turbulent(regime, dT * L * L * L > 10);
   laminar = !turbulent;
   // Only the correlation that applies is worked out: the search for an
   // economic thickness works out this coefficient at every step.
@@ -46,9 +54,9 @@ double PlateNaturalConvection(const CalcInputs& in, double Tf, double Ts, double
 namespace {
 
 // Natural convection of air around a cylinder of outer diameter D.
-double CylinderNaturalConvection(const CalcInputs& in, double dT, double D, bool& laminar) {
+double CylinderNaturalConvection(const CalcInputs& in, double dT, double D, bool& laminar, FlowRegime regime) {
   if (dT == 0) return 0;
-  const bool turbulent = dT * D * D * D > 10;
+  const bool turbulent = Turbulent(regime, dT * D * D * D > 10);
   laminar = !turbulent;
   if (in.IsHorizontalCylinder()) return turbulent ? 1.21 * std::pow(dT, kOneThird) : 1.25 * std::pow(dT / D, 0.25);
   return turbulent ? 1.74 * std::pow(dT, kOneThird) : 1.32 * std::pow(dT / D, 0.25);
@@ -56,14 +64,14 @@ double CylinderNaturalConvection(const CalcInputs& in, double dT, double D, bool
 
 }  // namespace
 
-float InteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, float Ti, float Te) {
+float InteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, float Ti, float Te, FlowRegime regime) {
   if (in.interiorMode == SurfaceCoefMode::Neglect) return -1;
   const bool calculable = in.IsPlate() || in.IsPipe() || in.IsDuct();
   if (in.interiorMode != SurfaceCoefMode::Calculate || !calculable) return in.interiorCoef;
 
   double hc = 0, hr = 0;
   if (in.IsPlate()) {
-    hc = PlateNaturalConvection(in, Ti, Ts, Ti, Te, in.interiorHeight, parts.laminar);
+    hc = PlateNaturalConvection(in, Ti, Ts, Ti, Te, in.interiorHeight, parts.laminar, regime);
     hr = RadiationCoefficient(in.interiorEmission, Ti, Ts);
   } else if (in.IsPipe()) {
     // Water flowing inside the pipe.
@@ -90,7 +98,8 @@ float InteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, f
   return static_cast<float>(hc + hr);
 }
 
-float ExteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, float Ti, float Te, float D) {
+float ExteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, float Ti, float Te, float D,
+                          FlowRegime regime) {
   if (in.exteriorMode == SurfaceCoefMode::Neglect) return -1;
   if (in.exteriorMode != SurfaceCoefMode::Calculate) return in.exteriorCoef;
 
@@ -99,7 +108,7 @@ float ExteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, f
   if (in.IsPlate()) {
     if (in.surroundings == 1) {
       const double v = in.exteriorVelocity, L = in.exteriorLength;
-      if (v * L > 8) {
+      if (Turbulent(regime, v * L > 8)) {
         hc = 5.76 * std::pow(v * v * v * v / L, 0.2);
         parts.laminar = false;
       } else {
@@ -107,7 +116,7 @@ float ExteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, f
         parts.laminar = true;
       }
     } else {
-      hc = PlateNaturalConvection(in, Te, Ts, Ti, Te, in.exteriorLength, parts.laminar);
+      hc = PlateNaturalConvection(in, Te, Ts, Ti, Te, in.exteriorLength, parts.laminar, regime);
     }
   } else if (in.IsDuct()) {
     hc = 1.17 * std::pow(dT / double(in.ductWidth), 0.25);
@@ -117,7 +126,7 @@ float ExteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, f
     const double d = D;
     if (in.surroundings == 1) {
       const double v = in.exteriorVelocity;
-      if (v * d > 0.00855) {
+      if (Turbulent(regime, v * d > 0.00855)) {
         hc = 8.9 * std::pow(v, 0.9) / std::pow(d, 0.1);
         parts.laminar = false;
       } else {
@@ -125,7 +134,7 @@ float ExteriorCoefficient(const CalcInputs& in, SurfaceParts& parts, float Ts, f
         parts.laminar = true;
       }
     } else {
-      hc = CylinderNaturalConvection(in, dT, d, parts.laminar);
+      hc = CylinderNaturalConvection(in, dT, d, parts.laminar, regime);
     }
   }
   const double hr = RadiationCoefficient(in.exteriorEmission, Te, Ts);

@@ -189,6 +189,66 @@ TEST(EconomicSearchIdentity, FollowingInteriorCoefficientStopsWhereEveryStepStop
   EXPECT_GT(farReaching, kCases / 10);
 }
 
+// Insulation that costs less the thicker it is takes the search to 5 m,
+// through the thickness where the convection of the surface that follows
+// switches between its laminar and its turbulent correlation and consecutive
+// steps may take them in turn. The runs cross that switch: the search must
+// still stop where every step stops, and pass over most steps.
+struct SwitchingSurface {
+  const char* name;
+  GeometryKind kind;
+  int placing;       // a pipe's placing, or a plate's orientation
+  bool interior;     // the interior coefficient follows, else the exterior one
+  int surroundings;  // 0 still air, 1 moving air
+};
+
+class RunsAcrossTheFlowSwitch : public testing::TestWithParam<SwitchingSurface> {};
+
+TEST_P(RunsAcrossTheFlowSwitch, StopWhereEveryStepStops) {
+  const SwitchingSurface& surface = GetParam();
+  constexpr int kCases = 64;
+  Draw d(9301 + 17 * surface.placing + 5 * surface.surroundings + (surface.interior ? 1 : 0));
+  int passedOver = 0, farReaching = 0;
+  for (int n = 0; n < kCases; ++n) {
+    CalcInputs in = EconomicCase(d);
+    in.kind = surface.kind;
+    in.pipePlacing = surface.placing;
+    in.plateOrientation = surface.placing;
+    in.surroundings = surface.surroundings;
+    in.interiorMode = surface.interior ? SurfaceCoefMode::Calculate : SurfaceCoefMode::Impose;
+    in.exteriorMode = surface.interior ? SurfaceCoefMode::Impose : SurfaceCoefMode::Calculate;
+    in.interiorEmission = in.exteriorEmission = static_cast<float>(d.Uniform(0, 1));
+    in.interiorHeight = d.Spread(0.5, 5);
+    in.exteriorLength = d.Spread(0.5, 5);
+    in.exteriorVelocity = d.Spread(0.001, 0.1);
+    in.interiorDiameter = d.Spread(10, 500);
+    in.Ti = static_cast<float>(d.Uniform(-40, 250));
+    in.Te = static_cast<float>(d.Uniform(-20, 40));
+    in.cost2 = in.cost1 * static_cast<float>(d.Uniform(0.01, 0.9));
+    const CalcOutcome fast = Calculate(in, FindThicknessStep, EconomicSteps::PassOverFallingRuns);
+    const CalcOutcome walked = Calculate(in, FindThicknessStep, EconomicSteps::WorkOutEvery);
+    ASSERT_EQ(Fingerprint(fast).Text(), Fingerprint(walked).Text()) << surface.name << ", case " << n;
+    if (walked.economic && walked.economicOutcome.thickness >= 100) {
+      ++farReaching;
+      passedOver += fast.evaluations * 10 < walked.evaluations;
+    }
+  }
+  EXPECT_GT(farReaching, kCases / 4) << surface.name;
+  EXPECT_GT(passedOver, farReaching * 3 / 4) << surface.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Surfaces, RunsAcrossTheFlowSwitch,
+    testing::Values(SwitchingSurface{"vertical pipe in still air", GeometryKind::Pipe, 0, false, 0},
+                    SwitchingSurface{"horizontal pipe in still air", GeometryKind::Pipe, 1, false, 0},
+                    SwitchingSurface{"pipe in slowly moving air", GeometryKind::Pipe, 1, false, 1},
+                    SwitchingSurface{"vertical wall", GeometryKind::Plate, 0, false, 0},
+                    SwitchingSurface{"roof, warm side above", GeometryKind::Plate, 1, false, 0},
+                    SwitchingSurface{"floor, warm side below", GeometryKind::Plate, 2, false, 0},
+                    SwitchingSurface{"vertical wall, interior", GeometryKind::Plate, 0, true, 0},
+                    SwitchingSurface{"roof, interior", GeometryKind::Plate, 1, true, 0},
+                    SwitchingSurface{"floor, interior", GeometryKind::Plate, 2, true, 0}));
+
 // Buried pipes pass over runs too, with the soil's term or the box's moving
 // with the outer radius: the runs must stop short of the step that no longer
 // fits the box or the depth, where the search ends and says so. Shallow pipes
