@@ -174,6 +174,10 @@
         <source>No es posible calcular el coeficiente interior: con esta temperatura o esta velocidad del agua la correlación no da un valor positivo. Imponga el coeficiente interior.</source>
         <translation>The inside surface coefficient cannot be calculated: at this water temperature or velocity the correlation gives no positive value. Impose the inside coefficient.</translation>
     </message>
+    <message>
+        <source>No es posible calcular un espesor de aislante: en un conducto tan estrecho el aislante aumenta más el perímetro exterior que la resistencia térmica, y cuanto más grueso es, mayor es el flujo de calor por metro de conducto</source>
+        <translation>No insulation thickness can be calculated: in so narrow a duct the insulation adds more to the outer perimeter than to the thermal resistance, and the thicker it is, the greater the heat flow per metre of duct</translation>
+    </message>
 </context>
 <context>
     <name>CalcSubcommand</name>

@@ -95,6 +95,29 @@ class Calculation {
     return false;
   }
 
+  // A duct's flow per metre is the flow through each m2 times its outer
+  // perimeter, which the insulation lengthens by four times its thickness:
+  // with t of insulation of conductivity k it is ΔT·(P0 + 4t)/(Rsa + t/k),
+  // whose slope has the sign of 4·k·Rsa - P0 whatever t is. A duct so narrow
+  // that 4·k·Rsa reaches its bare perimeter P0 loses more per metre the more
+  // it is insulated, and its resistance per metre falls: no thickness meets
+  // a flow or a resistance per metre that the bare duct does not, and the
+  // passes, each solving for the perimeter of the one before, drift away.
+  bool InsulationHelpsDuct(float Rsa) {
+    const bool perMetre = cond_ == DesignCondition::HeatFlow || cond_ == DesignCondition::Resistance;
+    if (!in().IsDuct() || !perMetre) return true;
+    // The perimeter each condition is solved with: the heat flow's the sides shown.
+    const double insulated = DuctPerimeter(c_, cond_ == DesignCondition::HeatFlow);
+    const double bare = insulated - 4 * double(c_.s.e[insulation_]) * 0.001;
+    if (4 * double(c_.s.k[insulation_]) * Rsa < bare) return true;
+    c_.Warn(MessageId::InsulationRaisesDuctFlow,
+            QT_TRANSLATE_NOOP("CalcMessages",
+                              "No es posible calcular un espesor de aislante: en un conducto tan estrecho el aislante "
+                              "aumenta más el perímetro exterior que la resistencia térmica, y cuanto más grueso es, "
+                              "mayor es el flujo de calor por metro de conducto"));
+    return false;
+  }
+
   void NewCoefficients(float& hiNew, float& heNew) {
     hiNew = c_.Interior(c_.T[0], Ti_, Te_);
     heNew = c_.Exterior(c_.T[c_.s.n], Ti_, Te_);
@@ -148,7 +171,7 @@ class Calculation {
     q0_ = static_cast<float>(std::abs(double(Te_) - Ti_) / Rsa);
     cond_ = in().condition;
     q_ = EvaluateCondition(c_, cond_, Rsa, heNew, hiNew, Te_, Ti_, q0_);
-    if (q_ == -1) return false;
+    if (q_ == -1 || !InsulationHelpsDuct(Rsa)) return false;
 
     if (cond_ == DesignCondition::Economic) return EconomicSearch();
 
@@ -167,7 +190,7 @@ class Calculation {
       Rsa = c_.Resistance(ResistanceMode::WithoutInsulation, insulation_, hi_, he_);
       q_ = EvaluateCondition(c_, cond_, Rsa, he_, hi_, Te_, Ti_, q0_);
       // A condition refused on a later pass ends the run as a refusal does.
-      if (q_ == -1) return Pass::Refused;
+      if (q_ == -1 || !InsulationHelpsDuct(Rsa)) return Pass::Refused;
       Rtot_ = SolveThickness(c_, insulation_, Rsa, q_, he_, hi_, Te_, Ti_, &searchedTotal_);
       ComputeInterfaceTemperatures(c_.s, Rtot_, Ti_, Te_, c_.T);
       NewCoefficients(hiNew, heNew);

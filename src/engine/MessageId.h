@@ -20,6 +20,7 @@ enum class MessageId {
   NoResistanceWithoutInsulation,  // a percentage of the bare flow of an element without resistance
   EconomicCostPointsEqual,        // the two cost points of the economic thickness share their thickness
   InteriorWaterCoefficient,       // the coefficient of the water flowing in a pipe comes out not positive
+  InsulationRaisesDuctFlow,       // a duct so narrow that insulation raises its flow per metre
   // The calculation ran and its results are absurd (the results are cleared).
   InsulationOverFiveMetres,
   EconomicWithoutInsulation,  // no insulation costs least
