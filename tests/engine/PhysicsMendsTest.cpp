@@ -188,4 +188,31 @@ TEST(PhysicsMends, ANarrowDuctWhoseInsulationRaisesItsFlowIsRefused) {
   EXPECT_NEAR(run.results.heatFlow * ResultsDuctPerimeter(wide, run.results), 40, 0.04);
 }
 
+// The passes of a duct's search each solve on the perimeter of the pass
+// before, and each moves the thickness by g times the move before: g is
+// 4·k·ΔT/q for a flow q per metre, 4·k·R' for a resistance R' per metre.
+// Near g = 1 they stopped short of the thickness that meets the condition
+// (48.10 mm for 19.5 W/m, with 19.51 W/m; 295.3 mm for 18 W/m; 46.25 mm for
+// 5.625 mºC/W). The thickness found now meets each to the last figures.
+TEST(PhysicsMends, ADuctsThicknessMeetsItsFigurePerMetre) {
+  struct Ask {
+    DesignCondition condition;
+    float value;
+  };
+  for (const Ask ask : {Ask{DesignCondition::HeatFlow, 19.5f}, Ask{DesignCondition::HeatFlow, 18},
+                        Ask{DesignCondition::Resistance, 5.625f}}) {
+    CalcInputs in = ColdDuct(0.03f, 0.02f);
+    in.condition = ask.condition;
+    in.wantedHeatFlow = in.wantedResistance = ask.value;
+    const CalcOutcome found = Calculate(in);
+    ASSERT_TRUE(found.hasResults) << ask.value;
+    const CalcOutcome run = WithThickness(in, found.results.insulationThickness);
+    ASSERT_TRUE(run.hasResults) << ask.value;
+    const double perimeter = ResultsDuctPerimeter(in, run.results);
+    const double figure = ask.condition == DesignCondition::HeatFlow ? run.results.heatFlow * perimeter
+                                                                     : run.results.resistanceTotal / perimeter;
+    EXPECT_NEAR(figure, ask.value, 1e-4 * ask.value);
+  }
+}
+
 }  // namespace
