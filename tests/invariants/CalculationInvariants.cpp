@@ -254,11 +254,12 @@ class Checker {
   // turbulent correlation), or one thickness whose exterior coefficient
   // swings between two values (a step of 0.1 mm of an insulation of 0.0015
   // W/mºC moves the surface 9 ºC; the passes work the coefficients out from
-  // the resistance required, the figures from the step's). Its coefficients
-  // then differ from the ones its own surface resistances were worked out
-  // with, or its surface resistances from a settled run's, by far more than
-  // a pass that settled moves them. No thickness meets the condition with
-  // settled coefficients there.
+  // the resistance required, the figures from the step's). Its surface
+  // resistances then differ from a settled run's by far more than a pass
+  // that settled moves them, or its coefficients are not the ones its own
+  // surface resistances were worked out with (a search that ends as it
+  // should shows the very coefficients of its last pass). No thickness
+  // meets the condition with settled coefficients there.
   bool Unsettled(const Results& found, const Results& run) const {
     for (int i : {0, 10}) {
       const double a = found.resistances[i], b = run.resistances[i];
@@ -278,9 +279,10 @@ class Checker {
     return in_.IsSphere() ? kFourPi * radius * radius : kTwoPi * radius;
   }
 
+  // To single precision, and the radii summed apart from the engine's.
   static bool MatchesItsCoefficient(double resistance, double coefficient, double area) {
     if (!(coefficient > 0) || !(resistance > 0)) return true;
-    return std::abs(resistance * coefficient * area - 1) <= 0.01;
+    return std::abs(resistance * coefficient * area - 1) <= 1e-4;
   }
 
   static bool SameRegimes(const Run& a, const Run& b) {
