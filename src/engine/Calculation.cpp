@@ -106,10 +106,7 @@ class Calculation {
   bool InsulationHelpsDuct(float Rsa) {
     const bool perMetre = cond_ == DesignCondition::HeatFlow || cond_ == DesignCondition::Resistance;
     if (!in().IsDuct() || !perMetre) return true;
-    // The perimeter each condition is solved with: the heat flow's the sides shown.
-    const double insulated = DuctPerimeter(c_, cond_ == DesignCondition::HeatFlow);
-    const double bare = insulated - 4 * double(c_.s.e[insulation_]) * 0.001;
-    if (4 * double(c_.s.k[insulation_]) * Rsa < bare) return true;
+    if (4 * double(c_.s.k[insulation_]) * Rsa < BareDuctPerimeter(c_, insulation_, cond_)) return true;
     c_.Warn(MessageId::InsulationRaisesDuctFlow,
             QT_TRANSLATE_NOOP("CalcMessages",
                               "No es posible calcular un espesor de aislante: en un conducto tan estrecho el aislante "

@@ -14,6 +14,10 @@ double DuctPerimeter(const CalcContext& c, bool onlyShownSides) {
   return DuctWallPerimeter(TotalThickness(c.s), w, h);
 }
 
+double BareDuctPerimeter(const CalcContext& c, int insulation, DesignCondition condition) {
+  return DuctPerimeter(c, condition == DesignCondition::HeatFlow) - 4 * double(c.s.e[insulation]) * 0.001;
+}
+
 namespace {
 
 // Exterior surface per unit of the element: m2 of plate, per m of pipe, the sphere.

@@ -14,3 +14,7 @@ float EvaluateCondition(CalcContext& c, DesignCondition condition, float Rsa, fl
 
 // Outer perimeter of a duct's wall at mid-thickness, m.
 double DuctPerimeter(const CalcContext& c, bool onlyShownSides);
+
+// The perimeter a duct's condition per metre is solved with, its insulation
+// left out: a heat flow's over the sides shown, a resistance's over all four.
+double BareDuctPerimeter(const CalcContext& c, int insulation, DesignCondition condition);

@@ -30,7 +30,7 @@ std::optional<double> DuctRequirement(const CalcContext& c, int insulation, doub
   const bool flow = in.condition == DesignCondition::HeatFlow;
   if (!flow && in.condition != DesignCondition::Resistance) return std::nullopt;
   const double k = c.s.k[insulation];
-  const double P0 = DuctPerimeter(c, flow) - 4 * double(c.s.e[insulation]) * 0.001;
+  const double P0 = BareDuctPerimeter(c, insulation, in.condition);
   const double dT = std::abs(double(Ti) - Te);
   const double perMetre = flow ? dT / double(in.wantedHeatFlow) : double(in.wantedResistance);
   const double g = 4 * k * perMetre;
